@@ -1,0 +1,52 @@
+#pragma once
+// Data files: a 32-bit data version, then the document's record bodies and lists.
+
+#include <cstdint>
+
+#include "app/cApplication.h"
+#include "app/cDataRecord.h"
+#include "app/cDataStream.h"
+#include "app/cVector.h"
+
+// Path buffers hold at most 259 bytes and the zero.
+constexpr int kMaxPath = 260;
+
+// A stream after the data version, which has become the version read; null when the file cannot
+// be opened, is shorter than its version, or its path is too long.
+cReadStream* OpenDataFileRead(const char* path);
+// A stream with the version written already written; null when the file cannot be created.
+cWriteStream* OpenDataFileWrite(const char* path);
+void CloseDataFile(cReadStream* stream);
+// Finishes the file; 0 when anything written failed (the previous file then stays whole).
+int CloseDataFile(cWriteStream* stream);
+
+// A table file: version, count, records. A damaged file fails and leaves the table as it was.
+template <class T>
+int LoadTableFile(cVector<T>& table, const char* path);
+template <class T>
+int SaveTableFile(cVector<T>& table, const char* path);
+
+// Finds base_999 down to base_000 (the base with its extension replaced); 1 and the path, or 0.
+int FindNewestNumberedFile(char* result, const char* path, const char* extension);
+
+template <class T>
+int LoadTableFile(cVector<T>& table, const char* path) {
+  cReadStream* stream = OpenDataFileRead(path);
+  if (!stream) return 0;
+  cVector<T> loaded(table);
+  int ok = loaded.Load(*stream) && !stream->Failed();
+  CloseDataFile(stream);
+  if (!ok) return 0;
+  if (cApplication::m_bStripCR)
+    for (T& record : loaded) record.StripCR();
+  table.swap(loaded);
+  return 1;
+}
+
+template <class T>
+int SaveTableFile(cVector<T>& table, const char* path) {
+  cWriteStream* stream = OpenDataFileWrite(path);
+  if (!stream) return 0;
+  table.Save(*stream);
+  return CloseDataFile(stream);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Path functions. Stored paths are relative to the working folder and use backslashes; a backslash
+// that is the second byte of a double-byte character belongs to that character, and an extension
+// is a dot after the last backslash that counts.
+
+#include "app/cString.h"
+#include "app/cVector.h"
+
+// Index of the last backslash that separates folders, or -1.
+int LastSeparator(const char* path);
+// Index of the dot that begins the extension, or -1.
+int ExtensionDot(const char* path);
+
+int FileNameOfPath(char* path);
+void FileNameOfPath(cString& path);
+int RemoveFileName(char* path);
+void RemoveFileName(cString& path);
+// dest receives at most 259 bytes; 0 when the source has no extension (dest gets the copy).
+int ChangeExtension(char* dest, const char* source, const char* extension);
+int ChangeExtension(cString& dest, const char* source, const char* extension);
+int RemoveExtension(char* path);
+int RemoveExtension(cString& path);
+int GetExtension(char* dest, const char* path);
+int GetExtension(cString& dest, const char* path);
+int HasExtension(const char* path, const char* extension);
+
+int PathExists(const char* path);
+int FileExists(const char* path);
+int DirectoryExists(const char* path);
+int MakeDirectory(const char* path);
+int DeletePath(const char* path);
+// Appends folder\name for each entry matching folder\*.extension; 0 when none matches.
+int FindFiles(cVector<cString>& files, const char* folder, const char* extension);
+int FindNewestNumberedFile(cString& result, const cString& path, const char* extension);
+
+// Relative to and absolute against the working folder (the Windows shell has its own versions).
+int MakeRelativePath(char* path);
+int MakeRelativePath(cString& path);
+int MakeAbsolutePath(char* path);

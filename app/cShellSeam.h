@@ -1,0 +1,24 @@
+#pragma once
+// What portable code needs of the running shell: message boxes, the main window, free memory and
+// the clock. The Windows shell installs its own; tests install fakes; without either, a quiet
+// stand-in answers (boxes are logged and answered with their default button).
+
+#include <cstdint>
+
+class cShellSeam {
+public:
+  virtual ~cShellSeam() = default;
+  // owner null: the active window owns the box. Returns the button chosen.
+  virtual int ShowBox(void* owner, const char* text, const char* caption, unsigned type);
+  virtual void DestroyMainWindow() {}
+  virtual void PostCloseRequest() {}
+  virtual uint64_t FreePhysicalMemory();
+  virtual uint32_t TickCount();
+};
+
+cShellSeam& Shell();
+// Installs a seam for the life of the process or a test; null brings back the stand-in.
+void SetShell(cShellSeam* seam);
+
+// Free physical memory in bytes, as the shell reports it.
+uint64_t FreePhysicalMemory();

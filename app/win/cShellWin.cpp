@@ -1,0 +1,35 @@
+#include "app/win/cShellWin.h"
+
+#include <mmsystem.h>
+
+HWND g_hMainWnd = nullptr;
+DWORD g_nUiThreadId = 0;
+
+int cShellWin::ShowBox(void* owner, const char* text, const char* caption, unsigned type) {
+  HWND window = owner ? static_cast<HWND>(owner) : GetActiveWindow();
+  return MessageBoxA(window, text, caption, type);
+}
+
+void cShellWin::DestroyMainWindow() {
+  // Windows belong to their thread: from the worker thread only the log line is left.
+  if (g_hMainWnd && GetCurrentThreadId() == g_nUiThreadId) DestroyWindow(g_hMainWnd);
+}
+
+void cShellWin::PostCloseRequest() {
+  if (g_hMainWnd) PostMessageA(g_hMainWnd, WM_CLOSE, 0, 0);
+}
+
+uint64_t cShellWin::FreePhysicalMemory() {
+  MEMORYSTATUSEX status;
+  status.dwLength = sizeof status;
+  if (!GlobalMemoryStatusEx(&status)) return 0;
+  return status.ullAvailPhys;
+}
+
+uint32_t cShellWin::TickCount() { return timeGetTime(); }
+
+void InstallShellWin() {
+  static cShellWin shell;
+  g_nUiThreadId = GetCurrentThreadId();
+  SetShell(&shell);
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The Windows shell behind the portable seam: real message boxes, the process's main window,
+// memory status and the multimedia clock.
+
+#include <windows.h>
+
+#include "app/cShellSeam.h"
+
+// The process's main window: the window that bad indices destroy and close requests go to.
+extern HWND g_hMainWnd;
+extern DWORD g_nUiThreadId;
+
+class cShellWin : public cShellSeam {
+public:
+  int ShowBox(void* owner, const char* text, const char* caption, unsigned type) override;
+  void DestroyMainWindow() override;
+  void PostCloseRequest() override;
+  uint64_t FreePhysicalMemory() override;
+  uint32_t TickCount() override;
+};
+
+// Installs the Windows shell seam; the user-interface thread is the caller's.
+void InstallShellWin();

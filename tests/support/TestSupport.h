@@ -1,0 +1,69 @@
+#pragma once
+// Shared test helpers: hex byte fixtures, scratch folders, a shell seam that records and answers.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/cDataStream.h"
+#include "app/cShellSeam.h"
+
+using Bytes = std::vector<unsigned char>;
+
+// "02 00 00 00 61" -> bytes; blanks, commas and line breaks are ignored.
+Bytes Hex(const std::string& text);
+std::string ToHex(const Bytes& bytes);
+// A little-endian 32-bit value as four bytes, for building fixtures.
+Bytes U32(uint32_t value);
+Bytes Cat(std::initializer_list<Bytes> parts);
+// The data-file string form of a text.
+Bytes StoredString(const std::string& text);
+
+Bytes ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const Bytes& bytes);
+bool FileThere(const std::string& path);
+
+// A fresh folder below the test's working folder, made current for the test and removed after.
+class cScratchFolder {
+public:
+  cScratchFolder();
+  ~cScratchFolder();
+  const std::string& Path() const { return m_strPath; }
+
+private:
+  std::string m_strPath;
+  std::string m_strPrevious;
+};
+
+// Records every box and bad-index consequence; answers boxes from a queue (default: first button).
+class cFakeShell : public cShellSeam {
+public:
+  struct cBox {
+    std::string m_strText;
+    std::string m_strCaption;
+    unsigned m_nType;
+  };
+  cFakeShell();
+  ~cFakeShell() override;
+  int ShowBox(void* owner, const char* text, const char* caption, unsigned type) override;
+  void DestroyMainWindow() override { ++m_nDestroys; }
+  void PostCloseRequest() override { ++m_nCloseRequests; }
+  uint64_t FreePhysicalMemory() override { return m_nFreeMemory; }
+  uint32_t TickCount() override { return m_nTick; }
+
+  std::vector<cBox> m_vBoxes;
+  std::vector<int> m_vAnswers;
+  int m_nDestroys = 0;
+  int m_nCloseRequests = 0;
+  uint64_t m_nFreeMemory = 1ull << 30;
+  uint32_t m_nTick = 0;
+};
+
+// The report log of a test, created in the current folder; Lines() reads it back.
+class cTestReportLog {
+public:
+  cTestReportLog();
+  std::string Text() const;
+  std::vector<std::string> Lines() const;
+};

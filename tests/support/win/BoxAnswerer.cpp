@@ -1,0 +1,62 @@
+#include "tests/support/win/BoxAnswerer.h"
+
+#include "app/win/cShellWin.h"
+
+namespace {
+thread_local cBoxAnswerer* t_pAnswerer = nullptr;
+}
+
+cBoxAnswerer::cBoxAnswerer(std::vector<int> answers) : m_vAnswers(std::move(answers)) {
+  t_pAnswerer = this;
+  m_hHook = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
+}
+
+cBoxAnswerer::~cBoxAnswerer() {
+  if (m_hHook) UnhookWindowsHookEx(m_hHook);
+  t_pAnswerer = nullptr;
+}
+
+LRESULT CALLBACK cBoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE && t_pAnswerer) t_pAnswerer->OnActivate(reinterpret_cast<HWND>(wParam));
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void cBoxAnswerer::OnActivate(HWND box) {
+  char className[64] = {};
+  GetClassNameA(box, className, sizeof className);
+  if (lstrcmpA(className, "#32770") != 0) return;
+  cSeen seen;
+  char text[4096] = {};
+  GetWindowTextA(box, text, sizeof text);
+  seen.m_strCaption = text;
+  text[0] = 0;
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the box's static text
+  seen.m_strText = text;
+  m_vSeen.push_back(seen);
+  int answer = 0;
+  if (!m_vAnswers.empty()) {
+    answer = m_vAnswers.front();
+    m_vAnswers.erase(m_vAnswers.begin());
+  }
+  if (answer == 0) answer = GetDlgItem(box, IDOK) ? IDOK : IDYES;
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
+}
+
+cTestMainWindow::cTestMainWindow() {
+  m_hWnd = CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  g_hMainWnd = m_hWnd;
+  g_nUiThreadId = GetCurrentThreadId();
+}
+
+cTestMainWindow::~cTestMainWindow() {
+  if (IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
+  g_hMainWnd = nullptr;
+}
+
+bool cTestMainWindow::CloseRequested() {
+  MSG message;
+  bool found = false;
+  while (PeekMessageA(&message, m_hWnd, 0, 0, PM_REMOVE))
+    if (message.message == WM_CLOSE) found = true;
+  return found;
+}
