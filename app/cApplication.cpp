@@ -4,7 +4,6 @@ uint32_t cApplication::m_nVersionRead = 0;
 uint32_t cApplication::m_nVersionWritten = kDataVersion;
 int32_t cApplication::m_bStripCR = 0;
 
-cApplication App;
 
 void SetDataVersion(uint32_t version, int stripCR) {
   cApplication::m_nVersionWritten = version;

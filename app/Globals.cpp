@@ -1,0 +1,5 @@
+// Every document and service of the editor is one global object, constructed here in one fixed
+// order before WinMain and destroyed in the reverse order after it.
+#include "app/cApplication.h"
+
+cApplication App;
