@@ -18,11 +18,7 @@ const cString BlockActionNames[7] = {"なし",
 const cString ItemPaletteNames[4] = {"なし", "コモンパレット", "ステージパレット", ""};
 const cString ItemPaletteNamesCommon[3] = {"なし", "コモンパレット", ""};
 
-void UpgradeShotSheetGraphic(int8_t sheet, int16_t& graphic) {
-  if (sheet != 3) return;
-  graphic = static_cast<int16_t>(graphic + 1);
-  if (graphic > 119) graphic = 119;
-}
+int ShiftedShotGraphic(int graphic) { return graphic >= 119 ? 119 : graphic + 1; }
 
 void cEdBlock::SetDefaults() {
   const cEdBlock fresh;
@@ -60,7 +56,8 @@ void cEdBlock::Load(cReadStream& stream) {
   ReadByteVector(m_bbInherit, stream);
   LoadList(m_vAppearCond, stream);
   if (stream.Failed()) return;
-  if (VersionRead() < 219) UpgradeShotSheetGraphic(m_cGraphicSheet, m_nGraphic);
+  // 219: the shot sheet's numbering moved up one.
+  if (VersionRead() < 219 && m_cGraphicSheet == 3) m_nGraphic = static_cast<int16_t>(ShiftedShotGraphic(m_nGraphic));
   Validate();
 }
 

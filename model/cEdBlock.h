@@ -59,5 +59,6 @@ extern const cString BlockActionNames[7];
 extern const cString ItemPaletteNames[4];
 extern const cString ItemPaletteNamesCommon[3];
 
-// Stored graphic numbers of the shot sheet moved up one in version 219; the sheet has 120 cells.
-void UpgradeShotSheetGraphic(int8_t sheet, int16_t& graphic);
+// A graphic number of the shot sheet stored before version 219, where numbering started one
+// lower; the sheet has 120 cells.
+int ShiftedShotGraphic(int graphic);
