@@ -5,6 +5,7 @@
 #include "app/cApplication.h"
 #include "model/cEdBlock.h"
 #include "model/cFlagVector.h"
+#include "model/cPaletteLists.h"
 
 namespace {
 
@@ -267,6 +268,35 @@ void cCommandData::Validate() {
   SizeParams();
   CreateNeededPayload();
   for (cFlowData& flow : m_vFlow) flow.Validate();
+}
+
+void cCommandData::ValidatePaletteRefs() {
+  int kind = CharaKind();
+  if ((kind == kCmdShot || kind == kCmdSword) && m_pShot) {
+    cEdShot& shot = *m_pShot;
+    if ((shot.m_cItemPalette == kPaletteCommon || shot.m_cItemPalette == kPaletteStage) &&
+        !IsValidIndex(shot.m_nItemIndex, PaletteItemCount(shot.m_cItemPalette))) {
+      shot.m_cItemPalette = 0;
+      shot.m_nItemIndex = 0;
+    }
+  }
+  if (kind >= kCmdBlockSummon && kind <= kCmdItemSummon && m_pShot) ValidateSummonRef();
+  // Taking an item names its palette in P0 (0 common, 1 stage) and the item in P1.
+  if (kind == kCmdTakeItem && m_vParam.size() >= 2 && (m_vParam[0] == 0 || m_vParam[0] == 1) &&
+      !IsValidIndex(m_vParam[1], PaletteItemCount(m_vParam[0] + kPaletteCommon)))
+    m_vParam[1] = 1;
+  for (cFlowData& flow : m_vFlow) flow.ValidatePaletteRefs();
+}
+
+// Summons name their palette as 0 common, 1 stage, and an entry of the kind they summon.
+void cCommandData::ValidateSummonRef() {
+  cEdShot& shot = *m_pShot;
+  if (shot.m_cSummonPalette != 0 && shot.m_cSummonPalette != 1) return;
+  int palette = shot.m_cSummonPalette + kPaletteCommon;
+  int count = m_cKind == kCmdBlockSummon  ? PaletteBlockCount(palette)
+              : m_cKind == kCmdCharaSummon ? PaletteCharaCount(palette)
+                                           : PaletteItemCount(palette);
+  if (!IsValidIndex(shot.m_nSummonIndex, count)) shot.m_nSummonIndex = 1;
 }
 
 bool cCommandData::operator==(const cCommandData& other) const {

@@ -40,6 +40,8 @@ public:
   // Database references into range, parameters sized by kind, needed payloads present,
   // nested flows validated.
   void Validate();
+  // Palette references into range, once every palette is present.
+  void ValidatePaletteRefs();
 
   // The kind's entry in its command set; null for a kind outside it.
   const cCmdKindInfo* KindInfo() const;
@@ -63,6 +65,7 @@ private:
   void UpgradeFrom734(uint32_t version, int kind);
   void UpgradeTargets(int kind);
   void InsertStatusRow(int row);
+  void ValidateSummonRef();
   // Parameter i, the list grown to hold it.
   int32_t& Param(int i);
   void ResizeParams(int count) { m_vParam.resize(count); }

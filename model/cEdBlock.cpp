@@ -84,6 +84,14 @@ void cEdBlock::Validate() {
   }
 }
 
+void cEdBlock::ValidateItemRef() {
+  if ((m_cItemPalette == kPaletteCommon || m_cItemPalette == kPaletteStage) &&
+      !IsValidIndex(m_nItemIndex, PaletteItemCount(m_cItemPalette))) {
+    m_cItemPalette = 0;
+    m_nItemIndex = 0;
+  }
+}
+
 bool cEdBlock::operator==(const cEdBlock& other) const {
   if (m_nGraphic == 0 && other.m_nGraphic == 0) return true;
   return Equal(const_cast<cEdBlock&>(*this), const_cast<cEdBlock&>(other)) && m_bbInherit == other.m_bbInherit &&

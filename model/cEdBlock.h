@@ -43,6 +43,8 @@ public:
   void Save(cWriteStream& stream) override;
   // Repairs the inheritance source; the obtained item waits for ValidateItemRef.
   void Validate();
+  // Repairs the obtained item, once every palette is present.
+  void ValidateItemRef();
 
   // Two empty blocks are equal whatever else they hold; the cell position takes no part.
   bool operator==(const cEdBlock& other) const;

@@ -57,6 +57,10 @@ void cFlowData::Validate() {
   for (cCommandData& command : m_vCommand) command.Validate();
 }
 
+void cFlowData::ValidatePaletteRefs() {
+  for (cCommandData& command : m_vCommand) command.ValidatePaletteRefs();
+}
+
 bool cFlowData::IsEmpty() const {
   return m_strMemo.empty() && m_cId == 0 && m_cGroup == 0 && m_cTrigger == 0 && m_vCond.empty() &&
          m_vKeyCond.empty() && m_vCommand.empty();

@@ -32,6 +32,7 @@ public:
   void Load(cReadStream& stream) override;
   void Save(cWriteStream& stream) override;
   void Validate();
+  void ValidatePaletteRefs();
   // No memo, letters, trigger, conditions, key conditions or commands: a character drops it.
   bool IsEmpty() const;
 

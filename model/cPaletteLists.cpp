@@ -1,6 +1,8 @@
 #include "model/cPaletteLists.h"
 
 #include "model/cEdBlock.h"
+#include "model/cEdChara.h"
+#include "model/cEdItem.h"
 
 cPaletteLists* PaletteLists(int palette) {
   static cPaletteLists lists[2];
@@ -17,3 +19,5 @@ int CountOf(cVector<T>* cPaletteLists::*list, int palette) {
 }  // namespace
 
 int PaletteBlockCount(int palette) { return CountOf(&cPaletteLists::m_pvBlock, palette); }
+int PaletteCharaCount(int palette) { return CountOf(&cPaletteLists::m_pvChara, palette); }
+int PaletteItemCount(int palette) { return CountOf(&cPaletteLists::m_pvItem, palette); }

@@ -14,20 +14,6 @@ Bytes BlockBody(const char* fields, const std::string& name, const char* tail) {
 const char* kEmpty = "00 0000 00 00 0000 00 0000 00 00 00 0000 00 FF 00 00000000 00 0000 00";
 const char* kTail = "0000 0000 0B000000 0000000000000000000000 00000000";
 
-// Names the lists of a palette for one test.
-class cPaletteScope {
-public:
-  cPaletteScope(int palette, cVector<cEdBlock>* blocks) : m_pLists(PaletteLists(palette)) {
-    m_Saved = *m_pLists;
-    m_pLists->m_pvBlock = blocks;
-  }
-  ~cPaletteScope() { *m_pLists = m_Saved; }
-
-private:
-  cPaletteLists* m_pLists;
-  cPaletteLists m_Saved;
-};
-
 }  // namespace
 
 TEST(EdBlock, NewBlockAndItsBody) {
@@ -119,8 +105,8 @@ TEST(EdBlock, RoundTripsEvenWithSurplusFlags) {
 
 TEST(EdBlock, ValidateDropsSourcesOutsideThePalette) {
   cVector<cEdBlock> stageBlocks(3);
-  cPaletteScope stage(kPaletteStage, &stageBlocks);
-  cPaletteScope common(kPaletteCommon, nullptr);
+  cPaletteScope stage(kPaletteStage, {&stageBlocks, nullptr, nullptr});
+  cPaletteScope common(kPaletteCommon);
   struct Case {
     int8_t m_cPalette;
     int16_t m_nIndex;

@@ -7,6 +7,7 @@
 
 #include "app/cApplication.h"
 #include "app/cDataStream.h"
+#include "model/cPaletteLists.h"
 #include "tests/support/TestSupport.h"
 
 // Sets the data version read for one test and puts the previous one back.
@@ -71,3 +72,17 @@ void ExpectPrefixesFail(const Bytes& body) {
     EXPECT_FALSE(LoadBytes(record, kDataVersion, Bytes(body.begin(), body.begin() + n))) << n << " bytes";
   }
 }
+
+// Names the lists of a palette for one test and puts the previous ones back.
+class cPaletteScope {
+public:
+  explicit cPaletteScope(int palette, cPaletteLists lists = cPaletteLists()) : m_pLists(PaletteLists(palette)) {
+    m_Saved = *m_pLists;
+    *m_pLists = lists;
+  }
+  ~cPaletteScope() { *m_pLists = m_Saved; }
+
+private:
+  cPaletteLists* m_pLists;
+  cPaletteLists m_Saved;
+};
