@@ -11,9 +11,12 @@ void cAnimeFrameData::RegisterFields(uint32_t) {
   RegisterInt(&m_bRunCommand);
 }
 
+// Every field is registered, so setting each is the record's clear, without walking the registry
+// for each of the many frames a table holds.
 void cAnimeFrameData::SetDefaults() {
-  Clear();
+  m_nCell = 0;
   m_nTime = 1;
+  m_bRunCommand = 0;
 }
 
 void cAnimeData::RegisterFields(uint32_t version) {

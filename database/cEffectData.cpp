@@ -9,8 +9,10 @@ void cEffectFrameData::RegisterFields(uint32_t) {
   RegisterInt(&m_nTime);
 }
 
+// Every field is registered, so setting each is the record's clear, without walking the registry
+// for each of the many frames a table holds.
 void cEffectFrameData::SetDefaults() {
-  Clear();
+  m_nCell = 0;
   m_nTime = 1;
 }
 

@@ -21,9 +21,13 @@ void cSwordPosData::RegisterFields(uint32_t version) {
   RegisterInt(&m_nTime);
 }
 
+// Every field is registered, so setting each is the record's clear, without walking the registry
+// for each of the many positions a table holds.
 void cSwordPosData::SetDefaults() {
-  Clear();
+  m_nOffsetX = m_nOffsetY = 0;
   m_bFlipX = 1;
+  m_bFlipY = 0;
+  m_nDirection = m_nSrcX = m_nSrcY = m_nWidth = m_nHeight = m_nTime = 0;
 }
 
 void cSwordTypeData::RegisterFields(uint32_t version) {
