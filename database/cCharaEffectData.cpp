@@ -14,30 +14,20 @@ void cEffectKindData::SetDefaults() {
   m_nKind = 1;
 }
 
-void cEffectKindData::TakeDefault(int param, const cEffectParam (*table)[kEffectParams]) {
-  m_anParam[param] = table[m_nKind][param].m_nDefault;
+void cEffectKindData::Upgrade(uint32_t version, const cEffectParam (*table)[kEffectParams], int waveKindA,
+                              int waveKindB) {
+  if (version > 510) return;
+  const int kCircleKind = 10;
+  if (m_nKind == waveKindA || m_nKind == waveKindB) m_anParam[4] = table[m_nKind][4].m_nDefault;
+  if (m_nKind == kCircleKind) m_anParam[3] = table[kCircleKind][3].m_nDefault;
 }
 
 void cCharaEffectData::Load(cReadStream& stream) {
   cDataRecord::Load(stream);
-  if (!stream.Failed()) Upgrade(VersionRead());
-}
-
-void cCharaEffectData::Upgrade(uint32_t version) {
-  // Files up to 510 hold no usable roughness for the waves nor coarseness for the circle.
-  if (version > 510) return;
-  if (m_nKind == 4 || m_nKind == 5) TakeDefault(4, CharaEffectParams);
-  if (m_nKind == 10) TakeDefault(3, CharaEffectParams);
+  if (!stream.Failed()) Upgrade(VersionRead(), CharaEffectParams, 4, 5);
 }
 
 void cScrEffectData::Load(cReadStream& stream) {
   cDataRecord::Load(stream);
-  if (!stream.Failed()) Upgrade(VersionRead());
-}
-
-void cScrEffectData::Upgrade(uint32_t version) {
-  // Files up to 510 hold no usable roughness for the waves nor coarseness for the circle.
-  if (version > 510) return;
-  if (m_nKind == 6 || m_nKind == 7) TakeDefault(4, ScrEffectParams);
-  if (m_nKind == 10) TakeDefault(3, ScrEffectParams);
+  if (!stream.Failed()) Upgrade(VersionRead(), ScrEffectParams, 6, 7);
 }

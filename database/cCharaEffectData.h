@@ -19,24 +19,19 @@ public:
 
 protected:
   cEffectKindData() = default;
-  // The kind's default for one parameter, from the kind's row of a parameter table.
-  void TakeDefault(int param, const cEffectParam (*table)[kEffectParams]);
+  // Files up to 510: the two wave kinds and the circle take their parameter table's defaults for
+  // the roughness (parameter 4) and the coarseness (parameter 3).
+  void Upgrade(uint32_t version, const cEffectParam (*table)[kEffectParams], int waveKindA, int waveKindB);
 };
 
 class cCharaEffectData : public cEffectKindData {
 public:
   cCharaEffectData() { SetDefaults(); }
   void Load(cReadStream& stream) override;
-
-private:
-  void Upgrade(uint32_t version);
 };
 
 class cScrEffectData : public cEffectKindData {
 public:
   cScrEffectData() { SetDefaults(); }
   void Load(cReadStream& stream) override;
-
-private:
-  void Upgrade(uint32_t version);
 };

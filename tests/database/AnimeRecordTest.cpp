@@ -100,7 +100,7 @@ TEST_F(AnimeSetTest, BodiesOfEveryVersionHoldFourMotions) {
       // Before 119 there is no flying shift; before 128 the set is fitted to four motions and the
       // flying ones are renamed.
       {118, Cat({shifts2, name, two}), {5, 6, 0}, {"a", "b", "飛行", "飛行移動"}, {1, 1, 0, 0}, false},
-      {120, Cat({shifts3, name, two}), {5, 6, 7}, {"a", "b", "飛行", "飛行移動"}, {1, 1, 0, 0}, false},
+      {119, Cat({shifts3, name, two}), {5, 6, 7}, {"a", "b", "飛行", "飛行移動"}, {1, 1, 0, 0}, false},
       {127, Cat({shifts3, name, five}), {5, 6, 7}, {"a", "b", "飛行", "飛行移動"}, {1, 1, 1, 1}, false},
       {128, Cat({shifts3, name, four}), {5, 6, 7}, {"a", "b", "c", "d"}, {1, 1, 1, 1}, true},
       // From 128 on the stored names stay; a set that holds more or fewer still gets four.

@@ -103,7 +103,7 @@ TEST_F(MediaRecordTest, SwordTypeBodies) {
   Bytes oldPosition = Hex("08000000 01000000 02000000 03000000 04000000 05000000 06000000 07000000 09000000 00000000");
   std::vector<cRow> rows = {
       {137, Cat({Body(0, {}, {"剣", "l.bmp", "r.bmp"}), U32(1), oldPosition}), 0, {1, 0}, false},
-      {150, Cat({Body(0, {}, {"剣", "l.bmp", "r.bmp"}), U32(1), Position("00000000 01000000")}), 0, {0, 1}, false},
+      {138, Cat({Body(0, {}, {"剣", "l.bmp", "r.bmp"}), U32(1), Position("00000000 01000000")}), 0, {0, 1}, false},
       {151, Cat({Body(1, U32(1), {"剣", "l.bmp", "r.bmp"}), U32(1), Position("00000000 01000000")}), 0, {0, 1}, false},
       {153, Cat({Body(1, U32(1), {"剣", "l.bmp", "r.bmp"}), U32(1), Position("00000000 01000000")}), 1, {0, 1}, true},
       {kDataVersion,
