@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/cApplication.h"
+#include "database/cDatabaseSet.h"
 #include "model/cEdBlock.h"
 #include "model/cFlagVector.h"
 #include "model/cPaletteLists.h"
@@ -265,9 +266,49 @@ void cCommandData::UpgradeTargets(int kind) {
 }
 
 void cCommandData::Validate() {
+  ClearInvalid(m_nAnime, g_DatabaseSet.m_vAnime.Count());
+  ClearInvalid(m_nSound, g_DatabaseSet.m_vSound.Count());
   SizeParams();
   CreateNeededPayload();
+  int kind = CharaKind();
+  if (kind == kCmdSword && m_pShot) ValidateSword();
+  ValidateTableParam(kind);
   for (cFlowData& flow : m_vFlow) flow.Validate();
+}
+
+// The sword type, and the command's time: the sum of its positions' times, at most 9999.
+void cCommandData::ValidateSword() {
+  const cVector<cSwordTypeData>& types = g_DatabaseSet.m_vSwordType;
+  if (!IsValidIndex(m_pShot->m_cMoveType, types.Count())) m_pShot->m_cMoveType = 0;
+  // Without sword types there are no positions to time.
+  if (types.empty()) return;
+  uint16_t sum = 0;
+  for (const cSwordPosData& pos : types[m_pShot->m_cMoveType].m_vPos) {
+    sum = static_cast<uint16_t>(sum + static_cast<uint16_t>(pos.m_nTime));
+    if (static_cast<int16_t>(sum) >= 9999) sum = 9999;
+  }
+  m_nTime = static_cast<int16_t>(sum);
+}
+
+// The kinds whose first parameter names a database entry; one outside its table becomes the
+// first entry (the anime set: entry 0).
+void cCommandData::ValidateTableParam(int kind) {
+  int count, fallback = 1;
+  switch (kind) {
+    case kCmdAnimeSet:
+      count = g_DatabaseSet.m_vAnimeSet.Count();
+      fallback = 0;
+      break;
+    case kCmdAnime: count = g_DatabaseSet.m_vAnime.Count(); break;
+    case kCmdEffect: count = g_DatabaseSet.m_vEffect.Count(); break;
+    case kCmdCharaEffect: count = g_DatabaseSet.m_vCharaEffect.Count(); break;
+    case kCmdScrEffect: count = g_DatabaseSet.m_vScrEffect.Count(); break;
+    case kCmdPicture: count = g_DatabaseSet.m_vPicture.Count(); break;
+    case kCmdSound: count = g_DatabaseSet.m_vSound.Count(); break;
+    case kCmdBgm: count = g_DatabaseSet.m_vBgm.Count(); break;
+    default: return;
+  }
+  if (!m_vParam.empty() && !IsValidIndex(m_vParam[0], count)) m_vParam[0] = fallback;
 }
 
 void cCommandData::ValidatePaletteRefs() {

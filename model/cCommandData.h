@@ -66,6 +66,8 @@ private:
   void UpgradeTargets(int kind);
   void InsertStatusRow(int row);
   void ValidateSummonRef();
+  void ValidateSword();
+  void ValidateTableParam(int kind);
   // Parameter i, the list grown to hold it.
   int32_t& Param(int i);
   void ResizeParams(int count) { m_vParam.resize(count); }

@@ -1,6 +1,7 @@
 #include "model/cEdChara.h"
 
 #include "app/cApplication.h"
+#include "database/cDatabaseSet.h"
 #include "model/cEdBlock.h"
 #include "model/cPaletteLists.h"
 
@@ -148,7 +149,13 @@ void cEdChara::Validate() {
     m_cInheritPalette = 0;
     m_nInheritIndex = 0;
   }
+  // A dedicated bitmap that no longer exists falls back to the first one.
+  if (m_cGraphicSheet == 4 && !IsValidIndex(m_nGraphic, g_DatabaseSet.m_vCharaExc.Count())) m_nGraphic = 1;
   if (m_cGiant <= 0) m_cGiant = 1;
+  ClearInvalid(m_nAnimeSet, g_DatabaseSet.m_vAnimeSet.Count());
+  ClearInvalid(m_nStartEffect, g_DatabaseSet.m_vCharaEffect.Count());
+  ClearInvalid(m_nDeathEffect, g_DatabaseSet.m_vCharaEffect.Count());
+  ClearInvalid(m_nBodyEffect, g_DatabaseSet.m_vEffect.Count());
   // A player character neither clones nor acts as a block.
   if (m_cControl == 0) {
     m_bBlock = 0;

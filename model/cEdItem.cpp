@@ -1,6 +1,7 @@
 #include "model/cEdItem.h"
 
 #include "app/cApplication.h"
+#include "database/cDatabaseSet.h"
 #include "model/cEdBlock.h"
 #include "model/cPaletteLists.h"
 
@@ -65,6 +66,7 @@ void cEdItem::ValidateRefs() {
     m_nInheritIndex = 0;
   }
   if (m_cGiant <= 0) m_cGiant = 1;
+  ClearInvalid(m_nSound, g_DatabaseSet.m_vSound.Count());
   for (cCondData& cond : m_vAppearCond) cond.Validate();
   for (cCommandData& command : m_vEffect) command.Validate();
 }

@@ -1,6 +1,8 @@
 #include "model/cEdShot.h"
 
 #include "app/cApplication.h"
+#include "database/cDatabaseSet.h"
+#include "model/cPaletteLists.h"
 
 const cString FormationNames[7] = {"直進A", "直進B", "拡散", "落雷", "爆発", "包囲", ""};
 const cString AimSubjectNames[4] = {"ターゲット", "主人公", "自分", ""};
@@ -20,6 +22,37 @@ const cString BlockSummonModeNames[4] = {"ブロックを召喚", "ブロック�
 const cString SummonPaletteNames[3] = {"コモンパレット", "ステージパレット", ""};
 const cString SummonPaletteNamesCommon[2] = {"コモンパレット", ""};
 const cString SummonFactionNames[4] = {"パレットの設定に準ずる", "使用者と同じ", "番号で指定", ""};
+
+namespace {
+const cEffectParam kNone;
+const cEffectParam kSpacing("間隔(hbl)", 0, 40, 0);
+const cEffectParam kCourse("軌道変更(hbl)", 0, 40, 0);
+const cEffectParam kHomingStart("誘導開始(hbl)", 0, 40, 0);
+const cEffectParam kHomingEnd("誘導終了(hbl)", 0, 999, 999);
+const cEffectParam kTargetFaction("対象勢力", 0, 7, 0);
+}  // namespace
+
+const cEffectParam FormationParamTable[18] = {
+    kSpacing, kNone, kNone,                                                             // 直進A
+    kSpacing, kNone, kNone,                                                             // 直進B
+    {"角度", 0, 180, 30}, kNone, kNone,                                                  // 拡散
+    kSpacing, {"列の数", 1, 50, 1}, {"列の間隔(hbl)", 0, 40, 0},                          // 落雷
+    kNone, kNone, kNone,                                                                // 爆発
+    {"距離(hbl)", 0, 40, 6}, kNone, kNone,                                               // 包囲
+};
+
+const cEffectParam ShotMoveParamTable[30] = {
+    kNone, kNone, kNone,                                                                // 直進
+    kCourse, kNone, kNone,                                                              // 主人公を狙う
+    kCourse, kTargetFaction, kNone,                                                     // 近いキャラを狙う
+    kCourse, kNone, kNone,                                                              // ターゲットを狙う
+    kHomingStart, kHomingEnd, kNone,                                                    // 主人公へ誘導
+    kHomingStart, kHomingEnd, kTargetFaction,                                           // 近いキャラへ誘導
+    kHomingStart, kHomingEnd, kNone,                                                    // ターゲットへ誘導
+    kHomingStart, kHomingEnd, kTargetFaction,                                           // 近いキャラへ誘導
+    {"波の最大(hbl)", 0, 100, 4}, {"波の速度", 0, 100, 4}, {"開始角度", 0, 359, 0},         // ウェーブ
+    kCourse, kNone, kNone,                                                              // 落下
+};
 
 void cEdShot::SetDefaults() {
   const cEdShot fresh;
@@ -131,6 +164,7 @@ void cEdShot::Upgrade(uint32_t v) {
 
 void cEdShot::Validate() {
   if (m_cGiant <= 0) m_cGiant = 1;
+  ClearInvalid(m_nEffect, g_DatabaseSet.m_vEffect.Count());
 }
 
 bool cEdShot::operator==(const cEdShot& other) const {

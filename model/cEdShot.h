@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "app/cDataRecord.h"
+#include "database/cEffectParam.h"
 
 class cEdShot : public cDataRecord {
 public:
@@ -94,3 +95,9 @@ extern const cString BlockSummonModeNames[4];
 extern const cString SummonPaletteNames[3];
 extern const cString SummonPaletteNamesCommon[2];
 extern const cString SummonFactionNames[4];
+
+// Labels, ranges and defaults of the three formation parameters (entry 3 x formation + i) and of
+// the three movement-type parameters of a shot (entry 3 x movement type + i); an unused
+// parameter has an empty label.
+extern const cEffectParam FormationParamTable[18];
+extern const cEffectParam ShotMoveParamTable[30];

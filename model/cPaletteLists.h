@@ -3,6 +3,8 @@
 // palette. Their documents register their lists here, so that records can test references into
 // them without knowing the documents.
 
+#include <cstdint>
+
 #include "app/cVector.h"
 
 class cEdBlock;
@@ -27,3 +29,7 @@ int PaletteItemCount(int palette);
 
 // A stored index names an entry of a list of count entries; a negative index never does.
 inline bool IsValidIndex(int index, int count) { return index >= 0 && index < count; }
+// A reference outside its table becomes 0, the entry that stands for none.
+inline void ClearInvalid(int16_t& index, int count) {
+  if (!IsValidIndex(index, count)) index = 0;
+}
