@@ -74,5 +74,13 @@ private:
   void InsertParam(int i, int32_t value, int count);
 };
 
+// The fewest bytes a stored cCommandData takes (the two counts of the body, two payload flags, the
+// flow and parameter counts), so that a list count the file cannot hold fails before anything is
+// allocated.
+template <>
+struct cStoredSize<cCommandData> {
+  static constexpr size_t kMin = 24;
+};
+
 // Both headers together: a command holds flows and a flow holds commands.
 #include "model/cFlowData.h"

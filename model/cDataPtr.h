@@ -3,6 +3,7 @@
 // Stored as a 32-bit presence flag followed by the record. Every holder owns its payload alone:
 // copying a holder copies the payload into a new object.
 
+#include <boost/make_shared.hpp>
 #include <boost/shared_ptr.hpp>
 
 #include <cstdint>
@@ -22,7 +23,7 @@ public:
   cDataPtr& operator=(cDataPtr&& other) noexcept = default;
 
   // A new payload with its defaults, in place of any previous one.
-  void Create() { m_pData.reset(new T()); }
+  void Create() { m_pData = boost::make_shared<T>(); }
   void Reset() { m_pData.reset(); }
   T* Get() const { return m_pData.get(); }
   T* operator->() const { return m_pData.get(); }

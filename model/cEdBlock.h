@@ -51,6 +51,13 @@ public:
   bool operator!=(const cEdBlock& other) const { return !(*this == other); }
 };
 
+// The fewest bytes a stored cEdBlock takes (the two counts of the body, the cell, the flag and
+// condition counts), so that a list count the file cannot hold fails before anything is allocated.
+template <>
+struct cStoredSize<cEdBlock> {
+  static constexpr size_t kMin = 20;
+};
+
 // Option rows of the data sheets; the stored value is the row (FactionNames: row - 1).
 extern const cString OnOffNames[3];
 extern const cString GraphicSheetNames[6];

@@ -96,6 +96,14 @@ private:
   void InsertInheritFlag(int index);
 };
 
+// The fewest bytes a stored cEdChara takes (the two counts of the body, cell and held item, the
+// flag, condition and flow counts), so that a list count the file cannot hold fails before anything
+// is allocated.
+template <>
+struct cStoredSize<cEdChara> {
+  static constexpr size_t kMin = 28;
+};
+
 // Option rows of the character sheet; the stored value is the row (GiantNames: row + 1).
 extern const cString ControlNames[3];
 extern const cString PlayerNoNames[2];

@@ -51,4 +51,12 @@ public:
   bool operator!=(const cEdItem& other) const { return !(*this == other); }
 };
 
+// The fewest bytes a stored cEdItem takes (the two counts of the body, the cell, the flag,
+// condition and effect counts), so that a list count the file cannot hold fails before anything is
+// allocated.
+template <>
+struct cStoredSize<cEdItem> {
+  static constexpr size_t kMin = 24;
+};
+
 extern const cString TakeModeNames[4];

@@ -42,3 +42,10 @@ public:
 private:
   void Upgrade(uint32_t version);
 };
+
+// The fewest bytes a stored cFlowData takes (the two counts of the body and the three list counts),
+// so that a list count the file cannot hold fails before anything is allocated.
+template <>
+struct cStoredSize<cFlowData> {
+  static constexpr size_t kMin = 20;
+};

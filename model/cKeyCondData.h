@@ -27,3 +27,10 @@ public:
   bool operator==(const cKeyCondData& other) const;
   bool operator!=(const cKeyCondData& other) const { return !(*this == other); }
 };
+
+// The fewest bytes a stored cKeyCondData takes (the two counts of the body and the key-state
+// count), so that a list count the file cannot hold fails before anything is allocated.
+template <>
+struct cStoredSize<cKeyCondData> {
+  static constexpr size_t kMin = 12;
+};
