@@ -60,6 +60,8 @@ TEST(CommandData, UpgradesParametersOfEveryVersion) {
              {0, 0, 0, 5, 5, 0, 2, 0, 0, 0, 0, 0, 0, 6, 0, 0, 0, 0}),
       Expect(203, Command(0, 22, kNone763, {0, 0, 0, 0, 5, 0, 2, 0, 0, 0, 0, 0, 0, 5, 0, 0, 0, 0}), 22,
              {0, 0, 0, 0, 5, 0, 2, 0, 0, 0, 0, 0, 0, 5, 0, 0, 0, 0}),
+      // Steps read parameters that a short old list lacks as 0.
+      Expect(167, Command(0, 22, kNone763, {0}), 22, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}),
       // 189, 747 and 767 on target setting.
       Expect(188, Command(0, 21, kNone763, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}), 21,
              {0, 1, 2, 0, 3, 4, 5, 6, 7, 8, 9, 0, 1, 12, 13, 0}),
@@ -85,6 +87,7 @@ TEST(CommandData, UpgradesParametersOfEveryVersion) {
       // 210: a flag status at 6, not for the scroll statuses (P0 = 2).
       Expect(209, Command(0, 23, kNone763, {0, 6, 0}), 23, {0, 7, 0}),
       Expect(209, Command(0, 23, kNone763, {2, 6, 0}), 23, {5, 6, 0}),  // 767 moves P0 2 to 5
+      Expect(209, Command(0, 23, kNone763, {0, INT32_MAX, 0}), 23, {0, INT32_MIN, 0}),  // wraps as stored
       // 219: the graphic change, stored as 25, on the shot sheet.
       Expect(218, Command(0, 25, kNone763, {3, 5, 0}), 26, {3, 6, 0}),
       Expect(218, Command(0, 25, kNone763, {3, 119, 0}), 26, {3, 119, 0}),
