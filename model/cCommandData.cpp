@@ -1,7 +1,5 @@
 #include "model/cCommandData.h"
 
-#include <algorithm>
-
 #include "app/cApplication.h"
 #include "database/cDatabaseSet.h"
 #include "model/cEdBlock.h"
@@ -115,8 +113,8 @@ void cCommandData::InsertParam(int i, int32_t value, int count) {
   m_vParam[i] = value;
 }
 
-// A status row inserted in the status command: the left status (P3, P4) and, for a status on
-// the right, P12 and P13. The table of subject 2 did not change.
+// A status row inserted in the status command: the left status (subject P3, row P4) and, for a
+// status on the right, P12 and P13; subject 2 keeps its rows.
 void cCommandData::InsertStatusRow(int row) {
   if (Param(0) == 0 && Param(3) != 2 && Param(4) >= row) Raise(Param(4));
   if (Param(6) == 2 && Param(12) != 2 && Param(13) >= row) Raise(Param(13));
@@ -141,8 +139,7 @@ void cCommandData::Upgrade(uint32_t v) {
   if (v < 194 && kind == 31) InsertParam(6, 1, 15);
   // 195: character and screen effects (then 29, 30) gained a parameter at 1.
   if (v < 195 && (kind == 29 || kind == 30)) InsertParam(1, 0, 3);
-  // 203: summons moved their settings into the shot block; flow operations gained P3; a status
-  // row at 5.
+  // 203: summons lost their parameters, flow operations hold four; a status row at 5.
   if (v < 203 && (kind == kCmdCharaSummon || kind == kCmdItemSummon)) ResizeParams(0);
   if (v < 203 && kind == kCmdFlowOp) ResizeParams(4);
   if (v < 203 && kind == kCmdStatus) InsertStatusRow(5);

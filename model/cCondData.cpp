@@ -79,7 +79,7 @@ void cCondData::Upgrade(uint32_t v) {
   }
 }
 
-// Status rows from `row` on move down one; the status table of subject 2 did not change.
+// Status rows from `row` on move down one; subject 2 keeps its rows.
 void cCondData::InsertStatusRow(int8_t row) {
   if (m_cLeftKind == 0 && m_cSubject != 2 && m_cStatus >= row) ++m_cStatus;
   if (m_cRightKind == 2 && m_cRightSubject != 2 && m_cRightStatus >= row) ++m_cRightStatus;

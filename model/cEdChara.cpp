@@ -133,7 +133,7 @@ void cEdChara::Upgrade(uint32_t v) {
   }
   // 219: the shot sheet's numbering moved up one.
   if (v < 219 && m_cGraphicSheet == 3) m_nGraphic = static_cast<int16_t>(ShiftedShotGraphic(m_nGraphic));
-  // 285: the invincibility effect arrived; older invincible characters flash white.
+  // 285: the invincibility effect arrived; older characters get row 1 ("白").
   if (v < 285) m_cInvincibleEffect = 1;
 }
 

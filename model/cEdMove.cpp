@@ -91,7 +91,7 @@ void cEdMove::Save(cWriteStream& stream) {
 }
 
 void cEdMove::Upgrade(uint32_t v) {
-  // 158: the mirrored rotation arrived; older moves turn the same way on both facings.
+  // 158: the mirrored rotation arrived, off for older blocks.
   if (v < 158) m_bMirrorRotate = 0;
   // 159: the distance unit arrived; older distances are in blocks.
   if (v < 159) m_cUnit = 0;

@@ -33,25 +33,25 @@ const cEffectParam kTargetFaction("対象勢力", 0, 7, 0);
 }  // namespace
 
 const cEffectParam FormationParamTable[18] = {
-    kSpacing, kNone, kNone,                                                             // 直進A
-    kSpacing, kNone, kNone,                                                             // 直進B
-    {"角度", 0, 180, 30}, kNone, kNone,                                                  // 拡散
-    kSpacing, {"列の数", 1, 50, 1}, {"列の間隔(hbl)", 0, 40, 0},                          // 落雷
-    kNone, kNone, kNone,                                                                // 爆発
-    {"距離(hbl)", 0, 40, 6}, kNone, kNone,                                               // 包囲
+    kSpacing, kNone, kNone,  // 直進A
+    kSpacing, kNone, kNone,  // 直進B
+    {"角度", 0, 180, 30}, kNone, kNone,  // 拡散
+    kSpacing, {"列の数", 1, 50, 1}, {"列の間隔(hbl)", 0, 40, 0},  // 落雷
+    kNone, kNone, kNone,  // 爆発
+    {"距離(hbl)", 0, 40, 6}, kNone, kNone,  // 包囲
 };
 
 const cEffectParam ShotMoveParamTable[30] = {
-    kNone, kNone, kNone,                                                                // 直進
-    kCourse, kNone, kNone,                                                              // 主人公を狙う
-    kCourse, kTargetFaction, kNone,                                                     // 近いキャラを狙う
-    kCourse, kNone, kNone,                                                              // ターゲットを狙う
-    kHomingStart, kHomingEnd, kNone,                                                    // 主人公へ誘導
-    kHomingStart, kHomingEnd, kTargetFaction,                                           // 近いキャラへ誘導
-    kHomingStart, kHomingEnd, kNone,                                                    // ターゲットへ誘導
-    kHomingStart, kHomingEnd, kTargetFaction,                                           // 近いキャラへ誘導
-    {"波の最大(hbl)", 0, 100, 4}, {"波の速度", 0, 100, 4}, {"開始角度", 0, 359, 0},         // ウェーブ
-    kCourse, kNone, kNone,                                                              // 落下
+    kNone, kNone, kNone,  // 直進
+    kCourse, kNone, kNone,  // 主人公を狙う
+    kCourse, kTargetFaction, kNone,  // 近いキャラを狙う
+    kCourse, kNone, kNone,  // ターゲットを狙う
+    kHomingStart, kHomingEnd, kNone,  // 主人公へ誘導
+    kHomingStart, kHomingEnd, kTargetFaction,  // 近いキャラへ誘導
+    kHomingStart, kHomingEnd, kNone,  // ターゲットへ誘導
+    kHomingStart, kHomingEnd, kTargetFaction,  // 近いキャラへ誘導
+    {"波の最大(hbl)", 0, 100, 4}, {"波の速度", 0, 100, 4}, {"開始角度", 0, 359, 0},  // ウェーブ
+    kCourse, kNone, kNone,  // 落下
 };
 
 void cEdShot::SetDefaults() {
@@ -144,7 +144,7 @@ void cEdShot::Save(cWriteStream& stream) {
 }
 
 void cEdShot::Upgrade(uint32_t v) {
-  // 158: the mirrored rotation arrived; older shots turn the same way on both facings.
+  // 158: the mirrored rotation arrived, off for older blocks.
   if (v < 158) m_bMirrorRotate = 0;
   // 197: one failure flag became two, for the player and for enemies.
   if (v < 197) m_bFailOnEnemy = m_bFailOnPlayer;

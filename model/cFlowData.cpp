@@ -43,7 +43,7 @@ void cFlowData::Save(cWriteStream& stream) {
 void cFlowData::Upgrade(uint32_t v) {
   // 132: a trigger was inserted at 11.
   if (v <= 131 && m_cTrigger >= 11) ++m_cTrigger;
-  // 163: groups became letters of their own; older triggered flows had none.
+  // 163: triggered flows lose their group.
   if (v < 163 && m_cTrigger != 0) m_cGroup = 0;
   // 164: two triggers were inserted at 5.
   if (v < 164 && m_cTrigger >= 5) m_cTrigger += 2;

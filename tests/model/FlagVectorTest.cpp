@@ -27,13 +27,14 @@ TEST(FlagVector, InlineAndBeyond) {
   EXPECT_EQ(copy[5], 0);
 
   // Taking the length and values of another list, and the project's shift of a new group.
-  copy.assign(cVector<int8_t>{1, 2, 3, 4, 5});
-  ShiftFlagsUp(copy, 1);
-  copy[1] = 9;
+  cFlagVector<8> shifted;
+  shifted.assign(cVector<int8_t>{1, 2, 3, 4, 5});
+  ShiftFlagsUp(shifted, 1);
+  shifted[1] = 9;
   const int8_t expected[] = {1, 9, 2, 3, 4};
-  EXPECT_TRUE(std::equal(copy.begin(), copy.end(), std::begin(expected), std::end(expected)));
-  ShiftFlagsUp(copy, 4);  // nothing after the last flag
-  EXPECT_EQ(copy[4], 4);
+  EXPECT_TRUE(std::equal(shifted.begin(), shifted.end(), std::begin(expected), std::end(expected)));
+  ShiftFlagsUp(shifted, 4);  // nothing after the last flag
+  EXPECT_EQ(shifted[4], 4);
 }
 
 TEST(FlagVector, CheckedAccessReportsBadIndexes) {
