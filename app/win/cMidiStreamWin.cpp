@@ -7,8 +7,14 @@ uint32_t cMidiStreamWin::Open(cMidiPlayer* player) {
   // A thread has a message queue once it has asked for a message; the stream posts to that queue.
   while (!PostThreadMessageA(m_nThreadId, WM_APP, 0, 0) && WaitForSingleObject(m_hThread, 0) == WAIT_TIMEOUT)
     Sleep(1);
+  // Without any MIDI output the mapper cannot open. Asking all the same is not harmless: Wine then
+  // keeps a freed stream in its table, and a later open reads it.
+  if (midiOutGetNumDevs() == 0) return MIDIERR_NODEVICE;
   UINT device = MIDI_MAPPER;
-  return midiStreamOpen(&m_hStream, &device, 1, m_nThreadId, 0, CALLBACK_THREAD);
+  MMRESULT result = midiStreamOpen(&m_hStream, &device, 1, m_nThreadId, 0, CALLBACK_THREAD);
+  // A failed open may still leave a handle behind, of a stream that is already gone.
+  if (result) m_hStream = nullptr;
+  return result;
 }
 
 DWORD WINAPI cMidiStreamWin::ThreadProc(void* self) {
