@@ -101,10 +101,6 @@ void cMidiPlayerList::SetCount(int count) {
   m_vPlayers.Reset(count);
 }
 
-cMidiPlayer* cMidiPlayerList::Player(int channel) {
-  return channel >= 0 && channel < m_vPlayers.Count() ? m_vPlayers[channel].get() : nullptr;
-}
-
 void cMidiPlayerList::DestroyPlayers() {
   for (std::unique_ptr<cMidiPlayer>& player : m_vPlayers) player.reset();
 }

@@ -35,9 +35,6 @@ public:
   // Releases every player and unloads the library: the result of the unloading.
   int Release();
 
-  int Available() const { return m_pCreateVox ? 1 : 0; }
-  int Current() const { return m_nCurrent; }
-
 private:
   void ReleasePlayers();
 
@@ -56,8 +53,6 @@ public:
   void StopAll(int pause);
   // Destroys every player and empties the list.
   void Clear();
-
-  cMidiPlayer* Player(int channel);
 
 private:
   void DestroyPlayers();
@@ -92,7 +87,6 @@ public:
   int32_t CurrentSlot() const { return m_nCurSlot; }
   int32_t SlotKind(int slot) const;
   int32_t ChannelState(int channel) const;
-  cMidiPlayerList& MidiPlayers() { return m_MidiPlayers; }
 
 private:
   int ValidSlot(int slot) const;

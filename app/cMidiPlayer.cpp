@@ -42,11 +42,6 @@ void cMidiPlayer::Open() {
   RefillLocked();
 }
 
-void cMidiPlayer::Refill() {
-  cLock lock(m_Lock);
-  RefillLocked();
-}
-
 void cMidiPlayer::RefillLocked() {
   if (!Ready() || m_nPosition >= ImageEnd() || m_pStream->IsQueued(m_nCurBuffer)) return;
   std::vector<uint8_t>& buffer = m_aBuffers[m_nCurBuffer];

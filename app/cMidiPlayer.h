@@ -52,8 +52,6 @@ public:
   void Restart(int loop);
   // 1 pauses a playing piece; 0 stops and rewinds it (one buffer is filled again at once).
   void Stop(int pause);
-  // Converts the next part of the piece into the current buffer and sends it.
-  void Refill();
 
   // From the device's thread: the flagged event at offset in buffer has been played.
   void OnPositionCallback(int buffer, uint32_t offset);
@@ -66,6 +64,7 @@ public:
 
 private:
   void Open();
+  // Converts the next part of the piece into the current buffer and sends it.
   void RefillLocked();
   void RestartLocked(int loop);
   void StopLocked(int pause);
