@@ -41,6 +41,8 @@ public:
   void RegisterFields(uint32_t version) override;
   void Load(cReadStream& stream) override;
   void Save(cWriteStream& stream) override;
+  // Takes the flagged groups from the palette entry the record follows (model/Inheritance.h).
+  void ApplyInheritance();
   // Repairs the inheritance source; the obtained item waits for ValidateItemRef.
   void Validate();
   // Repairs the obtained item, once every palette is present.

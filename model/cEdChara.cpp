@@ -94,6 +94,8 @@ void cEdChara::Load(cReadStream& stream) {
   LoadList(m_vFlow, stream);
   if (stream.Failed()) return;
   if (VersionRead() < kDataVersion) Upgrade(VersionRead());
+  // Palettes load before what follows them, so the source is already in place.
+  ApplyInheritance();
   Validate();
 }
 

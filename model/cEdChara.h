@@ -81,6 +81,8 @@ public:
   void RegisterFields(uint32_t version) override;
   void Load(cReadStream& stream) override;
   void Save(cWriteStream& stream) override;
+  // Takes the flagged groups from the palette entry the record follows (model/Inheritance.h).
+  void ApplyInheritance();
   // Repairs references and drops empty flows.
   void Validate();
   // Repairs the palette references of every command, once every palette is present.

@@ -46,6 +46,8 @@ void cEdItem::Load(cReadStream& stream) {
   if (stream.Failed()) return;
   // 219: the shot sheet's numbering moved up one.
   if (VersionRead() < 219 && m_cGraphicSheet == 3) m_nGraphic = static_cast<int16_t>(ShiftedShotGraphic(m_nGraphic));
+  // Palettes load before what follows them, so the source is already in place.
+  ApplyInheritance();
   ValidateRefs();
 }
 

@@ -42,6 +42,8 @@ public:
   void RegisterFields(uint32_t version) override;
   void Load(cReadStream& stream) override;
   void Save(cWriteStream& stream) override;
+  // Takes the flagged groups from the palette entry the record follows (model/Inheritance.h).
+  void ApplyInheritance();
   void ValidateRefs();
   // Repairs the palette references of every effect command, once every palette is present.
   void ValidatePaletteRefs();

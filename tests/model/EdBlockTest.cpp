@@ -52,8 +52,9 @@ TEST(EdBlock, LoadsAndUpgradesTheShotSheet) {
           [](const cEdBlock& b) { EXPECT_EQ(b.m_nGraphic, 5); }},
       Row{771, BlockBody(kFull, "岩", "0300 0400 02000000 0100 01000000 11000000 01 00000000 00000000 00000000 00 00 00 00 0000 00 00 00 00 0000 00 00 00 00000000"),
           [](const cEdBlock& b) {
-            EXPECT_EQ(b.m_cInheritPalette, 0);  // no stage palette here: the source is dropped
-            EXPECT_EQ(b.m_nInheritIndex, 0);
+            // No stage palette here: resolving drops the palette kind and keeps the index.
+            EXPECT_EQ(b.m_cInheritPalette, 0);
+            EXPECT_EQ(b.m_nInheritIndex, 5);
             EXPECT_EQ(b.m_strName, "岩");
             EXPECT_EQ(b.m_cAppearJudge, 1);
             EXPECT_EQ(b.m_bAppearOnce, 1);
