@@ -5,6 +5,7 @@
 #include "model/CmdParamTable.h"
 #include "model/FlowVocabulary.h"
 #include "model/NameTable.h"
+#include "model/VariableNames.h"
 #include "model/VariableVocabulary.h"
 #include "tests/support/TestSupport.h"
 
@@ -158,4 +159,25 @@ TEST(CmdParamTable, HoldsTheSettingsOfEveryKind) {
   EXPECT_EQ(CmdParamTable[34][0].m_nMax, 8);
   BuildCmdParamTable();  // building again gives the same table, not a doubled one
   EXPECT_EQ(CmdParamTable[11].Count(), 29);
+}
+
+namespace {
+struct cNamedEntry {
+  cString m_strName;
+};
+}  // namespace
+
+TEST(VariableNames, NamesComeFromTheRegisteredTables) {
+  cVector<cNamedEntry> common(3);
+  common[2].m_strName = "所持金";
+  EXPECT_EQ(VariableName(kVarScopeCommon, 2), kUnknownName);  // nothing registered yet
+  RegisterVariableNames(kVarScopeCommon, &common);
+  EXPECT_EQ(VariableName(kVarScopeCommon, 2), "所持金");
+  EXPECT_EQ(VariableName(kVarScopeCommon, 0), "");
+  EXPECT_EQ(VariableName(kVarScopeCommon, 3), kUnknownName);
+  EXPECT_EQ(VariableName(kVarScopeCommon, -1), kUnknownName);
+  EXPECT_EQ(VariableName(kVarScopeStage, 2), kUnknownName);
+  EXPECT_EQ(VariableName(2, 0), kUnknownName);
+  RegisterVariableNames<cNamedEntry>(kVarScopeCommon, nullptr);
+  EXPECT_EQ(VariableName(kVarScopeCommon, 2), kUnknownName);
 }
