@@ -1,5 +1,8 @@
 #include "model/FlowVocabulary.h"
 
+#include "model/cEdBlock.h"
+#include "model/cEdChara.h"
+
 #define VX_LETTERS_UPPER "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O", \
     "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"
 #define VX_LETTERS_LOWER "a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", \
@@ -122,6 +125,23 @@ const cStatusDesc SystemStatusTable[kSystemStatusCount] = {
     {"残り人数", 0, 99, -99, 99, 0, 0, 1},
 };
 
+const cOptionStatusDesc FlagStatusTable[kFlagStatusCount] = {
+    {"消滅", 0, 0, VanishOptionNames, 0},
+    {"透明", 0, 1, OnOffNames, 0},
+    {"向き固定", 0, 1, OnOffNames, 0},
+    {"飛行", 0, 3, FlyingNames, 0},
+    {"無敵", 0, 2, InvincibleNames, 0},
+    {"巨大化", 1, 10, GiantNames, 1},
+    {"オートスクロールとシンクロ", 0, 1, OnOffNames, 0},
+};
+
+cOptionStatusDesc ScrollStatusTable[kScrollStatusCount];
+
+void FillScrollStatusTable(cOptionStatusDesc* table, const cString* scrollKindNames) {
+  const char* const names[kScrollStatusCount] = {"横スクロール", "縦スクロール"};
+  for (int row = 0; row < kScrollStatusCount; ++row) table[row] = {names[row], 0, 1, scrollKindNames, 0};
+}
+
 const cString& cOptionStatusDesc::Option(int row) const {
   return row >= 0 && row < OptionCount() ? m_pOption[row] : kUnknownName;
 }
@@ -132,4 +152,12 @@ const cString& CharaStatusName(int row) {
 
 const cString& SystemStatusName(int row) {
   return row >= 0 && row < kSystemStatusCount ? SystemStatusTable[row].m_strName : kUnknownName;
+}
+
+const cOptionStatusDesc* FlagStatus(int row) {
+  return row >= 0 && row < kFlagStatusCount ? &FlagStatusTable[row] : nullptr;
+}
+
+const cOptionStatusDesc* ScrollStatus(int row) {
+  return row >= 0 && row < kScrollStatusCount ? &ScrollStatusTable[row] : nullptr;
 }

@@ -91,7 +91,16 @@ constexpr int kFlagStatusCount = 7;
 constexpr int kScrollStatusCount = 2;
 extern const cStatusDesc CharaStatusTable[kCharaStatusCount];
 extern const cStatusDesc SystemStatusTable[kSystemStatusCount];
+extern const cOptionStatusDesc FlagStatusTable[kFlagStatusCount];
+// Empty until start-up fills it: its options are the stage's scroll kinds.
+extern cOptionStatusDesc ScrollStatusTable[kScrollStatusCount];
+
+// Sets both scroll statuses, their options read from the stage's scroll-kind names (a table that
+// ends with an empty entry).
+void FillScrollStatusTable(cOptionStatusDesc* table, const cString* scrollKindNames);
 
 // Status lookups; a row outside its table gives the placeholder name, or no descriptor.
 const cString& CharaStatusName(int row);
 const cString& SystemStatusName(int row);
+const cOptionStatusDesc* FlagStatus(int row);
+const cOptionStatusDesc* ScrollStatus(int row);

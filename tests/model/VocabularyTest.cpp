@@ -181,3 +181,43 @@ TEST(VariableNames, NamesComeFromTheRegisteredTables) {
   RegisterVariableNames<cNamedEntry>(kVarScopeCommon, nullptr);
   EXPECT_EQ(VariableName(kVarScopeCommon, 2), kUnknownName);
 }
+
+TEST(Vocabulary, OptionStatusesNameTheirValues) {
+  const char* const flags[kFlagStatusCount][2] = {
+      {"消滅", "ON"},
+      {"透明", "OFF|ON"},
+      {"向き固定", "OFF|ON"},
+      {"飛行", "OFF|ON (ブロックをすり抜ける)|ON (ブロックに当たる)|ON (ブロックに当たると即死)"},
+      {"無敵", "OFF|ON (ショットが当たる)|ON (ショットがすり抜ける)"},
+      {"巨大化", "しない|×4|×9|×16|×25|×36|×49|×64|×81|×100"},
+      {"オートスクロールとシンクロ", "OFF|ON"},
+  };
+  for (int row = 0; row < kFlagStatusCount; ++row) {
+    EXPECT_EQ(FlagStatus(row)->m_strName, flags[row][0]);
+    EXPECT_EQ(Joined(FlagStatusTable[row].m_pOption), flags[row][1]) << row;
+  }
+  // The giant status starts at value 1: 1 is "しない", 10 is "×100".
+  const cOptionStatusDesc& giant = FlagStatusTable[5];
+  EXPECT_EQ(giant.m_nMin, 1);
+  EXPECT_EQ(giant.m_bFromOne, 1);
+  EXPECT_EQ(giant.Option(1 - giant.m_nMin), "しない");
+  EXPECT_EQ(giant.Option(10 - giant.m_nMin), "×100");
+  EXPECT_EQ(giant.Option(0 - giant.m_nMin), kUnknownName);
+  EXPECT_EQ(FlagStatus(7), nullptr);
+  EXPECT_EQ(FlagStatus(-1), nullptr);
+  EXPECT_EQ(ScrollStatus(2), nullptr);
+}
+
+TEST(Vocabulary, ScrollStatusesAreEmptyUntilFilled) {
+  const cString scrollKinds[3] = {"主人公の位置に合わせてスクロール", "オートスクロール", ""};
+  cOptionStatusDesc table[kScrollStatusCount];
+  EXPECT_EQ(table[0].m_strName, "");
+  EXPECT_EQ(table[0].OptionCount(), 0);
+  EXPECT_EQ(table[0].Option(0), kUnknownName);
+  FillScrollStatusTable(table, scrollKinds);
+  EXPECT_EQ(table[0].m_strName, "横スクロール");
+  EXPECT_EQ(table[1].m_strName, "縦スクロール");
+  EXPECT_EQ(table[1].m_nMax, 1);
+  EXPECT_EQ(Joined(table[1].m_pOption), "主人公の位置に合わせてスクロール|オートスクロール");
+  EXPECT_EQ(table[1].OptionList().Count(), 2);
+}
