@@ -290,6 +290,8 @@ TEST_F(CommandLineTextTest, EveryKindHasItsLine) {
       {"arrange by a character variable", Command(0, 38, {34, 0, 0, 2, 3}),
        "0 ◆ アレンジ ◆ 次の 「背景の変更」 の 背景番号 ＝ 「003 3 キャラ変数-3」"},
       {"arrange of a kind outside the set", Command(0, 38, {40}), "0 ◆ アレンジ ◆ ※不正です。設定を見直して下さい。"},
+      {"arrange of a setting outside the kind", Command(0, 38, {11, 29, 7, 1, 7}),
+       "0 ◆ アレンジ ◆ 次の 「ショット」 の ？ ？ 「007 扉」"},
       {"loop", Command(0, 39, {3, 2}), "0 ◆ ループ ◆ 後続 2 個のコマンドを 3 回繰り返す"},
       // Kinds outside their sets show nothing.
       {"kind 0", Command(0, 0), ""},
