@@ -470,7 +470,7 @@ void FormatLine(cString& text, const cCommandData& command) {
 }
 }  // namespace
 
-const tCommandLineFormatter CharaCommandLineFormatters[40] = {
+constexpr tCommandLineFormatter CharaCommandLineFormatters[40] = {
     nullptr,
     &FormatLine<TimeOnlyText>,      // 1 ウエイト
     &FormatLine<StraightMoveText>,  // 2 直線移動
@@ -514,32 +514,17 @@ const tCommandLineFormatter CharaCommandLineFormatters[40] = {
 };
 
 // Item kind 1 "フローの変更" shows its prefix only; kinds 2..24 are character kinds 17..39.
-const tCommandLineFormatter ItemCommandLineFormatters[25] = {
+constexpr tCommandLineFormatter ItemCommandLineFormatters[25] = {
     nullptr,
-    &FormatLine<ZeroTimeText>,      // 1 フローの変更
-    &FormatLine<ZeroTimeText>,      // 2 ステージクリア
-    &FormatLine<GameWaitText>,      // 3 ゲームウエイト
-    &FormatLine<MessageText>,       // 4 メッセージ
-    &FormatLine<WarpText>,          // 5 ワープ
-    &FormatLine<SetTargetText>,     // 6 ターゲットの設定
-    &FormatLine<StatusText>,        // 7 ステータスの操作
-    &FormatLine<Status2Text>,       // 8 ステータスの操作2
-    &FormatLine<VanishText>,        // 9 消滅
-    &FormatLine<TakeItemText>,      // 10 アイテムの取得
-    &FormatLine<ZeroTimeText>,      // 11 グラフィックの変更
-    &FormatLine<AnimeSetText>,      // 12 基本アニメセットの変更
-    &FormatLine<AnimeText>,         // 13 アニメの実行
-    &FormatLine<EffectText>,        // 14 エフェクトの実行
-    &FormatLine<CharaEffectText>,   // 15 キャラエフェクトの実行
-    &FormatLine<ScrEffectText>,     // 16 画面エフェクトの実行
-    &FormatLine<PictureText>,       // 17 ピクチャーの表示
-    &FormatLine<ScreenColourText>,  // 18 画面の色を変更
-    &FormatLine<BackgroundText>,    // 19 背景の変更
-    &FormatLine<SoundText>,         // 20 効果音の再生
-    &FormatLine<BgmText>,           // 21 BGMの再生
-    &FormatLine<CodeText>,          // 22 コードの実行
-    &FormatLine<ArrangeText>,       // 23 アレンジ
-    &FormatLine<LoopText>,          // 24 ループ
+    &FormatLine<ZeroTimeText>,
+    CharaCommandLineFormatters[17], CharaCommandLineFormatters[18], CharaCommandLineFormatters[19],
+    CharaCommandLineFormatters[20], CharaCommandLineFormatters[21], CharaCommandLineFormatters[22],
+    CharaCommandLineFormatters[23], CharaCommandLineFormatters[24], CharaCommandLineFormatters[25],
+    CharaCommandLineFormatters[26], CharaCommandLineFormatters[27], CharaCommandLineFormatters[28],
+    CharaCommandLineFormatters[29], CharaCommandLineFormatters[30], CharaCommandLineFormatters[31],
+    CharaCommandLineFormatters[32], CharaCommandLineFormatters[33], CharaCommandLineFormatters[34],
+    CharaCommandLineFormatters[35], CharaCommandLineFormatters[36], CharaCommandLineFormatters[37],
+    CharaCommandLineFormatters[38], CharaCommandLineFormatters[39],
 };
 
 void FormatCommandLine(cString& text, const cCommandData& command) {

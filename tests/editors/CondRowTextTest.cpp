@@ -53,6 +53,14 @@ protected:
 }  // namespace
 
 TEST_F(CondRowTextTest, EveryKindHasItsRow) {
+  auto randomPercent = [](cCondData& c) {
+    c.m_nNumber = 3;
+    c.m_cRightKind = 1;
+    c.m_nRandMin = 1;
+    c.m_nRandMax = 6;
+    c.m_bPercent = 1;
+    c.m_cCompare = 2;
+  };
   const cRowCase cases[] = {
       {"common variable", Cond(1, [](cCondData& c) { c.m_nNumber = 5; c.m_nValue = 100; c.m_cCompare = 2; }), 0,
        "コモン変数条件 ： 「005 所持金」 が 100 以上"},
@@ -64,28 +72,10 @@ TEST_F(CondRowTextTest, EveryKindHasItsRow) {
        "キャラ変数条件 ： キャラ変数 「2 キャラ変数-2」が 0 である"},
       {"character variable 0", Cond(3, [](cCondData& c) { c.m_nNumber = 0; }), 0,
        "キャラ変数条件 ： キャラ変数 「？」が 0 である"},
-      {"block status, random percent",
-       Cond(4,
-            [](cCondData& c) {
-              c.m_nNumber = 3;
-              c.m_cRightKind = 1;
-              c.m_nRandMin = 1;
-              c.m_nRandMax = 6;
-              c.m_bPercent = 1;
-              c.m_cCompare = 2;
-            }),
-       1, "ステータス条件 ： 主人公 の 「3 キャラ変数-3」 が 1～6% 以上"},
-      {"character status, random percent",
-       Cond(4,
-            [](cCondData& c) {
-              c.m_nNumber = 3;
-              c.m_cRightKind = 1;
-              c.m_nRandMin = 1;
-              c.m_nRandMax = 6;
-              c.m_bPercent = 1;
-              c.m_cCompare = 2;
-            }),
-       0, "ステータス条件 ： 自分 の 「3 キャラ変数-3」 が 1～6% 以上"},
+      {"block status, random percent", Cond(4, randomPercent), 1,
+       "ステータス条件 ： 主人公 の 「3 キャラ変数-3」 が 1～6% 以上"},
+      {"character status, random percent", Cond(4, randomPercent), 0,
+       "ステータス条件 ： 自分 の 「3 キャラ変数-3」 が 1～6% 以上"},
       {"HP against a constant", Cond(4, [](cCondData& c) { c.m_cSubject = 2; c.m_cStatus = 1; c.m_nValue = 50; c.m_cCompare = 5; }),
        0, "ステータス条件 ： ターゲット2 の HP が 50 より下"},
       {"system time against a status",
