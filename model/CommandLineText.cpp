@@ -18,6 +18,8 @@
 
 namespace {
 enum : int { kListBlock, kListChara, kListItem };
+// The name of a palette entry that is not there.
+const cString kNoEntryName;
 
 // A line while it is built: the prefix that says when the command runs, and the kind's text.
 struct cLine {
@@ -53,8 +55,7 @@ const cString& RecordName(const cVector<T>& table, int32_t row) {
 
 template <class T>
 const cString& EntryName(const cVector<T>* list, int32_t index) {
-  static const cString kNone;
-  return list && index >= 0 && index < list->Count() ? (*list)[index].m_strName : kNone;
+  return list && index >= 0 && index < list->Count() ? (*list)[index].m_strName : kNoEntryName;
 }
 
 // " 「007 name」" of an entry of a palette's list; palette 0 is the common palette and 1 the
@@ -62,8 +63,7 @@ const cString& EntryName(const cVector<T>* list, int32_t index) {
 void PaletteEntryPiece(cLine& line, int32_t palette, int list, int32_t index) {
   const cPaletteLists* lists =
       palette == 0 ? PaletteLists(kPaletteCommon) : palette == 1 ? PaletteLists(kPaletteStage) : nullptr;
-  static const cString kNone;
-  const cString& name = !lists               ? kNone
+  const cString& name = !lists               ? kNoEntryName
                         : list == kListBlock ? EntryName(lists->m_pvBlock, index)
                         : list == kListChara ? EntryName(lists->m_pvChara, index)
                                              : EntryName(lists->m_pvItem, index);
