@@ -10,6 +10,16 @@ cPaletteLists* PaletteLists(int palette) {
   return &lists[palette - 1];
 }
 
+cPaletteListsScope::cPaletteListsScope(int palette, const cPaletteLists& lists) : m_pLists(PaletteLists(palette)) {
+  if (!m_pLists) return;
+  m_Saved = *m_pLists;
+  *m_pLists = lists;
+}
+
+cPaletteListsScope::~cPaletteListsScope() {
+  if (m_pLists) *m_pLists = m_Saved;
+}
+
 namespace {
 template <class T>
 int CountOf(cVector<T>* cPaletteLists::*list, int palette) {

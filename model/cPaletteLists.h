@@ -22,6 +22,20 @@ enum { kPaletteNone = 0, kPaletteCommon = 1, kPaletteStage = 2 };
 // The lists of palette kind 1 or 2; null for any other kind.
 cPaletteLists* PaletteLists(int palette);
 
+// Names other lists as a palette's for as long as it lives, then puts the previous ones back: a
+// document that loads or checks a palette of its own names it while it works.
+class cPaletteListsScope {
+public:
+  cPaletteListsScope(int palette, const cPaletteLists& lists);
+  ~cPaletteListsScope();
+  cPaletteListsScope(const cPaletteListsScope&) = delete;
+  cPaletteListsScope& operator=(const cPaletteListsScope&) = delete;
+
+private:
+  cPaletteLists* m_pLists;
+  cPaletteLists m_Saved;
+};
+
 // Entries in a palette's list of blocks, characters or items; 0 for a kind without lists.
 int PaletteBlockCount(int palette);
 int PaletteCharaCount(int palette);

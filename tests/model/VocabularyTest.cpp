@@ -186,7 +186,7 @@ TEST(VariableNames, NamesComeFromTheRegisteredTables) {
   EXPECT_EQ(VariableName(kVarScopeCommon, 0), "");
   EXPECT_EQ(VariableName(kVarScopeCommon, 3), kUnknownName);
   EXPECT_EQ(VariableName(kVarScopeCommon, -1), kUnknownName);
-  EXPECT_EQ(VariableName(kVarScopeStage, 2), kUnknownName);
+  EXPECT_EQ(VariableName(kVarScopeStage, 1000), kUnknownName);  // the stage names 1,000 variables
   EXPECT_EQ(VariableName(2, 0), kUnknownName);
   RegisterVariableNames<cNamedEntry>(kVarScopeCommon, nullptr);
   EXPECT_EQ(VariableName(kVarScopeCommon, 2), kUnknownName);

@@ -1,0 +1,20 @@
+#pragma once
+// What the palettes and the stage take from the project options: the default record of each kind,
+// which a palette list with fewer than two entries receives as entry 1, and the inheritance that a
+// new stage palette entry gets.
+
+#include <cstdint>
+
+#include "model/cEdBlock.h"
+#include "model/cEdChara.h"
+#include "model/cEdItem.h"
+
+const cEdBlock& ProjectDefault(const cEdBlock*);
+const cEdChara& ProjectDefault(const cEdChara*);
+const cEdItem& ProjectDefault(const cEdItem*);
+
+// Points a new stage palette entry at index of the palette the project names for new entries of
+// its kind, with that case's flags, and resolves it.
+void SetNewStageEntrySource(cEdBlock& entry, int16_t index);
+void SetNewStageEntrySource(cEdChara& entry, int16_t index);
+void SetNewStageEntrySource(cEdItem& entry, int16_t index);

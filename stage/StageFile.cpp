@@ -1,0 +1,295 @@
+#include "stage/StageFile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "app/DataFile.h"
+#include "app/MessageBox.h"
+#include "app/PathUtil.h"
+#include "app/cApplication.h"
+#include "model/Inheritance.h"
+#include "stage/cStageEditState.h"
+
+const char* const kStageWorkFolder = "data\\work\\";
+
+namespace {
+
+// The fewest bytes a stored cell takes: its index and the record.
+template <class T>
+constexpr size_t kStoredCell = 4 + cStoredSize<T>::kMin;
+
+cString SafetyCopyPath(const char* path) {
+  cString name(path);
+  FileNameOfPath(name);
+  cString copy(kStageWorkFolder);
+  copy.append(name);
+  return copy;
+}
+
+// Copies a file through a temporary beside the target; 1 when the whole copy is in place.
+int CopyFileBytes(const char* target, const char* source) {
+  cReadStream in;
+  if (!in.OpenFile(source)) return 0;
+  cWriteStream out;
+  if (!out.OpenFile(target)) return 0;
+  std::vector<char> buffer(1 << 16);
+  for (size_t left = in.Size(); left > 0;) {
+    size_t part = std::min(left, buffer.size());
+    if (!in.Read(buffer.data(), part)) return 0;
+    out.Write(buffer.data(), part);
+    left -= part;
+  }
+  return out.Commit();
+}
+
+// Puts source in the place of target, copying when the two lie on different volumes.
+int MoveFileOver(const char* target, const char* source) {
+  if (ReplaceFileWith(HostPath(target).c_str(), HostPath(source).c_str())) return 1;
+  return CopyFileBytes(target, source) && DeletePath(source);
+}
+
+// 1 when a file of a version with the end marker ends with it.
+int HasEndMarker(const char* path, int* checked) {
+  *checked = 0;
+  cReadStream* stream = OpenDataFileRead(path);
+  if (!stream) return 1;
+  uint32_t marker = 0;
+  if (VersionRead() >= 174) {
+    *checked = 1;
+    if (stream->Size() < 8 || !stream->Skip(stream->Size() - 8) || !stream->ReadU32(marker)) marker = 0;
+  }
+  CloseDataFile(stream);
+  return !*checked || marker == kStageEndMarker;
+}
+
+}  // namespace
+
+int CheckStageFile(const char* path) {
+  int checked;
+  if (HasEndMarker(path, &checked)) return 1;
+  cString copy = SafetyCopyPath(path);
+  // A broken file is replaced only by a copy that exists; without one it stays for the user.
+  if (!FileExists(copy.GetStr())) {
+    ErrorBoxF("破損ファイル %s を復旧できませんでした！\n「%s」にバックアップファイルがありません。", path, kStageWorkFolder);
+    return 0;
+  }
+  if (!MoveFileOver(path, copy.GetStr())) {
+    ErrorBoxF("破損ファイル %s を復旧できませんでした！\nバックアップファイル %s で置き換えられません。", path, copy.GetStr());
+    return 0;
+  }
+  cString text;
+  text.Format("破損ファイル %s を復旧しました！\n※ただし、前回の更新内容が保存されていない可能性があります…", path);
+  MessageBoxActive(text.GetStr(), "ファイルの復旧", kMbOk);
+  return 1;
+}
+
+int BeginStageLoad(const char* path) {
+  g_StageDoc.m_strLoadPath = path;
+  g_StageDoc.m_bLoadDone = 0;
+  return CheckStageFile(g_StageDoc.m_strLoadPath.GetStr());
+}
+
+int StageLoadThreadProc() {
+  int loaded = g_StageDoc.LoadStageFile(g_StageDoc.m_strLoadPath.GetStr());
+  if (loaded) g_StageDoc.m_bLoadDone = 1;
+  return loaded;
+}
+
+int FinishStageLoad() {
+  if (g_StageDoc.m_bLoadDone) return 1;
+  ErrorBoxF("ステージファイル %s の読み込みに失敗しました！", g_StageDoc.m_strLoadPath.GetStr());
+  return 0;
+}
+
+int LoadStage(const char* path) {
+  if (BeginStageLoad(path)) StageLoadThreadProc();
+  return FinishStageLoad();
+}
+
+int SaveStageFile(cStageDoc& stage, const char* path) {
+  if (stage.SaveFile(path)) return 1;
+  ErrorBoxF("ステージファイル %s の保存に失敗しました！\n保存前のファイルはそのまま残っています。", path);
+  return 0;
+}
+
+int SaveStageOver(cStageDoc& stage, cStageEditState& state) {
+  if (!state.m_bStageModified) return 1;
+  cString path = state.m_strStagePath;
+  cString copy = SafetyCopyPath(path.GetStr());
+  bool hadFile = FileExists(path.GetStr());
+  if (hadFile) {
+    MakeDirectory(kStageWorkFolder);
+    if (!CopyFileBytes(copy.GetStr(), path.GetStr())) {
+      ErrorBoxF("バックアップファイル %s を作成できないため、ステージファイル %s を保存しませんでした！", copy.GetStr(),
+                path.GetStr());
+      return 0;
+    }
+  }
+  if (!SaveStageFile(stage, path.GetStr())) return 0;
+  if (hadFile && !DeletePath(copy.GetStr())) DebugBoxF("バックアップファイルの削除に失敗しました！");
+  state.m_bStageModified = 0;
+  return 1;
+}
+
+int cStageDoc::LoadStageFile(const char* path) {
+  cReadStream* stream = OpenDataFileRead(path);
+  if (!stream) return 0;
+  std::unique_ptr<cStageDoc> loaded(new cStageDoc);
+  loaded->m_nWheelAxis = m_nWheelAxis;
+  loaded->Load(*stream);
+  bool ok = !stream->Failed();
+  CloseDataFile(stream);
+  if (ok) TakeContentFrom(*loaded);
+  return ok ? 1 : 0;
+}
+
+void cStageDoc::TakeContentFrom(cStageDoc& loaded) {
+  cString loadPath = m_strLoadPath;
+  int32_t loadDone = m_bLoadDone;
+  int palette = m_nPalette;
+  *this = std::move(loaded);
+  m_strLoadPath = loadPath;
+  m_bLoadDone = loadDone;
+  m_nPalette = palette;
+}
+
+void cStageDoc::Load(cReadStream& stream) {
+  cPaletteListsScope own(kPaletteStage, {&m_vStageBlock, &m_vStageChara, &m_vStageItem});
+  uint32_t version = VersionRead();
+  cDataRecord::Load(stream);
+  // The size decides every allocation that follows: a damaged one fails the load here.
+  if (m_nWidth < 1 || m_nWidth > kMaxStageSize || m_nHeight < 1 || m_nHeight > kMaxStageSize) stream.Fail();
+  if (stream.Failed()) return;
+  m_vRankingItem.Load(stream);
+  // Before 125 a rule held only its left switch: the others start from a new stage's.
+  if (version < 125) ResetAutoVanish();
+  for (cAutoVanishData& rule : m_aAutoVanish) rule.Load(stream);
+  if (!LoadList(m_vStageBlock, stream) || !LoadList(m_vStageChara, stream) || !LoadList(m_vStageItem, stream)) return;
+  if (!m_vStageBlock.empty()) m_vStageBlock[0] = cEdBlock();
+  if (!m_vStageChara.empty()) m_vStageChara[0] = cEdChara();
+  if (!m_vStageItem.empty()) m_vStageItem[0] = cEdItem();
+  m_vBlockLayer.Release();
+  m_vCharaLayer.Release();
+  m_vItemLayer.Release();
+  SetSize(m_nWidth, m_nHeight, 0, 0);
+  if (!LoadLayer(m_vBlockLayer, stream) || !LoadLayer(m_vCharaLayer, stream) || !LoadLayer(m_vItemLayer, stream)) return;
+  if (!LoadList(m_vBackground, stream) || !LoadList(m_vStageVarName, stream)) return;
+  // The end marker; only the check before loading looks at its value.
+  uint32_t marker;
+  if (version >= 173) stream.ReadU32(marker);
+  if (stream.Failed()) return;
+  if (version < kDataVersion) Upgrade(version);
+  Normalise();
+}
+
+template <class T>
+int cStageDoc::LoadLayer(cStageLayer<T>& layer, cReadStream& stream) {
+  uint32_t count;
+  if (!stream.ReadCount(count, kStoredCell<T>)) return 0;
+  for (uint32_t k = 0; k < count; ++k) {
+    uint32_t index;
+    if (!stream.ReadU32(index)) return 0;
+    // Only cells of the map: never outside the layer, never a spare column.
+    if (index >= static_cast<uint32_t>(layer.Count()) || static_cast<int>(index & (m_nPitch - 1)) >= m_nWidth) {
+      stream.Fail();
+      return 0;
+    }
+    layer.At(static_cast<int>(index)).Load(stream);
+    if (stream.Failed()) return 0;
+  }
+  return 1;
+}
+
+void cStageDoc::Upgrade(uint32_t v) {
+  // 155: the flying hit boxes against characters and the positions of those boxes arrived.
+  if (v < 155) {
+    m_nHitPlFlyCharaW = m_nHitPlWalkCharaW;
+    m_nHitPlFlyCharaH = m_nHitPlWalkCharaH;
+    m_nHitEnFlyCharaW = m_nHitEnWalkCharaW;
+    m_nHitEnFlyCharaH = m_nHitEnWalkCharaH;
+    m_nHitPlWalkCharaPos = m_nHitPlFlyCharaPos = m_nHitEnWalkCharaPos = m_nHitEnFlyCharaPos = 0;
+  }
+  // 166: the BGM loop switch; older stages looped.
+  if (v < 166) m_bBgmLoop = 1;
+  // 181: remaining HP and SP joined the ranking.
+  if (v < 181) {
+    m_vRankingItem.resize(5);
+    m_vRankingItem[3] = m_vRankingItem[4] = 0;
+  }
+  // 183, 184: the status window and the clear without waiting.
+  if (v < 183) m_bStatusWindow = 1;
+  if (v < 184) m_bNoClearWait = 0;
+  // 199: keeping an unchanged BGM playing.
+  if (v < 199) m_bBgmKeep = 0;
+  // 200: hit boxes against blocks, their positions, display and colour.
+  if (v < 200) {
+    m_nHitPlWalkBlockW = 16, m_nHitPlWalkBlockH = 24, m_nHitPlFlyBlockW = 16, m_nHitPlFlyBlockH = 16;
+    m_nHitPlWalkBlockPos = 1, m_nHitPlFlyBlockPos = 0, m_nHitPlBlockShow = 0, m_nHitPlBlockColor = 5;
+    m_nHitEnWalkBlockW = 16, m_nHitEnWalkBlockH = 30, m_nHitEnFlyBlockW = 16, m_nHitEnFlyBlockH = 30;
+    m_nHitEnWalkBlockPos = 1, m_nHitEnFlyBlockPos = 1;
+  }
+  // 208: the wheel axis option.
+  if (v < 208) m_nWheelAxis = 0;
+  // 225: the "READY" picture, which older stages did not show.
+  if (v < 225) m_bShowReady = 0;
+  // 754: a stage names all of its 1,000 variables.
+  if (v < 754) m_vStageVarName.resize(kStageVarCount);
+}
+
+void cStageDoc::Save(cWriteStream& stream) {
+  Normalise();
+  cPaletteListsScope own(kPaletteStage, {&m_vStageBlock, &m_vStageChara, &m_vStageItem});
+  cDataRecord::Save(stream);
+  m_vRankingItem.Save(stream);
+  for (cAutoVanishData& rule : m_aAutoVanish) rule.Save(stream);
+  SaveList(m_vStageBlock, stream);
+  SaveList(m_vStageChara, stream);
+  SaveList(m_vStageItem, stream);
+  SaveLayer(m_vBlockLayer, stream);
+  SetHeldItems();
+  SaveLayer(m_vCharaLayer, stream);
+  SaveLayer(m_vItemLayer, stream);
+  SaveList(m_vBackground, stream);
+  SaveList(m_vStageVarName, stream);
+  stream.WriteU32(kStageEndMarker);
+}
+
+template <class T>
+void cStageDoc::SaveLayer(cStageLayer<T>& layer, cWriteStream& stream) {
+  // Resolved first and counted after, so that the count is exactly the cells written.
+  layer.ForEachStored([&](int i, const T& cell) {
+    if (cell.m_nGraphic != 0 && InheritanceChanges(cell)) layer.At(i).ApplyInheritance();
+  });
+  std::vector<int> used;
+  layer.ForEachStored([&](int i, const T& cell) {
+    if (cell.m_nGraphic != 0 && static_cast<int>(i & (m_nPitch - 1)) < m_nWidth) used.push_back(i);
+  });
+  stream.WriteU32(static_cast<uint32_t>(used.size()));
+  for (int i : used) {
+    int16_t x = static_cast<int16_t>(i & (m_nPitch - 1)), y = static_cast<int16_t>(i >> m_nPitch_Shift);
+    if (layer.Get(i).m_nCellX != x || layer.Get(i).m_nCellY != y) {
+      T& cell = layer.At(i);
+      cell.m_nCellX = x;
+      cell.m_nCellY = y;
+    }
+    stream.WriteU32(static_cast<uint32_t>(i));
+    // Normalise has validated the cell already, so its own validation in Save changes nothing.
+    layer.InPlace(i).Save(stream);
+  }
+}
+
+void cStageDoc::SetHeldItems() {
+  std::vector<int> items;
+  m_vItemLayer.ForEachStored([&](int i, const cEdItem& item) {
+    if (item.m_nGraphic != 0 && static_cast<int>(i & (m_nPitch - 1)) < m_nWidth) items.push_back(i);
+  });
+  m_vCharaLayer.ForEachStored([&](int i, const cEdChara& chara) {
+    if (chara.m_nGraphic == 0) return;
+    auto item = std::lower_bound(items.begin(), items.end(), i);
+    bool holds = chara.m_cControl == 1 && chara.m_bHoldItem && item != items.end() && *item == i;
+    int32_t held = holds ? static_cast<int32_t>(item - items.begin()) : -1;
+    if (chara.m_nHeldItem != held) m_vCharaLayer.At(i).m_nHeldItem = held;
+  });
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The stage file: checking its end marker and restoring a broken file from its safety copy in
+// data\work\, loading it (on the worker thread when the open command asks), and saving it over
+// its file without ever leaving the stage in no whole file.
+//
+// cStageDoc::Load and cStageDoc::Save, which read and write the content, are defined in
+// StageFile.cpp as well.
+
+#include "stage/cStageDoc.h"
+
+class cStageEditState;
+
+// The folder of safety copies of stage files being saved.
+extern const char* const kStageWorkFolder;
+
+// 1 when the file can be loaded: it is whole, older than the end marker, missing (the load reports
+// that), or was broken and has been replaced by its safety copy. 0 when it is broken and no copy
+// could take its place: the file is kept as it is and the user is told.
+int CheckStageFile(const char* path);
+
+// Loading a stage on the worker thread: BeginStageLoad names the file and checks it (0: do not
+// start the worker), StageLoadThreadProc is the worker's procedure, FinishStageLoad tells the user
+// when the load failed and returns its result.
+int BeginStageLoad(const char* path);
+int StageLoadThreadProc();
+int FinishStageLoad();
+// The same without a worker thread (start-up reopens the last stage so).
+int LoadStage(const char* path);
+
+// Writes the stage to a file; a failure names the file in a box. 1 on success.
+int SaveStageFile(cStageDoc& stage, const char* path);
+// The overwrite save of the open stage: nothing to do when it is unchanged; otherwise a safety copy
+// of the file goes to data\work\ first, and is deleted once the new file is complete. A failed
+// save keeps the file, the copy and the modified flag. 1 when the stage is saved.
+int SaveStageOver(cStageDoc& stage, cStageEditState& state);

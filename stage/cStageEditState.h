@@ -1,0 +1,136 @@
+#pragma once
+// The working state of the stage editor: the open stage file and its modified flags, the current
+// layer, tool and brush, the selection, the palette clipboard, the records that data sheets edit,
+// and the undo and redo stacks of the stage's layers.
+//
+// A snapshot on the stacks is a copy of the changed layers that shares its chunks with the stage
+// (cStageLayer): taking one costs a few pointers, and memory grows only with the chunks the edits
+// after it change. The number of steps is the stage's undo depth, lowered for this session when
+// the free memory could not hold that many full copies.
+
+#include <cstdint>
+
+#include <boost/shared_ptr.hpp>
+
+#include "app/cString.h"
+#include "app/cVector.h"
+#include "model/cEdBlock.h"
+#include "model/cEdChara.h"
+#include "model/cEdItem.h"
+#include "stage/cStageLayer.h"
+
+class cStageDoc;
+
+// Layers named by the flags of a snapshot.
+enum { kLayerFlagBlock = 1, kLayerFlagChara = 2, kLayerFlagItem = 4, kLayerFlagAll = 7 };
+// The estimated bytes of one cell of the three layers with what its records own.
+constexpr uint64_t kSnapshotBytesPerCell = 2325;
+
+// What a layer switch shows on the stage editor and its palette windows.
+class cStageEditView {
+public:
+  virtual ~cStageEditView() = default;
+  // The layer's menu check, toolbar buttons and palette windows.
+  virtual void ShowLayer(int layer) = 0;
+  // The tool buttons of the layer's stage and common palette windows.
+  virtual void SyncToolButtons(int tool) = 0;
+};
+
+// The brush of a layer while another layer is current.
+struct cLayerBrushState {
+  int32_t m_nSelIndex = 0;
+  int32_t m_nBrushWidth = 1;
+  int32_t m_nBrushHeight = 1;
+};
+
+// One step of undo or redo: the layers its flags name, as they were.
+struct cLayerSnapshot {
+  int32_t m_nFlags = 0;
+  cStageLayer<cEdBlock> m_Block;
+  cStageLayer<cEdChara> m_Chara;
+  cStageLayer<cEdItem> m_Item;
+};
+
+class cStageEditState {
+public:
+  cStageEditState();
+
+  void Reset();
+  void SetTool(int tool);
+  void SetRightClickMode(int mode);
+  void ClearClipboard();
+  void SetLayer(int layer);
+  void SwitchLayerKeepPrevious(int layer);
+  void CycleLayer();
+
+  // Snapshots. PushUndo keeps the flagged layers of the stage before an edit and empties redo;
+  // Undo and Redo swap the stage's layers with the newest step of their stack.
+  void PushUndo(int flags, cStageDoc& stage);
+  void Undo(cStageDoc& stage);
+  void Redo(cStageDoc& stage);
+  void ReleaseUndo();
+  // Opens depth steps for a stage of this pitch and height, fewer when free memory is short.
+  void AllocateUndo(int depth, int pitch, int height);
+  static uint64_t EstimateSnapshotBytes(int pitch, int height);
+  int UndoCount() const { return m_vUndo.Count(); }
+  int RedoCount() const { return m_vRedo.Count(); }
+  // The steps this session keeps: 0 after ReleaseUndo or when memory allows none.
+  int UndoLevels() const { return m_nUndoLevels; }
+
+  cString m_strStagePath;
+  int32_t m_bStageOpen = 0;
+  int32_t m_bStageModified = 0;
+  int32_t m_bCommonModified = 0;
+  int32_t m_nLayer = 0;
+  int32_t m_nPrevLayer = 0;
+  int32_t m_nTool = 0;
+  int32_t m_nMode = 0;
+  int32_t m_nRightClickMode = 0;
+  cVector<cEdBlock> m_vBrushBlock;
+  cVector<cEdChara> m_vBrushChara;
+  cVector<cEdItem> m_vBrushItem;
+  cEdBlock* m_pEditBlock = nullptr;
+  cEdChara* m_pEditChara = nullptr;
+  cEdItem* m_pEditItem = nullptr;
+  // 0 an object placed in the stage, 1 a stage palette entry, 2 a common palette entry, 3 a project
+  // default record.
+  int32_t m_nEditContext = 0;
+  boost::shared_ptr<cEdBlock> m_spClipBlock;
+  boost::shared_ptr<cEdChara> m_spClipChara;
+  boost::shared_ptr<cEdItem> m_spClipItem;
+  int32_t m_bClipValid = 0;
+  int32_t m_nClipIndex = 0;
+  int32_t m_nClipPalette = 0;
+  int32_t m_bClipCut = 0;
+  int32_t m_nSelPalette = 0;
+  int32_t m_nSelIndex = 0;
+  int32_t m_nSelAnchorX = -1;
+  int32_t m_nSelAnchorY = -1;
+  int32_t m_nBrushWidth = 1;
+  int32_t m_nBrushHeight = 1;
+  int32_t m_bDragging = 0;
+  int32_t m_nLineStartX = 0;
+  int32_t m_nLineStartY = 0;
+  int32_t m_nRectAnchorX = 0;
+  int32_t m_nRectAnchorY = 0;
+  int32_t m_nRectWidth = 0;
+  int32_t m_nRectHeight = 0;
+  cLayerBrushState m_aLayerBrush[3];
+  // The stage editor window while it exists.
+  cStageEditView* m_pView = nullptr;
+
+private:
+  void SwitchLayer(int layer);
+  // Puts the flagged layers on top of a stack, dropping its oldest step when it is full.
+  void Push(int flags, cVector<cLayerSnapshot>& stack, cStageDoc& stage);
+  // Gives the stage the newest step of one stack, keeping the layers it replaces on the other.
+  void Restore(cVector<cLayerSnapshot>& from, cVector<cLayerSnapshot>& to, cStageDoc& stage);
+
+  cVector<cLayerSnapshot> m_vUndo;  // newest first
+  cVector<cLayerSnapshot> m_vRedo;
+  int32_t m_nUndoLevels = 0;
+};
+
+extern cStageEditState g_StageEditState;
+// Set while a test play runs: no snapshot is taken.
+extern int32_t g_bTestPlayRunning;
