@@ -1,0 +1,72 @@
+#pragma once
+// Helpers for the stage tests: record bodies as an older data version stores them, stage files of
+// any version, and a clean global stage, palette and database for each test.
+
+#include <gtest/gtest.h>
+
+#include "app/cDataRecord.h"
+#include "database/cDatabaseSet.h"
+#include "stage/cPaletteDoc.h"
+#include "stage/cStageDoc.h"
+#include "stage/cStageEditState.h"
+#include "tests/model/ModelTest.h"
+#include "tests/support/TestSupport.h"
+
+// The body a record of a data version holds: the fields that version registers, then its strings.
+inline Bytes BodyAt(cDataRecord& record, uint32_t version) {
+  cWriteStream out;
+  cVector<cFieldDesc> fields = record.Fields(version);
+  out.WriteU32(static_cast<uint32_t>(fields.Count()));
+  for (const cFieldDesc& field : fields) {
+    size_t size = static_cast<size_t>(field.m_nWidth) * field.m_nCount;
+    if (field.m_pMember) out.Write(field.m_pMember, size);
+    else out.Write(Bytes(size, 0x77).data(), size);  // a value the record no longer keeps
+  }
+  cVector<cStringDesc> strings = record.Strings(version);
+  out.WriteU32(static_cast<uint32_t>(strings.Count()));
+  for (const cStringDesc& text : strings) out.WriteString(*text.m_pMember);
+  return out.Bytes();
+}
+
+// What a stage file of a data version holds for a document: its body, ranking, rules, the palette
+// and layers given, backgrounds, variable names and, from 173 on, the end marker.
+struct cStageFileParts {
+  Bytes m_Palette = Cat({U32(0), U32(0), U32(0)});
+  Bytes m_Layers = Cat({U32(0), U32(0), U32(0)});
+  int m_nBackgrounds = 1;
+  int m_nVarNames = 1000;
+};
+
+inline Bytes StageFileAt(uint32_t version, cStageDoc& doc, const cStageFileParts& parts = cStageFileParts()) {
+  Bytes file = Cat({U32(version), BodyAt(doc, version), U32(static_cast<uint32_t>(doc.m_vRankingItem.size()))});
+  for (int32_t entry : doc.m_vRankingItem) file = Cat({file, U32(static_cast<uint32_t>(entry))});
+  for (cAutoVanishData& rule : doc.m_aAutoVanish) file = Cat({file, BodyAt(rule, version)});
+  file = Cat({file, parts.m_Palette, parts.m_Layers, U32(static_cast<uint32_t>(parts.m_nBackgrounds))});
+  cBackgroundData background;
+  for (int i = 0; i < parts.m_nBackgrounds; ++i) file = Cat({file, BodyAt(background, version)});
+  file = Cat({file, U32(static_cast<uint32_t>(parts.m_nVarNames))});
+  for (int i = 0; i < parts.m_nVarNames; ++i) file = Cat({file, Hex("00000000 01000000 01000000")});
+  if (version >= 173) file = Cat({file, U32(kStageEndMarker)});
+  return file;
+}
+
+// Each test starts from a new stage, a new common palette, an edit state without undo, and the
+// default database tables with a BGM table of three entries; all is put back afterwards.
+class StageTest : public testing::Test {
+protected:
+  void SetUp() override { Clean(); }
+  void TearDown() override { Clean(); }
+  static void Clean() {
+    g_StageDoc.SetDefaults();
+    g_StageDoc.m_nWheelAxis = 0;
+    g_CommonPalette.SetDefaults();
+    g_StageEditState.Reset();
+    g_StageEditState.ReleaseUndo();
+    g_bTestPlayRunning = 0;
+    g_DatabaseSet.SetDefaults();
+    g_DatabaseSet.m_vBgm.resize(3);
+  }
+
+  cScratchFolder m_Folder;
+  cFakeShell m_Shell;
+};
