@@ -1,0 +1,370 @@
+// The stage file: its layout, every older version, damaged files, the end-marker check with its
+// recovery, and the overwrite save with its safety copy.
+#include <algorithm>
+#include <functional>
+
+#include "app/PathUtil.h"
+#include "stage/StageFile.h"
+#include "tests/stage/StageTest.h"
+
+namespace {
+
+bool Contains(const Bytes& bytes, const Bytes& part) {
+  return std::search(bytes.begin(), bytes.end(), part.begin(), part.end()) != bytes.end();
+}
+
+uint32_t U32At(const Bytes& bytes, size_t offset) {
+  return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 | static_cast<uint32_t>(bytes[offset + 3]) << 24;
+}
+
+cEdBlock Block(int graphic) {
+  cEdBlock block;
+  block.m_nGraphic = static_cast<int16_t>(graphic);
+  return block;
+}
+
+cEdItem Item(int graphic) {
+  cEdItem item;
+  item.m_nGraphic = static_cast<int16_t>(graphic);
+  return item;
+}
+
+cEdChara Chara(int graphic, int control, int holds) {
+  cEdChara chara;
+  chara.m_nGraphic = static_cast<int16_t>(graphic);
+  chara.m_cControl = static_cast<int8_t>(control);
+  chara.m_bHoldItem = static_cast<int8_t>(holds);
+  return chara;
+}
+
+}  // namespace
+
+using StageFile = StageTest;
+
+TEST_F(StageFile, RecordBodyByVersion) {
+  struct Case {
+    uint32_t m_nVersion;
+    int m_nFields, m_nBytes;
+  } cases[] = {{154, 71, 308}, {155, 79, 340}, {165, 79, 340}, {166, 80, 344}, {182, 80, 344},
+               {183, 81, 348}, {184, 82, 352}, {198, 82, 352}, {199, 83, 356}, {200, 97, 412},
+               {224, 97, 412}, {225, 98, 416}, {771, 98, 416}};
+  for (const Case& c : cases) {
+    cVector<cFieldDesc> fields = g_StageDoc.Fields(c.m_nVersion);
+    int bytes = 0;
+    for (const cFieldDesc& field : fields) bytes += field.m_nWidth * field.m_nCount;
+    EXPECT_EQ(fields.Count(), c.m_nFields) << c.m_nVersion;
+    EXPECT_EQ(bytes, c.m_nBytes) << c.m_nVersion;
+  }
+}
+
+TEST_F(StageFile, SavedLayout) {
+  cStageDoc& stage = g_StageDoc;
+  stage.m_strName = "面";
+  stage.m_bNoClearWait = 1;
+  stage.m_vBlockLayer.At(stage.CellIndex(3, 2)) = Block(9);
+  ASSERT_TRUE(stage.SaveFile("s.stg4_771"));
+  Bytes file = ReadFileBytes("s.stg4_771");
+  EXPECT_EQ(U32At(file, 0), 771u);
+  EXPECT_EQ(U32At(file, 4), 98u);
+  // Width, pitch, shift and height lead; gravity is the one double among the first 24 fields.
+  EXPECT_EQ(ToHex(Bytes(file.begin() + 8, file.begin() + 24)), "14 00 00 00 20 00 00 00 05 00 00 00 0F 00 00 00");
+  EXPECT_EQ(ToHex(Bytes(file.begin() + 88, file.begin() + 96)), "9A 99 99 99 99 99 D9 3F");
+  // The status window comes before the clear without waiting; the undo depth is field 84.
+  EXPECT_EQ(U32At(file, 128), 1u);
+  EXPECT_EQ(U32At(file, 132), 1u);
+  EXPECT_EQ(U32At(file, 344), 1u);
+  EXPECT_EQ(ToHex(Bytes(file.begin() + 424, file.begin() + 431)), "01 00 00 00 03 00 00");
+  EXPECT_EQ(ToHex(Bytes(file.end() - 4, file.end())), "15 CD 5B 07");
+  // One block, at cell 2 x 32 + 3, carrying its column and row.
+  cEdBlock placed = Block(9);
+  placed.m_nCellX = 3;
+  placed.m_nCellY = 2;
+  EXPECT_TRUE(Contains(file, Cat({U32(1), U32(67), SaveBytes(placed), U32(0)})));
+
+  // Loading and saving again gives the same bytes.
+  ASSERT_TRUE(stage.LoadStageFile("s.stg4_771"));
+  ASSERT_TRUE(stage.SaveFile("again.stg4_771"));
+  EXPECT_EQ(ToHex(ReadFileBytes("again.stg4_771")), ToHex(file));
+}
+
+TEST_F(StageFile, HeldItems) {
+  cStageDoc& stage = g_StageDoc;
+  for (int x : {1, 4, 6, 8}) stage.m_vItemLayer.At(stage.CellIndex(x, 0)) = Item(2);
+  struct Case {
+    int m_nX;
+    cEdChara m_Chara;
+    int m_nHeld;
+  } cases[] = {
+      {6, Chara(1, 1, 1), 2},   // on the third item in reading order
+      {1, Chara(1, 1, 1), 0},
+      {8, Chara(1, 0, 1), -1},  // the player holds nothing
+      {4, Chara(1, 1, 0), -1},  // does not hold
+      {5, Chara(1, 1, 1), -1},  // no item here
+  };
+  for (const Case& c : cases) stage.m_vCharaLayer.At(stage.CellIndex(c.m_nX, 0)) = c.m_Chara;
+  ASSERT_TRUE(stage.SaveFile("s.stg4_771"));
+  cStageDoc loaded;
+  ASSERT_TRUE(loaded.LoadStageFile("s.stg4_771"));
+  for (const Case& c : cases) EXPECT_EQ(loaded.m_vCharaLayer.Get(loaded.CellIndex(c.m_nX, 0)).m_nHeldItem, c.m_nHeld) << c.m_nX;
+}
+
+TEST_F(StageFile, CellsAreResolvedBeforeTheyAreCounted) {
+  cStageDoc& stage = g_StageDoc;
+  // Stage entry 1 is empty; a placed block follows its graphic and so becomes empty itself.
+  stage.m_vStageBlock = {cEdBlock(), cEdBlock()};
+  cEdBlock follower = Block(3);
+  follower.m_cInheritPalette = kPaletteStage;
+  follower.m_nInheritIndex = 1;
+  follower.m_bbInherit[2] = 1;
+  stage.m_vBlockLayer.At(stage.CellIndex(0, 1)) = follower;
+  stage.m_vBlockLayer.At(stage.CellIndex(5, 1)) = Block(4);
+  ASSERT_TRUE(stage.SaveFile("s.stg4_771"));
+  cStageDoc loaded;
+  ASSERT_TRUE(loaded.LoadStageFile("s.stg4_771"));
+  EXPECT_EQ(loaded.m_vBlockLayer.Get(loaded.CellIndex(5, 1)).m_nGraphic, 4);
+  EXPECT_EQ(loaded.m_vBlockLayer.Get(loaded.CellIndex(0, 1)).m_nGraphic, 0);
+}
+
+TEST_F(StageFile, EveryOlderVersionLoads) {
+  struct Row {
+    uint32_t m_nVersion;
+    std::function<void(cStageDoc&)> m_Setup;
+    std::function<void(const cStageDoc&)> m_Check;
+    int m_nVarNames = 1000;
+  };
+  const Row rows[] = {
+      // Before 125 a rule keeps only its left switch: the others are a new stage's, never the
+      // previous stage's.
+      {124,
+       [](cStageDoc& s) {
+         s.m_aAutoVanish[kVanishEnemy].m_bLeft = 1;
+         s.m_aAutoVanish[kVanishEnemy].m_nTop = 3;
+         s.m_aAutoVanish[kVanishPlayerShot].m_bLeft = 0;
+       },
+       [](const cStageDoc& s) {
+         EXPECT_EQ(s.m_aAutoVanish[kVanishEnemy].m_bLeft, 1);
+         EXPECT_EQ(s.m_aAutoVanish[kVanishEnemy].m_bRight, 0);
+         EXPECT_EQ(s.m_aAutoVanish[kVanishEnemy].m_nTop, 3);
+         EXPECT_EQ(s.m_aAutoVanish[kVanishPlayerShot].m_bLeft, 0);
+         EXPECT_EQ(s.m_aAutoVanish[kVanishPlayerShot].m_bRight, 1);
+         EXPECT_EQ(s.m_aAutoVanish[kVanishPlayerShot].m_bBottom, 1);
+       }},
+      // 155: flying boxes against characters take the walking ones; the positions are centred.
+      {154,
+       [](cStageDoc& s) {
+         s.m_nHitPlWalkCharaW = 20, s.m_nHitPlWalkCharaH = 30, s.m_nHitEnWalkCharaW = 14, s.m_nHitEnWalkCharaH = 22;
+       },
+       [](const cStageDoc& s) {
+         EXPECT_EQ(s.m_nHitPlFlyCharaW, 20);
+         EXPECT_EQ(s.m_nHitPlFlyCharaH, 30);
+         EXPECT_EQ(s.m_nHitEnFlyCharaW, 14);
+         EXPECT_EQ(s.m_nHitEnFlyCharaH, 22);
+         EXPECT_EQ(s.m_nHitPlWalkCharaPos + s.m_nHitPlFlyCharaPos + s.m_nHitEnWalkCharaPos + s.m_nHitEnFlyCharaPos, 0);
+       }},
+      {155, [](cStageDoc& s) { s.m_nHitPlFlyCharaW = 7, s.m_nHitEnWalkCharaPos = 1; },
+       [](const cStageDoc& s) {
+         EXPECT_EQ(s.m_nHitPlFlyCharaW, 7);
+         EXPECT_EQ(s.m_nHitEnWalkCharaPos, 1);
+         EXPECT_EQ(s.m_bBgmLoop, 1);
+       }},
+      {166, [](cStageDoc& s) { s.m_bBgmLoop = 0; }, [](const cStageDoc& s) { EXPECT_EQ(s.m_bBgmLoop, 0); }},
+      // 173: no end marker before it.
+      {172, [](cStageDoc& s) { s.m_strName = "古"; }, [](const cStageDoc& s) { EXPECT_EQ(s.m_strName, "古"); }},
+      // 181: five ranking entries, the two new ones off.
+      {180, [](cStageDoc& s) { s.m_vRankingItem = {1, 0, 1}; },
+       [](const cStageDoc& s) { EXPECT_EQ(s.m_vRankingItem, (cVector<int32_t>{1, 0, 1, 0, 0})); }},
+      {181, [](cStageDoc& s) { s.m_vRankingItem = {1, 0, 1, 1, 1}; },
+       [](const cStageDoc& s) { EXPECT_EQ(s.m_vRankingItem, (cVector<int32_t>{1, 0, 1, 1, 1})); }},
+      // 183, 184: the status window shows, the clear waits.
+      {182, [](cStageDoc& s) { s.m_bStatusWindow = 0, s.m_bNoClearWait = 1; },
+       [](const cStageDoc& s) {
+         EXPECT_EQ(s.m_bStatusWindow, 1);
+         EXPECT_EQ(s.m_bNoClearWait, 0);
+       }},
+      {183, [](cStageDoc& s) { s.m_bStatusWindow = 0, s.m_bNoClearWait = 1; },
+       [](const cStageDoc& s) {
+         EXPECT_EQ(s.m_bStatusWindow, 0);
+         EXPECT_EQ(s.m_bNoClearWait, 0);
+       }},
+      {184, [](cStageDoc& s) { s.m_bNoClearWait = 1, s.m_bBgmKeep = 1; },
+       [](const cStageDoc& s) {
+         EXPECT_EQ(s.m_bNoClearWait, 1);
+         EXPECT_EQ(s.m_bBgmKeep, 0);
+       }},
+      // 200: the boxes against blocks, the enemy's taller than a new stage's.
+      {199, [](cStageDoc& s) { s.m_bBgmKeep = 1, s.m_nHitEnWalkBlockH = 2; },
+       [](const cStageDoc& s) {
+         EXPECT_EQ(s.m_bBgmKeep, 1);
+         EXPECT_EQ(s.m_nHitEnWalkBlockW, 16);
+         EXPECT_EQ(s.m_nHitEnWalkBlockH, 30);
+         EXPECT_EQ(s.m_nHitEnFlyBlockH, 30);
+         EXPECT_EQ(s.m_nHitEnFlyBlockPos, 1);
+         EXPECT_EQ(s.m_nHitPlWalkBlockH, 24);
+         EXPECT_EQ(s.m_nHitPlBlockColor, 5);
+       }},
+      {200, [](cStageDoc& s) { s.m_nHitEnWalkBlockH = 2, s.m_nHitPlBlockColor = 3; },
+       [](const cStageDoc& s) {
+         EXPECT_EQ(s.m_nHitEnWalkBlockH, 2);
+         EXPECT_EQ(s.m_nHitPlBlockColor, 3);
+         EXPECT_EQ(s.m_nWheelAxis, 0);
+       }},
+      {208, [](cStageDoc& s) { s.m_bShowReady = 1; },
+       [](const cStageDoc& s) {
+         EXPECT_EQ(s.m_nWheelAxis, 1);
+         EXPECT_EQ(s.m_bShowReady, 0);
+       }},
+      {225, [](cStageDoc& s) { s.m_bShowReady = 1; }, [](const cStageDoc& s) { EXPECT_EQ(s.m_bShowReady, 1); }},
+      // 754: a stage names 1,000 variables.
+      {753, [](cStageDoc&) {}, [](const cStageDoc& s) { EXPECT_EQ(s.m_vStageVarName.Count(), 1000); }, 3},
+      {771, [](cStageDoc& s) { s.m_nUndoDepth = 4; },
+       [](const cStageDoc& s) {
+         EXPECT_EQ(s.m_vStageVarName.Count(), 3);
+         EXPECT_EQ(s.m_nUndoDepth, 4);
+       },
+       3},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.m_nVersion);
+    cStageDoc source;
+    row.m_Setup(source);
+    cStageFileParts parts;
+    parts.m_nVarNames = row.m_nVarNames;
+    WriteFileBytes("old.stg4", StageFileAt(row.m_nVersion, source, parts));
+    // Whatever the stage open before held must not show through.
+    g_StageDoc.SetDefaults();
+    g_StageDoc.m_nWheelAxis = 1;
+    for (cAutoVanishData& rule : g_StageDoc.m_aAutoVanish) rule.m_bRight = rule.m_bTop = 7;
+    ASSERT_TRUE(g_StageDoc.LoadStageFile("old.stg4"));
+    row.m_Check(g_StageDoc);
+  }
+}
+
+TEST_F(StageFile, DamagedFilesLeaveTheStageAsItWas) {
+  cStageDoc source;
+  auto file = [&](int width, int height, const Bytes& layers) {
+    source.m_nWidth = width;
+    source.m_nHeight = height;
+    cStageFileParts parts;
+    parts.m_Layers = layers;
+    parts.m_nVarNames = 2;
+    return StageFileAt(kDataVersion, source, parts);
+  };
+  cEdBlock three = Block(3);
+  Bytes block = SaveBytes(three);
+  Bytes empty = Cat({U32(0), U32(0)});
+  struct Case {
+    const char* m_pName;
+    Bytes m_File;
+  } cases[] = {
+      {"width 0", file(0, 15, Cat({U32(0), empty}))},
+      {"width 513", file(513, 15, Cat({U32(0), empty}))},
+      {"height 600", file(20, 600, Cat({U32(0), empty}))},
+      {"cell outside the layer", file(20, 15, Cat({U32(1), U32(32 * 15), block, empty}))},
+      {"cell in a spare column", file(20, 15, Cat({U32(1), U32(20), block, empty}))},
+      {"count beyond the bytes", file(20, 15, Cat({U32(100000), U32(3), block, empty}))},
+      {"truncated record", file(20, 15, Cat({U32(1), U32(3), Bytes(block.begin(), block.begin() + 9)}))},
+  };
+  g_StageDoc.m_strName = "元";
+  g_StageDoc.m_vBlockLayer.At(5) = Block(2);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.m_pName);
+    WriteFileBytes("bad.stg4_771", c.m_File);
+    EXPECT_FALSE(g_StageDoc.LoadStageFile("bad.stg4_771"));
+    EXPECT_EQ(g_StageDoc.m_strName, "元");
+    EXPECT_EQ(g_StageDoc.m_nWidth, 20);
+    EXPECT_EQ(g_StageDoc.m_vBlockLayer.Get(5).m_nGraphic, 2);
+  }
+  // Every prefix of a good file fails too.
+  Bytes good = file(20, 15, Cat({U32(1), U32(3), block, empty}));
+  for (size_t n = 0; n < good.size(); n += 13) {
+    WriteFileBytes("cut.stg4_771", Bytes(good.begin(), good.begin() + n));
+    EXPECT_FALSE(g_StageDoc.LoadStageFile("cut.stg4_771")) << n;
+  }
+  WriteFileBytes("good.stg4_771", good);
+  EXPECT_TRUE(g_StageDoc.LoadStageFile("good.stg4_771"));
+  EXPECT_EQ(g_StageDoc.m_vBlockLayer.Get(3).m_nGraphic, 3);
+}
+
+TEST_F(StageFile, EndMarkerCheckAndRecovery) {
+  MakeDirectory("data");
+  MakeDirectory("data\\stg4");
+  MakeDirectory("data\\work");
+  const char* path = "data\\stg4\\a.stg4_771";
+  const char* copy = "data\\work\\a.stg4_771";
+  cStageDoc source;
+  source.m_strName = "控";
+  Bytes whole = StageFileAt(kDataVersion, source);
+  Bytes broken(whole.begin(), whole.end() - 4);
+  Bytes old173 = StageFileAt(173, source);
+  old173.back() = 0;
+
+  // Whole files, files before the check and missing files pass untouched.
+  for (const Bytes& bytes : {whole, old173}) {
+    WriteFileBytes(path, bytes);
+    EXPECT_TRUE(CheckStageFile(path));
+    EXPECT_EQ(ReadFileBytes(path), bytes);
+  }
+  EXPECT_TRUE(CheckStageFile("data\\stg4\\none.stg4_771"));
+  EXPECT_TRUE(m_Shell.m_vBoxes.empty());
+
+  // Broken without a safety copy: kept as it is, the user told, the load fails.
+  WriteFileBytes(path, broken);
+  g_StageDoc.m_strName = "前";
+  EXPECT_FALSE(LoadStage(path));
+  EXPECT_EQ(ReadFileBytes(path), broken);
+  ASSERT_EQ(m_Shell.m_vBoxes.size(), 2u);
+  EXPECT_NE(m_Shell.m_vBoxes[0].m_strText.find("を復旧できませんでした"), std::string::npos);
+  EXPECT_EQ(m_Shell.m_vBoxes[1].m_strText, "ステージファイル data\\stg4\\a.stg4_771 の読み込みに失敗しました！");
+  EXPECT_EQ(g_StageDoc.m_strName, "前");
+
+  // Broken with a safety copy: the copy takes its place, the user is told, the stage loads.
+  m_Shell.m_vBoxes.clear();
+  WriteFileBytes(copy, whole);
+  EXPECT_TRUE(LoadStage(path));
+  EXPECT_EQ(ReadFileBytes(path), whole);
+  EXPECT_FALSE(FileThere(copy));
+  ASSERT_EQ(m_Shell.m_vBoxes.size(), 1u);
+  EXPECT_EQ(m_Shell.m_vBoxes[0].m_strCaption, "ファイルの復旧");
+  EXPECT_EQ(m_Shell.m_vBoxes[0].m_strText,
+            "破損ファイル data\\stg4\\a.stg4_771 を復旧しました！\n※ただし、前回の更新内容が保存されていない可能性があります…");
+  EXPECT_EQ(g_StageDoc.m_strName, "控");
+  EXPECT_EQ(g_StageDoc.m_bLoadDone, 1);
+}
+
+TEST_F(StageFile, OverwriteSaveKeepsASafetyCopyUntilTheFileIsWhole) {
+  MakeDirectory("data");
+  MakeDirectory("data\\stg4");
+  const char* path = "data\\stg4\\b.stg4_771";
+  const char* copy = "data\\work\\b.stg4_771";
+  g_StageDoc.m_strName = "一";
+  ASSERT_TRUE(g_StageDoc.SaveFile(path));
+  Bytes first = ReadFileBytes(path);
+  cStageEditState& state = g_StageEditState;
+  state.m_strStagePath = path;
+
+  // Unchanged: nothing is written.
+  g_StageDoc.m_strName = "二";
+  state.m_bStageModified = 0;
+  EXPECT_TRUE(SaveStageOver(g_StageDoc, state));
+  EXPECT_EQ(ReadFileBytes(path), first);
+
+  // Changed: written, the copy gone, the flag cleared.
+  state.m_bStageModified = 1;
+  EXPECT_TRUE(SaveStageOver(g_StageDoc, state));
+  Bytes second = ReadFileBytes(path);
+  EXPECT_NE(second, first);
+  EXPECT_FALSE(FileThere(copy));
+  EXPECT_EQ(state.m_bStageModified, 0);
+
+  // A write that fails: the file and the safety copy stay whole, the flag stays, the user is told.
+  MakeDirectory((std::string(path) + ".~tmp").c_str());
+  g_StageDoc.m_strName = "三";
+  state.m_bStageModified = 1;
+  EXPECT_FALSE(SaveStageOver(g_StageDoc, state));
+  EXPECT_EQ(ReadFileBytes(path), second);
+  EXPECT_EQ(ReadFileBytes(copy), second);
+  EXPECT_EQ(state.m_bStageModified, 1);
+  ASSERT_EQ(m_Shell.m_vBoxes.size(), 1u);
+  EXPECT_NE(m_Shell.m_vBoxes[0].m_strText.find("data\\stg4\\b.stg4_771 の保存に失敗しました"), std::string::npos);
+  EXPECT_EQ(g_StageDoc.m_strName, "三");
+}
