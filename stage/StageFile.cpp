@@ -181,7 +181,7 @@ void cStageDoc::Load(cReadStream& stream) {
   if (version >= 173) stream.ReadU32(marker);
   if (stream.Failed()) return;
   if (version < kDataVersion) Upgrade(version);
-  Normalise();
+  Normalise(true);
 }
 
 template <class T>

@@ -95,10 +95,13 @@ void ValidatePaletteRefsOf(cEdBlock& block) { block.ValidateItemRef(); }
 void ValidatePaletteRefsOf(cEdChara& chara) { chara.ValidatePaletteRefs(); }
 void ValidatePaletteRefsOf(cEdItem& item) { item.ValidatePaletteRefs(); }
 
-// Every record of a layer; cells never written are new records, which validation keeps as they are.
+// The objects of a layer. An empty cell is never written to the file nor shown, and becomes an
+// object only by taking a whole record, so what it holds needs no repair.
 template <class T, class Check>
 void ValidateLayer(cStageLayer<T>& layer, Check check) {
-  layer.ForEachStoredInPlace([&](int, T& cell) { check(cell); });
+  layer.ForEachStoredInPlace([&](int, T& cell) {
+    if (cell.m_nGraphic != 0) check(cell);
+  });
 }
 
 bool IsPlayer(const cEdChara& chara) { return chara.m_nGraphic != 0 && chara.m_cControl == 0; }
@@ -355,7 +358,9 @@ void cStageDoc::ClampScrollLimits() {
   m_nLimitBottom = std::min(m_nLimitBottom, m_nHeight - 1);
 }
 
-void cStageDoc::Normalise() {
+void cStageDoc::Normalise() { Normalise(false); }
+
+void cStageDoc::Normalise(bool cellsJustLoaded) {
   cPaletteListsScope own(kPaletteStage, {&m_vStageBlock, &m_vStageChara, &m_vStageItem});
   ClampScrollLimits();
   SetHitLevel(m_nHitLevel);
@@ -366,6 +371,14 @@ void cStageDoc::Normalise() {
   for (cEdBlock& block : m_vStageBlock) ValidateRecord(block);
   for (cEdChara& chara : m_vStageChara) ValidateRecord(chara);
   for (cEdItem& item : m_vStageItem) ValidateRecord(item);
+  if (cellsJustLoaded) {
+    // Each cell validated itself as it loaded, against these same palettes and tables; its own
+    // checks would change nothing now, only its palette references are left.
+    ValidateLayer(m_vBlockLayer, [](cEdBlock& cell) { ValidatePaletteRefsOf(cell); });
+    ValidateLayer(m_vCharaLayer, [](cEdChara& cell) { ValidatePaletteRefsOf(cell); });
+    ValidateLayer(m_vItemLayer, [](cEdItem& cell) { ValidatePaletteRefsOf(cell); });
+    return;
+  }
   ValidateLayer(m_vBlockLayer, [](cEdBlock& cell) { ValidateRecord(cell); });
   ValidateLayer(m_vCharaLayer, [](cEdChara& cell) { ValidateRecord(cell); });
   ValidateLayer(m_vItemLayer, [](cEdItem& cell) { ValidateRecord(cell); });

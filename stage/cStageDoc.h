@@ -174,6 +174,7 @@ public:
   int32_t m_nEnInvincible = 0;
 
 private:
+  void Normalise(bool cellsJustLoaded);
   void SetHitBoxDefaults();
   void ResetAutoVanish();
   void ClampScrollLimits();

@@ -2,7 +2,7 @@
 // One layer of the stage map: a record per cell, indexed row x pitch + column.
 //
 // A full 512 x 512 layer holds a quarter of a million records, most of them empty, and every undo
-// step keeps a picture of it. So the cells live in chunks of 32 that are shared: a chunk nobody
+// step keeps a picture of it. So the cells live in chunks of 8 that are shared: a chunk nobody
 // wrote to is not allocated at all (its cells read as new records), and a copy of a layer (an undo
 // snapshot) shares every chunk with the original until one of them writes to it, which then gets
 // its own copy of that chunk alone. Memory so follows what was painted and what was changed.
@@ -23,7 +23,7 @@
 template <class T>
 class cStageLayer {
 public:
-  static constexpr int kChunkShift = 5;
+  static constexpr int kChunkShift = 3;
   static constexpr int kChunkCells = 1 << kChunkShift;
 
   int Count() const { return m_nCount; }

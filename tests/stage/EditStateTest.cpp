@@ -163,15 +163,15 @@ TEST_F(EditState, SnapshotsShareWhatDidNotChange) {
   g_StageEditState.AllocateUndo(3, stage.m_nPitch, stage.m_nHeight);
   for (int step = 0; step < 3; ++step) {
     g_StageEditState.PushUndo(kLayerFlagAll, stage);
-    stage.m_vBlockLayer.At(step * 1000).m_nGraphic = 2;
+    stage.m_vBlockLayer.At(step * 1000 + 1).m_nGraphic = 2;
   }
   // Each edit copied the one chunk it wrote: the stage shares every other chunk with the newest
   // step, which in turn shares all but one with the step before it.
   EXPECT_EQ(stage.m_vBlockLayer.SharedChunks(), chunks - 1);
   EXPECT_EQ(stage.m_vCharaLayer.StoredChunks(), 0);
   g_StageEditState.Undo(stage);
-  EXPECT_EQ(stage.m_vBlockLayer.Get(2000).m_nGraphic, 0);
-  EXPECT_EQ(stage.m_vBlockLayer.Get(1000).m_nGraphic, 2);
+  EXPECT_EQ(stage.m_vBlockLayer.Get(2001).m_nGraphic, 0);
+  EXPECT_EQ(stage.m_vBlockLayer.Get(1001).m_nGraphic, 2);
 }
 
 TEST_F(EditState, RestoredCellsFollowThePalettesAsTheyAreNow) {
