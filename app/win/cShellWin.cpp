@@ -28,6 +28,11 @@ uint64_t cShellWin::FreePhysicalMemory() {
 
 uint32_t cShellWin::TickCount() { return timeGetTime(); }
 
+void cShellWin::FullScreenSize(int32_t& width, int32_t& height) {
+  width = GetSystemMetrics(SM_CXFULLSCREEN);
+  height = GetSystemMetrics(SM_CYFULLSCREEN);
+}
+
 void InstallShellWin() {
   static cShellWin shell;
   g_nUiThreadId = GetCurrentThreadId();
