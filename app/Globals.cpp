@@ -2,6 +2,10 @@
 // order before WinMain and destroyed in the reverse order after it.
 #include "app/cApplication.h"
 #include "app/cEditConfig.h"
+#include "project/cWorldMapDoc.h"
+#include "project/cWorldMapEditState.h"
 
 cEditConfig EditConfig;
+cWorldMapEditState g_WorldMapEditState;
 cApplication App;
+cWorldMapDoc g_WorldMap;
