@@ -2,6 +2,7 @@
 // order before WinMain and destroyed in the reverse order after it.
 #include "app/cApplication.h"
 #include "app/cEditConfig.h"
+#include "project/cSystemSettings.h"
 #include "project/cWorldMapDoc.h"
 #include "project/cWorldMapEditState.h"
 
@@ -9,3 +10,4 @@ cEditConfig EditConfig;
 cWorldMapEditState g_WorldMapEditState;
 cApplication App;
 cWorldMapDoc g_WorldMap;
+cSystemSettings g_SystemSettings;
