@@ -2,6 +2,7 @@
 // order before WinMain and destroyed in the reverse order after it.
 #include "app/cApplication.h"
 #include "app/cEditConfig.h"
+#include "database/cDatabaseSet.h"
 #include "project/cSystemSettings.h"
 #include "project/cWorldMapDoc.h"
 #include "project/cWorldMapEditState.h"
@@ -11,3 +12,4 @@ cWorldMapEditState g_WorldMapEditState;
 cApplication App;
 cWorldMapDoc g_WorldMap;
 cSystemSettings g_SystemSettings;
+cDatabaseSet g_DatabaseSet;

@@ -26,8 +26,31 @@ public:
     ptrdiff_t m_nOffset;
     bool m_bDiscard;
   };
+  // Neighbouring fields that lie next to each other in the record, read and written in one go.
+  struct cRun {
+    ptrdiff_t m_nOffset;
+    size_t m_nBytes;
+  };
   std::vector<cField> m_vFields;
   std::vector<cText> m_vStrings;
+  std::vector<cRun> m_vRuns;  // only when no field is discarded
+  size_t m_nFieldBytes = 0;
+
+  void MakeRuns() {
+    m_vRuns.clear();
+    m_nFieldBytes = 0;
+    for (const cField& field : m_vFields) {
+      if (field.m_bDiscard) {
+        m_vRuns.clear();
+        return;
+      }
+      m_nFieldBytes += field.Bytes();
+      if (!m_vRuns.empty() && m_vRuns.back().m_nOffset + static_cast<ptrdiff_t>(m_vRuns.back().m_nBytes) == field.m_nOffset)
+        m_vRuns.back().m_nBytes += field.Bytes();
+      else
+        m_vRuns.push_back({field.m_nOffset, field.Bytes()});
+    }
+  }
 
   bool operator==(const cRecordLayout& other) const {
     auto sameField = [](const cField& a, const cField& b) {
@@ -104,6 +127,7 @@ const cRecordLayout& cDataRecord::Layout(uint32_t version) {
     t_pBuilder = &builder;
     RegisterFields(version);
     t_pBuilder = outer;
+    layout.MakeRuns();
   };
   auto found = cache.find(key);
   if (found != cache.end()) {
@@ -171,10 +195,16 @@ void cDataRecord::Load(cReadStream& stream) {
   uint32_t numericCount;
   // Widths are not stored, so fields beyond the registry could not be skipped: a damaged file.
   if (stream.ReadU32(numericCount) && numericCount > layout.m_vFields.size()) stream.Fail();
-  for (uint32_t i = 0; i < numericCount && !stream.Failed(); ++i) {
-    const cRecordLayout::cField& field = layout.m_vFields[i];
-    if (field.m_bDiscard) stream.Skip(field.Bytes());
-    else stream.Read(At(this, field.m_nOffset), field.Bytes());
+  if (numericCount == layout.m_vFields.size() && !layout.m_vRuns.empty()) {
+    // A whole body is all there or the load fails, so no field is ever half read.
+    if (stream.Left() < layout.m_nFieldBytes) stream.Fail();
+    for (const cRecordLayout::cRun& run : layout.m_vRuns) stream.Read(At(this, run.m_nOffset), run.m_nBytes);
+  } else {
+    for (uint32_t i = 0; i < numericCount && !stream.Failed(); ++i) {
+      const cRecordLayout::cField& field = layout.m_vFields[i];
+      if (field.m_bDiscard) stream.Skip(field.Bytes());
+      else stream.Read(At(this, field.m_nOffset), field.Bytes());
+    }
   }
   uint32_t stringCount;
   if (stream.ReadU32(stringCount) && stringCount > layout.m_vStrings.size()) stream.Fail();
@@ -190,16 +220,21 @@ void cDataRecord::Load(cReadStream& stream) {
 void cDataRecord::Save(cWriteStream& stream) {
   const cRecordLayout& layout = Layout(VersionWritten());
   stream.WriteU32(static_cast<uint32_t>(layout.m_vFields.size()));
-  static const char zeros[64] = {};
-  for (const cRecordLayout::cField& field : layout.m_vFields) {
-    if (!field.m_bDiscard) {
-      stream.Write(At(this, field.m_nOffset), field.Bytes());
-      continue;
-    }
-    for (size_t left = field.Bytes(); left;) {
-      size_t part = std::min(left, sizeof zeros);
-      stream.Write(zeros, part);
-      left -= part;
+  if (!layout.m_vRuns.empty() || layout.m_vFields.empty()) {
+    for (const cRecordLayout::cRun& run : layout.m_vRuns) stream.Write(At(this, run.m_nOffset), run.m_nBytes);
+  } else {
+    // A discarded field is written as zeros.
+    static const char zeros[64] = {};
+    for (const cRecordLayout::cField& field : layout.m_vFields) {
+      if (!field.m_bDiscard) {
+        stream.Write(At(this, field.m_nOffset), field.Bytes());
+        continue;
+      }
+      for (size_t left = field.Bytes(); left;) {
+        size_t part = std::min(left, sizeof zeros);
+        stream.Write(zeros, part);
+        left -= part;
+      }
     }
   }
   stream.WriteU32(static_cast<uint32_t>(layout.m_vStrings.size()));

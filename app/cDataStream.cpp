@@ -1,5 +1,7 @@
 #include "app/cDataStream.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "app/cString.h"
@@ -216,6 +218,9 @@ void cWriteStream::Abandon() {
 }
 
 int ReplaceFileWith(const char* target, const char* source) {
+  // A folder standing where the file goes is never moved or replaced.
+  struct stat info;
+  if (stat(target, &info) == 0 && S_ISDIR(info.st_mode)) return 0;
 #ifdef _WIN32
   // The C runtime here will not rename over an existing file: move the old one aside first and
   // put it back when the new one cannot take its place.

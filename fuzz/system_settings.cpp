@@ -3,8 +3,6 @@
 #include "project/cSystemSettings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static bool counted = (SetBgmTableCounter([] { return 8; }), true);
-  (void)counted;
   return FuzzRecordFile<cSystemSettings>("system_settings", data, size, [](cSystemSettings& settings) {
     settings.m_strGameTitle = "keep";
     settings.m_vTerm.resize(30);

@@ -3,10 +3,9 @@
 #include <algorithm>
 
 #include "app/cApplication.h"
+#include "database/cDatabaseSet.h"
 
 namespace {
-
-BgmTableCounter g_pBgmTableCounter = nullptr;
 
 // Grows a list to n default entries or cuts it to n.
 template <class T>
@@ -40,8 +39,6 @@ void GrowTo(cVector<T>& list, const cVector<T>& defaults) {
 }
 
 }  // namespace
-
-void SetBgmTableCounter(BgmTableCounter counter) { g_pBgmTableCounter = counter; }
 
 cMenuEntry::cMenuEntry() {
   RegisterFields(kDataVersion);
@@ -323,8 +320,7 @@ void cSystemSettings::Save(cWriteStream& stream) {
 }
 
 void cSystemSettings::ClampBgm() {
-  if (!g_pBgmTableCounter) return;
-  uint32_t records = static_cast<uint32_t>(std::max(g_pBgmTableCounter(), 0));
+  uint32_t records = static_cast<uint32_t>(g_DatabaseSet.m_vBgm.size());
   for (int32_t& slot : m_vnBgm)
     if (static_cast<uint32_t>(slot) >= records) slot = 0;
 }

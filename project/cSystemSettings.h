@@ -163,17 +163,12 @@ public:
   // short from the defaults and drops BGM slots the table no longer has.
   void Load(cReadStream& stream) override;
   void Save(cWriteStream& stream) override;
-  // A slot naming no record of the BGM table becomes 0.
+  // A slot naming no record of the database's BGM table becomes 0.
   void ClampBgm();
 
 private:
   void Upgrade(uint32_t version);
   void GrowToDefaults();
 };
-
-// The number of records in the BGM table, which the database owns. Until a counter is installed
-// the BGM slots are left as they are.
-using BgmTableCounter = int (*)();
-void SetBgmTableCounter(BgmTableCounter counter);
 
 extern cSystemSettings g_SystemSettings;

@@ -200,3 +200,12 @@ TEST_F(DataFileTest, NewestNumberedFile) {
   ASSERT_EQ(FindNewestNumberedFile(result, cString("a.x"), "stg4"), 1);
   EXPECT_EQ(result, "a.stg4_771");
 }
+
+TEST_F(DataFileTest, AFolderWhereTheFileGoesStaysAFolder) {
+  MakeDirectory("h.dat");
+  cHolder h;
+  EXPECT_EQ(h.SaveFile("h.dat"), 0);
+  EXPECT_EQ(DirectoryExists("h.dat"), 1);
+  EXPECT_FALSE(FileThere("h.dat.~tmp"));
+  EXPECT_FALSE(FileThere("h.dat.~old"));
+}

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "app/cApplication.h"
+#include "database/cDatabaseSet.h"
 #include "project/cSystemSettings.h"
 #include "tests/support/RecordBytes.h"
 #include "tests/support/TestSupport.h"
@@ -144,7 +145,8 @@ Bytes FileWithLists(uint32_t v, const Bytes& lists) { return Cat({U32(v), BodyFo
 class SystemSettingsFile : public ::testing::Test {
 protected:
   void SetUp() override { std::filesystem::create_directory("data"); }
-  void TearDown() override { SetBgmTableCounter(nullptr); }
+  void TearDown() override { g_DatabaseSet.m_vBgm = m_vBgm; }
+  cVector<cBgmData> m_vBgm = g_DatabaseSet.m_vBgm;
   cScratchFolder m_Folder;
   cFakeShell m_Shell;
   cVersionReadGuard m_Guard;
@@ -416,12 +418,12 @@ TEST_F(SystemSettingsFile, ShortListsGrowFromTheDefaultsAndLongOnesStay) {
 }
 
 TEST_F(SystemSettingsFile, BgmSlotsStayInsideTheTable) {
-  SetBgmTableCounter([] { return 5; });
+  g_DatabaseSet.m_vBgm.Reset(5);
   cSystemSettings settings;
   settings.m_vnBgm = {4, 5, -1, 1};
   ASSERT_EQ(settings.SaveFile(kPath), 1);
   EXPECT_EQ(std::vector<int>(settings.m_vnBgm.begin(), settings.m_vnBgm.end()), (std::vector<int>{4, 0, 0, 1}));
-  SetBgmTableCounter([] { return 2; });
+  g_DatabaseSet.m_vBgm.Reset(2);
   ASSERT_EQ(settings.LoadFile(kPath), 1);
   EXPECT_EQ(std::vector<int>(settings.m_vnBgm.begin(), settings.m_vnBgm.end()), (std::vector<int>{0, 0, 0, 1}));
 }
