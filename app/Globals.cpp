@@ -5,11 +5,13 @@
 #include "app/cEditConfig.h"
 #include "app/cMciSound.h"
 #include "database/cDatabaseSet.h"
+#include "project/cProjectSettings.h"
 #include "project/cSystemSettings.h"
 #include "project/cWorldMapDoc.h"
 #include "project/cWorldMapEditState.h"
 
 cEditConfig EditConfig;
+cProjectSettings g_ProjectSettings;
 cWorldMapEditState g_WorldMapEditState;
 cApplication App;
 cWorldMapDoc g_WorldMap;
