@@ -72,6 +72,7 @@ void cProjectSettings::RegisterFields(uint32_t version) {
 void cProjectSettings::Load(cReadStream& stream) {
   uint32_t version = VersionRead();
   cDataRecord::Load(stream);
+  if (stream.Failed()) return;
   if (version >= 120) {
     m_DefBlock.Load(stream);
     if (!stream.Failed()) m_DefChara.Load(stream);
