@@ -199,48 +199,35 @@ TEST_F(ProjectSettingsFile, RecordBodyOfEveryVersion) {
 }
 
 TEST_F(ProjectSettingsFile, FlagVectorsOpenTheGroupsLaterVersionsAdded) {
-  // Version 100: 33 character flags get their new groups at 3, 27, 24 and 21, in that order.
-  auto chara100 = [](int added) {
-    Flags flags = Counting(3, 10);
-    flags.push_back(added);
-    for (int f : Counting(17, 13)) flags.push_back(f);
-    for (int f : {added, 30, 31, 32, added, 33, 34, 35, added}) flags.push_back(f);
-    for (int f : Counting(7, 36)) flags.push_back(f);
-    return flags;
-  };
-  // Version 87: blocks open group 5, items group 7; version 209 characters group 21.
-  auto opened = [](const Flags& old, int count, int index, int added) {
-    Flags flags = old;
+  // Widens to the group count with 0, then opens each slot in turn: the flags from the slot on
+  // move up within the length and the slot gets the added flag.
+  auto opened = [](Flags flags, int count, std::initializer_list<int> slots, int added) {
     flags.resize(static_cast<size_t>(count), 0);
-    for (int i = count - 1; i > index; --i) flags[static_cast<size_t>(i)] = flags[static_cast<size_t>(i - 1)];
-    flags[static_cast<size_t>(index)] = added;
+    for (int slot : slots) {
+      for (int i = count - 1; i > slot; --i) flags[static_cast<size_t>(i)] = flags[static_cast<size_t>(i - 1)];
+      flags[static_cast<size_t>(slot)] = added;
+    }
     return flags;
   };
   struct cRow {
     uint32_t m_nVersion;
-    Flags m_Stored[3];  // block, character, item, as every situation stores them
-    Flags m_New[3];     // what situation 0 ends with
-    Flags m_Placed[3];  // what situations 1 and 2 end with
+    int m_anStored[3];  // block, character and item flags a file of that version holds
+    std::initializer_list<int> m_Slots[3];
   };
-  const Flags block10 = Counting(10, 50), item12 = Counting(12, 70);
   const cRow rows[] = {
-      {100,
-       {Counting(11, 50), Counting(33, 10), Counting(13, 70)},
-       {Counting(11, 50), chara100(0), Counting(13, 70)},
-       {Counting(11, 50), chara100(1), Counting(13, 70)}},
-      {87,
-       {block10, Counting(37, 10), item12},
-       {opened(block10, 11, 5, 0), {}, opened(item12, 13, 7, 0)},
-       {opened(block10, 11, 5, 1), {}, opened(item12, 13, 7, 1)}},
-      {209,
-       {Counting(11, 50), Counting(36, 10), Counting(13, 70)},
-       {Counting(11, 50), opened(Counting(36, 10), 37, 21, 0), Counting(13, 70)},
-       {Counting(11, 50), opened(Counting(36, 10), 37, 21, 1), Counting(13, 70)}},
-      {210,
-       {Counting(11, 50), Counting(37, 10), Counting(13, 70)},
-       {Counting(11, 50), Counting(37, 10), Counting(13, 70)},
-       {Counting(11, 50), Counting(37, 10), Counting(13, 70)}},
+      {80, {10, 32, 12}, {{5}, {14, 3, 27, 24, 21}, {7}}},
+      {87, {10, 32, 12}, {{5}, {14, 3, 27, 24, 21}, {7}}},
+      {91, {10, 33, 13}, {{}, {3, 27, 24, 21}, {}}},  // blocks only widened
+      {100, {11, 33, 13}, {{}, {3, 27, 24, 21}, {}}},
+      {105, {11, 34, 13}, {{}, {27, 24, 21}, {}}},
+      {167, {11, 34, 13}, {{}, {27, 24, 21}, {}}},
+      {168, {11, 35, 13}, {{}, {24, 21}, {}}},
+      {200, {11, 35, 13}, {{}, {24, 21}, {}}},
+      {201, {11, 36, 13}, {{}, {21}, {}}},
+      {209, {11, 36, 13}, {{}, {21}, {}}},
+      {210, {11, 37, 13}, {{}, {}, {}}},
   };
+  const int first[3] = {50, 10, 70};
   for (const cRow& row : rows) {
     SCOPED_TRACE(row.m_nVersion);
     Bytes body = row.m_nVersion < 130 ? Body({0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 1}, {"", "", "", ""})
@@ -250,19 +237,25 @@ TEST_F(ProjectSettingsFile, FlagVectorsOpenTheGroupsLaterVersionsAdded) {
     if (row.m_nVersion < 130)
       for (int i = 0; i < 11; ++i) file = Cat({file, Body({1, 1, 2, 3, 4}, {})});
     for (int situation = 0; situation < 3; ++situation)
-      for (const Flags& flags : row.m_Stored) file = Cat({file, FlagBytes(flags)});
+      for (int kind = 0; kind < 3; ++kind) file = Cat({file, FlagBytes(Counting(row.m_anStored[kind], first[kind]))});
     WriteFileBytes(kPath, file);
     cProjectSettings settings;
     ASSERT_EQ(settings.LoadFile(kPath), 1);
-    for (int kind = 0; kind < 3; ++kind) {
-      if (row.m_New[kind].empty()) {
-        EXPECT_EQ(settings.m_bbDefInherit[0][kind].size(), 37u);
-        continue;
+    for (int situation = 0; situation < 3; ++situation) {
+      for (int kind = 0; kind < 3; ++kind) {
+        Flags expected = opened(Counting(row.m_anStored[kind], first[kind]), cProjectSettings::GroupCount(kind),
+                                row.m_Slots[kind], situation == 0 ? 0 : 1);
+        EXPECT_EQ(FlagsOf(settings.m_bbDefInherit[situation][kind]), expected) << situation << " " << kind;
       }
-      EXPECT_EQ(FlagsOf(settings.m_bbDefInherit[0][kind]), row.m_New[kind]) << "kind " << kind;
-      EXPECT_EQ(FlagsOf(settings.m_bbDefInherit[1][kind]), row.m_Placed[kind]) << "kind " << kind;
-      EXPECT_EQ(FlagsOf(settings.m_bbDefInherit[2][kind]), row.m_Placed[kind]) << "kind " << kind;
     }
+    if (row.m_nVersion != 100) continue;
+    // Spelled out: the 33 character flags of version 100 with the new groups at 3, 21, 25 and 29.
+    Flags chara = Counting(3, 10);
+    chara.push_back(1);
+    for (int f : Counting(17, 13)) chara.push_back(f);
+    for (int f : {1, 30, 31, 32, 1, 33, 34, 35, 1}) chara.push_back(f);
+    for (int f : Counting(7, 36)) chara.push_back(f);
+    EXPECT_EQ(FlagsOf(settings.m_bbDefInherit[2][1]), chara);
   }
 }
 
