@@ -5,6 +5,13 @@
 namespace {
 int32_t Trunc(double value) { return static_cast<int32_t>(value); }
 
+// Every sum is rounded to a double before it is tested, so that the cell a substep enters is the
+// same whatever precision the processor computes in (the x87 keeps 80 bits).
+double Add(double a, double b) {
+  volatile double sum = a + b;
+  return sum;
+}
+
 // Walks the major axis one substep at a time; the minor axis follows by the error term.
 int Walk(double& major, double& minor, double majorStep, double minorStep, int32_t majorDistance,
          int32_t minorDistance, double& x, double& y, int32_t targetX, int32_t targetY) {
@@ -12,10 +19,10 @@ int Walk(double& major, double& minor, double majorStep, double minorStep, int32
   for (int i = 0; i < 10; ++i) {
     error += minorDistance;
     if (error >= majorDistance) {
-      minor += minorStep;
+      minor = Add(minor, minorStep);
       error -= majorDistance;
     }
-    major += majorStep;
+    major = Add(major, majorStep);
     if (Trunc(x) == targetX && Trunc(y) == targetY) return 1;
   }
   return 0;
