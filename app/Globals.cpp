@@ -5,6 +5,10 @@
 #include "app/cApplication.h"
 #include "app/cStateStack.h"
 
+#ifdef _WIN32
+#include "app/win/cCanvas.h"
+#endif
+
 
 cString g_DataPaths[kDataPathCount] = {
     "data\\",
@@ -67,6 +71,11 @@ cStateStack g_StateStack;
 
 
 cApplication App;
+
+#ifdef _WIN32
+cVector<cCanvas> g_vCharaExcCanvas;
+cCanvas g_aSheetCanvas[kSheetCanvasCount];
+#endif
 
 
 // Made here too, though nothing depends on their place in the order.
