@@ -42,32 +42,30 @@ constexpr LPARAM kPressed = 0x00000001;
 constexpr LPARAM kReleased = static_cast<LPARAM>(0xC0000001);
 }  // namespace
 
-TEST_F(KeyboardHookTest, TypedKeysReachTheEditAndTheDialog) {
+TEST_F(KeyboardHookTest, FirstDialogInstallsTheHookAndShutDownRemovesIt) {
+  RemoveKeyboardHook();
+  ASSERT_EQ(KeyboardHookInstalled(), 0);
   cProbeDialog<30> dialog(500, nullptr, &m_List);
-  HWND edit = nullptr;
-  dialog.m_OnInit = [&](cProbeDialog<30>& self) {
-    EXPECT_EQ(KeyboardHookInstalled(), 1) << "the first dialog installs the hook";
-    SetTimer(self.m_hWnd, 1, 5000, nullptr);  // a safety net: the test never hangs
-    edit = GetDlgItem(self.m_hWnd, 1002);
-    SetForegroundWindow(self.m_hWnd);
-    SetFocus(edit);
-    keybd_event('A', 0, 0, 0);
-    keybd_event('A', 0, KEYEVENTF_KEYUP, 0);
-  };
-  std::vector<std::pair<UINT, WPARAM>> keys;
-  char text[16] = {};
-  dialog.m_OnMessage = [&](cProbeDialog<30>& self, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_KEYDOWN || message == WM_KEYUP) keys.emplace_back(message, wParam);
-    if ((message == WM_KEYUP && wParam == 'A') || message == WM_TIMER) {
-      GetWindowTextA(edit, text, sizeof text);
-      self.Close(message == WM_TIMER ? 9 : 1);
-    }
+  dialog.m_OnInit = [](cProbeDialog<30>& self) {
+    EXPECT_EQ(KeyboardHookInstalled(), 1);
+    EXPECT_EQ(GetPropA(self.m_hWnd, "cHook"), &self.m_Hook);
+    EXPECT_EQ(self.m_Hook.m_bModeless, 0);
+    PostMessageA(self.m_hWnd, WM_COMMAND, kIdcOk, 0);
   };
   EXPECT_EQ(dialog.DoModal(0), 1);
-  EXPECT_STREQ(text, "a") << "the focused control still gets its key";
-  EXPECT_EQ(keys, (std::vector<std::pair<UINT, WPARAM>>{{WM_KEYDOWN, 'A'}, {WM_KEYUP, 'A'}}));
+  EXPECT_EQ(KeyboardHookInstalled(), 1) << "the hook outlives the dialog";
   RemoveKeyboardHook();
   EXPECT_EQ(KeyboardHookInstalled(), 0);
+
+  // A holder that goes before its window takes its property with it.
+  HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  {
+    cKeyboardHook holder;
+    EXPECT_EQ(holder.Install(window, 1), 1);
+    EXPECT_EQ(GetPropA(window, "cHook"), &holder);
+  }
+  EXPECT_EQ(GetPropA(window, "cHook"), nullptr);
+  DestroyWindow(window);
 }
 
 TEST_F(KeyboardHookTest, ForwardsKeysToTheActiveDialogAsItsRulesSay) {
@@ -75,7 +73,6 @@ TEST_F(KeyboardHookTest, ForwardsKeysToTheActiveDialogAsItsRulesSay) {
   cProbeDialog<31> tool(501, nullptr, &m_List);
   tool.Create(0, 1);
   HWND window = tool.m_hWnd;
-  SetForegroundWindow(window);
   SetActiveWindow(window);
   ASSERT_EQ(GetActiveWindow(), window);
   Posted(window);

@@ -85,7 +85,6 @@ TEST_F(PropSheetTest, PageAcceleratorsWorkOnlyOnTheCurrentPageOfTheActiveSheet) 
   owner = sheet;
   sheet->Run();
   sheet->m_First.AddAccelerators(sheet->m_First.m_hWnd, 600);
-  SetForegroundWindow(sheet->m_hWndSheet);
   SetActiveWindow(sheet->m_hWndSheet);
   MSG key = {sheet->m_hWndSheet, WM_KEYDOWN, VK_F9, 0x00430001, 0, {0, 0}};
   EXPECT_EQ(m_List.PreTranslateMessage(&key), 1);
