@@ -7,6 +7,8 @@
 
 #ifdef _WIN32
 #include "app/win/cCanvas.h"
+#include "app/win/cWorkerThread.h"
+#include "ui/win/cModelessList.h"
 #endif
 
 
@@ -68,6 +70,11 @@ cString g_InvincibleColourNames[kInvincibleColourCount] = {
 };
 
 cStateStack g_StateStack;
+
+#ifdef _WIN32
+cModelessList g_ModelessList;
+cWorkerThread g_WorkerThread;
+#endif
 
 
 cApplication App;
