@@ -7,6 +7,7 @@
 
 #ifdef _WIN32
 #include "app/win/cCanvas.h"
+#include "app/win/cMainFrame.h"
 #include "app/win/cWorkerThread.h"
 #include "ui/win/cModelessList.h"
 #endif
@@ -73,6 +74,7 @@ cStateStack g_StateStack;
 
 #ifdef _WIN32
 cModelessList g_ModelessList;
+cMainFrame g_MainFrame;
 cWorkerThread g_WorkerThread;
 #endif
 
