@@ -245,3 +245,44 @@ TEST_F(CanvasTest, ReloadingReleasesTheOldSurfaceAndFailuresKeepTheCanvas) {
   canvas.Release();
   EXPECT_EQ(canvas.Dc(), nullptr);
 }
+
+namespace {
+// The factory project the build wrote, beside the tests' folder.
+std::string FactoryPath(const char* path) {
+  char module[MAX_PATH];
+  GetModuleFileNameA(nullptr, module, sizeof module);
+  std::string folder(module);
+  folder.erase(folder.rfind('\\'));
+  return folder + "\\..\\project\\" + path;
+}
+}  // namespace
+
+TEST_F(CanvasTest, FactorySheetsLoadAsTheProjectLoadsThem) {
+  ASSERT_EQ(LoadProgramPalette(FactoryPath("bmp\\plt\\Palette.bmp").c_str()), 1);
+  SetTransparentColour(g_ProgramPalette.m_aEntry[0]);
+  SetOpaqueMaskColour(g_ProgramPalette.m_aEntry[15]);
+  EXPECT_EQ(g_ProgramPalette.m_nTransparentIndex, 0);
+  EXPECT_EQ(g_ProgramPalette.m_nMaskIndex, 0) << "opaque pixels clear the destination in a masked blit";
+  cColourEntry second[kPaletteSize];
+  EXPECT_EQ(ReadBmpPalette(second, FactoryPath("bmp\\plt\\Palette2.bmp").c_str()), 1);
+  struct Row {
+    const char* m_pPath;
+    int32_t m_nMirror;
+  } rows[] = {
+      {"bmp\\Block.bmp", 0},        {"bmp\\Character1.bmp", 32}, {"bmp\\Character8.bmp", 32},
+      {"bmp\\Item.bmp", 0},         {"bmp\\Item_Mini.bmp", 0},   {"bmp\\Shot.bmp", 16},
+      {"bmp\\Mark.bmp", 0},         {"bmp\\WorldMapChip.bmp", 0}, {"bmp\\WorldEvent.bmp", 0},
+      {"bmp\\Symbol.bmp", 0},       {"bmp\\Accessory.bmp", 0},
+  };
+  for (const Row& row : rows) {
+    cCanvas sheet;
+    EXPECT_EQ(sheet.LoadBitmap(FactoryPath(row.m_pPath).c_str(), 8, 1, row.m_nMirror, 0), 1) << row.m_pPath;
+  }
+  // A character faces left in its sheet and right in the mirrored canvas.
+  cCanvas plain, mirrored;
+  ASSERT_EQ(plain.LoadBitmap(FactoryPath("bmp\\Character1.bmp").c_str(), 8, 1, 0, 0), 1);
+  ASSERT_EQ(mirrored.LoadBitmap(FactoryPath("bmp\\Character1.bmp").c_str(), 8, 1, 32, 0), 1);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) ASSERT_EQ(plain.Image().At(x, y)[0], mirrored.Image().At(31 - x, y)[0]);
+  EXPECT_TRUE(m_Shell.m_vBoxes.empty());
+}
