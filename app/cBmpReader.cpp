@@ -63,13 +63,12 @@ int cBmpReader::ParseHeaders(const uint8_t* head, size_t headSize, uint64_t file
 
   if (m_nBitCount != 8 && m_nBitCount != 24 && m_nBitCount != 32) return kUnsupported;
   if (compression == kBitFields && m_nBitCount == 32) {
-    // The masks follow a 40-byte header and lie inside the longer ones.
-    const uint8_t* masks = info + 40;
-    if (infoSize == kInfoHeaderSize) {
-      if (tableStart + 12 > headSize) return kDamaged;
-      tableStart += 12;
-    }
-    if (!PlainMasks(masks)) return kUnsupported;
+    // The masks follow a 40-byte header and lie inside the longer ones, which hold all three.
+    constexpr uint32_t kMasksEnd = kInfoHeaderSize + 12;
+    if (infoSize > kInfoHeaderSize && infoSize < kMasksEnd) return kDamaged;
+    if (kFileHeaderSize + kMasksEnd > headSize) return kDamaged;
+    if (infoSize == kInfoHeaderSize) tableStart += 12;
+    if (!PlainMasks(info + kInfoHeaderSize)) return kUnsupported;
   } else if (compression != kRgb) {
     return kUnsupported;
   }

@@ -106,6 +106,10 @@ TEST(BmpReader, RefusesWhatItCannotReadSafely) {
   Bytes core = Cat({Hex("42 4D"), U32(26), U32(0), U32(26), U32(12), Hex("01 00 01 00 01 00 18 00")});
   EXPECT_EQ(reader.Parse(core.data(), core.size()), cBmpReader::kUnsupported) << "the old core header";
   EXPECT_EQ(reader.Parse(file.data(), 30), cBmpReader::kDamaged) << "cut inside the header";
+  // A 41-byte header with bit fields: the masks would reach past it and past the file.
+  Bytes shortMasks = Cat({Hex("42 4D 4A 00 00 00 00 00 00 00 42 00 00 00"), U32(41), U32(1), U32(2),
+                          Hex("01 00 20 00"), U32(3), Hex("00 00 00 00 00 00 00 00 13 0B 00 FF 04 05 06 07 3B")});
+  EXPECT_EQ(reader.Parse(shortMasks.data(), shortMasks.size()), cBmpReader::kDamaged);
 }
 
 TEST(BmpReader, FilesAndTheirMessages) {
