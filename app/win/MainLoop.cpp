@@ -1,5 +1,8 @@
 #include "app/win/MainLoop.h"
 
+#include <exception>
+
+#include "app/Fault.h"
 #include "app/FramePacer.h"
 #include "app/win/cMainFrame.h"
 #include "ui/win/cModelessList.h"
@@ -30,20 +33,37 @@ void Refocus(cEditorWindow& editor) {
   else if (editor.m_lpWorldMapWnd && editor.m_lpWorldMapWnd->m_bInitialized)
     SetFocus(editor.m_lpWorldMapWnd->m_hWnd);
 }
+
+// One pass of the loop; false once the quit message has come.
+bool LoopOnce(WPARAM* code) {
+  MSG message;
+  if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      *code = message.wParam;
+      return false;
+    }
+    if (g_ModelessList.PreTranslateMessage(&message)) return true;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  } else if (!g_bAppActive) {
+    WaitMessage();
+  } else {
+    IdleTick();
+  }
+  return true;
+}
 }  // namespace
 
 WPARAM RunMessageLoop() {
-  MSG message;
+  WPARAM code = 0;
   for (;;) {
-    if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) return message.wParam;
-      if (g_ModelessList.PreTranslateMessage(&message)) continue;
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    } else if (!g_bAppActive) {
-      WaitMessage();
-    } else {
-      IdleTick();
+    // The idle work calls into every window: a fault there ends this pass, not the program.
+    try {
+      if (!LoopOnce(&code)) return code;
+    } catch (const std::exception& fault) {
+      ReportFault("MainLoop", fault.what());
+    } catch (...) {
+      ReportFault("MainLoop", "unknown");
     }
   }
 }

@@ -38,13 +38,26 @@ public:
     cDialog::OnInitDialog(wParam, lParam);
     m_bInitialized = 1;
   }
-  void OnIdle() override { s_strLog += "I"; }
+  void OnIdle() override {
+    s_strLog += "I";
+    if (m_bFailIdle) {
+      m_bFailIdle = false;
+      throw std::bad_alloc();
+    }
+  }
+  void OnCommand(WPARAM wParam, LPARAM lParam) override {
+    if (!AcceptCommand(wParam)) return;
+    cDialog::OnCommand(wParam, lParam);
+    if (LOWORD(wParam) == 2001) ++m_nAccelerated;
+  }
   void CreatePaletteWindows() override { ++m_nPalettesMade; }
   void ShowAll() override { ++m_nShown; }
   void HideAll() override { ++m_nHidden; }
   void PaintDataSheetPreviews() override { s_strLog += "S"; }
   void PaintPalettePreviews() override { s_strLog += "P"; }
 
+  bool m_bFailIdle = false;
+  int m_nAccelerated = 0;
   int m_nPalettesMade = 0;
   int m_nShown = 0;
   int m_nHidden = 0;
@@ -383,4 +396,22 @@ TEST_F(MainFrameTest, InactiveApplicationRunsNoTick) {
   WPARAM code = 0;
   RunLoopForASecond(&code);
   EXPECT_EQ(cTestEditor::s_strLog, "");
+}
+
+TEST_F(MainFrameTest, LoopRoutesKeysThroughTheModelessListAndSurvivesAFaultInTheIdleWork) {
+  cFakeShell shell;  // counts the close request instead of asking
+  cTestEditor* editor = MakeEditor();
+  editor->AddAccelerators(editor->m_hWnd, 600);
+  SetActiveWindow(editor->m_hWnd);
+  PostMessageA(GetDlgItem(editor->m_hWnd, 1002), WM_KEYDOWN, VK_F9, 0x00430001);
+  editor->m_bFailIdle = true;
+  g_bAppActive = 1;
+  WPARAM code = 0;
+  RunLoopForASecond(&code);
+  EXPECT_EQ(code, 7u) << "the loop went on after the fault";
+  EXPECT_EQ(editor->m_nAccelerated, 1);
+  EXPECT_EQ(shell.m_nCloseRequests, 1);
+  std::vector<std::string> lines = m_Log.Lines();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0].rfind("err MainLoop ( ", 0), 0u) << lines[0];
 }

@@ -39,8 +39,17 @@ class cProbeDialog : public cDialog {
 public:
   cProbeDialog(uint16_t templateId, cWindow* parent, cModelessList* list, int32_t kind = kKindDialog)
       : cDialog(templateId, parent, kind, list) {
-    s_lpInstance = this;
-    m_lpfnProc = Proc;
+    Register();
+  }
+  // Placed at a stored position.
+  cProbeDialog(uint16_t templateId, cWindow* parent, cModelessList* list, int32_t x, int32_t y)
+      : cDialog(templateId, parent, kKindDialog, list, x, y) {
+    Register();
+  }
+  // Placed at another window, centred on it or at its corner.
+  cProbeDialog(uint16_t templateId, cWindow* parent, cModelessList* list, cWindow* place, int32_t center)
+      : cDialog(templateId, parent, kKindDialog, list, place, center) {
+    Register();
   }
   ~cProbeDialog() override {
     if (m_bModeless) Destroy();
@@ -100,6 +109,12 @@ public:
   int m_nIdle = 0;
   int m_nPaints = 0;
   static cProbeDialog* s_lpInstance;
+
+private:
+  void Register() {
+    s_lpInstance = this;
+    m_lpfnProc = Proc;
+  }
 };
 
 template <int Tag>

@@ -186,7 +186,7 @@ TEST_F(DialogTest, MainLoopRoutingServesNavigationAndTheActiveWindowsAccelerator
 
 TEST_F(DialogTest, ScrollBarsKeysAndTheHookMessage) {
   cProbeDialog<10> view(kScrollTemplate, nullptr, &m_List);
-  view.SetGeometry(0, 0, 100, 100, 640, 480, 0, 0, 0, 0, 0, 3);
+  view.SetGeometry(100, 80, 100, 80, 640, 480, 0, 0, 0, 0, 0, 3);
   cProbeCtrl probe(1002, kCtrlStatic);
   view.m_vProbeCtrls = {&probe};
   view.Create(0, 1);
@@ -238,4 +238,56 @@ TEST_F(DialogTest, FaultInsideADialogIsCaughtLoggedAndAsksTheMainWindowToClose) 
   EXPECT_EQ(shell.m_nCloseRequests, 1);
   EXPECT_EQ(shell.m_nDestroys, 1) << "the bad index itself destroys the main window";
   EXPECT_EQ(dialog.m_vCommands, (std::vector<WORD>{1004, kIdcCancel})) << "the guard opens again after the fault";
+}
+
+TEST_F(DialogTest, GeometryAndPlacementKeepTheWindowInsideTheWorkArea) {
+  cProbeDialog<12> tool(kToolTemplate, nullptr, &m_List, 20000, -50);
+  tool.SetGeometry(200, 100, 100, 100, 640, 480, 0, 0, 1, 2, 0, 0);
+  EXPECT_EQ(tool.m_rcInitClient.bottom, 100 + g_nStatusBarHeight + g_nToolbarRowHeight);
+  EXPECT_EQ(tool.m_nViewY, g_nToolbarRowHeight);
+  EXPECT_EQ(tool.m_nViewHeight, 100 + g_nStatusBarHeight) << "status mode 2 keeps the view's height";
+  tool.Create(0, 1);
+  RECT area = {}, placed = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  GetWindowRect(tool.m_hWnd, &placed);
+  EXPECT_EQ(placed.right, area.right) << "moved left until its right edge is on the work area's";
+  EXPECT_EQ(placed.top, 0) << "a negative position becomes 0";
+  EXPECT_EQ(tool.m_nPosX, area.right - (placed.right - placed.left)) << "the stored position follows";
+  RECT client = {};
+  GetClientRect(tool.m_hWnd, &client);
+  EXPECT_EQ(client.right, 200);
+
+  cProbeDialog<13> centred(kModalTemplate, nullptr, &m_List, &tool, 1);
+  centred.Create(0, 1);
+  RECT inner = {};
+  GetWindowRect(centred.m_hWnd, &inner);
+  cRect own, reference;
+  centred.GetClientRect(own);
+  tool.GetClientRect(reference);
+  EXPECT_EQ(inner.left, std::min<LONG>(placed.left + reference.right / 2 - own.right / 2, area.right - (inner.right - inner.left)));
+}
+
+TEST_F(DialogTest, DragBeyondTheViewScrollsFastFarOffAndSlowlyNearBy) {
+  cProbeDialog<14> view(kScrollTemplate, nullptr, &m_List);
+  view.SetGeometry(100, 80, 100, 80, 640, 480, 0, 0, 0, 0, 0, 3);
+  view.Create(0, 1);
+  HWND bar = view.ScrollBar(SB_HORZ);
+  SCROLLINFO info = {sizeof info, SIF_RANGE | SIF_POS, 0, 100, 0, 50, 0};
+  SetScrollInfo(bar, SB_CTL, &info, TRUE);
+  int32_t x = -1, y = -1;
+  // The mouse as the drag left it; the bar's own messages refresh the state, so it is set each tick.
+  auto tick = [&](int32_t mouseX) {
+    view.m_Mouse.x = mouseX;
+    view.m_Mouse.y = 5;
+    view.DragScroll(&x, &y);
+  };
+  for (int i = 0; i < 3; ++i) tick(-40);  // far beyond the left edge: a step every tick
+  EXPECT_EQ(x, 47);
+  for (int i = 0; i < 7; ++i) tick(-10);  // near: every eighth tick
+  EXPECT_EQ(x, 47);
+  tick(-10);
+  EXPECT_EQ(x, 46);
+  EXPECT_EQ(y, -1) << "the vertical position is only written on a vertical step";
+  EXPECT_EQ(view.m_nViewWidth, 100);
+  EXPECT_EQ(view.m_nViewHeight, 80);
 }
