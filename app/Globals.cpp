@@ -2,6 +2,7 @@
 // order before WinMain and destroyed in the reverse order after it. The windows, canvases and the
 // worker thread exist only in the Windows build; the native build keeps the others in the same order.
 #include "app/DataPaths.h"
+#include "app/cAnimePlayer.h"
 #include "app/cApplication.h"
 #include "app/cStateStack.h"
 
@@ -11,7 +12,6 @@
 #include "app/win/cWorkerThread.h"
 #include "ui/win/cModelessList.h"
 #endif
-
 
 cString g_DataPaths[kDataPathCount] = {
     "data\\",
@@ -71,6 +71,8 @@ cString g_InvincibleColourNames[kInvincibleColourCount] = {
 };
 
 cStateStack g_StateStack;
+// 5 to 9: the stage edit state, EditConfig, the project options, the variable names and the world
+// map edit state.
 
 #ifdef _WIN32
 cModelessList g_ModelessList;
@@ -78,14 +80,16 @@ cMainFrame g_MainFrame;
 cWorkerThread g_WorkerThread;
 #endif
 
-
 cApplication App;
+// 14 to 18: the stage, the world map, the common palette, the system settings and the database set.
 
 #ifdef _WIN32
 cVector<cCanvas> g_vCharaExcCanvas;
 cCanvas g_aSheetCanvas[kSheetCanvasCount];
 #endif
 
+cAnimePlayer g_AnimePlayer;
+// 22: the BGM manager.
 
 // Made here too, though nothing depends on their place in the order.
 cString g_PaletteSourceNames[kPaletteSourceCount] = {

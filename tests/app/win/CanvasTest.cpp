@@ -3,6 +3,7 @@
 #include "app/cBmpReader.h"
 #include "app/win/cCanvas.h"
 #include "tests/support/BmpFixture.h"
+#include "tests/support/win/BuildPaths.h"
 
 namespace {
 // A palette whose every entry has its own colour, so colour lookups have one answer.
@@ -247,14 +248,8 @@ TEST_F(CanvasTest, ReloadingReleasesTheOldSurfaceAndFailuresKeepTheCanvas) {
 }
 
 namespace {
-// The factory project the build wrote, beside the tests' folder.
-std::string FactoryPath(const char* path) {
-  char module[MAX_PATH];
-  GetModuleFileNameA(nullptr, module, sizeof module);
-  std::string folder(module);
-  folder.erase(folder.rfind('\\'));
-  return folder + "\\..\\project\\" + path;
-}
+// The factory project the build wrote.
+std::string FactoryPath(const char* path) { return BuildTreePath((std::string("project\\") + path).c_str()); }
 }  // namespace
 
 TEST_F(CanvasTest, FactorySheetsLoadAsTheProjectLoadsThem) {

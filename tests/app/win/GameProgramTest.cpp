@@ -6,16 +6,10 @@
 
 #include "app/win/GameProgram.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/win/BuildPaths.h"
 
 namespace {
-// The fake game program of the build, beside the tests' folder.
-std::string FakeGamePath() {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string folder(path);
-  folder.erase(folder.rfind('\\'));
-  return folder + "\\..\\tools\\fakegame\\FakeGame.exe";
-}
+std::string FakeGamePath() { return BuildTreePath("tools\\fakegame\\FakeGame.exe"); }
 
 // Copies the fake game under name, with its string-table block 1 replaced by the given bytes
 // (empty: as built).

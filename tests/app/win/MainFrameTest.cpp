@@ -11,6 +11,7 @@
 #include "app/win/cWorkerThread.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/win/BoxAnswerer.h"
+#include "tests/support/win/BuildPaths.h"
 #include "tests/support/win/ProbeDialog.h"
 #include "ui/win/cModelessList.h"
 
@@ -216,11 +217,7 @@ TEST_F(MainFrameTest, EndOfATestPlayActivatesTheEditorAndClearsTheFlag) {
 
 TEST_F(MainFrameTest, TheFakeGameEndsATestPlay) {
   MakeEditor();
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string game(path);
-  game.erase(game.rfind('\\'));
-  game += "\\..\\tools\\fakegame\\FakeGame.exe";
+  std::string game = BuildTreePath("tools\\fakegame\\FakeGame.exe");
   std::string line = "\"" + game + "\" data\\stg4\\ステージ.stg4_771";
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
