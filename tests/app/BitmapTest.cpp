@@ -23,14 +23,14 @@ cPixelView View(Bytes& bits, int32_t width, int32_t height, int32_t stride, int3
 }  // namespace
 
 TEST(BmpReader, EightBitRowsWithPaddingComeOutTopFirst) {
-  cBmpSpec spec;
-  spec.m_nWidth = 3;  // rows of 3 bytes are padded to 4 in the file
-  spec.m_nHeight = 2;
-  spec.m_nColoursUsed = 2;
-  spec.m_Table = RampTable(2);
-  spec.m_Gap = Hex("99 99 99");  // the pixel offset, not the table's end, says where the rows are
-  spec.m_Pixels = Hex("04 05 06 00  01 02 03 00");  // bottom row first
-  Bytes file = BmpFile(spec);
+  cBmpFields fields;
+  fields.m_nWidth = 3;  // rows of 3 bytes are padded to 4 in the file
+  fields.m_nHeight = 2;
+  fields.m_nColoursUsed = 2;
+  fields.m_Table = RampTable(2);
+  fields.m_Gap = Hex("99 99 99");  // the pixel offset, not the table's end, says where the rows are
+  fields.m_Pixels = Hex("04 05 06 00  01 02 03 00");  // bottom row first
+  Bytes file = BmpFile(fields);
   cBmpReader reader;
   ASSERT_EQ(reader.Parse(file.data(), file.size()), cBmpReader::kOk);
   EXPECT_EQ(reader.Width(), 3);
@@ -42,59 +42,59 @@ TEST(BmpReader, EightBitRowsWithPaddingComeOutTopFirst) {
 }
 
 TEST(BmpReader, TopDownAndThirtyTwoBitFiles) {
-  cBmpSpec spec;
-  spec.m_nWidth = 1;
-  spec.m_nHeight = -2;
-  spec.m_nBitCount = 24;
-  spec.m_Pixels = Hex("01 02 03 00  04 05 06 00");
-  EXPECT_EQ(ToHex(ReadAll(BmpFile(spec), 3)), "01 02 03 04 05 06");
+  cBmpFields fields;
+  fields.m_nWidth = 1;
+  fields.m_nHeight = -2;
+  fields.m_nBitCount = 24;
+  fields.m_Pixels = Hex("01 02 03 00  04 05 06 00");
+  EXPECT_EQ(ToHex(ReadAll(BmpFile(fields), 3)), "01 02 03 04 05 06");
 
-  spec.m_nBitCount = 32;
-  spec.m_nHeight = 2;
-  spec.m_Pixels = Hex("01 02 03 04  05 06 07 08");
-  EXPECT_EQ(ToHex(ReadAll(BmpFile(spec), 4)), "05 06 07 08 01 02 03 04");
+  fields.m_nBitCount = 32;
+  fields.m_nHeight = 2;
+  fields.m_Pixels = Hex("01 02 03 04  05 06 07 08");
+  EXPECT_EQ(ToHex(ReadAll(BmpFile(fields), 4)), "05 06 07 08 01 02 03 04");
 
   // Bit fields naming the plain layout read as the plain layout.
-  spec.m_nCompression = 3;
-  spec.m_Extra = Cat({U32(0x00FF0000), U32(0x0000FF00), U32(0x000000FF)});
-  EXPECT_EQ(ToHex(ReadAll(BmpFile(spec), 4)), "05 06 07 08 01 02 03 04");
+  fields.m_nCompression = 3;
+  fields.m_Extra = Cat({U32(0x00FF0000), U32(0x0000FF00), U32(0x000000FF)});
+  EXPECT_EQ(ToHex(ReadAll(BmpFile(fields), 4)), "05 06 07 08 01 02 03 04");
 }
 
 TEST(BmpReader, RefusesWhatItCannotReadSafely) {
   auto eightBit = [] {
-    cBmpSpec spec;
-    spec.m_nWidth = 2;
-    spec.m_nHeight = 2;
-    spec.m_Table = RampTable(256);
-    spec.m_Pixels = Hex("00 00 00 00  00 00 00 00");
-    return spec;
+    cBmpFields fields;
+    fields.m_nWidth = 2;
+    fields.m_nHeight = 2;
+    fields.m_Table = RampTable(256);
+    fields.m_Pixels = Hex("00 00 00 00  00 00 00 00");
+    return fields;
   };
   struct Row {
     const char* m_pName;
-    std::function<void(cBmpSpec&)> m_Change;
+    std::function<void(cBmpFields&)> m_Change;
     int m_nResult;
   } rows[] = {
-      {"run-length compressed", [](cBmpSpec& s) { s.m_nCompression = 1; }, cBmpReader::kUnsupported},
-      {"4 bits", [](cBmpSpec& s) { s.m_nBitCount = 4; }, cBmpReader::kUnsupported},
-      {"16 bits", [](cBmpSpec& s) { s.m_nBitCount = 16; }, cBmpReader::kUnsupported},
-      {"other bit fields", [](cBmpSpec& s) {
+      {"run-length compressed", [](cBmpFields& s) { s.m_nCompression = 1; }, cBmpReader::kUnsupported},
+      {"4 bits", [](cBmpFields& s) { s.m_nBitCount = 4; }, cBmpReader::kUnsupported},
+      {"16 bits", [](cBmpFields& s) { s.m_nBitCount = 16; }, cBmpReader::kUnsupported},
+      {"other bit fields", [](cBmpFields& s) {
          s.m_nBitCount = 32, s.m_nCompression = 3, s.m_Table.clear();
          s.m_Extra = Cat({U32(0xF800), U32(0x07E0), U32(0x001F)});
        }, cBmpReader::kUnsupported},
-      {"no width", [](cBmpSpec& s) { s.m_nWidth = 0; }, cBmpReader::kDamaged},
-      {"negative width", [](cBmpSpec& s) { s.m_nWidth = -2; }, cBmpReader::kDamaged},
-      {"absurd width", [](cBmpSpec& s) { s.m_nWidth = 100000; }, cBmpReader::kDamaged},
-      {"absurd height", [](cBmpSpec& s) { s.m_nHeight = INT32_MIN; }, cBmpReader::kDamaged},
-      {"rows beyond the end", [](cBmpSpec& s) { s.m_nHeight = 3; }, cBmpReader::kDamaged},
-      {"offset beyond the end", [](cBmpSpec& s) { s.m_nOffset = 5000; }, cBmpReader::kDamaged},
-      {"offset inside the headers", [](cBmpSpec& s) { s.m_nOffset = 20; }, cBmpReader::kDamaged},
-      {"too many colours", [](cBmpSpec& s) { s.m_nColoursUsed = 257; }, cBmpReader::kDamaged},
-      {"colours beyond the end", [](cBmpSpec& s) { s.m_Table.resize(100), s.m_Pixels.clear(); }, cBmpReader::kDamaged},
+      {"no width", [](cBmpFields& s) { s.m_nWidth = 0; }, cBmpReader::kDamaged},
+      {"negative width", [](cBmpFields& s) { s.m_nWidth = -2; }, cBmpReader::kDamaged},
+      {"absurd width", [](cBmpFields& s) { s.m_nWidth = 100000; }, cBmpReader::kDamaged},
+      {"absurd height", [](cBmpFields& s) { s.m_nHeight = INT32_MIN; }, cBmpReader::kDamaged},
+      {"rows beyond the end", [](cBmpFields& s) { s.m_nHeight = 3; }, cBmpReader::kDamaged},
+      {"offset beyond the end", [](cBmpFields& s) { s.m_nOffset = 5000; }, cBmpReader::kDamaged},
+      {"offset inside the headers", [](cBmpFields& s) { s.m_nOffset = 20; }, cBmpReader::kDamaged},
+      {"too many colours", [](cBmpFields& s) { s.m_nColoursUsed = 257; }, cBmpReader::kDamaged},
+      {"colours beyond the end", [](cBmpFields& s) { s.m_Table.resize(100), s.m_Pixels.clear(); }, cBmpReader::kDamaged},
   };
   for (const Row& row : rows) {
-    cBmpSpec spec = eightBit();
-    row.m_Change(spec);
-    Bytes file = BmpFile(spec);
+    cBmpFields fields = eightBit();
+    row.m_Change(fields);
+    Bytes file = BmpFile(fields);
     cBmpReader reader;
     EXPECT_EQ(reader.Parse(file.data(), file.size()), row.m_nResult) << row.m_pName;
   }
@@ -115,13 +115,13 @@ TEST(BmpReader, RefusesWhatItCannotReadSafely) {
 TEST(BmpReader, FilesAndTheirMessages) {
   cScratchFolder folder;
   cFakeShell shell;
-  cBmpSpec spec;
-  spec.m_nWidth = 2;
-  spec.m_nHeight = 1;
-  spec.m_nColoursUsed = 3;
-  spec.m_Table = RampTable(3);
-  spec.m_Pixels = Hex("07 08 00 00");
-  WriteFileBytes("pal.bmp", BmpFile(spec));
+  cBmpFields fields;
+  fields.m_nWidth = 2;
+  fields.m_nHeight = 1;
+  fields.m_nColoursUsed = 3;
+  fields.m_Table = RampTable(3);
+  fields.m_Pixels = Hex("07 08 00 00");
+  WriteFileBytes("pal.bmp", BmpFile(fields));
   cBmpReader reader;
   ASSERT_EQ(reader.Open("pal.bmp"), cBmpReader::kOk);
   Bytes bits(2);
@@ -142,13 +142,13 @@ TEST(BmpReader, FilesAndTheirMessages) {
 
 TEST(ProgramPalette, ReadsTheColourTableTheFileHolds) {
   cScratchFolder folder;
-  cBmpSpec spec;
-  spec.m_nWidth = 1;
-  spec.m_nHeight = 1;
-  spec.m_nColoursUsed = 16;  // a short table: the other entries become zero
-  spec.m_Table = RampTable(16);
-  spec.m_Pixels = Hex("00 00 00 00");
-  WriteFileBytes("short.bmp", BmpFile(spec));
+  cBmpFields fields;
+  fields.m_nWidth = 1;
+  fields.m_nHeight = 1;
+  fields.m_nColoursUsed = 16;  // a short table: the other entries become zero
+  fields.m_Table = RampTable(16);
+  fields.m_Pixels = Hex("00 00 00 00");
+  WriteFileBytes("short.bmp", BmpFile(fields));
   cColourEntry table[kPaletteSize];
   table[200].m_nRed = 9;
   ASSERT_EQ(ReadBmpPalette(table, "short.bmp"), 1);
@@ -156,10 +156,10 @@ TEST(ProgramPalette, ReadsTheColourTableTheFileHolds) {
   EXPECT_EQ(table[15].m_nGreen, 240);
   EXPECT_EQ(table[200].m_nRed, 0);
 
-  spec.m_nBitCount = 24;
-  spec.m_nColoursUsed = 0;
-  spec.m_Table.clear();
-  WriteFileBytes("true.bmp", BmpFile(spec));
+  fields.m_nBitCount = 24;
+  fields.m_nColoursUsed = 0;
+  fields.m_Table.clear();
+  WriteFileBytes("true.bmp", BmpFile(fields));
   EXPECT_EQ(ReadBmpPalette(table, "true.bmp"), 0) << "a 24-bit file has no palette to read";
   EXPECT_EQ(ReadBmpPalette(table, "missing.bmp"), 0);
 }

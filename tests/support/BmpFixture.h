@@ -5,7 +5,7 @@
 
 #include "tests/support/TestSupport.h"
 
-struct cBmpSpec {
+struct cBmpFields {
   int32_t m_nWidth = 0;
   int32_t m_nHeight = 0;  // negative: rows stored top first
   uint16_t m_nBitCount = 8;
@@ -18,6 +18,6 @@ struct cBmpSpec {
   int64_t m_nOffset = -1;  // the pixel offset written; -1: where the pixels really start
 };
 
-Bytes BmpFile(const cBmpSpec& spec);
+Bytes BmpFile(const cBmpFields& fields);
 // A colour table whose entry i is (blue i, green 255 - i, red i / 2).
 Bytes RampTable(int count);

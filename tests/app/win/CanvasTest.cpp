@@ -31,13 +31,13 @@ std::string Row(const cPixelView& view, int y) {
 // Three pixels a row: the width is not a multiple of 4, so every row of the file and of the
 // surface carries padding.
 Bytes EightBitSheet() {
-  cBmpSpec spec;
-  spec.m_nWidth = 3;
-  spec.m_nHeight = 2;
-  spec.m_Table = Hex("10 20 30 00") ;  // a table of its own: never used for drawing
-  spec.m_nColoursUsed = 1;
-  spec.m_Pixels = Hex("00 07 00 00  05 00 FF 00");  // bottom row first
-  return BmpFile(spec);
+  cBmpFields fields;
+  fields.m_nWidth = 3;
+  fields.m_nHeight = 2;
+  fields.m_Table = Hex("10 20 30 00") ;  // a table of its own: never used for drawing
+  fields.m_nColoursUsed = 1;
+  fields.m_Pixels = Hex("00 07 00 00  05 00 FF 00");  // bottom row first
+  return BmpFile(fields);
 }
 }  // namespace
 
@@ -67,13 +67,13 @@ TEST_F(CanvasTest, EightBitSheetDrawsWithTheProgramPaletteAndItsMask) {
 
 TEST_F(CanvasTest, TrueColourKeyBlackensThePixelAndWhitensTheMask) {
   for (int bits : {24, 32}) {
-    cBmpSpec spec;
-    spec.m_nWidth = 3;
-    spec.m_nHeight = -1;  // top-down
-    spec.m_nBitCount = static_cast<uint16_t>(bits);
-    spec.m_Pixels = bits == 24 ? Hex("00 B1 00  01 02 03  00 B1 00  00 00 00")
+    cBmpFields fields;
+    fields.m_nWidth = 3;
+    fields.m_nHeight = -1;  // top-down
+    fields.m_nBitCount = static_cast<uint16_t>(bits);
+    fields.m_Pixels = bits == 24 ? Hex("00 B1 00  01 02 03  00 B1 00  00 00 00")
                                : Hex("00 B1 00 44  01 02 03 55  00 B1 01 66");
-    WriteFileBytes("true.bmp", BmpFile(spec));
+    WriteFileBytes("true.bmp", BmpFile(fields));
     cCanvas canvas;
     ASSERT_EQ(canvas.LoadBitmap("true.bmp", 0, 1, 0, 0), 1) << bits;
     if (bits == 24) {
@@ -87,12 +87,12 @@ TEST_F(CanvasTest, TrueColourKeyBlackensThePixelAndWhitensTheMask) {
 }
 
 TEST_F(CanvasTest, MirrorsEachCellStripInPlace) {
-  cBmpSpec spec;
-  spec.m_nWidth = 4;
-  spec.m_nHeight = 2;
-  spec.m_Table = RampTable(256);
-  spec.m_Pixels = Hex("05 06 07 08  01 02 03 04");
-  WriteFileBytes("chara.bmp", BmpFile(spec));
+  cBmpFields fields;
+  fields.m_nWidth = 4;
+  fields.m_nHeight = 2;
+  fields.m_Table = RampTable(256);
+  fields.m_Pixels = Hex("05 06 07 08  01 02 03 04");
+  WriteFileBytes("chara.bmp", BmpFile(fields));
   cCanvas canvas;
   ASSERT_EQ(canvas.LoadBitmap("chara.bmp", 8, 1, 2, 0), 1);
   EXPECT_EQ(Row(canvas.Image(), 0), "02 01 04 03");
@@ -116,12 +116,12 @@ TEST_F(CanvasTest, MaskedBlitsLeaveTheDestinationUnderTransparentPixels) {
   target.Blit(0, 0, 3, 1, sheet, 0, 0, 1);
   EXPECT_EQ(Row(target.Image(), 0), "05 00 FF FF") << "without the mask, a plain copy";
 
-  cBmpSpec spec;
-  spec.m_nWidth = 2;
-  spec.m_nHeight = 1;
-  spec.m_nBitCount = 24;
-  spec.m_Pixels = Hex("00 B1 00  11 22 33  00 00");
-  WriteFileBytes("true.bmp", BmpFile(spec));
+  cBmpFields fields;
+  fields.m_nWidth = 2;
+  fields.m_nHeight = 1;
+  fields.m_nBitCount = 24;
+  fields.m_Pixels = Hex("00 B1 00  11 22 33  00 00");
+  WriteFileBytes("true.bmp", BmpFile(fields));
   cCanvas truth;
   ASSERT_EQ(truth.LoadBitmap("true.bmp", 0, 1, 0, 0), 1);
   cCanvas back;
@@ -222,14 +222,14 @@ TEST_F(CanvasTest, ReloadingReleasesTheOldSurfaceAndFailuresKeepTheCanvas) {
 
   HDC kept = canvas.Dc();
   EXPECT_EQ(canvas.LoadBitmap("missing.bmp", 8, 1, 0, 0), 0);
-  cBmpSpec spec;
-  spec.m_nWidth = 2;
-  spec.m_nHeight = 1;
-  spec.m_nBitCount = 8;
-  spec.m_nCompression = 1;
-  spec.m_Table = RampTable(256);
-  spec.m_Pixels = Hex("02 07 00 01");
-  WriteFileBytes("rle.bmp", BmpFile(spec));
+  cBmpFields fields;
+  fields.m_nWidth = 2;
+  fields.m_nHeight = 1;
+  fields.m_nBitCount = 8;
+  fields.m_nCompression = 1;
+  fields.m_Table = RampTable(256);
+  fields.m_Pixels = Hex("02 07 00 01");
+  WriteFileBytes("rle.bmp", BmpFile(fields));
   EXPECT_EQ(canvas.LoadBitmap("rle.bmp", 8, 1, 0, 0), 0);
   EXPECT_EQ(canvas.Dc(), kept) << "a failed load leaves the canvas as it was";
   EXPECT_EQ(canvas.Width(), 3);
