@@ -73,7 +73,7 @@ TEST_F(WorkerThreadTest, FinishedLoadKeepsItsResult) {
 TEST_F(WorkerThreadTest, StopWaitsForTheLoadToGiveUpInsteadOfKillingIt) {
   cLoad load;
   load.m_pWorker = &m_Worker;
-  load.m_nDelay = 300;  // longer than the 200 polls after which a thread used to be killed
+  load.m_nDelay = 300;  // longer than 200 polls of a millisecond: the load is not cut short
   ASSERT_EQ(m_Worker.Start(StoppableLoad, &load), 1);
   DWORD start = GetTickCount();
   m_Worker.Stop();
