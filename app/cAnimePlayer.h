@@ -19,3 +19,6 @@ private:
   int32_t m_nEntry = 0;
   int32_t m_nTick = 0;
 };
+
+// The player of the previews.
+extern cAnimePlayer g_AnimePlayer;

@@ -24,6 +24,11 @@ uint32_t cShellSeam::TickCount() {
   return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
+void cShellSeam::FullScreenSize(int32_t& width, int32_t& height) {
+  width = 1024;
+  height = 768;
+}
+
 cShellSeam& Shell() { return *g_pShell; }
 
 void SetShell(cShellSeam* seam) { g_pShell = seam ? seam : &g_StandIn; }

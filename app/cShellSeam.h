@@ -1,7 +1,7 @@
 #pragma once
-// What portable code needs of the running shell: message boxes, the main window, free memory and
-// the clock. The Windows shell installs its own; tests install fakes; without either, a quiet
-// stand-in answers (boxes are logged and answered with their default button).
+// What portable code needs of the running shell: message boxes, the main window, free memory, the
+// clock and the screen size. The Windows shell installs its own; tests install fakes; without
+// either, a quiet stand-in answers (boxes are logged and answered with their default button).
 
 #include <cstdint>
 
@@ -14,6 +14,8 @@ public:
   virtual void PostCloseRequest() {}
   virtual uint64_t FreePhysicalMemory();
   virtual uint32_t TickCount();
+  // The client area a maximised window gets on the primary screen; placements are kept inside it.
+  virtual void FullScreenSize(int32_t& width, int32_t& height);
 };
 
 cShellSeam& Shell();

@@ -14,6 +14,9 @@ public:
   }
 };
 
+// The names of the 1,000 common variables (data\GValInfo.dat).
+extern cVector<cValInfoData> g_vValInfo;
+
 // The fewest bytes a stored name takes: the two counts and the length of an empty string.
 template <>
 struct cStoredSize<cValInfoData> {

@@ -1,27 +1,29 @@
 #include "stage/ProjectDefaults.h"
 
 #include "model/Inheritance.h"
+#include "project/cProjectSettings.h"
 
-// Stand-ins until the project options exist: new records, and no source.
-const cEdBlock& ProjectDefault(const cEdBlock*) {
-  static const cEdBlock record;
-  return record;
+namespace {
+// The project's case for a new entry of a stage palette.
+constexpr int kNewStageEntry = 0;
+
+template <class T>
+void SetNewEntrySource(T& entry, int kind, int16_t index) {
+  SetInheritSource(&entry, kind, g_ProjectSettings.m_nDefInheritPal[kNewStageEntry][kind], index,
+                   g_ProjectSettings.m_bbDefInherit[kNewStageEntry][kind]);
 }
-const cEdChara& ProjectDefault(const cEdChara*) {
-  static const cEdChara record;
-  return record;
-}
-const cEdItem& ProjectDefault(const cEdItem*) {
-  static const cEdItem record;
-  return record;
-}
+}  // namespace
+
+const cEdBlock& ProjectDefault(const cEdBlock*) { return g_ProjectSettings.m_DefBlock; }
+const cEdChara& ProjectDefault(const cEdChara*) { return g_ProjectSettings.m_DefChara; }
+const cEdItem& ProjectDefault(const cEdItem*) { return g_ProjectSettings.m_DefItem; }
 
 void SetNewStageEntrySource(cEdBlock& entry, int16_t index) {
-  SetInheritSource(&entry, 0, 0, index, cVector<int8_t>(cEdBlock::kGroupCount));
+  SetNewEntrySource(entry, cProjectSettings::kKindBlock, index);
 }
 void SetNewStageEntrySource(cEdChara& entry, int16_t index) {
-  SetInheritSource(&entry, 1, 0, index, cVector<int8_t>(cEdChara::kGroupCount));
+  SetNewEntrySource(entry, cProjectSettings::kKindChara, index);
 }
 void SetNewStageEntrySource(cEdItem& entry, int16_t index) {
-  SetInheritSource(&entry, 2, 0, index, cVector<int8_t>(cEdItem::kGroupCount));
+  SetNewEntrySource(entry, cProjectSettings::kKindItem, index);
 }

@@ -6,13 +6,12 @@
 #include <vector>
 
 #include "app/DataFile.h"
+#include "app/DataPaths.h"
 #include "app/MessageBox.h"
 #include "app/PathUtil.h"
 #include "app/cApplication.h"
 #include "model/Inheritance.h"
 #include "stage/cStageEditState.h"
-
-const char* const kStageWorkFolder = "data\\work\\";
 
 namespace {
 
@@ -23,7 +22,7 @@ constexpr size_t kStoredCell = 4 + cStoredSize<T>::kMin;
 cString SafetyCopyPath(const char* path) {
   cString name(path);
   FileNameOfPath(name);
-  cString copy(kStageWorkFolder);
+  cString copy(g_DataPaths[kPathWork]);
   copy.append(name);
   return copy;
 }
@@ -72,7 +71,8 @@ int CheckStageFile(const char* path) {
   cString copy = SafetyCopyPath(path);
   // A broken file is replaced only by a copy that exists; without one it stays for the user.
   if (!FileExists(copy.GetStr())) {
-    ErrorBoxF("破損ファイル %s を復旧できませんでした！\n「%s」にバックアップファイルがありません。", path, kStageWorkFolder);
+    ErrorBoxF("破損ファイル %s を復旧できませんでした！\n「%s」にバックアップファイルがありません。", path,
+              g_DataPaths[kPathWork].GetStr());
     return 0;
   }
   if (!MoveFileOver(path, copy.GetStr())) {
@@ -120,7 +120,7 @@ int SaveStageOver(cStageDoc& stage, cStageEditState& state) {
   cString copy = SafetyCopyPath(path.GetStr());
   bool hadFile = FileExists(path.GetStr());
   if (hadFile) {
-    MakeDirectory(kStageWorkFolder);
+    MakeDirectory(g_DataPaths[kPathWork].GetStr());
     if (!CopyFileBytes(copy.GetStr(), path.GetStr())) {
       ErrorBoxF("バックアップファイル %s を作成できないため、ステージファイル %s を保存しませんでした！", copy.GetStr(),
                 path.GetStr());

@@ -10,9 +10,6 @@
 
 class cStageEditState;
 
-// The folder of safety copies of stage files being saved.
-extern const char* const kStageWorkFolder;
-
 // 1 when the file can be loaded: it is whole, older than the end marker, missing (the load reports
 // that), or was broken and has been replaced by its safety copy. 0 when it is broken and no copy
 // could take its place: the file is kept as it is and the user is told.

@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include "app/win/cWorkerThread.h"
+
 HWND g_hMainWnd = nullptr;
 DWORD g_nUiThreadId = 0;
 
@@ -11,8 +13,13 @@ int cShellWin::ShowBox(void* owner, const char* text, const char* caption, unsig
 }
 
 void cShellWin::DestroyMainWindow() {
-  // Windows belong to their thread: from the worker thread only the log line is left.
-  if (g_hMainWnd && GetCurrentThreadId() == g_nUiThreadId) DestroyWindow(g_hMainWnd);
+  if (GetCurrentThreadId() == g_nUiThreadId) {
+    if (g_hMainWnd) DestroyWindow(g_hMainWnd);
+    return;
+  }
+  // Windows belong to their thread: a worker fails its load and asks the main window to close.
+  cWorkerThread::NoteFaultOnThisThread();
+  PostCloseRequest();
 }
 
 void cShellWin::PostCloseRequest() {
@@ -27,6 +34,11 @@ uint64_t cShellWin::FreePhysicalMemory() {
 }
 
 uint32_t cShellWin::TickCount() { return timeGetTime(); }
+
+void cShellWin::FullScreenSize(int32_t& width, int32_t& height) {
+  width = GetSystemMetrics(SM_CXFULLSCREEN);
+  height = GetSystemMetrics(SM_CYFULLSCREEN);
+}
 
 void InstallShellWin() {
   static cShellWin shell;

@@ -1,6 +1,6 @@
 #pragma once
 // The Windows shell behind the portable seam: real message boxes, the process's main window,
-// memory status and the multimedia clock.
+// memory status, the multimedia clock and the screen metrics.
 
 #include <windows.h>
 
@@ -17,6 +17,7 @@ public:
   void PostCloseRequest() override;
   uint64_t FreePhysicalMemory() override;
   uint32_t TickCount() override;
+  void FullScreenSize(int32_t& width, int32_t& height) override;
 };
 
 // Installs the Windows shell seam; the user-interface thread is the caller's.

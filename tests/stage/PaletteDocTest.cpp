@@ -1,5 +1,4 @@
 // The common palette and stage palette files: layout, entry rules and damaged files.
-#include "stage/ProjectDefaults.h"
 #include "tests/stage/StageTest.h"
 
 namespace {
@@ -36,13 +35,22 @@ Bytes CommonFile(const cVector<cEdBlock>& blocks, const cVector<cEdChara>& chara
   return Cat({U32(kDataVersion), U32(0), U32(0), ListBytes(blocks), ListBytes(charas), ListBytes(items)});
 }
 
-const cEdBlock& DefaultBlock() { return ProjectDefault(static_cast<const cEdBlock*>(nullptr)); }
-const cEdChara& DefaultChara() { return ProjectDefault(static_cast<const cEdChara*>(nullptr)); }
-const cEdItem& DefaultItem() { return ProjectDefault(static_cast<const cEdItem*>(nullptr)); }
+const cEdBlock& DefaultBlock() { return g_ProjectSettings.m_DefBlock; }
+const cEdChara& DefaultChara() { return g_ProjectSettings.m_DefChara; }
+const cEdItem& DefaultItem() { return g_ProjectSettings.m_DefItem; }
 
 }  // namespace
 
-using PaletteDoc = StageTest;
+// The project's default records are told apart by their names.
+class PaletteDoc : public StageTest {
+protected:
+  void SetUp() override {
+    StageTest::SetUp();
+    g_ProjectSettings.m_DefBlock.m_strName = "既定ブロック";
+    g_ProjectSettings.m_DefChara.m_strName = "既定キャラ";
+    g_ProjectSettings.m_DefItem.m_strName = "既定アイテム";
+  }
+};
 
 TEST_F(PaletteDoc, FileLayoutAndExactRoundTrip) {
   cVector<cEdBlock> blocks = {cEdBlock(), Block(3, "岩"), Block(4, "草")};
@@ -78,6 +86,7 @@ TEST_F(PaletteDoc, EntryRulesOnLoad) {
   // A list of one: entry 0 reset, entry 1 the project's default character.
   ASSERT_EQ(palette.m_vChara.Count(), 2);
   EXPECT_EQ(palette.m_vChara[0].m_strName, "");
+  EXPECT_EQ(palette.m_vChara[1].m_strName, "既定キャラ");
   EXPECT_TRUE(palette.m_vChara[1] == DefaultChara());
   // An empty list: two entries.
   ASSERT_EQ(palette.m_vItem.Count(), 2);
@@ -159,4 +168,26 @@ TEST_F(PaletteDoc, StagePaletteFiles) {
   WriteFileBytes("cut.plt4", Bytes(file.begin(), file.end() - 3));
   EXPECT_FALSE(stage.LoadStagePalette("cut.plt4"));
   EXPECT_EQ(stage.m_vStageChara[1].m_strName, "勇者");
+}
+
+TEST_F(PaletteDoc, ProjectDefaultsLoadedAfterThePalette) {
+  // Start-up reads the common palette before the project options: lists the load filled up take
+  // the project's defaults once they are known; lists the file filled keep their entry 1.
+  WriteFileBytes("data.cplt4", CommonFile({cEdBlock(), Block(1, "ファイル")}, {}, {cEdItem()}));
+  g_ProjectSettings.SetDefaults();
+  ASSERT_TRUE(g_CommonPalette.LoadPaletteFile("data.cplt4"));
+  EXPECT_EQ(g_CommonPalette.m_vChara[1].m_strName, "");
+  g_ProjectSettings.m_DefBlock.m_strName = "読込後ブロック";
+  g_ProjectSettings.m_DefChara.m_strName = "読込後キャラ";
+  g_ProjectSettings.m_DefItem.m_strName = "読込後アイテム";
+  g_ProjectSettings.m_DefItem.m_nSound = 1;
+  g_CommonPalette.ApplyProjectDefaults();
+  EXPECT_EQ(g_CommonPalette.m_vBlock[1].m_strName, "ファイル");
+  EXPECT_EQ(g_CommonPalette.m_vChara[1].m_strName, "読込後キャラ");
+  EXPECT_EQ(g_CommonPalette.m_vItem[1].m_strName, "読込後アイテム");
+  EXPECT_EQ(g_CommonPalette.m_vItem[1].m_nSound, 1);
+  // Only once: later edits of the entries are the author's.
+  g_CommonPalette.m_vChara[1].m_strName = "編集";
+  g_CommonPalette.ApplyProjectDefaults();
+  EXPECT_EQ(g_CommonPalette.m_vChara[1].m_strName, "編集");
 }

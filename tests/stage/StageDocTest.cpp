@@ -3,7 +3,6 @@
 #include <map>
 #include <utility>
 
-#include "stage/ProjectDefaults.h"
 #include "tests/stage/StageTest.h"
 
 namespace {
@@ -253,12 +252,45 @@ TEST_F(StageDoc, NormaliseRepairsReferences) {
   EXPECT_EQ(stage.m_nHitLevel, 1);
   EXPECT_EQ(stage.m_nLimitRight, 19);
   EXPECT_EQ(stage.m_vBlockLayer.Get(stage.CellIndex(1, 1)).m_cItemPalette, 0);
-  // The short stage palette lists gained entry 1 from the project's defaults.
-  ASSERT_EQ(stage.m_vStageItem.Count(), 2);
-  EXPECT_TRUE(stage.m_vStageItem[1] == ProjectDefault(static_cast<const cEdItem*>(nullptr)));
   stage.m_nBgm = 2;
   stage.Normalise();
   EXPECT_EQ(stage.m_nBgm, 2);
+}
+
+TEST_F(StageDoc, ShortStagePaletteListsGainTheProjectDefault) {
+  // New stage entries follow the common palette's entry of the same number, in their name.
+  g_ProjectSettings.m_DefItem.m_strName = "既定";
+  g_ProjectSettings.m_DefItem.m_nGraphic = 7;
+  g_ProjectSettings.m_DefItem.m_cZ = 2;
+  g_ProjectSettings.m_nDefInheritPal[0][cProjectSettings::kKindItem] = kPaletteCommon;
+  cVector<int8_t>& flags = g_ProjectSettings.m_bbDefInherit[0][cProjectSettings::kKindItem];
+  flags.assign(13, 0);
+  flags[0] = 1;
+  g_CommonPalette.m_vItem.resize(2);
+  g_CommonPalette.m_vItem[1].m_nGraphic = 3;
+  g_CommonPalette.m_vItem[1].m_strName = "共";
+  g_ProjectSettings.m_DefBlock.m_strName = "岩";
+
+  cStageDoc& stage = g_StageDoc;
+  stage.m_vStageItem.clear();
+  stage.Normalise();
+  ASSERT_EQ(stage.m_vStageItem.Count(), 2);
+  const cEdItem& entry = stage.m_vStageItem[1];
+  EXPECT_EQ(entry.m_cInheritPalette, kPaletteCommon);
+  EXPECT_EQ(entry.m_nInheritIndex, 1);
+  EXPECT_EQ(entry.m_strName, "共");
+  EXPECT_EQ(entry.m_nGraphic, 7);
+  EXPECT_EQ(entry.m_cZ, 2);
+  EXPECT_TRUE(std::equal(flags.begin(), flags.end(), entry.m_bbInherit.begin(), entry.m_bbInherit.end()));
+  // The default case names no palette: entry 1 is the default record with no source.
+  ASSERT_EQ(stage.m_vStageBlock.Count(), 2);
+  EXPECT_EQ(stage.m_vStageBlock[1].m_strName, "岩");
+  EXPECT_EQ(stage.m_vStageBlock[1].m_cInheritPalette, 0);
+  // A list of two or more keeps its entry 1.
+  stage.m_vStageItem[1].m_strName = "自分";
+  stage.m_vStageItem[1].m_bbInherit[0] = 0;
+  stage.Normalise();
+  EXPECT_EQ(stage.m_vStageItem[1].m_strName, "自分");
 }
 
 TEST_F(StageDoc, PaletteChangesReachTheMap) {

@@ -6,6 +6,7 @@
 
 #include "app/cDataRecord.h"
 #include "database/cDatabaseSet.h"
+#include "project/cProjectSettings.h"
 #include "stage/cPaletteDoc.h"
 #include "stage/cStageDoc.h"
 #include "stage/cStageEditState.h"
@@ -50,8 +51,9 @@ inline Bytes StageFileAt(uint32_t version, cStageDoc& doc, const cStageFileParts
   return file;
 }
 
-// Each test starts from a new stage, a new common palette, an edit state without undo, and the
-// default database tables with a BGM table of three entries; all is put back afterwards.
+// Each test starts from a new stage, a new common palette, an edit state without undo, the default
+// project options, and the default database tables with a BGM table of three entries; all is put
+// back afterwards.
 class StageTest : public testing::Test {
 protected:
   void SetUp() override { Clean(); }
@@ -65,6 +67,7 @@ protected:
     g_bTestPlayRunning = 0;
     g_DatabaseSet.SetDefaults();
     g_DatabaseSet.m_vBgm.resize(3);
+    g_ProjectSettings.SetDefaults();
   }
 
   cScratchFolder m_Folder;

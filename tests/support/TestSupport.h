@@ -51,6 +51,10 @@ public:
   void PostCloseRequest() override { ++m_nCloseRequests; }
   uint64_t FreePhysicalMemory() override { return m_nFreeMemory; }
   uint32_t TickCount() override { return m_nTick; }
+  void FullScreenSize(int32_t& width, int32_t& height) override {
+    width = m_nScreenWidth;
+    height = m_nScreenHeight;
+  }
 
   std::vector<cBox> m_vBoxes;
   std::vector<int> m_vAnswers;
@@ -58,6 +62,8 @@ public:
   int m_nCloseRequests = 0;
   uint64_t m_nFreeMemory = 1ull << 30;
   uint32_t m_nTick = 0;
+  int32_t m_nScreenWidth = 1024;
+  int32_t m_nScreenHeight = 749;
 };
 
 // The report log of a test, created in the current folder; Lines() reads it back.

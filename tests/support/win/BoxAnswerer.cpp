@@ -4,6 +4,15 @@
 
 namespace {
 thread_local cBoxAnswerer* t_pAnswerer = nullptr;
+
+// Each test program works on a desktop of its own: programs that run side by side would otherwise
+// take the activation from each other's windows. Made before any window exists.
+const bool g_bOwnDesktop = [] {
+  char name[32];
+  wsprintfA(name, "vx_test_%lu", GetCurrentProcessId());
+  HDESK desktop = CreateDesktopA(name, nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+  return desktop && SetThreadDesktop(desktop);
+}();
 }
 
 cBoxAnswerer::cBoxAnswerer(std::vector<int> answers) : m_vAnswers(std::move(answers)) {
@@ -25,6 +34,11 @@ void cBoxAnswerer::OnActivate(HWND box) {
   char className[64] = {};
   GetClassNameA(box, className, sizeof className);
   if (lstrcmpA(className, "#32770") != 0) return;
+  // Under Wine the hook also hears dialogs of other programs being activated on the same desktop.
+  if (GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) return;
+  for (HWND answered : m_vAnswered)
+    if (answered == box) return;
+  m_vAnswered.push_back(box);
   cSeen seen;
   char text[4096] = {};
   GetWindowTextA(box, text, sizeof text);

@@ -25,6 +25,8 @@ private:
   HHOOK m_hHook = nullptr;
   std::vector<int> m_vAnswers;
   std::vector<cSeen> m_vSeen;
+  // A box is activated again when another program takes the desktop's focus and gives it back.
+  std::vector<HWND> m_vAnswered;
 };
 
 // Creates a plain top-level window to stand for the main frame; destroyed with the object.

@@ -1,0 +1,86 @@
+#pragma once
+// The hidden main frame: the program's one real top-level window, far off the screen. It carries
+// the taskbar entry, the application's activation and minimisation, the quit message at the end,
+// and the message with which the game program ends a test play. It owns the stage editor window,
+// the window the user works in, and rebuilds it when a new stage has been loaded.
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "ui/win/cDialog.h"
+
+class cMainFrame;
+class cModelessList;
+
+// What the idle tick uses of the database window, whose class comes with the database.
+class cPreviewSheetLink {
+public:
+  virtual ~cPreviewSheetLink() = default;
+  // The tab the user sees; pages 0 and 1 run animated previews.
+  virtual int PreviewPageIndex() = 0;
+  // One step of the current page's preview (or a repaint of a page without one).
+  virtual void TickPreview(int32_t step) = 0;
+};
+
+// What the frame and the idle tick use of the stage editor window; that window derives from this.
+class cEditorWindow : public cDialog {
+public:
+  using cDialog::cDialog;
+  virtual void CreatePaletteWindows() = 0;
+  // The editor and, by the stage-open flag and the layer, its palette and group windows.
+  virtual void ShowAll() = 0;
+  virtual void HideAll() = 0;
+  // Idle tick: the current pages of the palette windows' open data sheets.
+  virtual void PaintDataSheetPreviews() = 0;
+  // Idle tick, after the database previews: the palette windows themselves.
+  virtual void PaintPalettePreviews() = 0;
+
+  cPreviewSheetLink* m_lpDatabaseWnd = nullptr;  // the database window while it is open
+  cWindow* m_lpWorldMapWnd = nullptr;            // the world map window while it is open
+  int32_t m_bMinimized = 0;
+};
+
+// What the frame asks of the stage editor's documents; filled in when the stage editor is wired in.
+struct cStageEditorServices {
+  // Constructs the stage editor window: template 104, the frame as parent, kind 1, the list.
+  cEditorWindow* (*m_pfnMakeEditor)(cMainFrame& frame) = nullptr;
+  // Resets the stage edit state, keeping the stage path and the stage-open flag.
+  void (*m_pfnResetEditState)() = nullptr;
+  // After a test play: when a stage path is set, sizes the undo buffers again.
+  void (*m_pfnResizeUndo)() = nullptr;
+};
+
+class cMainFrame : public cFrameWnd {
+public:
+  ~cMainFrame() override;
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnCreate(WPARAM wParam, LPARAM lParam) override;
+
+  void Init(uint16_t templateId, HWND parent, cModelessList* manager);
+  void RestoreEditor();
+  void OnCopyData(WPARAM wParam, const COPYDATASTRUCT* data);
+  void CreateStageEditor();
+  void RecreateStageEditor(WPARAM wParam);
+
+  cEditorWindow* m_lpStageEditor = nullptr;
+  int32_t m_nEditorKind = 0;  // the working window: 0 the stage editor, 1 the world map
+  cStageEditorServices m_Services;
+
+private:
+  void OnActivateApp(WPARAM wParam, LPARAM lParam);
+  bool EditorHasWindow() const { return m_lpStageEditor && m_lpStageEditor->m_hWnd; }
+};
+
+extern cMainFrame g_MainFrame;
+// The test play's running flag: the frame clears it when the game reports its end.
+extern int32_t TestPlayRunning;
+
+constexpr const char* kMainFrameClass = "Vontaris_Editor";
+
+LRESULT CALLBACK MainFrameWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Registers the window class of the main frame; 0 on failure.
+int RegisterMainFrameClass(HINSTANCE instance);
+// Creates the frame's window with a 1 x 1 client area at (9999, 9999), makes it the process's main
+// window, shows it and attaches the frame object; 0 when the window cannot be made.
+int CreateMainFrameWindow(HINSTANCE instance);

@@ -1,0 +1,414 @@
+#include <gtest/gtest.h>
+
+#include <new>
+#include <string>
+
+#include "app/Utility.h"
+#include "app/cStateStack.h"
+#include "app/win/MainLoop.h"
+#include "app/win/cMainFrame.h"
+#include "app/win/cShellWin.h"
+#include "app/win/cWorkerThread.h"
+#include "tests/support/TestSupport.h"
+#include "tests/support/win/BoxAnswerer.h"
+#include "tests/support/win/BuildPaths.h"
+#include "tests/support/win/ProbeDialog.h"
+#include "ui/win/cModelessList.h"
+
+namespace {
+// Stands in for the stage editor window: records what the frame and the idle tick ask of it.
+class cTestEditor : public cEditorWindow {
+public:
+  explicit cTestEditor(cMainFrame& frame) : cEditorWindow(104, &frame, kKindDialog, &g_ModelessList) {
+    s_lpInstance = this;
+    m_lpfnProc = Proc;
+    ++s_nMade;
+  }
+  ~cTestEditor() override {
+    Destroy();
+    ++s_nDeleted;
+    if (s_lpInstance == this) s_lpInstance = nullptr;
+  }
+  static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedMessage(s_lpInstance, window, message, wParam, lParam);
+  }
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+    return WindowProc(window, message, wParam, lParam);
+  }
+  void OnInitDialog(WPARAM wParam, LPARAM lParam) override {
+    cDialog::OnInitDialog(wParam, lParam);
+    m_bInitialized = 1;
+  }
+  void OnIdle() override {
+    s_strLog += "I";
+    if (m_bFailIdle) {
+      m_bFailIdle = false;
+      throw std::bad_alloc();
+    }
+  }
+  void OnCommand(WPARAM wParam, LPARAM lParam) override {
+    if (!AcceptCommand(wParam)) return;
+    cDialog::OnCommand(wParam, lParam);
+    if (LOWORD(wParam) == 2001) ++m_nAccelerated;
+  }
+  void CreatePaletteWindows() override { ++m_nPalettesMade; }
+  void ShowAll() override { ++m_nShown; }
+  void HideAll() override { ++m_nHidden; }
+  void PaintDataSheetPreviews() override { s_strLog += "S"; }
+  void PaintPalettePreviews() override { s_strLog += "P"; }
+
+  bool m_bFailIdle = false;
+  int m_nAccelerated = 0;
+  int m_nPalettesMade = 0;
+  int m_nShown = 0;
+  int m_nHidden = 0;
+  static cTestEditor* s_lpInstance;
+  static int s_nMade;
+  static int s_nDeleted;
+  static std::string s_strLog;
+};
+cTestEditor* cTestEditor::s_lpInstance = nullptr;
+int cTestEditor::s_nMade = 0;
+int cTestEditor::s_nDeleted = 0;
+std::string cTestEditor::s_strLog;
+
+class cTestDatabase : public cPreviewSheetLink {
+public:
+  int PreviewPageIndex() override { return m_nPage; }
+  void TickPreview(int32_t step) override {
+    ++m_nTicks;
+    m_nStep = step;
+    cTestEditor::s_strLog += "T";
+  }
+  int m_nPage = 0;
+  int m_nTicks = 0;
+  int m_nStep = 0;
+};
+
+int g_nResets = 0;
+int g_nUndoSized = 0;
+bool g_bFailToMake = false;
+
+cEditorWindow* MakeTestEditor(cMainFrame& frame) {
+  if (g_bFailToMake) throw std::bad_alloc();
+  return new cTestEditor(frame);
+}
+
+class MainFrameTest : public ::testing::Test {
+protected:
+  MainFrameTest() {
+    InstallShellWin();
+    static const int registered = RegisterMainFrameClass(GetModuleHandleA(nullptr));
+    EXPECT_EQ(registered, 1);
+    cTestEditor::s_nMade = cTestEditor::s_nDeleted = 0;
+    cTestEditor::s_strLog.clear();
+    g_nResets = g_nUndoSized = 0;
+    g_bFailToMake = false;
+    g_MainFrame.m_Services.m_pfnMakeEditor = MakeTestEditor;
+    g_MainFrame.m_Services.m_pfnResetEditState = [] { ++g_nResets; };
+    g_MainFrame.m_Services.m_pfnResizeUndo = [] { ++g_nUndoSized; };
+    g_MainFrame.m_nEditorKind = 0;
+    EXPECT_EQ(CreateMainFrameWindow(GetModuleHandleA(nullptr)), 1);
+  }
+  ~MainFrameTest() override {
+    SafeDelete(g_MainFrame.m_lpStageEditor);
+    if (IsWindow(g_hMainWnd)) DestroyWindow(g_hMainWnd);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {}  // the quit message too
+    g_hMainWnd = nullptr;
+    g_MainFrame.m_Services = cStageEditorServices();
+    g_bAppActive = 0;
+    g_bRefocusEditor = 0;
+    SetShell(nullptr);
+  }
+  HWND Frame() const { return g_MainFrame.m_hWnd; }
+  cTestEditor* MakeEditor() {
+    g_MainFrame.CreateStageEditor();
+    return static_cast<cTestEditor*>(g_MainFrame.m_lpStageEditor);
+  }
+
+  cScratchFolder m_Folder;
+  cTestReportLog m_Log;
+};
+
+// A dialog given the focus passes it on to its first control.
+bool FocusIn(HWND window) { return GetFocus() == window || IsChild(window, GetFocus()); }
+
+bool QuitPosted(WPARAM* code) {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+    if (message.message == WM_QUIT) {
+      *code = message.wParam;
+      return true;
+    }
+  return false;
+}
+
+struct cWaitingLoad {
+  cWorkerThread* m_pWorker;
+};
+unsigned __stdcall WaitForStop(void* param) {
+  cWorkerThread* worker = static_cast<cWaitingLoad*>(param)->m_pWorker;
+  while (!worker->ShouldStop()) Sleep(1);
+  return 1;
+}
+}  // namespace
+
+TEST_F(MainFrameTest, FrameIsARealTopLevelWindowFarOffTheScreen) {
+  HWND frame = Frame();
+  ASSERT_TRUE(IsWindow(frame));
+  EXPECT_EQ(g_hMainWnd, frame);
+  char name[32] = {};
+  GetClassNameA(frame, name, sizeof name);
+  EXPECT_STREQ(name, "Vontaris_Editor");
+  char title[32] = {};
+  GetWindowTextA(frame, title, sizeof title);
+  EXPECT_STREQ(title, "ヴォンタリス");
+  RECT rect;
+  GetWindowRect(frame, &rect);
+  EXPECT_EQ(rect.left, 9999);
+  EXPECT_EQ(rect.top, 9999);
+  EXPECT_TRUE(IsWindowVisible(frame));
+  EXPECT_EQ(g_MainFrame.m_bInitialized, 1);
+  EXPECT_EQ(g_MainFrame.m_bStarted, 1);
+  bool found = false;
+  for (HWND window : ThreadWindows()) found = found || window == frame;
+  EXPECT_TRUE(found);
+  EXPECT_EQ(GetParent(frame), nullptr);
+}
+
+TEST_F(MainFrameTest, ClosingAsksFirstAndTheEndStopsTheLoaderAndQuits) {
+  cBoxAnswerer answerer({IDNO, IDYES});
+  SendMessageA(Frame(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(Frame())) << "No keeps the program running";
+  ASSERT_EQ(answerer.Seen().size(), 1u);
+  EXPECT_EQ(answerer.Seen()[0].m_strText, "終了しますか？\n");
+  EXPECT_EQ(answerer.Seen()[0].m_strCaption, "終了確認");
+
+  cWaitingLoad load{&g_WorkerThread};
+  ASSERT_EQ(g_WorkerThread.Start(WaitForStop, &load), 1);
+  SendMessageA(Frame(), WM_KEYDOWN, VK_ESCAPE, 0);  // Esc asks the same question
+  MSG message;
+  while (PeekMessageA(&message, Frame(), 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  EXPECT_EQ(answerer.Seen().size(), 2u);
+  EXPECT_FALSE(IsWindow(g_hMainWnd));
+  EXPECT_EQ(g_WorkerThread.m_hThread, nullptr) << "the loader was stopped first";
+  WPARAM code = 99;
+  EXPECT_TRUE(QuitPosted(&code));
+  EXPECT_EQ(code, 0u);
+}
+
+TEST_F(MainFrameTest, EndOfATestPlayActivatesTheEditorAndClearsTheFlag) {
+  cTestEditor* editor = MakeEditor();
+  ASSERT_NE(editor, nullptr);
+  SetActiveWindow(Frame());
+  TestPlayRunning = 1;
+  COPYDATASTRUCT other = {5, 0, nullptr};
+  SendMessageA(Frame(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&other));
+  EXPECT_EQ(TestPlayRunning, 1) << "another kind of data is ignored";
+  SendMessageA(Frame(), WM_COPYDATA, 0, 0);
+  EXPECT_EQ(TestPlayRunning, 1) << "a message without its record is ignored";
+  COPYDATASTRUCT end = {0, 4, nullptr};  // its block is never read
+  EXPECT_EQ(SendMessageA(Frame(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&end)), 0);
+  EXPECT_EQ(TestPlayRunning, 0);
+  EXPECT_EQ(g_nUndoSized, 1);
+  EXPECT_EQ(GetActiveWindow(), editor->m_hWnd);
+}
+
+TEST_F(MainFrameTest, TheFakeGameEndsATestPlay) {
+  MakeEditor();
+  std::string game = BuildTreePath("tools\\fakegame\\FakeGame.exe");
+  std::string line = "\"" + game + "\" data\\stg4\\ステージ.stg4_771";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  TestPlayRunning = 1;
+  ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+  DWORD start = GetTickCount();
+  while (TestPlayRunning && GetTickCount() - start < 10000) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  }
+  EXPECT_EQ(TestPlayRunning, 0);
+  WaitForSingleObject(process.hProcess, 10000);
+  DWORD exitCode = 99;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  EXPECT_EQ(exitCode, 0u) << "the game found the frame";
+  Bytes written = ReadFileBytes("FakeGame.txt");
+  EXPECT_EQ(std::string(written.begin(), written.end()), "data\\stg4\\ステージ.stg4_771");
+}
+
+TEST_F(MainFrameTest, MinimiseAndRestoreFollowTheApplicationsActivation) {
+  cTestEditor* editor = MakeEditor();
+  g_bAppActive = 1;
+  SendMessageA(Frame(), WM_ACTIVATEAPP, 0, 0);
+  EXPECT_EQ(g_bAppActive, 0);
+  EXPECT_EQ(editor->m_nHidden, 0) << "not minimised: nothing to hide";
+  editor->m_bMinimized = 1;
+  SendMessageA(Frame(), WM_ACTIVATEAPP, 0, 1);
+  EXPECT_EQ(editor->m_nHidden, 1);
+  EXPECT_TRUE(IsIconic(Frame()));
+  EXPECT_EQ(editor->m_bMinimized, 1);
+
+  SendMessageA(Frame(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_EQ(editor->m_nShown, 1);
+  EXPECT_EQ(editor->m_bMinimized, 0);
+  EXPECT_EQ(g_bRefocusEditor, 1);
+  EXPECT_FALSE(IsIconic(Frame()));
+
+  SendMessageA(Frame(), WM_ACTIVATEAPP, 1, 0);  // from this thread: the flag only
+  EXPECT_EQ(g_bAppActive, 1);
+  EXPECT_EQ(editor->m_nShown, 1);
+  g_bAppActive = 0;
+  WINDOWPOS position = {};
+  SendMessageA(Frame(), WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&position));
+  EXPECT_EQ(g_bAppActive, 1);
+
+  cBoxAnswerer answerer;
+  EXPECT_EQ(SendMessageA(Frame(), WM_SYSCOMMAND, SC_CLOSE, 0), 0);
+  EXPECT_TRUE(IsWindow(Frame())) << "other system commands do nothing";
+  EXPECT_TRUE(answerer.Seen().empty());
+}
+
+TEST_F(MainFrameTest, NewStageRebuildsTheEditorWindow) {
+  cTestEditor* first = MakeEditor();
+  HWND firstWindow = first->m_hWnd;
+  g_StateStack.Push(1);
+  SendMessageA(Frame(), WM_USER, 2, 0);
+  EXPECT_EQ(g_MainFrame.m_lpStageEditor, first) << "only 1 rebuilds";
+  SendMessageA(Frame(), WM_USER, 1, 0);
+  cTestEditor* second = static_cast<cTestEditor*>(g_MainFrame.m_lpStageEditor);
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(cTestEditor::s_nMade, 2);
+  EXPECT_EQ(cTestEditor::s_nDeleted, 1);
+  EXPECT_FALSE(IsWindow(firstWindow));
+  EXPECT_EQ(second->m_nPalettesMade, 1);
+  EXPECT_EQ(g_nResets, 1);
+  EXPECT_EQ(g_StateStack.Count(), 1);
+  EXPECT_TRUE(FocusIn(second->m_hWnd));
+  EXPECT_EQ(g_ModelessList.m_Windows.size(), 1u);
+}
+
+TEST_F(MainFrameTest, FaultInTheFrameIsCaughtAndAsksToClose) {
+  MakeEditor();
+  g_bFailToMake = true;
+  cBoxAnswerer answerer({IDNO});
+  SendMessageA(Frame(), WM_USER, 1, 0);
+  EXPECT_EQ(g_MainFrame.m_lpStageEditor, nullptr);
+  MSG message;
+  while (PeekMessageA(&message, Frame(), 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  ASSERT_EQ(answerer.Seen().size(), 1u) << "the close request asks the user";
+  EXPECT_EQ(answerer.Seen()[0].m_strCaption, "終了確認");
+  EXPECT_TRUE(IsWindow(Frame()));
+  std::vector<std::string> lines = m_Log.Lines();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].rfind("err WindowProc ( ", 0), 0u) << lines[0];
+}
+
+TEST_F(MainFrameTest, IdleTickRefocusesAndRunsItsStepsInOrder) {
+  cTestEditor* editor = MakeEditor();
+  cTestDatabase database;
+  database.m_nPage = 2;  // a page without animation: the tick waits for a message
+  editor->m_lpDatabaseWnd = &database;
+  g_bAppActive = 1;
+  g_bRefocusEditor = 1;
+  SetFocus(nullptr);
+  PostMessageA(Frame(), WM_NULL, 0, 0);
+  IdleTick();
+  EXPECT_TRUE(FocusIn(editor->m_hWnd));
+  EXPECT_EQ(g_bRefocusEditor, 0);
+  EXPECT_EQ(cTestEditor::s_strLog, "ISTP");
+  EXPECT_EQ(database.m_nStep, 1);
+
+  cProbeDialog<50> worldMap(104, nullptr, &g_ModelessList);
+  worldMap.Create(0, 1);
+  editor->m_lpWorldMapWnd = &worldMap;
+  g_MainFrame.m_nEditorKind = 1;
+  g_bRefocusEditor = 1;
+  PostMessageA(Frame(), WM_NULL, 0, 0);
+  IdleTick();
+  EXPECT_TRUE(FocusIn(worldMap.m_hWnd)) << "the world map is the working window";
+  editor->m_lpDatabaseWnd = nullptr;
+  editor->m_lpWorldMapWnd = nullptr;
+}
+
+namespace {
+// Runs the loop for about a second; returns the processor time the process used meanwhile (ms).
+double RunLoopForASecond(WPARAM* code) {
+  struct cQuitter {
+    static DWORD WINAPI Run(void* thread) {
+      Sleep(1000);
+      PostThreadMessageA(static_cast<DWORD>(reinterpret_cast<uintptr_t>(thread)), WM_QUIT, 7, 0);
+      return 0;
+    }
+  };
+  FILETIME created, exited, kernelBefore, userBefore, kernelAfter, userAfter;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernelBefore, &userBefore);
+  HANDLE quitter = CreateThread(nullptr, 0, cQuitter::Run,
+                                reinterpret_cast<void*>(static_cast<uintptr_t>(GetCurrentThreadId())), 0, nullptr);
+  *code = RunMessageLoop();
+  WaitForSingleObject(quitter, INFINITE);
+  CloseHandle(quitter);
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernelAfter, &userAfter);
+  auto ticks = [](const FILETIME& time) {
+    return static_cast<double>(static_cast<uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime);
+  };
+  return (ticks(kernelAfter) - ticks(kernelBefore) + ticks(userAfter) - ticks(userBefore)) / 10000.0;
+}
+}  // namespace
+
+TEST_F(MainFrameTest, IdleEditorWaitsForMessagesAndUsesNoProcessorTime) {
+  cTestEditor* editor = MakeEditor();
+  g_bAppActive = 1;
+  WPARAM code = 0;
+  double used = RunLoopForASecond(&code);
+  EXPECT_EQ(code, 7u);
+  RecordProperty("IdleCpuMilliseconds", std::to_string(used));
+  std::printf("processor time over a second of idling: %.1f ms\n", used);
+  EXPECT_LT(used, 100.0) << "a loop that spins uses the whole second";
+  EXPECT_LT(cTestEditor::s_strLog.size(), 80u) << "ticks only follow messages";
+  (void)editor;
+}
+
+TEST_F(MainFrameTest, AnimatedDatabasePagePacesTheTickToSixtyASecond) {
+  cTestEditor* editor = MakeEditor();
+  cTestDatabase database;
+  editor->m_lpDatabaseWnd = &database;
+  g_bAppActive = 1;
+  WPARAM code = 0;
+  double used = RunLoopForASecond(&code);
+  std::printf("previews in a second: %d, processor time: %.1f ms\n", database.m_nTicks, used);
+  EXPECT_GE(database.m_nTicks, 50);
+  EXPECT_LE(database.m_nTicks, 64);
+  editor->m_lpDatabaseWnd = nullptr;
+}
+
+TEST_F(MainFrameTest, InactiveApplicationRunsNoTick) {
+  MakeEditor();
+  g_bAppActive = 0;
+  for (int i = 0; i < 5; ++i) PostMessageA(Frame(), WM_NULL, 0, 0);
+  WPARAM code = 0;
+  RunLoopForASecond(&code);
+  EXPECT_EQ(cTestEditor::s_strLog, "");
+}
+
+TEST_F(MainFrameTest, LoopRoutesKeysThroughTheModelessListAndSurvivesAFaultInTheIdleWork) {
+  cFakeShell shell;  // counts the close request instead of asking
+  cTestEditor* editor = MakeEditor();
+  editor->AddAccelerators(editor->m_hWnd, 600);
+  SetActiveWindow(editor->m_hWnd);
+  PostMessageA(GetDlgItem(editor->m_hWnd, 1002), WM_KEYDOWN, VK_F9, 0x00430001);
+  editor->m_bFailIdle = true;
+  g_bAppActive = 1;
+  WPARAM code = 0;
+  RunLoopForASecond(&code);
+  EXPECT_EQ(code, 7u) << "the loop went on after the fault";
+  EXPECT_EQ(editor->m_nAccelerated, 1);
+  EXPECT_EQ(shell.m_nCloseRequests, 1);
+  std::vector<std::string> lines = m_Log.Lines();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0].rfind("err MainLoop ( ", 0), 0u) << lines[0];
+}
