@@ -91,8 +91,8 @@ int BeginStageLoad(const char* path) {
   return CheckStageFile(g_StageDoc.m_strLoadPath.GetStr());
 }
 
-int StageLoadThreadProc() {
-  int loaded = g_StageDoc.LoadStageFile(g_StageDoc.m_strLoadPath.GetStr());
+int StageLoadThreadProc(int (*shouldStop)()) {
+  int loaded = g_StageDoc.LoadStageFile(g_StageDoc.m_strLoadPath.GetStr(), shouldStop);
   if (loaded) g_StageDoc.m_bLoadDone = 1;
   return loaded;
 }
@@ -133,11 +133,12 @@ int SaveStageOver(cStageDoc& stage, cStageEditState& state) {
   return 1;
 }
 
-int cStageDoc::LoadStageFile(const char* path) {
+int cStageDoc::LoadStageFile(const char* path, int (*shouldStop)()) {
   cReadStream* stream = OpenDataFileRead(path);
   if (!stream) return 0;
   std::unique_ptr<cStageDoc> loaded(new cStageDoc);
   loaded->m_nWheelAxis = m_nWheelAxis;
+  loaded->m_pfnShouldStop = shouldStop;
   loaded->Load(*stream);
   bool ok = !stream->Failed();
   CloseDataFile(stream);
@@ -153,6 +154,7 @@ void cStageDoc::TakeContentFrom(cStageDoc& loaded) {
   m_strLoadPath = loadPath;
   m_bLoadDone = loadDone;
   m_nPalette = palette;
+  m_pfnShouldStop = nullptr;
 }
 
 void cStageDoc::Load(cReadStream& stream) {
@@ -167,6 +169,7 @@ void cStageDoc::Load(cReadStream& stream) {
   if (version < 125) ResetAutoVanish();
   for (cAutoVanishData& rule : m_aAutoVanish) rule.Load(stream);
   if (!LoadList(m_vStageBlock, stream) || !LoadList(m_vStageChara, stream) || !LoadList(m_vStageItem, stream)) return;
+  if (Stopping()) stream.Fail();
   if (!m_vStageBlock.empty()) m_vStageBlock[0] = cEdBlock();
   if (!m_vStageChara.empty()) m_vStageChara[0] = cEdChara();
   if (!m_vStageItem.empty()) m_vStageItem[0] = cEdItem();
@@ -197,6 +200,7 @@ int cStageDoc::LoadLayer(cStageLayer<T>& layer, cReadStream& stream) {
       return 0;
     }
     layer.At(static_cast<int>(index)).Load(stream);
+    if (k % 4096 == 4095 && Stopping()) stream.Fail();
     if (stream.Failed()) return 0;
   }
   return 1;

@@ -16,10 +16,11 @@ class cStageEditState;
 int CheckStageFile(const char* path);
 
 // Loading a stage on the worker thread: BeginStageLoad names the file and checks it (0: do not
-// start the worker), StageLoadThreadProc is the worker's procedure, FinishStageLoad tells the user
-// when the load failed and returns its result.
+// start the worker), StageLoadThreadProc is the worker's procedure (shouldStop, when given, is
+// asked between the steps of the load whether to give it up), FinishStageLoad tells the user when
+// the load failed and returns its result. The stage is replaced only by a whole load.
 int BeginStageLoad(const char* path);
-int StageLoadThreadProc();
+int StageLoadThreadProc(int (*shouldStop)() = nullptr);
 int FinishStageLoad();
 // The same without a worker thread (start-up reopens the last stage so).
 int LoadStage(const char* path);

@@ -66,8 +66,9 @@ public:
   int SaveStagePalette(const char* path);
 
   // Reads a stage file into a separate document and takes its content only when the whole file
-  // loaded; 0 and this stage unchanged otherwise.
-  int LoadStageFile(const char* path);
+  // loaded; 0 and this stage unchanged otherwise. On the worker thread, shouldStop tells between
+  // the steps of the load whether to give it up.
+  int LoadStageFile(const char* path, int (*shouldStop)() = nullptr);
 
   int CellIndex(int x, int y) const { return (y << m_nPitch_Shift) + x; }
 
@@ -187,10 +188,14 @@ private:
   void SaveLayer(cStageLayer<T>& layer, cWriteStream& stream);
   void SetHeldItems();
 
+  // True when the worker loading this document is asked to stop; the load then fails.
+  bool Stopping() const { return m_pfnShouldStop && m_pfnShouldStop(); }
+
   // Only TakeContentFrom moves a whole document.
   cStageDoc& operator=(cStageDoc&&) = default;
 
   int m_nPalette;
+  int (*m_pfnShouldStop)() = nullptr;
 };
 
 extern cStageDoc g_StageDoc;

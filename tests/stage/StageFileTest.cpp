@@ -368,3 +368,18 @@ TEST_F(StageFile, OverwriteSaveKeepsASafetyCopyUntilTheFileIsWhole) {
   EXPECT_NE(m_Shell.m_vBoxes[0].m_strText.find("data\\stg4\\b.stg4_771 の保存に失敗しました"), std::string::npos);
   EXPECT_EQ(g_StageDoc.m_strName, "三");
 }
+
+TEST_F(StageFile, AStoppedWorkerLeavesTheStage) {
+  cStageDoc source;
+  source.m_strName = "新";
+  source.m_vBlockLayer.At(3) = Block(5);
+  ASSERT_TRUE(source.SaveFile("s.stg4_771"));
+  g_StageDoc.m_strName = "旧";
+  EXPECT_FALSE(g_StageDoc.LoadStageFile("s.stg4_771", [] { return 1; }));
+  EXPECT_EQ(g_StageDoc.m_strName, "旧");
+  EXPECT_TRUE(BeginStageLoad("s.stg4_771"));
+  EXPECT_TRUE(StageLoadThreadProc([] { return 0; }));
+  EXPECT_TRUE(FinishStageLoad());
+  EXPECT_EQ(g_StageDoc.m_strName, "新");
+  EXPECT_EQ(g_StageDoc.m_vBlockLayer.Get(3).m_nGraphic, 5);
+}
