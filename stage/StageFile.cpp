@@ -158,7 +158,7 @@ void cStageDoc::TakeContentFrom(cStageDoc& loaded) {
 }
 
 void cStageDoc::Load(cReadStream& stream) {
-  cPaletteListsScope own(kPaletteStage, {&m_vStageBlock, &m_vStageChara, &m_vStageItem});
+  cPaletteListsScope own(kPaletteStage, StagePalette());
   uint32_t version = VersionRead();
   cDataRecord::Load(stream);
   // The size decides every allocation that follows: a damaged one fails the load here.
@@ -244,7 +244,7 @@ void cStageDoc::Upgrade(uint32_t v) {
 
 void cStageDoc::Save(cWriteStream& stream) {
   Normalise();
-  cPaletteListsScope own(kPaletteStage, {&m_vStageBlock, &m_vStageChara, &m_vStageItem});
+  cPaletteListsScope own(kPaletteStage, StagePalette());
   cDataRecord::Save(stream);
   m_vRankingItem.Save(stream);
   for (cAutoVanishData& rule : m_aAutoVanish) rule.Save(stream);

@@ -75,25 +75,18 @@ void FillShortList(cVector<T>& list) {
   SetNewStageEntrySource(list[1], 1);
 }
 
-void ValidateRecord(cEdBlock& block) {
-  block.Validate();
-  block.ValidateItemRef();
-}
-void ValidateRecord(cEdChara& chara) {
-  chara.Validate();
-  chara.ValidatePaletteRefs();
-}
-void ValidateRecord(cEdItem& item) {
-  item.ValidateRefs();
-  item.ValidatePaletteRefs();
-}
-
+// A record's own checks (database and inheritance source), and its references into the palettes.
 void ValidateOwn(cEdBlock& block) { block.Validate(); }
 void ValidateOwn(cEdChara& chara) { chara.Validate(); }
 void ValidateOwn(cEdItem& item) { item.ValidateRefs(); }
 void ValidatePaletteRefsOf(cEdBlock& block) { block.ValidateItemRef(); }
 void ValidatePaletteRefsOf(cEdChara& chara) { chara.ValidatePaletteRefs(); }
 void ValidatePaletteRefsOf(cEdItem& item) { item.ValidatePaletteRefs(); }
+template <class T>
+void ValidateRecord(T& record) {
+  ValidateOwn(record);
+  ValidatePaletteRefsOf(record);
+}
 
 // The objects of a layer. An empty cell is never written to the file nor shown, and becomes an
 // object only by taking a whole record, so what it holds needs no repair.
@@ -110,7 +103,7 @@ bool IsPlayer(const cEdChara& chara) { return chara.m_nGraphic != 0 && chara.m_c
 
 cStageDoc::cStageDoc(int palette) : m_nPalette(palette) {
   if (m_nPalette != kPaletteNone) {
-    if (cPaletteLists* lists = PaletteLists(m_nPalette)) *lists = {&m_vStageBlock, &m_vStageChara, &m_vStageItem};
+    if (cPaletteLists* lists = PaletteLists(m_nPalette)) *lists = StagePalette();
     RegisterVariableNames(kVarScopeStage, &m_vStageVarName);
   }
   SetDefaults();
@@ -361,7 +354,7 @@ void cStageDoc::ClampScrollLimits() {
 void cStageDoc::Normalise() { Normalise(false); }
 
 void cStageDoc::Normalise(bool cellsJustLoaded) {
-  cPaletteListsScope own(kPaletteStage, {&m_vStageBlock, &m_vStageChara, &m_vStageItem});
+  cPaletteListsScope own(kPaletteStage, StagePalette());
   ClampScrollLimits();
   SetHitLevel(m_nHitLevel);
   if (m_nBgm >= g_DatabaseSet.m_vBgm.Count()) m_nBgm = 0;
@@ -400,7 +393,7 @@ void cStageDoc::SetHitLevel(int level) {
 }
 
 void cStageDoc::ValidateAll() {
-  cPaletteListsScope own(kPaletteStage, {&m_vStageBlock, &m_vStageChara, &m_vStageItem});
+  cPaletteListsScope own(kPaletteStage, StagePalette());
   for (cEdBlock& block : m_vStageBlock) ValidateOwn(block);
   for (cEdChara& chara : m_vStageChara) ValidateOwn(chara);
   for (cEdItem& item : m_vStageItem) ValidateOwn(item);
@@ -417,38 +410,38 @@ void cStageDoc::ValidateAll() {
 
 // Changes reach the map through the stage palette too, so both kinds of follower are resolved.
 void cStageDoc::RefreshBlocksFromCommon() {
-  cPaletteListsScope own(kPaletteStage, {&m_vStageBlock, &m_vStageChara, &m_vStageItem});
+  cPaletteListsScope own(kPaletteStage, StagePalette());
   ResolveEntries(m_vStageBlock, kPaletteCommon);
   Resolve(m_vBlockLayer, kPaletteCommon);
   Resolve(m_vBlockLayer, kPaletteStage);
 }
 void cStageDoc::RefreshCharasFromCommon() {
-  cPaletteListsScope own(kPaletteStage, {&m_vStageBlock, &m_vStageChara, &m_vStageItem});
+  cPaletteListsScope own(kPaletteStage, StagePalette());
   ResolveEntries(m_vStageChara, kPaletteCommon);
   Resolve(m_vCharaLayer, kPaletteCommon);
   Resolve(m_vCharaLayer, kPaletteStage);
 }
 void cStageDoc::RefreshItemsFromCommon() {
-  cPaletteListsScope own(kPaletteStage, {&m_vStageBlock, &m_vStageChara, &m_vStageItem});
+  cPaletteListsScope own(kPaletteStage, StagePalette());
   ResolveEntries(m_vStageItem, kPaletteCommon);
   Resolve(m_vItemLayer, kPaletteCommon);
   Resolve(m_vItemLayer, kPaletteStage);
 }
 void cStageDoc::RefreshBlocksFromStage() {
-  cPaletteListsScope own(kPaletteStage, {&m_vStageBlock, &m_vStageChara, &m_vStageItem});
+  cPaletteListsScope own(kPaletteStage, StagePalette());
   Resolve(m_vBlockLayer, kPaletteStage);
 }
 void cStageDoc::RefreshCharasFromStage() {
-  cPaletteListsScope own(kPaletteStage, {&m_vStageBlock, &m_vStageChara, &m_vStageItem});
+  cPaletteListsScope own(kPaletteStage, StagePalette());
   Resolve(m_vCharaLayer, kPaletteStage);
 }
 void cStageDoc::RefreshItemsFromStage() {
-  cPaletteListsScope own(kPaletteStage, {&m_vStageBlock, &m_vStageChara, &m_vStageItem});
+  cPaletteListsScope own(kPaletteStage, StagePalette());
   Resolve(m_vItemLayer, kPaletteStage);
 }
 
 void cStageDoc::ResolveLayers(int flags) {
-  cPaletteListsScope own(kPaletteStage, {&m_vStageBlock, &m_vStageChara, &m_vStageItem});
+  cPaletteListsScope own(kPaletteStage, StagePalette());
   for (int palette : {kPaletteCommon, kPaletteStage}) {
     if (flags & 1) Resolve(m_vBlockLayer, palette);
     if (flags & 2) Resolve(m_vCharaLayer, palette);

@@ -175,6 +175,7 @@ public:
   int32_t m_nEnInvincible = 0;
 
 private:
+  cPaletteLists StagePalette() { return {&m_vStageBlock, &m_vStageChara, &m_vStageItem}; }
   void Normalise(bool cellsJustLoaded);
   void SetHitBoxDefaults();
   void ResetAutoVanish();

@@ -331,3 +331,32 @@ TEST_F(StageDoc, PaletteChangesReachTheMap) {
   EXPECT_EQ(stage.m_vBlockLayer.Get(0).m_strName, "段");
   EXPECT_EQ(stage.m_vBlockLayer.Get(1).m_strName, "共");
 }
+
+TEST_F(StageDoc, ValidateAllAfterEntriesWereRemoved) {
+  cStageDoc& stage = g_StageDoc;
+  stage.m_vStageItem.resize(3);
+  stage.m_vStageChara.resize(3);
+  cEdBlock chest;
+  chest.m_nGraphic = 2;
+  chest.m_cItemPalette = kPaletteStage;
+  chest.m_nItemIndex = 2;
+  cEdChara follower;
+  follower.m_nGraphic = 3;
+  follower.m_cInheritPalette = kPaletteStage;
+  follower.m_nInheritIndex = 2;
+  stage.m_vStageBlock = {cEdBlock(), chest};
+  stage.m_vBlockLayer.At(7) = chest;
+  stage.m_vCharaLayer.At(8) = follower;
+  stage.ValidateAll();
+  EXPECT_EQ(stage.m_vBlockLayer.Get(7).m_nItemIndex, 2);
+  EXPECT_EQ(stage.m_vCharaLayer.Get(8).m_nInheritIndex, 2);
+  // The palette window removed the last item and character.
+  stage.m_vStageItem.resize(2);
+  stage.m_vStageChara.resize(2);
+  stage.ValidateAll();
+  EXPECT_EQ(stage.m_vStageBlock[1].m_cItemPalette, 0);
+  EXPECT_EQ(stage.m_vBlockLayer.Get(7).m_cItemPalette, 0);
+  EXPECT_EQ(stage.m_vBlockLayer.Get(7).m_nItemIndex, 0);
+  EXPECT_EQ(stage.m_vCharaLayer.Get(8).m_cInheritPalette, 0);
+  EXPECT_EQ(stage.m_vCharaLayer.Get(8).m_nInheritIndex, 0);
+}
