@@ -2,18 +2,11 @@
 // 10 flows of 20 commands each), against plain fread/fwrite of the same bytes.
 // Counters vs_fread / vs_fwrite: time of the load (save) divided by the time of reading
 // (writing) the file whole.
-#include <benchmark/benchmark.h>
-
-#include <chrono>
-#include <cstdio>
-#include <vector>
-
 #include "app/DataFile.h"
+#include "bench/FileTiming.h"
 #include "model/cEdChara.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 constexpr int kCharas = 999;
 constexpr int kFlows = 10;
@@ -51,61 +44,16 @@ cVector<cEdChara> MakeCharas() {
   return cVector<cEdChara>(kCharas, chara);
 }
 
-size_t FileSize(const char* path) {
-  FILE* file = std::fopen(path, "rb");
-  std::fseek(file, 0, SEEK_END);
-  size_t size = static_cast<size_t>(std::ftell(file));
-  std::fclose(file);
-  return size;
-}
-
-double FreadSeconds(const char* path) {
-  auto start = Clock::now();
-  FILE* file = std::fopen(path, "rb");
-  std::vector<char> bytes(FileSize(path));
-  benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), file));
-  std::fclose(file);
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double FwriteSeconds(size_t size) {
-  std::vector<char> bytes(size, 1);
-  auto start = Clock::now();
-  FILE* file = std::fopen("bench_raw.bin", "wb");
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::fclose(file);
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
 void BM_LoadCharas999(benchmark::State& state) {
   cVector<cEdChara> charas = MakeCharas();
   SaveTableFile(charas, kPath);
-  double load = 0, raw = 0;
-  for (auto _ : state) {
-    cVector<cEdChara> loaded;
-    auto start = Clock::now();
-    benchmark::DoNotOptimize(LoadTableFile(loaded, kPath));
-    load += std::chrono::duration<double>(Clock::now() - start).count();
-    raw += FreadSeconds(kPath);
-  }
-  state.counters["vs_fread"] = load / raw;
-  state.counters["bytes"] = static_cast<double>(FileSize(kPath));
-  std::remove(kPath);
+  cVector<cEdChara> loaded;
+  bench::TimeLoad(state, kPath, [&] { return LoadTableFile(loaded, kPath); });
 }
 
 void BM_SaveCharas999(benchmark::State& state) {
   cVector<cEdChara> charas = MakeCharas();
-  double save = 0, raw = 0;
-  for (auto _ : state) {
-    auto start = Clock::now();
-    benchmark::DoNotOptimize(SaveTableFile(charas, kPath));
-    save += std::chrono::duration<double>(Clock::now() - start).count();
-    raw += FwriteSeconds(FileSize(kPath));
-  }
-  state.counters["vs_fwrite"] = save / raw;
-  state.counters["bytes"] = static_cast<double>(FileSize(kPath));
-  std::remove(kPath);
-  std::remove("bench_raw.bin");
+  bench::TimeSave(state, kPath, [&] { return SaveTableFile(charas, kPath); });
 }
 
 }  // namespace

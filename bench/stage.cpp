@@ -3,20 +3,16 @@
 // that three undo steps of the full stage take.
 // Counters: vs_fread / vs_fwrite (time of the load or save divided by the time of reading or
 // writing the file whole), bytes (file size); for undo, rss_* in MB.
-#include <benchmark/benchmark.h>
-
-#include <chrono>
 #include <cstdio>
 #include <memory>
-#include <vector>
 
 #include "app/cShellSeam.h"
+#include "bench/FileTiming.h"
 #include "stage/cStageDoc.h"
 #include "stage/cStageEditState.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 const char* kPath = "bench_stage.stg4_771";
 
 // Enough free memory for any undo depth, so that the depth asked for is the depth used.
@@ -68,32 +64,6 @@ void Fill(cStageDoc& stage, int step) {
   }
 }
 
-size_t FileSize(const char* path) {
-  FILE* file = std::fopen(path, "rb");
-  std::fseek(file, 0, SEEK_END);
-  size_t size = static_cast<size_t>(std::ftell(file));
-  std::fclose(file);
-  return size;
-}
-
-double FreadSeconds(const char* path) {
-  auto start = Clock::now();
-  FILE* file = std::fopen(path, "rb");
-  std::vector<char> bytes(FileSize(path));
-  benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), file));
-  std::fclose(file);
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double FwriteSeconds(size_t size) {
-  std::vector<char> bytes(size, 1);
-  auto start = Clock::now();
-  FILE* file = std::fopen("bench_raw.bin", "wb");
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::fclose(file);
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
 void Load(benchmark::State& state, int step) {
   {
     cStageDoc stage;
@@ -101,32 +71,13 @@ void Load(benchmark::State& state, int step) {
     stage.SaveFile(kPath);
   }
   cStageDoc loaded;
-  double load = 0, raw = 0;
-  for (auto _ : state) {
-    auto start = Clock::now();
-    benchmark::DoNotOptimize(loaded.LoadStageFile(kPath));
-    load += std::chrono::duration<double>(Clock::now() - start).count();
-    raw += FreadSeconds(kPath);
-  }
-  state.counters["vs_fread"] = load / raw;
-  state.counters["bytes"] = static_cast<double>(FileSize(kPath));
-  std::remove(kPath);
+  bench::TimeLoad(state, kPath, [&] { return loaded.LoadStageFile(kPath); });
 }
 
 void Save(benchmark::State& state, int step) {
   cStageDoc stage;
   Fill(stage, step);
-  double save = 0, raw = 0;
-  for (auto _ : state) {
-    auto start = Clock::now();
-    benchmark::DoNotOptimize(stage.SaveFile(kPath));
-    save += std::chrono::duration<double>(Clock::now() - start).count();
-    raw += FwriteSeconds(FileSize(kPath));
-  }
-  state.counters["vs_fwrite"] = save / raw;
-  state.counters["bytes"] = static_cast<double>(FileSize(kPath));
-  std::remove(kPath);
-  std::remove("bench_raw.bin");
+  bench::TimeSave(state, kPath, [&] { return stage.SaveFile(kPath); });
 }
 
 void BM_LoadFullStage(benchmark::State& state) { Load(state, 1); }
