@@ -1,7 +1,6 @@
 #include "stage/StageFile.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -49,25 +48,22 @@ int MoveFileOver(const char* target, const char* source) {
   return CopyFileBytes(target, source) && DeletePath(source);
 }
 
-// 1 when a file of a version with the end marker ends with it.
-int HasEndMarker(const char* path, int* checked) {
-  *checked = 0;
+// 0 only for a file of a version that the check covers (174 on) which does not end with the marker.
+int PassesEndMarkerCheck(const char* path) {
   cReadStream* stream = OpenDataFileRead(path);
   if (!stream) return 1;
-  uint32_t marker = 0;
-  if (VersionRead() >= 174) {
-    *checked = 1;
-    if (stream->Size() < 8 || !stream->Skip(stream->Size() - 8) || !stream->ReadU32(marker)) marker = 0;
-  }
+  uint32_t marker = kStageEndMarker;
+  if (VersionRead() >= 174 &&
+      (stream->Size() < 8 || !stream->Skip(stream->Size() - 8) || !stream->ReadU32(marker)))
+    marker = 0;
   CloseDataFile(stream);
-  return !*checked || marker == kStageEndMarker;
+  return marker == kStageEndMarker;
 }
 
 }  // namespace
 
 int CheckStageFile(const char* path) {
-  int checked;
-  if (HasEndMarker(path, &checked)) return 1;
+  if (PassesEndMarkerCheck(path)) return 1;
   cString copy = SafetyCopyPath(path);
   // A broken file is replaced only by a copy that exists; without one it stays for the user.
   if (!FileExists(copy.GetStr())) {
