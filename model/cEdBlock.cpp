@@ -73,11 +73,7 @@ void cEdBlock::Save(cWriteStream& stream) {
 }
 
 void cEdBlock::Validate() {
-  if ((m_cInheritPalette == kPaletteCommon || m_cInheritPalette == kPaletteStage) &&
-      !IsValidIndex(m_nInheritIndex, PaletteBlockCount(m_cInheritPalette))) {
-    m_cInheritPalette = 0;
-    m_nInheritIndex = 0;
-  }
+  ValidateInheritSource(m_cInheritPalette, m_nInheritIndex, PaletteBlockCount(m_cInheritPalette));
   for (cCondData& cond : m_vAppearCond) cond.Validate();
   // An empty block neither blocks nor refuses a summon.
   if (m_nGraphic == 0) {

@@ -146,11 +146,7 @@ void cEdChara::InsertInheritFlag(int index) {
 }
 
 void cEdChara::Validate() {
-  if ((m_cInheritPalette == kPaletteCommon || m_cInheritPalette == kPaletteStage) &&
-      !IsValidIndex(m_nInheritIndex, PaletteCharaCount(m_cInheritPalette))) {
-    m_cInheritPalette = 0;
-    m_nInheritIndex = 0;
-  }
+  ValidateInheritSource(m_cInheritPalette, m_nInheritIndex, PaletteCharaCount(m_cInheritPalette));
   // A dedicated bitmap that no longer exists falls back to the first one.
   if (m_cGraphicSheet == 4 && !IsValidIndex(m_nGraphic, g_DatabaseSet.m_vCharaExc.Count())) m_nGraphic = 1;
   if (m_cGiant <= 0) m_cGiant = 1;

@@ -62,11 +62,7 @@ void cEdItem::Save(cWriteStream& stream) {
 }
 
 void cEdItem::ValidateRefs() {
-  if ((m_cInheritPalette == kPaletteCommon || m_cInheritPalette == kPaletteStage) &&
-      !IsValidIndex(m_nInheritIndex, PaletteItemCount(m_cInheritPalette))) {
-    m_cInheritPalette = 0;
-    m_nInheritIndex = 0;
-  }
+  ValidateInheritSource(m_cInheritPalette, m_nInheritIndex, PaletteItemCount(m_cInheritPalette));
   if (m_cGiant <= 0) m_cGiant = 1;
   ClearInvalid(m_nSound, g_DatabaseSet.m_vSound.Count());
   for (cCondData& cond : m_vAppearCond) cond.Validate();

@@ -47,3 +47,10 @@ inline bool IsValidIndex(int index, int count) { return index >= 0 && index < co
 inline void ClearInvalid(int16_t& index, int count) {
   if (!IsValidIndex(index, count)) index = 0;
 }
+// A record that follows an entry its common or stage palette does not hold follows none.
+inline void ValidateInheritSource(int8_t& palette, int16_t& index, int count) {
+  if ((palette == kPaletteCommon || palette == kPaletteStage) && !IsValidIndex(index, count)) {
+    palette = kPaletteNone;
+    index = 0;
+  }
+}
