@@ -146,6 +146,22 @@ int MakeDirectory(const char* path) {
 
 int DeletePath(const char* path) { return std::remove(HostPath(path).c_str()) == 0 ? 1 : 0; }
 
+int CopyNewFile(const char* source, const char* target) {
+  if (PathExists(target)) return 0;
+  FILE* in = std::fopen(HostPath(source).c_str(), "rb");
+  if (!in) return 0;
+  FILE* out = std::fopen(HostPath(target).c_str(), "wb");
+  bool ok = out != nullptr;
+  char buffer[65536];
+  for (size_t got; ok && (got = std::fread(buffer, 1, sizeof buffer, in)) > 0;)
+    ok = std::fwrite(buffer, 1, got, out) == got;
+  ok = ok && !std::ferror(in);
+  std::fclose(in);
+  if (out) ok = std::fclose(out) == 0 && ok;
+  if (!ok && out) DeletePath(target);
+  return ok ? 1 : 0;
+}
+
 int FindFiles(cVector<cString>& files, const char* folder, const char* extension) {
   int found = 0;
   cString entry;

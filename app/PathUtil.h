@@ -29,6 +29,9 @@ int FileExists(const char* path);
 int DirectoryExists(const char* path);
 int MakeDirectory(const char* path);
 int DeletePath(const char* path);
+// Copies a file to a path where no file is yet; 0 when the target exists or anything fails (a
+// partly written target is removed).
+int CopyNewFile(const char* source, const char* target);
 // Appends folder\name for each entry matching folder\*.extension; 0 when none matches.
 int FindFiles(cVector<cString>& files, const char* folder, const char* extension);
 int FindNewestNumberedFile(cString& result, const cString& path, const char* extension);

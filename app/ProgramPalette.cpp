@@ -5,6 +5,7 @@
 #include "app/cBmpReader.h"
 
 cProgramPalette g_ProgramPalette;
+cColourEntry g_aSecondPalette[kPaletteSize];
 
 namespace {
 int FirstEntryOf(const cColourEntry& colour) {

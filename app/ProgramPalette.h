@@ -26,6 +26,8 @@ struct cProgramPalette {
 };
 
 extern cProgramPalette g_ProgramPalette;
+// The second program palette (bmp\plt\Palette2.bmp), onto which the bitmap conversion maps colours.
+extern cColourEntry g_aSecondPalette[kPaletteSize];
 
 // Reads the colour table of a 256-colour BMP into table (256 entries; entries the file does not
 // hold become zero); 0 when the file cannot be read or holds no colour table.

@@ -1,6 +1,7 @@
 #include "stage/cStageEditState.h"
 
 #include "app/MessageBox.h"
+#include "app/cApplication.h"
 #include "app/cShellSeam.h"
 #include "stage/cStageDoc.h"
 
@@ -71,7 +72,8 @@ void cStageEditState::SwitchLayer(int layer) {
 }
 
 void cStageEditState::Push(int flags, cVector<cLayerSnapshot>& stack, cStageDoc& stage) {
-  if (m_nUndoLevels <= 0 || g_bTestPlayRunning) return;
+  // No snapshot is taken while a test play runs.
+  if (m_nUndoLevels <= 0 || TestPlayRunning) return;
   cLayerSnapshot step;
   step.m_nFlags = flags;
   // Copies share every chunk with the stage until one of them is written.

@@ -132,5 +132,3 @@ private:
 };
 
 extern cStageEditState g_StageEditState;
-// Set while a test play runs: no snapshot is taken.
-extern int32_t g_bTestPlayRunning;

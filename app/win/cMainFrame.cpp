@@ -1,14 +1,13 @@
 #include "app/win/cMainFrame.h"
 
 #include "app/Utility.h"
+#include "app/cApplication.h"
 #include "app/cStateStack.h"
 #include "app/win/FileDialogs.h"
 #include "app/win/MainLoop.h"
 #include "app/win/cShellWin.h"
 #include "app/win/cWorkerThread.h"
 #include "ui/win/cModelessList.h"
-
-int32_t TestPlayRunning = 0;
 
 namespace {
 constexpr int32_t kHiddenPosition = 9999;

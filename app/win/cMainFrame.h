@@ -73,8 +73,6 @@ private:
 };
 
 extern cMainFrame g_MainFrame;
-// The test play's running flag: the frame clears it when the game reports its end.
-extern int32_t TestPlayRunning;
 
 constexpr const char* kMainFrameClass = "Vontaris_Editor";
 

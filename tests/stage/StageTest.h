@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/cApplication.h"
 #include "app/cDataRecord.h"
 #include "database/cDatabaseSet.h"
 #include "project/cProjectSettings.h"
@@ -64,7 +65,7 @@ protected:
     g_CommonPalette.SetDefaults();
     g_StageEditState.Reset();
     g_StageEditState.ReleaseUndo();
-    g_bTestPlayRunning = 0;
+    TestPlayRunning = 0;
     g_DatabaseSet.SetDefaults();
     g_DatabaseSet.m_vBgm.resize(3);
     g_ProjectSettings.SetDefaults();

@@ -1,8 +1,9 @@
-// Writes the factory project into the working folder: what a new project starts from. Each step
-// writes one part; a failed step fails the build.
+// Writes the factory project into the working folder: what a new project starts from, its pictures
+// in bmp\ and its data files in default\. Each step writes one part; a failed step fails the build.
 #include <cstdio>
 
 #include "tools/factory/FactoryArt.h"
+#include "tools/factory/FactoryData.h"
 
 namespace {
 struct cStep {
@@ -12,6 +13,7 @@ struct cStep {
 
 const cStep kSteps[] = {
     {"pictures", WriteFactoryArt},
+    {"data files", WriteFactoryData},
 };
 }  // namespace
 

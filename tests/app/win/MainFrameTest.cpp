@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Utility.h"
+#include "app/cApplication.h"
 #include "app/cStateStack.h"
 #include "app/win/MainLoop.h"
 #include "app/win/cMainFrame.h"

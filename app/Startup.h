@@ -1,0 +1,10 @@
+#pragma once
+// What start-up and shut-down do with files, apart from the windows: the project's folder tree,
+// and the two files saved at every normal exit.
+
+// Creates the folders of a project below the working folder (an existing one is no error); the
+// number of folders that could not be made.
+int CreateFolderTree();
+// The two files saved at exit: the editor configuration, remembering the open stage (empty when
+// none), and the variable names. 1 when both were written.
+int SaveAtExit();

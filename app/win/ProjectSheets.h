@@ -1,0 +1,37 @@
+#pragma once
+// The pictures of the project, loaded after its documents: the two program palettes with the
+// colour keys, the 33 sheet canvases (the last five composed from the others as overview sheets)
+// and two canvases for every entry of the character-bitmap table.
+
+#include "app/cString.h"
+#include "app/win/cCanvas.h"
+#include "database/cCharaExcData.h"
+
+// Sheet canvases with a meaning of their own.
+enum : int {
+  kSheetBack = 0,
+  kSheetBlock = 1,
+  kSheetChara = 2,  // 2 + 2j: character sheet j + 1; 3 + 2j: the same mirrored per cell
+  kSheetItem = 18,
+  kSheetShot = 20,
+  kSheetMark = 22,
+  kSheetWorldBack = 23,
+  kSheetOverviewBlock = 28,  // 28 to 32: the overview sheets of the graphic cell picker
+  kSheetOverviewChara = 29,
+  kSheetOverviewItem = 30,
+  kSheetOverviewShot = 31,
+  kSheetOverviewMark = 32,
+};
+
+// The whole project: the documents, then the pictures; 0 after the box that names what failed.
+int LoadProject();
+// Palette.bmp with its transparent and mask colours, Palette2.bmp, and the true-colour key from the
+// system settings; 0 after the box.
+int LoadProgramPalettes();
+// Every sheet; the two backgrounds come from the paths given (empty: no picture) and may fail
+// without stopping the load. 0 after the box of a sheet that failed.
+int LoadSheetCanvases(const cString& stageBackground, const cString& worldBackground);
+void ComposeOverviewSheets();
+// Canvases 2i and 2i + 1 for entry i with a bitmap, the second mirrored per cell (32 pixels, or 32 x
+// the giant size for a giant); 0 after the box naming the bitmap that failed.
+int LoadCharaBitmapSheets(cVector<cCanvas>& sheets, const cVector<cCharaExcData>& table);

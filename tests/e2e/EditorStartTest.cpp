@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/cApplication.h"
+#include "app/cDataStream.h"
+#include "app/cEditConfig.h"
+#include "tests/e2e/cProgramRun.h"
+#include "tests/support/TestSupport.h"
+#include "tests/support/win/BuildPaths.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr DWORD kWaitMs = 30000;
+const char* const kFrameClass = "Vontaris_Editor";
+const char* const kDialogClass = "#32770";
+const char* const kTitle = "ヴォンタリス";
+const char* const kDataCaption = "デフォルトデータ作成の確認";
+const char* const kDataQuestion = "データが存在しません！デフォルトデータを作成しますか？\n";
+const char* const kExitCaption = "終了確認";
+const char* const kExitQuestion = "終了しますか？\n";
+const char* const kErrorCaption = "エラー";
+const char* const kProjectFailure =
+    "プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！";
+
+std::string FactoryPath(const char* part) { return BuildTreePath((std::string("project\\") + part).c_str()); }
+
+// The files below a folder, as paths relative to it.
+std::vector<std::string> FilesBelow(const fs::path& folder) {
+  std::vector<std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder))
+    if (entry.is_regular_file()) files.push_back(fs::relative(entry.path(), folder).string());
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+// The lines of the editor's report log in the working folder.
+std::vector<std::string> ReportLines() {
+  Bytes bytes = ReadFileBytes("Report_Editor.txt");
+  std::string text(bytes.begin(), bytes.end());
+  std::vector<std::string> lines;
+  for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  return lines;
+}
+
+Bytes DataFileOf(cDataRecord& record) {
+  cWriteStream stream;
+  record.Save(stream);
+  return Cat({U32(kDataVersion), stream.Bytes()});
+}
+
+// What the editor writes for 1,000 empty variable names.
+Bytes EmptyNames() {
+  Bytes bytes = Cat({U32(kDataVersion), U32(1000)});
+  Bytes entry = Cat({U32(0), U32(1), U32(1)});
+  for (int i = 0; i < 1000; ++i) bytes.insert(bytes.end(), entry.begin(), entry.end());
+  return bytes;
+}
+
+class EditorStartTest : public ::testing::Test {
+protected:
+  EditorStartTest() { SetDataVersion(kDataVersion, 0); }
+
+  // The factory pictures, and the factory data when asked, as a new author's folder holds them.
+  void LayOutFactory(bool withDefault) {
+    fs::copy(FactoryPath("bmp"), "bmp", fs::copy_options::recursive);
+    if (withDefault) fs::copy(FactoryPath("default"), "default", fs::copy_options::recursive);
+  }
+  // A project that has been started before.
+  void LayOutProject() {
+    LayOutFactory(true);
+    fs::copy("default", "data", fs::copy_options::recursive);
+  }
+  std::unique_ptr<cProgramRun> Start() {
+    auto run = std::make_unique<cProgramRun>(BuildTreePath("tests\\VontarisQuick.exe"), m_Folder.Path());
+    EXPECT_TRUE(run->Started());
+    return run;
+  }
+  static void ExpectBox(cProgramRun& run, const char* caption, const std::string& text, int answer) {
+    cSeenBox box;
+    ASSERT_TRUE(run.WaitBox(caption, box, kWaitMs)) << "no box " << caption << "\n" << run.Describe();
+    EXPECT_EQ(box.m_strText, text);
+    run.Answer(box, answer);
+  }
+  static HWND WaitWorkingWindow(cProgramRun& run) { return run.WaitWindow(kDialogClass, kTitle, kWaitMs); }
+  // Closing the working window asks to end the program; Yes ends it.
+  static void CloseEditor(cProgramRun& run, HWND working) {
+    PostMessageA(working, WM_CLOSE, 0, 0);
+    ExpectBox(run, kExitCaption, kExitQuestion, IDYES);
+    ASSERT_TRUE(run.WaitExit(kWaitMs));
+    EXPECT_EQ(run.ExitCode(), 0u);
+    EXPECT_TRUE(run.m_vBoxes.empty());
+  }
+  static void ExpectEndsQuietly(cProgramRun& run) {
+    ASSERT_TRUE(run.WaitExit(kWaitMs));
+    EXPECT_EQ(run.ExitCode(), 0u);
+    for (const cSeenBox& box : run.m_vBoxes) ADD_FAILURE() << "unexpected box " << box.m_strCaption;
+  }
+  // The report log holds the version line and the seven lines of the system report.
+  static void ExpectReportHead() {
+    std::vector<std::string> lines = ReportLines();
+    ASSERT_GE(lines.size(), 8u);
+    EXPECT_EQ(lines[0], "App : ver 771");
+    EXPECT_EQ(lines[1].rfind("OS : ", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[2].rfind("CPU : ", 0), 0u) << lines[2];
+    EXPECT_EQ(lines[7].rfind("HD Free : ", 0), 0u) << lines[7];
+  }
+
+  cScratchFolder m_Folder;
+};
+
+TEST_F(EditorStartTest, FirstStartMakesTheDataFromTheFactoryCopyAndSavesAtExit) {
+  LayOutFactory(true);
+  auto run = Start();
+  ExpectBox(*run, kDataCaption, kDataQuestion, IDYES);
+  HWND working = WaitWorkingWindow(*run);
+  ASSERT_NE(working, nullptr) << run->Describe();
+  HWND frame = run->FindWindowOf(kFrameClass, kTitle);
+  ASSERT_NE(frame, nullptr) << "the hidden main frame";
+  RECT place = {};
+  GetWindowRect(frame, &place);
+  EXPECT_EQ(place.left, 9999);
+  EXPECT_EQ(place.top, 9999);
+  EXPECT_EQ(GetWindow(working, GW_OWNER), frame);
+
+  ASSERT_EQ(FilesBelow("data"), FilesBelow("default"));
+  for (const std::string& file : FilesBelow("default"))
+    EXPECT_EQ(ReadFileBytes("data\\" + file), ReadFileBytes("default\\" + file)) << file;
+  for (const char* folder : {"e_data", "e_bmp", "user_data\\rpl4", "data\\stg4\\old_ver", "data\\plt4", "bmp\\hbt", "wave", "bgm"})
+    EXPECT_TRUE(fs::is_directory(folder)) << folder;
+
+  CloseEditor(*run, working);
+  cEditConfig defaults;
+  EXPECT_EQ(ReadFileBytes("e_data\\EditConfig.dat"), DataFileOf(defaults));
+  EXPECT_EQ(ReadFileBytes("data\\GValInfo.dat"), EmptyNames());
+  ExpectReportHead();
+}
+
+TEST_F(EditorStartTest, NoToTheDataQuestionEndsWithoutData) {
+  LayOutFactory(true);
+  auto run = Start();
+  ExpectBox(*run, kDataCaption, kDataQuestion, IDNO);
+  ExpectEndsQuietly(*run);
+  EXPECT_FALSE(fs::exists("data"));
+  EXPECT_FALSE(fs::exists("e_data"));
+  EXPECT_EQ(ReportLines().size(), 8u);
+}
+
+TEST_F(EditorStartTest, WithoutDataAndFactoryCopyEndsSilentlyAfterTheReport) {
+  LayOutFactory(false);
+  auto run = Start();
+  ExpectEndsQuietly(*run);
+  EXPECT_FALSE(fs::exists("data"));
+  ExpectReportHead();
+  EXPECT_EQ(ReportLines().size(), 8u);
+}
+
+TEST_F(EditorStartTest, MissingTableNamesItsFileAndForgetsTheLastStage) {
+  LayOutProject();
+  fs::remove("data\\database\\Sound.dat");
+  fs::create_directory("e_data");
+  cEditConfig config;
+  config.m_strLastStagePath.Set("data\\stg4\\Default.stg4_771");
+  ASSERT_EQ(config.SaveFile("e_data\\EditConfig.dat"), 1);
+
+  auto run = Start();
+  ExpectBox(*run, kErrorCaption,
+            "data\\database\\Sound.dat の読み込みに失敗しました！\nこのファイルが存在しない場合は「default」フォルダから「data」フォルダへ同名のファイルをコピーして下さい。",
+            IDOK);
+  ExpectBox(*run, kErrorCaption, kProjectFailure, IDOK);
+  ExpectEndsQuietly(*run);
+  cEditConfig saved;
+  ASSERT_EQ(saved.LoadFile("e_data\\EditConfig.dat"), 1);
+  EXPECT_STREQ(saved.m_strLastStagePath.GetStr(), "");
+}
+
+TEST_F(EditorStartTest, LastStageIsReopenedAndRememberedAtExit) {
+  LayOutProject();
+  fs::create_directory("e_data");
+  struct cCase {
+    const char* m_pLastStage;
+    const char* m_pRemembered;
+  };
+  const cCase cases[] = {
+      {"data\\stg4\\Default.stg4_771", "data\\stg4\\Default.stg4_771"},
+      {"data\\stg4\\Gone.stg4_771", ""},  // a stage that no longer loads is forgotten
+  };
+  for (const cCase& c : cases) {
+    cEditConfig config;
+    config.m_strLastStagePath.Set(c.m_pLastStage);
+    ASSERT_EQ(config.SaveFile("e_data\\EditConfig.dat"), 1);
+    auto run = Start();
+    HWND working = WaitWorkingWindow(*run);
+    ASSERT_NE(working, nullptr) << run->Describe();
+    CloseEditor(*run, working);
+    cEditConfig saved;
+    ASSERT_EQ(saved.LoadFile("e_data\\EditConfig.dat"), 1);
+    EXPECT_STREQ(saved.m_strLastStagePath.GetStr(), c.m_pRemembered) << c.m_pLastStage;
+  }
+}
+
+TEST_F(EditorStartTest, SecondStartAsksAndNoLeavesTheFirstEditorRunning) {
+  LayOutProject();
+  auto first = Start();
+  HWND working = WaitWorkingWindow(*first);
+  ASSERT_NE(working, nullptr);
+  auto second = Start();
+  ExpectBox(*second, "二重起動", "既に起動しています。\n二重起動しますか？  ※非推奨。データの上書き保存に注意！\n", IDNO);
+  ExpectEndsQuietly(*second);
+  EXPECT_TRUE(first->Running());
+  CloseEditor(*first, working);
+}
+
+// Milliseconds from the start of a program to its first visible window of the class, the median of
+// a few starts; the window is closed after each.
+DWORD StartUpMs(const std::string& program, const std::string& folder, const char* windowClass, const char* caption) {
+  std::vector<DWORD> times;
+  for (int i = 0; i < 3; ++i) {
+    DWORD start = GetTickCount();
+    cProgramRun run(program, folder);
+    HWND window = run.WaitWindow(windowClass, caption, kWaitMs);
+    times.push_back(GetTickCount() - start);
+    EXPECT_NE(window, nullptr) << program;
+    if (!window) return 0;
+    run.WaitExit(0);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    cSeenBox box;
+    if (run.WaitBox(kExitCaption, box, kWaitMs)) run.Answer(box, IDYES);
+    EXPECT_TRUE(run.WaitExit(kWaitMs));
+  }
+  std::sort(times.begin(), times.end());
+  return times[1];
+}
+
+TEST_F(EditorStartTest, StartsAlmostAsQuicklyAsABareWindow) {
+  LayOutProject();
+  DWORD bare = StartUpMs(BuildTreePath("tests\\BareWindow.exe"), m_Folder.Path(), "BareWindow", "Bare");
+  DWORD editor = StartUpMs(BuildTreePath("tests\\VontarisQuick.exe"), m_Folder.Path(), kDialogClass, kTitle);
+  std::printf("start-up to the first window: bare window %lu ms, editor on the factory project %lu ms\n", bare, editor);
+  RecordProperty("BareWindowMs", static_cast<int>(bare));
+  RecordProperty("EditorMs", static_cast<int>(editor));
+  EXPECT_LT(editor, bare + 2000) << "the project load should not cost seconds";
+}
+}  // namespace
