@@ -12,7 +12,6 @@
 #include "app/cEditConfig.h"
 #include "tests/e2e/cProgramRun.h"
 #include "tests/support/TestSupport.h"
-#include "tests/support/win/BuildPaths.h"
 
 namespace fs = std::filesystem;
 

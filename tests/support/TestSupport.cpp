@@ -7,6 +7,7 @@
 #include <iterator>
 
 #ifdef _WIN32
+#include <windows.h>
 #include <process.h>
 #define getpid _getpid
 #else
@@ -17,6 +18,21 @@
 #include "app/ReportLog.h"
 
 namespace fs = std::filesystem;
+
+std::string BuildTreePath(const char* relative) {
+#ifdef _WIN32
+  char module[MAX_PATH];
+  GetModuleFileNameA(nullptr, module, sizeof module);
+  std::string folder(module);
+  folder.erase(folder.rfind('\\'));
+  return folder + "\\..\\" + relative;
+#else
+  std::string path = fs::read_symlink("/proc/self/exe").parent_path().string() + "/../" + relative;
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  return path;
+#endif
+}
 
 Bytes Hex(const std::string& text) {
   Bytes bytes;

@@ -20,6 +20,10 @@ Bytes Cat(std::initializer_list<Bytes> parts);
 // The data-file string form of a text.
 Bytes StoredString(const std::string& text);
 
+// The path of relative (backslashes) below the build folder, found from the running test program
+// (which lies in <build>/tests), e.g. "project\\bmp\\Block.bmp".
+std::string BuildTreePath(const char* relative);
+
 Bytes ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const Bytes& bytes);
 bool FileThere(const std::string& path);

@@ -3,7 +3,7 @@
 #include "app/cBmpReader.h"
 #include "app/win/cCanvas.h"
 #include "tests/support/BmpFixture.h"
-#include "tests/support/win/BuildPaths.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 // A palette whose every entry has its own colour, so colour lookups have one answer.

@@ -6,7 +6,6 @@
 
 #include "app/win/GameProgram.h"
 #include "tests/support/TestSupport.h"
-#include "tests/support/win/BuildPaths.h"
 
 namespace {
 std::string FakeGamePath() { return BuildTreePath("tools\\fakegame\\FakeGame.exe"); }

@@ -12,7 +12,6 @@
 #include "app/win/cWorkerThread.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/win/BoxAnswerer.h"
-#include "tests/support/win/BuildPaths.h"
 #include "tests/support/win/ProbeDialog.h"
 #include "ui/win/cModelessList.h"
 
