@@ -35,6 +35,8 @@ LRESULT cPlainEditorWnd::OnMessage(HWND window, UINT message, WPARAM wParam, LPA
 
 void cPlainEditorWnd::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
+  if (HICON icon = LoadIconA(m_hInstance, MAKEINTRESOURCEA(kIconId)))
+    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   m_bInitialized = 1;
 }
 

@@ -22,6 +22,7 @@ public:
   void PaintPalettePreviews() override {}
 
   static constexpr uint16_t kTemplateId = 104;
+  static constexpr uint16_t kIconId = 103;
 
 private:
   static cPlainEditorWnd* s_lpInstance;
