@@ -99,7 +99,8 @@ int EnsureDataFolder(HWND owner) {
     return 0;
   char source[kMaxPath + 1];
   char target[kMaxPath + 1];
-  if (!MakeFileList(source, g_DataPaths[kPathDefault].GetStr()) || !MakeFileList(target, g_DataPaths[kPathData].GetStr()))
+  if (!MakeFileList(source, g_DataPaths[kPathDefault].GetStr()) ||
+      !MakeFileList(target, g_DataPaths[kPathData].GetStr()))
     return 0;
   if (ShellFileOperation(owner, FO_COPY, source, target) == 0) return 1;
   ShellFileOperation(owner, FO_DELETE, target, nullptr);

@@ -60,7 +60,8 @@ int32_t MirrorCellWidth(const cCharaExcData& entry) {
 
 int LoadProject() {
   if (!LoadProjectDocuments() || !LoadProgramPalettes()) return 0;
-  const cString& stageBackground = g_StageDoc.m_vBackground.Count() ? g_StageDoc.m_vBackground[0].m_strPicture : cString();
+  cString stageBackground;
+  if (g_StageDoc.m_vBackground.Count()) stageBackground = g_StageDoc.m_vBackground[0].m_strPicture;
   if (!LoadSheetCanvases(stageBackground, g_WorldMap.m_strBackImage)) return 0;
   ComposeOverviewSheets();
   if (!LoadCharaBitmapSheets(g_vCharaExcCanvas, g_DatabaseSet.m_vCharaExc)) return 0;
@@ -119,7 +120,8 @@ void ComposeOverviewSheets() {
   cCanvas& items = g_aSheetCanvas[kSheetOverviewItem];
   const cCanvas& itemSheet = g_aSheetCanvas[kSheetItem];
   items.Fill(black);
-  for (int j = 0; j < 8; ++j) items.Blit(kCellSize * j, 0, kCellSize, itemSheet.Height(), itemSheet, 2 * kCellSize * j, 0, 0);
+  for (int j = 0; j < 8; ++j)
+    items.Blit(kCellSize * j, 0, kCellSize, itemSheet.Height(), itemSheet, 2 * kCellSize * j, 0, 0);
 
   // Each source column of 30 shots becomes two columns of 15, one shot centred in each cell.
   cCanvas& shots = g_aSheetCanvas[kSheetOverviewShot];
@@ -127,8 +129,8 @@ void ComposeOverviewSheets() {
   shots.Fill(black);
   for (int j = 0; j < 4; ++j)
     for (int k = 0; k < 30; ++k)
-      shots.Blit((k / 15) * kCellSize + 2 * kCellSize * j + 8, (k % 15) * kCellSize + 8, kShotSize, kShotSize, shotSheet,
-                 kCellSize * j, kShotSize * k, 0);
+      shots.Blit((k / 15) * kCellSize + 2 * kCellSize * j + 8, (k % 15) * kCellSize + 8, kShotSize, kShotSize,
+                 shotSheet, kCellSize * j, kShotSize * k, 0);
 
   cCanvas& marks = g_aSheetCanvas[kSheetOverviewMark];
   marks.Fill(black);
@@ -142,7 +144,8 @@ int LoadCharaBitmapSheets(cVector<cCanvas>& sheets, const cVector<cCharaExcData>
     const cCharaExcData& entry = table[i];
     if (entry.m_strPath.IsEmpty()) continue;
     const char* path = entry.m_strPath.GetStr();
-    if (sheets[2 * i].LoadBitmap(path, 8, 1, 0, 0) && sheets[2 * i + 1].LoadBitmap(path, 8, 1, MirrorCellWidth(entry), 0))
+    if (sheets[2 * i].LoadBitmap(path, 8, 1, 0, 0) &&
+        sheets[2 * i + 1].LoadBitmap(path, 8, 1, MirrorCellWidth(entry), 0))
       continue;
     ErrorBoxF("%s の読み込みに失敗！", path);
     return 0;

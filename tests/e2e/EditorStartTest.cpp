@@ -132,7 +132,8 @@ TEST_F(EditorStartTest, FirstStartMakesTheDataFromTheFactoryCopyAndSavesAtExit) 
   ASSERT_EQ(FilesBelow("data"), FilesBelow("default"));
   for (const std::string& file : FilesBelow("default"))
     EXPECT_EQ(ReadFileBytes("data\\" + file), ReadFileBytes("default\\" + file)) << file;
-  for (const char* folder : {"e_data", "e_bmp", "user_data\\rpl4", "data\\stg4\\old_ver", "data\\plt4", "bmp\\hbt", "wave", "bgm"})
+  for (const char* folder :
+       {"e_data", "e_bmp", "user_data\\rpl4", "data\\stg4\\old_ver", "data\\plt4", "bmp\\hbt", "wave", "bgm"})
     EXPECT_TRUE(fs::is_directory(folder)) << folder;
 
   CloseEditor(*run, working);

@@ -19,31 +19,31 @@ std::string WindowText(HWND window) {
   return text;
 }
 
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
 BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
   cSearch& search = *reinterpret_cast<cSearch*>(param);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   if (process != search.m_nProcessId || !IsWindowVisible(window)) return TRUE;
-  char className[64] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (lstrcmpA(className, search.m_pClass) != 0) return TRUE;
+  if (ClassOf(window) != search.m_pClass) return TRUE;
   if (search.m_pCaption && WindowText(window) != search.m_pCaption) return TRUE;
   search.m_vFound.push_back(window);
   return TRUE;
 }
 
 BOOL CALLBACK AddChildText(HWND child, LPARAM param) {
-  char className[64] = {};
-  GetClassNameA(child, className, sizeof className);
-  *reinterpret_cast<std::string*>(param) += std::string(" [") + className + " " +
-                                             std::to_string(GetDlgCtrlID(child)) + " \"" + WindowText(child) + "\"]";
+  *reinterpret_cast<std::string*>(param) +=
+      " [" + ClassOf(child) + " " + std::to_string(GetDlgCtrlID(child)) + " \"" + WindowText(child) + "\"]";
   return TRUE;
 }
 
 BOOL CALLBACK FindBoxText(HWND child, LPARAM param) {
-  char className[64] = {};
-  GetClassNameA(child, className, sizeof className);
-  if (lstrcmpiA(className, "Static") != 0) return TRUE;
+  if (lstrcmpiA(ClassOf(child).c_str(), "Static") != 0) return TRUE;
   std::string text = WindowText(child);
   if (text.empty()) return TRUE;
   *reinterpret_cast<std::string*>(param) = text;
@@ -51,9 +51,7 @@ BOOL CALLBACK FindBoxText(HWND child, LPARAM param) {
 }
 
 BOOL CALLBACK FindFirstButton(HWND child, LPARAM param) {
-  char className[64] = {};
-  GetClassNameA(child, className, sizeof className);
-  if (lstrcmpiA(className, "Button") != 0) return TRUE;
+  if (lstrcmpiA(ClassOf(child).c_str(), "Button") != 0) return TRUE;
   *reinterpret_cast<int*>(param) = GetDlgCtrlID(child);
   return FALSE;
 }

@@ -95,7 +95,8 @@ TEST_F(ProjectSheetsTest, SheetsLoadAndBackgroundsWithoutAPictureStayEmpty) {
   // Each mirrored character sheet turns every 32-pixel cell around, each mirrored shot sheet every 16.
   for (int sheet : {int{kSheetChara}, kSheetChara + 14})
     EXPECT_EQ(Region(g_aSheetCanvas[sheet + 1], 32, 0, 32, 64), Region(g_aSheetCanvas[sheet], 32, 0, 32, 64, true));
-  EXPECT_EQ(Region(g_aSheetCanvas[kSheetShot + 1], 16, 0, 16, 64), Region(g_aSheetCanvas[kSheetShot], 16, 0, 16, 64, true));
+  EXPECT_EQ(Region(g_aSheetCanvas[kSheetShot + 1], 16, 0, 16, 64),
+            Region(g_aSheetCanvas[kSheetShot], 16, 0, 16, 64, true));
   for (int sheet = kSheetOverviewBlock; sheet <= kSheetOverviewMark; ++sheet) {
     EXPECT_EQ(g_aSheetCanvas[sheet].Width(), 256);
     EXPECT_EQ(g_aSheetCanvas[sheet].Height(), 480);
@@ -121,8 +122,10 @@ TEST_F(ProjectSheetsTest, OverviewSheetsGatherTheFirstCellsOfTheSheets) {
   const cCanvas* sheets = g_aSheetCanvas;
   EXPECT_EQ(Region(sheets[kSheetOverviewBlock], 0, 0, 256, 480), Region(sheets[kSheetBlock], 0, 0, 256, 480));
   for (int j = 0; j < 8; ++j) {
-    EXPECT_EQ(Region(sheets[kSheetOverviewChara], 32 * j, 0, 32, 480), Region(sheets[kSheetChara + 2 * j], 0, 0, 32, 480)) << j;
-    EXPECT_EQ(Region(sheets[kSheetOverviewItem], 32 * j, 0, 32, 480), Region(sheets[kSheetItem], 64 * j, 0, 32, 480)) << j;
+    EXPECT_EQ(Region(sheets[kSheetOverviewChara], 32 * j, 0, 32, 480), Region(sheets[kSheetChara + 2 * j], 0, 0, 32, 480))
+        << j;
+    EXPECT_EQ(Region(sheets[kSheetOverviewItem], 32 * j, 0, 32, 480), Region(sheets[kSheetItem], 64 * j, 0, 32, 480))
+        << j;
   }
   // Shot k of column j sits centred in its 32-pixel cell, fifteen to a column.
   struct cShot {
