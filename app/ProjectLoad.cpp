@@ -7,6 +7,7 @@
 #include "app/PathUtil.h"
 #include "database/ReportFileLoadFailure.h"
 #include "database/cDatabaseSet.h"
+#include "model/VariableNames.h"
 #include "project/cProjectSettings.h"
 #include "project/cSystemSettings.h"
 #include "project/cWorldMapDoc.h"
@@ -39,6 +40,8 @@ int LoadProjectDocuments() {
     return 0;
   }
   FitValInfo(g_vValInfo);
+  // Conditions and commands show the common variables by these names.
+  RegisterVariableNames(kVarScopeCommon, &g_vValInfo);
   if (!g_DatabaseSet.LoadDatabaseTables()) return 0;
   if (!LoadDocument(g_SystemSettings, kPathSystem) || !LoadDocument(g_CommonPalette, kPathCommonPalette) ||
       !LoadDocument(g_ProjectSettings, kPathProjectOptions))

@@ -15,9 +15,10 @@ int LoadValInfoFile(cVector<cValInfoData>& names, const char* path);
 // Drops extra names and adds empty ones up to the fixed count.
 void FitValInfo(cVector<cValInfoData>& names);
 
-// In order: the variable names, the ten database tables, the system settings, the common palette,
-// the project options and the world map, then the default stage template. 0 after the box of the
-// first file that failed; the documents loaded before it keep their new content.
+// In order: the variable names (from then on the names the one-line texts give the common
+// variables), the ten database tables, the system settings, the common palette, the project options
+// and the world map, then the default stage template. 0 after the box of the first file that
+// failed; the documents loaded before it keep their new content.
 int LoadProjectDocuments();
 // When data\stg4\ has no numbered default stage, copies the newest one of default\stg4\ there.
 // Neither a missing template nor a failed copy is an error.

@@ -10,6 +10,7 @@
 #include "app/cApplication.h"
 #include "app/cEditConfig.h"
 #include "database/cDatabaseSet.h"
+#include "model/VariableNames.h"
 #include "stage/cStageDoc.h"
 #include "stage/cStageEditState.h"
 #include "tests/support/TestSupport.h"
@@ -45,6 +46,7 @@ protected:
     g_StageDoc.SetDefaults();
   }
   ~ProjectLoadTest() override {
+    RegisterVariableNames<cValInfoData>(kVarScopeCommon, nullptr);
     g_vValInfo.clear();
     g_DatabaseSet.SetDefaults();
     g_StageEditState.Reset();
@@ -74,6 +76,7 @@ TEST_F(ProjectLoadTest, VariableNamesAreFittedToTheThousandVariables) {
     EXPECT_STREQ(g_vValInfo[9].m_strName.GetStr(), "v9");
     EXPECT_STREQ(g_vValInfo[10].m_strName.GetStr(), stored > 10 ? "v10" : "");
     EXPECT_STREQ(g_vValInfo[999].m_strName.GetStr(), stored > 999 ? "v999" : "");
+    EXPECT_STREQ(VariableName(kVarScopeCommon, 9).GetStr(), "v9") << "the texts name the variables so";
   }
 }
 
