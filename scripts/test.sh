@@ -18,7 +18,7 @@ summary() {  # summary NAME DIR
   echo "== $1 tests"
   (cd "$2" && ctest -j "$jobs" --output-on-failure --timeout 900 2>&1 | tail -n 40 > ../ctest-"$1".log; test "${PIPESTATUS[0]}" -eq 0)
   local rc=$?
-  grep -E 'tests passed|tests failed|Total Test time|\*\*\*|Failed|Timeout' build/ctest-"$1".log | head -40
+  grep -E 'tests passed|tests failed|Total Test time|\*\*\*Failed|Timeout' build/ctest-"$1".log | head -40
   return $rc
 }
 
