@@ -1,18 +1,13 @@
 // Arbitrary bytes as a data version and a character with its flows: a load either fails cleanly
 // or gives a character that saves, loads back and saves again to the same bytes.
 #include "app/cApplication.h"
+#include "fuzz/FuzzSupport.h"
 #include "model/cEdBlock.h"
 #include "model/cEdChara.h"
 #include "model/cEdItem.h"
 #include "model/cPaletteLists.h"
 
 namespace {
-
-std::vector<unsigned char> Saved(cEdChara& chara) {
-  cWriteStream stream;
-  chara.Save(stream);
-  return stream.Bytes();
-}
 
 // A small stage palette, so that inheritance sources and palette references have entries.
 void NameStagePalette() {
@@ -35,14 +30,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (input.Failed()) return 0;
   chara.ValidatePaletteRefs();
 
-  std::vector<unsigned char> first = Saved(chara);
+  std::vector<unsigned char> first = SavedBody(chara);
   cApplication::m_nVersionRead = kDataVersion;
   cReadStream again(first);
   cEdChara back;
   back.Load(again);
   if (again.Failed() || !again.AtEnd()) __builtin_trap();
-  if (Saved(back) != first) __builtin_trap();
+  if (SavedBody(back) != first) __builtin_trap();
   cEdChara copy = back;
-  if (Saved(copy) != first) __builtin_trap();
+  if (SavedBody(copy) != first) __builtin_trap();
   return 0;
 }

@@ -1,17 +1,13 @@
 // Record bodies, record files and table files from arbitrary bytes: every load either succeeds or
 // fails cleanly, and a refused record file leaves the record as it was.
-#include <cstdio>
-#include <string>
-#include <unistd.h>
-
 #include "app/DataFile.h"
+#include "fuzz/FuzzSupport.h"
 #include "tests/support/SampleRecords.h"
 
 namespace {
-std::string TempPath() {
-  static std::string path = "/tmp/vx_fuzz_datafile_" + std::to_string(getpid());
-  return path;
-}
+
+// The current input, as a file.
+std::string g_strInput;
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -24,20 +20,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     nodes.Load(memory);
   }
 
-  FILE* file = std::fopen(TempPath().c_str(), "wb");
-  if (!file) return 0;
-  std::fwrite(data, 1, size, file);
-  std::fclose(file);
+  g_strInput = WriteFuzzInput("datafile", data, size);
+  if (g_strInput.empty()) return 0;
 
   cVector<cSampleNode> table(1);
   table[0].m_strTitle = "keep";
-  if (!LoadTableFile(table, TempPath().c_str()) && (table.size() != 1 || table[0].m_strTitle != "keep"))
+  if (!LoadTableFile(table, g_strInput.c_str()) && (table.size() != 1 || table[0].m_strTitle != "keep"))
     __builtin_trap();
 
   cSampleNode node;
   node.m_anParams[0] = 42;
   node.m_vNames.Add("x");
-  if (!node.LoadFile(TempPath().c_str()) && (node.m_anParams[0] != 42 || node.m_vNames.size() != 1))
+  if (!node.LoadFile(g_strInput.c_str()) && (node.m_anParams[0] != 42 || node.m_vNames.size() != 1))
     __builtin_trap();
   return 0;
 }

@@ -1,6 +1,7 @@
 // Arbitrary bytes as a data version and a flow list: a load either fails cleanly or gives flows
 // that save, load back and save again to the same bytes, and whose copies own their payloads.
 #include "app/cApplication.h"
+#include "fuzz/FuzzSupport.h"
 #include "model/cEdBlock.h"
 #include "model/cEdChara.h"
 #include "model/cEdItem.h"
@@ -8,13 +9,6 @@
 #include "model/cPaletteLists.h"
 
 namespace {
-
-template <class T>
-std::vector<unsigned char> Saved(T& list) {
-  cWriteStream stream;
-  list.Save(stream);
-  return stream.Bytes();
-}
 
 // A small common palette, so that palette validation has entries to test against.
 void NameCommonPalette() {
@@ -35,12 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   cVector<cFlowData> flows;
   if (!cDataRecord::LoadList(flows, input)) return 0;
 
-  std::vector<unsigned char> first = Saved(flows);
+  std::vector<unsigned char> first = SavedBody(flows);
   cApplication::m_nVersionRead = kDataVersion;
   cReadStream again(first);
   cVector<cFlowData> back;
   if (!cDataRecord::LoadList(back, again) || !again.AtEnd()) __builtin_trap();
-  if (Saved(back) != first) __builtin_trap();
+  if (SavedBody(back) != first) __builtin_trap();
 
   // A copy is a deep one: changing it leaves the original's bytes alone.
   cVector<cFlowData> copy = back;
@@ -49,6 +43,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (cCommandData& command : flow.m_vCommand)
       if (command.m_pShot) command.m_pShot->m_nPower ^= 1;
   }
-  if (Saved(back) != first) __builtin_trap();
+  if (SavedBody(back) != first) __builtin_trap();
   return 0;
 }

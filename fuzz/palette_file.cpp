@@ -1,27 +1,15 @@
 // Arbitrary bytes as a common palette file and as a stage palette file: a load either fails and
 // leaves the palette as it was, or gives lists that save, load back and save again to the same
 // bytes (the common palette with at least two entries a list, none of them inheriting).
-#include <cstdio>
-#include <string>
-#include <unistd.h>
-
 #include "app/cApplication.h"
+#include "fuzz/FuzzSupport.h"
 #include "stage/cPaletteDoc.h"
 #include "stage/cStageDoc.h"
 
 namespace {
 
-std::string TempPath() {
-  static std::string path = "/tmp/vx_fuzz_palette_file_" + std::to_string(getpid());
-  return path;
-}
-
-template <class T>
-std::vector<unsigned char> Saved(T& document) {
-  cWriteStream stream;
-  document.Save(stream);
-  return stream.Bytes();
-}
+// The current input, as a file.
+std::string g_strInput;
 
 template <class T>
 bool NoneInherits(const cVector<T>& list) {
@@ -35,29 +23,29 @@ void CommonPalette() {
   static cPaletteDoc palette;
   palette.SetDefaults();
   palette.m_vBlock.resize(3);
-  if (!palette.LoadPaletteFile(TempPath().c_str())) {
+  if (!palette.LoadPaletteFile(g_strInput.c_str())) {
     if (palette.m_vBlock.Count() != 3) __builtin_trap();
     return;
   }
   if (!NoneInherits(palette.m_vBlock) || !NoneInherits(palette.m_vChara) || !NoneInherits(palette.m_vItem))
     __builtin_trap();
-  std::vector<unsigned char> first = Saved(palette);
+  std::vector<unsigned char> first = SavedBody(palette);
   cApplication::m_nVersionRead = kDataVersion;
   cReadStream again(first);
   cPaletteDoc back;
   back.Load(again);
-  if (again.Failed() || !again.AtEnd() || Saved(back) != first) __builtin_trap();
+  if (again.Failed() || !again.AtEnd() || SavedBody(back) != first) __builtin_trap();
 }
 
 void StagePalette() {
   static cStageDoc stage;
   stage.SetDefaults();
   stage.m_vStageItem.resize(4);
-  if (!stage.LoadStagePalette(TempPath().c_str())) {
+  if (!stage.LoadStagePalette(g_strInput.c_str())) {
     if (stage.m_vStageItem.Count() != 4) __builtin_trap();
     return;
   }
-  std::string saved = TempPath() + ".plt4";
+  std::string saved = g_strInput + ".plt4";
   if (!stage.SaveStagePalette(saved.c_str())) __builtin_trap();
   cStageDoc back;
   if (!back.LoadStagePalette(saved.c_str())) __builtin_trap();
@@ -74,10 +62,8 @@ void StagePalette() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  FILE* file = std::fopen(TempPath().c_str(), "wb");
-  if (!file) return 0;
-  std::fwrite(data, 1, size, file);
-  std::fclose(file);
+  g_strInput = WriteFuzzInput("palette_file", data, size);
+  if (g_strInput.empty()) return 0;
   CommonPalette();
   StagePalette();
   return 0;
