@@ -62,8 +62,7 @@ cEntry MakeEntry(int value, const char* name) {
 class DataFileTest : public ::testing::Test {
 protected:
   cScratchFolder m_Folder;
-  uint32_t m_nRead = cApplication::m_nVersionRead;
-  ~DataFileTest() override { cApplication::m_nVersionRead = m_nRead; }
+  cVersionReadGuard m_VersionGuard;
 };
 
 }  // namespace

@@ -23,7 +23,8 @@ Bytes Placements(const Bytes& stageEditor) {
   return all;
 }
 
-Bytes SaveBytes(cEditConfig& config) {
+// The configuration as its file holds it: the data version, then the body.
+Bytes ConfigFileBytes(cEditConfig& config) {
   cWriteStream out;
   config.Save(out);
   return Cat({U32(kDataVersion), out.Bytes()});
@@ -146,7 +147,7 @@ TEST_F(EditConfigFile, EveryOlderVersionLoads) {
     EXPECT_EQ(config.m_wpCommonCharas.m_bShown, commonShown);
     EXPECT_EQ(config.m_wpCommonItems.m_bShown, commonShown);
     // Written again, every version becomes the current layout.
-    Bytes saved = SaveBytes(config);
+    Bytes saved = ConfigFileBytes(config);
     EXPECT_EQ(ToHex(Bytes(saved.begin(), saved.begin() + 8)), "03 03 00 00 11 00 00 00");
   }
 }

@@ -57,28 +57,17 @@ cSample MakeSample() {
   return s;
 }
 
-Bytes SaveBody(cDataRecord& record) {
-  cWriteStream out;
-  record.Save(out);
-  return out.Bytes();
-}
-
-struct VersionGuard {
-  uint32_t m_nRead = cApplication::m_nVersionRead;
-  ~VersionGuard() { cApplication::m_nVersionRead = m_nRead; }
-};
-
 }  // namespace
 
 TEST(Record, BodyBytes) {
   cSample s = MakeSample();
-  EXPECT_EQ(ToHex(SaveBody(s)), kSampleBody);
+  EXPECT_EQ(ToHex(SavedBytes(s)), kSampleBody);
   s.m_strName.clear();
-  EXPECT_EQ(ToHex(SaveBody(s)), "02 00 00 00 05 00 00 00 01 00 02 00 03 00 01 00 00 00 01 00 00 00");
+  EXPECT_EQ(ToHex(SavedBytes(s)), "02 00 00 00 05 00 00 00 01 00 02 00 03 00 01 00 00 00 01 00 00 00");
 }
 
 TEST(Record, LoadOverwritesExactlyTheRegisteredFields) {
-  VersionGuard guard;
+  cVersionReadGuard guard;
   cApplication::m_nVersionRead = kDataVersion;
   cSample s;
   s.m_nValue = 99;
@@ -93,7 +82,7 @@ TEST(Record, LoadOverwritesExactlyTheRegisteredFields) {
 }
 
 TEST(Record, OlderVersionReadsOnlyItsFields) {
-  VersionGuard guard;
+  cVersionReadGuard guard;
   cVersioned v;
   v.m_nA = 7;
   v.m_byB = 8;
@@ -112,7 +101,7 @@ TEST(Record, OlderVersionReadsOnlyItsFields) {
 }
 
 TEST(Record, DamagedBodiesFail) {
-  VersionGuard guard;
+  cVersionReadGuard guard;
   cApplication::m_nVersionRead = kDataVersion;
   const char* damaged[] = {
       "03 00 00 00 05 00 00 00",                          // more numeric fields than registered
@@ -169,7 +158,7 @@ TEST(Record, CopiesDescribeTheirOwnMembers) {
   EXPECT_EQ(a.m_nValue, 5);
   cSample c(a);
   c.m_nValue = 11;
-  Bytes body = SaveBody(c);
+  Bytes body = SavedBytes(c);
   EXPECT_EQ(body[4], 11);
   EXPECT_EQ(a.m_nValue, 5);
 }
@@ -177,7 +166,7 @@ TEST(Record, CopiesDescribeTheirOwnMembers) {
 TEST(Record, SaveCutsAStringAtItsZeroByte) {
   cSample s = MakeSample();
   s.m_strName = std::string("ab\0cd", 5);
-  Bytes body = SaveBody(s);
+  Bytes body = SavedBytes(s);
   EXPECT_EQ(ToHex(Bytes(body.end() - 7, body.end())), "03 00 00 00 61 62 00");
   EXPECT_EQ(s.m_strName, "ab");
 }

@@ -22,7 +22,7 @@ TEST_F(AnimeTest, FrameBodyIsThreeInts) {
   EXPECT_EQ(frame.m_nCell, 7);
   EXPECT_EQ(frame.m_nTime, 9999);
   EXPECT_EQ(frame.m_bRunCommand, 1);
-  EXPECT_EQ(ToHex(SaveBody(frame)), ToHex(body));
+  EXPECT_EQ(ToHex(SavedBytes(frame)), ToHex(body));
 }
 
 TEST_F(AnimeTest, BodiesOfEveryVersion) {
@@ -60,13 +60,13 @@ TEST_F(AnimeTest, BodiesOfEveryVersion) {
       EXPECT_EQ(anime.m_vFrame[i].m_nTime, row.m_vFrames[i][1]);
       EXPECT_EQ(anime.m_vFrame[i].m_bRunCommand, row.m_vFrames[i][2]);
     }
-    EXPECT_EQ(ToHex(SaveBody(anime)), ToHex(row.m_Saved.empty() ? row.m_Body : row.m_Saved));
+    EXPECT_EQ(ToHex(SavedBytes(anime)), ToHex(row.m_Saved.empty() ? row.m_Body : row.m_Saved));
   }
 }
 
 TEST_F(AnimeTest, DefaultAnimeHasOneFrameOfTheCharacterSheet) {
   cAnimeData anime;
-  EXPECT_EQ(ToHex(SaveBody(anime)),
+  EXPECT_EQ(ToHex(SavedBytes(anime)),
             "03 00 00 00 00 00 01 00 00 01 00 00 00 01 00 00 00 "
             "01 00 00 00 03 00 00 00 00 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00");
 
@@ -123,7 +123,7 @@ TEST_F(AnimeSetTest, BodiesOfEveryVersionHoldFourMotions) {
       EXPECT_EQ(set.m_vMotion[i].m_nGraphic, row.m_anGraphics[i]) << i;
     }
     if (row.m_bSavedAsRead) {
-      EXPECT_EQ(ToHex(SaveBody(set)), ToHex(row.m_Body));
+      EXPECT_EQ(ToHex(SavedBytes(set)), ToHex(row.m_Body));
     }
     ExpectStableSave(set);
   }
@@ -162,18 +162,18 @@ TEST_F(AnimeSetTest, CopyIsDeep) {
   source.m_strName = "剣士";
   source.m_vMotion[1].m_vFrame.resize(3);
   source.m_vMotion[1].m_vFrame[2].m_nCell = 17;
-  Bytes before = SaveBody(source);
+  Bytes before = SavedBytes(source);
 
   cAnimeSetData copy(source);
   cAnimeSetData assigned;
   assigned = source;
   for (cAnimeSetData* target : {&copy, &assigned}) {
-    EXPECT_EQ(ToHex(SaveBody(*target)), ToHex(before));
+    EXPECT_EQ(ToHex(SavedBytes(*target)), ToHex(before));
     EXPECT_TRUE(cDataRecord::Equal(*target, source));
     target->m_vMotion[1].m_vFrame[2].m_nCell = 1;
     target->m_vMotion[3].m_strName = "y";
     target->m_strName = "z";
     EXPECT_FALSE(cDataRecord::Equal(*target, source));
   }
-  EXPECT_EQ(ToHex(SaveBody(source)), ToHex(before));
+  EXPECT_EQ(ToHex(SavedBytes(source)), ToHex(before));
 }

@@ -45,7 +45,7 @@ void CheckMediaFileRows() {
     EXPECT_EQ(record.m_strPath, row.m_pPath);
     EXPECT_EQ(record.m_bSameAsFileName, row.m_bSame);
     if (row.m_bSavedAsRead) {
-      EXPECT_EQ(ToHex(SaveBody(record)), ToHex(row.m_Body));
+      EXPECT_EQ(ToHex(SavedBytes(record)), ToHex(row.m_Body));
     }
     ExpectStableSave(record);
   }
@@ -58,7 +58,7 @@ TEST_F(MediaRecordTest, PictureSoundAndBgmBodies) {
   CheckMediaFileRows<cSoundData>();
   CheckMediaFileRows<cBgmData>();
   cBgmData bgm;
-  EXPECT_EQ(ToHex(SaveBody(bgm)), "01 00 00 00 00 00 00 00 02 00 00 00 01 00 00 00 01 00 00 00");
+  EXPECT_EQ(ToHex(SavedBytes(bgm)), "01 00 00 00 00 00 00 00 02 00 00 00 01 00 00 00 01 00 00 00");
 }
 
 TEST_F(MediaRecordTest, CharaExcBodies) {
@@ -85,7 +85,7 @@ TEST_F(MediaRecordTest, CharaExcBodies) {
     EXPECT_EQ(record.m_bGiant, row.m_anFields[1]);
     EXPECT_EQ(record.m_nGiantSize, row.m_anFields[2]);
     if (row.m_bSavedAsRead) {
-      EXPECT_EQ(ToHex(SaveBody(record)), ToHex(row.m_Body));
+      EXPECT_EQ(ToHex(SavedBytes(record)), ToHex(row.m_Body));
     }
     ExpectStableSave(record);
   }
@@ -125,7 +125,7 @@ TEST_F(MediaRecordTest, SwordTypeBodies) {
                                    pos.m_nSrcY,    pos.m_nWidth,   pos.m_nHeight,    pos.m_nTime};
     EXPECT_EQ(rest, (std::array<int32_t, 8>{1, 2, 3, 4, 5, 6, 7, 9}));
     if (row.m_bSavedAsRead) {
-      EXPECT_EQ(ToHex(SaveBody(sword)), ToHex(row.m_Body));
+      EXPECT_EQ(ToHex(SavedBytes(sword)), ToHex(row.m_Body));
     }
     ExpectStableSave(sword);
   }
@@ -133,7 +133,7 @@ TEST_F(MediaRecordTest, SwordTypeBodies) {
 
 TEST_F(MediaRecordTest, SwordDefaults) {
   cSwordPosData pos;
-  EXPECT_EQ(ToHex(SaveBody(pos)), ToHex(Cat({Hex("0A000000 00000000 00000000 01000000"), Bytes(32, 0)})));
+  EXPECT_EQ(ToHex(SavedBytes(pos)), ToHex(Cat({Hex("0A000000 00000000 00000000 01000000"), Bytes(32, 0)})));
   cSwordTypeData sword;
   ASSERT_EQ(sword.m_vPos.size(), 1u);
   EXPECT_EQ(sword.m_vPos[0].m_bFlipX, 1);
@@ -178,7 +178,7 @@ TEST_F(MediaRecordTest, EffectBodies) {
     EXPECT_EQ(effect.m_vFrame[1].m_nCell, 0);
     EXPECT_EQ(effect.m_vFrame[1].m_nTime, 2);
     if (row.m_bSavedAsRead) {
-      EXPECT_EQ(ToHex(SaveBody(effect)), ToHex(row.m_Body));
+      EXPECT_EQ(ToHex(SavedBytes(effect)), ToHex(row.m_Body));
     }
     ExpectStableSave(effect);
   }
@@ -205,7 +205,7 @@ TEST_F(MediaRecordTest, EffectDefaultsKeepFrames) {
 
 TEST_F(MediaRecordTest, CharaExcDefaults) {
   cCharaExcData record;
-  EXPECT_EQ(ToHex(SaveBody(record)), "03 00 00 00 00 00 00 00 00 00 00 00 02 00 00 00 02 00 00 00 01 00 00 00 01 00 00 00");
+  EXPECT_EQ(ToHex(SavedBytes(record)), "03 00 00 00 00 00 00 00 00 00 00 00 02 00 00 00 02 00 00 00 01 00 00 00 01 00 00 00");
 }
 
 TEST_F(MediaRecordTest, EffectKindBodiesAndUpgrade) {
@@ -247,7 +247,7 @@ TEST_F(MediaRecordTest, EffectKindBodiesAndUpgrade) {
     std::copy(record.m_anParam, record.m_anParam + 5, params.begin());
     EXPECT_EQ(params, row.m_anLoaded);
     if (row.m_anStored == row.m_anLoaded) {
-      EXPECT_EQ(ToHex(SaveBody(record)), ToHex(body));
+      EXPECT_EQ(ToHex(SavedBytes(record)), ToHex(body));
     }
   }
   EXPECT_EQ(cCharaEffectData().m_nKind, 1);
@@ -260,7 +260,7 @@ TEST_F(MediaRecordTest, CopiesCarryListsAndStayApart) {
   sword.m_vPos.resize(3);
   sword.m_vPos[2].m_nWidth = 40;
   cSwordTypeData swordCopy = sword;
-  EXPECT_EQ(ToHex(SaveBody(swordCopy)), ToHex(SaveBody(sword)));
+  EXPECT_EQ(ToHex(SavedBytes(swordCopy)), ToHex(SavedBytes(sword)));
   swordCopy.m_vPos[2].m_nWidth = 1;
   EXPECT_EQ(sword.m_vPos[2].m_nWidth, 40);
 
@@ -269,7 +269,7 @@ TEST_F(MediaRecordTest, CopiesCarryListsAndStayApart) {
   effect.m_vFrame[1].m_nCell = 8;
   cEffectData effectCopy;
   effectCopy = effect;
-  EXPECT_EQ(ToHex(SaveBody(effectCopy)), ToHex(SaveBody(effect)));
+  EXPECT_EQ(ToHex(SavedBytes(effectCopy)), ToHex(SavedBytes(effect)));
   effectCopy.m_vFrame.clear();
   EXPECT_EQ(effect.m_vFrame.size(), 2u);
 

@@ -12,8 +12,7 @@
 // Restores the data version read after each test.
 class RecordTest : public ::testing::Test {
 protected:
-  uint32_t m_nRead = cApplication::m_nVersionRead;
-  ~RecordTest() override { cApplication::m_nVersionRead = m_nRead; }
+  cVersionReadGuard m_VersionGuard;
 };
 
 // A default record that has read one body stored under the given version; the body must be whole.
@@ -28,18 +27,12 @@ T LoadBody(uint32_t version, const Bytes& body) {
   return record;
 }
 
-inline Bytes SaveBody(cDataRecord& record) {
-  cWriteStream stream;
-  record.Save(stream);
-  return stream.Bytes();
-}
-
 // What a record writes reads back as the same record: saving it again gives the same bytes.
 template <class T>
 void ExpectStableSave(T& record) {
-  Bytes saved = SaveBody(record);
+  Bytes saved = SavedBytes(record);
   T back = LoadBody<T>(kDataVersion, saved);
-  EXPECT_EQ(ToHex(SaveBody(back)), ToHex(saved));
+  EXPECT_EQ(ToHex(SavedBytes(back)), ToHex(saved));
 }
 
 // A record body in the stored form: numeric count and bytes, then the strings.

@@ -155,7 +155,7 @@ TEST(CommandData, UpgradesPayloads) {
   // A flow operation read from 763 saves with its condition list.
   cCommandData command;
   ASSERT_TRUE(LoadBytes(command, 763, Command(0, 16, kNone763, {1, 2, 3, 4})));
-  EXPECT_EQ(ToHex(SaveBytes(command)),
+  EXPECT_EQ(ToHex(SavedBytes(command)),
             ToHex(Command(0, 16, Hex("00000000 00000000 01000000 02000000 00 00 00000000 00000000"), {1, 2, 3, 4})));
 }
 
@@ -201,9 +201,9 @@ TEST(CommandData, MissingPayloadsAreCreatedBeforeUpgrading) {
 
 TEST(CommandData, DefaultBodyCopyAndEquality) {
   cCommandData command;
-  EXPECT_EQ(ToHex(SaveBytes(command)), ToHex(Command(0, 0, kNone, {})));
+  EXPECT_EQ(ToHex(SavedBytes(command)), ToHex(Command(0, 0, kNone, {})));
   command.m_cKind = kCmdJump;
-  EXPECT_EQ(ToHex(SaveBytes(command)), ToHex(Command(0, kCmdJump, kNone, {0, 0, 0, 0, 0})));
+  EXPECT_EQ(ToHex(SavedBytes(command)), ToHex(Command(0, kCmdJump, kNone, {0, 0, 0, 0, 0})));
 
   cCommandData move;
   move.m_cKind = kCmdStraightMove;
@@ -264,7 +264,7 @@ TEST(CommandData, RoundTripsWithPayloadsAndNestedFlows) {
 
 TEST(CommandData, DamagedOrHostileBodiesFail) {
   cEdMove move;
-  Bytes body = Command(0, kCmdStraightMove, Cat({U32(1), SaveBytes(move), Hex("00000000 00000000")}), {});
+  Bytes body = Command(0, kCmdStraightMove, Cat({U32(1), SavedBytes(move), Hex("00000000 00000000")}), {});
   ExpectPrefixesFail<cCommandData>(body);
   cCommandData command;
   EXPECT_FALSE(LoadBytes(command, kDataVersion, Cat({Command(0, 1, kNone, {}), Hex("00")})));

@@ -139,9 +139,9 @@ TEST(CondData, LoadsEveryVersionAndUpgrades) {
 
 TEST(CondData, WritesTheCurrentBodyAndRoundTrips) {
   cCondData cond;
-  EXPECT_EQ(ToHex(SaveBytes(cond)), ToHex(Body17("00 00000000 00000000 00000000 00 00 00 00 0000 00 00 00 00 0000 00 00 00")));
+  EXPECT_EQ(ToHex(SavedBytes(cond)), ToHex(Body17("00 00000000 00000000 00000000 00 00 00 00 0000 00 00 00 00 0000 00 00 00")));
   ASSERT_TRUE(LoadBytes(cond, kDataVersion, Body17(kOne)));
-  EXPECT_EQ(ToHex(SaveBytes(cond)), ToHex(Body17(kOne)));
+  EXPECT_EQ(ToHex(SavedBytes(cond)), ToHex(Body17(kOne)));
   cond.m_nRandMax = 99;
   cond.m_cAxis = 3;
   ExpectRoundTrip(cond);
@@ -174,7 +174,7 @@ TEST(CondList, CopyEqualityAndRoundTrip) {
   a.m_cKind = 1;
   b.m_cKind = 2;
   list.m_vCond = {a, b};
-  EXPECT_EQ(ToHex(SaveBytes(list)).substr(0, 47), "02 00 00 00 01 00 00 00 00 00 02 00 00 00 11 00");
+  EXPECT_EQ(ToHex(SavedBytes(list)).substr(0, 47), "02 00 00 00 01 00 00 00 00 00 02 00 00 00 11 00");
   ExpectRoundTrip(list);
 
   cCondList copy = list;

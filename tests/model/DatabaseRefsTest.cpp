@@ -51,7 +51,7 @@ TEST(DatabaseRefs, CommandSoundAnimeAndFirstParameter) {
   command.m_nSound = -1;
   command.m_nAnime = 3;
   cCommandData saved;
-  ASSERT_TRUE(LoadBytes(saved, kDataVersion, SaveBytes(command)));
+  ASSERT_TRUE(LoadBytes(saved, kDataVersion, SavedBytes(command)));
   EXPECT_EQ(saved.m_nSound, 0);
   EXPECT_EQ(saved.m_nAnime, 0);
   command.m_nSound = command.m_nAnime = 2;
@@ -127,7 +127,7 @@ TEST(DatabaseRefs, ShotBlock) {
     shot.m_cGiant = static_cast<int8_t>(row.m_nGiant);
     shot.m_nEffect = static_cast<int16_t>(row.m_nEffect);
     cEdShot saved;
-    ASSERT_TRUE(LoadBytes(saved, kDataVersion, SaveBytes(shot)));
+    ASSERT_TRUE(LoadBytes(saved, kDataVersion, SavedBytes(shot)));
     EXPECT_EQ(saved.m_cGiant, row.m_nExpectGiant);
     EXPECT_EQ(saved.m_nEffect, row.m_nExpectEffect);
   }
@@ -156,7 +156,7 @@ TEST(DatabaseRefs, CharacterAndItem) {
   cEdItem item;
   item.m_nSound = 3;
   cEdItem saved;
-  ASSERT_TRUE(LoadBytes(saved, kDataVersion, SaveBytes(item)));
+  ASSERT_TRUE(LoadBytes(saved, kDataVersion, SavedBytes(item)));
   EXPECT_EQ(saved.m_nSound, 0);
   item.m_nSound = 2;
   item.ValidateRefs();

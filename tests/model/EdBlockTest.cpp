@@ -29,7 +29,7 @@ TEST(EdBlock, NewBlockAndItsBody) {
   // position follows it directly.
   block.m_nCellX = 2;
   block.m_nCellY = 0x0102;
-  EXPECT_EQ(ToHex(SaveBytes(block)),
+  EXPECT_EQ(ToHex(SavedBytes(block)),
             ToHex(BlockBody(kEmpty, "", "0200 0201 0B000000 0000000000000000000000 00000000")));
   EXPECT_EQ(block.m_cBlockType, 0);
 }

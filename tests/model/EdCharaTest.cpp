@@ -60,7 +60,7 @@ TEST(EdChara, NewCharacterAndItsBody) {
   EXPECT_EQ(chara.m_bbInherit.size(), 37u);
   EXPECT_TRUE(chara.m_vFlow.empty());
   // 53 fields, 86 bytes of them.
-  Bytes body = SaveBytes(chara);
+  Bytes body = SavedBytes(chara);
   EXPECT_EQ(ToHex(body), ToHex(CharaBody({}, {}, Tail(Bytes(37, 0)))));
   EXPECT_EQ(body.size(), 4 + 82 + 4 + 4 + 8 + 4 + 37 + 8u);
 }
@@ -153,7 +153,7 @@ TEST(EdChara, ValidateRepairsAndDropsEmptyFlows) {
   chara.m_vFlow[1].m_strMemo = "メモ";
   chara.m_vFlow[3].m_cTrigger = 1;
   cEdChara loaded;
-  ASSERT_TRUE(LoadBytes(loaded, kDataVersion, SaveBytes(chara)));
+  ASSERT_TRUE(LoadBytes(loaded, kDataVersion, SavedBytes(chara)));
   EXPECT_EQ(loaded.m_cCloneCount, 0);
   EXPECT_EQ(loaded.m_bBlock, 0);
   EXPECT_EQ(loaded.m_cGiant, 1);

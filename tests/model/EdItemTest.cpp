@@ -25,11 +25,11 @@ TEST(EdItem, NewItemAndItsBody) {
   EXPECT_EQ(item.m_cGiant, 1);
   EXPECT_EQ(item.m_bbInherit.size(), 13u);
   EXPECT_TRUE(item.m_vEffect.empty());
-  Bytes body = SaveBytes(item);
+  Bytes body = SavedBytes(item);
   EXPECT_EQ(ToHex(body), ToHex(ItemBody(kNewItem, "", Tail())));
   // The show-above-head flag is stored before the take mode.
   item.m_cTakeMode = 2;
-  body = SaveBytes(item);
+  body = SavedBytes(item);
   EXPECT_EQ(body[23], 1);
   EXPECT_EQ(body[24], 2);
 }

@@ -76,7 +76,7 @@ TEST(EdMove, LoadsEveryVersionAndUpgrades) {
 TEST(EdMove, DefaultBodyAndRoundTrip) {
   cEdMove move;
   // 33 fields, 53 bytes; the turn rate is the double 1.0.
-  EXPECT_EQ(ToHex(SaveBytes(move)),
+  EXPECT_EQ(ToHex(SavedBytes(move)),
             ToHex(MoveBody(33, "00 00 0000 0000 01 01 01 0000 0000 0000 0000 00 01 00 00 01 00 01 00 00 00 0A00 0000 "
                                "0000 0000 00 0000 0000 00 0000 000000000000F03F 00 00")));
   ExpectRoundTrip(move);

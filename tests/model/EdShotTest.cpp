@@ -99,7 +99,7 @@ TEST(EdShot, LoadsEveryVersionAndUpgrades) {
 
 TEST(EdShot, DefaultBodyCopyAndRoundTrip) {
   cEdShot shot;
-  Bytes body = SaveBytes(shot);
+  Bytes body = SavedBytes(shot);
   EXPECT_EQ(ToHex(body), ToHex(ShotBody({}, {})));
   EXPECT_EQ(body.size(), 4 + 97 + 4u);
   shot.m_nMoveParam[1] = 4;

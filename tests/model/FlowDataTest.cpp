@@ -72,7 +72,7 @@ TEST(FlowData, LoadsEveryVersionAndUpgradesTriggers) {
 
 TEST(FlowData, DefaultsListsAndEquality) {
   cFlowData flow;
-  EXPECT_EQ(ToHex(SaveBytes(flow)), ToHex(FlowBody(10, "00 00 00 00 00 00 00 00 03 00", true)));
+  EXPECT_EQ(ToHex(SavedBytes(flow)), ToHex(FlowBody(10, "00 00 00 00 00 00 00 00 03 00", true)));
   EXPECT_TRUE(flow.IsEmpty());
 
   flow.m_vCond.resize(1);

@@ -10,7 +10,7 @@ const char* kNineteen = "13000000 00 01 02 00 00 00 00 00 00 00 00 00 00 00 00 0
 
 TEST(KeyCondData, DefaultBody) {
   cKeyCondData key;
-  EXPECT_EQ(ToHex(SaveBytes(key)), ToHex(Cat({U32(5), Hex("00 0000 0000 00 00"), U32(0), U32(19), Bytes(19, 0)})));
+  EXPECT_EQ(ToHex(SavedBytes(key)), ToHex(Cat({U32(5), Hex("00 0000 0000 00 00"), U32(0), U32(19), Bytes(19, 0)})));
 }
 
 TEST(KeyCondData, LoadsAndAlwaysHoldsOneStatePerKey) {

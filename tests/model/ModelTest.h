@@ -10,27 +10,10 @@
 #include "model/cPaletteLists.h"
 #include "tests/support/TestSupport.h"
 
-// Sets the data version read for one test and puts the previous one back.
-class cVersionScope {
-public:
-  explicit cVersionScope(uint32_t version) { cApplication::m_nVersionRead = version; }
-  ~cVersionScope() { cApplication::m_nVersionRead = m_nPrevious; }
-
-private:
-  uint32_t m_nPrevious = cApplication::m_nVersionRead;
-};
-
-template <class T>
-Bytes SaveBytes(T& record) {
-  cWriteStream out;
-  record.Save(out);
-  return out.Bytes();
-}
-
 // Loads bytes written at a data version; true when the load used exactly all of them.
 template <class T>
 bool LoadBytes(T& record, uint32_t version, const Bytes& bytes) {
-  cVersionScope scope(version);
+  cVersionReadGuard scope(version);
   cReadStream in(bytes);
   record.Load(in);
   return !in.Failed() && in.AtEnd();
@@ -57,10 +40,10 @@ void RunLoadRows(const std::vector<cLoadRow<T>>& rows) {
 // Save, load at the current version, save again: the same bytes, and an equal record.
 template <class T>
 void ExpectRoundTrip(T& record) {
-  Bytes first = SaveBytes(record);
+  Bytes first = SavedBytes(record);
   T loaded;
   ASSERT_TRUE(LoadBytes(loaded, kDataVersion, first));
-  EXPECT_EQ(ToHex(SaveBytes(loaded)), ToHex(first));
+  EXPECT_EQ(ToHex(SavedBytes(loaded)), ToHex(first));
   EXPECT_TRUE(loaded == record);
 }
 

@@ -39,7 +39,7 @@ TEST(PaletteRefs, BlockObtainedItem) {
     block.m_cItemPalette = static_cast<int8_t>(c.m_nPalette);
     block.m_nItemIndex = static_cast<int16_t>(c.m_nIndex);
     // Loading keeps the reference: only the documents know when every palette is there.
-    ASSERT_TRUE(LoadBytes(block, kDataVersion, SaveBytes(block)));
+    ASSERT_TRUE(LoadBytes(block, kDataVersion, SavedBytes(block)));
     EXPECT_EQ(block.m_nItemIndex, c.m_nIndex);
     block.ValidateItemRef();
     EXPECT_EQ(block.m_cItemPalette, c.m_nExpectPalette) << c.m_nPalette << "/" << c.m_nIndex;

@@ -79,7 +79,7 @@ TEST_F(StageFile, SavedLayout) {
   cEdBlock placed = Block(9);
   placed.m_nCellX = 3;
   placed.m_nCellY = 2;
-  EXPECT_TRUE(Contains(file, Cat({U32(1), U32(67), SaveBytes(placed), U32(0)})));
+  EXPECT_TRUE(Contains(file, Cat({U32(1), U32(67), SavedBytes(placed), U32(0)})));
 
   // Loading and saving again gives the same bytes.
   ASSERT_TRUE(stage.LoadStageFile("s.stg4_771"));
@@ -250,7 +250,7 @@ TEST_F(StageFile, DamagedFilesLeaveTheStageAsItWas) {
     return StageFileAt(kDataVersion, source, parts);
   };
   cEdBlock three = Block(3);
-  Bytes block = SaveBytes(three);
+  Bytes block = SavedBytes(three);
   Bytes empty = Cat({U32(0), U32(0)});
   struct Case {
     const char* m_pName;

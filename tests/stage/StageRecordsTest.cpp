@@ -12,7 +12,7 @@ TEST(StageRecords, BackgroundBodies) {
   EXPECT_EQ(background.m_dScrollY, 0.1);
   background.m_strPicture = "bmp\\back\\空.bmp";
   background.m_dSpare2 = 2.5;
-  Bytes saved = SaveBytes(background);
+  Bytes saved = SavedBytes(background);
   // 10 fields in 56 bytes, then the picture.
   EXPECT_EQ(ToHex(Bytes(saved.begin(), saved.begin() + 4)), "0A 00 00 00");
   EXPECT_EQ(ToHex(Bytes(saved.begin() + 60, saved.begin() + 64)), "01 00 00 00");
@@ -54,7 +54,7 @@ TEST(StageRecords, AutoVanishBodies) {
   cAutoVanishData rule;
   rule.m_bRight = 1;
   rule.m_nBottom = 9;
-  EXPECT_EQ(ToHex(SaveBytes(rule)),
+  EXPECT_EQ(ToHex(SavedBytes(rule)),
             "08 00 00 00 00 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 09 00 00 00 "
             "00 00 00 00");
   // Before 125: the left switch and the four margins; the other switches keep what they held.
@@ -71,9 +71,9 @@ TEST(StageRecords, AutoVanishBodies) {
 
 TEST(StageRecords, VariableNames) {
   cValInfoData name;
-  EXPECT_EQ(ToHex(SaveBytes(name)), "00 00 00 00 01 00 00 00 01 00 00 00");
+  EXPECT_EQ(ToHex(SavedBytes(name)), "00 00 00 00 01 00 00 00 01 00 00 00");
   name.m_strName = "鍵";
   cValInfoData loaded;
-  ASSERT_TRUE(LoadBytes(loaded, 300, SaveBytes(name)));
+  ASSERT_TRUE(LoadBytes(loaded, 300, SavedBytes(name)));
   EXPECT_EQ(loaded.m_strName, "鍵");
 }

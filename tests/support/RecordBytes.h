@@ -32,9 +32,3 @@ inline Bytes ByteList(std::initializer_list<int> values) {
   for (int value : values) bytes.push_back(static_cast<unsigned char>(value));
   return bytes;
 }
-
-// Restores the data version read when a test has changed it.
-struct cVersionReadGuard {
-  uint32_t m_nRead = cApplication::m_nVersionRead;
-  ~cVersionReadGuard() { cApplication::m_nVersionRead = m_nRead; }
-};

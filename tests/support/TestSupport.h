@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/cApplication.h"
 #include "app/cDataStream.h"
 #include "app/cShellSeam.h"
 
@@ -27,6 +28,27 @@ std::string BuildTreePath(const char* relative);
 Bytes ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const Bytes& bytes);
 bool FileThere(const std::string& path);
+
+// What a record, list or document writes with its Save.
+template <class T>
+Bytes SavedBytes(T& saved) {
+  cWriteStream out;
+  saved.Save(out);
+  return out.Bytes();
+}
+
+// Puts the data version read back after a test; may set one for the test meanwhile.
+class cVersionReadGuard {
+public:
+  cVersionReadGuard() = default;
+  explicit cVersionReadGuard(uint32_t version) { cApplication::m_nVersionRead = version; }
+  ~cVersionReadGuard() { cApplication::m_nVersionRead = m_nRead; }
+  cVersionReadGuard(const cVersionReadGuard&) = delete;
+  cVersionReadGuard& operator=(const cVersionReadGuard&) = delete;
+
+private:
+  uint32_t m_nRead = cApplication::m_nVersionRead;
+};
 
 // A fresh folder below the test's working folder, made current for the test and removed after.
 class cScratchFolder {
