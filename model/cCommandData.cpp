@@ -59,7 +59,8 @@ void cCommandData::Load(cReadStream& stream) {
   // A foreign file may lack the payload that the upgrades and the validation work on.
   CreateNeededPayload();
   if (VersionRead() < kDataVersion) Upgrade(VersionRead());
-  Validate();
+  // The nested flows validated themselves as they loaded.
+  ValidateOwn();
 }
 
 void cCommandData::LoadFlows(cReadStream& stream) {
@@ -263,6 +264,11 @@ void cCommandData::UpgradeTargets(int kind) {
 }
 
 void cCommandData::Validate() {
+  ValidateOwn();
+  for (cFlowData& flow : m_vFlow) flow.Validate();
+}
+
+void cCommandData::ValidateOwn() {
   ClearInvalid(m_nAnime, g_DatabaseSet.m_vAnime.Count());
   ClearInvalid(m_nSound, g_DatabaseSet.m_vSound.Count());
   SizeParams();
@@ -270,7 +276,6 @@ void cCommandData::Validate() {
   int kind = CharaKind();
   if (kind == kCmdSword && m_pShot) ValidateSword();
   ValidateTableParam(kind);
-  for (cFlowData& flow : m_vFlow) flow.Validate();
 }
 
 // The sword type, and the command's time: the sum of its positions' times, at most 9999.

@@ -65,6 +65,8 @@ private:
   void UpgradeFrom734(uint32_t version, int kind);
   void UpgradeTargets(int kind);
   void InsertStatusRow(int row);
+  // Everything Validate checks but the nested flows.
+  void ValidateOwn();
   void ValidateSummonRef();
   void ValidateSword();
   void ValidateTableParam(int kind);

@@ -100,8 +100,7 @@ void cCondList::Load(cReadStream& stream) {
   // Lists before 766 hold no conditions.
   if (VersionRead() >= 766) LoadList(m_vCond, stream);
   else m_vCond.Release();
-  if (stream.Failed()) return;
-  Validate();
+  // Each condition validated itself as it loaded.
 }
 
 void cCondList::Save(cWriteStream& stream) {

@@ -60,7 +60,8 @@ void cEdBlock::Load(cReadStream& stream) {
   if (VersionRead() < 219 && m_cGraphicSheet == 3) m_nGraphic = static_cast<int16_t>(ShiftedShotGraphic(m_nGraphic));
   // Palettes load before what follows them, so the source is already in place.
   ApplyInheritance();
-  Validate();
+  // The conditions validated themselves as they loaded (inherited ones in their palette).
+  ValidateOwn();
 }
 
 void cEdBlock::Save(cWriteStream& stream) {
@@ -73,8 +74,12 @@ void cEdBlock::Save(cWriteStream& stream) {
 }
 
 void cEdBlock::Validate() {
-  ValidateInheritSource(m_cInheritPalette, m_nInheritIndex, PaletteBlockCount(m_cInheritPalette));
+  ValidateOwn();
   for (cCondData& cond : m_vAppearCond) cond.Validate();
+}
+
+void cEdBlock::ValidateOwn() {
+  ValidateInheritSource(m_cInheritPalette, m_nInheritIndex, PaletteBlockCount(m_cInheritPalette));
   // An empty block neither blocks nor refuses a summon.
   if (m_nGraphic == 0) {
     m_cBlockType = 0;

@@ -48,6 +48,12 @@ public:
   // Repairs the obtained item, once every palette is present.
   void ValidateItemRef();
 
+private:
+  // Everything Validate checks but the conditions.
+  void ValidateOwn();
+
+public:
+
   // Two empty blocks are equal whatever else they hold; the cell position takes no part.
   bool operator==(const cEdBlock& other) const;
   bool operator!=(const cEdBlock& other) const { return !(*this == other); }

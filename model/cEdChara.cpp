@@ -1,5 +1,7 @@
 #include "model/cEdChara.h"
 
+#include <algorithm>
+
 #include "app/cApplication.h"
 #include "database/cDatabaseSet.h"
 #include "model/cEdBlock.h"
@@ -96,7 +98,9 @@ void cEdChara::Load(cReadStream& stream) {
   if (VersionRead() < kDataVersion) Upgrade(VersionRead());
   // Palettes load before what follows them, so the source is already in place.
   ApplyInheritance();
-  Validate();
+  // Conditions and flows validated themselves as they loaded (inherited ones in their palette).
+  ValidateOwn();
+  DropEmptyFlows();
 }
 
 void cEdChara::Save(cWriteStream& stream) {
@@ -146,6 +150,18 @@ void cEdChara::InsertInheritFlag(int index) {
 }
 
 void cEdChara::Validate() {
+  ValidateOwn();
+  for (cCondData& cond : m_vAppearCond) cond.Validate();
+  for (cFlowData& flow : m_vFlow) flow.Validate();
+  DropEmptyFlows();
+}
+
+void cEdChara::DropEmptyFlows() {
+  m_vFlow.erase(std::remove_if(m_vFlow.begin(), m_vFlow.end(), [](const cFlowData& flow) { return flow.IsEmpty(); }),
+                m_vFlow.end());
+}
+
+void cEdChara::ValidateOwn() {
   ValidateInheritSource(m_cInheritPalette, m_nInheritIndex, PaletteCharaCount(m_cInheritPalette));
   // A dedicated bitmap that no longer exists falls back to the first one.
   if (m_cGraphicSheet == 4 && !IsValidIndex(m_nGraphic, g_DatabaseSet.m_vCharaExc.Count())) m_nGraphic = 1;
@@ -158,12 +174,6 @@ void cEdChara::Validate() {
   if (m_cControl == 0) {
     m_bBlock = 0;
     m_cCloneCount = 0;
-  }
-  for (cCondData& cond : m_vAppearCond) cond.Validate();
-  for (int i = 0; i < m_vFlow.Count();) {
-    m_vFlow[i].Validate();
-    if (m_vFlow[i].IsEmpty()) m_vFlow.EraseAt(i);
-    else ++i;
   }
 }
 

@@ -88,6 +88,13 @@ public:
   // Repairs the palette references of every command, once every palette is present.
   void ValidatePaletteRefs();
 
+private:
+  // Everything Validate checks but the conditions and flows.
+  void ValidateOwn();
+  void DropEmptyFlows();
+
+public:
+
   // Two empty characters are equal whatever else they hold; cell and held item take no part.
   bool operator==(const cEdChara& other) const;
   bool operator!=(const cEdChara& other) const { return !(*this == other); }

@@ -48,7 +48,8 @@ void cEdItem::Load(cReadStream& stream) {
   if (VersionRead() < 219 && m_cGraphicSheet == 3) m_nGraphic = static_cast<int16_t>(ShiftedShotGraphic(m_nGraphic));
   // Palettes load before what follows them, so the source is already in place.
   ApplyInheritance();
-  ValidateRefs();
+  // Conditions and effects validated themselves as they loaded (inherited ones in their palette).
+  ValidateOwnRefs();
 }
 
 void cEdItem::Save(cWriteStream& stream) {
@@ -62,11 +63,15 @@ void cEdItem::Save(cWriteStream& stream) {
 }
 
 void cEdItem::ValidateRefs() {
+  ValidateOwnRefs();
+  for (cCondData& cond : m_vAppearCond) cond.Validate();
+  for (cCommandData& command : m_vEffect) command.Validate();
+}
+
+void cEdItem::ValidateOwnRefs() {
   ValidateInheritSource(m_cInheritPalette, m_nInheritIndex, PaletteItemCount(m_cInheritPalette));
   if (m_cGiant <= 0) m_cGiant = 1;
   ClearInvalid(m_nSound, g_DatabaseSet.m_vSound.Count());
-  for (cCondData& cond : m_vAppearCond) cond.Validate();
-  for (cCommandData& command : m_vEffect) command.Validate();
 }
 
 void cEdItem::ValidatePaletteRefs() {

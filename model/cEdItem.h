@@ -48,6 +48,12 @@ public:
   // Repairs the palette references of every effect command, once every palette is present.
   void ValidatePaletteRefs();
 
+private:
+  // Everything ValidateRefs checks but the conditions and effects.
+  void ValidateOwnRefs();
+
+public:
+
   // Two empty items are equal whatever else they hold; the cell position takes no part.
   bool operator==(const cEdItem& other) const;
   bool operator!=(const cEdItem& other) const { return !(*this == other); }

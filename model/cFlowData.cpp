@@ -28,8 +28,8 @@ void cFlowData::Load(cReadStream& stream) {
   LoadList(m_vKeyCond, stream);
   LoadList(m_vCommand, stream);
   if (stream.Failed()) return;
+  // Its conditions, key conditions and commands validated themselves as they loaded.
   if (VersionRead() < kDataVersion) Upgrade(VersionRead());
-  Validate();
 }
 
 void cFlowData::Save(cWriteStream& stream) {
