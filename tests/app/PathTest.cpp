@@ -92,3 +92,18 @@ TEST(Path, FolderFunctions) {
   EXPECT_EQ(DeletePath("data\\c.dat"), 1);
   EXPECT_EQ(PathExists("data\\c.dat"), 0);
 }
+
+TEST(Path, AssignRelativePath) {
+  cScratchFolder folder;
+  cString target = "kept";
+  std::string inside = folder.Path() + "/data/stg4/a.stg4_771";
+  EXPECT_EQ(AssignRelativePath(target, inside.c_str()), 1);
+  EXPECT_EQ(target, ".\\data\\stg4\\a.stg4_771");
+  EXPECT_EQ(AssignRelativePath(target, "bmp\\背景.bmp"), 1);
+  EXPECT_EQ(target, "bmp\\背景.bmp");
+  target = "kept";
+  EXPECT_EQ(AssignRelativePath(target, "/elsewhere/a.bmp"), 0);
+  EXPECT_EQ(AssignRelativePath(target, ""), 0);
+  EXPECT_EQ(AssignRelativePath(target, nullptr), 0);
+  EXPECT_EQ(target, "kept");
+}
