@@ -39,7 +39,7 @@ enum : int {
   kCmdWorldEventDelete = 40043,
 };
 
-// What the window does after a call, in this order of meaning.
+// What the window does after a call; every handled message ends with a repaint anyway.
 enum : unsigned {
   kWmHandled = 1u << 0,        // the command id was the editor's
   kWmRepaint = 1u << 1,        // the map picture and the status text

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 #include "app/DataFile.h"
 #include "app/PathUtil.h"
@@ -96,13 +97,18 @@ TEST(Path, FolderFunctions) {
 TEST(Path, AssignRelativePath) {
   cScratchFolder folder;
   cString target = "kept";
-  std::string inside = folder.Path() + "/data/stg4/a.stg4_771";
+  std::string inside = (std::filesystem::current_path() / "data" / "stg4" / "a.stg4_771").string();
   EXPECT_EQ(AssignRelativePath(target, inside.c_str()), 1);
   EXPECT_EQ(target, ".\\data\\stg4\\a.stg4_771");
   EXPECT_EQ(AssignRelativePath(target, "bmp\\背景.bmp"), 1);
   EXPECT_EQ(target, "bmp\\背景.bmp");
   target = "kept";
-  EXPECT_EQ(AssignRelativePath(target, "/elsewhere/a.bmp"), 0);
+#ifdef _WIN32
+  const char* elsewhere = "Q:\\elsewhere\\a.bmp";  // another drive
+#else
+  const char* elsewhere = "/elsewhere/a.bmp";
+#endif
+  EXPECT_EQ(AssignRelativePath(target, elsewhere), 0);
   EXPECT_EQ(AssignRelativePath(target, ""), 0);
   EXPECT_EQ(AssignRelativePath(target, nullptr), 0);
   EXPECT_EQ(target, "kept");
