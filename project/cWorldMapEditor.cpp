@@ -209,7 +209,8 @@ int cWorldMapEditor::SaveMap() {
   // Saving drops events beyond the map: none may stay under the popup.
   m_State.m_pPopupEvent = nullptr;
   if (!m_Doc.SaveFile(path)) {
-    ErrorBoxOwnerF(m_pOwner, "ワールドマップ %s の保存に失敗しました！\n保存前のファイルはそのまま残っています。", path);
+    ErrorBoxOwnerF(m_pOwner, "ワールドマップ %s の保存に失敗しました！\n保存前のファイルはそのまま残っています。",
+                   path);
     return 0;
   }
   m_bModified = 0;

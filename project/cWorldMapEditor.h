@@ -39,6 +39,10 @@ enum : int {
   kCmdWorldEventDelete = 40043,
 };
 
+// The mode menu items and toolbar buttons that are checked for each mode.
+constexpr int kWorldMapModeMenuItems[2] = {kCmdWorldMapChipMenu, kCmdWorldMapEventMenu};
+constexpr int kWorldMapModeButtons[2] = {kCmdWorldMapChipButton, kCmdWorldMapEventButton};
+
 // What the window does after a call; every handled message ends with a repaint anyway.
 enum : unsigned {
   kWmHandled = 1u << 0,        // the command id was the editor's

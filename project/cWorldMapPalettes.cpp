@@ -19,7 +19,8 @@ void cMapChipPaletteRules::Select(cWorldMapEditState& state, int32_t chip) {
 
 cString cMapChipPaletteRules::StatusText(const cWorldMapDoc& doc, int32_t select) {
   cString text;
-  if (select >= 0 && select < doc.m_vChipDef.Count()) text.Format("%d : %s", select, doc.m_vChipDef[select].m_strName.GetStr());
+  if (select >= 0 && select < doc.m_vChipDef.Count())
+    text.Format("%d : %s", select, doc.m_vChipDef[select].m_strName.GetStr());
   return text;
 }
 

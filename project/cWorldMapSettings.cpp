@@ -14,7 +14,8 @@ int32_t Clamp(int32_t value, const cWorldMapSettings::cRange& range) {
 }
 }  // namespace
 
-cWorldMapSettings::cWorldMapSettings(const cWorldMapDoc& doc) : m_nNewWidth(doc.m_nWidth), m_nNewHeight(doc.m_nHeight) {}
+cWorldMapSettings::cWorldMapSettings(const cWorldMapDoc& doc)
+    : m_nNewWidth(doc.m_nWidth), m_nNewHeight(doc.m_nHeight) {}
 
 int cWorldMapSettings::Apply(cWorldMapDoc& doc) const {
   doc.m_nStartX = Clamp(doc.m_nStartX, kStartX);

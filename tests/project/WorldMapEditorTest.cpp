@@ -539,6 +539,8 @@ TEST_F(WorldMapEditor, ModeCommandsKeepEachModesBrush) {
   for (const cRow& row : rows) {
     unsigned refresh = m_Editor.OnCommand(row.m_nCommand);
     EXPECT_EQ(m_Editor.Mode(), row.m_nMode);
+    int checked[] = {kWorldMapModeMenuItems[row.m_nMode], kWorldMapModeButtons[row.m_nMode]};
+    EXPECT_TRUE(checked[0] == row.m_nCommand || checked[1] == row.m_nCommand);
     EXPECT_EQ(refresh & (kWmHandled | kWmModeShown | kWmFocus), kWmHandled | kWmModeShown | kWmFocus);
   }
   RightDrag(0, 0, 2, 1);
