@@ -207,6 +207,13 @@ int MakeRelativePath(cString& path) {
   return ok;
 }
 
+int AssignRelativePath(cString& target, const char* chosenPath) {
+  cString path = chosenPath ? chosenPath : "";
+  if (path.empty() || !MakeRelativePath(path)) return 0;
+  target = path;
+  return 1;
+}
+
 #ifndef _WIN32
 // Off Windows a stored path is absolute when it starts at the root; paths inside the working
 // folder become ".\" paths as the Windows shell gives them.

@@ -39,4 +39,7 @@ int FindNewestNumberedFile(cString& result, const cString& path, const char* ext
 // Relative to and absolute against the working folder (the Windows shell has its own versions).
 int MakeRelativePath(char* path);
 int MakeRelativePath(cString& path);
+// A chosen file's path, relative to the working folder, into target; 0 and target unchanged when
+// the path is empty or cannot be made relative (another drive).
+int AssignRelativePath(cString& target, const char* chosenPath);
 int MakeAbsolutePath(char* path);

@@ -1,7 +1,8 @@
 #pragma once
 // What portable code needs of the running shell: message boxes, the main window, free memory, the
-// clock and the screen size. The Windows shell installs its own; tests install fakes; without
-// either, a quiet stand-in answers (boxes are logged and answered with their default button).
+// clock, the screen size and the warning beep. The Windows shell installs its own; tests install
+// fakes; without either, a quiet stand-in answers (boxes are logged and answered with their
+// default button).
 
 #include <cstdint>
 
@@ -16,6 +17,8 @@ public:
   virtual uint32_t TickCount();
   // The client area a maximised window gets on the primary screen; placements are kept inside it.
   virtual void FullScreenSize(int32_t& width, int32_t& height);
+  // The short warning sound of a refused action.
+  virtual void Beep() {}
 };
 
 cShellSeam& Shell();

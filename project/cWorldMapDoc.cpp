@@ -276,3 +276,13 @@ void cWorldMapDoc::AssignWorldNo(cWorldEvent& event, const cWorldEvent* leftOut)
   for (cWorldEventPage& page : event.m_vPage)
     if (page.m_nType == cWorldEventPage::kTypeWorld) page.m_nWorldNo = number;
 }
+
+void ChipSheetCell(int32_t graphic, int32_t& x, int32_t& y) {
+  x = graphic % 5 * 32;
+  y = graphic / 5 * 32;
+}
+
+void EventSheetCell(int32_t graphic, int32_t worldNo, int32_t& x, int32_t& y) {
+  x = worldNo == 0 ? 32 : 0;
+  y = graphic * 32;
+}

@@ -127,6 +127,11 @@ public:
   static int32_t PitchShiftFor(int32_t width);
 };
 
+// Sheet pixels of the 32 x 32 cells that show a chip graphic and an event page's graphic; a page
+// without world number shows the numberless picture of its row.
+void ChipSheetCell(int32_t graphic, int32_t& x, int32_t& y);
+void EventSheetCell(int32_t graphic, int32_t worldNo, int32_t& x, int32_t& y);
+
 // Value tables of the page fields, each ending in an empty entry.
 extern cVector<cString> g_vWorldEventType;
 extern cVector<cString> g_vGameClearAction;

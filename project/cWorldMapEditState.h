@@ -24,6 +24,8 @@ public:
   static constexpr int kBrushColumns = cWorldMapDoc::kMaxWidth;
   static constexpr int kBrushRows = cWorldMapDoc::kMaxHeight;
   static constexpr int kUndoSteps = 3;
+  // A brush cell that paints nothing: taken from beyond the map's last column or row.
+  static constexpr int32_t kNoChip = -1;
 
   int32_t m_nMode = kModeChips;
   int32_t m_nTool = 0;           // 0, the pen, is the only tool

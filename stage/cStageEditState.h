@@ -81,6 +81,8 @@ public:
   int32_t m_bStageOpen = 0;
   int32_t m_bStageModified = 0;
   int32_t m_bCommonModified = 0;
+  // Set while the world map may hold changes not yet saved; its editor clears it when it opens.
+  int32_t m_bWorldMapModified = 0;
   int32_t m_nLayer = 0;
   int32_t m_nPrevLayer = 0;
   int32_t m_nTool = 0;

@@ -40,6 +40,8 @@ void cShellWin::FullScreenSize(int32_t& width, int32_t& height) {
   height = GetSystemMetrics(SM_CYFULLSCREEN);
 }
 
+void cShellWin::Beep() { MessageBeep(0); }
+
 void InstallShellWin() {
   static cShellWin shell;
   g_nUiThreadId = GetCurrentThreadId();

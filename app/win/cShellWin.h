@@ -1,6 +1,6 @@
 #pragma once
 // The Windows shell behind the portable seam: real message boxes, the process's main window,
-// memory status, the multimedia clock and the screen metrics.
+// memory status, the multimedia clock, the screen metrics and the beep.
 
 #include <windows.h>
 
@@ -18,6 +18,7 @@ public:
   uint64_t FreePhysicalMemory() override;
   uint32_t TickCount() override;
   void FullScreenSize(int32_t& width, int32_t& height) override;
+  void Beep() override;
 };
 
 // Installs the Windows shell seam; the user-interface thread is the caller's.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 #include "app/DataFile.h"
 #include "app/PathUtil.h"
@@ -91,4 +92,24 @@ TEST(Path, FolderFunctions) {
   EXPECT_EQ(FindFiles(none, "nowhere", "plt4"), 0);
   EXPECT_EQ(DeletePath("data\\c.dat"), 1);
   EXPECT_EQ(PathExists("data\\c.dat"), 0);
+}
+
+TEST(Path, AssignRelativePath) {
+  cScratchFolder folder;
+  cString target = "kept";
+  std::string inside = (std::filesystem::current_path() / "data" / "stg4" / "a.stg4_771").string();
+  EXPECT_EQ(AssignRelativePath(target, inside.c_str()), 1);
+  EXPECT_EQ(target, ".\\data\\stg4\\a.stg4_771");
+  EXPECT_EQ(AssignRelativePath(target, "bmp\\背景.bmp"), 1);
+  EXPECT_EQ(target, "bmp\\背景.bmp");
+  target = "kept";
+#ifdef _WIN32
+  const char* elsewhere = "Q:\\elsewhere\\a.bmp";  // another drive
+#else
+  const char* elsewhere = "/elsewhere/a.bmp";
+#endif
+  EXPECT_EQ(AssignRelativePath(target, elsewhere), 0);
+  EXPECT_EQ(AssignRelativePath(target, ""), 0);
+  EXPECT_EQ(AssignRelativePath(target, nullptr), 0);
+  EXPECT_EQ(target, "kept");
 }

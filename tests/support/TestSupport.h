@@ -81,11 +81,13 @@ public:
     width = m_nScreenWidth;
     height = m_nScreenHeight;
   }
+  void Beep() override { ++m_nBeeps; }
 
   std::vector<cBox> m_vBoxes;
   std::vector<int> m_vAnswers;
   int m_nDestroys = 0;
   int m_nCloseRequests = 0;
+  int m_nBeeps = 0;
   uint64_t m_nFreeMemory = 1ull << 30;
   uint32_t m_nTick = 0;
   int32_t m_nScreenWidth = 1024;
