@@ -24,7 +24,7 @@ constexpr uint16_t kPopupMenuId = 620;
 constexpr uint16_t kSaveAccelerators = 621;  // Ctrl+S: 40005
 constexpr uint16_t kToolbarId = 124;
 constexpr WORD kSaveCommand = 40005;
-constexpr int32_t kViewWidth = 240;
+constexpr int32_t kViewWidth = 320;
 constexpr int32_t kViewHeight = 120;
 
 TBBUTTON Button(int image, int command, BYTE style) {
@@ -44,9 +44,9 @@ const cToolButton kFileButtons[] = {
     {Button(STD_UNDO, 40052, TBSTYLE_BUTTON), "元に戻す"},
 };
 const cToolButton kPenButtons[] = {
-    {Button(0, 40044, TBSTYLE_CHECKGROUP), "普通"},
-    {Button(1, 40045, TBSTYLE_CHECKGROUP), "直線"},
-    {Button(2, 40046, TBSTYLE_CHECKGROUP), "矩形"},
+    {Button(0, 40044, TBSTYLE_CHECKGROUP), "普通"},     {Button(1, 40045, TBSTYLE_CHECKGROUP), "直線"},
+    {Button(2, 40046, TBSTYLE_CHECKGROUP), "矩形"},     {Button(3, 40047, TBSTYLE_CHECKGROUP), "塗り潰し"},
+    {Button(4, 40087, TBSTYLE_CHECKGROUP), "パラメーターの編集"},
 };
 const cToolButton kSeparator[] = {{Button(0, 0, TBSTYLE_SEP), nullptr}};
 const cToolButton kClickButtons[] = {
@@ -77,11 +77,20 @@ void WriteToolBitmap(const char* path, int count) {
   WriteFileBytes(path, BmpFile(fields));
 }
 
+// The factory's toolbar pictures that the build wrote.
+std::string ToolbarPicture(const char* name) {
+  return BuildTreePath((std::string("project\\e_bmp\\") + name).c_str());
+}
+
 // The tool window the tests drive: a modeless dialog of our own with a toolbar of standard images
-// and images from two bitmap files, tooltips, an accelerator table and a popup menu on right clicks.
+// and of the palette windows' pictures, tooltips, an accelerator table and a popup menu on right
+// clicks.
 class cToolWindow : public cDialog {
 public:
-  explicit cToolWindow(cModelessList* list) : cDialog(kToolTemplate, nullptr, kKindDialog, list, 40, 40) {
+  explicit cToolWindow(cModelessList* list)
+      : cDialog(kToolTemplate, nullptr, kKindDialog, list, 40, 40),
+        m_strPens(ToolbarPicture("ToolBar_Pen.bmp")),
+        m_strClicks(ToolbarPicture("ToolBar_PltEdit.bmp")) {
     s_lpInstance = this;
     m_lpfnProc = Proc;
     SetGeometry(kViewWidth, kViewHeight, 100, 100, 640, 480, 0, 0, 1, 0, 0, 0);
@@ -112,9 +121,9 @@ public:
     cDialog::OnInitDialog(wParam, lParam);
     CreateToolbar(kToolbarId);
     AddToolbarButtons(kFileButtons, 5);
-    AddToolbarBitmap(kPenButtons, 3, "pen.bmp");
+    AddToolbarBitmap(kPenButtons, 5, m_strPens.c_str());
     AddToolbarButtons(kSeparator, 1);
-    AddToolbarBitmap(kClickButtons, 2, "click.bmp");
+    AddToolbarBitmap(kClickButtons, 2, m_strClicks.c_str());
     AddAccelerators(m_hWnd, kSaveAccelerators);
     m_Popup.Load(m_hInstance, kPopupMenuId);
     m_bInitialized = 1;
@@ -140,6 +149,8 @@ public:
   static cToolWindow* s_lpInstance;
 
 private:
+  std::string m_strPens;
+  std::string m_strClicks;
   void OnMenuIdle() {
     if (m_bMenuSeen || !m_OnMenu) return;
     m_bMenuSeen = true;
@@ -155,11 +166,7 @@ cToolWindow* cToolWindow::s_lpInstance = nullptr;
 
 class ToolbarTest : public ::testing::Test {
 protected:
-  ToolbarTest() {
-    InstallShellWin();
-    WriteToolBitmap("pen.bmp", 3);
-    WriteToolBitmap("click.bmp", 2);
-  }
+  ToolbarTest() { InstallShellWin(); }
   ~ToolbarTest() override {
     PumpMessages(&m_List);
     SetShell(nullptr);
@@ -306,56 +313,78 @@ bool PumpUntil(cModelessList* list, const std::function<bool()>& condition) {
 }
 
 // All the buttons of the window in order: file buttons, pens, a separator, right-click modes.
-const cToolButton* const kAllButtons[] = {&kFileButtons[0], &kFileButtons[1], &kFileButtons[2], &kFileButtons[3],
-                                          &kFileButtons[4], &kPenButtons[0],  &kPenButtons[1],  &kPenButtons[2],
-                                          &kSeparator[0],   &kClickButtons[0], &kClickButtons[1]};
-constexpr int kButtonCount = 11;
+const cToolButton* const kAllButtons[] = {
+    &kFileButtons[0], &kFileButtons[1], &kFileButtons[2], &kFileButtons[3], &kFileButtons[4],
+    &kPenButtons[0],  &kPenButtons[1],  &kPenButtons[2],  &kPenButtons[3],  &kPenButtons[4],
+    &kSeparator[0],   &kClickButtons[0], &kClickButtons[1]};
+constexpr int kButtonCount = 13;
+constexpr int kImageCount = 15 + 5 + 2;  // the standard small colour bitmap, pens, right-click modes
 }  // namespace
 
-TEST_F(ToolbarTest, ButtonsTakeStandardImagesAndImagesFromBitmapFilesInOrder) {
+TEST_F(ToolbarTest, ButtonsTakeStandardImagesAndTheImagesOfTheirBitmapFile) {
   Open();
   ASSERT_EQ(GetDlgCtrlID(Toolbar()), kToolbarId);
   ASSERT_EQ(ButtonCount(), kButtonCount);
-  const int kStandardImages = 15;  // the standard small colour bitmap
-  ASSERT_EQ(ImageCount(Toolbar()), kStandardImages + 3 + 2);
+  ASSERT_EQ(ImageCount(Toolbar()), kImageCount);
   struct cRow {
     int m_nIndex;
     int m_nImage;
     int m_nCommand;
   } rows[] = {
       {0, STD_FILENEW, 40079}, {2, STD_FILESAVE, 40077}, {3, 0, 0} /* a separator keeps its index */,
-      {4, STD_UNDO, 40052},    {5, 15, 40044},           {7, 17, 40046},
-      {8, 0, 0},               {9, 18, 40139},           {10, 19, 40140},
+      {4, STD_UNDO, 40052},    {5, 15, 40044},           {9, 19, 40087},
+      {10, 0, 0},              {11, 20, 40139},          {12, 21, 40140},
   };
   for (const cRow& row : rows) {
     TBBUTTON button = ButtonAt(row.m_nIndex);
     EXPECT_EQ(button.iBitmap, row.m_nImage) << row.m_nIndex;
     EXPECT_EQ(button.idCommand, row.m_nCommand) << row.m_nIndex;
   }
-  // The file's images, in the file's order, behind the standard ones.
-  EXPECT_EQ(ImageCentre(Toolbar(), 15), kImageColours[0]);
-  EXPECT_EQ(ImageCentre(Toolbar(), 16), kImageColours[1]);
-  EXPECT_EQ(ImageCentre(Toolbar(), 17), kImageColours[2]);
-  EXPECT_EQ(ImageCentre(Toolbar(), 18), kImageColours[0]);
-  EXPECT_EQ(ImageCentre(Toolbar(), 19), kImageColours[1]);
-  EXPECT_EQ(kPenButtons[2].m_tbButton.iBitmap, 2) << "the window's descriptions stay as they are";
+  EXPECT_EQ(kPenButtons[4].m_tbButton.iBitmap, 4) << "the window's descriptions stay as they are";
 }
 
-TEST_F(ToolbarTest, SeparatorOfABitmapFileIsOffsetAndAMissingFileAddsNothing) {
+TEST_F(ToolbarTest, ImagesOfAFileComeInItsOrderItsSeparatorIsOffsetAndAMissingFileAddsNothing) {
   Open();
   const cToolButton withSeparator[] = {{Button(0, 40081, TBSTYLE_BUTTON), "テストプレイ"},
                                        {Button(0, 0, TBSTYLE_SEP), nullptr},
                                        {Button(1, 40134, TBSTYLE_BUTTON), "ゲーム全体のテストプレイ"}};
   m_pWindow->AddToolbarBitmap(withSeparator, 3, "missing.bmp");
   EXPECT_EQ(ButtonCount(), kButtonCount);
-  EXPECT_EQ(ImageCount(Toolbar()), 20);
-  EXPECT_EQ(SendMessageA(TooltipsOf(m_pWindow->m_hWnd)[0], TTM_GETTOOLCOUNT, 0, 0), kButtonCount - 2);
-  WriteToolBitmap("play.bmp", 3);
-  m_pWindow->AddToolbarBitmap(withSeparator, 3, "play.bmp");
+  EXPECT_EQ(ImageCount(Toolbar()), kImageCount);
+  EXPECT_EQ(SendMessageA(m_pWindow->m_hWndToolTip, TTM_GETTOOLCOUNT, 0, 0), kButtonCount - 2);
+  WriteToolBitmap("colours.bmp", 3);
+  m_pWindow->AddToolbarBitmap(withSeparator, 3, "colours.bmp");
   ASSERT_EQ(ButtonCount(), kButtonCount + 3);
-  EXPECT_EQ(ButtonAt(kButtonCount).iBitmap, 20);
-  EXPECT_EQ(ButtonAt(kButtonCount + 1).iBitmap, 20) << "offset like any other button";
-  EXPECT_EQ(ButtonAt(kButtonCount + 2).iBitmap, 21);
+  EXPECT_EQ(ButtonAt(kButtonCount).iBitmap, kImageCount);
+  EXPECT_EQ(ButtonAt(kButtonCount + 1).iBitmap, kImageCount) << "offset like any other button";
+  EXPECT_EQ(ButtonAt(kButtonCount + 2).iBitmap, kImageCount + 1);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(ImageCentre(Toolbar(), kImageCount + i), kImageColours[i]) << i;
+}
+
+TEST_F(ToolbarTest, FactoryToolbarPicturesGiveEveryButtonAnImageOfItsOwnOnAClearGround) {
+  Open();
+  struct cFile {
+    const char* m_pPath;
+    int m_nImages;
+  } files[] = {{"ToolBar_Palette.bmp", 3}, {"ToolBar_TestPlay.bmp", 2}, {"ToolBar_Pen.bmp", 5},
+               {"ToolBar_PltEdit.bmp", 2}, {"ToolBar_WorldPalette.bmp", 2}};
+  static const char* const kTips[] = {"一", "二", "三", "四", "五"};
+  for (const cFile& file : files) {
+    std::vector<cToolButton> buttons;
+    for (int i = 0; i < file.m_nImages; ++i) buttons.push_back({Button(i, 41000 + i, TBSTYLE_CHECKGROUP), kTips[i]});
+    int first = ImageCount(Toolbar());
+    m_pWindow->AddToolbarBitmap(buttons.data(), file.m_nImages, ToolbarPicture(file.m_pPath).c_str());
+    ASSERT_EQ(ImageCount(Toolbar()), first + file.m_nImages) << file.m_pPath;
+    std::vector<std::vector<COLORREF>> images;
+    for (int i = 0; i < file.m_nImages; ++i) images.push_back(ImagePixels(Toolbar(), first + i));
+    for (int i = 0; i < file.m_nImages; ++i) {
+      int drawn = 0;
+      for (COLORREF pixel : images[i]) drawn += pixel != RGB(255, 255, 255);
+      EXPECT_GT(drawn, 30) << file.m_pPath << " image " << i;
+      EXPECT_EQ(images[i][0], RGB(255, 255, 255)) << "the grey ground is drawn clear: " << file.m_pPath;
+      for (int j = 0; j < i; ++j) EXPECT_NE(images[i], images[j]) << file.m_pPath << " images " << j << ", " << i;
+    }
+  }
 }
 
 TEST_F(ToolbarTest, ClickedButtonsSendTheirCommandsAndACheckGroupKeepsOneChecked) {
@@ -363,7 +392,7 @@ TEST_F(ToolbarTest, ClickedButtonsSendTheirCommandsAndACheckGroupKeepsOneChecked
   ClickButton(6);  // 直線
   EXPECT_EQ(m_pWindow->m_vCommands, (std::vector<WORD>{40045}));
   ClickButton(7);  // 矩形
-  ClickButton(10);  // the other group: 右クリックでメニュー
+  ClickButton(12);  // the other group: 右クリックでメニュー
   ClickButton(0);  // a plain button
   EXPECT_EQ(m_pWindow->m_vCommands, (std::vector<WORD>{40045, 40046, 40140, 40079}));
   struct cState {
@@ -396,7 +425,7 @@ TEST_F(ToolbarTest, EachButtonWithATextHasATooltipAtTheButton) {
 
 TEST_F(ToolbarTest, RestingTheCursorOnAButtonShowsItsTooltip) {
   Open();
-  for (int button : {9, 1, 6}) {
+  for (int button : {11, 1, 6}) {
     MoveCursorTo(ButtonCentre(button));
     ASSERT_TRUE(PumpUntil(&m_List, [&] { return ShownTip(m_pWindow->m_hWnd) == kAllButtons[button]->m_lpszTip; }))
         << button << " shows " << ShownTip(m_pWindow->m_hWnd);
@@ -405,7 +434,7 @@ TEST_F(ToolbarTest, RestingTheCursorOnAButtonShowsItsTooltip) {
   EXPECT_TRUE(PumpUntil(&m_List, [&] { return ShownTip(m_pWindow->m_hWnd).empty(); })) << "gone off the toolbar";
   // Held for a screenshot when one is being taken (tests/ui/win/toolbar-screenshot.sh).
   if (const char* hold = getenv("VX_HOLD_MS")) {
-    MoveCursorTo(ButtonCentre(9));
+    MoveCursorTo(ButtonCentre(11));
     DWORD until = GetTickCount() + atoi(hold);
     PumpUntil(&m_List, [&] { return GetTickCount() > until; });
   }

@@ -1,0 +1,45 @@
+#!/bin/bash
+# Shows the framework's tool window on a virtual X display with the cursor resting on a toolbar
+# button, and takes a screenshot of it with its tooltip: a picture to look at, not a test.
+# Usage: toolbar-screenshot.sh BUILD_DIR [OUT.png]
+set -u
+build=$(cd "$1" && pwd)
+out=${2:-$build/testwork/toolbar-screenshot.png}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+wine_tools=$here/../../../tools/wine
+work=$build/testwork/toolbar-screenshot
+rm -rf "$work"
+mkdir -p "$work"
+
+fail() { echo "FAILED: $*"; exit 1; }
+
+Xvfb -displayfd 5 -screen 0 640x480x24 -nolisten tcp 5>"$work/display" 2>/dev/null &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "no virtual display"
+export DISPLAY=:$(cat "$work/display")
+
+"$wine_tools/prefix-setup.sh" "$build/wine" || fail "wine prefix"
+VX_WINE_DISPLAY=$DISPLAY source "$wine_tools/wine-env.sh" "$build/wine"
+# The graphics driver is chosen per server session: run alone, on a session of our own.
+wineserver -k 2>/dev/null; wineserver -w
+(cd "$work" && VX_HOLD_MS=4000 exec wine "$build/tests/wintest_ui.exe" \
+  --gtest_filter=ToolbarTest.RestingTheCursorOnAButtonShowsItsTooltip >"$work/wine.log" 2>&1) &
+test=$!
+
+window=""
+for _ in $(seq 300); do
+  window=$(xdotool search --onlyvisible --name 'ツールバーの試験' 2>/dev/null | head -1)
+  [ -n "$window" ] && break
+  sleep 0.05
+done
+[ -n "$window" ] || { cat "$work/wine.log"; fail "the tool window did not appear"; }
+sleep 2.5  # the test rests the cursor on its buttons one after the other, then holds
+import -window root "$out"
+wait $test
+rc=$?
+wineserver -k; wineserver -w
+cat "$work/wine.log" | tail -3
+[ $rc -eq 0 ] || fail "the test failed"
+echo "screenshot: $out"
