@@ -19,6 +19,12 @@ const uint8_t kYellow = Cube(5, 5, 0), kGold = Cube(5, 3, 0);
 const uint8_t kBrick = Cube(4, 2, 1), kMortar = Cube(5, 4, 3), kWood = Cube(3, 2, 1);
 const uint8_t kSkin = Cube(5, 4, 3), kPaper = kWhite, kLine = Grey(8);
 
+// A white sheet with a grey edge.
+void Sheet(cPicture& p, int x, int y, int width, int height) {
+  p.Rect(x, y, width, height, kPaper);
+  p.Frame(x, y, width, height, kLine);
+}
+
 // Palette window layers: a block, a character, an item.
 void DrawBlockPalette(cPicture& p, int x) {
   p.Rect(x + 2, 2, 12, 11, kBrick);
@@ -83,8 +89,7 @@ void DrawFill(cPicture& p, int x) {
 }
 
 void DrawParameters(cPicture& p, int x) {
-  p.Rect(x + 3, 1, 10, 13, kPaper);
-  p.Frame(x + 3, 1, 10, 13, kLine);
+  Sheet(p, x + 3, 1, 10, 13);
   for (int row = 4; row < 13; row += 3) p.Rect(x + 5, row, 6, 1, kBlue);
   p.Rect(x + 5, 4, 2, 1, kRed);
 }
@@ -92,8 +97,7 @@ void DrawParameters(cPicture& p, int x) {
 // What a right click does: edit the palette entry, or open the menu. A mouse with its right
 // button lit, beside what opens.
 void DrawMouse(cPicture& p, int x) {
-  p.Rect(x + 9, 3, 6, 10, kPaper);
-  p.Frame(x + 9, 3, 6, 10, kLine);
+  Sheet(p, x + 9, 3, 6, 10);
   p.Rect(x + 12, 3, 3, 4, kRed);
   p.Rect(x + 9, 7, 6, 1, kLine);
   p.Rect(x + 11, 3, 1, 4, kLine);
@@ -101,15 +105,13 @@ void DrawMouse(cPicture& p, int x) {
 
 void DrawRightClickEdit(cPicture& p, int x) {
   DrawMouse(p, x);
-  p.Rect(x + 1, 2, 7, 9, kPaper);
-  p.Frame(x + 1, 2, 7, 9, kLine);
+  Sheet(p, x + 1, 2, 7, 9);
   for (int row = 4; row < 10; row += 2) p.Rect(x + 2, row, 5, 1, kBlue);
 }
 
 void DrawRightClickMenu(cPicture& p, int x) {
   DrawMouse(p, x);
-  p.Rect(x + 1, 2, 7, 11, kPaper);
-  p.Frame(x + 1, 2, 7, 11, kLine);
+  Sheet(p, x + 1, 2, 7, 11);
   p.Rect(x + 2, 6, 5, 3, kSky);
   for (int row = 4; row < 12; row += 3) p.Rect(x + 3, row, 3, 1, kInk);
 }

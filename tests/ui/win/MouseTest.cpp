@@ -131,62 +131,68 @@ TEST_F(MouseTest, CursorOutsideTheViewLeavesTheStateAloneUnlessForced) {
   EXPECT_EQ(Update(window, VK_LBUTTON, 7), (cEdges{0, 0, 1}));
 }
 
-TEST_F(MouseTest, RightClickCountsOnlyWhenItBeganOverTheInitialisedActiveWindow) {
-  // Held while the window opens, the cursor away from it: the release over it is not a click.
+namespace {
+// A right click where the cursor is; between runs with the right button down.
+void RightClick(cModelessList& list, void (*between)() = nullptr) {
   PressButton(VK_RBUTTON);
-  cProbeDialog<73> window(kToolTemplate, nullptr, &m_List, 100, 100);
+  PumpMessages(&list);
+  if (between) between();
+  ReleaseButton(VK_RBUTTON);
+  PumpMessages(&list);
+  ReleaseButton(VK_LBUTTON);
+  PumpMessages(&list);
+}
+}  // namespace
+
+TEST_F(MouseTest, RightButtonHeldAsTheWindowOpensIsNotAClickOnIt) {
+  struct cCase {
+    POINT m_ptAtOpening;
+    const char* m_pWhere;
+  } cases[] = {{kAway, "away from the window"}, {{130, 130}, "over the window"}};
+  for (const cCase& c : cases) {
+    MoveCursorTo(c.m_ptAtOpening);
+    PressButton(VK_RBUTTON);
+    cProbeDialog<73> window(kToolTemplate, nullptr, &m_List, 100, 100);
+    int clicks = 0;
+    CountRightClicks(window, clicks);
+    window.Create(0, 1);
+    SetActiveWindow(window.m_hWnd);
+    EXPECT_EQ(window.m_bRightArmed, 0) << c.m_pWhere;
+    MoveCursorTo(ViewPoint(window, 20, 10));
+    PumpMessages(&m_List);
+    ReleaseButton(VK_RBUTTON);
+    PumpMessages(&m_List);
+    EXPECT_EQ(clicks, 0) << "the click that opened the window, " << c.m_pWhere;
+    EXPECT_EQ(window.m_bRightArmed, 1) << "armed once the button was seen up";
+    RightClick(m_List);
+    EXPECT_EQ(clicks, 1) << c.m_pWhere;
+  }
+}
+
+TEST_F(MouseTest, RightClickCountsOnlyOverTheInitialisedActiveWindowWithTheLeftButtonUp) {
+  cProbeDialog<74> window(kToolTemplate, nullptr, &m_List, 100, 100);
   int clicks = 0;
   CountRightClicks(window, clicks);
   window.Create(0, 1);
   SetActiveWindow(window.m_hWnd);
-  POINT inside = ViewPoint(window, 20, 10);
-  MoveCursorTo(inside);
+  MoveCursorTo(ViewPoint(window, 20, 10));
   PumpMessages(&m_List);
-  ReleaseButton(VK_RBUTTON);
-  PumpMessages(&m_List);
-  EXPECT_EQ(clicks, 0) << "the click that opened the window";
-
-  auto click = [&](void (*between)(cProbeDialog<73>&)) {
-    PressButton(VK_RBUTTON);
-    PumpMessages(&m_List);
-    if (between) between(window);
-    ReleaseButton(VK_RBUTTON);
-    PumpMessages(&m_List);
-    ReleaseButton(VK_LBUTTON);
-    PumpMessages(&m_List);
-  };
-  click(nullptr);
+  RightClick(m_List);
   EXPECT_EQ(clicks, 1);
-  click([](cProbeDialog<73>&) {
+  RightClick(m_List, [] {
     PressButton(VK_LBUTTON);
     PumpMessages();
   });
   EXPECT_EQ(clicks, 1) << "the left button held";
-  cProbeDialog<74> other(kToolTemplate, nullptr, &m_List, 500, 400);
+  cProbeDialog<75> other(kToolTemplate, nullptr, &m_List, 500, 400);
   other.Create(0, 1);
-  click([](cProbeDialog<73>&) { SetActiveWindow(cProbeDialog<74>::s_lpInstance->m_hWnd); });
+  RightClick(m_List, [] { SetActiveWindow(cProbeDialog<75>::s_lpInstance->m_hWnd); });
   EXPECT_EQ(clicks, 1) << "another window became active meanwhile";
   SetActiveWindow(window.m_hWnd);
   window.m_bInitialized = 0;
-  click(nullptr);
+  RightClick(m_List);
   EXPECT_EQ(clicks, 1) << "not initialised";
   window.m_bInitialized = 1;
-  click(nullptr);
+  RightClick(m_List);
   EXPECT_EQ(clicks, 2);
-}
-
-TEST_F(MouseTest, RightButtonHeldOverTheWindowAsItOpensIsNotAClickEither) {
-  MoveCursorTo(POINT{130, 130});
-  PressButton(VK_RBUTTON);
-  cProbeDialog<75> window(kToolTemplate, nullptr, &m_List, 100, 100);
-  int clicks = 0;
-  CountRightClicks(window, clicks);
-  window.Create(0, 1);
-  SetActiveWindow(window.m_hWnd);
-  EXPECT_EQ(window.m_bRightArmed, 0);
-  PumpMessages(&m_List);
-  ReleaseButton(VK_RBUTTON);
-  PumpMessages(&m_List);
-  EXPECT_EQ(clicks, 0);
-  EXPECT_EQ(window.m_bRightArmed, 1) << "armed once the button was seen up";
 }

@@ -13,17 +13,7 @@ mkdir -p "$work"
 
 fail() { echo "FAILED: $*"; exit 1; }
 
-Xvfb -displayfd 5 -screen 0 640x480x24 -nolisten tcp 5>"$work/display" 2>/dev/null &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "no virtual display"
-export DISPLAY=:$(cat "$work/display")
-
-"$wine_tools/prefix-setup.sh" "$build/wine" || fail "wine prefix"
-VX_WINE_DISPLAY=$DISPLAY source "$wine_tools/wine-env.sh" "$build/wine"
-# The graphics driver is chosen per server session: run alone, on a session of our own.
-wineserver -k 2>/dev/null; wineserver -w
+source "$wine_tools/virtual-display.sh" "$build" "$work" 640x480
 (cd "$work" && VX_HOLD_MS=4000 exec wine "$build/tests/wintest_ui.exe" \
   --gtest_filter=ToolbarTest.RestingTheCursorOnAButtonShowsItsTooltip >"$work/wine.log" 2>&1) &
 test=$!
@@ -40,6 +30,6 @@ import -window root "$out"
 wait $test
 rc=$?
 wineserver -k; wineserver -w
-cat "$work/wine.log" | tail -3
+tail -3 "$work/wine.log"
 [ $rc -eq 0 ] || fail "the test failed"
 echo "screenshot: $out"
