@@ -355,7 +355,8 @@ HWND cWindow::CreateToolbar(uint16_t id) {
 
 void cWindow::AddToolbarButtons(const cToolButton* buttons, int32_t count) {
   TBADDBITMAP standard = {HINST_COMMCTRL, IDB_STD_SMALL_COLOR};
-  int32_t base = static_cast<int32_t>(SendMessageA(m_hWndToolbar, TB_ADDBITMAP, 1, reinterpret_cast<LPARAM>(&standard)));
+  int32_t base =
+      static_cast<int32_t>(SendMessageA(m_hWndToolbar, TB_ADDBITMAP, 1, reinterpret_cast<LPARAM>(&standard)));
   for (int32_t i = 0; i < count; ++i)
     AddToolbarButton(buttons[i], buttons[i].m_tbButton.fsStyle & TBSTYLE_SEP ? 0 : base);
 }
@@ -369,7 +370,8 @@ void cWindow::AddToolbarBitmap(const cToolButton* buttons, int32_t count, const 
   if (!bitmap) return;
   m_vToolBitmaps.push_back(bitmap);
   TBADDBITMAP images = {nullptr, reinterpret_cast<UINT_PTR>(bitmap)};
-  int32_t base = static_cast<int32_t>(SendMessageA(m_hWndToolbar, TB_ADDBITMAP, count, reinterpret_cast<LPARAM>(&images)));
+  int32_t base =
+      static_cast<int32_t>(SendMessageA(m_hWndToolbar, TB_ADDBITMAP, count, reinterpret_cast<LPARAM>(&images)));
   for (int32_t i = 0; i < count; ++i) AddToolbarButton(buttons[i], base);
 }
 

@@ -182,8 +182,12 @@ TEST_F(PropSheetTest, RightClickCountsOnTheCurrentPageOfTheSheet) {
   cTestSheet* sheet = new cTestSheet(&m_Parent, &m_List, &owner);
   owner = sheet;
   int clicks[2] = {};
-  sheet->m_First.m_OnMessage = [&](cProbeDialog<40>& page, UINT, WPARAM, LPARAM) { clicks[0] += page.IsRightClicked(); };
-  sheet->m_Second.m_OnMessage = [&](cProbeDialog<41>& page, UINT, WPARAM, LPARAM) { clicks[1] += page.IsRightClicked(); };
+  sheet->m_First.m_OnMessage = [&](cProbeDialog<40>& page, UINT, WPARAM, LPARAM) {
+    clicks[0] += page.IsRightClicked();
+  };
+  sheet->m_Second.m_OnMessage = [&](cProbeDialog<41>& page, UINT, WPARAM, LPARAM) {
+    clicks[1] += page.IsRightClicked();
+  };
   sheet->Run();
   SetActiveWindow(sheet->m_hWndSheet);
   auto rightClickPage = [&](HWND page) {

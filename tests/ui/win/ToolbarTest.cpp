@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -55,24 +54,19 @@ const cToolButton kClickButtons[] = {
 };
 
 // Button image colours of the test bitmap files: one solid colour an image.
-const COLORREF kImageColours[] = {RGB(200, 30, 30), RGB(30, 160, 30), RGB(30, 30, 200), RGB(200, 200, 20)};
+const COLORREF kImageColours[] = {RGB(200, 30, 30), RGB(30, 160, 30), RGB(30, 30, 200)};
 
-// A 24-bit bitmap file of count images of 16 x 15, image i painted in kImageColours[i].
+// A 24-bit bitmap file of count images of 16 x 15, image i painted in kImageColours[i]. Rows of
+// 16 pixels of 3 bytes an image need no padding.
 void WriteToolBitmap(const char* path, int count) {
   cBmpFields fields;
   fields.m_nWidth = count * kToolImageWidth;
   fields.m_nHeight = kToolImageHeight;
   fields.m_nBitCount = 24;
-  int stride = (fields.m_nWidth * 3 + 3) & ~3;
   for (int y = 0; y < kToolImageHeight; ++y)
-    for (int x = 0; x < stride; ++x) {
-      int image = x / 3 / kToolImageWidth;
-      COLORREF colour = image < count ? kImageColours[image] : 0;
-      int channel = x % 3;  // blue, green, red
-      fields.m_Pixels.push_back(image < count ? (channel == 0 ? GetBValue(colour)
-                                                 : channel == 1 ? GetGValue(colour)
-                                                                : GetRValue(colour))
-                                              : 0);
+    for (int x = 0; x < fields.m_nWidth; ++x) {
+      COLORREF colour = kImageColours[x / kToolImageWidth];
+      fields.m_Pixels.insert(fields.m_Pixels.end(), {GetBValue(colour), GetGValue(colour), GetRValue(colour)});
     }
   WriteFileBytes(path, BmpFile(fields));
 }
@@ -149,8 +143,6 @@ public:
   static cToolWindow* s_lpInstance;
 
 private:
-  std::string m_strPens;
-  std::string m_strClicks;
   void OnMenuIdle() {
     if (m_bMenuSeen || !m_OnMenu) return;
     m_bMenuSeen = true;
@@ -160,6 +152,8 @@ private:
       if (lstrcmpA(name, "#32768") == 0 && IsWindowVisible(window)) m_OnMenu(window);
     }
   }
+  std::string m_strPens;
+  std::string m_strClicks;
   bool m_bMenuSeen = false;
 };
 cToolWindow* cToolWindow::s_lpInstance = nullptr;
@@ -172,13 +166,12 @@ protected:
     SetShell(nullptr);
   }
   // Opens the tool window, active, with the cursor parked away from it.
-  cToolWindow* Open() {
+  void Open() {
     m_pWindow.reset(new cToolWindow(&m_List));
     m_pWindow->Create(0, 1);
     SetActiveWindow(m_pWindow->m_hWnd);
     MoveCursorTo(POINT{900, 700});
     PumpMessages(&m_List);
-    return m_pWindow.get();
   }
   void Close() {
     m_pWindow.reset();
