@@ -13,7 +13,7 @@ int ShowMessageBox(void* owner, const char* text, const char* caption, unsigned 
 }
 
 int MessageBoxActive(const char* text, const char* caption, unsigned type) {
-  return Shell().ShowBox(nullptr, text, caption, type);
+  return Shell().ShowBox(Shell().ActiveWindow(), text, caption, type);
 }
 
 int ErrorBox(const char* text) { return MessageBoxActive(text, kErrorCaption, kMbOk); }

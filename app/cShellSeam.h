@@ -9,8 +9,10 @@
 class cShellSeam {
 public:
   virtual ~cShellSeam() = default;
-  // owner null: the active window owns the box. Returns the button chosen.
+  // owner null: a box of its own, owned by no window. Returns the button chosen.
   virtual int ShowBox(void* owner, const char* text, const char* caption, unsigned type);
+  // The active window of the user-interface thread, null for none.
+  virtual void* ActiveWindow() { return nullptr; }
   virtual void DestroyMainWindow() {}
   virtual void PostCloseRequest() {}
   virtual uint64_t FreePhysicalMemory();

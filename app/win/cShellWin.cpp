@@ -8,8 +8,7 @@ HWND g_hMainWnd = nullptr;
 DWORD g_nUiThreadId = 0;
 
 int cShellWin::ShowBox(void* owner, const char* text, const char* caption, unsigned type) {
-  HWND window = owner ? static_cast<HWND>(owner) : GetActiveWindow();
-  return MessageBoxA(window, text, caption, type);
+  return MessageBoxA(static_cast<HWND>(owner), text, caption, type);
 }
 
 void cShellWin::DestroyMainWindow() {

@@ -13,6 +13,7 @@ extern DWORD g_nUiThreadId;
 class cShellWin : public cShellSeam {
 public:
   int ShowBox(void* owner, const char* text, const char* caption, unsigned type) override;
+  void* ActiveWindow() override { return GetActiveWindow(); }
   void DestroyMainWindow() override;
   void PostCloseRequest() override;
   uint64_t FreePhysicalMemory() override;

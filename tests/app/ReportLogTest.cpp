@@ -76,3 +76,19 @@ TEST(MessageBoxes, ErrorBoxesAndOutOfMemory) {
   EXPECT_EQ(shell.m_vBoxes[2].m_strText, "メモリが不足しています！");
   EXPECT_EQ(shell.m_nCloseRequests, 1);
 }
+
+TEST(MessageBoxes, OwnerIsTheGivenWindowTheActiveOneOrNone) {
+  cFakeShell shell;
+  int owner = 0, active = 0;
+  shell.m_pActive = &active;
+  ShowMessageBox(&owner, "a", "c", kMbOk);
+  ShowMessageBox(nullptr, "b", "c", kMbOk);
+  MessageBoxActive("c", "c", kMbOk);
+  ErrorBox("d");
+  ErrorBoxF("%s", "e");
+  ErrorBoxOwnerF(&owner, "%s", "f");
+  ErrorBoxOwnerF(nullptr, "%s", "g");
+  const void* expected[] = {&owner, nullptr, &active, &active, &active, &owner, nullptr};
+  ASSERT_EQ(shell.m_vBoxes.size(), 7u);
+  for (size_t i = 0; i < 7; ++i) EXPECT_EQ(shell.m_vBoxes[i].m_pOwner, expected[i]) << shell.m_vBoxes[i].m_strText;
+}

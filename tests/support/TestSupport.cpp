@@ -117,8 +117,8 @@ cFakeShell::cFakeShell() { SetShell(this); }
 
 cFakeShell::~cFakeShell() { SetShell(nullptr); }
 
-int cFakeShell::ShowBox(void*, const char* text, const char* caption, unsigned type) {
-  m_vBoxes.push_back(cBox{text ? text : "", caption ? caption : "", type});
+int cFakeShell::ShowBox(void* owner, const char* text, const char* caption, unsigned type) {
+  m_vBoxes.push_back(cBox{text ? text : "", caption ? caption : "", type, owner});
   if (!m_vAnswers.empty()) {
     int answer = m_vAnswers.front();
     m_vAnswers.erase(m_vAnswers.begin());

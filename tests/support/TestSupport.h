@@ -69,10 +69,12 @@ public:
     std::string m_strText;
     std::string m_strCaption;
     unsigned m_nType;
+    void* m_pOwner;
   };
   cFakeShell();
   ~cFakeShell() override;
   int ShowBox(void* owner, const char* text, const char* caption, unsigned type) override;
+  void* ActiveWindow() override { return m_pActive; }
   void DestroyMainWindow() override { ++m_nDestroys; }
   void PostCloseRequest() override { ++m_nCloseRequests; }
   uint64_t FreePhysicalMemory() override { return m_nFreeMemory; }
@@ -85,6 +87,7 @@ public:
 
   std::vector<cBox> m_vBoxes;
   std::vector<int> m_vAnswers;
+  void* m_pActive = nullptr;  // the window that stands for the active one
   int m_nDestroys = 0;
   int m_nCloseRequests = 0;
   int m_nBeeps = 0;

@@ -1,9 +1,11 @@
 // Writes the factory project into the working folder: what a new project starts from, its pictures
-// in bmp\ and its data files in default\. Each step writes one part; a failed step fails the build.
+// in bmp\, the editor's toolbar pictures in e_bmp\ and its data files in default\. Each step writes
+// one part; a failed step fails the build.
 #include <cstdio>
 
 #include "tools/factory/FactoryArt.h"
 #include "tools/factory/FactoryData.h"
+#include "tools/factory/FactoryToolbars.h"
 
 namespace {
 struct cStep {
@@ -13,6 +15,7 @@ struct cStep {
 
 const cStep kSteps[] = {
     {"pictures", WriteFactoryArt},
+    {"toolbar pictures", WriteFactoryToolbars},
     {"data files", WriteFactoryData},
 };
 }  // namespace

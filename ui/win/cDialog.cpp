@@ -173,7 +173,7 @@ void cDialog::OnInitDialog(WPARAM, LPARAM) {
   if (!m_Hook.Install(m_hWnd, m_bModeless)) ErrorBoxF("KeyboardHookに失敗!");
   UpdateMouse(0, 7);
   m_MousePrev = m_Mouse;
-  m_bRightArmed = m_MousePrev.m_bRDown ? 0 : 1;
+  ArmRightClick();
 }
 
 void cDialog::SetUpScrollBar(int bar) {

@@ -53,7 +53,9 @@ void cPropSheet::Run() {
   header.nPages = static_cast<UINT>(m_vPages.size());
   header.phpage = m_phPages;
   header.pfnCallback = PropSheetCallback;
-  m_hWndSheet = reinterpret_cast<HWND>(PropertySheetA(&header));
+  INT_PTR sheet = PropertySheetA(&header);
+  // A sheet that could not be made comes back null, or -1 as a modal one does (an owner gone).
+  m_hWndSheet = sheet == -1 ? nullptr : reinterpret_cast<HWND>(sheet);
   if (!m_hWndSheet) {
     ErrorBox("ウインドウの生成に失敗！");
     PostMessageA(m_hWndParent, WM_CLOSE, 0, 0);

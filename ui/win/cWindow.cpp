@@ -1,6 +1,7 @@
 #include "ui/win/cWindow.h"
 
 #include <exception>
+#include <vector>
 
 #include "app/Fault.h"
 #include "app/ReportLog.h"
@@ -29,6 +30,23 @@ void UpdatePress(int32_t down, int32_t& latch, int32_t& pressed) {
 }
 
 int32_t Held(int key) { return (GetAsyncKeyState(key) & 0x8000) ? 1 : 0; }
+
+// Accelerator tables stay loaded until the process ends, so each is loaded once and shared by
+// every window that asks for it again.
+struct cLoadedAccel {
+  HINSTANCE m_hModule;
+  uint16_t m_wId;
+  HACCEL m_hAccel;
+};
+std::vector<cLoadedAccel> g_vLoadedAccels;
+
+HACCEL LoadAcceleratorTable(HINSTANCE module, uint16_t id) {
+  for (const cLoadedAccel& loaded : g_vLoadedAccels)
+    if (loaded.m_hModule == module && loaded.m_wId == id) return loaded.m_hAccel;
+  HACCEL table = LoadAcceleratorsA(module, MAKEINTRESOURCEA(id));
+  if (table) g_vLoadedAccels.push_back(cLoadedAccel{module, id, table});
+  return table;
+}
 
 // Moves a coordinate back inside [0, limit) by the window's extent, as the work area allows.
 int32_t ClampToArea(int32_t position, int32_t extent, int32_t limit) {
@@ -75,6 +93,11 @@ LRESULT cWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_DESTROY:
       m_hWnd = nullptr;
       return 1;
+    case WM_NCDESTROY:
+      // The toolbar, a child, and the tooltip window, owned, are gone by now: the bitmaps can go too.
+      ReleaseToolBitmaps();
+      m_hWndToolTip = nullptr;
+      return 0;
     case WM_MOVE:
       GetWindowPos(m_ptWindow);
       return 1;
@@ -280,8 +303,11 @@ void cWindow::PlaceWindow() {
 }
 
 int cWindow::UpdateMouse(int32_t force, int32_t mask) {
-  POINT cursor = {};
-  if (!GetCursorPos(&cursor)) LogErrorF("GetCursorPos失敗！");
+  POINT cursor;
+  if (!GetCursorPos(&cursor)) {
+    LogErrorF("GetCursorPos失敗！");
+    cursor = m_ptCursorScreen;  // where the cursor was last seen
+  }
   POINT point = cursor;
   ScreenToClient(m_hWnd, &point);
   point.x -= m_nViewX;
@@ -294,11 +320,17 @@ int cWindow::UpdateMouse(int32_t force, int32_t mask) {
   return 1;
 }
 
+void cWindow::ArmRightClick() {
+  // Read from the button itself: the mouse state is not refreshed while the cursor is outside the
+  // view, and a press that began before the window must not count as a click on it.
+  m_bRightArmed = Held(VK_RBUTTON) ? 0 : 1;
+}
+
 int cWindow::IsRightClicked() {
   if (!m_bInitialized) return 0;
   if (!m_bRightArmed) {
     // The click that opened the window is not a click on it.
-    if (!m_Mouse.m_bRDown) m_bRightArmed = 1;
+    ArmRightClick();
     return 0;
   }
   if (m_Mouse.m_bLDown || !m_Mouse.m_bRReleased) return 0;
@@ -310,9 +342,73 @@ int cWindow::IsRightClicked() {
 
 void cWindow::AddAccelerators(HWND target, uint16_t tableId) {
   cAccelEntry entry;
-  entry.m_hAccel = LoadAcceleratorsA(m_hInstance, MAKEINTRESOURCEA(tableId));
+  entry.m_hAccel = LoadAcceleratorTable(m_hInstance, tableId);
   entry.m_hWndTarget = target;
   m_AccelList.push_back(entry);
+}
+
+HWND cWindow::CreateToolbar(uint16_t id) {
+  m_hWndToolbar = CreateToolbarEx(m_hWnd, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT, id, 0, nullptr, 0, nullptr, 0, 0, 0,
+                                  kToolImageWidth, kToolImageHeight, sizeof(TBBUTTON));
+  return m_hWndToolbar;
+}
+
+void cWindow::AddToolbarButtons(const cToolButton* buttons, int32_t count) {
+  TBADDBITMAP standard = {HINST_COMMCTRL, IDB_STD_SMALL_COLOR};
+  int32_t base =
+      static_cast<int32_t>(SendMessageA(m_hWndToolbar, TB_ADDBITMAP, 1, reinterpret_cast<LPARAM>(&standard)));
+  for (int32_t i = 0; i < count; ++i)
+    AddToolbarButton(buttons[i], buttons[i].m_tbButton.fsStyle & TBSTYLE_SEP ? 0 : base);
+}
+
+void cWindow::AddToolbarBitmap(const cToolButton* buttons, int32_t count, const char* path) {
+  if (count <= 0) return;
+  // Loaded unshared: a shared image from a file would never be freed. The greys of the file take
+  // the colours of the button face, which the toolbar then draws as transparent.
+  HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(nullptr, path, IMAGE_BITMAP, count * kToolImageWidth,
+                                                   kToolImageHeight, LR_LOADFROMFILE | LR_LOADMAP3DCOLORS));
+  if (!bitmap) return;
+  m_vToolBitmaps.push_back(bitmap);
+  TBADDBITMAP images = {nullptr, reinterpret_cast<UINT_PTR>(bitmap)};
+  int32_t base =
+      static_cast<int32_t>(SendMessageA(m_hWndToolbar, TB_ADDBITMAP, count, reinterpret_cast<LPARAM>(&images)));
+  for (int32_t i = 0; i < count; ++i) AddToolbarButton(buttons[i], base);
+}
+
+void cWindow::AddToolbarButton(const cToolButton& button, int32_t base) {
+  // The caller's description stays as it is, so that a window opened again gets the same images.
+  TBBUTTON added = button.m_tbButton;
+  added.iBitmap += base;
+  SendMessageA(m_hWndToolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&added));
+  AddToolTip(button, -1);
+}
+
+void cWindow::AddToolTip(const cToolButton& button, int32_t index) {
+  if (!button.m_lpszTip) return;  // a separator has nothing to say
+  // One tooltip window serves every button: tooltips that each subclass the toolbar would hear its
+  // mouse only in the one made last on some systems.
+  if (!m_hWndToolTip)
+    m_hWndToolTip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr, m_hInstance, nullptr);
+  if (index == -1) index = static_cast<int32_t>(SendMessageA(m_hWndToolbar, TB_BUTTONCOUNT, 0, 0)) - 1;
+  TOOLINFOA tool = {};
+  tool.cbSize = TTTOOLINFOA_V1_SIZE;
+  tool.uFlags = TTF_SUBCLASS;
+  tool.hwnd = m_hWndToolbar;
+  tool.uId = reinterpret_cast<UINT_PTR>(button.m_lpszTip);
+  SendMessageA(m_hWndToolbar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tool.rect));
+  tool.hinst = m_hInstance;
+  tool.lpszText = const_cast<char*>(button.m_lpszTip);
+  SendMessageA(m_hWndToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void cWindow::ReleaseToolBitmaps() {
+  for (HBITMAP bitmap : m_vToolBitmaps) DeleteObject(bitmap);
+  m_vToolBitmaps.clear();
+}
+
+BOOL cWindow::TrackPopupMenu(HMENU popup) {
+  return ::TrackPopupMenu(popup, TPM_RIGHTBUTTON, m_ptCursorScreen.x, m_ptCursorScreen.y, 0, m_hWnd, nullptr);
 }
 
 LRESULT cFrameWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "app/cString.h"
 #include "app/cVector.h"
@@ -42,6 +43,17 @@ struct cAccelEntry {
   HWND m_hWndTarget = nullptr;  // the window itself or one of its controls
 };
 
+// One toolbar button as a window describes it: the toolbar's own record and the tooltip text,
+// which lives as long as the window. Image indices count from the first image of their bitmap.
+struct cToolButton {
+  TBBUTTON m_tbButton;
+  const char* m_lpszTip;
+};
+
+// Every image of a toolbar bitmap file is this large, side by side in one row.
+constexpr int32_t kToolImageWidth = 16;
+constexpr int32_t kToolImageHeight = 15;
+
 enum : int32_t { kKindFrame = 0, kKindDialog = 1, kKindPage = 2 };
 
 // A stored position that was never set.
@@ -60,7 +72,7 @@ public:
   cWindow(const cWindow&) = delete;
   cWindow& operator=(const cWindow&) = delete;
 
-  virtual ~cWindow() = default;
+  virtual ~cWindow() { ReleaseToolBitmaps(); }
   virtual void OnIdle() {}
   virtual void OnCommand(WPARAM, LPARAM) {}
   virtual void OnMouseMove(WPARAM, LPARAM) {}
@@ -93,11 +105,24 @@ public:
   void Enable(int flag);
   void PlaceWindow();
   int UpdateMouse(int32_t force, int32_t mask);
+  // Arms the right-click test only while the right button is up, wherever the cursor is.
+  void ArmRightClick();
   int IsRightClicked();
   int AcceptCommand(WPARAM) { return 1; }
   void EndCommand() { m_bInCommand = 0; }
-  // Loads an accelerator table for the window or one of its controls.
+  // Loads an accelerator table for the window or one of its controls; each table is loaded once a
+  // process and stays loaded.
   void AddAccelerators(HWND target, uint16_t tableId);
+  // Creates the window's toolbar, for images of 16 x 15, and keeps it in m_hWndToolbar.
+  HWND CreateToolbar(uint16_t id);
+  // Buttons with images of the common controls' standard small colour bitmap.
+  void AddToolbarButtons(const cToolButton* buttons, int32_t count);
+  // Buttons with images from a bitmap file of count images; a file that does not load adds none.
+  void AddToolbarBitmap(const cToolButton* buttons, int32_t count, const char* path);
+  // The tooltip of the toolbar button at index (-1: the last button); a button without text has none.
+  void AddToolTip(const cToolButton& button, int32_t index);
+  // Opens the popup at the cursor as last seen over the view; the choice arrives as WM_COMMAND.
+  BOOL TrackPopupMenu(HMENU popup);
 
   int32_t m_nKind = kKindFrame;
   HWND m_hWnd = nullptr;
@@ -138,6 +163,7 @@ public:
   int32_t m_nScrollBars = 0;
   HWND m_hWndToolbar = nullptr;
   HWND m_hWndStatus = nullptr;
+  HWND m_hWndToolTip = nullptr;  // the toolbar's tooltips, one tool a button; owned by the window
   int32_t m_nBorderLeft = 0;
   int32_t m_nBorderRight = 0;
   int32_t m_nBorderTop = 0;
@@ -157,6 +183,11 @@ public:
 private:
   void TraceMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnSize(WPARAM wParam, LPARAM lParam);
+  void AddToolbarButton(const cToolButton& button, int32_t base);
+  void ReleaseToolBitmaps();
+
+  // The toolbar's bitmap files as loaded; the toolbar draws from them until the window goes.
+  std::vector<HBITMAP> m_vToolBitmaps;
 };
 
 class cFrameWnd : public cWindow {

@@ -38,6 +38,27 @@ TEST_F(ShellWinTest, MessageBoxesShowTheirBytesAndReturnTheButton) {
   EXPECT_EQ(answerer.Seen()[2].m_strText, "ソ表.dat の読み込みに失敗しました！");
 }
 
+TEST_F(ShellWinTest, BoxWithoutOwnerBelongsToNoWindowWhileAnotherIsActive) {
+  HWND active = CreateWindowExA(0, "STATIC", "active", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                nullptr, nullptr);
+  HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 60, 0, 50, 50, nullptr, nullptr,
+                               nullptr, nullptr);
+  SetActiveWindow(active);
+  ASSERT_EQ(GetActiveWindow(), active);
+  cBoxAnswerer answerer;
+  ShowMessageBox(nullptr, "none", "c", kMbOk);
+  SetActiveWindow(active);
+  MessageBoxActive("active", "c", kMbOk);
+  SetActiveWindow(active);
+  ErrorBoxOwnerF(other, "%s", "other");
+  ASSERT_EQ(answerer.Seen().size(), 3u);
+  EXPECT_EQ(answerer.Seen()[0].m_hOwner, nullptr) << "not the active window";
+  EXPECT_EQ(answerer.Seen()[1].m_hOwner, active);
+  EXPECT_EQ(answerer.Seen()[2].m_hOwner, other);
+  DestroyWindow(other);
+  DestroyWindow(active);
+}
+
 TEST_F(ShellWinTest, OutOfMemoryShowsTheBoxThenAsksTheMainWindowToClose) {
   cTestMainWindow main;
   cBoxAnswerer answerer;

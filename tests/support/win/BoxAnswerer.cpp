@@ -46,6 +46,7 @@ void cBoxAnswerer::OnActivate(HWND box) {
   text[0] = 0;
   GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the box's static text
   seen.m_strText = text;
+  seen.m_hOwner = GetWindow(box, GW_OWNER);
   m_vSeen.push_back(seen);
   int answer = 0;
   if (!m_vAnswers.empty()) {

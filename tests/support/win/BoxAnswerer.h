@@ -12,6 +12,7 @@ public:
   struct cSeen {
     std::string m_strCaption;
     std::string m_strText;
+    HWND m_hOwner;  // null for a box of its own
   };
   // answers: button ids (IDOK, IDYES, ...) pressed in order; when they run out, the first button.
   explicit cBoxAnswerer(std::vector<int> answers = {});
