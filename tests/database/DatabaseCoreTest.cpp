@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -150,7 +151,7 @@ TEST_F(DatabaseCoreTest, AFailedSaveKeepsTheWindowOpen) {
   EXPECT_EQ(Boxes(), (std::vector<std::string>{"データベースのファイルを保存できませんでした！\ndata\\database\\Sound.dat"}));
   EXPECT_FALSE(ReadFileBytes("data\\database\\Bgm.dat").empty());
 
-  DeletePath("data\\database\\Sound.dat.~tmp");
+  std::filesystem::remove(HostPath("data\\database\\Sound.dat.~tmp"));
   EXPECT_EQ(window.OnOk(), 1);
   EXPECT_FALSE(window.IsOpen());
   EXPECT_EQ(m_Host.m_nClosed, 1);
