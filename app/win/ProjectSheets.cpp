@@ -48,22 +48,6 @@ bool IsBackground(int sheet) { return sheet == kSheetBack || sheet == kSheetWorl
 void CopySheet(cCanvas& target, const cCanvas& source) {
   target.Blit(0, 0, source.Width(), source.Height(), source, 0, 0, 0);
 }
-
-// The dedicated bitmaps go into 8-bit canvases.
-class cCanvasBitmapTarget : public cCharaBitmapTarget {
-public:
-  explicit cCanvasBitmapTarget(cVector<cCanvas>& canvases) : m_vCanvases(canvases) {}
-  void Reset(int count) override {
-    for (cCanvas& canvas : m_vCanvases) canvas.Destroy();
-    m_vCanvases.resize(static_cast<size_t>(count));
-  }
-  int Load(int picture, const char* path, int32_t mirrorWidth) override {
-    return m_vCanvases.At(picture).LoadBitmap(path, 8, 1, mirrorWidth, 0);
-  }
-
-private:
-  cVector<cCanvas>& m_vCanvases;
-};
 }  // namespace
 
 int LoadProject() {
@@ -143,6 +127,15 @@ void ComposeOverviewSheets() {
   cCanvas& marks = g_aSheetCanvas[kSheetOverviewMark];
   marks.Fill(black);
   CopySheet(marks, g_aSheetCanvas[kSheetMark]);
+}
+
+void cCanvasBitmapTarget::Reset(int count) {
+  for (cCanvas& canvas : m_vCanvases) canvas.Destroy();
+  m_vCanvases.resize(static_cast<size_t>(count));
+}
+
+int cCanvasBitmapTarget::Load(int picture, const char* path, int32_t mirrorWidth) {
+  return m_vCanvases.At(picture).LoadBitmap(path, 8, 1, mirrorWidth, 0);
 }
 
 int RebuildCharaBitmaps(cVector<cCanvas>& canvases, const cVector<cCharaExcData>& table) {
