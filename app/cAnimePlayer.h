@@ -1,5 +1,6 @@
 #pragma once
-// Steps animation schedules one tick at a time for the previews.
+// Steps animation schedules one tick at a time for the previews. Whatever a schedule holds, the
+// player stays inside it: an empty schedule shows cell 0, a jump to no schedule restarts.
 
 #include "app/Utility.h"
 #include "app/cVector.h"
@@ -7,11 +8,16 @@
 class cAnimePlayer {
 public:
   void SetPatterns(const cVector<cAnimeSchedule>& patterns);
+  // 0 when the schedule is not there (or empty), or the current entry holds and force is off.
   int Select(int schedule, int force);
+  // One tick: the cell now shown.
   int Step();
   int CurrentCell();
+  // 1 when a schedule is being played.
+  int HasEntry() const;
 
 private:
+  int IsPlayable(int schedule) const;
   cAnimeScheduleEntry& Current() { return m_vSchedules.At(m_nSchedule).At(m_nEntry); }
 
   cCoreVector<cAnimeSchedule> m_vSchedules;

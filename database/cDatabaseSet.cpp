@@ -1,6 +1,7 @@
 #include "database/cDatabaseSet.h"
 
 #include "app/DataFile.h"
+#include "app/MessageBox.h"
 #include "database/ReportFileLoadFailure.h"
 
 const char* const cDatabaseSet::kTableFiles[kDatabaseTableCount] = {
@@ -47,12 +48,17 @@ int cDatabaseSet::LoadDatabaseTables() {
 
 int cDatabaseSet::SaveDatabaseTables() {
   ResetNoneEffectKinds();
-  int written = 0;
-  ForEachTable([&written](auto& table, const char* path) {
-    written = SaveTableFile(table, path);
+  cString failed;
+  ForEachTable([&failed](auto& table, const char* path) {
+    if (!SaveTableFile(table, path)) failed.AppendFormat("\n%s", path);
     return 1;
   });
-  return written;
+  if (failed.IsEmpty()) return 1;
+  // One box for all: the user sees at once every file that still holds the old tables.
+  cString text("データベースのファイルを保存できませんでした！");
+  text += failed.GetStr();
+  ErrorBox(text.GetStr());
+  return 0;
 }
 
 void cDatabaseSet::ResetNoneEffectKinds() {

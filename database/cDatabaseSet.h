@@ -21,7 +21,8 @@ public:
   // Reads the ten files in table order; at the first that fails, the box names it and the result
   // is 0 (the tables before it keep what they read, that one and the later ones stay as they were).
   int LoadDatabaseTables();
-  // Writes the ten files; the result is that of the last one.
+  // Writes the ten files; a file that cannot be written does not stop the others. 0 after one box
+  // that names every file not written.
   int SaveDatabaseTables();
   // Entry 0 of the two effect tables is the effect of kind 0, added when a table has none.
   void ResetNoneEffectKinds();

@@ -1,8 +1,5 @@
 #include "app/win/ProjectSheets.h"
 
-#include <algorithm>
-#include <climits>
-
 #include "app/MessageBox.h"
 #include "app/ProgramPalette.h"
 #include "app/ProjectLoad.h"
@@ -51,11 +48,6 @@ bool IsBackground(int sheet) { return sheet == kSheetBack || sheet == kSheetWorl
 void CopySheet(cCanvas& target, const cCanvas& source) {
   target.Blit(0, 0, source.Width(), source.Height(), source, 0, 0, 0);
 }
-
-int32_t MirrorCellWidth(const cCharaExcData& entry) {
-  if (!entry.m_bGiant) return kCellSize;
-  return static_cast<int32_t>(std::min<int64_t>(int64_t{kCellSize} * entry.m_nGiantSize, INT32_MAX));
-}
 }  // namespace
 
 int LoadProject() {
@@ -64,7 +56,7 @@ int LoadProject() {
   if (g_StageDoc.m_vBackground.Count()) stageBackground = g_StageDoc.m_vBackground[0].m_strPicture;
   if (!LoadSheetCanvases(stageBackground, g_WorldMap.m_strBackImage)) return 0;
   ComposeOverviewSheets();
-  if (!LoadCharaBitmapSheets(g_vCharaExcCanvas, g_DatabaseSet.m_vCharaExc)) return 0;
+  if (!RebuildCharaBitmaps(g_vCharaExcCanvas, g_DatabaseSet.m_vCharaExc)) return 0;
   ForgetOpenStage();
   return 1;
 }
@@ -137,18 +129,16 @@ void ComposeOverviewSheets() {
   CopySheet(marks, g_aSheetCanvas[kSheetMark]);
 }
 
-int LoadCharaBitmapSheets(cVector<cCanvas>& sheets, const cVector<cCharaExcData>& table) {
-  for (cCanvas& canvas : sheets) canvas.Destroy();
-  sheets.resize(2 * static_cast<size_t>(table.Count()));
-  for (int i = 1; i < table.Count(); ++i) {
-    const cCharaExcData& entry = table[i];
-    if (entry.m_strPath.IsEmpty()) continue;
-    const char* path = entry.m_strPath.GetStr();
-    if (sheets[2 * i].LoadBitmap(path, 8, 1, 0, 0) &&
-        sheets[2 * i + 1].LoadBitmap(path, 8, 1, MirrorCellWidth(entry), 0))
-      continue;
-    ErrorBoxF("%s の読み込みに失敗！", path);
-    return 0;
-  }
-  return 1;
+void cCanvasBitmapTarget::Reset(int count) {
+  for (cCanvas& canvas : m_vCanvases) canvas.Destroy();
+  m_vCanvases.resize(static_cast<size_t>(count));
+}
+
+int cCanvasBitmapTarget::Load(int picture, const char* path, int32_t mirrorWidth) {
+  return m_vCanvases.At(picture).LoadBitmap(path, 8, 1, mirrorWidth, 0);
+}
+
+int RebuildCharaBitmaps(cVector<cCanvas>& canvases, const cVector<cCharaExcData>& table) {
+  cCanvasBitmapTarget target(canvases);
+  return RebuildCharaBitmaps(target, table);
 }

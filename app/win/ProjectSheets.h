@@ -5,7 +5,7 @@
 
 #include "app/cString.h"
 #include "app/win/cCanvas.h"
-#include "database/cCharaExcData.h"
+#include "database/CharaBitmaps.h"
 
 // Sheet canvases with a meaning of their own.
 enum : int {
@@ -32,6 +32,17 @@ int LoadProgramPalettes();
 // without stopping the load. 0 after the box of a sheet that failed.
 int LoadSheetCanvases(const cString& stageBackground, const cString& worldBackground);
 void ComposeOverviewSheets();
-// Canvases 2i and 2i + 1 for entry i with a bitmap, the second mirrored per cell (32 pixels, or 32 x
-// the giant size for a giant); 0 after the box naming the bitmap that failed.
-int LoadCharaBitmapSheets(cVector<cCanvas>& sheets, const cVector<cCharaExcData>& table);
+// The dedicated bitmaps in 8-bit canvases with their masks: the target of every rebuild.
+class cCanvasBitmapTarget : public cCharaBitmapTarget {
+public:
+  explicit cCanvasBitmapTarget(cVector<cCanvas>& canvases) : m_vCanvases(canvases) {}
+  void Reset(int count) override;
+  int Load(int picture, const char* path, int32_t mirrorWidth) override;
+
+private:
+  cVector<cCanvas>& m_vCanvases;
+};
+
+// The dedicated bitmap set in canvases (database/CharaBitmaps.h): canvases 2i and 2i + 1 for entry i
+// with a bitmap, the second mirrored per cell; 0 after the box naming the bitmap that failed.
+int RebuildCharaBitmaps(cVector<cCanvas>& canvases, const cVector<cCharaExcData>& table);

@@ -104,6 +104,33 @@ TEST(AnimePlayer, StayJumpAndHold) {
   EXPECT_EQ(player.Step(), 7);
 }
 
+// Schedules that would lead a player outside them: it stays inside and shows real cells only.
+TEST(AnimePlayer, StaysInsideEverySchedule) {
+  struct cRow {
+    const char* m_pWhat;
+    cVector<cAnimeSchedule> m_Patterns;
+    std::vector<int> m_Cells;
+  };
+  std::vector<cRow> rows = {
+      {"no patterns", {}, {0, 0, 0}},
+      {"an empty schedule", {Schedule({})}, {0, 0, 0}},
+      {"a stay as entry 0", {Schedule({{-1, 1, 0}, {4, 1, 0}})}, {4, 4, 4}},
+      {"a restart alone", {Schedule({{-2, 0, 0}})}, {0, 0, 0}},
+      {"no end code: past the end starts again", {Schedule({{3, 1, 0}, {5, 2, 0}})}, {5, 5, 3, 5, 5, 3}},
+      {"a jump to no schedule starts again", {Schedule({{6, 1, 0}, {-3, 9, 0}})}, {6, 6, 6}},
+      {"a jump to an empty schedule starts again", {Schedule({{6, 1, 0}, {-3, 1, 0}}), Schedule({})}, {6, 6}},
+  };
+  for (const cRow& row : rows) {
+    cAnimePlayer player;
+    player.SetPatterns(row.m_Patterns);
+    EXPECT_EQ(Steps(player, static_cast<int>(row.m_Cells.size())), row.m_Cells) << row.m_pWhat;
+    EXPECT_GE(player.CurrentCell(), 0) << row.m_pWhat;
+  }
+  cAnimePlayer player;
+  EXPECT_EQ(player.Select(0, 0), 0) << "nothing to select";
+  EXPECT_EQ(player.HasEntry(), 0);
+}
+
 TEST(AnimePlayer, ZeroTimeEntryIsLeftAtOnce) {
   cAnimePlayer player;
   cVector<cAnimeSchedule> patterns{Schedule({{3, 0, 0}, {4, 5, 0}, {-2, 0, 0}})};

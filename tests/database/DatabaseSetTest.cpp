@@ -266,17 +266,25 @@ TEST_F(DatabaseSetTest, OldFilesAreSavedWithEveryField) {
             ToHex(Cat({Hex("03030000 01000000"), Body(3, Hex("00000000 00000000 02000000"), {"竜", "a.bmp"})})));
 }
 
-TEST_F(DatabaseSetTest, SaveSkipsFilesThatCannotBeWritten) {
+TEST_F(DatabaseSetTest, SaveWritesWhatItCanAndNamesEveryFileItCouldNot) {
   // A file is written through its temporary beside it: a folder in that place stops the write.
   auto block = [](const char* path) { MakeDirectory((std::string(path) + ".~tmp").c_str()); };
   cDatabaseSet set;
   block("data\\database\\Effect.dat");
-  EXPECT_EQ(set.SaveDatabaseTables(), 1) << "the result is that of the last file";
+  EXPECT_EQ(set.SaveDatabaseTables(), 0) << "a file in the middle fails the save";
   EXPECT_FALSE(FileExists("data\\database\\Effect.dat"));
-  EXPECT_FALSE(ReadFileBytes("data\\database\\Bgm.dat").empty());
+  EXPECT_FALSE(ReadFileBytes("data\\database\\Bgm.dat").empty()) << "the files after it are still written";
   EXPECT_FALSE(ReadFileBytes(kCharaEffectFile).empty());
+  ASSERT_EQ(m_Shell.m_vBoxes.size(), 1u);
+  EXPECT_EQ(m_Shell.m_vBoxes[0].m_strCaption, "エラー");
+  EXPECT_EQ(m_Shell.m_vBoxes[0].m_strText, "データベースのファイルを保存できませんでした！\ndata\\database\\Effect.dat");
 
   block("data\\database\\Bgm.dat");
+  block(kAnimeFile);
+  m_Shell.m_vBoxes.clear();
   EXPECT_EQ(set.SaveDatabaseTables(), 0);
-  EXPECT_TRUE(m_Shell.m_vBoxes.empty()) << "a failed save is not reported";
+  ASSERT_EQ(m_Shell.m_vBoxes.size(), 1u) << "one box for every failed file";
+  EXPECT_EQ(m_Shell.m_vBoxes[0].m_strText,
+            "データベースのファイルを保存できませんでした！\ndata\\database\\Anime.dat\ndata\\database\\Effect.dat"
+            "\ndata\\database\\Bgm.dat");
 }

@@ -354,6 +354,25 @@ int DrawSwatches(cPicture& p) {
   return 1;
 }
 
+// A dedicated bitmap: one character of the sheets, 16 cells to a row, its frames in turn.
+int DrawDedicated(cPicture& p) {
+  for (int cell = 0; cell < 16 * 15; ++cell)
+    DrawCharacter(p, cell % 16 * kCell, cell / 16 * kCell, 5, cell / 20, cell % 20);
+  return 1;
+}
+
+// A dedicated bitmap of a giant of size 2: each character drawn at twice its size, 8 cells to a row.
+int DrawGiantDedicated(cPicture& p) {
+  const int side = 2 * kCell;
+  for (int cell = 0; cell < 8 * 7; ++cell) {
+    cPicture small(kCell, kCell);
+    DrawCharacter(small, 0, 0, 7, cell / 8, cell % 20);
+    for (int y = 0; y < side; ++y)
+      for (int x = 0; x < side; ++x) p.Pixel(cell % 8 * side + x, cell / 8 * side + y, small.At(x / 2, y / 2));
+  }
+  return 1;
+}
+
 struct cSheet {
   const char* m_pPath;
   int32_t m_nWidth;
@@ -386,6 +405,8 @@ const cSheet kSheets[] = {
     {"bmp\\WorldEvent.bmp", 64, 480, DrawWorldEvents},
     {"bmp\\Symbol.bmp", 416, 16, DrawSymbols},
     {"bmp\\Accessory.bmp", 256, 480, DrawAccessories},
+    {"bmp\\chara_sp\\Hero.bmp", 512, 480, DrawDedicated},
+    {"bmp\\chara_sp\\Giant.bmp", 512, 448, DrawGiantDedicated},
 };
 
 // Reads a written sheet back as the editor will.
@@ -397,7 +418,8 @@ int ReadsBack(const cSheet& sheet) {
 }  // namespace
 
 int WriteFactoryArt() {
-  if (!MakeDirectory("bmp") || !MakeDirectory("bmp\\plt")) return 0;
+  for (const char* folder : {"bmp", "bmp\\plt", "bmp\\chara_sp"})
+    if (!MakeDirectory(folder)) return 0;
   cColourEntry palette[kPaletteSize];
   ProgramColours(palette);
   for (const cSheet& sheet : kSheets) {

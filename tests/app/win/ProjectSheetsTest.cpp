@@ -149,7 +149,7 @@ TEST_F(ProjectSheetsTest, CharacterBitmapsGetAPlainAndAMirroredCanvasEach) {
   table[3].m_strPath.Set("bmp\\chara_sp\\Ramp.bmp");
   table[3].m_bGiant = 1;
   table[3].m_nGiantSize = 3;
-  ASSERT_EQ(LoadCharaBitmapSheets(g_vCharaExcCanvas, table), 1);
+  ASSERT_EQ(RebuildCharaBitmaps(g_vCharaExcCanvas, table), 1);
   ASSERT_EQ(g_vCharaExcCanvas.Count(), 8);
   for (int empty : {0, 1, 4, 5}) EXPECT_TRUE(Empty(g_vCharaExcCanvas[empty])) << empty;
   EXPECT_EQ(Region(g_vCharaExcCanvas[3], 32, 0, 32, 64), Region(g_vCharaExcCanvas[2], 32, 0, 32, 64, true));
@@ -158,7 +158,15 @@ TEST_F(ProjectSheetsTest, CharacterBitmapsGetAPlainAndAMirroredCanvasEach) {
       << "a giant of size 3 has cells 96 pixels wide";
   EXPECT_TRUE(m_Shell.m_vBoxes.empty());
 
+  // The factory's giant bitmap with a damaged giant size of 0: its cells are cut as size 2.
+  table[2].m_strPath.Set("bmp\\chara_sp\\Giant.bmp");
+  table[2].m_bGiant = 1;
+  table[2].m_nGiantSize = 0;
+  ASSERT_EQ(RebuildCharaBitmaps(g_vCharaExcCanvas, table), 1);
+  EXPECT_EQ(Region(g_vCharaExcCanvas[5], 64, 10, 64, 50), Region(g_vCharaExcCanvas[4], 64, 10, 64, 50, true));
+  EXPECT_NE(Region(g_vCharaExcCanvas[5], 64, 10, 64, 50), Region(g_vCharaExcCanvas[4], 64, 10, 64, 50));
+
   table[1].m_strPath.Set("bmp\\chara_sp\\Gone.bmp");
-  EXPECT_EQ(LoadCharaBitmapSheets(g_vCharaExcCanvas, table), 0);
+  EXPECT_EQ(RebuildCharaBitmaps(g_vCharaExcCanvas, table), 0);
   EXPECT_EQ(LastBox(), "bmp\\chara_sp\\Gone.bmp の読み込みに失敗！");
 }

@@ -1,0 +1,142 @@
+#include "database/DbPageRules.h"
+
+#include <cstdio>
+
+#include "app/DataFile.h"
+#include "app/MessageBox.h"
+#include "app/PathUtil.h"
+#include "app/cBgmManager.h"
+#include "app/cMciSound.h"
+#include "app/cVector.h"
+
+const cBrowseSpec kCharaExcBrowse = {"bmp\\chara_sp\\", "専用bmpの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
+const cBrowseSpec kSwordBrowse = {"bmp\\sword\\", "ビットマップの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
+const cBrowseSpec kEffectBrowse = {"bmp\\effect\\", "ビットマップの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
+const cBrowseSpec kPictureBrowse = {"bmp\\picture\\", "ビットマップの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
+const cBrowseSpec kSoundBrowse = {"wave", "効果音の選択", "WaveFile ( *.wav )\0*.wav\0", "wav"};
+const cBrowseSpec kBgmBrowse = {"bgm\\", "BGMの選択", "BgmFile ( *.mid;*.ogg )\0*.mid;*.ogg\0", "mid;ogg"};
+
+int AcceptBrowsedFile(cString& path) {
+  cString relative = path;
+  if (!MakeRelativePath(relative)) return 0;
+  path = relative;
+  return 1;
+}
+
+int FollowFileName(int32_t sameAsFileName, const cString& path, cString& name) {
+  if (!sameAsFileName) return 1;
+  cString fileName = path;
+  FileNameOfPath(fileName);
+  if (RemoveExtension(fileName)) name = fileName;
+  return 0;
+}
+
+cGraphicRule GraphicRuleOf(int kind, int charaExcCount) {
+  const int32_t kSheetCells = 119;
+  cGraphicRule rule;
+  rule.m_nNumberMax = kSheetCells;
+  rule.m_bPickerEnabled = 1;
+  if (kind == kGraphicKindChara) {
+    rule.m_bStartCellEnabled = 1;
+    rule.m_nStartCellMax = 19;
+  } else if (kind == kGraphicKindDedicated) {
+    rule.m_bStartCellEnabled = 1;
+    rule.m_nStartCellMax = 239;
+    // Entry 0 of the dedicated bitmaps stands for none; a table of one still allows number 1.
+    rule.m_nNumberMax = std::max(charaExcCount - 1, 1);
+    rule.m_bPickerEnabled = 0;
+  }
+  return rule;
+}
+
+cString NameRowLabel(const cString& name) {
+  cString label;
+  label.Format("%s", name.GetStr());
+  return label;
+}
+
+cString MotionRowLabel(const cAnimeData& motion) {
+  cString label;
+  label.Format("%s ×%d", motion.m_strName.GetStr(), motion.m_vFrame.Count());
+  return label;
+}
+
+cString AnimeFrameRowLabel(const cAnimeFrameData& frame) {
+  cString label;
+  label.Format(frame.m_bRunCommand ? "実行 %d-%d" : "%d-%d", frame.m_nCell, frame.m_nTime);
+  return label;
+}
+
+cString SwordPosRowLabel(const cSwordPosData& position) {
+  // A direction outside the four names (a damaged file) shows without a name.
+  const int32_t kDirections = 4;
+  const char* direction = position.m_nDirection >= 0 && position.m_nDirection < kDirections
+                              ? SwordDirNames[position.m_nDirection].GetStr()
+                              : "";
+  cString label;
+  label.Format("%s(%d,%d) 横%d 縦%d 時間%d", direction, position.m_nOffsetX, position.m_nOffsetY, position.m_nWidth,
+               position.m_nHeight, position.m_nTime);
+  return label;
+}
+
+cString EffectFrameRowLabel(const cEffectFrameData& frame) {
+  cString label;
+  label.Format("%d-%d", frame.m_nCell, frame.m_nTime);
+  return label;
+}
+
+const cIntField<cSwordPosData> kSwordPosFields[kSwordPosFieldCount] = {
+    {1040, 1045, &cSwordPosData::m_nOffsetX, -320, 320, "位置のズレX(dot)"},
+    {1048, 1049, &cSwordPosData::m_nOffsetY, -240, 240, "位置のズレY(dot)"},
+    {11210, 11212, &cSwordPosData::m_nWidth, 0, 640, "横幅"},
+    {11211, 11166, &cSwordPosData::m_nHeight, 0, 480, "縦幅"},
+    {1216, 1217, &cSwordPosData::m_nSrcX, 0, 639, "X"},
+    {1218, 1219, &cSwordPosData::m_nSrcY, 0, 479, "Y"},
+    {1113, 1114, &cSwordPosData::m_nTime, 0, 999, "表示時間(1/10s)"},
+};
+const cCheckField<cSwordPosData> kSwordPosChecks[2] = {
+    {1053, &cSwordPosData::m_bFlipX, "右向きなら反転"},
+    {1055, &cSwordPosData::m_bFlipY, "右向きなら反転"},
+};
+
+const cIntField<cEffectFrameData> kEffectFrameFields[2] = {
+    {1202, 1203, &cEffectFrameData::m_nCell, 0, 640, "コマ"},
+    {1204, 1205, &cEffectFrameData::m_nTime, 0, 999, "表示時間(1/10s)"},
+};
+
+const cIntField<cAnimeFrameData> kAnimeFrameFields[2] = {
+    {1202, 1203, &cAnimeFrameData::m_nCell, 0, 299, "コマ"},
+    {1204, 1205, &cAnimeFrameData::m_nTime, 1, 9999, "表示時間(1/10s)"},
+};
+const cCheckField<cAnimeFrameData> kAnimeFrameRunCheck = {1201, &cAnimeFrameData::m_bRunCommand, "コマンドを実行する"};
+
+const cIntField<cEffectData> kEffectCellFields[2] = {
+    {11210, 11212, &cEffectData::m_nCellWidth, 1, 640, "横幅"},
+    {11211, 11166, &cEffectData::m_nCellHeight, 1, 480, "縦幅"},
+};
+const cCheckField<cEffectData> kEffectChecks[2] = {
+    {kIdcSameAsFileName, &cEffectData::m_bSameAsFileName, "ファイル名と同じ"},
+    {1225, &cEffectData::m_bAllowGiant, "巨大化を許可"},
+};
+
+const cIntField<cAnimeSetData> kAnimeSetShiftFields[3] = {
+    {1201, 1202, &cAnimeSetData::m_nShiftFly, 0, 999, "飛行時のコマのズレ"},
+    {1199, 1200, &cAnimeSetData::m_nShiftInvincible, 0, 999, "無敵時のコマのズレ"},
+    {1263, 1264, &cAnimeSetData::m_nShiftBlock, 0, 999, "ブロック時のコマのズレ"},
+};
+
+int PlayBgmPreview(const cString& path) {
+  if (path.IsEmpty()) return 1;
+  g_BgmManager.SetSlotFile(0, path.GetStr());
+  if (g_BgmManager.Play(0, 0, 1, 1)) return 1;
+  ErrorBox("読み込み失敗！");
+  return 0;
+}
+
+void PlaySoundPreview(const cString& path) {
+  if (path.IsEmpty()) return;
+  // The player may change the extension of the path it is given: it gets a copy.
+  char file[kMaxPath];
+  std::snprintf(file, sizeof file, "%s", path.GetStr());
+  if (!PlaySoundFile(g_MciSound, 0, file, 0)) ErrorBox("読み込み失敗！");
+}

@@ -1,0 +1,129 @@
+#pragma once
+// The rules of the database pages and their dialogs that need no window: what a browse offers,
+// how a name follows its file, which controls a choice enables, the texts of list rows, the
+// ranges of every numeric edit (what OK stores) and the sound previews.
+
+#include <algorithm>
+#include <cstdint>
+
+#include "app/cString.h"
+#include "database/cAnimeData.h"
+#include "database/cEffectData.h"
+#include "database/cSwordTypeData.h"
+
+// Control ids shared by the table pages.
+enum : int {
+  kIdcName = 1002,
+  kIdcPath = 1003,
+  kIdcBrowse = 1055,
+  kIdcNew = 1066,
+  kIdcClear = 1056,
+  kIdcDataCount = 11071,
+  kIdcSameAsFileName = 14390,
+  kIdcGiant = 14391,
+  kIdcGiantSize = 1266,
+  kIdcPlay = 1309,
+};
+constexpr int kNameLimit = 12;    // characters, a double-byte one counting as one
+constexpr int kPathLimit = 260;   // bytes
+constexpr int kDataCountMin = 1;  // the range of the data count dialog
+constexpr int kDataCountMax = 999;
+
+// What the open-file dialog of a browse button starts in and offers. The filter is the dialog's
+// list of pairs (description, patterns), each ended by a zero, the list by a second zero.
+struct cBrowseSpec {
+  const char* m_pFolder;
+  const char* m_pTitle;
+  const char* m_pFilter;
+  const char* m_pDefaultExtension;
+};
+extern const cBrowseSpec kCharaExcBrowse;
+extern const cBrowseSpec kSwordBrowse;
+extern const cBrowseSpec kEffectBrowse;
+extern const cBrowseSpec kPictureBrowse;
+extern const cBrowseSpec kSoundBrowse;
+extern const cBrowseSpec kBgmBrowse;
+
+// A file chosen in a browse, made relative to the working folder. 0 for a file on another drive:
+// the command then ends at once, with no change and no change notice.
+int AcceptBrowsedFile(cString& path);
+
+// The name rule of the pages with "ファイル名と同じ": with the flag on, the name becomes the file
+// name of the path without its extension (a file name without a dot leaves the name). The result
+// is whether the name edit is enabled.
+int FollowFileName(int32_t sameAsFileName, const cString& path, cString& name);
+
+// The giant rule of the dedicated bitmap page: the size combo box is enabled with "巨大キャラ"; its
+// item p stands for giant size p + 2.
+constexpr int kGiantSizeItemOffset = 2;
+inline int GiantSizeEnabled(int32_t giant) { return giant ? 1 : 0; }
+
+// The graphic rule of the two anime pages, by the graphic kind of the sample combo box.
+enum : int { kGraphicKindChara = 1, kGraphicKindDedicated = 4 };
+struct cGraphicRule {
+  int32_t m_bStartCellEnabled = 0;
+  int32_t m_nStartCellMax = 0;  // the start cell runs from 0
+  int32_t m_nNumberMax = 0;     // the graphic number runs from 1
+  int32_t m_bPickerEnabled = 0;
+};
+cGraphicRule GraphicRuleOf(int kind, int charaExcCount);
+
+// The texts of list rows.
+cString NameRowLabel(const cString& name);
+cString MotionRowLabel(const cAnimeData& motion);
+cString AnimeFrameRowLabel(const cAnimeFrameData& frame);
+cString SwordPosRowLabel(const cSwordPosData& position);
+cString EffectFrameRowLabel(const cEffectFrameData& frame);
+
+// A numeric edit bound to an int field: its id, its up-down control, the range it clamps to and
+// its label.
+template <class T, class V = int32_t>
+struct cIntField {
+  int m_nId;
+  int m_nSpinId;
+  V T::*m_pMember;
+  int32_t m_nMin;
+  int32_t m_nMax;
+  const char* m_pLabel;
+};
+
+// What the edit stores for a typed value: the value clamped to the field's range.
+template <class T, class V>
+void StoreClamped(T& record, const cIntField<T, V>& field, int64_t typed) {
+  record.*field.m_pMember = static_cast<V>(std::clamp<int64_t>(typed, field.m_nMin, field.m_nMax));
+}
+
+// A check box bound to an int flag.
+template <class T>
+struct cCheckField {
+  int m_nId;
+  int32_t T::*m_pMember;
+  const char* m_pCaption;
+};
+
+// The sword position dialog (template 223); its combo box 1128 shows SwordDirNames.
+constexpr int kSwordPosFieldCount = 7;
+extern const cIntField<cSwordPosData> kSwordPosFields[kSwordPosFieldCount];
+extern const cCheckField<cSwordPosData> kSwordPosChecks[2];
+constexpr int kIdcSwordDirection = 1128;
+// The effect frame dialog (template 236).
+extern const cIntField<cEffectFrameData> kEffectFrameFields[2];
+// The anime pattern dialog (template 221): cell, display time and the run-command check box.
+extern const cIntField<cAnimeFrameData> kAnimeFrameFields[2];
+extern const cCheckField<cAnimeFrameData> kAnimeFrameRunCheck;
+// The effect page's cell size (template 211) and its check boxes.
+extern const cIntField<cEffectData> kEffectCellFields[2];
+extern const cCheckField<cEffectData> kEffectChecks[2];
+// The anime set page's three cell shifts (template 212).
+extern const cIntField<cAnimeSetData> kAnimeSetShiftFields[3];
+
+// Inner lists (sword positions, effect frames, anime frames): 1 to 99 records, an end row.
+constexpr int kInnerFewest = 1;
+constexpr int kInnerMost = 99;
+
+// "再生" on the BGM page: the file plays in a loop on channel 0; 0 after the box "読み込み失敗！",
+// which ends the command without a change notice. An empty path does nothing (1).
+int PlayBgmPreview(const cString& path);
+// "再生" on the sound effect page: the file plays once; a file that cannot be played shows
+// "読み込み失敗！" and the command goes on. An empty path does nothing.
+void PlaySoundPreview(const cString& path);
