@@ -1,32 +1,9 @@
 #include "listctrl/ListCommandSets.h"
 
-const uint16_t kDefaultAccelIds[kListCommandCount] = {40009, 40001, 40007, 40002, 40033, 40008, 40032};
-const uint16_t kDefaultMenuIds[kListCommandCount] = {40038, 40039, 40040, 0, 40042, 40041, 40043};
-
-const cListCommandSet kListCommandSets[kListCommandSetCount] = {
-    {0, 1, 105, 112, {40009, 40001, 40007, 40002, 0, 40008, 0}, {40038, 40039, 40040, 0, 0, 40041, 0}},
-    {0, 2, 106, 113, {40019, 40012, 40017, 40013, 0, 40018, 0}, {40103, 40104, 40105, 0, 0, 40113, 0}},
-    {0, 3, 107, 114, {40029, 40022, 40027, 40023, 0, 40028, 0}, {40108, 40109, 40110, 0, 0, 40114, 0}},
-    {0, 4, 111, 176, {40098, 40091, 40096, 40092, 0, 40097, 0}, {40115, 40116, 40117, 0, 0, 40118, 0}},
-    {1, 1, 108, 115, {40009, 40001, 40007, 0, 40033, 0, 40032}, {40038, 40039, 40040, 0, 40042, 0, 40043}},
-    {1, 2, 110, 116, {40019, 40012, 40017, 0, 40034, 0, 40035}, {40103, 40104, 40105, 0, 40106, 0, 40107}},
-    {1, 3, 109, 117, {40029, 40022, 40027, 0, 40036, 0, 40037}, {40108, 40109, 40110, 0, 40111, 0, 40112}},
-    {1, 4, 112, 177, {40098, 40091, 40096, 0, 40101, 0, 40102}, {40115, 40116, 40117, 0, 40119, 0, 40120}},
-};
-
 const cListCommandSet* FindListCommandSet(int layout, int kind) {
   for (const cListCommandSet& set : kListCommandSets)
     if (set.m_nLayout == layout && set.m_nKind == kind) return &set;
   return nullptr;
-}
-
-cListCommandSet WithoutInsert(const cListCommandSet& set) {
-  cListCommandSet result = set;
-  for (int command : {kListNew, kListInsert, kListClear}) {
-    result.m_wAccelId[command] = 0;
-    result.m_wMenuId[command] = 0;
-  }
-  return result;
 }
 
 int FindListCommand(const uint16_t* ids, uint16_t id) {

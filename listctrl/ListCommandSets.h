@@ -21,8 +21,8 @@ enum : int {
 };
 
 // A list that is never given a set answers to these.
-extern const uint16_t kDefaultAccelIds[kListCommandCount];
-extern const uint16_t kDefaultMenuIds[kListCommandCount];
+inline constexpr uint16_t kDefaultAccelIds[kListCommandCount] = {40009, 40001, 40007, 40002, 40033, 40008, 40032};
+inline constexpr uint16_t kDefaultMenuIds[kListCommandCount] = {40038, 40039, 40040, 0, 40042, 40041, 40043};
 
 // Layout 0: records are appended and cleared (database tables); layout 1: inserted and deleted.
 struct cListCommandSet {
@@ -34,13 +34,31 @@ struct cListCommandSet {
   uint16_t m_wMenuId[kListCommandCount];   // 0: the command has no menu item
 };
 
+// Constant data, so that pages built before the program starts can read them.
 constexpr int kListCommandSetCount = 8;
-extern const cListCommandSet kListCommandSets[kListCommandSetCount];
+inline constexpr cListCommandSet kListCommandSets[kListCommandSetCount] = {
+    {0, 1, 105, 112, {40009, 40001, 40007, 40002, 0, 40008, 0}, {40038, 40039, 40040, 0, 0, 40041, 0}},
+    {0, 2, 106, 113, {40019, 40012, 40017, 40013, 0, 40018, 0}, {40103, 40104, 40105, 0, 0, 40113, 0}},
+    {0, 3, 107, 114, {40029, 40022, 40027, 40023, 0, 40028, 0}, {40108, 40109, 40110, 0, 0, 40114, 0}},
+    {0, 4, 111, 176, {40098, 40091, 40096, 40092, 0, 40097, 0}, {40115, 40116, 40117, 0, 0, 40118, 0}},
+    {1, 1, 108, 115, {40009, 40001, 40007, 0, 40033, 0, 40032}, {40038, 40039, 40040, 0, 40042, 0, 40043}},
+    {1, 2, 110, 116, {40019, 40012, 40017, 0, 40034, 0, 40035}, {40103, 40104, 40105, 0, 40106, 0, 40107}},
+    {1, 3, 109, 117, {40029, 40022, 40027, 0, 40036, 0, 40037}, {40108, 40109, 40110, 0, 40111, 0, 40112}},
+    {1, 4, 112, 177, {40098, 40091, 40096, 0, 40101, 0, 40102}, {40115, 40116, 40117, 0, 40119, 0, 40120}},
+};
 
 // The set of a layout and kind; null for any other.
 const cListCommandSet* FindListCommandSet(int layout, int kind);
+
 // The set with new, insert and clear taken out: for pages that start insert themselves.
-cListCommandSet WithoutInsert(const cListCommandSet& set);
+constexpr cListCommandSet WithoutInsert(const cListCommandSet& set) {
+  cListCommandSet result = set;
+  for (int command : {kListNew, kListInsert, kListClear}) {
+    result.m_wAccelId[command] = 0;
+    result.m_wMenuId[command] = 0;
+  }
+  return result;
+}
 // The command whose id in ids equals id; -1 for id 0 or no match.
 int FindListCommand(const uint16_t* ids, uint16_t id);
 
