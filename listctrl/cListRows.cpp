@@ -275,24 +275,25 @@ int cListRows::Refuse() {
   return 0;
 }
 
-int cListRows::SelectAccelSet(int layout, int kind) {
+namespace {
+// The set of a layout and kind; any other goes to the error-code box (silent in this system).
+const cListCommandSet* FindSetOrReport(int layout, int kind, const char* missing) {
   const cListCommandSet* set = FindListCommandSet(layout, kind);
-  if (!set) {
-    DebugBoxF("アクセラレータのIDが用意されていません！");
-    return 0;
-  }
-  StoreAccelIds(set->m_wAccelId);
-  return 1;
+  if (!set) DebugBoxF("%s", missing);
+  return set;
+}
+}  // namespace
+
+int cListRows::SelectAccelSet(int layout, int kind) {
+  const cListCommandSet* set = FindSetOrReport(layout, kind, "アクセラレータのIDが用意されていません！");
+  if (set) StoreAccelIds(set->m_wAccelId);
+  return set ? 1 : 0;
 }
 
 int cListRows::SelectMenuSet(int layout, int kind) {
-  const cListCommandSet* set = FindListCommandSet(layout, kind);
-  if (!set) {
-    DebugBoxF("ポップアップメニューのIDが用意されていません！");
-    return 0;
-  }
-  StoreMenuIds(set->m_wMenuId);
-  return 1;
+  const cListCommandSet* set = FindSetOrReport(layout, kind, "ポップアップメニューのIDが用意されていません！");
+  if (set) StoreMenuIds(set->m_wMenuId);
+  return set ? 1 : 0;
 }
 
 void cListRows::StoreAccelIds(const uint16_t* ids) { std::memcpy(m_wAccelId, ids, sizeof m_wAccelId); }

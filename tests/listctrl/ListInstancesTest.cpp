@@ -151,11 +151,13 @@ struct cRowCase {
 
 TEST(ListInstances, ShowTheirRowTexts) {
   const cRowCase cases[] = {
-      {&kListAnimeTable, [] { return Rows(kListAnimeTable, Named<cAnimeData>({"なし", "歩き", "走り"}), NameRowLabel); },
+      {&kListAnimeTable,
+       [] { return Rows(kListAnimeTable, Named<cAnimeData>({"なし", "歩き", "走り"}), NameRowLabel); },
        {"1 歩き", "2 走り", kExtra}},
       {&kListAnimeMotions, [] { return Rows(kListAnimeMotions, Motions(), AnimeMotionRowLabel); },
        {"立ち ×1", "立ち移動 ×3", "飛行 ×1", "飛行移動 ×1"}},
-      {&kListAnimeSetTable, [] { return Rows(kListAnimeSetTable, Named<cAnimeSetData>({"標準", "巨大"}), NameRowLabel); },
+      {&kListAnimeSetTable,
+       [] { return Rows(kListAnimeSetTable, Named<cAnimeSetData>({"標準", "巨大"}), NameRowLabel); },
        {"1 標準", "2 巨大", kExtra}},
       {&kListAnimeFrames, [] { return Rows(kListAnimeFrames, AnimeFrames(), AnimeFrameRowLabel); },
        {"3-5", "実行 4-1", kExtra}},
@@ -170,7 +172,8 @@ TEST(ListInstances, ShowTheirRowTexts) {
       {&kListCharaEffectTable,
        [] { return Rows(kListCharaEffectTable, Named<cCharaEffectData>({"", "点滅"}), NameRowLabel); },
        {"1 点滅", kExtra}},
-      {&kListScrEffectTable, [] { return Rows(kListScrEffectTable, Named<cScrEffectData>({"", "揺れ"}), NameRowLabel); },
+      {&kListScrEffectTable,
+       [] { return Rows(kListScrEffectTable, Named<cScrEffectData>({"", "揺れ"}), NameRowLabel); },
        {"1 揺れ", kExtra}},
       {&kListPictureTable, [] { return Rows(kListPictureTable, Named<cPictureData>({"", "空"}), NameRowLabel); },
        {"1 空", kExtra}},

@@ -34,7 +34,9 @@ TEST(ListRows, LabelGetsTheVectorIndex) {
   cCtrlListCore<cTestRec> list;
   cListParam<cTestRec> param;
   param.Set(1160, nullptr, &records, nullptr,
-            [](cString* text, int32_t index, const cTestRec* record) { text->Format("%d:%s", index, record->m_strName.GetStr()); },
+            [](cString* text, int32_t index, const cTestRec* record) {
+              text->Format("%d:%s", index, record->m_strName.GetStr());
+            },
             {0, 0, 1, 99, 1, 0, 0});
   list.Attach(&view, param);
   EXPECT_EQ(view.m_vRows, (std::vector<std::string>{"1:a", "2:b"}));
