@@ -1,0 +1,283 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "database/DbRowLabels.h"
+#include "database/cAnimeData.h"
+#include "database/cCharaEffectData.h"
+#include "database/cCharaExcData.h"
+#include "database/cEffectData.h"
+#include "database/cPictureData.h"
+#include "database/cSwordTypeData.h"
+#include "editors/ElementRowLabels.h"
+#include "listctrl/ListInstances.h"
+#include "listctrl/ListRowLabels.h"
+#include "listctrl/cCtrlListCore.h"
+#include "model/cFlowData.h"
+#include "project/ProjectRowLabels.h"
+#include "project/cWorldMapDoc.h"
+#include "stage/StageRowLabels.h"
+#include "stage/cBackgroundData.h"
+#include "tests/listctrl/FakeListBox.h"
+
+namespace {
+const std::string kExtra(64, '-');
+
+// One of the editor's lists over records of type T, with the list's own shape.
+template <class T>
+struct cInstanceList {
+  cInstanceList(const cListInstance& instance, const cVector<T>& records, tRowLabel<T> label)
+      : m_View(instance.m_Shape.m_bMultiSel), m_vWork(records) {
+    cListParam<T> param;
+    param.Set(instance.m_wListId, nullptr, &m_vWork, nullptr, label, instance.m_Shape);
+    m_List.Attach(&m_View, param);
+    m_View.m_bFocus = 1;
+  }
+  cFakeListBox m_View;
+  cVector<T> m_vWork;
+  cCtrlListCore<T> m_List;
+};
+
+template <class T>
+std::vector<std::string> Rows(const cListInstance& instance, const cVector<T>& records, tRowLabel<T> label) {
+  cInstanceList<T> list(instance, records, label);
+  return list.m_View.m_vRows;
+}
+
+// Records of a table named in order; entry 0 is the "none" entry.
+template <class T>
+cVector<T> Named(std::initializer_list<const char*> names) {
+  cVector<T> records;
+  for (const char* name : names) {
+    records.emplace_back();
+    records.back().m_strName = name;
+  }
+  return records;
+}
+
+cVector<cAnimeData> Motions() {
+  cAnimeSetData set;
+  set.m_vMotion[1].m_vFrame.resize(3);
+  return set.m_vMotion;
+}
+
+cVector<cAnimeFrameData> AnimeFrames() {
+  cVector<cAnimeFrameData> frames(2);
+  frames[0].m_nCell = 3;
+  frames[0].m_nTime = 5;
+  frames[1].m_nCell = 4;
+  frames[1].m_nTime = 1;
+  frames[1].m_bRunCommand = 1;
+  return frames;
+}
+
+cVector<cEffectFrameData> EffectFrames() {
+  cVector<cEffectFrameData> frames(1);
+  frames[0].m_nCell = 12;
+  frames[0].m_nTime = 30;
+  return frames;
+}
+
+cVector<cSwordPosData> SwordPositions() {
+  cVector<cSwordPosData> positions(2);
+  positions[0].m_nDirection = 1;
+  positions[0].m_nOffsetX = 3;
+  positions[0].m_nOffsetY = -2;
+  positions[0].m_nWidth = 16;
+  positions[0].m_nHeight = 8;
+  positions[0].m_nTime = 2;
+  positions[1].m_nDirection = 4;
+  return positions;
+}
+
+cVector<cCondData> Conditions() {
+  cVector<cCondData> conditions(1);
+  conditions[0].m_cKind = 4;
+  conditions[0].m_cStatus = 1;
+  conditions[0].m_nValue = 50;
+  conditions[0].m_cCompare = 5;
+  return conditions;
+}
+
+cVector<cFlowData> Flows() {
+  cVector<cFlowData> flows(2);
+  flows[0].m_vCommand.resize(2);
+  flows[0].m_cGroup = 1;
+  flows[0].m_cId = 2;
+  return flows;
+}
+
+cVector<cKeyCondData> KeyConditions() {
+  cVector<cKeyCondData> keys(1);
+  keys[0].m_bOpenEnd = 1;
+  keys[0].m_vKeyState[11] = 1;  // Z
+  keys[0].m_vKeyState[12] = 1;  // X
+  return keys;
+}
+
+cVector<cCommandData> Commands(int set, int kind, int16_t time, int8_t parallel) {
+  cVector<cCommandData> commands(2);
+  commands[0].m_cSet = static_cast<int8_t>(set);
+  commands[0].m_cKind = static_cast<int8_t>(kind);
+  commands[0].m_nTime = time;
+  commands[0].m_bParallel = parallel;
+  return commands;
+}
+
+cVector<cBackgroundData> Backgrounds() {
+  cVector<cBackgroundData> backgrounds(2);
+  backgrounds[0].m_bShowFromStart = 1;
+  backgrounds[0].m_bUseColor = 1;
+  backgrounds[0].m_nColor = 5;
+  backgrounds[1].m_bShowFromStart = 0;
+  backgrounds[1].m_strPicture = "bmp\\back\\sky.bmp";
+  return backgrounds;
+}
+
+cVector<cWorldEventPage> Pages() {
+  cVector<cWorldEventPage> pages(1);
+  pages[0].m_nWorldNo = 3;
+  return pages;
+}
+
+struct cRowCase {
+  const cListInstance* m_pList;
+  std::function<std::vector<std::string>()> m_Rows;
+  std::vector<std::string> m_vRows;
+};
+}  // namespace
+
+TEST(ListInstances, ShowTheirRowTexts) {
+  const cRowCase cases[] = {
+      {&kListAnimeTable,
+       [] { return Rows(kListAnimeTable, Named<cAnimeData>({"なし", "歩き", "走り"}), NameRowLabel); },
+       {"1 歩き", "2 走り", kExtra}},
+      {&kListAnimeMotions, [] { return Rows(kListAnimeMotions, Motions(), AnimeMotionRowLabel); },
+       {"立ち ×1", "立ち移動 ×3", "飛行 ×1", "飛行移動 ×1"}},
+      {&kListAnimeSetTable,
+       [] { return Rows(kListAnimeSetTable, Named<cAnimeSetData>({"標準", "巨大"}), NameRowLabel); },
+       {"1 標準", "2 巨大", kExtra}},
+      {&kListAnimeFrames, [] { return Rows(kListAnimeFrames, AnimeFrames(), AnimeFrameRowLabel); },
+       {"3-5", "実行 4-1", kExtra}},
+      {&kListBgmTable, [] { return Rows(kListBgmTable, Named<cBgmData>({"", "ボス"}), NameRowLabel); },
+       {"1 ボス", kExtra}},
+      {&kListCharaExcTable, [] { return Rows(kListCharaExcTable, Named<cCharaExcData>({"", "竜"}), NameRowLabel); },
+       {"1 竜", kExtra}},
+      {&kListEffectTable, [] { return Rows(kListEffectTable, Named<cEffectData>({"", "爆発"}), NameRowLabel); },
+       {"1 爆発", kExtra}},
+      {&kListEffectFrames, [] { return Rows(kListEffectFrames, EffectFrames(), EffectFrameRowLabel); },
+       {"12-30", kExtra}},
+      {&kListCharaEffectTable,
+       [] { return Rows(kListCharaEffectTable, Named<cCharaEffectData>({"", "点滅"}), NameRowLabel); },
+       {"1 点滅", kExtra}},
+      {&kListScrEffectTable,
+       [] { return Rows(kListScrEffectTable, Named<cScrEffectData>({"", "揺れ"}), NameRowLabel); },
+       {"1 揺れ", kExtra}},
+      {&kListPictureTable, [] { return Rows(kListPictureTable, Named<cPictureData>({"", "空"}), NameRowLabel); },
+       {"1 空", kExtra}},
+      {&kListSoundTable, [] { return Rows(kListSoundTable, Named<cSoundData>({"", "剣"}), NameRowLabel); },
+       {"1 剣", kExtra}},
+      {&kListSwordTypeTable, [] { return Rows(kListSwordTypeTable, Named<cSwordTypeData>({"短剣"}), NameRowLabel); },
+       {"1 短剣", kExtra}},
+      {&kListSwordPositions, [] { return Rows(kListSwordPositions, SwordPositions(), SwordPosRowLabel); },
+       {"後(3,-2) 横16 縦8 時間2", "(0,0) 横0 縦0 時間0", kExtra}},
+      {&kListConditions, [] { return Rows(kListConditions, Conditions(), HeroCondRowLabel); },
+       {"ステータス条件 ： 主人公 の HP が 50 より下", kExtra}},
+      {&kListConditions, [] { return Rows(kListConditions, Conditions(), SelfCondRowLabel); },
+       {"ステータス条件 ： 自分 の HP が 50 より下", kExtra}},
+      {&kListFlowConditions, [] { return Rows(kListFlowConditions, Conditions(), SelfCondRowLabel); },
+       {"ステータス条件 ： 自分 の HP が 50 より下", kExtra}},
+      {&kListFlows, [] { return Rows(kListFlows, Flows(), FlowRowLabel); }, {"1 ×2 a B", "2 ×0 - -", kExtra}},
+      {&kListKeyConditions, [] { return Rows(kListKeyConditions, KeyConditions(), KeyCondRowLabel); },
+       {"1～∞ ： Z + X ", kExtra}},
+      {&kListFlowCommands, [] { return Rows(kListFlowCommands, Commands(0, 1, 10, 1), CommandRowLabel); },
+       {"P-10 ◆ ウエイト ◆", "", kExtra}},
+      {&kListItemCommands, [] { return Rows(kListItemCommands, Commands(1, 2, 0, 0), CommandRowLabel); },
+       {"0 ◆ ステージクリア ◆", "", kExtra}},
+      {&kListBackgrounds, [] { return Rows(kListBackgrounds, Backgrounds(), BackgroundRowLabel); },
+       {"1 ○ 色番号5", "2 ‐ bmp\\back\\sky.bmp", kExtra}},
+      {&kListWorldEvents, [] { return Rows(kListWorldEvents, Named<cWorldEvent>({"村"}), NameRowLabel); },
+       {"1 村", kExtra}},
+      {&kListWorldEventPages, [] { return Rows(kListWorldEventPages, Pages(), WorldEventPageRowLabel); },
+       {"1 ワールド番号 3", kExtra}},
+      {&kListFileNames, [] { return Rows(kListFileNames, cVector<cString>{"a.bmp"}, TextRowLabel); },
+       {"a.bmp", kExtra}},
+  };
+  for (const cRowCase& c : cases) {
+    SCOPED_TRACE(c.m_pList->m_pszRecord);
+    SCOPED_TRACE(c.m_pList->m_pszPage);
+    EXPECT_EQ(c.m_Rows(), c.m_vRows);
+  }
+}
+
+TEST(ListInstances, AreMultiSelectionWithTheExtraRowButTwo) {
+  for (const cListInstance* list : kListInstances) {
+    SCOPED_TRACE(list->m_pszPage);
+    const cListShape& shape = list->m_Shape;
+    bool motions = list == &kListAnimeMotions, names = list == &kListFileNames;
+    EXPECT_EQ(shape.m_bMultiSel, motions || names ? 0 : 1);
+    EXPECT_EQ(shape.m_bExtraRow, motions ? 0 : 1);
+    EXPECT_EQ(shape.m_bNoSelOk, 0);
+    EXPECT_LE(shape.m_nMinCount, shape.m_nMaxCount);
+  }
+}
+
+// A page that calls SetMenus gives a standard set; one that inserts itself gives the ids of a
+// layout 1 set without new, insert and clear.
+TEST(ListInstances, HaveTheIdsOfAStandardSet) {
+  for (const cListInstance* list : kListInstances) {
+    SCOPED_TRACE(list->m_pszPage);
+    const cListCommandSet& ids = list->m_Set;
+    if (list->m_nIds == kListIdsNone) continue;
+    const cListCommandSet* set = FindListCommandSet(ids.m_nLayout, ids.m_nKind);
+    ASSERT_NE(set, nullptr);
+    cListCommandSet expected = list->m_nIds == kListIdsExplicit ? WithoutInsert(*set) : *set;
+    EXPECT_EQ(ids.m_wAccelTable, set->m_wAccelTable);
+    EXPECT_EQ(ids.m_wMenu, set->m_wMenu);
+    EXPECT_EQ(std::vector<uint16_t>(ids.m_wAccelId, ids.m_wAccelId + kListCommandCount),
+              std::vector<uint16_t>(expected.m_wAccelId, expected.m_wAccelId + kListCommandCount));
+    EXPECT_EQ(std::vector<uint16_t>(ids.m_wMenuId, ids.m_wMenuId + kListCommandCount),
+              std::vector<uint16_t>(expected.m_wMenuId, expected.m_wMenuId + kListCommandCount));
+  }
+  EXPECT_EQ(kListConditions.m_Set.m_wAccelId[kListInsert], 0);
+  EXPECT_EQ(kListFlowCommands.m_Set.m_wAccelTable, 112);
+  EXPECT_EQ(kListFlowCommands.m_Set.m_wMenu, 177);
+  EXPECT_EQ(kListKeyConditions.m_Set.m_wMenuId[kListDelete], 40112);
+  EXPECT_EQ(kListAnimeTable.m_Set.m_wAccelId[kListNew], 40002);
+}
+
+TEST(ListInstances, KeepTheirLimits) {
+  cInstanceList<cAnimeData> motions(kListAnimeMotions, Motions(), AnimeMotionRowLabel);
+  EXPECT_EQ(motions.m_List.New(), 0);
+  EXPECT_EQ(motions.m_List.SetCount(3), 0);
+  EXPECT_EQ(motions.m_List.SetCount(5), 0);
+  EXPECT_EQ(motions.m_List.Delete(-1, 0), 0);
+  EXPECT_EQ(motions.m_View.m_vRows.size(), 4u);
+  EXPECT_EQ(motions.m_View.m_nBeeps, 4);
+
+  cInstanceList<cBackgroundData> backgrounds(kListBackgrounds, Backgrounds(), BackgroundRowLabel);
+  EXPECT_EQ(backgrounds.m_List.SetCount(9), 0);
+  EXPECT_EQ(backgrounds.m_List.SetCount(8), 1);
+  EXPECT_EQ(backgrounds.m_List.New(), 0);
+  EXPECT_EQ(backgrounds.m_List.SetCount(0), 1);
+  EXPECT_EQ(backgrounds.m_View.m_vRows, std::vector<std::string>{kExtra});
+
+  cInstanceList<cWorldEvent> events(kListWorldEvents, Named<cWorldEvent>({"村"}), NameRowLabel);
+  EXPECT_EQ(events.m_List.Delete(-1, 0), 0);
+  EXPECT_EQ(events.m_vWork.Count(), 1);
+
+  cInstanceList<cBgmData> table(kListBgmTable, Named<cBgmData>({""}), NameRowLabel);
+  EXPECT_EQ(table.m_View.m_vRows, std::vector<std::string>{kExtra});
+  EXPECT_EQ(table.m_List.GetCurIndex(), -1);
+}
+
+TEST(ListInstances, InsertingPagesGetNothingFromCtrlI) {
+  cInstanceList<cCondData> conditions(kListFlowConditions, Conditions(), SelfCondRowLabel);
+  conditions.m_List.StoreAccelIds(kListFlowConditions.m_Set.m_wAccelId);
+  uint16_t sent[kListCommandCount];
+  EXPECT_EQ(conditions.m_List.KeyCommandIds('I', 1, sent), 0);
+  ASSERT_EQ(conditions.m_List.KeyCommandIds(kVkDelete, 0, sent), 1);
+  EXPECT_EQ(sent[0], 40035);
+}
