@@ -270,10 +270,10 @@ void cMapEditor::RectTool(const cMapMouse& mouse) {
   m_Host.SetBusy(1);
   PushUndoForEdit(mouse.m_bShift);
   // The anchor keeps the smaller corner, so a rectangle paints the same cells whichever way it was drawn.
+  s.m_nRectWidth = std::abs(CursorX() - s.m_nRectAnchorX) + 1;
+  s.m_nRectHeight = std::abs(CursorY() - s.m_nRectAnchorY) + 1;
   s.m_nRectAnchorX = std::min(s.m_nRectAnchorX, CursorX());
   s.m_nRectAnchorY = std::min(s.m_nRectAnchorY, CursorY());
-  s.m_nRectWidth = std::max(s.m_nRectAnchorX, CursorX()) - s.m_nRectAnchorX + 1;
-  s.m_nRectHeight = std::max(s.m_nRectAnchorY, CursorY()) - s.m_nRectAnchorY + 1;
   int brushWidth = std::max(s.m_nBrushWidth, 1), brushHeight = std::max(s.m_nBrushHeight, 1);
   for (int r = 0; r < s.m_nRectHeight && s.m_nRectAnchorY + r < m_Stage.m_nHeight; ++r)
     for (int c = 0; c < s.m_nRectWidth && s.m_nRectAnchorX + c < m_Stage.m_nWidth; ++c)
