@@ -57,46 +57,60 @@ void BM_PaintWholeView(benchmark::State& state) {
   state.counters["ops"] = static_cast<double>(list.m_vOps.size());
 }
 
+// A full stage open in an editor with one undo step, the view in the middle of the map.
+struct cFullStageEditor {
+  cFullStageEditor() {
+    SetShell(&m_Shell);
+    FillStage(m_Stage);
+    m_Edit.m_bStageOpen = 1;
+    m_Edit.AllocateUndo(1, m_Stage.m_nPitch, m_Stage.m_nHeight);
+    g_StateStack.Reset();
+    m_Editor.OnInit(640, 480);
+    m_Editor.View().ScrollTo(246, 248);
+  }
+  ~cFullStageEditor() { SetShell(nullptr); }
+  // A left press at the view's cell (0, 0) with a graphic the cells do not hold yet, so that every
+  // cell the drag paints changes.
+  cMapMouse Press() {
+    m_Edit.m_vBrushBlock.assign(1, cEdBlock());
+    m_Edit.m_vBrushBlock[0].m_nGraphic = static_cast<int16_t>(m_nGraphic);
+    m_nGraphic = m_nGraphic == 1 ? 2 : 1;
+    cMapMouse mouse;
+    mouse.m_nMessage = kLButtonDown;
+    mouse.m_bLDown = mouse.m_bLPressed = 1;
+    m_Editor.OnMouse(mouse);
+    return mouse;
+  }
+
+  cPlentyShell m_Shell;
+  cStageDoc m_Stage;
+  cStageEditState m_Edit;
+  cStageEditorHost m_Host;
+  cStageEditor m_Editor{m_Stage, m_Edit, m_Host};
+  int m_nGraphic = 1;
+};
+
 void BM_PenDrag100Cells(benchmark::State& state) {
-  cPlentyShell shell;
-  SetShell(&shell);
-  cStageDoc stage;
-  FillStage(stage);
-  cStageEditState edit;
-  edit.m_bStageOpen = 1;
-  edit.AllocateUndo(1, stage.m_nPitch, stage.m_nHeight);
-  g_StateStack.Reset();
-  cStageEditorHost host;
-  cStageEditor editor(stage, edit, host);
-  editor.OnInit(640, 480);
-  editor.View().ScrollTo(246, 248);
+  cFullStageEditor full;
   cSheetExtents sheets = Sheets();
   std::vector<cPaintList> lists;
   cViewInput held;
   held.m_bLDown = 1;
-  editor.TakePaint(held, sheets, lists);
+  full.m_Editor.TakePaint(held, sheets, lists);
   size_t areas = 0, ops = 0, moves = 0;
-  int graphic = 1;
   for (auto _ : state) {
     state.PauseTiming();
-    // Each drag paints a graphic the cells do not hold yet, so that every move changes a cell.
-    edit.m_vBrushBlock.assign(1, cEdBlock());
-    edit.m_vBrushBlock[0].m_nGraphic = static_cast<int16_t>(graphic);
-    graphic = graphic == 1 ? 2 : 1;
-    cMapMouse mouse;
-    mouse.m_nMessage = kLButtonDown;
-    mouse.m_bLDown = mouse.m_bLPressed = 1;
-    editor.OnMouse(mouse);
-    editor.TakePaint(held, sheets, lists);
+    cMapMouse mouse = full.Press();
+    full.m_Editor.TakePaint(held, sheets, lists);
     mouse.m_nMessage = kMouseMove;
     mouse.m_bLPressed = 0;
     state.ResumeTiming();
     for (int step = 1; step <= 100; ++step) {
-      // A diagonal staircase through the view: 20 columns, 5 rows.
+      // A staircase through the view: 20 columns, 5 rows.
       mouse.m_nViewX = step % 20;
       mouse.m_nViewY = step / 20;
-      editor.OnMouse(mouse);
-      editor.TakePaint(held, sheets, lists);
+      full.m_Editor.OnMouse(mouse);
+      full.m_Editor.TakePaint(held, sheets, lists);
       for (const cPaintList& list : lists) ops += list.m_vOps.size();
       areas += lists.size();
       ++moves;
@@ -104,41 +118,21 @@ void BM_PenDrag100Cells(benchmark::State& state) {
     state.PauseTiming();
     mouse.m_nMessage = kLButtonUp;
     mouse.m_bLDown = 0;
-    editor.OnMouse(mouse);
+    full.m_Editor.OnMouse(mouse);
     state.ResumeTiming();
   }
   state.SetItemsProcessed(static_cast<int64_t>(moves));
   state.counters["areas_per_move"] = static_cast<double>(areas) / moves;
   state.counters["ops_per_move"] = static_cast<double>(ops) / moves;
-  SetShell(nullptr);
 }
-
-}  // namespace
 
 // The press: one undo step of the three full layers, the first cell painted.
 void BM_PenPress(benchmark::State& state) {
-  cPlentyShell shell;
-  SetShell(&shell);
-  cStageDoc stage;
-  FillStage(stage);
-  cStageEditState edit;
-  edit.m_bStageOpen = 1;
-  edit.AllocateUndo(1, stage.m_nPitch, stage.m_nHeight);
-  g_StateStack.Reset();
-  cStageEditorHost host;
-  cStageEditor editor(stage, edit, host);
-  editor.OnInit(640, 480);
-  int graphic = 1;
-  for (auto _ : state) {
-    edit.m_vBrushBlock[0].m_nGraphic = static_cast<int16_t>(graphic);
-    graphic = graphic == 1 ? 2 : 1;
-    cMapMouse mouse;
-    mouse.m_nMessage = kLButtonDown;
-    mouse.m_bLDown = mouse.m_bLPressed = 1;
-    editor.OnMouse(mouse);
-  }
-  SetShell(nullptr);
+  cFullStageEditor full;
+  for (auto _ : state) full.Press();
 }
+
+}  // namespace
 
 BENCHMARK(BM_PaintWholeView)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PenPress)->Unit(benchmark::kMicrosecond);

@@ -247,31 +247,26 @@ TEST_F(MapEditor, FillFollowsItsDepthLimit) {
   }
 }
 
-TEST_F(MapEditor, FillOfThePlayerKeepsOne) {
-  OpenStage(4, 1);
-  cStageEditState& s = g_StageEditState;
-  s.SetLayer(1);
-  s.SetTool(kToolFill);
-  cEdChara player = Record<cEdChara>(3);
-  player.m_cControl = 0;
-  s.m_vBrushChara.assign(1, player);
-  cMapEditor map(g_StageDoc, s, m_Host);
-  RunMouse(map, "L1,0");
-  EXPECT_EQ(Charas(), "...3");
-  EXPECT_EQ(g_StageDoc.HasPlayer(), 1);
-}
-
-TEST_F(MapEditor, PenMovesThePlayer) {
-  OpenStage(4, 1);
-  cStageEditState& s = g_StageEditState;
-  s.SetLayer(1);
-  cEdChara player = Record<cEdChara>(3);
-  player.m_cControl = 0;
-  s.m_vBrushChara.assign(1, player);
-  cMapEditor map(g_StageDoc, s, m_Host);
-  RunMouse(map, "L0,0 M2,0 U2,0");
-  EXPECT_EQ(Charas(), "..3.");
-  EXPECT_TRUE(map.Changes().m_bAll);
+TEST_F(MapEditor, OnePlayer) {
+  // A fill keeps the last player it placed; the pen moves the player along.
+  struct Case {
+    int m_nTool;
+    const char* m_pPath;
+    const char* m_pCharas;
+  } cases[] = {{kToolFill, "L1,0", "...3"}, {kToolPen, "L0,0 M2,0 U2,0", "..3."}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.m_pPath);
+    g_StageDoc.SetDefaults();
+    OpenStage(4, 1);
+    g_StageEditState.SetLayer(1);
+    g_StageEditState.SetTool(c.m_nTool);
+    g_StageEditState.m_vBrushChara.assign(1, PlayerRecord(3));
+    cMapEditor map(g_StageDoc, g_StageEditState, m_Host);
+    RunMouse(map, c.m_pPath);
+    EXPECT_EQ(Charas(), c.m_pCharas);
+    // Another cell changed than those painted: the whole view repaints.
+    EXPECT_TRUE(map.Changes().m_bAll);
+  }
 }
 
 TEST_F(MapEditor, SelectionBecomesTheBrush) {
@@ -428,8 +423,11 @@ TEST_F(MapEditor, RightDoubleClickOpensTheSheetOfTheCell) {
     EXPECT_EQ(g_StageEditState.m_nPrevLayer, c.m_nPrevLayer);
     if (*c.m_pCalls) {
       EXPECT_EQ(g_StageEditState.m_nEditContext, 0);
-      if (c.m_nNowLayer == 2) EXPECT_EQ(g_StageEditState.m_pEditItem, &g_StageDoc.m_vItemLayer.At(index));
-      if (c.m_nNowLayer == 1) EXPECT_EQ(g_StageEditState.m_pEditChara, &g_StageDoc.m_vCharaLayer.At(index));
+      const void* edited = c.m_nNowLayer == 2 ? static_cast<const void*>(g_StageEditState.m_pEditItem)
+                                              : static_cast<const void*>(g_StageEditState.m_pEditChara);
+      const void* cell = c.m_nNowLayer == 2 ? static_cast<const void*>(&g_StageDoc.m_vItemLayer.At(index))
+                                            : static_cast<const void*>(&g_StageDoc.m_vCharaLayer.At(index));
+      EXPECT_EQ(edited, cell);
     }
   }
 }

@@ -233,7 +233,9 @@ TEST_F(MapView, CursorOfEachMode) {
     std::string cursor = text.substr(text.find(before) + before.size());
     EXPECT_EQ(cursor, std::string(*c.m_pCursor ? " " : "") + c.m_pCursor);
     for (const cPaintOp& op : list.m_vOps)
-      if (op.m_nKind == cPaintOp::kOutline) EXPECT_EQ(op.m_nColour, c.m_nMode == kModeSelect ? kColourSelection : kColourCursor);
+      if (op.m_nKind == cPaintOp::kOutline) {
+        EXPECT_EQ(op.m_nColour, c.m_nMode == kModeSelect ? kColourSelection : kColourCursor);
+      }
   }
 }
 
@@ -362,11 +364,7 @@ TEST_F(MapView, StartsAtThePlayer) {
   for (const Case& c : cases) {
     g_StageDoc.SetDefaults();
     OpenStage(c.m_nWidth, c.m_nHeight);
-    if (c.m_nPlayerX >= 0) {
-      cEdChara& player = g_StageDoc.m_vCharaLayer.At(g_StageDoc.CellIndex(c.m_nPlayerX, c.m_nPlayerY));
-      player = Record<cEdChara>(1);
-      player.m_cControl = 0;
-    }
+    if (c.m_nPlayerX >= 0) g_StageDoc.m_vCharaLayer.At(g_StageDoc.CellIndex(c.m_nPlayerX, c.m_nPlayerY)) = PlayerRecord(1);
     cMapView view(g_StageDoc, g_StageEditState);
     view.SetClientSize(640, 480);
     view.StartAtPlayer();

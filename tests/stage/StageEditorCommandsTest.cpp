@@ -188,9 +188,7 @@ TEST_F(StageEditorCommands, ReplacingAModifiedStageAsksFirst) {
     SCOPED_TRACE(c.m_pName);
     g_StageDoc.SetDefaults();
     OpenStage(8, 4);
-    cEdChara& player = g_StageDoc.m_vCharaLayer.At(0);
-    player = Record<cEdChara>(1);
-    player.m_cControl = 0;
+    g_StageDoc.m_vCharaLayer.At(0) = PlayerRecord(1);
     std::string path = "data\\stg4\\r" + std::to_string(n++) + ".stg4_771";
     if (c.m_bSaveFails) MakeDirectory((path + ".~tmp").c_str());
     g_StageEditState.m_strStagePath = path.c_str();

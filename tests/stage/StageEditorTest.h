@@ -79,6 +79,13 @@ T Record(int graphic) {
   return record;
 }
 
+// A character the player controls.
+inline cEdChara PlayerRecord(int graphic) {
+  cEdChara player = Record<cEdChara>(graphic);
+  player.m_cControl = 0;
+  return player;
+}
+
 // A mouse message over a cell of a view scrolled to the origin; buttons as the message leaves them.
 inline cMapMouse MouseAt(uint32_t message, int x, int y, int shift = 0) {
   cMapMouse mouse;

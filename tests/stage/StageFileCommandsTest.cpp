@@ -8,11 +8,7 @@
 
 namespace {
 
-void PlacePlayer(int x) {
-  cEdChara& player = g_StageDoc.m_vCharaLayer.At(x);
-  player = Record<cEdChara>(1);
-  player.m_cControl = 0;
-}
+void PlacePlayer(int x) { g_StageDoc.m_vCharaLayer.At(x) = PlayerRecord(1); }
 
 bool BoxShown(const cFakeShell& shell, const std::string& text) {
   for (const cFakeShell::cBox& box : shell.m_vBoxes)

@@ -4,16 +4,6 @@
 #include "app/PathUtil.h"
 #include "tests/stage/StageEditorTest.h"
 
-namespace {
-
-void PlacePlayer() {
-  cEdChara& player = g_StageDoc.m_vCharaLayer.At(0);
-  player = Record<cEdChara>(1);
-  player.m_cControl = 0;
-}
-
-}  // namespace
-
 class TestPlay : public StageEditorTest {
 protected:
   void SetUp() override {
@@ -31,7 +21,7 @@ protected:
   // An open stage with a player, saved once, changed since.
   void OpenSavedStage() {
     OpenStage(20, 15);
-    PlacePlayer();
+    g_StageDoc.m_vCharaLayer.At(0) = PlayerRecord(1);
     g_StageEditState.m_strStagePath = "data\\stg4\\t.stg4_771";
     g_StageEditState.m_bStageModified = 1;
     g_StageEditState.m_bCommonModified = 1;
@@ -108,7 +98,9 @@ TEST_F(TestPlay, Refusals) {
     EXPECT_EQ(Boxes(), c.m_pBoxes);
     EXPECT_EQ(m_Host.m_strCalls.find("launch"), std::string::npos);
     EXPECT_EQ(TestPlayRunning, c.m_bStillRunning);
-    if (c.m_bStillRunning) EXPECT_EQ(g_nLastLaunchTime, last);
+    if (c.m_bStillRunning) {
+      EXPECT_EQ(g_nLastLaunchTime, last);
+    }
   }
 }
 
