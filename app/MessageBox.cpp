@@ -7,6 +7,7 @@
 #include "app/cString.h"
 
 const char* const kErrorCaption = "エラー";
+const char* const kOutOfMemoryText = "メモリが不足しています！";
 
 int ShowMessageBox(void* owner, const char* text, const char* caption, unsigned type) {
   return Shell().ShowBox(owner, text, caption, type);
@@ -47,6 +48,6 @@ int DebugBoxF(const char* format, ...) {
 }
 
 void OutOfMemory() {
-  ErrorBox("メモリが不足しています！");
+  ErrorBox(kOutOfMemoryText);
   Shell().PostCloseRequest();
 }

@@ -18,6 +18,7 @@ enum : int { kIdOk = 1, kIdCancel = 2, kIdYes = 6, kIdNo = 7 };
 constexpr int kMessageBufferSize = 1024;
 
 extern const char* const kErrorCaption;
+extern const char* const kOutOfMemoryText;
 
 int ShowMessageBox(void* owner, const char* text, const char* caption, unsigned type);
 int MessageBoxActive(const char* text, const char* caption, unsigned type);

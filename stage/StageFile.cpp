@@ -42,12 +42,6 @@ int CopyFileBytes(const char* target, const char* source) {
   return out.Commit();
 }
 
-// Puts source in the place of target, copying when the two lie on different volumes.
-int MoveFileOver(const char* target, const char* source) {
-  if (ReplaceFileWith(HostPath(target).c_str(), HostPath(source).c_str())) return 1;
-  return CopyFileBytes(target, source) && DeletePath(source);
-}
-
 // 0 only for a file of a version that the check covers (174 on) which does not end with the marker.
 int PassesEndMarkerCheck(const char* path) {
   cReadStream* stream = OpenDataFileRead(path);
@@ -61,6 +55,11 @@ int PassesEndMarkerCheck(const char* path) {
 }
 
 }  // namespace
+
+int MoveFileOver(const char* target, const char* source) {
+  if (ReplaceFileWith(HostPath(target).c_str(), HostPath(source).c_str())) return 1;
+  return CopyFileBytes(target, source) && DeletePath(source);
+}
 
 int CheckStageFile(const char* path) {
   if (PassesEndMarkerCheck(path)) return 1;

@@ -10,6 +10,9 @@
 
 class cStageEditState;
 
+// Puts source in the place of target, copying when the two lie on different volumes; 1 when done.
+int MoveFileOver(const char* target, const char* source);
+
 // 1 when the file can be loaded: it is whole, older than the end marker, missing (the load reports
 // that), or was broken and has been replaced by its safety copy. 0 when it is broken and no copy
 // could take its place: the file is kept as it is and the user is told.

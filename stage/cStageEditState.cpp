@@ -23,6 +23,16 @@ void cStageEditState::Reset() {
   m_strStagePath = "";
 }
 
+void cStageEditState::ResetKeepingStage() {
+  cString path = m_strStagePath;
+  int32_t open = m_bStageOpen, stageModified = m_bStageModified, commonModified = m_bCommonModified;
+  Reset();
+  m_strStagePath = path;
+  m_bStageOpen = open;
+  m_bStageModified = stageModified;
+  m_bCommonModified = commonModified;
+}
+
 void cStageEditState::SetTool(int tool) {
   static const int32_t kModeOfTool[] = {0, 1, 2, 3, 3};
   m_nTool = tool;
@@ -119,6 +129,11 @@ void cStageEditState::ReleaseUndo() {
   m_vUndo.Release();
   m_vRedo.Release();
   m_nUndoLevels = 0;
+}
+
+void cStageEditState::DropUndoHistory() {
+  m_vUndo.clear();
+  m_vRedo.clear();
 }
 
 uint64_t cStageEditState::EstimateSnapshotBytes(int pitch, int height) {

@@ -56,6 +56,9 @@ public:
   cStageEditState();
 
   void Reset();
+  // The rebuild of the editor window: everything as Reset leaves it but the open stage's path and
+  // its open and modified flags, which belong to the stage, not to the window.
+  void ResetKeepingStage();
   void SetTool(int tool);
   void SetRightClickMode(int mode);
   void ClearClipboard();
@@ -69,6 +72,8 @@ public:
   void Undo(cStageDoc& stage);
   void Redo(cStageDoc& stage);
   void ReleaseUndo();
+  // Forgets every step but keeps the depth: an edit that ran out of memory goes on without them.
+  void DropUndoHistory();
   // Opens depth steps for a stage of this pitch and height, fewer when free memory is short.
   void AllocateUndo(int depth, int pitch, int height);
   static uint64_t EstimateSnapshotBytes(int pitch, int height);

@@ -3,25 +3,10 @@
 // colour keys, the 33 sheet canvases (the last five composed from the others as overview sheets)
 // and two canvases for every entry of the character-bitmap table.
 
+#include "app/SheetCanvases.h"
 #include "app/cString.h"
 #include "app/win/cCanvas.h"
 #include "database/CharaBitmaps.h"
-
-// Sheet canvases with a meaning of their own.
-enum : int {
-  kSheetBack = 0,
-  kSheetBlock = 1,
-  kSheetChara = 2,  // 2 + 2j: character sheet j + 1; 3 + 2j: the same mirrored per cell
-  kSheetItem = 18,
-  kSheetShot = 20,
-  kSheetMark = 22,
-  kSheetWorldBack = 23,
-  kSheetOverviewBlock = 28,  // 28 to 32: the overview sheets of the graphic cell picker
-  kSheetOverviewChara = 29,
-  kSheetOverviewItem = 30,
-  kSheetOverviewShot = 31,
-  kSheetOverviewMark = 32,
-};
 
 // The whole project: the documents, then the pictures; 0 after the box that names what failed.
 int LoadProject();

@@ -9,6 +9,7 @@
 
 #include "app/DataFile.h"
 #include "app/ProgramPalette.h"
+#include "app/SheetCanvases.h"
 #include "app/cPixelView.h"
 #include "app/cVector.h"
 
@@ -95,8 +96,6 @@ private:
   HPEN m_hPen = nullptr;
   HGDIOBJ m_hOldPen = nullptr;
 };
-
-constexpr int kSheetCanvasCount = 33;
 
 // The sheets every view draws from, and two canvases per entry of the character-bitmap table.
 extern cCanvas g_aSheetCanvas[kSheetCanvasCount];
