@@ -62,10 +62,13 @@ int RefusesJoin(const cTextLimits& limits, const cString& text, const cString& p
   return Length(limits, part) >= limits.m_nMaxChars;
 }
 
-// A selection end never stands between carriage return and line feed, nor beyond the text.
+// A selection end never stands between carriage return and line feed, inside a double-byte
+// character, nor beyond the text.
 int32_t FixSelectionEnd(const cString& text, int32_t end) {
   if (end >= 0 && static_cast<size_t>(end) < text.size() && text[end] == '\n') ++end;
-  return std::min<int32_t>(end, static_cast<int32_t>(text.size()));
+  int32_t boundary = 0;
+  while (boundary < end && static_cast<size_t>(boundary) < text.size()) boundary += CharWidth(text.c_str() + boundary);
+  return std::min<int32_t>(boundary, static_cast<int32_t>(text.size()));
 }
 }  // namespace
 

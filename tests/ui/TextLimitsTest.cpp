@@ -54,6 +54,7 @@ TEST(TextLimits, OneLineEditUndoesWhatBreaksTheLimits) {
       {"byte mode counts bytes", 4, 0, "あいう", "あい", 6, 6, "あい", 4},
       {"added line break undone", 12, 1, "ab\r\ncd", "abcd", 4, 4, "abcd", 4},
       {"caret never between CR and LF", 12, 1, "ab\r\nc\r\nd", "ab\r\ncd", 3, 3, "ab\r\ncd", 4},
+      {"caret never inside a double-byte character", 3, 1, "あxいう", "あいう", 3, 3, "あいう", 4},
   };
   for (const Row& row : rows) {
     cTextChange change =
