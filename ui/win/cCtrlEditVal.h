@@ -104,11 +104,11 @@ public:
     value = ClampValue(value, m_Min, m_Max, &limited);
     if (m_bEmpty) return;
     if (m_bFloat && !force && !limited) {
-      if (!m_strTyped.empty()) SetText(m_strTyped.GetStr());
+      if (!m_strTyped.empty()) ShowText(m_strTyped);
       return;
     }
-    if (!m_bFloat && !m_strTyped.empty()) SetText(m_strTyped.GetStr());
-    else SetText(FormatNumber(static_cast<double>(value), m_bFloat, m_nDecimals).GetStr());
+    if (!m_bFloat && !m_strTyped.empty()) ShowText(m_strTyped);
+    else ShowText(FormatNumber(static_cast<double>(value), m_bFloat, m_nDecimals));
   }
 
   // The text's value within the type (not yet within the limits); notes what is being typed.
@@ -189,6 +189,13 @@ public:
   cCtrl* m_lpLeaveTarget = nullptr;
 
 private:
+  // Rewrites the edit only when its text changes, so that the selection survives.
+  void ShowText(const cString& text) {
+    cString shown;
+    GetDlgItemString(m_hWndOwner, m_wId, shown, 1024);
+    if (shown != text) SetText(text.GetStr());
+  }
+
   LRESULT OnItemMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
       case WM_CHAR:

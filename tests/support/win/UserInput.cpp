@@ -3,14 +3,30 @@
 #include <vector>
 
 #include "tests/support/win/ProbeDialog.h"
+#include "ui/win/cModelessList.h"
+
+namespace {
+// As the main loop and a modal dialog's own loop do: the registered windows' routing, then the
+// navigation of the active dialog (Enter chooses its default button).
+void PumpOnce(cModelessList* list) {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (list && list->PreTranslateMessage(&message)) continue;
+    HWND active = GetActiveWindow();
+    if (active && IsDialogMessageA(active, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+}  // namespace
 
 void PumpFor(int milliseconds, cModelessList* list) {
   DWORD start = GetTickCount();
   do {
-    PumpMessages(list);
+    PumpOnce(list);
     Sleep(1);
   } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
-  PumpMessages(list);
+  PumpOnce(list);
 }
 
 void PressKey(WORD key, bool shift, cModelessList* list) {
@@ -66,7 +82,19 @@ cModalDriver::cModalDriver(std::function<void(HWND)> action) : m_Action(std::mov
 
 cModalDriver::~cModalDriver() {
   if (m_nTimer) KillTimer(nullptr, m_nTimer);
+  if (m_nGuard) KillTimer(nullptr, m_nGuard);
   g_lpDriver = nullptr;
+}
+
+void CALLBACK cModalDriver::Guard(HWND, UINT, UINT_PTR, DWORD) {
+  cModalDriver* driver = g_lpDriver;
+  if (!driver) return;
+  KillTimer(nullptr, driver->m_nGuard);
+  driver->m_nGuard = 0;
+  if (IsWindow(driver->m_hWndDialog) && IsWindowVisible(driver->m_hWndDialog)) {
+    driver->m_bTimedOut = true;
+    PostMessageA(driver->m_hWndDialog, WM_CLOSE, 0, 0);
+  }
 }
 
 void CALLBACK cModalDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
@@ -77,6 +105,9 @@ void CALLBACK cModalDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
       driver->m_bRan = true;
       KillTimer(nullptr, driver->m_nTimer);
       driver->m_nTimer = 0;
+      driver->m_hWndDialog = window;
+      driver->m_nGuard = SetTimer(nullptr, 0, 3000, Guard);
+      SetForegroundWindow(window);
       driver->m_Action(window);
       return;
     }

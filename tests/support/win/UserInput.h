@@ -20,18 +20,24 @@ void TypeText(const std::string& text, cModelessList* list = nullptr);
 void FocusItem(HWND dialog, int id);
 
 // Runs the action once on the next visible dialog window of this thread that is not one of the
-// windows that existed before; call it right before the modal run.
+// windows that existed before, with the dialog in front; call it right before the modal run. A
+// dialog that the action did not end within a few seconds is closed, so that no test hangs.
 class cModalDriver {
 public:
   explicit cModalDriver(std::function<void(HWND)> action);
   ~cModalDriver();
   bool Ran() const { return m_bRan; }
+  bool TimedOut() const { return m_bTimedOut; }
 
 private:
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  static void CALLBACK Guard(HWND, UINT, UINT_PTR, DWORD);
   std::function<void(HWND)> m_Action;
   UINT_PTR m_nTimer = 0;
+  UINT_PTR m_nGuard = 0;
+  HWND m_hWndDialog = nullptr;
   bool m_bRan = false;
+  bool m_bTimedOut = false;
 };
 
 // GDI and USER objects of the process. Where the platform does not count them (Wine answers 0),
