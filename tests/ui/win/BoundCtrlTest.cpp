@@ -477,3 +477,30 @@ TEST_F(BoundCtrlTest, CommandBindingsCallTheFirstMatchingHandler) {
   EXPECT_EQ(DispatchCommand(page, bindings, MAKEWPARAM(kIdcRun, BN_CLICKED)), 1);
   EXPECT_EQ(page.m_strCalls, "FR");
 }
+
+TEST_F(BoundCtrlTest, DialogsOwnScrollBarsAreBoundAndNeverKeepTheFocus) {
+  cProbeDialog<41> view(kIddViewWindow, nullptr, &m_List);
+  view.SetGeometry(100, 80, 100, 80, 640, 480, 0, 0, 0, 0, 0, 3);
+  view.m_cgView.m_Param.Set(kIdcView, 0, 0);
+  view.m_OnInit = [](cProbeDialog<41>& self) { self.AttachCtrlGroup(self.m_cgView); };
+  view.Create(0, 1);
+  HWND horizontal = view.ScrollBar(SB_HORZ);
+  HWND vertical = view.ScrollBar(SB_VERT);
+  ASSERT_EQ(vertical, GetDlgItem(view.m_hWnd, 1009));
+  EXPECT_EQ(GetPropA(horizontal, "CTRL_SCROLL_CLASS"), &view.m_cgHScroll.m_Ctrl);
+  EXPECT_EQ(view.m_vCtrl.At(0), &view.m_cgHScroll.m_Ctrl) << "the bars lead the control list";
+  EXPECT_EQ(view.m_vCtrl.At(1), &view.m_cgVScroll.m_Ctrl);
+  RECT bar = {};
+  GetWindowRect(horizontal, &bar);
+  MapWindowPoints(nullptr, view.m_hWnd, reinterpret_cast<POINT*>(&bar), 2);
+  EXPECT_EQ(bar.top, view.m_nViewHeight) << "below the view";
+  EXPECT_EQ(bar.right - bar.left, view.m_nViewWidth);
+
+  FocusItem(view.m_hWnd, 1009);
+  SendMessageA(view.m_hWnd, WM_NULL, 0, 0);
+  EXPECT_EQ(GetFocus(), view.m_cgView.m_Ctrl.m_hWnd) << "the focus goes on to the view";
+  SendMessageA(vertical, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+  EXPECT_EQ(view.Count(WM_CONTEXTMENU), 0);
+  DestroyWindow(view.m_hWnd);
+  EXPECT_EQ(view.m_cgView.m_Ctrl.m_Screen.Dc(), nullptr) << "the view gave its device context back with its item";
+}
