@@ -57,3 +57,20 @@ TEST_F(CtrlLeakTest, OpeningAndClosingAPageAHundredTimesLeavesNoHandles) {
   EXPECT_EQ(m_Record.m_strName, "名前");
   EXPECT_TRUE(m_List.m_Windows.empty());
 }
+
+TEST_F(CtrlLeakTest, TheViewGivesBackEachDeviceContextItTakes) {
+  cCtrlTestPage page(&m_Record, &m_List);
+  page.Create(0, 1);
+  cCtrlGroup<cCtrlBitmap>& view = page.m_cgView;
+  cGuiCounts before = GuiObjectCounts();
+  for (int i = 0; i < 100; ++i) {
+    view.m_Ctrl.Attach(&page, view.m_Param);  // a page that rebuilds its view takes a new context
+    page.DrawPreview();
+    view.m_Ctrl.Present();
+    InvalidateRect(view.m_Ctrl.m_hWnd, nullptr, TRUE);
+    UpdateWindow(view.m_Ctrl.m_hWnd);
+  }
+  cGuiCounts after = GuiObjectCounts();
+  EXPECT_EQ(after.m_nGdi, before.m_nGdi);
+  SendMessageA(page.m_hWnd, WM_COMMAND, kIdcCancel, 0);
+}
