@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "database/cPictureData.h"
+#include "model/cEdBlock.h"
 #include "ui/ComboItems.h"
 #include "ui/CtrlCommand.h"
 
@@ -62,4 +64,18 @@ TEST(CtrlCommand, BindingsMatchTheirKindsNotification) {
       {kCtrlSlider, wp(1010, 0), 0},
   };
   for (const Row& row : rows) EXPECT_EQ(MatchCommand(row.kind, 1010, row.wParam), row.match) << row.kind;
+}
+
+TEST(ComboItems, LabelsOfPaletteEntriesAndDatabaseTables) {
+  cVector<cEdBlock> blocks(3);
+  blocks[1].m_strName = "草地";
+  blocks[2].m_strName = "岩";
+  std::vector<cString> labels;
+  MakeComboLabels(labels, blocks, nullptr, 0, 3, 0);
+  EXPECT_EQ(labels.size(), 3u);
+  EXPECT_EQ(labels[2], "002 岩");
+  cVector<cSoundData> sounds(2);
+  sounds[1].m_strName = "ジャンプ";
+  MakeComboLabels(labels, sounds);
+  EXPECT_EQ(labels, (std::vector<cString>{"001 ジャンプ"}));
 }
