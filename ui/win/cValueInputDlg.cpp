@@ -53,6 +53,16 @@ LRESULT InputMessage(cDialog& dialog, HWND window, UINT message, WPARAM wParam, 
   return result ? 1 : 0;
 }
 
+// The input dialogs' title and edit, its text selected so that typing replaces it.
+template <class Groups>
+void ShowInput(cDialog& dialog, const cString& title, Groups& groups) {
+  SetWindowTextA(dialog.m_hWnd, title.GetStr());
+  dialog.AttachCtrlGroups(groups);
+  dialog.DataToControls();
+  SendDlgItemMessageA(dialog.m_hWnd, kIdcInputEdit, EM_SETSEL, 0, 99);
+  dialog.m_bInitialized = 1;
+}
+
 // Makes a dialog into the holder, runs it modally and deletes it; 0 without memory.
 template <class Dialog, class Make>
 int RunHeld(Dialog*& holder, Make make) {
@@ -92,11 +102,7 @@ void cValueInputDlg::Init(int32_t* value, int32_t min, int32_t max, const char* 
 
 void cValueInputDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
-  SetWindowTextA(m_hWnd, m_strTitle.GetStr());
-  AttachCtrlGroups(m_vEditGroups);
-  DataToControls();
-  SendDlgItemMessageA(m_hWnd, kIdcInputEdit, EM_SETSEL, 0, 99);
-  m_bInitialized = 1;
+  ShowInput(*this, m_strTitle, m_vEditGroups);
 }
 
 void cValueInputDlg::OnCommand(WPARAM wParam, LPARAM lParam) { InputCommand(*this, wParam, lParam); }
@@ -123,11 +129,7 @@ void cStringInputDlg::Init(cString* value, int32_t maxLength, int32_t charMode, 
 
 void cStringInputDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
-  SetWindowTextA(m_hWnd, m_strTitle.GetStr());
-  AttachCtrlGroups(m_vEditGroups);
-  DataToControls();
-  SendDlgItemMessageA(m_hWnd, kIdcInputEdit, EM_SETSEL, 0, 99);
-  m_bInitialized = 1;
+  ShowInput(*this, m_strTitle, m_vEditGroups);
 }
 
 void cStringInputDlg::OnCommand(WPARAM wParam, LPARAM lParam) { InputCommand(*this, wParam, lParam); }

@@ -3,23 +3,16 @@
 #include <memory>
 
 #include "app/ReportLog.h"
-#include "app/win/cShellWin.h"
-#include "tests/support/TestSupport.h"
-#include "tests/support/win/BoxAnswerer.h"
-#include "tests/support/win/ProbeDialog.h"
 #include "tests/support/win/UserInput.h"
+#include "tests/support/win/WindowTest.h"
 #include "tests/ui/win/CtrlTestPage.h"
-#include "ui/win/cModelessList.h"
 
 namespace {
-class BoundCtrlTest : public ::testing::Test {
+class BoundCtrlTest : public cWindowTest {
 protected:
-  BoundCtrlTest() { InstallShellWin(); }
   ~BoundCtrlTest() override {
     m_pPage.reset();
     SetCompositionResultSource(nullptr);
-    PumpMessages();
-    SetShell(nullptr);
   }
   // Opens the page on the record, modeless, so that the test can drive it step by step.
   cCtrlTestPage& Open() {
@@ -44,10 +37,6 @@ protected:
   }
   void Ok() { Command(kIdcOk, BN_CLICKED); }
 
-  cScratchFolder m_Folder;
-  cTestReportLog m_Log;
-  cTestMainWindow m_Main;
-  cModelessList m_List;
   cPageRecord m_Record;
   std::unique_ptr<cCtrlTestPage> m_pPage;
 };

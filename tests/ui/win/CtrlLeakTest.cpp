@@ -1,21 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "app/win/cShellWin.h"
-#include "tests/support/TestSupport.h"
-#include "tests/support/win/BoxAnswerer.h"
-#include "tests/support/win/ProbeDialog.h"
 #include "tests/support/win/UserInput.h"
+#include "tests/support/win/WindowTest.h"
 #include "tests/ui/win/CtrlTestPage.h"
-#include "ui/win/cModelessList.h"
 
 namespace {
-class CtrlLeakTest : public ::testing::Test {
+class CtrlLeakTest : public cWindowTest {
 protected:
-  CtrlLeakTest() { InstallShellWin(); }
-  ~CtrlLeakTest() override {
-    PumpMessages();
-    SetShell(nullptr);
-  }
   // Opens the page with every control kind, lets it paint and type, and closes it with OK.
   void OpenAndClose() {
     cCtrlTestPage page(&m_Record, &m_List);
@@ -25,10 +16,6 @@ protected:
     SendMessageA(page.m_hWnd, WM_COMMAND, kIdcOk, 0);
     PumpMessages(&m_List);
   }
-  cScratchFolder m_Folder;
-  cTestReportLog m_Log;
-  cTestMainWindow m_Main;
-  cModelessList m_List;
   cPageRecord m_Record;
 };
 }  // namespace

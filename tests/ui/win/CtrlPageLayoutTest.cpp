@@ -3,28 +3,15 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/win/cShellWin.h"
-#include "tests/support/TestSupport.h"
-#include "tests/support/win/BoxAnswerer.h"
-#include "tests/support/win/ProbeDialog.h"
 #include "tests/support/win/UserInput.h"
+#include "tests/support/win/WindowTest.h"
 #include "tests/ui/win/CtrlTestPage.h"
-#include "ui/win/cModelessList.h"
 #include "ui/win/cValueInputDlg.h"
 
 namespace {
-class CtrlPageLayoutTest : public ::testing::Test {
+class CtrlPageLayoutTest : public cWindowTest {
 protected:
-  CtrlPageLayoutTest() { InstallShellWin(); }
-  ~CtrlPageLayoutTest() override {
-    CloseStatusPopup();
-    PumpMessages();
-    SetShell(nullptr);
-  }
-  cScratchFolder m_Folder;
-  cTestReportLog m_Log;
-  cTestMainWindow m_Main;
-  cModelessList m_List;
+  ~CtrlPageLayoutTest() override { CloseStatusPopup(); }
 };
 
 INT_PTR CALLBACK PlainProc(HWND, UINT, WPARAM, LPARAM) { return 0; }

@@ -1,26 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "app/win/cShellWin.h"
-#include "tests/support/TestSupport.h"
-#include "tests/support/win/BoxAnswerer.h"
-#include "tests/support/win/ProbeDialog.h"
 #include "tests/support/win/UserInput.h"
-#include "ui/win/cModelessList.h"
+#include "tests/support/win/WindowTest.h"
 #include "ui/win/cValueInputDlg.h"
 
 namespace {
-class InputDialogsTest : public ::testing::Test {
+class InputDialogsTest : public cWindowTest {
 protected:
-  InputDialogsTest() { InstallShellWin(); }
-  ~InputDialogsTest() override {
-    CloseStatusPopup();
-    PumpMessages();
-    SetShell(nullptr);
-  }
-  cScratchFolder m_Folder;
-  cTestReportLog m_Log;
-  cTestMainWindow m_Main;
-  cModelessList m_List;
+  ~InputDialogsTest() override { CloseStatusPopup(); }
 };
 
 std::string TextOf(HWND window) {
