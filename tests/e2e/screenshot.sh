@@ -25,18 +25,7 @@ glyphs() {
   return $rc
 }
 
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>/dev/null &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "no virtual display"
-export DISPLAY=:$(cat "$work/display")
-
-"$wine_tools/prefix-setup.sh" "$build/wine" || fail "wine prefix"
-VX_WINE_DISPLAY=$DISPLAY source "$wine_tools/wine-env.sh" "$build/wine"
-# The graphics driver is chosen per server session: the headless session of the other tests ends
-# first (this test runs alone), and this one ends before the next test starts a headless one.
-wineserver -k 2>/dev/null; wineserver -w
+source "$wine_tools/virtual-display.sh"
 (cd "$work/run" && exec wine "$build/tests/VontarisQuick.exe" >"$work/wine.log" 2>&1) &
 
 window=""

@@ -14,6 +14,17 @@ protected:
   ~CtrlPageLayoutTest() override { CloseStatusPopup(); }
 };
 
+// The windows stay on screen this long each for a screenshot when asked to (ui/win/screenshot.sh).
+int HoldMilliseconds() {
+  const char* hold = getenv("VX_SCREENSHOT_HOLD_MS");
+  return hold ? atoi(hold) : 0;
+}
+
+void HoldAndCancel(HWND dialog, int hold) {
+  PumpFor(hold);
+  PostMessageA(dialog, WM_COMMAND, kIdcCancel, 0);
+}
+
 INT_PTR CALLBACK PlainProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
 
 // Room that a control's frame takes from its label: a check box's box, a button's edges.
@@ -53,14 +64,24 @@ TEST_F(CtrlPageLayoutTest, EveryLabelFitsInsideItsControl) {
   cCtrlTestPage page(&record, &m_List);
   page.Create(0, 1);
   ExpectLabelsInside(page.m_hWnd);
-  // Held on screen for a screenshot when asked to (ui/win/screenshot.sh).
-  if (const char* hold = getenv("VX_SCREENSHOT_HOLD_MS")) {
+  int hold = HoldMilliseconds();
+  if (hold) {
     SetForegroundWindow(page.m_hWnd);
-    PumpFor(atoi(hold), &m_List);
+    PumpFor(hold, &m_List);
   }
 
-  ShowStatusPopup(nullptr, &m_List, "ステージを読み込んでいます…", "お待ちください", nullptr, 0, 0);
+  ShowStatusPopup(nullptr, &m_List, "ステージを読み込んでいます…", "お待ちください", &page, 1, 0);
   ExpectLabelsInside(CurrentStatusPopup()->m_hWnd);
+  if (hold) {
+    PumpFor(hold, &m_List);
+    CloseStatusPopup();
+    int32_t value = 12;
+    cString name = "変数";
+    cModalDriver value_driver([hold](HWND dialog) { HoldAndCancel(dialog, hold); });
+    RunValueInputDialog(nullptr, &m_List, &value, 1, 999, "データ数", nullptr, 0);
+    cModalDriver name_driver([hold](HWND dialog) { HoldAndCancel(dialog, hold); });
+    RunStringInputDialog(nullptr, &m_List, &name, 12, 1, "変数名の入力", nullptr, 0);
+  }
   for (uint16_t id : {kIddValueInput, kIddStringInput}) {
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), nullptr, PlainProc, 0);
     ExpectLabelsInside(dialog);
