@@ -106,17 +106,16 @@ int cCharaSheetEdit::Commit(int currentPage) {
       return 1;
     }
     case kEditStagePalette:
+    case kEditCommonPalette: {
+      // Every entry visited with previous and next is written with the shown one.
       m_vList[index] = m_Chara;
-      g_StageDoc.m_vStageChara = m_vList;
-      g_StageDoc.RefreshCharasFromStage();
-      g_StageEditState.m_bStageModified = 1;
+      *PaletteList() = m_vList;
+      bool stage = m_Target.m_nContext == kEditStagePalette;
+      if (stage) g_StageDoc.RefreshCharasFromStage();
+      else g_StageDoc.RefreshCharasFromCommon();
+      (stage ? g_StageEditState.m_bStageModified : g_StageEditState.m_bCommonModified) = 1;
       return 1;
-    case kEditCommonPalette:
-      m_vList[index] = m_Chara;
-      g_CommonPalette.m_vChara = m_vList;
-      g_StageDoc.RefreshCharasFromCommon();
-      g_StageEditState.m_bCommonModified = 1;
-      return 1;
+    }
     default:
       // The project options sheet saves its file itself.
       *m_Target.m_pRecord = m_Chara;

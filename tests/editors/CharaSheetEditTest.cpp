@@ -177,30 +177,39 @@ TEST_F(CharaSheetEditTest, OkAfterNextWritesEveryVisitedEntry) {
   EXPECT_EQ(g_StageDoc.m_vStageChara[2].m_nHp, 77);
 }
 
-TEST_F(CharaSheetEditTest, StagePaletteCommitResolvesItsFollowersOnTheStage) {
-  g_StageDoc.m_vCharaLayer.At(1) = Follower("old", kPaletteStage, 2, {0});
-  g_StageDoc.m_vCharaLayer.At(2) = Follower("old", kPaletteStage, 3, {0});
-  cCharaSheetEdit edit;
-  ASSERT_EQ(edit.Open(Target(kEditStagePalette, 2)), 1);
-  edit.Chara().m_strName = "renamed";
-  ASSERT_EQ(edit.Commit(0), 1);
-  EXPECT_EQ(g_StageDoc.m_vCharaLayer.Get(1).m_strName, "renamed");
-  EXPECT_EQ(g_StageDoc.m_vCharaLayer.Get(2).m_strName, "stage3");
-}
-
-TEST_F(CharaSheetEditTest, CommonPaletteCommitResolvesStagePaletteAndStage) {
-  g_StageDoc.m_vStageChara[2] = Follower("old", kPaletteCommon, 1, {0});
-  g_StageDoc.m_vCharaLayer.At(1) = Follower("old", kPaletteCommon, 1, {0});
-  g_StageDoc.m_vCharaLayer.At(2) = Follower("old", kPaletteStage, 2, {0});
-  g_StageDoc.m_vCharaLayer.At(3) = Follower("old", kPaletteStage, 1, {0});
-  cCharaSheetEdit edit;
-  ASSERT_EQ(edit.Open(Target(kEditCommonPalette, 1)), 1);
-  edit.Chara().m_strName = "renamed";
-  ASSERT_EQ(edit.Commit(0), 1);
-  EXPECT_EQ(g_StageDoc.m_vStageChara[2].m_strName, "renamed");
-  EXPECT_EQ(g_StageDoc.m_vCharaLayer.Get(1).m_strName, "renamed");
-  EXPECT_EQ(g_StageDoc.m_vCharaLayer.Get(2).m_strName, "renamed");
-  EXPECT_EQ(g_StageDoc.m_vCharaLayer.Get(3).m_strName, "stage1");
+TEST_F(CharaSheetEditTest, APaletteCommitResolvesTheFollowersOfTheEntry) {
+  // Stage entry 2 follows common entry 1; cells 1-4 follow common 1, stage 2, stage 1 and stage 3.
+  struct cCase {
+    int m_nContext;
+    int m_nIndex;
+    const char* m_pStageEntry2;
+    const char* m_pCells;
+  };
+  const cCase cases[] = {
+      {kEditStagePalette, 2, "renamed", "common1|renamed|stage1|stage3|"},
+      {kEditStagePalette, 3, "common1", "common1|common1|stage1|renamed|"},
+      {kEditCommonPalette, 1, "renamed", "renamed|renamed|stage1|stage3|"},
+      {kEditCommonPalette, 2, "common1", "common1|common1|stage1|stage3|"},
+  };
+  for (const cCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.m_nContext << " " << c.m_nIndex);
+    SetUp();
+    g_StageDoc.m_vStageChara[2] = Follower("old", kPaletteCommon, 1, {0});
+    g_StageDoc.m_vCharaLayer.At(1) = Follower("old", kPaletteCommon, 1, {0});
+    g_StageDoc.m_vCharaLayer.At(2) = Follower("old", kPaletteStage, 2, {0});
+    g_StageDoc.m_vCharaLayer.At(3) = Follower("old", kPaletteStage, 1, {0});
+    g_StageDoc.m_vCharaLayer.At(4) = Follower("old", kPaletteStage, 3, {0});
+    g_StageDoc.ResolveLayers(kLayerFlagChara);
+    g_StageDoc.RefreshCharasFromCommon();
+    cCharaSheetEdit edit;
+    ASSERT_EQ(edit.Open(Target(c.m_nContext, c.m_nIndex)), 1);
+    edit.Chara().m_strName = "renamed";
+    ASSERT_EQ(edit.Commit(0), 1);
+    EXPECT_EQ(g_StageDoc.m_vStageChara[2].m_strName, c.m_pStageEntry2);
+    std::string cells;
+    for (int cell = 1; cell <= 4; ++cell) cells += g_StageDoc.m_vCharaLayer.Get(cell).m_strName + "|";
+    EXPECT_EQ(cells, c.m_pCells);
+  }
 }
 
 TEST_F(CharaSheetEditTest, InheritedGroupsShowTheSourcesValuesOnOpening) {
