@@ -22,6 +22,14 @@ const cCharaSheetSetup& CharaSheetSetup(int context) {
   return context >= kEditPlaced && context <= kEditCommonPalette ? kSetups[context] : kSetups[kEditProjectDefault];
 }
 
+cCharaEditTarget CharaEditTargetOf(const cStageEditState& state) {
+  cCharaEditTarget target;
+  target.m_nContext = state.m_nEditContext;
+  target.m_nIndex = state.m_nEditIndex;
+  if (state.m_nEditContext == kEditProjectDefault) target.m_pRecord = state.m_pEditChara;
+  return target;
+}
+
 int CharaSheetStartPage() {
   int page = EditConfig.m_nCharaSheetPage;
   return page >= 0 && page < kCharaPageCount ? page : kCharaPageBasic;
@@ -87,6 +95,7 @@ const cEdChara* cCharaSheetEdit::Step(int delta, const cEdChara& shown) {
   int32_t index = m_Target.m_nIndex;
   WrapStep(&index, delta < 0 ? -1 : 1, 1, m_vList.Count() - 1);
   m_Target.m_nIndex = index;
+  g_StageEditState.m_nEditIndex = index;
   EnsureFlow(m_vList[index]);
   m_Chara = m_vList[index];
   return &m_vList[index];

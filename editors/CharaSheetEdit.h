@@ -15,6 +15,8 @@
 #include "app/cVector.h"
 #include "model/cEdChara.h"
 
+class cStageEditState;
+
 // Edit contexts (cStageEditState::m_nEditContext).
 enum : int32_t {
   kEditPlaced = 0,          // a character placed in the stage
@@ -35,6 +37,10 @@ struct cCharaEditTarget {
   int32_t m_nIndex = 0;           // the cell (context 0) or the palette index (contexts 1 and 2)
   cEdChara* m_pRecord = nullptr;  // the project's default character (context 3)
 };
+
+// The target the stage editor's edit state names: its context, its index (the cell in context 0,
+// the palette index in 1 and 2) and, in context 3, the record m_pEditChara points at.
+cCharaEditTarget CharaEditTargetOf(const cStageEditState& state);
 
 // What a context offers on the pages.
 struct cCharaSheetSetup {
@@ -77,7 +83,8 @@ public:
   int CanStep() const;
   // Keeps shown (a page's copy of the entry) in the list copy, moves by delta (-1 previous, +1
   // next) within entries 1 .. count - 1 with wrap-around, gives the new entry a flow when it has
-  // none, and returns it for the page to load; null when there is nothing to step to.
+  // none, and returns it for the page to load; null when there is nothing to step to. The stage
+  // editor's edit index follows, so that the closing sheet rebuilds the brush from the entry shown.
   const cEdChara* Step(int delta, const cEdChara& shown);
 
   // Apply and OK: records the current page, then writes the first page's copy back as the context

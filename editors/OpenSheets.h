@@ -17,3 +17,7 @@ struct cOpenSheets {
   // m_pEditFlows is set: the standalone flow page ("フローデータ") of an item command runs.
   int32_t m_bEditFlows = 0;
 };
+
+class cStageEditState;
+// The flags the edit state's pointers give; the windows add the current page and the chooser.
+cOpenSheets OpenSheetsOf(const cStageEditState& state);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "editors/CharaSheetEdit.h"
+#include "editors/OpenSheets.h"
 #include "tests/editors/EditorTest.h"
 
 namespace {
@@ -153,6 +154,7 @@ TEST_F(CharaSheetEditTest, PreviousAndNextWrapWithinTheEntries) {
     const cEdChara* next = edit.Step(c.m_nDelta, edit.Chara());
     EXPECT_EQ(next != nullptr, c.m_nNext >= 0);
     EXPECT_EQ(edit.EditIndex(), c.m_nNext >= 0 ? c.m_nNext : c.m_nIndex);
+    EXPECT_EQ(g_StageEditState.m_nEditIndex, c.m_nNext >= 0 ? c.m_nNext : 0);
     if (next) {
       EXPECT_EQ(next->m_strName, edit.List()[c.m_nNext].m_strName);
     }
@@ -247,6 +249,26 @@ TEST_F(CharaSheetEditTest, EachContextOffersItsSourcesAndNavigation) {
     EXPECT_EQ(setup.m_bControlTypeLocked, c.m_bLocked) << c.m_nContext;
   }
   EXPECT_EQ(EntryNumberText(12), "No.12");
+}
+
+TEST_F(CharaSheetEditTest, TheEditStateNamesTheTarget) {
+  const int contexts[] = {kEditPlaced, kEditStagePalette, kEditCommonPalette, kEditProjectDefault};
+  for (int context : contexts) {
+    g_StageEditState.m_nEditContext = context;
+    g_StageEditState.m_nEditIndex = 2;
+    g_StageEditState.m_pEditChara = &g_ProjectSettings.m_DefChara;
+    cCharaEditTarget target = CharaEditTargetOf(g_StageEditState);
+    EXPECT_EQ(target.m_nContext, context);
+    EXPECT_EQ(target.m_nIndex, 2);
+    EXPECT_EQ(target.m_pRecord, context == kEditProjectDefault ? &g_ProjectSettings.m_DefChara : nullptr);
+  }
+  g_StageEditState.m_pCharaSheet = reinterpret_cast<cCharaDataSheet*>(&g_StageEditState);
+  g_StageEditState.m_pEditFlows = &g_StageDoc.m_vCharaLayer.At(0).m_vFlow;
+  cOpenSheets sheets = OpenSheetsOf(g_StageEditState);
+  EXPECT_EQ(sheets.m_bBlock + sheets.m_bItem, 0);
+  EXPECT_EQ(sheets.m_bChara + sheets.m_bEditFlows, 2);
+  g_StageEditState.m_pCharaSheet = nullptr;
+  g_StageEditState.m_pEditFlows = nullptr;
 }
 
 TEST_F(CharaSheetEditTest, TheSheetOpensOnThePageItWasClosedOn) {

@@ -189,6 +189,8 @@ protected:
     RegisterVariableNames(kVarScopeCommon, &m_vCommon);
     g_StageDoc.m_vStageVarName.resize(1000);
     g_StageDoc.m_vStageVarName[999].m_strName = "扉";
+    // Other tests register names of their own; the stage's are the global stage's.
+    RegisterVariableNames(kVarScopeStage, &g_StageDoc.m_vStageVarName);
   }
   void TearDown() override {
     RegisterVariableNames<cValInfoData>(kVarScopeCommon, nullptr);

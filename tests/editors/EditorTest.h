@@ -36,6 +36,7 @@ protected:
     g_CommonPalette.m_vChara.Reset(3);
     for (int i = 1; i < 3; ++i) g_CommonPalette.m_vChara[i] = NamedChara(("common" + std::to_string(i)).c_str());
     EditConfig.m_nCharaSheetPage = 0;
+    g_StageEditState.m_nEditIndex = 0;
   }
 };
 
