@@ -18,6 +18,17 @@ void UsedCharaGroups(const cStageDoc& stage, int32_t (&used)[kCharaGroupCount]) 
   });
 }
 
+void CharaGroupStates(const cStageDoc& stage, cCtrlStates& states) {
+  int32_t used[kCharaGroupCount];
+  UsedCharaGroups(stage, used);
+  for (int group = 0; group < kCharaGroupCount; ++group) {
+    cString caption;
+    caption.Format("%d", group);
+    states.SetText(kCharaGroupButtons[group], caption);
+    states.Check(kCharaGroupButtons[group], used[group] != 0);
+  }
+}
+
 int IsForwardedGroupCommand(uint16_t id) {
   switch (id) {
     case 40003: case 40004: case 40005: case 40006: case 40010: case 40011: case 40133: return 1;

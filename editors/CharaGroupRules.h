@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "editors/CtrlStates.h"
+
 class cStageDoc;
 class cWindowPlacement;
 
@@ -15,6 +17,9 @@ extern const uint16_t kCharaGroupButtons[kCharaGroupCount];
 // Sets used[g] to 1 for each group g in 0 .. 59 that a placed character uses (its has-group flag
 // set), 0 for the others. A stored group number outside 0 .. 59 checks no button.
 void UsedCharaGroups(const cStageDoc& stage, int32_t (&used)[kCharaGroupCount]);
+
+// The buttons as a repaint shows them: captions "0" .. "59", checked exactly for the groups used.
+void CharaGroupStates(const cStageDoc& stage, cCtrlStates& states);
 
 // 1 for the stage editor's shortcuts that the group window sends on unchanged: 40003 (Ctrl+N),
 // 40004 (Ctrl+O), 40005 (Ctrl+S), 40006 (Ctrl+T), 40010 (Ctrl+Y), 40011 (Ctrl+Z), 40133 (Ctrl+G).

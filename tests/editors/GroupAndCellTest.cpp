@@ -26,6 +26,14 @@ TEST_F(CharaGroupRulesTest, OnlyPlacedCharactersWithTheirFlagSetUseAGroup) {
   used[30] = 7;
   UsedCharaGroups(g_StageDoc, used);
   for (int group = 0; group < kCharaGroupCount; ++group) EXPECT_EQ(used[group], group == 0 || group == 59) << group;
+  cCtrlStates states;
+  CharaGroupStates(g_StageDoc, states);
+  EXPECT_EQ(*states.Text(1453), "0");
+  EXPECT_EQ(*states.Text(1472), "59");
+  int checked = 0;
+  for (uint16_t id : kCharaGroupButtons) checked += states.Checked(id);
+  EXPECT_EQ(checked, 2);
+  EXPECT_EQ(states.Checked(1453) + states.Checked(1472), 2);
 }
 
 TEST(CharaGroupRules, ButtonsShortcutsAndPlace) {
