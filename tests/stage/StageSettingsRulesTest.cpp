@@ -4,7 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "app/cBgmManager.h"
+#include "stage/StageBgmPreview.h"
 #include "stage/StageSettingsRules.h"
+#include "tests/support/FakeSound.h"
 #include "tests/stage/StageTest.h"
 
 namespace {
@@ -98,7 +101,9 @@ TEST_F(StageSettingsRules, HitBoxLabelsEndWithTheirDefaults) {
   for (const cHitBoxRow& row : kHitBoxRows) {
     EXPECT_EQ(g_StageDoc.*std::get<int32_t S::*>(row.m_Width.m_Member), row.m_nDefWidth) << row.m_nLabelId;
     EXPECT_EQ(g_StageDoc.*std::get<int32_t S::*>(row.m_Height.m_Member), row.m_nDefHeight) << row.m_nLabelId;
-    if (row.m_pPos) EXPECT_EQ(g_StageDoc.*row.m_pPos, row.m_nDefPos) << row.m_nLabelId;
+    if (row.m_pPos) {
+      EXPECT_EQ(g_StageDoc.*row.m_pPos, row.m_nDefPos) << row.m_nLabelId;
+    }
   }
 }
 
@@ -278,4 +283,24 @@ TEST_F(StageSettingsRules, BgmLabelsNumberTheTable) {
   EXPECT_EQ(std::string(labels[0].GetStr()), "なし");
   EXPECT_EQ(std::string(labels[1].GetStr()), "001 草原");
   EXPECT_EQ(std::string(labels[2].GetStr()), "002 洞窟");
+}
+
+TEST_F(StageSettingsRules, BgmPreviewPlaysTheRowsRecordOrSaysItFailed) {
+  cFakeSound sound;
+  sound.m_Playable = {"bgm\\field.ogg"};
+  ASSERT_EQ(InitDefaultBgm(g_BgmManager), 1);
+  g_DatabaseSet.m_vBgm[1].m_strPath = "bgm\\field.ogg";
+  g_DatabaseSet.m_vBgm[2].m_strPath = "bgm\\broken.ogg";
+  sound.Take();
+  EXPECT_EQ(PreviewStageBgm(0), 1);
+  EXPECT_EQ(PreviewStageBgm(3), 1);
+  EXPECT_EQ(PreviewStageBgm(-1), 1);
+  EXPECT_TRUE(sound.Take().empty()) << "none and rows past the table play nothing";
+  EXPECT_EQ(PreviewStageBgm(1), 1);
+  EXPECT_EQ(g_BgmManager.ChannelState(0), kBgmPlayingOgg);
+  EXPECT_TRUE(m_Shell.m_vBoxes.empty());
+  EXPECT_EQ(PreviewStageBgm(2), 0);
+  ASSERT_EQ(m_Shell.m_vBoxes.size(), 1u);
+  EXPECT_EQ(m_Shell.m_vBoxes[0].m_strText, "読み込み失敗！");
+  g_BgmManager.Shutdown();
 }
