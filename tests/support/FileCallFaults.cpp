@@ -66,7 +66,8 @@ int ExpectEveryFailureKeepsTheFile(const std::string& path, const std::function<
     int saved = save();
     SCOPED_TRACE(testing::Message() << path << ": call " << k << " of " << faults.Trace() << " failed");
     EXPECT_EQ(saved, 0);
-    EXPECT_EQ(ToHex(ReadFileBytes(path)), ToHex(before));
+    Bytes now = ReadFileBytes(path);
+    EXPECT_TRUE(now == before) << "the file changed: " << before.size() << " bytes before, " << now.size() << " now";
     EXPECT_FALSE(FileThere(path + ".~tmp")) << "the temporary is removed";
   }
   WriteFileBytes(path, after);
