@@ -304,32 +304,7 @@ TEST_F(ProjectSettingsFile, FlagVectorsEndWithOneFlagPerGroup) {
   EXPECT_EQ(FlagsOf(settings.m_bbDefInherit[2][0]), Placed(0));
 }
 
-TEST_F(ProjectSettingsFile, ShortOrDamagedFileFailsAndKeepsTheSettings) {
-  cProjectSettings saved;
-  ASSERT_EQ(saved.SaveFile(kPath), 1);
-  Bytes whole = ReadFileBytes(kPath);
-  for (size_t size = 0; size < whole.size(); ++size) {
-    WriteFileBytes(kPath, Bytes(whole.begin(), whole.begin() + size));
-    cProjectSettings settings;
-    MakeUnusual(settings);
-    settings.m_DefBlock.m_nGraphic = 40;
-    settings.m_bbDefInherit[2][1][36] = 0;
-    ASSERT_EQ(settings.LoadFile(kPath), 0) << size;
-    EXPECT_EQ(settings.m_strGameProgram, "pre") << size;
-    EXPECT_EQ(settings.m_DefBlock.m_nGraphic, 40) << size;
-    EXPECT_EQ(settings.m_bbDefInherit[2][1][36], 0) << size;
-  }
-}
 
-TEST_F(ProjectSettingsFile, FailedSaveKeepsThePreviousFile) {
-  cProjectSettings settings;
-  ASSERT_EQ(settings.SaveFile(kPath), 1);
-  Bytes before = ReadFileBytes(kPath);
-  std::filesystem::create_directory(HostPath("data\\PrjOption.dat.~tmp"));
-  settings.m_strGameProgram = "changed.exe";
-  EXPECT_EQ(settings.SaveFile(kPath), 0);
-  EXPECT_EQ(ToHex(ReadFileBytes(kPath)), ToHex(before));
-}
 
 TEST(ProjectSettings, Defaults) {
   cProjectSettings settings;

@@ -5,6 +5,7 @@
 
 #include "app/PathUtil.h"
 #include "stage/StageFile.h"
+#include "tests/support/FileCallFaults.h"
 #include "tests/stage/StageTest.h"
 
 namespace {
@@ -367,6 +368,56 @@ TEST_F(StageFile, OverwriteSaveKeepsASafetyCopyUntilTheFileIsWhole) {
   ASSERT_EQ(m_Shell.m_vBoxes.size(), 1u);
   EXPECT_NE(m_Shell.m_vBoxes[0].m_strText.find("data\\stg4\\b.stg4_771 の保存に失敗しました"), std::string::npos);
   EXPECT_EQ(g_StageDoc.m_strName, "三");
+}
+
+TEST_F(StageFile, EveryFailedFileCallOfTheOverwriteSaveKeepsTheStage) {
+  MakeDirectory("data");
+  MakeDirectory("data\\stg4");
+  const char* path = "data\\stg4\\c.stg4_771";
+  const char* copy = "data\\work\\c.stg4_771";
+  g_StageDoc.m_strName = "前";
+  ASSERT_TRUE(g_StageDoc.SaveFile(path));
+  Bytes before = ReadFileBytes(path);
+  cStageEditState& state = g_StageEditState;
+  state.m_strStagePath = path;
+  g_StageDoc.m_strName = "後";
+  // The safety copy and the stage are each written through a checked save; a failure in either
+  // keeps the stage file, the modified flag, and a copy only when it is whole.
+  int calls = ExpectEveryFailureKeepsTheFile(
+      path, [&] { return SaveStageOver(g_StageDoc, state); },
+      [&] {
+        state.m_bStageModified = 1;
+        DeletePath(copy);
+      },
+      [&] {
+        EXPECT_EQ(state.m_bStageModified, 1);
+        if (FileThere(copy)) EXPECT_TRUE(ReadFileBytes(copy) == before) << "a safety copy is whole";
+      });
+  EXPECT_EQ(calls, 8) << "write, flush, close, rename of the copy, then of the stage";
+  g_StageDoc.m_strName = "";
+  ASSERT_TRUE(g_StageDoc.LoadStageFile(path));
+  EXPECT_EQ(g_StageDoc.m_strName, "後");
+}
+
+TEST_F(StageFile, AStopBetweenAnyTwoStepsOfTheOverwriteSaveLeavesAWholeStage) {
+  MakeDirectory("data");
+  MakeDirectory("data\\stg4");
+  const char* path = "data\\stg4\\d.stg4_771";
+  g_StageDoc.m_strName = "前";
+  ASSERT_TRUE(g_StageDoc.SaveFile(path));
+  Bytes before = ReadFileBytes(path);
+  g_StageEditState.m_strStagePath = path;
+  g_StageEditState.m_bStageModified = 1;
+  g_StageDoc.m_strName = "後";
+  std::vector<Bytes> seen;
+  {
+    cFileCallFaults watch(0, [&] { seen.push_back(ReadFileBytes(path)); });
+    ASSERT_TRUE(SaveStageOver(g_StageDoc, g_StageEditState));
+  }
+  Bytes after = ReadFileBytes(path);
+  ASSERT_NE(after, before);
+  ASSERT_EQ(seen.size(), 8u);
+  for (size_t k = 0; k < seen.size(); ++k) EXPECT_TRUE(seen[k] == before || seen[k] == after) << "stopped before call " << k + 1;
 }
 
 TEST_F(StageFile, AStoppedWorkerLeavesTheStage) {

@@ -50,10 +50,11 @@ int cFileCallFaults::Rename(const char* source, const char* target) {
 }
 
 int ExpectEveryFailureKeepsTheFile(const std::string& path, const std::function<int()>& save,
-                                   const std::function<void()>& restore) {
+                                   const std::function<void()>& restore, const std::function<void()>& checkAfter) {
   Bytes before = ReadFileBytes(path);
   int calls = 0;
   {
+    if (restore) restore();
     cFileCallFaults count;
     EXPECT_EQ(save(), 1) << path << ": the save without a failure";
     calls = count.Calls();
@@ -69,6 +70,7 @@ int ExpectEveryFailureKeepsTheFile(const std::string& path, const std::function<
     Bytes now = ReadFileBytes(path);
     EXPECT_TRUE(now == before) << "the file changed: " << before.size() << " bytes before, " << now.size() << " now";
     EXPECT_FALSE(FileThere(path + ".~tmp")) << "the temporary is removed";
+    if (checkAfter) checkAfter();
   }
   WriteFileBytes(path, after);
   return calls;

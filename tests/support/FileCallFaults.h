@@ -37,7 +37,9 @@ private:
 
 // Runs save (which must succeed) to count its file calls, then once failing at each call in turn:
 // every failing save must return 0 and leave the file at path, and restore's result, as before.
-// restore puts back what a failed save may not change (a document's modified flag). The number of
-// calls of a whole save, for the caller to check that the save was watched at all.
+// restore runs before each save (to put back a document's modified flag), checkAfter after each
+// failed one. The number of calls of a whole save, for the caller to check that the save was
+// watched at all.
 int ExpectEveryFailureKeepsTheFile(const std::string& path, const std::function<int()>& save,
-                                   const std::function<void()>& restore = {});
+                                   const std::function<void()>& restore = {},
+                                   const std::function<void()>& checkAfter = {});
