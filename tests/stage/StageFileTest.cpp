@@ -58,6 +58,57 @@ TEST_F(StageFile, RecordBodyByVersion) {
   }
 }
 
+TEST_F(StageFile, EveryFieldOfEveryVersionLoadsInItsPlace) {
+  // Both sides of every version that adds fields, with the number of fields each stores.
+  const struct {
+    uint32_t m_nVersion, m_nFields;
+  } cases[] = {{154, 71}, {155, 79}, {165, 79}, {166, 80}, {182, 80}, {183, 81}, {184, 82},
+               {198, 82}, {199, 83}, {200, 97}, {224, 97}, {225, 98}, {771, 98}};
+  g_DatabaseSet.m_vBgm.resize(200);  // holds the fixture's BGM number
+  cStageDoc source;
+  FillDistinct(source);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.m_nVersion);
+    EXPECT_EQ(U32At(StageBodyAt(source, c.m_nVersion), 0), c.m_nFields);
+    WriteFileBytes("f.stg4", StageFileAt(c.m_nVersion, source));
+    ASSERT_TRUE(g_StageDoc.LoadStageFile("f.stg4"));
+    for (const cStageField& field : StageFields()) {
+      double expected = field.m_nFrom <= c.m_nVersion ? field.m_dValue
+                        : field.m_pOldFrom          ? source.*field.m_pOldFrom
+                                                    : field.m_dOld;
+      EXPECT_EQ(FieldValue(g_StageDoc, field), expected) << field.m_pName;
+    }
+    EXPECT_EQ(g_StageDoc.m_strName, "面");
+  }
+}
+
+TEST_F(StageFile, SavedBodyRankingAndRulesAreTheLayout) {
+  g_DatabaseSet.m_vBgm.resize(200);
+  cStageDoc& stage = g_StageDoc;
+  FillDistinct(stage);
+  stage.m_vRankingItem = {2, 3, 4, 5, 6};
+  for (int k = 0; k < kVanishRuleCount; ++k) {
+    cAutoVanishData& rule = stage.m_aAutoVanish[k];
+    int32_t* values[] = {&rule.m_bLeft, &rule.m_bRight, &rule.m_bTop, &rule.m_bBottom,
+                         &rule.m_nLeft, &rule.m_nRight, &rule.m_nTop, &rule.m_nBottom};
+    for (int i = 0; i < 8; ++i) *values[i] = 10 * (k + 1) + i;
+  }
+  Bytes expected = Cat({U32(771), StageBodyAt(stage, 771), U32(5), I32Bytes(2), I32Bytes(3), I32Bytes(4), I32Bytes(5),
+                        I32Bytes(6)});
+  for (const cAutoVanishData& rule : stage.m_aAutoVanish) expected = Cat({expected, AutoVanishBodyAt(rule, 771)});
+  ASSERT_TRUE(stage.SaveFile("s.stg4_771"));
+  Bytes file = ReadFileBytes("s.stg4_771");
+  ASSERT_GT(file.size(), expected.size());
+  EXPECT_EQ(ToHex(Bytes(file.begin(), file.begin() + static_cast<long>(expected.size()))), ToHex(expected));
+
+  cStageDoc loaded;
+  ASSERT_TRUE(loaded.LoadStageFile("s.stg4_771"));
+  for (int k = 0; k < kVanishRuleCount; ++k) {
+    const cAutoVanishData& rule = loaded.m_aAutoVanish[k];
+    EXPECT_EQ(ToHex(AutoVanishBodyAt(rule, 771)), ToHex(AutoVanishBodyAt(stage.m_aAutoVanish[k], 771))) << k;
+  }
+}
+
 TEST_F(StageFile, SavedLayout) {
   cStageDoc& stage = g_StageDoc;
   stage.m_strName = "面";
