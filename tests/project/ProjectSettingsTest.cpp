@@ -4,6 +4,7 @@
 
 #include "app/cApplication.h"
 #include "project/cProjectSettings.h"
+#include "tests/model/CharaFixture.h"
 #include "tests/support/RecordBytes.h"
 #include "tests/support/TestSupport.h"
 
@@ -12,30 +13,21 @@ namespace {
 const char* kPath = "data\\PrjOption.dat";
 using Flags = std::vector<int>;
 
-// A record as the model writes it for a data version.
-template <class T>
-Bytes RecordBytes(T& record, uint32_t version) {
-  uint32_t written = VersionWritten();
-  SetDataVersion(version, 0);
-  cWriteStream out;
-  record.Save(out);
-  SetDataVersion(written, 0);
-  return out.Bytes();
-}
-
-// The three default records as a file of the version holds them, with graphics 7, 8, 9 and every
-// inheritance flag set.
-Bytes DefaultRecords(uint32_t version) {
-  cEdBlock block;
-  cEdChara chara;
-  cEdItem item;
-  block.m_nGraphic = 7;
-  chara.m_nGraphic = 8;
-  item.m_nGraphic = 9;
-  for (auto& flag : block.m_bbInherit) flag = 1;
-  for (auto& flag : chara.m_bbInherit) flag = 1;
-  for (auto& flag : item.m_bbInherit) flag = 1;
-  return Cat({RecordBytes(block, version), RecordBytes(chara, version), RecordBytes(item, version)});
+// The three default records as a file of the version holds them, written out by hand: graphics
+// 7, 8 and 9 (or 1 each) and every inheritance flag set (or none): 11 block, 34 or 37 character
+// and 13 item flags.
+Bytes DefaultRecords(uint32_t version, bool made = true) {
+  std::string graphic[3] = {made ? "0700" : "0100", made ? "0800" : "0100", made ? "0900" : "0100"};
+  unsigned char flag = made ? 1 : 0;
+  //                      ip ii   aj ao gr   gs gf   fr tr ms mk   bt df ac ax       ip ii   nbs
+  Bytes block = Cat({U32(18), Hex("00 0000 00 00" + graphic[0] + "00 0000 00 00 00 0000 01 FF 00 00000000 00 0000 00"),
+                     U32(1), U32(1), Hex("0000 0000"), U32(11), Bytes(11, flag), U32(0)});
+  Bytes chara = CharaBody(CharaFieldsAbsentAt(version), {{"g", graphic[1]}},
+                          CharaTail(Bytes(CharaFlagCountAt(version), flag)));
+  //                     ip ii   aj ao ox   oy   gr   gs gf   z  tr ms mk   sh tm gi so
+  Bytes item = Cat({U32(17), Hex("00 0000 00 00 0000 0000" + graphic[2] + "02 0000 06 00 00 0000 01 00 01 0000"), U32(1),
+                    U32(1), Hex("0000 0000"), U32(13), Bytes(13, flag), U32(0), U32(0)});
+  return Cat({block, chara, item});
 }
 
 Bytes FlagBytes(const Flags& flags) {
@@ -85,14 +77,10 @@ protected:
 TEST_F(ProjectSettingsFile, DefaultFileBytes) {
   cProjectSettings settings;
   ASSERT_EQ(settings.SaveFile(kPath), 1);
-  cEdBlock block;
-  cEdChara chara;
-  cEdItem item;
-  block.m_nGraphic = chara.m_nGraphic = item.m_nGraphic = 1;
   Bytes expected = Cat({Hex("03 03 00 00  0B 00 00 00  00 00 00 00 00 00 00 00 00 00 00 00"
                             "01 00 00 00 01 00 00 00 01 00 00 00  02 00 00 00 02 00 00 00 02 00 00 00"
                             "01 00 00 00  00 00 00 00  01 00 00 00  01 00 00 00"),
-                        RecordBytes(block, 771), RecordBytes(chara, 771), RecordBytes(item, 771),
+                        DefaultRecords(771, false),
                         FlagBytes(Flags(11, 0)), FlagBytes(Flags(37, 0)), FlagBytes(Flags(13, 0))});
   for (int situation = 1; situation < 3; ++situation)
     for (int kind = 0; kind < 3; ++kind) expected = Cat({expected, FlagBytes(Placed(kind))});
