@@ -179,3 +179,30 @@ TEST(EdChara, OptionTables) {
   EXPECT_EQ(BodyHitRangeNames[3], "32×32");
   EXPECT_TRUE(ActJudgeNames[3].empty());
 }
+
+TEST(EdChara, EveryVersionGateOnBothSides) {
+  const struct {
+    uint32_t m_nFrom;
+    const char* m_pField;
+    const char* m_pValue;
+    int (*m_pfnGet)(const cEdChara&);
+    int m_nValue, m_nOld;
+  } gates[] = {
+      {168, "def", "05000000", [](const cEdChara& c) { return static_cast<int>(c.m_nDefence); }, 5, 0},
+      {196, "ser", "02", [](const cEdChara& c) { return static_cast<int>(c.m_cStartEffectRun); }, 2, 0},
+      {201, "bhr", "01", [](const cEdChara& c) { return static_cast<int>(c.m_cBodyHitRange); }, 1, 0},
+      {210, "ss", "01", [](const cEdChara& c) { return static_cast<int>(c.m_bScrollSync); }, 1, 0},
+      {285, "ie", "00", [](const cEdChara& c) { return static_cast<int>(c.m_cInvincibleEffect); }, 0, 1},
+  };
+  for (const auto& gate : gates) {
+    for (uint32_t version : {gate.m_nFrom - 1, gate.m_nFrom}) {
+      SCOPED_TRACE(testing::Message() << gate.m_pField << " at version " << version);
+      cEdChara chara;
+      ASSERT_TRUE(LoadBytes(chara, version,
+                            CharaBody(CharaFieldsAbsentAt(version), {{gate.m_pField, gate.m_pValue}, {"acj", "02"}},
+                                      CharaTail(Bytes(CharaFlagCountAt(version), 0)))));
+      EXPECT_EQ(gate.m_pfnGet(chara), version >= gate.m_nFrom ? gate.m_nValue : gate.m_nOld);
+      EXPECT_EQ(chara.m_cActJudge, 2) << "the last field is read from its own place";
+    }
+  }
+}

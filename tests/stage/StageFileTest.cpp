@@ -201,6 +201,17 @@ TEST_F(StageFile, EveryOlderVersionLoads) {
          EXPECT_EQ(s.m_aAutoVanish[kVanishPlayerShot].m_bRight, 1);
          EXPECT_EQ(s.m_aAutoVanish[kVanishPlayerShot].m_bBottom, 1);
        }},
+      {125,
+       [](cStageDoc& s) {
+         s.m_aAutoVanish[kVanishEnemy].m_bRight = 1;
+         s.m_aAutoVanish[kVanishPlayerShot].m_bTop = 0;
+       },
+       [](const cStageDoc& s) {
+         EXPECT_EQ(s.m_aAutoVanish[kVanishEnemy].m_bRight, 1);
+         EXPECT_EQ(s.m_aAutoVanish[kVanishEnemy].m_bTop, 0);
+         EXPECT_EQ(s.m_aAutoVanish[kVanishPlayerShot].m_bTop, 0);
+         EXPECT_EQ(s.m_aAutoVanish[kVanishPlayerShot].m_bRight, 1);
+       }},
       // 155: flying boxes against characters take the walking ones; the positions are centred.
       {154,
        [](cStageDoc& s) {
@@ -222,6 +233,7 @@ TEST_F(StageFile, EveryOlderVersionLoads) {
       {166, [](cStageDoc& s) { s.m_bBgmLoop = 0; }, [](const cStageDoc& s) { EXPECT_EQ(s.m_bBgmLoop, 0); }},
       // 173: no end marker before it.
       {172, [](cStageDoc& s) { s.m_strName = "古"; }, [](const cStageDoc& s) { EXPECT_EQ(s.m_strName, "古"); }},
+      {173, [](cStageDoc& s) { s.m_strName = "印"; }, [](const cStageDoc& s) { EXPECT_EQ(s.m_strName, "印"); }},
       // 181: five ranking entries, the two new ones off.
       {180, [](cStageDoc& s) { s.m_vRankingItem = {1, 0, 1}; },
        [](const cStageDoc& s) { EXPECT_EQ(s.m_vRankingItem, (cVector<int32_t>{1, 0, 1, 0, 0})); }},
@@ -260,6 +272,7 @@ TEST_F(StageFile, EveryOlderVersionLoads) {
          EXPECT_EQ(s.m_nHitPlBlockColor, 3);
          EXPECT_EQ(s.m_nWheelAxis, 0);
        }},
+      {207, [](cStageDoc&) {}, [](const cStageDoc& s) { EXPECT_EQ(s.m_nWheelAxis, 0); }},
       {208, [](cStageDoc& s) { s.m_bShowReady = 1; },
        [](const cStageDoc& s) {
          EXPECT_EQ(s.m_nWheelAxis, 1);
@@ -268,6 +281,7 @@ TEST_F(StageFile, EveryOlderVersionLoads) {
       {225, [](cStageDoc& s) { s.m_bShowReady = 1; }, [](const cStageDoc& s) { EXPECT_EQ(s.m_bShowReady, 1); }},
       // 754: a stage names 1,000 variables.
       {753, [](cStageDoc&) {}, [](const cStageDoc& s) { EXPECT_EQ(s.m_vStageVarName.Count(), 1000); }, 3},
+      {754, [](cStageDoc&) {}, [](const cStageDoc& s) { EXPECT_EQ(s.m_vStageVarName.Count(), 3); }, 3},
       {771, [](cStageDoc& s) { s.m_nUndoDepth = 4; },
        [](const cStageDoc& s) {
          EXPECT_EQ(s.m_vStageVarName.Count(), 3);
@@ -288,6 +302,21 @@ TEST_F(StageFile, EveryOlderVersionLoads) {
     for (cAutoVanishData& rule : g_StageDoc.m_aAutoVanish) rule.m_bRight = rule.m_bTop = 7;
     ASSERT_TRUE(g_StageDoc.LoadStageFile("old.stg4"));
     row.m_Check(g_StageDoc);
+  }
+}
+
+TEST_F(StageFile, TheLoadReadsEveryByteOnBothSidesOfTheEndMarker) {
+  // From 173 the file ends with the marker, which the load reads too.
+  for (uint32_t version : {172u, 173u, 771u}) {
+    SCOPED_TRACE(version);
+    cStageDoc source;
+    Bytes file = StageFileAt(version, source);
+    cVersionReadGuard read(version);
+    cReadStream in(Bytes(file.begin() + 4, file.end()));
+    cStageDoc loaded;
+    loaded.Load(in);
+    EXPECT_FALSE(in.Failed());
+    EXPECT_TRUE(in.AtEnd());
   }
 }
 
@@ -381,6 +410,33 @@ TEST_F(StageFile, EndMarkerCheckAndRecovery) {
             "破損ファイル data\\stg4\\a.stg4_771 を復旧しました！\n※ただし、前回の更新内容が保存されていない可能性があります…");
   EXPECT_EQ(g_StageDoc.m_strName, "控");
   EXPECT_EQ(g_StageDoc.m_bLoadDone, 1);
+}
+
+TEST_F(StageFile, EndMarkerIsCheckedFrom174On) {
+  MakeDirectory("data");
+  MakeDirectory("data\\stg4");
+  MakeDirectory("data\\work");
+  const char* path = "data\\stg4\\e.stg4_771";
+  const char* copy = "data\\work\\e.stg4_771";
+  cStageDoc source;
+  source.m_strName = "控";
+  Bytes good = StageFileAt(kDataVersion, source);
+  const struct {
+    uint32_t m_nVersion;
+    bool m_bChecked;
+  } cases[] = {{173, false}, {174, true}, {771, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.m_nVersion);
+    Bytes broken = StageFileAt(c.m_nVersion, source);
+    broken.back() = 0;  // the marker's last byte
+    WriteFileBytes(path, broken);
+    WriteFileBytes(copy, good);
+    m_Shell.m_vBoxes.clear();
+    EXPECT_TRUE(CheckStageFile(path));
+    EXPECT_EQ(ReadFileBytes(path), c.m_bChecked ? good : broken);
+    EXPECT_EQ(FileThere(copy), !c.m_bChecked);
+    EXPECT_EQ(m_Shell.m_vBoxes.size(), c.m_bChecked ? 1u : 0u);
+  }
 }
 
 TEST_F(StageFile, OverwriteSaveKeepsASafetyCopyUntilTheFileIsWhole) {
