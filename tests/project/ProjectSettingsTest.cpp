@@ -135,6 +135,7 @@ TEST_F(ProjectSettingsFile, RecordBodyOfEveryVersion) {
       // From 50 the new-entry and stage-placed vectors.
       {50, Cat({Body({77, 0}, {"x", "y", "z", "p50"}), vectors(false)}), 9, 9, 9, 0, 0, 1},
       {51, Cat({Body({77, 2, 2, 2, 1, 1, 1, 0}, {"x", "y", "z", "p51"}), vectors(false)}), 2, 9, 1, 0, 0, 1},
+      {69, Cat({Body({77, 2, 2, 2, 1, 1, 1, 0}, {"x", "y", "z", "p69"}), vectors(false)}), 2, 9, 1, 0, 0, 1},
       // From 70 the common-placed kinds and vectors; from 71 eleven window places to skip.
       {70, Cat({Body({77, 2, 2, 2, 0, 0, 0, 1, 1, 1, 0}, {"x", "y", "z", "p70"}), vectors(true)}), 2, 0, 1, 0, 0, 1},
       {71, Cat({Body({77, 2, 2, 2, 0, 0, 0, 1, 1, 1, 0}, {"x", "y", "z", "p71"}), placements({1, 2, 3, 4}), vectors(true)}),
@@ -142,15 +143,25 @@ TEST_F(ProjectSettingsFile, RecordBodyOfEveryVersion) {
       {72, Cat({Body({77, 2, 2, 2, 0, 0, 0, 1, 1, 1, 0}, {"x", "y", "z", "p72"}), placements({1, 1, 2, 3, 4}),
                 vectors(true)}),
        2, 0, 1, 0, 0, 1},
+      {119, Cat({Body({77, 2, 2, 2, 0, 0, 0, 1, 1, 1, 0}, {"x", "y", "z", "p119"}), placements({1, 1, 2, 3, 4}),
+                 vectors(true)}),
+       2, 0, 1, 0, 0, 1},
       // From 120 the default records; from 122 the places have a shown flag.
       {120, Cat({Body({77, 2, 2, 2, 0, 0, 0, 1, 1, 1, 0}, {"x", "y", "z", "p120"}), DefaultRecords(120),
+                 placements({1, 1, 2, 3, 4}), vectors(true)}),
+       2, 0, 1, 0, 0, 7},
+      {121, Cat({Body({77, 2, 2, 2, 0, 0, 0, 1, 1, 1, 0}, {"x", "y", "z", "p121"}), DefaultRecords(121),
                  placements({1, 1, 2, 3, 4}), vectors(true)}),
        2, 0, 1, 0, 0, 7},
       {122, Cat({Body({77, 2, 2, 2, 0, 0, 0, 1, 1, 1, 0}, {"x", "y", "z", "p122"}), DefaultRecords(122),
                  placements({1, 1, 2, 3, 4, 1}), vectors(true)}),
        2, 0, 1, 0, 0, 7},
+      {129, Cat({Body({77, 2, 2, 2, 0, 0, 0, 1, 1, 1, 0}, {"x", "y", "z", "p129"}), DefaultRecords(129),
+                 placements({1, 1, 2, 3, 4, 1}), vectors(true)}),
+       2, 0, 1, 0, 0, 7},
       // From 130 nothing dropped; from 142 the old-stage handling.
       {130, Cat({Body({2, 2, 2, 0, 0, 0, 1, 1, 1, 0}, {"p130"}), DefaultRecords(130), vectors(true)}), 2, 0, 1, 0, 0, 7},
+      {141, Cat({Body({2, 2, 2, 0, 0, 0, 1, 1, 1, 0}, {"p141"}), DefaultRecords(141), vectors(true)}), 2, 0, 1, 0, 0, 7},
       {142, Cat({Body({2, 2, 2, 0, 0, 0, 1, 1, 1, 0, 1}, {"p142"}), DefaultRecords(142), vectors(true)}), 2, 0, 1, 0, 1,
        7},
       {771, Cat({Body({2, 2, 2, 0, 0, 0, 1, 1, 1, 0, 1}, {"p771"}), DefaultRecords(771), vectors(true)}), 2, 0, 1, 0, 1,
