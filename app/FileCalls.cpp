@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -30,6 +31,18 @@ int FlushFileToDisk(FILE* file) {
   return fsync(fileno(file)) == 0 ? 0 : EOF;
 }
 
-// rename replaces an existing target in one step here.
-int RenameOver(const char* source, const char* target) { return std::rename(source, target); }
+// rename replaces an existing target in one step here; the folder is then put on the disk too, so
+// that the new name outlives a power loss.
+int RenameOver(const char* source, const char* target) {
+  if (std::rename(source, target) != 0) return -1;
+  std::string folder(target);
+  size_t slash = folder.rfind('/');
+  folder = slash == std::string::npos ? "." : slash == 0 ? "/" : folder.substr(0, slash);
+  int handle = open(folder.c_str(), O_RDONLY);
+  if (handle >= 0) {
+    fsync(handle);
+    close(handle);
+  }
+  return 0;
+}
 #endif

@@ -24,7 +24,7 @@ void SetFileCalls(const cFileCalls* calls);
 int FlushFileToDisk(FILE* file);
 int RenameOver(const char* source, const char* target);
 
-// Replaces a file by another in the same folder in one step; 1 on success, the target untouched
+// Replaces a file by another on the same volume in one step; 1 on success, the target untouched
 // otherwise. Host paths.
 int ReplaceFileWith(const char* target, const char* source);
 // The name a save of an earlier version moved the previous file to while it put the new one in.

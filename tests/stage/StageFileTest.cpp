@@ -498,7 +498,9 @@ TEST_F(StageFile, EveryFailedFileCallOfTheOverwriteSaveKeepsTheStage) {
       },
       [&] {
         EXPECT_EQ(state.m_bStageModified, 1);
-        if (FileThere(copy)) EXPECT_TRUE(ReadFileBytes(copy) == before) << "a safety copy is whole";
+        if (FileThere(copy)) {
+          EXPECT_TRUE(ReadFileBytes(copy) == before) << "a safety copy is whole";
+        }
       });
   EXPECT_EQ(calls, 8) << "write, flush, close, rename of the copy, then of the stage";
   g_StageDoc.m_strName = "";
