@@ -6,9 +6,14 @@
 #include <functional>
 #include <vector>
 
+#include <mmsystem.h>
+
 #include "app/DataPaths.h"
+#include "app/PathUtil.h"
+#include "app/win/cSoundWin.h"
 #include "app/cBgmManager.h"
 #include "tests/support/FakeSound.h"
+#include "tests/support/MidiFixtures.h"
 
 namespace {
 
@@ -532,5 +537,46 @@ TEST_F(StageSettingsTest, BgmPreviewPlaysTheChosenRecordAndClosingStopsIt) {
   Finish(PSBTN_CANCEL);
   std::vector<std::string> calls = sound.Take();
   EXPECT_NE(std::find(calls.begin(), calls.end(), "vox0 Stop"), calls.end()) << "closing stops the preview";
+  g_BgmManager.Shutdown();
+}
+
+namespace {
+// The real sound devices, whatever this machine has: with the null device an Ogg piece plays, and
+// with no device at all (the test run again with VX_WINE_NO_SOUND) it cannot.
+class cRealSound : public cSoundWin {
+public:
+  cRealSound() { SetSoundSeam(this); }
+  ~cRealSound() override { SetSoundSeam(nullptr); }
+};
+}  // namespace
+
+TEST_F(StageSettingsTest, BgmPreviewOnTheMachinesOwnSoundDevices) {
+  cRealSound sound;
+  MakeDirectory("bgm");
+  CopyFileA("Z:\\usr\\share\\sounds\\freedesktop\\stereo\\bell.oga", "bgm\\bell.ogg", FALSE);
+  WriteFileBytes("bgm/song.mid", kSmfFormat0);
+  g_DatabaseSet.m_vBgm[1].m_strPath = "bgm\\bell.ogg";
+  g_DatabaseSet.m_vBgm[2].m_strPath = "bgm\\song.mid";
+  InitDefaultBgm(g_BgmManager);
+  Open();
+  HWND basic = Page(0);
+  Choose(basic, 11222, 1);
+  Press(basic, 1217);
+  if (waveOutGetNumDevs() > 0) {
+    EXPECT_EQ(g_BgmManager.ChannelState(0), kBgmPlayingOgg);
+    EXPECT_TRUE(m_Shell.m_vBoxes.empty());
+  } else {
+    ASSERT_EQ(m_Shell.m_vBoxes.size(), 1u) << "no device: the preview says it failed";
+    EXPECT_EQ(m_Shell.m_vBoxes[0].m_strText, "読み込み失敗！");
+  }
+  m_Shell.m_vBoxes.clear();
+  // No machine here has a MIDI sequencer: the MIDI player logs the device's refusal and goes on.
+  Choose(basic, 11222, 2);
+  Press(basic, 1217);
+  EXPECT_EQ(g_BgmManager.ChannelState(0), kBgmPlayingMidi);
+  EXPECT_TRUE(m_Shell.m_vBoxes.empty());
+  Finish(PSBTN_OK);
+  EXPECT_EQ(m_Host.m_nSettingsClosed, 1);
+  EXPECT_EQ(g_StageDoc.m_nBgm, 2);
   g_BgmManager.Shutdown();
 }
