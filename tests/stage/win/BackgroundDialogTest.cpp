@@ -7,6 +7,7 @@
 #include "app/win/FileDialogs.h"
 #include "stage/win/cDlgBackground.h"
 #include "tests/stage/win/StageSettingsTest.h"
+#include "tests/support/win/GuiObjects.h"
 #include "tests/support/win/LabelFit.h"
 #include "tests/support/win/UserInput.h"
 
@@ -176,4 +177,22 @@ TEST_F(BackgroundDialogTest, EveryLabelFitsInsideItsControl) {
   });
   dialog.DoModal(0);
   EXPECT_TRUE(driver.Ran());
+}
+
+TEST_F(BackgroundDialogTest, OpeningAndClosingTheSheetAndTheDialogLeavesNoHandles) {
+  auto openAndClose = [this] {
+    Open();
+    for (int page = 2; page >= 0; --page) Page(page);
+    Finish(PSBTN_CANCEL);
+    cDlgBackground dialog(&m_Host, &m_List, &m_Record, nullptr);
+    cModalDriver driver([](HWND window) { Command(window, kIdcCancel); });
+    dialog.DoModal(0);
+  };
+  openAndClose();  // the first run loads what the process keeps: fonts, classes, cached contexts
+  cGuiObjects before = CountGuiObjects();
+  for (int i = 0; i < 10; ++i) openAndClose();
+  cGuiObjects after = CountGuiObjects();
+  EXPECT_EQ(after, before);
+  EXPECT_EQ(m_Host.m_nSettingsClosed, 11);
+  EXPECT_EQ(m_List.m_Windows.size(), 1u);
 }
