@@ -14,8 +14,6 @@ using S = cStageDoc;
 using V = cAutoVanishData;
 using B = cBackgroundData;
 
-constexpr uint16_t kLimitChecks[4] = {kIdcBasicLimitLeftOn, kIdcBasicLimitRightOn, kIdcBasicLimitTopOn,
-                                      kIdcBasicLimitBottomOn};
 constexpr uint16_t kLimitEdits[4] = {kIdcBasicLimitLeft, kIdcBasicLimitRight, kIdcBasicLimitTop,
                                      kIdcBasicLimitBottom};
 

@@ -304,3 +304,14 @@ TEST_F(StageSettingsRules, BgmPreviewPlaysTheRowsRecordOrSaysItFailed) {
   EXPECT_EQ(m_Shell.m_vBoxes[0].m_strText, "読み込み失敗！");
   g_BgmManager.Shutdown();
 }
+
+TEST_F(StageSettingsRules, ASizeTheStageCannotTakeEndsTheProgramAfterABox) {
+  cBusyRecorder view;
+  cStageNewSize size{600, 20};
+  EXPECT_EQ(ApplyStageSize(g_StageDoc, g_StageEditState, size, 0, 0, view), kSizeFailed);
+  EXPECT_EQ(g_StageDoc.m_nWidth, 20);
+  ASSERT_EQ(m_Shell.m_vBoxes.size(), 1u);
+  EXPECT_EQ(m_Shell.m_vBoxes[0].m_strText, "サイズの変更に失敗しました！");
+  EXPECT_EQ(m_Shell.m_nDestroys, 1);
+  EXPECT_EQ(view.m_nClosed, 1) << "the status popup is closed before the box";
+}
