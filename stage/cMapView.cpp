@@ -162,9 +162,11 @@ void cPaintList::AddLine(int32_t x, int32_t y, int32_t x2, int32_t y2, uint32_t 
   Add(op);
 }
 
-void cPaintList::AddOutline(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t colour, int32_t pen) {
+void cPaintList::AddOutline(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t colour, int32_t pen,
+                            int dotted) {
   cPaintOp op;
   op.m_nKind = cPaintOp::kOutline;
+  op.m_bDotted = static_cast<uint8_t>(dotted != 0);
   op.m_nX = x, op.m_nY = y, op.m_nWidth = width, op.m_nHeight = height;
   op.m_nColour = colour;
   op.m_nPen = pen;
@@ -247,10 +249,10 @@ void cMapView::StartAtPlayer() {
   m_bAll = 1;
 }
 
-int32_t cMapView::WheelCells(int32_t delta) {
-  m_nWheelRest += delta;
-  int32_t notches = m_nWheelRest / kWheelNotch;
-  m_nWheelRest -= notches * kWheelNotch;
+int32_t cWheelStep::Take(int32_t delta) {
+  m_nRest += delta;
+  int32_t notches = m_nRest / kWheelNotch;
+  m_nRest -= notches * kWheelNotch;
   return -notches;
 }
 
@@ -258,7 +260,7 @@ int cMapView::Wheel(int32_t delta, int ctrl) {
   int axis = m_Stage.m_nWheelAxis;
   if (!m_State.m_bStageOpen || (axis != 0 && axis != 1)) return 0;
   bool horizontal = (axis == 0) != (ctrl != 0);
-  int32_t cells = WheelCells(delta);
+  int32_t cells = m_Wheel.Take(delta);
   int32_t x = m_nScrollX, y = m_nScrollY;
   ScrollTo(horizontal ? x + cells : x, horizontal ? y : y + cells);
   return x != m_nScrollX || y != m_nScrollY;
