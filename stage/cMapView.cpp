@@ -142,6 +142,14 @@ void cPaintList::Add(const cPaintOp& op) {
   if (Overlaps(x - margin, y - margin, width + 2 * margin, height + 2 * margin, *this)) m_vOps.push_back(op);
 }
 
+void cPaintList::AddFill(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t colour) {
+  cPaintOp op;
+  op.m_nKind = cPaintOp::kFill;
+  op.m_nX = x, op.m_nY = y, op.m_nWidth = width, op.m_nHeight = height;
+  op.m_nColour = colour;
+  Add(op);
+}
+
 void cPaintList::AddBlit(int sheet, int charaExc, int32_t x, int32_t y, int32_t width, int32_t height, int32_t sourceX,
                          int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight) {
   cPaintOp op;
@@ -329,11 +337,7 @@ void cMapView::PaintArea(std::vector<cPaintList>& out, const cCellArea& area, co
 void cMapView::Paint(cPaintList& list, const cViewInput& input, const cSheetExtents& sheets, int32_t x, int32_t y,
                      int32_t width, int32_t height) const {
   list.Begin(x, y, width, height);
-  cPaintOp fill;
-  fill.m_nKind = cPaintOp::kFill;
-  fill.m_nX = x, fill.m_nY = y, fill.m_nWidth = width, fill.m_nHeight = height;
-  fill.m_nColour = kColourBackground;
-  list.Add(fill);
+  list.AddFill(x, y, width, height, kColourBackground);
   if (!m_State.m_bStageOpen) return;
   PaintCells(list, sheets);
   cPaintOp grid;

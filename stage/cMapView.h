@@ -67,6 +67,7 @@ struct cPaintList {
   // A new list for an area; everything outside it is left out as the operations are added.
   void Begin(int32_t x, int32_t y, int32_t width, int32_t height);
   void Add(const cPaintOp& op);
+  void AddFill(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t colour);
   void AddBlit(int sheet, int charaExc, int32_t x, int32_t y, int32_t width, int32_t height, int32_t sourceX,
                int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight);
   void AddLine(int32_t x, int32_t y, int32_t x2, int32_t y2, uint32_t colour, int32_t pen);

@@ -14,7 +14,8 @@ void CopyFollowing(cVector<T>& stageList, const cVector<T>& commonList) {
   stageList = commonList;
   if (stageList.empty()) return;
   stageList[0] = T();
-  for (int i = 1; i < stageList.Count(); ++i) SetNewStageEntrySource(stageList[static_cast<size_t>(i)], static_cast<int16_t>(i));
+  for (int i = 1; i < stageList.Count(); ++i)
+    SetNewStageEntrySource(stageList[static_cast<size_t>(i)], static_cast<int16_t>(i));
 }
 
 }  // namespace

@@ -158,7 +158,9 @@ void cPalettePane::VisitList(Visit visit) const {
   VisitPaletteList(m_Panes.m_Common, m_Panes.m_Stage, m_bStagePalette, m_nKind, visit);
 }
 
-int cPalettePane::GetEntryCount() const { return PaletteListSize(m_Panes.m_Common, m_Panes.m_Stage, m_bStagePalette, m_nKind); }
+int cPalettePane::GetEntryCount() const {
+  return PaletteListSize(m_Panes.m_Common, m_Panes.m_Stage, m_bStagePalette, m_nKind);
+}
 
 int cPalettePane::EntryAt(int32_t x, int32_t y) const {
   // A pixel right of the eighth column still belongs to it, not to the next row.
@@ -438,7 +440,8 @@ void cPalettePane::ChangeEntryCount() {
     list.resize(static_cast<size_t>(value) + 1, ProjectDefault(list.data()));
     if (!m_bStagePalette) return;
     // New stage palette entries follow the common palette entries of their numbers.
-    for (int k = old; k < list.Count(); ++k) SetNewStageEntrySource(list[static_cast<size_t>(k)], static_cast<int16_t>(k));
+    for (int k = old; k < list.Count(); ++k)
+      SetNewStageEntrySource(list[static_cast<size_t>(k)], static_cast<int16_t>(k));
   });
   if (m_bStagePalette) RefreshFromStage(p.m_Stage, m_nKind);
   else RefreshFromCommon(p.m_Stage, m_nKind);
@@ -492,7 +495,8 @@ int cPalettePane::ClipSourceHere() const {
 cString cPalettePane::StatusText() const {
   cString text;
   int index = SelectedHere();
-  if (index >= 0) VisitList([&](auto& list) { text.Format("%d : %s", index, list[static_cast<size_t>(index)].m_strName.GetStr()); });
+  if (index < 0) return text;
+  VisitList([&](auto& list) { text.Format("%d : %s", index, list[static_cast<size_t>(index)].m_strName.GetStr()); });
   return text;
 }
 
@@ -541,11 +545,7 @@ void cPalettePane::AddCellArea(cPalettePaint& out, const cSheetExtents& sheets, 
 void cPalettePane::Paint(cPaintList& list, const cSheetExtents& sheets, int32_t x, int32_t y, int32_t width,
                          int32_t height) const {
   list.Begin(x, y, width, height);
-  cPaintOp fill;
-  fill.m_nKind = cPaintOp::kFill;
-  fill.m_nX = x, fill.m_nY = y, fill.m_nWidth = width, fill.m_nHeight = height;
-  fill.m_nColour = kColourBackground;
-  list.Add(fill);
+  list.AddFill(x, y, width, height, kColourBackground);
   // Only the screen rows that meet the area.
   int32_t row0 = std::max(0, y / kCellPixels);
   int32_t row1 = std::min(kPaletteScreenRows - 1, (y + height - 1) / kCellPixels);

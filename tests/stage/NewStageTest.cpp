@@ -30,7 +30,8 @@ protected:
     WriteTemplate("data\\stg4\\T.stg4_123", "古い", 30);
     WriteTemplate("data\\stg4\\T.stg4_771", "新しい", 25);
     cStageDoc palette;
-    palette.m_vStageBlock = {Named<cEdBlock>("f0"), Named<cEdBlock>("f1"), Named<cEdBlock>("f2"), Named<cEdBlock>("f3")};
+    palette.m_vStageBlock = {Named<cEdBlock>("f0"), Named<cEdBlock>("f1"), Named<cEdBlock>("f2"),
+                             Named<cEdBlock>("f3")};
     palette.m_vStageBlock[0].m_nGraphic = 0;
     ASSERT_TRUE(palette.SaveStagePalette("data\\plt4\\P.plt4"));
     WriteFileBytes("data\\plt4\\bad.plt4", Hex("03 03 00 00 09"));
@@ -208,7 +209,8 @@ TEST_F(NewStage, TheDialogsControls) {
     m_Host.m_vChoices.clear();
     m_Host.m_Paths = {b.m_strChosen};
     cString path = "元";
-    EXPECT_EQ(b.m_bPalette ? m_New.BrowsePaletteFile(path, &g_nOwner) : m_New.BrowseTemplate(path, &g_nOwner), b.m_nResult);
+    int result = b.m_bPalette ? m_New.BrowsePaletteFile(path, &g_nOwner) : m_New.BrowseTemplate(path, &g_nOwner);
+    EXPECT_EQ(result, b.m_nResult);
     EXPECT_EQ(path, b.m_pPath);
     ASSERT_EQ(m_Host.m_vChoices.size(), 1u);
     const cFileChoice& choice = m_Host.m_vChoices[0];

@@ -84,7 +84,8 @@ const Scenario kScenarios[] = {
      "C[_ A B C D E F] S[_ p C<c3 r s<s1] M[r<s3 E<c5 C<s2 x] brush[C<c3] clip[copy c3] sel[c3] mod[-]",
      "value データ数 6 in 1..999 at {c}"},
     {"a data move in the common palette", "c:move=1-2>5/0",
-     "C[_ C D A B E F] S[_ p A<c3 r s<s1] M[r<s3 E<c5 A<s2 x] brush[_<c0] clip[-] sel[c0] mod[c]", "datamove at {c},map"},
+     "C[_ C D A B E F] S[_ p A<c3 r s<s1] M[r<s3 E<c5 A<s2 x] brush[_<c0] clip[-] sel[c0] mod[c]",
+     "datamove at {c},map"},
     {"a data move keeps a selection in the other palette", "c6 s:move=1-4>5/2",
      "C[_ A B C D E F] S[_] M[r E<c5 C x] brush[F<c6] clip[-] sel[c6] mod[s]", "datamove at {s},map"},
     {"a data move keeps the selection inside its list", "s4 s:move=3-4>1/2",
@@ -95,7 +96,8 @@ std::string Calls(std::string calls, int kind) {
   const std::pair<std::string, std::string> marks[] = {
       {"{c}", std::to_string(kind)}, {"{s}", std::to_string(3 + kind)}, {"{k}", std::to_string(kind)}};
   for (const auto& mark : marks)
-    for (size_t at; (at = calls.find(mark.first)) != std::string::npos;) calls.replace(at, mark.first.size(), mark.second);
+    for (size_t at; (at = calls.find(mark.first)) != std::string::npos;)
+      calls.replace(at, mark.first.size(), mark.second);
   return calls;
 }
 

@@ -161,7 +161,8 @@ protected:
     if (kind == 2) show(g_CommonPalette.m_vItem, g_StageDoc.m_vStageItem, g_StageDoc.m_vItemLayer, s.m_vBrushItem);
     std::string clip = "-";
     if (s.m_bClipValid)
-      clip = std::string(s.m_bClipCut ? "cut " : "copy ") + (s.m_nClipPalette ? "s" : "c") + std::to_string(s.m_nClipIndex);
+      clip = std::string(s.m_bClipCut ? "cut " : "copy ") + (s.m_nClipPalette ? "s" : "c") +
+             std::to_string(s.m_nClipIndex);
     text += " clip[" + clip + "] sel[" + (s.m_nSelPalette ? "s" : "c") + std::to_string(s.m_nSelIndex) + "] mod[";
     text += std::string(s.m_bCommonModified ? "c" : "") + (s.m_bStageModified ? "s" : "") +
             (s.m_bCommonModified || s.m_bStageModified ? "" : "-") + "]";

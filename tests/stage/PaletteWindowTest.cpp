@@ -183,7 +183,8 @@ TEST_F(PaletteWindow, TheBrushFollowsTheCaseOfItsPalette) {
     EXPECT_EQ(brush.m_cInheritPalette, c.m_nPalette);
     EXPECT_EQ(brush.m_nInheritIndex, c.m_nIndex);
     EXPECT_EQ(brush.m_bbInherit[c.m_nFlag], 1);
-    EXPECT_EQ(std::count(brush.m_bbInherit.begin(), brush.m_bbInherit.end(), 1), c.m_nPalette == kPaletteCommon ? 2 : 1);
+    int flags = static_cast<int>(std::count(brush.m_bbInherit.begin(), brush.m_bbInherit.end(), 1));
+    EXPECT_EQ(flags, c.m_nPalette == kPaletteCommon ? 2 : 1);
     EXPECT_EQ(g_StageEditState.m_nBrushWidth, 1);
     EXPECT_EQ(g_StageEditState.m_nBrushHeight, 1);
   }
@@ -269,9 +270,11 @@ TEST_F(PaletteWindow, ToolbarsOfTwinsStayInStep) {
   }
   // The buttons as the window adds them.
   std::string layout;
-  for (const cPaletteToolButton& b : kPaletteToolButtons)
-    layout += b.m_nImage < 0 ? std::string("| ") : std::to_string(b.m_nBitmap) + ":" + std::to_string(b.m_nImage) + " " +
-                                                       std::to_string(b.m_nCommand) + " " + b.m_pTip + "; ";
+  for (const cPaletteToolButton& b : kPaletteToolButtons) {
+    if (b.m_nImage < 0) layout += "| ";
+    else layout += std::to_string(b.m_nBitmap) + ":" + std::to_string(b.m_nImage) + " " + std::to_string(b.m_nCommand) + " " +
+                   b.m_pTip + "; ";
+  }
   EXPECT_EQ(layout,
             "0:0 40044 普通; 0:1 40045 直線; 0:2 40046 矩形; 0:3 40047 塗り潰し; 0:4 40087 パラメーターの編集; | "
             "1:0 40139 右クリックでパレットデータの編集; 1:1 40140 右クリックでメニュー; ");
@@ -280,9 +283,11 @@ TEST_F(PaletteWindow, ToolbarsOfTwinsStayInStep) {
 }
 
 TEST_F(PaletteWindow, KeysAndCommandsForTheStageEditor) {
-  for (int id : {40003, 40004, 40005, 40006, 40010, 40011, 40133}) EXPECT_EQ(Common(2).RunCommand(id), kPaletteCmdForward) << id;
+  for (int id : {40003, 40004, 40005, 40006, 40010, 40011, 40133})
+    EXPECT_EQ(Common(2).RunCommand(id), kPaletteCmdForward) << id;
   // The stage editor's other accelerators do nothing here.
-  for (int id : {40001, 40002, 40007, 40008, 40009, 40162, 40163, 40165}) EXPECT_EQ(Common(2).RunCommand(id), kPaletteCmdNone) << id;
+  for (int id : {40001, 40002, 40007, 40008, 40009, 40162, 40163, 40165})
+    EXPECT_EQ(Common(2).RunCommand(id), kPaletteCmdNone) << id;
   const struct {
     int m_nKey, m_nCommand, m_nPassed;
   } keys[] = {{0x74, 40006, 0}, {0x76, 40133, 0}, {0x20, 0, 0x20}, {0x41, 0, 0}, {0x75, 0, 0}};
@@ -373,7 +378,8 @@ TEST_F(PaletteWindow, RepaintsOnlyWhatChanged) {
   // A copy shows a dotted frame at its source.
   Run(0, "c:copy");
   common.TakePaint(sheets, paint);
-  EXPECT_EQ(Describe(paint), "fill " + Entry(64, 0) + " " + Entry(96, 0) + " " + Entry(128, 0) + " box(96,0,32,32) dots(96,0,32,32)");
+  EXPECT_EQ(Describe(paint),
+            "fill " + Entry(64, 0) + " " + Entry(96, 0) + " " + Entry(128, 0) + " box(96,0,32,32) dots(96,0,32,32)");
   EXPECT_FALSE(paint.m_bStatus);
 
   // The selection moves to the twin: this window takes its frame and its status text away.
