@@ -1,0 +1,139 @@
+#include "tests/support/win/UserInput.h"
+
+#include <vector>
+
+#include "tests/support/win/ProbeDialog.h"
+#include "ui/win/cModelessList.h"
+
+namespace {
+void SendMouse(DWORD flags, LONG x, LONG y) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  input.mi.dx = x;
+  input.mi.dy = y;
+  SendInput(1, &input, sizeof input);
+}
+
+void SendKey(WORD key, DWORD flags) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, 0));
+  input.ki.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
+}
+
+// Absolute coordinates span the screen as 0 to 65536; rounded up, they land on the pixel asked for.
+LONG Normalised(LONG pixel, int extent) { return static_cast<LONG>((pixel * 65536LL + extent - 1) / extent); }
+
+// As the main loop and a modal dialog's own loop do: the registered windows' routing, then the
+// navigation of the active dialog (Enter chooses its default button).
+void PumpOnce(cModelessList* list) {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (list && list->PreTranslateMessage(&message)) continue;
+    HWND active = GetActiveWindow();
+    if (active && IsDialogMessageA(active, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+}  // namespace
+
+void PumpFor(int milliseconds, cModelessList* list) {
+  DWORD start = GetTickCount();
+  do {
+    PumpOnce(list);
+    Sleep(1);
+  } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
+  PumpOnce(list);
+}
+
+void PressKey(WORD key, bool shift, cModelessList* list) {
+  if (shift) SendKey(VK_SHIFT, 0);
+  TypeKey(key);
+  if (shift) SendKey(VK_SHIFT, KEYEVENTF_KEYUP);
+  PumpFor(30, list);
+}
+
+void TypeText(const std::string& text, cModelessList* list) {
+  for (char c : text) {
+    SHORT scan = VkKeyScanA(c);
+    PressKey(static_cast<WORD>(LOBYTE(scan)), (HIBYTE(scan) & 1) != 0, list);
+  }
+}
+
+void FocusItem(HWND dialog, int id) {
+  SetForegroundWindow(dialog);
+  SetActiveWindow(dialog);
+  SetFocus(GetDlgItem(dialog, id));
+}
+
+namespace {
+cModalDriver* g_lpDriver = nullptr;
+std::vector<HWND> g_vBefore;
+
+bool IsNewDialog(HWND window) {
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (lstrcmpA(name, "#32770") != 0 || !IsWindowVisible(window)) return false;
+  for (HWND old : g_vBefore)
+    if (old == window) return false;
+  return true;
+}
+}  // namespace
+
+cModalDriver::cModalDriver(std::function<void(HWND)> action) : m_Action(std::move(action)) {
+  g_lpDriver = this;
+  g_vBefore = ThreadWindows();
+  m_nTimer = SetTimer(nullptr, 0, 20, Tick);
+}
+
+cModalDriver::~cModalDriver() {
+  if (m_nTimer) KillTimer(nullptr, m_nTimer);
+  if (m_nGuard) KillTimer(nullptr, m_nGuard);
+  g_lpDriver = nullptr;
+}
+
+void CALLBACK cModalDriver::Guard(HWND, UINT, UINT_PTR, DWORD) {
+  cModalDriver* driver = g_lpDriver;
+  if (!driver) return;
+  KillTimer(nullptr, driver->m_nGuard);
+  driver->m_nGuard = 0;
+  if (IsWindow(driver->m_hWndDialog) && IsWindowVisible(driver->m_hWndDialog)) {
+    driver->m_bTimedOut = true;
+    PostMessageA(driver->m_hWndDialog, WM_CLOSE, 0, 0);
+  }
+}
+
+void CALLBACK cModalDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  cModalDriver* driver = g_lpDriver;
+  if (!driver || driver->m_bRan) return;
+  for (HWND window : ThreadWindows())
+    if (IsNewDialog(window)) {
+      driver->m_bRan = true;
+      KillTimer(nullptr, driver->m_nTimer);
+      driver->m_nTimer = 0;
+      driver->m_hWndDialog = window;
+      driver->m_nGuard = SetTimer(nullptr, 0, 3000, Guard);
+      SetForegroundWindow(window);
+      driver->m_Action(window);
+      return;
+    }
+}
+
+
+void MoveCursorTo(POINT screen) {
+  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalised(screen.x, GetSystemMetrics(SM_CXSCREEN)),
+            Normalised(screen.y, GetSystemMetrics(SM_CYSCREEN)));
+}
+
+void PressButton(int button) { SendMouse(button == VK_RBUTTON ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, 0, 0); }
+
+void ReleaseButton(int button) { SendMouse(button == VK_RBUTTON ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, 0, 0); }
+
+void TypeKey(WORD key) {
+  SendKey(key, 0);
+  SendKey(key, KEYEVENTF_KEYUP);
+}
