@@ -337,6 +337,7 @@ int cPalettePane::OpenDataSheet(int index) {
   state.m_nSelIndex = index;
   state.m_nBrushWidth = state.m_nBrushHeight = 1;
   state.m_nEditContext = m_bStagePalette ? 1 : 2;
+  state.m_nEditIndex = index;
   state.m_pEditBlock = nullptr;
   state.m_pEditChara = nullptr;
   state.m_pEditItem = nullptr;

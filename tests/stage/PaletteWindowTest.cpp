@@ -208,6 +208,7 @@ TEST_F(PaletteWindow, DataSheetsEditTheEntryItself) {
     cStageEditState& s = g_StageEditState;
     EXPECT_EQ(s.m_nEditContext, c.m_nContext);
     int index = s.m_nSelIndex;
+    EXPECT_EQ(s.m_nEditIndex, index);
     const void* entry = nullptr;
     VisitPaletteList(g_CommonPalette, g_StageDoc, c.m_nContext == 1, c.m_nKind,
                      [&](auto& list) { entry = &list[static_cast<size_t>(index)]; });
