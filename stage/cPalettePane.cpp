@@ -233,67 +233,92 @@ cEntryMenu cPalettePane::OnRightClick(int32_t x, int32_t y) {
 int cPalettePane::RunCommand(int id) {
   if (std::find(std::begin(kForwardedCommands), std::end(kForwardedCommands), id) != std::end(kForwardedCommands))
     return kPaletteCmdForward;
-  cStageEditState& state = m_Panes.m_State;
   for (int tool = 0; tool < 5; ++tool)
     if (id == kToolButtons[tool]) {
-      state.SetTool(tool);
+      m_Panes.m_State.SetTool(tool);
       return kPaletteCmdDone;
     }
-  int target = CommandTarget();
-  switch (id) {
-    case kIdtRightClickSheet:
-    case kIdtRightClickMenu:
-      state.SetRightClickMode(id == kIdtRightClickMenu);
+  static const struct {
+    uint16_t m_nId;
+    void (cPalettePane::*m_pfnRun)();
+  } kCommands[] = {
+      {kIdtRightClickSheet, &cPalettePane::OnRightClickSheet}, {kIdtRightClickMenu, &cPalettePane::OnRightClickMenu},
+      {kIdmEntryCount, &cPalettePane::ChangeEntryCount},       {kIdmDataMove, &cPalettePane::RunDataMove},
+      {kIdmEntryEdit, &cPalettePane::OnEdit},                  {kIdmEntryCut, &cPalettePane::OnCut},
+      {kIdmEntryCopy, &cPalettePane::OnCopy},                  {kIdmEntryPaste, &cPalettePane::OnPaste},
+      {kIdmEntryInsertCopied, &cPalettePane::OnInsertCopied},  {kIdmEntryInsertNew, &cPalettePane::OnInsertNew},
+      {kIdmEntryDelete, &cPalettePane::OnDelete},              {kIdmEntryAppendCopied, &cPalettePane::OnAppendCopied},
+      {kIdmEntryAppendNew, &cPalettePane::OnAppendNew},
+  };
+  for (const auto& command : kCommands)
+    if (command.m_nId == id) {
+      (this->*command.m_pfnRun)();
       return kPaletteCmdDone;
-    case kIdmEntryCount:
-      ChangeEntryCount();
-      return kPaletteCmdDone;
-    case kIdmDataMove:
-      RunDataMove();
-      return kPaletteCmdDone;
-    case kIdmEntryEdit:
-      if (target < 0) return kPaletteCmdDone;
-      OpenDataSheet(target);
-      m_Panes.m_Stage.ValidateAll();
-      m_Panes.m_Common.ValidateEntries();
-      state.ClearClipboard();
-      m_Panes.m_Host.RepaintEditor();
-      return kPaletteCmdDone;
-    case kIdmEntryCut:
-    case kIdmEntryCopy:
-      if (target >= 0) CutOrCopy(id == kIdmEntryCut);
-      return kPaletteCmdDone;
-    case kIdmEntryPaste:
-      if (target < 0 || !state.m_bClipValid || state.m_bClipCut) return kPaletteCmdDone;
-      PasteEntry(target);
-      AfterChange(1, 1);
-      return kPaletteCmdDone;
-    case kIdmEntryInsertCopied:
-      if (target < 0 || !state.m_bClipValid) return kPaletteCmdDone;
-      InsertCopiedEntry(target);
-      AfterChange(1, 1);
-      return kPaletteCmdDone;
-    case kIdmEntryInsertNew:
-      if (target < 0) return kPaletteCmdDone;
-      InsertNewEntry(target);
-      AfterChange(1, 1);
-      return kPaletteCmdDone;
-    case kIdmEntryDelete:
-      if (target < 0) return kPaletteCmdDone;
-      DeleteEntry(target);
-      AfterChange(1, 1);
-      return kPaletteCmdDone;
-    case kIdmEntryAppendCopied:
-      if (!state.m_bClipValid) return kPaletteCmdDone;
-      InsertCopiedEntry(kPaletteAppendIndex);
-      AfterChange(1, 0);
-      return kPaletteCmdDone;
-    case kIdmEntryAppendNew:
-      InsertNewEntry(kPaletteAppendIndex);
-      AfterChange(1, 0);
-      return kPaletteCmdDone;
-  }
+    }
   return kPaletteCmdNone;
+}
+
+void cPalettePane::OnRightClickSheet() { m_Panes.m_State.SetRightClickMode(0); }
+
+void cPalettePane::OnRightClickMenu() { m_Panes.m_State.SetRightClickMode(1); }
+
+void cPalettePane::OnEdit() {
+  int target = CommandTarget();
+  if (target < 0) return;
+  OpenDataSheet(target);
+  m_Panes.m_Stage.ValidateAll();
+  m_Panes.m_Common.ValidateEntries();
+  m_Panes.m_State.ClearClipboard();
+  m_Panes.m_Host.RepaintEditor();
+}
+
+void cPalettePane::OnCut() {
+  if (CommandTarget() >= 0) CutOrCopy(1);
+}
+
+void cPalettePane::OnCopy() {
+  if (CommandTarget() >= 0) CutOrCopy(0);
+}
+
+void cPalettePane::OnPaste() {
+  const cStageEditState& state = m_Panes.m_State;
+  int target = CommandTarget();
+  if (target < 0 || !state.m_bClipValid || state.m_bClipCut) return;
+  PasteEntry(target);
+  AfterChange(1, 1);
+}
+
+void cPalettePane::OnInsertCopied() {
+  int target = CommandTarget();
+  if (target < 0 || !m_Panes.m_State.m_bClipValid) return;
+  InsertCopiedEntry(target);
+  AfterChange(1, 1);
+}
+
+void cPalettePane::OnInsertNew() {
+  int target = CommandTarget();
+  if (target < 0) return;
+  InsertNewEntry(target);
+  AfterChange(1, 1);
+}
+
+void cPalettePane::OnDelete() {
+  int target = CommandTarget();
+  if (target < 0) return;
+  DeleteEntry(target);
+  AfterChange(1, 1);
+}
+
+// The two commands that add at the end leave the selection and the brush as they are.
+void cPalettePane::OnAppendCopied() {
+  if (!m_Panes.m_State.m_bClipValid) return;
+  InsertCopiedEntry(kPaletteAppendIndex);
+  AfterChange(1, 0);
+}
+
+void cPalettePane::OnAppendNew() {
+  InsertNewEntry(kPaletteAppendIndex);
+  AfterChange(1, 0);
 }
 
 int cPalettePane::CommandTarget() const {
@@ -316,11 +341,12 @@ void cPalettePane::SetBrushFromSelection() {
   cStageEditState& state = m_Panes.m_State;
   if (state.m_nSelIndex == -1) return;
   VisitList([&](auto& list) {
+    if (list.empty()) return;
     auto& brush = BrushOf(state, list.data());
     if (brush.empty()) brush.resize(1);
     if (state.m_nSelIndex < 0 || state.m_nSelIndex >= list.Count()) {
       state.m_nSelIndex = 0;
-      brush[0] = list.At(0);
+      brush[0] = list[0];
     } else {
       brush[0] = list[static_cast<size_t>(state.m_nSelIndex)];
       SetBrushSource(brush[0], state.m_nSelPalette, static_cast<int16_t>(state.m_nSelIndex));

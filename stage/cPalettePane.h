@@ -221,9 +221,21 @@ private:
   int ClipSourceHere() const;
   // The selected entry as a command's target: 1 .. count - 1 in this list, or -1.
   int CommandTarget() const;
-  void CutOrCopy(int cut);
+  // The commands, one each.
+  void OnRightClickSheet();
+  void OnRightClickMenu();
   void ChangeEntryCount();
   void RunDataMove();
+  void OnEdit();
+  void OnCut();
+  void OnCopy();
+  void OnPaste();
+  void OnInsertCopied();
+  void OnInsertNew();
+  void OnDelete();
+  void OnAppendCopied();
+  void OnAppendNew();
+  void CutOrCopy(int cut);
   // After paste, insert, delete, a count change and a data move: resolve (paste, insert, delete),
   // validate, size, repaint the map, and the brush when the selection lies in this list.
   void AfterChange(int refresh, int brush);
