@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/DataPaths.h"
 #include "stage/PaletteAccess.h"
 #include "stage/ProjectDefaults.h"
 #include "stage/cDataMove.h"
@@ -160,6 +161,11 @@ void cPalettePane::VisitList(Visit visit) const {
 
 int cPalettePane::GetEntryCount() const {
   return PaletteListSize(m_Panes.m_Common, m_Panes.m_Stage, m_bStagePalette, m_nKind);
+}
+
+int cPalettePane::SavePlacement(cEditConfig& config, int32_t x, int32_t y, int32_t width, int32_t height) const {
+  Placement(config).Set(x, y, width, height);
+  return config.SaveFile(g_DataPaths[kPathEditConfig].GetStr());
 }
 
 int cPalettePane::EntryAt(int32_t x, int32_t y) const {

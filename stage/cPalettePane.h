@@ -167,6 +167,9 @@ public:
   const char* Title() const { return kPaletteWindows[m_nIndex].m_pTitle; }
   cWindowPlacement& Placement(cEditConfig& config) const { return config.*kPaletteWindows[m_nIndex].m_pPlacement; }
   int GetEntryCount() const;
+  // WM_DESTROY: the window's place and size kept in its placement record, and the editor
+  // configuration saved; 1 when saved.
+  int SavePlacement(cEditConfig& config, int32_t x, int32_t y, int32_t width, int32_t height) const;
 
   // The entry under a client pixel of the grid (below the toolbar); it may lie past the list.
   int EntryAt(int32_t x, int32_t y) const;

@@ -1,6 +1,8 @@
 // The palette windows' rules: the six windows, where they start, the grid and its scrolling, the
 // brush a click makes, the right click, the entry menu, the toolbars, the keys, which windows a
 // layer shows, and what a window repaints.
+#include "app/DataPaths.h"
+#include "app/PathUtil.h"
 #include "tests/stage/PaintText.h"
 #include "tests/stage/PaletteTest.h"
 
@@ -44,6 +46,21 @@ TEST_F(PaletteWindow, TheSixWindows) {
   // The stage editor creates them by layer, the group window among the characters.
   EXPECT_EQ(std::vector<int>(kLayerWindowCreationOrder, kLayerWindowCreationOrder + 7),
             (std::vector<int>{0, 3, 1, 4, kGroupWnd, 2, 5}));
+}
+
+TEST_F(PaletteWindow, ThePlaceIsKeptWhenTheWindowGoes) {
+  MakeDirectory("e_data");
+  cEditConfig config;
+  EXPECT_EQ(Stage(2).SavePlacement(config, 700, 90, 256, 300), 1);
+  cEditConfig saved;
+  ASSERT_TRUE(saved.LoadFile(g_DataPaths[kPathEditConfig].GetStr()));
+  const cWindowPlacement& place = saved.m_wpStageItems;
+  EXPECT_EQ(place.m_bValid, 1);
+  EXPECT_EQ(place.m_nX, 700);
+  EXPECT_EQ(place.m_nY, 90);
+  EXPECT_EQ(place.m_nWidth, 256);
+  EXPECT_EQ(place.m_nHeight, 300);
+  EXPECT_EQ(saved.m_wpCommonItems.m_bValid, 0);
 }
 
 TEST_F(PaletteWindow, StartGeometry) {
