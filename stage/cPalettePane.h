@@ -124,7 +124,7 @@ struct cPaletteGeometry {
 cPaletteGeometry PaletteStartGeometry(int index, const cEditConfig& config, int32_t editorX, int32_t editorY,
                                       int32_t editorWidth, int32_t twinFrameHeight);
 // The largest client height of a list of count entries: its rows with the toolbar and status bar,
-// never below the bottom of the desktop work area. A window above the screen comes down to y 8.
+// at most down to the bottom of the desktop work area. A window above the screen comes down to y 8.
 int32_t PaletteLargestHeight(int count, int32_t toolbarHeight, int32_t statusHeight, int32_t workAreaBottom);
 int32_t PaletteWindowTop(int32_t y);
 
