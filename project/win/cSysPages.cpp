@@ -1,5 +1,7 @@
 #include "project/win/cSysPages.h"
 
+#include <mmsystem.h>
+
 #include "app/DataFile.h"
 #include "app/MessageBox.h"
 #include "app/PathUtil.h"
@@ -15,6 +17,11 @@ constexpr int32_t kPreviewWidth = 430;
 constexpr int32_t kPreviewHeight = 19;
 constexpr int32_t kPreviewFontHeight = 16;
 const char* const kLoadFailedText = "読み込み失敗！";
+
+// A machine without any sound output plays no preview, and that is no failure of the file.
+void ReportFailedPreview(HWND page) {
+  if (waveOutGetNumDevs() > 0) ShowMessageBox(page, kLoadFailedText, kErrorCaption, kMbOk);
+}
 
 // The index of an id in a table of ids; -1 when it is not there.
 template <size_t N>
@@ -207,7 +214,7 @@ void cSysSoundPage::PlayBgm(int slot) {
   const cVector<cBgmData>& table = g_DatabaseSet.m_vBgm;
   if (row <= 0 || row >= table.Count()) return;
   g_BgmManager.SetSlotFile(0, table[row].m_strPath.GetStr());
-  if (!g_BgmManager.Play(0, 0, 1, 1)) ShowMessageBox(m_hWnd, kLoadFailedText, kErrorCaption, kMbOk);
+  if (!g_BgmManager.Play(0, 0, 1, 1)) ReportFailedPreview(m_hWnd);
 }
 
 void cSysSoundPage::BrowseSound(int index) {
@@ -224,5 +231,5 @@ void cSysSoundPage::PlaySound(int index) {
   char path[kMaxPath] = {};
   GetDlgItemTextA(m_hWnd, kIdcSoundFile[index], path, kMaxPath);
   if (!path[0]) return;
-  if (!PlaySoundFile(g_MciSound, 0, path, 0)) ShowMessageBox(m_hWnd, kLoadFailedText, kErrorCaption, kMbOk);
+  if (!PlaySoundFile(g_MciSound, 0, path, 0)) ReportFailedPreview(m_hWnd);
 }

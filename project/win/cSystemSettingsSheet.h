@@ -21,8 +21,8 @@ public:
   // Makes the eight pages and runs the sheet on page 1. A page that cannot be allocated is told and
   // the sheet does not run: the owner revalidates at once. 1 when the sheet runs.
   int Create();
-  // Stores every page into the record (twice, so that what one page stores another may read) and
-  // saves the file; 0 after telling the user that the file could not be written.
+  // Stores every page into the record, all of them twice in tab order, and saves the file; 0 after
+  // telling the user that the file could not be written.
   int Apply();
   // The owner's revalidation, when a page that carries it goes.
   void Revalidate();

@@ -237,3 +237,27 @@ TEST_F(SystemSheetTest, ShortListsBindOnlyTheEntriesThatExist) {
   EndSheet(PSBTN_OK);
   EXPECT_EQ(m_pSheet, nullptr);
 }
+
+// With the platform's own sound (a null device, or none at all under VX_WINE_NO_SOUND), the previews
+// play real files through the sound services and neither hang nor complain.
+TEST_F(SystemSheetTest, PreviewsOnThePlatformsSoundFailQuietlyWithoutADevice) {
+  CreateDirectoryA("bgm", nullptr);
+  CreateDirectoryA("wave", nullptr);
+  ASSERT_TRUE(CopyFileA("Z:\\usr\\share\\sounds\\freedesktop\\stereo\\bell.oga", "bgm\\Bell.ogg", FALSE));
+  ASSERT_TRUE(CopyFileA("Z:\\usr\\share\\sounds\\alsa\\Front_Center.wav", "wave\\center.wav", FALSE));
+  InitDefaultBgm(g_BgmManager);
+  ASSERT_EQ(OpenDefaultWave(g_MciSound), 1);
+  cVector<cBgmData>& bgm = g_DatabaseSet.m_vBgm;
+  bgm.resize(2);
+  bgm[1].m_strPath = "bgm\\Bell.ogg";
+  Open();
+  HWND page = ShowPage(kSysPageSound);
+  ChooseRow(page, 1349, 1);
+  SendDlgItemMessageA(page, 1350, BM_CLICK, 0, 0);
+  EnterText(page, 1355, "wave\\center.wav");
+  SendDlgItemMessageA(page, 1357, BM_CLICK, 0, 0);
+  EXPECT_TRUE(m_Shell.m_vBoxes.empty()) << (waveOutGetNumDevs() ? "a null device" : "no device");
+  CloseSheet();
+  g_MciSound.Shutdown();
+  g_BgmManager.Shutdown();
+}
