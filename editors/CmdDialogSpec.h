@@ -170,7 +170,8 @@ void ForEachCmdCtrl(const cCmdDialogSpec& spec, Visit visit) {
 }
 // What the controls show of a command when the dialog opens, in the copy they are bound to: a
 // control the template lacks reads 0 (so OK stores 0 through it), a text is cut to its edit's
-// limits, and the movement types are fitted to their tables where the dialog asks for it.
+// limits, a numeric edit holds its value to its limits, and the movement types are fitted to
+// their tables where the dialog asks for it.
 void OpenCmdDialogValues(const cCmdDialogSpec& spec, cCommandData& shown);
 
 // A command dialog without a window: opening sizes the parameters and writes a new command's
