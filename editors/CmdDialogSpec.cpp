@@ -47,7 +47,8 @@ cString LimitedText(const cCmdCtrl& ctrl, const cString& text) {
   limits.m_nMaxChars = ctrl.m_nMax;
   limits.m_nMaxLines = ctrl.m_nLines;
   limits.m_bCharMode = 1;
-  return LimitEditText(limits, text, cString(), 0, 0, 0, 1).m_strText;
+  // As the edit takes a text the program sets: the text is its own previous text.
+  return LimitEditText(limits, text, text, 0, 0, 0, 1).m_strText;
 }
 }  // namespace
 
