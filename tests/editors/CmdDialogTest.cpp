@@ -417,3 +417,24 @@ TEST_F(CmdDialogTest, DatabaseRowsOfTheCommonCombos) {
   const cCmdCtrl& common = *FindCmdCtrl(kMessageDialogSpec, kIdcMsgCommonVar);
   EXPECT_EQ(CmdCtrlRowCount(common, m_Command), 999);
 }
+
+TEST_F(CmdDialogTest, AMovementTypeOutsideItsTableShowsAsTheFirstRow) {
+  for (int8_t stored : {int8_t{3}, int8_t{-1}, int8_t{100}}) {
+    m_Command = cCommandData();
+    m_Command.m_cKind = kCmdStraightMove;
+    m_Command.m_pMove.Create();
+    m_Command.m_pMove->m_cTimeMode = stored;
+    m_Command.m_pMove->m_cDirection = stored;
+    m_Command.m_pMove->m_cTargetType = stored;
+    cCmdDialogModel& dialog = Reopen(0);
+    EXPECT_EQ(dialog.Value(kIdcMoveTimeMode), 0) << int{stored};
+    EXPECT_EQ(dialog.Value(kIdcMoveDir), 0);
+    EXPECT_EQ(dialog.Value(kIdcMoveTargetMode), 0);
+    EXPECT_EQ(dialog.States().Shown(kIdcMoveRatio), 0);
+    EXPECT_EQ(EnabledOf(dialog.States(), {kIdcMoveSpeed, kIdcMoveDistance}), "10");
+    EXPECT_EQ(m_Command.m_pMove->m_cTimeMode, stored);  // only OK stores the first row
+  }
+  // A setting type in its table stays as stored.
+  m_Command.m_pMove->m_cTimeMode = 1;
+  EXPECT_EQ(Reopen(0).Value(kIdcMoveTimeMode), 1);
+}
