@@ -419,7 +419,7 @@ TEST_F(CmdDialogTest, DatabaseRowsOfTheCommonCombos) {
 }
 
 TEST_F(CmdDialogTest, AMovementTypeOutsideItsTableShowsAsTheFirstRow) {
-  for (int8_t stored : {int8_t{3}, int8_t{-1}, int8_t{100}}) {
+  for (int8_t stored : {int8_t{13}, int8_t{-1}, int8_t{100}}) {
     m_Command = cCommandData();
     m_Command.m_cKind = kCmdStraightMove;
     m_Command.m_pMove.Create();
