@@ -9,6 +9,7 @@
 // One description per dialog class, found by command set and kind (FindCmdDialogSpec); a kind of
 // the item effect set that has a character counterpart uses that kind's dialog.
 
+#include <cstddef>
 #include <cstdint>
 #include <variant>
 
@@ -118,41 +119,111 @@ struct cRenameButton {
   int8_t m_nScope;  // kVarScopeCommon, kVarScopeStage or kRenameScopeByArrange
 };
 
+// A dialog's description, written as CmdDialog(...) followed by the parts the dialog has, e.g.
+// CmdDialog(0, kCmdLoop, 280, "cDlgCommandLoop").Ctrls(kLoopCtrls).Defaults(WriteLoopDefaults).
 struct cCmdDialogSpec {
-  int8_t m_nSet;  // 0: a character kind (and the item kind of the same name); 1: an item-only kind
-  int8_t m_nKind;
-  uint16_t m_nTemplate;
-  const char* m_pClass;
-  const cCmdCtrl* m_pCtrls;
-  int m_nCtrls;
+  int8_t m_nSet = 0;  // 0: a character kind (and the item kind of the same name); 1: an item-only kind
+  int8_t m_nKind = 0;
+  uint16_t m_nTemplate = 0;
+  const char* m_pClass = "";
+  const cCmdCtrl* m_pCtrls = nullptr;
+  int m_nCtrls = 0;
   // A group of controls several dialogs share (the movement dialogs' time, speed and distance).
-  const cCmdCtrl* m_pShared;
-  int m_nShared;
+  const cCmdCtrl* m_pShared = nullptr;
+  int m_nShared = 0;
   // Buttons with commands of their own (renames, conditions, flows).
-  const uint16_t* m_pButtons;
-  int m_nButtons;
-  const cRenameButton* m_pRenames;
-  int m_nRenames;
+  const uint16_t* m_pButtons = nullptr;
+  int m_nButtons = 0;
+  const cRenameButton* m_pRenames = nullptr;
+  int m_nRenames = 0;
   // The controls the template holds when it lacks some bound ones (null: it holds them all). A
   // bound control the template lacks reads 0, so OK stores 0 through it.
-  const uint16_t* m_pPresent;
-  int m_nPresent;
+  const uint16_t* m_pPresent = nullptr;
+  int m_nPresent = 0;
   // The defaults of a new command, after its payload block is created.
-  tCommandDefaults m_pfnDefaults;
+  tCommandDefaults m_pfnDefaults = nullptr;
   // A movement type stored outside its table (a damaged or foreign file) shows, and is stored, as
   // the table's first row, so that every rule reads a row the combo really shows.
-  int8_t m_bFitMoveTypes;
-  // The value rules of a refresh: controls that other controls set (null: none).
-  void (*m_pfnApply)(cCommandData& shown);
-  // The enable, show and text decisions of a refresh (null: none).
-  void (*m_pfnStates)(const cCommandData& shown, cCtrlStates& states);
-  // OK's check of the shown values: 0 refuses, its message shown (null: accepts).
-  int (*m_pfnCheck)(const cCommandData& shown);
-  // The fields OK sets from the others before storing (null: none).
-  void (*m_pfnDerive)(cCommandData& shown);
+  int8_t m_bFitMoveTypes = 0;
+  // The value rules of a refresh: controls that other controls set.
+  void (*m_pfnApply)(cCommandData& shown) = nullptr;
+  // The enable, show and text decisions of a refresh.
+  void (*m_pfnStates)(const cCommandData& shown, cCtrlStates& states) = nullptr;
+  // OK's check of the shown values: 0 refuses, its message shown (none: OK accepts).
+  int (*m_pfnCheck)(const cCommandData& shown) = nullptr;
+  // The fields OK sets from the others before storing.
+  void (*m_pfnDerive)(cCommandData& shown) = nullptr;
   // The combo whose choice is played at once (0: none).
-  uint16_t m_nSoundPreview;
+  uint16_t m_nSoundPreview = 0;
+
+  template <size_t N>
+  cCmdDialogSpec& Ctrls(const cCmdCtrl (&ctrls)[N]) {
+    m_pCtrls = ctrls;
+    m_nCtrls = static_cast<int>(N);
+    return *this;
+  }
+  template <size_t N>
+  cCmdDialogSpec& Shared(const cCmdCtrl (&ctrls)[N]) {
+    m_pShared = ctrls;
+    m_nShared = static_cast<int>(N);
+    return *this;
+  }
+  template <size_t N>
+  cCmdDialogSpec& Buttons(const uint16_t (&ids)[N]) {
+    m_pButtons = ids;
+    m_nButtons = static_cast<int>(N);
+    return *this;
+  }
+  template <size_t N>
+  cCmdDialogSpec& Renames(const cRenameButton (&renames)[N]) {
+    m_pRenames = renames;
+    m_nRenames = static_cast<int>(N);
+    return *this;
+  }
+  template <size_t N>
+  cCmdDialogSpec& Present(const uint16_t (&ids)[N]) {
+    m_pPresent = ids;
+    m_nPresent = static_cast<int>(N);
+    return *this;
+  }
+  cCmdDialogSpec& Defaults(tCommandDefaults defaults) {
+    m_pfnDefaults = defaults;
+    return *this;
+  }
+  cCmdDialogSpec& FitMoveTypes() {
+    m_bFitMoveTypes = 1;
+    return *this;
+  }
+  cCmdDialogSpec& Apply(void (*apply)(cCommandData&)) {
+    m_pfnApply = apply;
+    return *this;
+  }
+  cCmdDialogSpec& States(void (*states)(const cCommandData&, cCtrlStates&)) {
+    m_pfnStates = states;
+    return *this;
+  }
+  cCmdDialogSpec& Check(int (*check)(const cCommandData&)) {
+    m_pfnCheck = check;
+    return *this;
+  }
+  cCmdDialogSpec& Derive(void (*derive)(cCommandData&)) {
+    m_pfnDerive = derive;
+    return *this;
+  }
+  cCmdDialogSpec& SoundPreview(uint16_t id) {
+    m_nSoundPreview = id;
+    return *this;
+  }
 };
+
+inline cCmdDialogSpec CmdDialog(int8_t set, int8_t kind, uint16_t templateId, const char* className) {
+  cCmdDialogSpec spec;
+  spec.m_nSet = set;
+  spec.m_nKind = kind;
+  spec.m_nTemplate = templateId;
+  spec.m_pClass = className;
+  return spec;
+}
 
 // The dialog of a command kind; null for a kind whose dialog has no description here.
 const cCmdDialogSpec* FindCmdDialogSpec(int set, int kind);

@@ -109,17 +109,20 @@ void ArrangeStates(const cCommandData& shown, cCtrlStates& states) {
   states.Enable(kIdcArrangeRename, params && (scope == kVarScopeCommon || scope == kVarScopeStage));
 }
 
-const cCmdDialogSpec kCodeDialogSpec = {
-    0, kCmdCode, 252, "cDlgCommandCode", kCodeCtrls, 3, nullptr, 0, kCodeButtons, 2, kCodeRenames, 2,
-    nullptr, 0, WriteTimeZeroParallel, 0, nullptr, nullptr, CheckCodeCommand, nullptr, 0,
-};
+const cCmdDialogSpec kCodeDialogSpec = CmdDialog(0, kCmdCode, 252, "cDlgCommandCode")
+                                           .Ctrls(kCodeCtrls)
+                                           .Buttons(kCodeButtons)
+                                           .Renames(kCodeRenames)
+                                           .Defaults(WriteTimeZeroParallel)
+                                           .Check(CheckCodeCommand);
 
-const cCmdDialogSpec kArrangeDialogSpec = {
-    0, kCmdArrange, 279, "cDlgCommandArrange", kArrangeCtrls, 5, nullptr, 0, kArrangeButtons, 1,
-    kArrangeRenames, 1, nullptr, 0, WriteArrangeDefaults, 0, ApplyArrangeRules, ArrangeStates, nullptr, nullptr, 0,
-};
+const cCmdDialogSpec kArrangeDialogSpec = CmdDialog(0, kCmdArrange, 279, "cDlgCommandArrange")
+                                              .Ctrls(kArrangeCtrls)
+                                              .Buttons(kArrangeButtons)
+                                              .Renames(kArrangeRenames)
+                                              .Defaults(WriteArrangeDefaults)
+                                              .Apply(ApplyArrangeRules)
+                                              .States(ArrangeStates);
 
-const cCmdDialogSpec kLoopDialogSpec = {
-    0, kCmdLoop, 280, "cDlgCommandLoop", kLoopCtrls, 2, nullptr, 0, nullptr, 0, nullptr, 0,
-    nullptr, 0, WriteLoopDefaults, 0, nullptr, nullptr, nullptr, nullptr, 0,
-};
+const cCmdDialogSpec kLoopDialogSpec =
+    CmdDialog(0, kCmdLoop, 280, "cDlgCommandLoop").Ctrls(kLoopCtrls).Defaults(WriteLoopDefaults);

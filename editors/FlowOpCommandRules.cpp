@@ -48,7 +48,9 @@ cCondEditContext FlowOpCondContext(cCondData* cond, int inserted) {
   return context;
 }
 
-const cCmdDialogSpec kFlowOpDialogSpec = {
-    0, kCmdFlowOp, 225, "cDlgCommandFlowOp", kFlowOpCtrls, 6, nullptr, 0, kFlowOpButtons, 3, nullptr, 0, nullptr, 0,
-    WriteFlowOpDefaults, 0, ApplyFlowOpRules, FlowOpStates, nullptr, nullptr, 0,
-};
+const cCmdDialogSpec kFlowOpDialogSpec = CmdDialog(0, kCmdFlowOp, 225, "cDlgCommandFlowOp")
+                                             .Ctrls(kFlowOpCtrls)
+                                             .Buttons(kFlowOpButtons)
+                                             .Defaults(WriteFlowOpDefaults)
+                                             .Apply(ApplyFlowOpRules)
+                                             .States(FlowOpStates);

@@ -44,7 +44,7 @@ cVector<cFlowData>* BeginItemFlowSetting(cCommandData& command, const cCommandDa
 void EndItemFlowSetting(cStageEditState& state) { state.m_pEditFlows = nullptr; }
 
 // "フローの変更" writes nothing into a new command but the two parameters its sizing gives.
-const cCmdDialogSpec kItemFlowOpDialogSpec = {
-    1, kItemCmdFlowChange, 217, "cDlgItemFlowOp", kItemFlowOpCtrls, 2, nullptr, 0, kItemFlowOpButtons, 1,
-    nullptr, 0, nullptr, 0, nullptr, 0, nullptr, ItemFlowOpStates, nullptr, nullptr, 0,
-};
+const cCmdDialogSpec kItemFlowOpDialogSpec = CmdDialog(1, kItemCmdFlowChange, 217, "cDlgItemFlowOp")
+                                                 .Ctrls(kItemFlowOpCtrls)
+                                                 .Buttons(kItemFlowOpButtons)
+                                                 .States(ItemFlowOpStates);

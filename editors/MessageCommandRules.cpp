@@ -95,8 +95,11 @@ void MessageStates(const cCommandData& shown, cCtrlStates& states) {
 
 void DeriveMessageParallel(cCommandData& shown) { shown.m_bParallel = P(shown, kMsgPause) != 0 ? 0 : 1; }
 
-const cCmdDialogSpec kMessageDialogSpec = {
-    0, kCmdMessage, 239, "cDlgCommandMessage", kMessageCtrls, 21, nullptr, 0, kMessageButtons, 2,
-    kMessageRenames, 2, nullptr, 0, WriteMessageDefaults, 0, ApplyMessageRules, MessageStates, nullptr,
-    DeriveMessageParallel, 0,
-};
+const cCmdDialogSpec kMessageDialogSpec = CmdDialog(0, kCmdMessage, 239, "cDlgCommandMessage")
+                                              .Ctrls(kMessageCtrls)
+                                              .Buttons(kMessageButtons)
+                                              .Renames(kMessageRenames)
+                                              .Defaults(WriteMessageDefaults)
+                                              .Apply(ApplyMessageRules)
+                                              .States(MessageStates)
+                                              .Derive(DeriveMessageParallel);

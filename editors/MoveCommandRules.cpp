@@ -142,25 +142,25 @@ void MoveStraightStates(const cCommandData& shown, cCtrlStates& states) {
   states.Enable(kIdcMoveMirrorRotate, true);
 }
 
-const cCmdDialogSpec kMoveStraightDialogSpec = {
-    0, kCmdStraightMove, 208, "cDlgCommandMoveStraight",
-    kMoveStraightCtrls, 20, kMoveSharedCtrls, 14,
-    nullptr, 0, nullptr, 0,
-    nullptr, 0,
-    WriteMoveDefaults, 1, ApplyMoveStraightRules, MoveStraightStates, CheckMoveRatio, nullptr,
-    0,
-};
+const cCmdDialogSpec kMoveStraightDialogSpec = CmdDialog(0, kCmdStraightMove, 208, "cDlgCommandMoveStraight")
+                                                   .Ctrls(kMoveStraightCtrls)
+                                                   .Shared(kMoveSharedCtrls)
+                                                   .Defaults(WriteMoveDefaults)
+                                                   .FitMoveTypes()
+                                                   .Apply(ApplyMoveStraightRules)
+                                                   .States(MoveStraightStates)
+                                                   .Check(CheckMoveRatio);
 
 const cCmdCtrl kMoveAvoidCtrls[2] = {
     ComboCtrl(kIdcMoveDir, &M::m_cDirection, DirectionNames, 0),
     CheckCtrl(kIdcMoveKeepFacing, &M::m_bKeepFacing),
 };
 
-const cCmdDialogSpec kMoveStopDialogSpec = {
-    0, kCmdStopMove, 273, "cDlgCommandMoveAvoid",
-    kMoveAvoidCtrls, 2, kMoveSharedCtrls, 14,
-    nullptr, 0, nullptr, 0,
-    kMoveStopPresent, 5,
-    WriteMoveDefaults, 1, nullptr, MoveSharedStates, CheckMoveRatio, nullptr,
-    0,
-};
+const cCmdDialogSpec kMoveStopDialogSpec = CmdDialog(0, kCmdStopMove, 273, "cDlgCommandMoveAvoid")
+                                               .Ctrls(kMoveAvoidCtrls)
+                                               .Shared(kMoveSharedCtrls)
+                                               .Present(kMoveStopPresent)
+                                               .Defaults(WriteMoveDefaults)
+                                               .FitMoveTypes()
+                                               .States(MoveSharedStates)
+                                               .Check(CheckMoveRatio);

@@ -55,17 +55,14 @@ void JumpStates(const cCommandData& shown, cCtrlStates& states) {
   states.Enable(kIdcJumpHighHeight, true);
 }
 
-const cCmdDialogSpec kWaitDialogSpec = {
-    0, kCmdWait, 207, "cDlgCommandWait", kWaitCtrls, 3, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0,
-    WriteWaitDefaults, 0, nullptr, nullptr, nullptr, nullptr, 0,
-};
+const cCmdDialogSpec kWaitDialogSpec =
+    CmdDialog(0, kCmdWait, 207, "cDlgCommandWait").Ctrls(kWaitCtrls).Defaults(WriteWaitDefaults);
 
-const cCmdDialogSpec kTurnDialogSpec = {
-    0, kCmdTurn, 263, "cDlgCommandTurn", kTurnCtrls, 6, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0,
-    WriteTurnDefaults, 0, nullptr, nullptr, nullptr, nullptr, kIdcCmdSound,
-};
+const cCmdDialogSpec kTurnDialogSpec =
+    CmdDialog(0, kCmdTurn, 263, "cDlgCommandTurn").Ctrls(kTurnCtrls).Defaults(WriteTurnDefaults).SoundPreview(kIdcCmdSound);
 
-const cCmdDialogSpec kJumpDialogSpec = {
-    0, kCmdJump, 243, "cDlgCommandJump", kJumpCtrls, 8, nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0,
-    WriteJumpDefaults, 0, nullptr, JumpStates, nullptr, nullptr, kIdcCmdSound,
-};
+const cCmdDialogSpec kJumpDialogSpec = CmdDialog(0, kCmdJump, 243, "cDlgCommandJump")
+                                           .Ctrls(kJumpCtrls)
+                                           .Defaults(WriteJumpDefaults)
+                                           .States(JumpStates)
+                                           .SoundPreview(kIdcCmdSound);
