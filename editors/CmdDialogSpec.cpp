@@ -210,12 +210,15 @@ void OpenCmdDialogValues(const cCmdDialogSpec& spec, cCommandData& shown) {
       WriteCmdSlotText(shown, ctrl.m_Slot, cString());
       return;
     }
-    if (IsTextSlot(ctrl.m_Slot)) WriteCmdSlotText(shown, ctrl.m_Slot, LimitedText(ctrl, ReadCmdSlotText(shown, ctrl.m_Slot)));
-    // A numeric edit holds its value to its limits; OK stores what it holds.
-    if (ctrl.m_nKind == kCtrlEditVal && IsDoubleSlot(ctrl.m_Slot))
-      WriteCmdSlotDouble(shown, ctrl.m_Slot, std::clamp(ReadCmdSlotDouble(shown, ctrl.m_Slot), ctrl.m_dMin, ctrl.m_dMax));
-    else if (ctrl.m_nKind == kCtrlEditVal)
+    if (IsTextSlot(ctrl.m_Slot)) {
+      WriteCmdSlotText(shown, ctrl.m_Slot, LimitedText(ctrl, ReadCmdSlotText(shown, ctrl.m_Slot)));
+    } else if (ctrl.m_nKind == kCtrlEditVal && IsDoubleSlot(ctrl.m_Slot)) {
+      // A numeric edit holds its value to its limits; OK stores what it holds.
+      double value = ReadCmdSlotDouble(shown, ctrl.m_Slot);
+      WriteCmdSlotDouble(shown, ctrl.m_Slot, std::clamp(value, ctrl.m_dMin, ctrl.m_dMax));
+    } else if (ctrl.m_nKind == kCtrlEditVal) {
       WriteCmdSlot(shown, ctrl.m_Slot, std::clamp(ReadCmdSlot(shown, ctrl.m_Slot), ctrl.m_nMin, ctrl.m_nMax));
+    }
     bool moveType = std::holds_alternative<int8_t cEdMove::*>(ctrl.m_Slot) && ctrl.m_nKind == kCtrlCombo &&
                     ctrl.m_nRows == kRowsTable;
     if (spec.m_bFitMoveTypes && moveType) {
@@ -279,7 +282,8 @@ int cCmdDialogModel::SetText(uint16_t id, const cString& text) {
   if (IsTextSlot(ctrl->m_Slot)) {
     WriteCmdSlotText(Work(), ctrl->m_Slot, LimitedText(*ctrl, text));
   } else if (IsDoubleSlot(ctrl->m_Slot)) {
-    WriteCmdSlotDouble(Work(), ctrl->m_Slot, std::clamp(std::strtod(text.c_str(), nullptr), ctrl->m_dMin, ctrl->m_dMax));
+    double value = std::strtod(text.c_str(), nullptr);
+    WriteCmdSlotDouble(Work(), ctrl->m_Slot, std::clamp(value, ctrl->m_dMin, ctrl->m_dMax));
   } else {
     return 0;
   }

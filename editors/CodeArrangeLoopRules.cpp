@@ -70,7 +70,9 @@ const cCmdCtrl kLoopCtrls[2] = {
     NumCtrl(kIdcLoopTimes, 1262, cParamSlot{0}, 1, 99),
 };
 
-int CheckCodeCommand(const cCommandData& shown) { return CheckCodeText(shown.m_strText, g_SystemSettings.m_bCompat751); }
+int CheckCodeCommand(const cCommandData& shown) {
+  return CheckCodeText(shown.m_strText, g_SystemSettings.m_bCompat751);
+}
 
 cVector<cString> CharaKindRows() {
   cVector<cString> rows;

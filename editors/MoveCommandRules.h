@@ -63,8 +63,9 @@ extern const char* const kMoveRatioRefusal;
 // The controls of "時間・速度・距離", "慣性" and "その他" with the parallel flag, in every movement
 // dialog but "円移動".
 extern const cCmdCtrl kMoveSharedCtrls[14];
-// UpdateControls of the three shared groups: time, speed and distance by the setting type with the
-// ratio shown for "速度と距離を指定", the inertia edits by "慣性", the anime by "移動アニメにしない".
+// UpdateControls of the three shared groups: time, speed and distance by the setting type with
+// the ratio shown for "速度と距離を指定", the inertia edits by "慣性", the anime by
+// "移動アニメにしない".
 void MoveSharedStates(const cCommandData& shown, cCtrlStates& states);
 // OK's check where the setting type is "速度と距離を指定": a refused ratio shows its message.
 int CheckMoveRatio(const cCommandData& shown);

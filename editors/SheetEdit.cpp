@@ -30,7 +30,9 @@ struct cSheetKind<cEdBlock> {
   static cVector<cEdBlock>& CommonList() { return g_CommonPalette.m_vBlock; }
   static int32_t& StoredPage() { return EditConfig.m_nBlockSheetPage; }
   static cEdBlock* EditPointer(const cStageEditState& state) { return state.m_pEditBlock; }
-  static void Refresh(bool stage) { stage ? g_StageDoc.RefreshBlocksFromStage() : g_StageDoc.RefreshBlocksFromCommon(); }
+  static void Refresh(bool stage) {
+    stage ? g_StageDoc.RefreshBlocksFromStage() : g_StageDoc.RefreshBlocksFromCommon();
+  }
   static bool NeedsPreparing(const cEdBlock&) { return false; }
   static void Prepare(cEdBlock&) {}
 };
@@ -44,7 +46,9 @@ struct cSheetKind<cEdChara> {
   static cVector<cEdChara>& CommonList() { return g_CommonPalette.m_vChara; }
   static int32_t& StoredPage() { return EditConfig.m_nCharaSheetPage; }
   static cEdChara* EditPointer(const cStageEditState& state) { return state.m_pEditChara; }
-  static void Refresh(bool stage) { stage ? g_StageDoc.RefreshCharasFromStage() : g_StageDoc.RefreshCharasFromCommon(); }
+  static void Refresh(bool stage) {
+    stage ? g_StageDoc.RefreshCharasFromStage() : g_StageDoc.RefreshCharasFromCommon();
+  }
   // A character is edited with at least one flow, which it keeps even when the sheet is cancelled.
   static bool NeedsPreparing(const cEdChara& chara) { return chara.m_vFlow.empty(); }
   static void Prepare(cEdChara& chara) { EnsureFlow(chara); }
@@ -59,7 +63,9 @@ struct cSheetKind<cEdItem> {
   static cVector<cEdItem>& CommonList() { return g_CommonPalette.m_vItem; }
   static int32_t& StoredPage() { return EditConfig.m_nItemSheetPage; }
   static cEdItem* EditPointer(const cStageEditState& state) { return state.m_pEditItem; }
-  static void Refresh(bool stage) { stage ? g_StageDoc.RefreshItemsFromStage() : g_StageDoc.RefreshItemsFromCommon(); }
+  static void Refresh(bool stage) {
+    stage ? g_StageDoc.RefreshItemsFromStage() : g_StageDoc.RefreshItemsFromCommon();
+  }
   static bool NeedsPreparing(const cEdItem&) { return false; }
   static void Prepare(cEdItem&) {}
 };

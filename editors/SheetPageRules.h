@@ -152,10 +152,11 @@ void ObjectGraphicStates(int sheet, int markShow, bool graphicInherited, bool ma
 template <class T>
 void ClampObjectGraphic(T& record, int dedicatedCount) {
   cObjectGraphicRanges ranges = ObjectGraphicRanges(record.m_cGraphicSheet, dedicatedCount);
-  record.m_nGraphic = static_cast<int16_t>(std::clamp<int32_t>(record.m_nGraphic, ranges.m_nCellMin, ranges.m_nCellMax));
-  if (ranges.m_bFrame)
-    record.m_nGraphicFrame =
-        static_cast<int16_t>(std::clamp<int32_t>(record.m_nGraphicFrame, ranges.m_nFrameMin, ranges.m_nFrameMax));
+  int32_t graphic = std::clamp<int32_t>(record.m_nGraphic, ranges.m_nCellMin, ranges.m_nCellMax);
+  record.m_nGraphic = static_cast<int16_t>(graphic);
+  if (!ranges.m_bFrame) return;
+  int32_t frame = std::clamp<int32_t>(record.m_nGraphicFrame, ranges.m_nFrameMin, ranges.m_nFrameMax);
+  record.m_nGraphicFrame = static_cast<int16_t>(frame);
 }
 
 // The appearance-condition lists of the data sheets refuse a paste whose copy buffer holds a

@@ -58,8 +58,10 @@ void JumpStates(const cCommandData& shown, cCtrlStates& states) {
 const cCmdDialogSpec kWaitDialogSpec =
     CmdDialog(0, kCmdWait, 207, "cDlgCommandWait").Ctrls(kWaitCtrls).Defaults(WriteWaitDefaults);
 
-const cCmdDialogSpec kTurnDialogSpec =
-    CmdDialog(0, kCmdTurn, 263, "cDlgCommandTurn").Ctrls(kTurnCtrls).Defaults(WriteTurnDefaults).SoundPreview(kIdcCmdSound);
+const cCmdDialogSpec kTurnDialogSpec = CmdDialog(0, kCmdTurn, 263, "cDlgCommandTurn")
+                                           .Ctrls(kTurnCtrls)
+                                           .Defaults(WriteTurnDefaults)
+                                           .SoundPreview(kIdcCmdSound);
 
 const cCmdDialogSpec kJumpDialogSpec = CmdDialog(0, kCmdJump, 243, "cDlgCommandJump")
                                            .Ctrls(kJumpCtrls)

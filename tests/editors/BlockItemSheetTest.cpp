@@ -112,6 +112,11 @@ protected:
       EXPECT_EQ(g_StageEditState.m_bCommonModified, c.m_bCommonModified);
       EXPECT_EQ(g_StageEditState.UndoCount(), c.m_nUndo);
       EXPECT_EQ(storedPage, SheetPageCount<T>() - 1);
+      // Cancel after Apply keeps what was applied and records the page.
+      edit.Record().m_strName = "cancelled";
+      edit.Cancel(0);
+      EXPECT_EQ(record().m_strName, "新しい名前");
+      EXPECT_EQ(storedPage, 0);
     }
   }
 };

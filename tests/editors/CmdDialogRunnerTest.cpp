@@ -27,8 +27,10 @@ protected:
 std::string GiveInputs(cCmdDialogModel& dialog, const cCmdDialogRow& row) {
   std::string problems;
   for (const cCtrlInput& input : row.m_vInput) {
-    int taken = input.m_pText ? dialog.SetText(input.m_nId, input.m_pText) : dialog.SetValue(input.m_nId, input.m_nValue);
-    if (taken == input.m_bRefused) problems += "input to " + std::to_string(input.m_nId) + (taken ? " taken\n" : " refused\n");
+    int taken =
+        input.m_pText ? dialog.SetText(input.m_nId, input.m_pText) : dialog.SetValue(input.m_nId, input.m_nValue);
+    if (taken != input.m_bRefused) continue;
+    problems += "input to " + std::to_string(input.m_nId) + (taken ? " taken\n" : " refused\n");
   }
   return problems;
 }

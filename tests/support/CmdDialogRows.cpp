@@ -163,7 +163,9 @@ const std::vector<cCmdDialogRow> kRows = {
 
     // メッセージ
     {"new message pauses and is not parallel", 0, kCmdMessage, 1, nullptr, 0,
-     {Refused(kIdcMsgPause, 0), Refused(kIdcMsgTime, 5), Refused(kIdcMsgX, 3), Type(kIdcMsgText, "こんにちは")}, 1, {},
+     {Refused(kIdcMsgPause, 0), Refused(kIdcMsgTime, 5), Refused(kIdcMsgX, 3), Type(kIdcMsgText, "こんにちは")},
+     1,
+     {},
      {Stored(Param(kMsgPos), 0), Stored(Param(kMsgAutoFit), 1), Stored(Param(kMsgDuration), 0),
       Stored(Param(kMsgTime), 30), Stored(Param(kMsgPause), 1), Stored(Param(kMsgWindow), 1),
       Stored(Param(kMsgInterval), 1), Stored(Param(kMsgClear), 0), Stored(&C::m_bParallel, 0),
@@ -220,7 +222,8 @@ const std::vector<cCmdDialogRow> kRows = {
      {Stored(Param(0), 2), Stored(Param(1), 0), Stored(Param(2), 0), Stored(Param(3), 0), Stored(Param(4), 1),
       Stored(&C::m_nTime, 0), Stored(&C::m_bParallel, 1)}},
     {"a target without settings locks the variable controls", 0, kCmdArrange, 1, nullptr, 0,
-     {Set(kIdcArrangeParam, 4), Set(kIdcArrangeKind, 1), Refused(kIdcArrangeOperation, 2), Refused(kIdcArrangeScope, 1)},
+     {Set(kIdcArrangeParam, 4), Set(kIdcArrangeKind, 1), Refused(kIdcArrangeOperation, 2),
+      Refused(kIdcArrangeScope, 1)},
      1, {}, {Stored(Param(0), 1), Stored(Param(1), 0), Stored(Param(2), 0), Stored(Param(3), 0)}},
     {"character variables are eight", 0, kCmdArrange, 1, nullptr, 0,
      {Set(kIdcArrangeVar, 500), Set(kIdcArrangeScope, 2), Refused(kIdcArrangeVar, 9), Set(kIdcArrangeOperation, 6)}, 1,
@@ -241,7 +244,8 @@ const std::vector<cCmdDialogRow> kRows = {
     {"a new flow change adds flows", 1, kItemCmdFlowChange, 1, nullptr, 0, {Refused(kIdcItemFlowDeleteId, 3)}, 1, {},
      {Stored(Param(0), 0), Stored(Param(1), 0), Stored(&C::m_nTime, 0), Stored(&C::m_bParallel, 0)}},
     {"a flow change deletes by ID", 1, kItemCmdFlowChange, 1, nullptr, 0,
-     {Set(kIdcItemFlowOperation, 2), Set(kIdcItemFlowDeleteId, 26)}, 1, {}, {Stored(Param(0), 2), Stored(Param(1), 26)}},
+     {Set(kIdcItemFlowOperation, 2), Set(kIdcItemFlowDeleteId, 26)}, 1, {},
+     {Stored(Param(0), 2), Stored(Param(1), 26)}},
 };
 
 std::string Describe(const tCmdSlot& slot) {
