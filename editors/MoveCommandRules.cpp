@@ -1,5 +1,7 @@
 #include "editors/MoveCommandRules.h"
 
+#include <cstdlib>
+
 #include "app/MessageBox.h"
 #include "model/cEdMove.h"
 
@@ -27,15 +29,22 @@ const uint16_t kTargetYCtrls[] = {kIdcMoveTargetY, kIdcMoveTargetDotY};
 
 // Template 273 holds these of the class's controls.
 const uint16_t kMoveStopPresent[] = {kIdcCmdParallel, kIdcCmdTime, 1114, kIdcCmdTimeClone, 1116};
+
+int64_t MoveDots(int32_t distance, int32_t unit) {
+  return unit == kUnitDot ? distance : static_cast<int64_t>(distance) * kDotsPerHbl;
+}
 }  // namespace
 
 double MoveRatio(int32_t distance, int32_t speed, int32_t unit) {
   if (speed == 0) return 0.0;
-  double dots = unit == kUnitDot ? distance : static_cast<double>(distance) * kDotsPerHbl;
-  return dots / speed;
+  return static_cast<double>(MoveDots(distance, unit)) / speed;
 }
 
-int MoveRatioAcceptable(double ratio) { return ratio <= -0.1 || ratio >= 0.1 ? 1 : 0; }
+int MoveRatioAcceptable(int32_t distance, int32_t speed, int32_t unit) {
+  if (speed == 0) return 0;
+  // |dots ÷ speed| >= 1/10
+  return 10 * std::llabs(MoveDots(distance, unit)) >= std::llabs(static_cast<int64_t>(speed)) ? 1 : 0;
+}
 
 cString MoveRatioText(double ratio) {
   cString text;
@@ -79,7 +88,7 @@ void MoveSharedStates(const cCommandData& shown, cCtrlStates& states) {
 int CheckMoveRatio(const cCommandData& shown) {
   const M* move = MoveOf(shown);
   if (!move || move->m_cTimeMode != kMoveSpeedAndDistance) return 1;
-  if (MoveRatioAcceptable(MoveRatio(move->m_nDistance, move->m_nSpeed, move->m_cUnit))) return 1;
+  if (MoveRatioAcceptable(move->m_nDistance, move->m_nSpeed, move->m_cUnit)) return 1;
   ErrorBox(kMoveRatioRefusal);
   return 0;
 }

@@ -54,8 +54,9 @@ constexpr int kMoveSpeedAndDistance = 2;
 // The distance ÷ speed ratio of the controls' distance, speed and unit (the clone factors take no
 // part): 0 for speed 0; a distance in hbl counts 16 dots.
 double MoveRatio(int32_t distance, int32_t speed, int32_t unit);
-// The ratio is acceptable at or beyond ±0.1.
-int MoveRatioAcceptable(double ratio);
+// The ratio is acceptable at or beyond ±0.1 (never for speed 0). Decided on the integers, so that
+// a ratio of exactly 0.1 passes whatever precision the processor computes the quotient in.
+int MoveRatioAcceptable(int32_t distance, int32_t speed, int32_t unit);
 // "距離(dot)÷速度　＝　%0.2lf (※分身は無視)".
 cString MoveRatioText(double ratio);
 extern const char* const kMoveRatioRefusal;

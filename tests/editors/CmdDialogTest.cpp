@@ -160,7 +160,8 @@ TEST(MoveRatio, TheDistanceOverSpeedCheck) {
   for (const cCase& c : cases) {
     double ratio = MoveRatio(c.m_nDistance, c.m_nSpeed, c.m_nUnit);
     EXPECT_DOUBLE_EQ(ratio, c.m_dRatio) << c.m_nDistance << "/" << c.m_nSpeed;
-    EXPECT_EQ(MoveRatioAcceptable(ratio), c.m_bAccepted) << c.m_nDistance << "/" << c.m_nSpeed;
+    EXPECT_EQ(MoveRatioAcceptable(c.m_nDistance, c.m_nSpeed, c.m_nUnit), c.m_bAccepted)
+        << c.m_nDistance << "/" << c.m_nSpeed;
     EXPECT_EQ(MoveRatioText(ratio), c.m_pText);
   }
 }
