@@ -265,6 +265,8 @@ public:
   // A control's value as it shows it; 0 for an unknown id.
   int32_t Value(uint16_t id) const;
   int32_t DialogValue(int index) const;
+  // Where a window binds a control of a dialog slot (the variable pickers); null outside them.
+  int32_t* DialogSlot(int index) { return index >= 0 && index < kDialogSlotCount ? &m_aDialog[index] : nullptr; }
 
   // Applies the value rules and decides the states again.
   void Refresh();

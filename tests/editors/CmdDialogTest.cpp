@@ -329,6 +329,9 @@ TEST_F(CmdDialogTest, RenamesChangeTheNamesAndOnlyTheMessageAndCodeSaveAtOnce) {
     std::remove("data\\GValInfo.dat");
     cCmdDialogModel& dialog = Open(0, c.m_nKind);
     ASSERT_EQ(dialog.SetValue(c.m_nPicker, 12), 1);
+    if (c.m_nKind != kCmdArrange) {
+      EXPECT_EQ(dialog.DialogValue(c.m_nScope), 12);  // the pickers keep their value in the dialog
+    }
     EXPECT_EQ(dialog.Rename(c.m_nButton, "名前"), 1);
     EXPECT_EQ(VariableName(c.m_nScope, 12), "名前");
     EXPECT_EQ(FileThere("data\\GValInfo.dat"), c.m_bSaved == 1);
