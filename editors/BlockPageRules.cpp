@@ -39,7 +39,7 @@ const cGroupCtrl kBlockExtraCtrls[6] = {
 };
 const uint16_t kBlockInheritButtons[cEdBlock::kGroupCount] = {1024, 1025, 1026, 1027, 1028, 1029,
                                                                1030, 1031, 1032, 1033, 1034};
-const cPageSpec<B> kBlockPageSpec = {kBlockNumFields,   4, kBlockComboFields, 11, kBlockCheckFields,    3,
+const cPageDesc<B> kBlockPage = {kBlockNumFields,   4, kBlockComboFields, 11, kBlockCheckFields,    3,
                                      kBlockTextFields,  1, kBlockExtraCtrls,  6,  kBlockInheritButtons, 11,
                                      0};
 
@@ -92,7 +92,7 @@ void ApplyBlockPageRules(cEdBlock& shown, cBlockActionMemory& action, int dedica
 }
 
 void BlockPageStates(const cEdBlock& shown, const cSheetPageView& view, int dedicatedCount, cCtrlStates& states) {
-  InheritPageStates(kBlockPageSpec, shown, view, states);
+  InheritPageStates(kBlockPage, shown, view, states);
   states.Show(kIdcSheetFrameBitmap, false);
   SourceComboStates(view.m_nContext, shown.m_cInheritPalette, kIdcBlockSource, kIdcBlockSourceIndex, states);
   ObjectGraphicStates(shown.m_cGraphicSheet, shown.m_cMarkShow, Inherited(shown, kGroupGraphic),

@@ -53,7 +53,7 @@ extern const cCheckField<cEdBlock> kBlockCheckFields[3];
 extern const cTextField<cEdBlock> kBlockTextFields[1];
 extern const cGroupCtrl kBlockExtraCtrls[6];
 extern const uint16_t kBlockInheritButtons[cEdBlock::kGroupCount];
-extern const cPageSpec<cEdBlock> kBlockPageSpec;
+extern const cPageDesc<cEdBlock> kBlockPage;
 
 // One action: its X limits and the X an action change sets.
 struct cBlockAction {

@@ -47,7 +47,7 @@ enum : uint16_t {
   kIdcStatusHoldItem = 1077,
 };
 
-using cCharaPageSpec = cPageSpec<cEdChara>;
+using cCharaPageSpec = cPageDesc<cEdChara>;
 // The character pages' preview is the shared one.
 constexpr uint16_t kIdcCharaPreview = kIdcSheetPreview;
 

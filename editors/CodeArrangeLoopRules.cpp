@@ -111,20 +111,20 @@ void ArrangeStates(const cCommandData& shown, cCtrlStates& states) {
   states.Enable(kIdcArrangeRename, params && (scope == kVarScopeCommon || scope == kVarScopeStage));
 }
 
-const cCmdDialogSpec kCodeDialogSpec = CmdDialog(0, kCmdCode, 252, "cDlgCommandCode")
-                                           .Ctrls(kCodeCtrls)
-                                           .Buttons(kCodeButtons)
-                                           .Renames(kCodeRenames)
-                                           .Defaults(WriteTimeZeroParallel)
-                                           .Check(CheckCodeCommand);
+const cCmdDialogDesc kCodeDialog = CmdDialog(0, kCmdCode, 252, "cDlgCommandCode")
+                                   .Ctrls(kCodeCtrls)
+                                   .Buttons(kCodeButtons)
+                                   .Renames(kCodeRenames)
+                                   .Defaults(WriteTimeZeroParallel)
+                                   .Check(CheckCodeCommand);
 
-const cCmdDialogSpec kArrangeDialogSpec = CmdDialog(0, kCmdArrange, 279, "cDlgCommandArrange")
-                                              .Ctrls(kArrangeCtrls)
-                                              .Buttons(kArrangeButtons)
-                                              .Renames(kArrangeRenames)
-                                              .Defaults(WriteArrangeDefaults)
-                                              .Apply(ApplyArrangeRules)
-                                              .States(ArrangeStates);
+const cCmdDialogDesc kArrangeDialog = CmdDialog(0, kCmdArrange, 279, "cDlgCommandArrange")
+                                      .Ctrls(kArrangeCtrls)
+                                      .Buttons(kArrangeButtons)
+                                      .Renames(kArrangeRenames)
+                                      .Defaults(WriteArrangeDefaults)
+                                      .Apply(ApplyArrangeRules)
+                                      .States(ArrangeStates);
 
-const cCmdDialogSpec kLoopDialogSpec =
+const cCmdDialogDesc kLoopDialog =
     CmdDialog(0, kCmdLoop, 280, "cDlgCommandLoop").Ctrls(kLoopCtrls).Defaults(WriteLoopDefaults);

@@ -8,7 +8,7 @@
 
 #include "app/cString.h"
 #include "app/cVector.h"
-#include "editors/CmdDialogSpec.h"
+#include "editors/CmdDialogDesc.h"
 #include "editors/CtrlStates.h"
 
 enum : uint16_t {
@@ -44,9 +44,9 @@ extern const char* const kArrangeNoParams;  // "×　非対応"
 extern const cCmdCtrl kCodeCtrls[3];
 extern const cCmdCtrl kArrangeCtrls[5];
 extern const cCmdCtrl kLoopCtrls[2];
-extern const cCmdDialogSpec kCodeDialogSpec;
-extern const cCmdDialogSpec kArrangeDialogSpec;
-extern const cCmdDialogSpec kLoopDialogSpec;
+extern const cCmdDialogDesc kCodeDialog;
+extern const cCmdDialogDesc kArrangeDialog;
+extern const cCmdDialogDesc kLoopDialog;
 
 // OK's check of the code text with the compatibility switch of the system settings; the checker
 // has shown its messages when it refuses.

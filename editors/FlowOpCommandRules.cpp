@@ -48,9 +48,9 @@ cCondEditContext FlowOpCondContext(cCondData* cond, int inserted) {
   return context;
 }
 
-const cCmdDialogSpec kFlowOpDialogSpec = CmdDialog(0, kCmdFlowOp, 225, "cDlgCommandFlowOp")
-                                             .Ctrls(kFlowOpCtrls)
-                                             .Buttons(kFlowOpButtons)
-                                             .Defaults(WriteFlowOpDefaults)
-                                             .Apply(ApplyFlowOpRules)
-                                             .States(FlowOpStates);
+const cCmdDialogDesc kFlowOpDialog = CmdDialog(0, kCmdFlowOp, 225, "cDlgCommandFlowOp")
+                                     .Ctrls(kFlowOpCtrls)
+                                     .Buttons(kFlowOpButtons)
+                                     .Defaults(WriteFlowOpDefaults)
+                                     .Apply(ApplyFlowOpRules)
+                                     .States(FlowOpStates);

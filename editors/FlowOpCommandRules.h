@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "editors/CmdDialogSpec.h"
+#include "editors/CmdDialogDesc.h"
 #include "editors/CondDialogRules.h"
 #include "editors/CtrlStates.h"
 
@@ -27,7 +27,7 @@ enum : int16_t { kFlowOpOperationParam = 0, kFlowOpScopeParam = 1, kFlowOpIdPara
 constexpr int32_t kFlowOpScopeById = 2;  // "指定IDのフロー"
 
 extern const cCmdCtrl kFlowOpCtrls[6];
-extern const cCmdDialogSpec kFlowOpDialogSpec;
+extern const cCmdDialogDesc kFlowOpDialog;
 
 // A target ("ターゲット1" .. "ターゲット4") sets "指定IDのフロー".
 void ApplyFlowOpRules(cCommandData& shown);

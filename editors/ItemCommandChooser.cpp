@@ -44,7 +44,7 @@ cVector<cFlowData>* BeginItemFlowSetting(cCommandData& command, const cCommandDa
 void EndItemFlowSetting(cStageEditState& state) { state.m_pEditFlows = nullptr; }
 
 // "フローの変更" writes nothing into a new command but the two parameters its sizing gives.
-const cCmdDialogSpec kItemFlowOpDialogSpec = CmdDialog(1, kItemCmdFlowChange, 217, "cDlgItemFlowOp")
-                                                 .Ctrls(kItemFlowOpCtrls)
-                                                 .Buttons(kItemFlowOpButtons)
-                                                 .States(ItemFlowOpStates);
+const cCmdDialogDesc kItemFlowOpDialog = CmdDialog(1, kItemCmdFlowChange, 217, "cDlgItemFlowOp")
+                                         .Ctrls(kItemFlowOpCtrls)
+                                         .Buttons(kItemFlowOpButtons)
+                                         .States(ItemFlowOpStates);

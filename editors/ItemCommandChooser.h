@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "editors/CmdDialogSpec.h"
+#include "editors/CmdDialogDesc.h"
 #include "editors/CommandChooser.h"
 #include "editors/CtrlStates.h"
 #include "editors/OpenSheets.h"
@@ -36,7 +36,7 @@ enum : uint16_t {
 enum : int32_t { kItemFlowAdd = 0, kItemFlowChange = 1, kItemFlowDelete = 2 };
 
 extern const cCmdCtrl kItemFlowOpCtrls[2];
-extern const cCmdDialogSpec kItemFlowOpDialogSpec;
+extern const cCmdDialogDesc kItemFlowOpDialog;
 // "追加" has no ID to delete, "削除" no flows to set.
 void ItemFlowOpStates(const cCommandData& shown, cCtrlStates& states);
 

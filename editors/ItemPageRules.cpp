@@ -30,7 +30,7 @@ const cGroupCtrl kItemPage1ExtraCtrls[6] = {
     {kIdcItemCondDelete, 1}, {kIdcItemCellPick, 4},   {kIdcItemMarkPick, 7},
 };
 const uint16_t kItemPage1InheritButtons[8] = {1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031};
-const cPageSpec<I> kItemPage1Spec = {kItemPage1NumFields,  6, kItemPage1ComboFields, 6, kItemPage1CheckFields,
+const cPageDesc<I> kItemPage1 = {kItemPage1NumFields,  6, kItemPage1ComboFields, 6, kItemPage1CheckFields,
                                      1, kItemPage1TextFields, 1, kItemPage1ExtraCtrls,  6, kItemPage1InheritButtons,
                                      8, 0};
 
@@ -43,7 +43,7 @@ const cCheckField<I> kItemPage2CheckFields[1] = {{kIdcItemShowOnTake, &I::m_bSho
 const cGroupCtrl kItemPage2ExtraCtrls[4] = {
     {kIdcItemCommandList, 12}, {kIdcItemCommandInsert, 12}, {kIdcItemCommandEdit, 12}, {kIdcItemCommandDelete, 12}};
 const uint16_t kItemPage2InheritButtons[5] = {1024, 1025, 1026, 1027, 1028};
-const cPageSpec<I> kItemPage2Spec = {nullptr, 0, kItemPage2ComboFields, 3, kItemPage2CheckFields,    1,
+const cPageDesc<I> kItemPage2 = {nullptr, 0, kItemPage2ComboFields, 3, kItemPage2CheckFields,    1,
                                      nullptr, 0, kItemPage2ExtraCtrls,  4, kItemPage2InheritButtons, 5,
                                      8};
 
@@ -58,7 +58,7 @@ void ApplyItemPage1Rules(cEdItem& shown, int dedicatedCount) {
 }
 
 void ItemPage1States(const cEdItem& shown, const cSheetPageView& view, int dedicatedCount, cCtrlStates& states) {
-  InheritPageStates(kItemPage1Spec, shown, view, states);
+  InheritPageStates(kItemPage1, shown, view, states);
   states.Show(kIdcSheetFrameBitmap, false);
   states.Show(kIdcItemHiddenCheck, false);
   SourceComboStates(view.m_nContext, shown.m_cInheritPalette, kIdcItemSource, kIdcItemSourceIndex, states);
@@ -67,7 +67,7 @@ void ItemPage1States(const cEdItem& shown, const cSheetPageView& view, int dedic
 }
 
 void ItemPage2States(const cEdItem& shown, const cSheetPageView& view, cCtrlStates& states) {
-  InheritPageStates(kItemPage2Spec, shown, view, states);
+  InheritPageStates(kItemPage2, shown, view, states);
   states.Show(kIdcSheetFrameBitmap, false);
 }
 

@@ -48,7 +48,7 @@ extern const cCheckField<cEdItem> kItemPage1CheckFields[1];
 extern const cTextField<cEdItem> kItemPage1TextFields[1];
 extern const cGroupCtrl kItemPage1ExtraCtrls[6];
 extern const uint16_t kItemPage1InheritButtons[8];
-extern const cPageSpec<cEdItem> kItemPage1Spec;
+extern const cPageDesc<cEdItem> kItemPage1;
 
 // Second page: groups 8-12, "継承→" 1024-1027 and "継承↓" 1028. The sound combo's rows are
 // SoundRows (editors/CommandEdit.h).
@@ -56,7 +56,7 @@ extern const cComboField<cEdItem> kItemPage2ComboFields[3];
 extern const cCheckField<cEdItem> kItemPage2CheckFields[1];
 extern const cGroupCtrl kItemPage2ExtraCtrls[4];
 extern const uint16_t kItemPage2InheritButtons[5];
-extern const cPageSpec<cEdItem> kItemPage2Spec;
+extern const cPageDesc<cEdItem> kItemPage2;
 
 // The value rules of a refresh of the first page: the inheritance source ("継承しない" clears the
 // flags of both pages) and the graphic limits.

@@ -95,11 +95,11 @@ void MessageStates(const cCommandData& shown, cCtrlStates& states) {
 
 void DeriveMessageParallel(cCommandData& shown) { shown.m_bParallel = P(shown, kMsgPause) != 0 ? 0 : 1; }
 
-const cCmdDialogSpec kMessageDialogSpec = CmdDialog(0, kCmdMessage, 239, "cDlgCommandMessage")
-                                              .Ctrls(kMessageCtrls)
-                                              .Buttons(kMessageButtons)
-                                              .Renames(kMessageRenames)
-                                              .Defaults(WriteMessageDefaults)
-                                              .Apply(ApplyMessageRules)
-                                              .States(MessageStates)
-                                              .Derive(DeriveMessageParallel);
+const cCmdDialogDesc kMessageDialog = CmdDialog(0, kCmdMessage, 239, "cDlgCommandMessage")
+                                      .Ctrls(kMessageCtrls)
+                                      .Buttons(kMessageButtons)
+                                      .Renames(kMessageRenames)
+                                      .Defaults(WriteMessageDefaults)
+                                      .Apply(ApplyMessageRules)
+                                      .States(MessageStates)
+                                      .Derive(DeriveMessageParallel);

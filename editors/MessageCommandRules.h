@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "editors/CmdDialogSpec.h"
+#include "editors/CmdDialogDesc.h"
 #include "editors/CtrlStates.h"
 
 enum : uint16_t {
@@ -61,7 +61,7 @@ constexpr int32_t kMsgLineChars = 39;
 constexpr int32_t kMsgLines = 29;
 
 extern const cCmdCtrl kMessageCtrls[21];
-extern const cCmdDialogSpec kMessageDialogSpec;
+extern const cCmdDialogDesc kMessageDialog;
 
 // The controls that other controls set: the duration ticks "一時停止" (until a key is pressed) or
 // clears it (until the stage ends), and "瞬間表示" shows a time of 1; "メッセージの消去" sets none.

@@ -151,25 +151,25 @@ void MoveStraightStates(const cCommandData& shown, cCtrlStates& states) {
   states.Enable(kIdcMoveMirrorRotate, true);
 }
 
-const cCmdDialogSpec kMoveStraightDialogSpec = CmdDialog(0, kCmdStraightMove, 208, "cDlgCommandMoveStraight")
-                                                   .Ctrls(kMoveStraightCtrls)
-                                                   .Shared(kMoveSharedCtrls)
-                                                   .Defaults(WriteMoveDefaults)
-                                                   .FitMoveTypes()
-                                                   .Apply(ApplyMoveStraightRules)
-                                                   .States(MoveStraightStates)
-                                                   .Check(CheckMoveRatio);
+const cCmdDialogDesc kMoveStraightDialog = CmdDialog(0, kCmdStraightMove, 208, "cDlgCommandMoveStraight")
+                                           .Ctrls(kMoveStraightCtrls)
+                                           .Shared(kMoveSharedCtrls)
+                                           .Defaults(WriteMoveDefaults)
+                                           .FitMoveTypes()
+                                           .Apply(ApplyMoveStraightRules)
+                                           .States(MoveStraightStates)
+                                           .Check(CheckMoveRatio);
 
 const cCmdCtrl kMoveAvoidCtrls[2] = {
     ComboCtrl(kIdcMoveDir, &M::m_cDirection, DirectionNames, 0),
     CheckCtrl(kIdcMoveKeepFacing, &M::m_bKeepFacing),
 };
 
-const cCmdDialogSpec kMoveStopDialogSpec = CmdDialog(0, kCmdStopMove, 273, "cDlgCommandMoveAvoid")
-                                               .Ctrls(kMoveAvoidCtrls)
-                                               .Shared(kMoveSharedCtrls)
-                                               .Present(kMoveStopPresent)
-                                               .Defaults(WriteMoveDefaults)
-                                               .FitMoveTypes()
-                                               .States(MoveSharedStates)
-                                               .Check(CheckMoveRatio);
+const cCmdDialogDesc kMoveStopDialog = CmdDialog(0, kCmdStopMove, 273, "cDlgCommandMoveAvoid")
+                                       .Ctrls(kMoveAvoidCtrls)
+                                       .Shared(kMoveSharedCtrls)
+                                       .Present(kMoveStopPresent)
+                                       .Defaults(WriteMoveDefaults)
+                                       .FitMoveTypes()
+                                       .States(MoveSharedStates)
+                                       .Check(CheckMoveRatio);

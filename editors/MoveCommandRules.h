@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "app/cString.h"
-#include "editors/CmdDialogSpec.h"
+#include "editors/CmdDialogDesc.h"
 #include "editors/CtrlStates.h"
 
 enum : uint16_t {
@@ -76,7 +76,7 @@ void WriteMoveDefaults(cCommandData& command);
 
 // "直線移動".
 extern const cCmdCtrl kMoveStraightCtrls[20];
-extern const cCmdDialogSpec kMoveStraightDialogSpec;
+extern const cCmdDialogDesc kMoveStraightDialog;
 // The direction group: by direction, or by target coordinates with its target type and the two
 // target checks; "右向き配置なら逆回転" is off for "入力方向".
 void MoveStraightStates(const cCommandData& shown, cCtrlStates& states);
@@ -88,4 +88,4 @@ void ApplyMoveStraightRules(cCommandData& shown);
 // template 273 ("移動の無効化") holds only the parallel flag and the time, so OK stores 0 into every
 // other movement field the class binds and into the anime.
 extern const cCmdCtrl kMoveAvoidCtrls[2];
-extern const cCmdDialogSpec kMoveStopDialogSpec;
+extern const cCmdDialogDesc kMoveStopDialog;

@@ -32,7 +32,7 @@ struct cGroupCtrl {
 // One page: its bound controls, its other group controls, and its "継承→" buttons, button i
 // standing for group m_nFirstGroup + i.
 template <class R>
-struct cPageSpec {
+struct cPageDesc {
   const cNumField<R>* m_pNum;
   int m_nNum;
   const cComboField<R>* m_pCombo;
@@ -78,7 +78,7 @@ void AddGroupIds(cVector<uint16_t>& ids, const Field* fields, int count, int gro
 
 // The controls of one inheritance group on a page, in table order.
 template <class R>
-cVector<uint16_t> GroupCtrlIds(const cPageSpec<R>& page, int group) {
+cVector<uint16_t> GroupCtrlIds(const cPageDesc<R>& page, int group) {
   cVector<uint16_t> ids;
   vx_detail::AddGroupIds(ids, page.m_pNum, page.m_nNum, group);
   vx_detail::AddGroupIds(ids, page.m_pCombo, page.m_nCombo, group);
@@ -97,7 +97,7 @@ bool Inherited(const R& record, int group) {
 // Shared by every page: the "継承→" buttons enabled while the record has a source and checked by
 // their flags; every control of a group enabled exactly while its flag is clear; navigation.
 template <class R>
-void InheritPageStates(const cPageSpec<R>& page, const R& record, const cSheetPageView& view, cCtrlStates& states) {
+void InheritPageStates(const cPageDesc<R>& page, const R& record, const cSheetPageView& view, cCtrlStates& states) {
   bool hasSource = record.m_cInheritPalette != 0;
   for (int i = 0; i < page.m_nButtons; ++i) {
     int group = page.m_nFirstGroup + i;

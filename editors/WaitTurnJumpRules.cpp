@@ -55,16 +55,16 @@ void JumpStates(const cCommandData& shown, cCtrlStates& states) {
   states.Enable(kIdcJumpHighHeight, true);
 }
 
-const cCmdDialogSpec kWaitDialogSpec =
+const cCmdDialogDesc kWaitDialog =
     CmdDialog(0, kCmdWait, 207, "cDlgCommandWait").Ctrls(kWaitCtrls).Defaults(WriteWaitDefaults);
 
-const cCmdDialogSpec kTurnDialogSpec = CmdDialog(0, kCmdTurn, 263, "cDlgCommandTurn")
-                                           .Ctrls(kTurnCtrls)
-                                           .Defaults(WriteTurnDefaults)
-                                           .SoundPreview(kIdcCmdSound);
+const cCmdDialogDesc kTurnDialog = CmdDialog(0, kCmdTurn, 263, "cDlgCommandTurn")
+                                   .Ctrls(kTurnCtrls)
+                                   .Defaults(WriteTurnDefaults)
+                                   .SoundPreview(kIdcCmdSound);
 
-const cCmdDialogSpec kJumpDialogSpec = CmdDialog(0, kCmdJump, 243, "cDlgCommandJump")
-                                           .Ctrls(kJumpCtrls)
-                                           .Defaults(WriteJumpDefaults)
-                                           .States(JumpStates)
-                                           .SoundPreview(kIdcCmdSound);
+const cCmdDialogDesc kJumpDialog = CmdDialog(0, kCmdJump, 243, "cDlgCommandJump")
+                                   .Ctrls(kJumpCtrls)
+                                   .Defaults(WriteJumpDefaults)
+                                   .States(JumpStates)
+                                   .SoundPreview(kIdcCmdSound);

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "editors/CmdDialogSpec.h"
+#include "editors/CmdDialogDesc.h"
 #include "editors/CtrlStates.h"
 
 enum : uint16_t {
@@ -23,9 +23,9 @@ constexpr int32_t kJumpBySpeed = 2;
 extern const cCmdCtrl kWaitCtrls[3];
 extern const cCmdCtrl kTurnCtrls[6];
 extern const cCmdCtrl kJumpCtrls[8];
-extern const cCmdDialogSpec kWaitDialogSpec;
-extern const cCmdDialogSpec kTurnDialogSpec;
-extern const cCmdDialogSpec kJumpDialogSpec;
+extern const cCmdDialogDesc kWaitDialog;
+extern const cCmdDialogDesc kTurnDialog;
+extern const cCmdDialogDesc kJumpDialog;
 
 // The speed edits and the low jump's height are used only by the jump type that follows the speed;
 // the high jump's height always is.

@@ -219,19 +219,19 @@ TEST(BlockPageRules, EachGroupCoversItsControls) {
       "11040 1260 1445 ", "1259 ", "1262 ", "1130 1263 ", "1270 12640 ", "1182 ",
   };
   for (int group = 0; group < cEdBlock::kGroupCount; ++group)
-    EXPECT_EQ(Joined(GroupCtrlIds(kBlockPageSpec, group)), groups[group]) << group;
-  EXPECT_EQ(Joined(GroupCtrlIds(kBlockPageSpec, kNoGroup)), "1268 1269 ");
+    EXPECT_EQ(Joined(GroupCtrlIds(kBlockPage, group)), groups[group]) << group;
+  EXPECT_EQ(Joined(GroupCtrlIds(kBlockPage, kNoGroup)), "1268 1269 ");
 }
 
 TEST(ItemPageRules, EachGroupCoversItsControlsOnItsPage) {
   const char* page1[8] = {"1002 ", "1255 1051 1044 1041 1042 1043 ", "1040 ", "1048 ", "1036 1038 1254 1446 ",
                           "1256 ", "1258 ", "11040 1260 1445 "};
-  for (int group = 0; group < 8; ++group) EXPECT_EQ(Joined(GroupCtrlIds(kItemPage1Spec, group)), page1[group]);
+  for (int group = 0; group < 8; ++group) EXPECT_EQ(Joined(GroupCtrlIds(kItemPage1, group)), page1[group]);
   const char* page2[5] = {"1266 ", "1265 ", "1177 ", "1131 ", "1095 1068 1070 1069 "};
   for (int group = 8; group < cEdItem::kGroupCount; ++group)
-    EXPECT_EQ(Joined(GroupCtrlIds(kItemPage2Spec, group)), page2[group - 8]);
-  EXPECT_EQ(kItemPage1Spec.m_nFirstGroup + kItemPage1Spec.m_nButtons, kItemPage2Spec.m_nFirstGroup);
-  EXPECT_EQ(kItemPage2Spec.m_nFirstGroup + kItemPage2Spec.m_nButtons, cEdItem::kGroupCount);
+    EXPECT_EQ(Joined(GroupCtrlIds(kItemPage2, group)), page2[group - 8]);
+  EXPECT_EQ(kItemPage1.m_nFirstGroup + kItemPage1.m_nButtons, kItemPage2.m_nFirstGroup);
+  EXPECT_EQ(kItemPage2.m_nFirstGroup + kItemPage2.m_nButtons, cEdItem::kGroupCount);
   const cNumField<cEdItem>* z = FindField(kItemPage1NumFields, 1256);
   ASSERT_NE(z, nullptr);
   EXPECT_EQ(z->m_nMax, 7);
@@ -252,7 +252,7 @@ TEST_F(BlockItemSheetTest, ACommonEntryHasNoSourceAndEveryControlIsEditable) {
   const uint16_t offByChoice[] = {kIdcBlockFrame, kIdcBlockMark, kIdcBlockMarkPick, kIdcBlockActionX,
                                   kIdcBlockItemIndex};
   for (int group = 0; group < cEdBlock::kGroupCount; ++group) {
-    for (uint16_t id : GroupCtrlIds(kBlockPageSpec, group)) {
+    for (uint16_t id : GroupCtrlIds(kBlockPage, group)) {
       bool off = std::find(std::begin(offByChoice), std::end(offByChoice), id) != std::end(offByChoice);
       EXPECT_EQ(states.Enabled(id), off ? 0 : 1) << id;
     }

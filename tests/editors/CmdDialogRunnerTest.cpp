@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "editors/CmdDialogSpec.h"
+#include "editors/CmdDialogDesc.h"
 #include "model/CmdParamTable.h"
 #include "project/cSystemSettings.h"
 #include "tests/editors/EditorTest.h"
@@ -45,12 +45,12 @@ std::vector<std::string> BoxTexts(const cFakeShell& shell) {
 TEST_F(CmdDialogRunnerTest, EveryRowStoresWhatItExpects) {
   for (const cCmdDialogRow& row : CmdDialogRows()) {
     SCOPED_TRACE(row.m_pName);
-    const cCmdDialogSpec* spec = FindCmdDialogSpec(row.m_nSet, row.m_nKind);
-    ASSERT_NE(spec, nullptr);
+    const cCmdDialogDesc* desc = FindCmdDialogDesc(row.m_nSet, row.m_nKind);
+    ASSERT_NE(desc, nullptr);
     g_SystemSettings.m_bCompat751 = row.m_bCompat751;
     cCommandData command = RowCommand(row);
     cFakeShell shell;
-    cCmdDialogModel dialog(*spec, {&command, row.m_bNew});
+    cCmdDialogModel dialog(*desc, {&command, row.m_bNew});
     const cCommandData opened = command;
     EXPECT_EQ(GiveInputs(dialog, row), "");
     EXPECT_EQ(dialog.PressOk(), row.m_nResult);
@@ -69,7 +69,7 @@ TEST_F(CmdDialogRunnerTest, CancelAfterTheSameInputsLeavesTheCommandAsOpened) {
     cFakeShell shell;
     cCommandData opened;
     {
-      cCmdDialogModel dialog(*FindCmdDialogSpec(row.m_nSet, row.m_nKind), {&command, row.m_bNew});
+      cCmdDialogModel dialog(*FindCmdDialogDesc(row.m_nSet, row.m_nKind), {&command, row.m_bNew});
       opened = command;
       GiveInputs(dialog, row);
     }
@@ -79,7 +79,7 @@ TEST_F(CmdDialogRunnerTest, CancelAfterTheSameInputsLeavesTheCommandAsOpened) {
 }
 
 TEST_F(CmdDialogRunnerTest, EveryDescribedDialogHasRows) {
-  std::set<const cCmdDialogSpec*> played;
-  for (const cCmdDialogRow& row : CmdDialogRows()) played.insert(FindCmdDialogSpec(row.m_nSet, row.m_nKind));
-  for (const cCmdDialogSpec* spec : CmdDialogSpecs()) EXPECT_EQ(played.count(spec), 1u) << spec->m_pClass;
+  std::set<const cCmdDialogDesc*> played;
+  for (const cCmdDialogRow& row : CmdDialogRows()) played.insert(FindCmdDialogDesc(row.m_nSet, row.m_nKind));
+  for (const cCmdDialogDesc* desc : CmdDialogDescs()) EXPECT_EQ(played.count(desc), 1u) << desc->m_pClass;
 }

@@ -50,7 +50,7 @@ protected:
   }
   cCmdDialogModel& Reopen(int isNew) {
     m_pDialog.reset();
-    m_pDialog = std::make_unique<cCmdDialogModel>(*FindCmdDialogSpec(m_Command.m_cSet, m_Command.m_cKind),
+    m_pDialog = std::make_unique<cCmdDialogModel>(*FindCmdDialogDesc(m_Command.m_cSet, m_Command.m_cKind),
                                                   cCmdEditContext{&m_Command, isNew});
     return *m_pDialog;
   }
@@ -83,12 +83,12 @@ TEST_F(CmdDialogTest, EachKindFindsItsDialogAndTheChoosersAgree) {
   };
   for (const cCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.m_nSet << " " << c.m_nKind);
-    const cCmdDialogSpec* spec = FindCmdDialogSpec(c.m_nSet, c.m_nKind);
-    ASSERT_EQ(spec != nullptr, c.m_pClass != nullptr);
-    if (!spec) continue;
-    EXPECT_STREQ(spec->m_pClass, c.m_pClass);
-    EXPECT_EQ(spec->m_nTemplate, c.m_nTemplate);
-    EXPECT_EQ(CmdDialogCaption(*spec), c.m_pCaption);
+    const cCmdDialogDesc* desc = FindCmdDialogDesc(c.m_nSet, c.m_nKind);
+    ASSERT_EQ(desc != nullptr, c.m_pClass != nullptr);
+    if (!desc) continue;
+    EXPECT_STREQ(desc->m_pClass, c.m_pClass);
+    EXPECT_EQ(desc->m_nTemplate, c.m_nTemplate);
+    EXPECT_EQ(CmdDialogCaption(*desc), c.m_pCaption);
     const cCmdSelectTable& chooser = c.m_nSet == 0 ? kCharaCmdSelect : kItemCmdSelect;
     EXPECT_EQ(chooser.m_pEntries[c.m_nKind].m_nTemplateId, c.m_nTemplate);
   }
@@ -96,28 +96,28 @@ TEST_F(CmdDialogTest, EachKindFindsItsDialogAndTheChoosersAgree) {
 
 TEST_F(CmdDialogTest, ControlsHaveTheirLimitsAndRows) {
   struct cCase {
-    const cCmdDialogSpec* m_pSpec;
+    const cCmdDialogDesc* m_pDesc;
     uint16_t m_nId;
     int8_t m_nKind;
     uint16_t m_nSpin;
     int32_t m_nMin, m_nMax, m_nOffset;
   };
   const cCase cases[] = {
-      {&kWaitDialogSpec, kIdcCmdTime, kCtrlEditVal, 1114, 1, 9999, 0},
-      {&kWaitDialogSpec, kIdcCmdTimeClone, kCtrlEditVal, 1116, -500, 500, 0},
-      {&kMoveStraightDialogSpec, kIdcMoveSpeed, kCtrlEditVal, 1119, -200, 200, 0},
-      {&kMoveStraightDialogSpec, kIdcMoveCloneDistance, kCtrlEditVal, 11270, -40, 40, 0},
-      {&kMoveStraightDialogSpec, kIdcMoveTargetDotY, kCtrlEditVal, 1391, -640, 640, 0},
-      {&kJumpDialogSpec, kIdcJumpLowHeight, kCtrlEditVal, 1308, 1, 20, 0},
-      {&kMessageDialogSpec, kIdcMsgY, kCtrlEditVal, 1211, 0, 15, 0},
-      {&kMessageDialogSpec, kIdcMsgInterval, kCtrlEditVal, 1116, 1, 9999, 0},
-      {&kMessageDialogSpec, kIdcMsgCommonVar, kCtrlCombo, 0, 0, 0, 1},
-      {&kArrangeDialogSpec, kIdcArrangeKind, kCtrlCombo, 0, 0, 0, 1},
-      {&kLoopDialogSpec, kIdcLoopCommands, kCtrlEditVal, 1184, 1, 999, 0},
-      {&kLoopDialogSpec, kIdcLoopTimes, kCtrlEditVal, 1262, 1, 99, 0},
+      {&kWaitDialog, kIdcCmdTime, kCtrlEditVal, 1114, 1, 9999, 0},
+      {&kWaitDialog, kIdcCmdTimeClone, kCtrlEditVal, 1116, -500, 500, 0},
+      {&kMoveStraightDialog, kIdcMoveSpeed, kCtrlEditVal, 1119, -200, 200, 0},
+      {&kMoveStraightDialog, kIdcMoveCloneDistance, kCtrlEditVal, 11270, -40, 40, 0},
+      {&kMoveStraightDialog, kIdcMoveTargetDotY, kCtrlEditVal, 1391, -640, 640, 0},
+      {&kJumpDialog, kIdcJumpLowHeight, kCtrlEditVal, 1308, 1, 20, 0},
+      {&kMessageDialog, kIdcMsgY, kCtrlEditVal, 1211, 0, 15, 0},
+      {&kMessageDialog, kIdcMsgInterval, kCtrlEditVal, 1116, 1, 9999, 0},
+      {&kMessageDialog, kIdcMsgCommonVar, kCtrlCombo, 0, 0, 0, 1},
+      {&kArrangeDialog, kIdcArrangeKind, kCtrlCombo, 0, 0, 0, 1},
+      {&kLoopDialog, kIdcLoopCommands, kCtrlEditVal, 1184, 1, 999, 0},
+      {&kLoopDialog, kIdcLoopTimes, kCtrlEditVal, 1262, 1, 99, 0},
   };
   for (const cCase& c : cases) {
-    const cCmdCtrl* ctrl = FindCmdCtrl(*c.m_pSpec, c.m_nId);
+    const cCmdCtrl* ctrl = FindCmdCtrl(*c.m_pDesc, c.m_nId);
     ASSERT_NE(ctrl, nullptr) << c.m_nId;
     EXPECT_EQ(ctrl->m_nKind, c.m_nKind) << c.m_nId;
     EXPECT_EQ(ctrl->m_nSpinId, c.m_nSpin) << c.m_nId;
@@ -127,17 +127,17 @@ TEST_F(CmdDialogTest, ControlsHaveTheirLimitsAndRows) {
     }
     EXPECT_EQ(ctrl->m_nOffset, c.m_nOffset) << c.m_nId;
   }
-  const cCmdCtrl* rate = FindCmdCtrl(kMoveStraightDialogSpec, kIdcMoveTurnRate);
+  const cCmdCtrl* rate = FindCmdCtrl(kMoveStraightDialog, kIdcMoveTurnRate);
   EXPECT_EQ(rate->m_dMax, 9.9);
   EXPECT_EQ(rate->m_dStep, 0.1);
-  EXPECT_EQ(FindCmdCtrl(kMessageDialogSpec, kIdcMsgText)->m_nMax, 39);
-  EXPECT_EQ(FindCmdCtrl(kMessageDialogSpec, kIdcMsgText)->m_nLines, 29);
-  EXPECT_EQ(FindCmdCtrl(kCodeDialogSpec, kIdcCodeText)->m_nMax, 100);
+  EXPECT_EQ(FindCmdCtrl(kMessageDialog, kIdcMsgText)->m_nMax, 39);
+  EXPECT_EQ(FindCmdCtrl(kMessageDialog, kIdcMsgText)->m_nLines, 29);
+  EXPECT_EQ(FindCmdCtrl(kCodeDialog, kIdcCodeText)->m_nMax, 100);
   // The straight move's unit combo shares its id with the sound combo of other dialogs.
-  EXPECT_EQ(FindCmdCtrl(kMoveStraightDialogSpec, kIdcMoveUnit)->m_pRows, UnitNames);
-  EXPECT_EQ(FindCmdCtrl(kTurnDialogSpec, kIdcCmdSound)->m_nRows, kRowsSound);
-  EXPECT_EQ(kTurnDialogSpec.m_nSoundPreview, kIdcCmdSound);
-  EXPECT_EQ(kJumpDialogSpec.m_nSoundPreview, kIdcCmdSound);
+  EXPECT_EQ(FindCmdCtrl(kMoveStraightDialog, kIdcMoveUnit)->m_pRows, UnitNames);
+  EXPECT_EQ(FindCmdCtrl(kTurnDialog, kIdcCmdSound)->m_nRows, kRowsSound);
+  EXPECT_EQ(kTurnDialog.m_nSoundPreview, kIdcCmdSound);
+  EXPECT_EQ(kJumpDialog.m_nSoundPreview, kIdcCmdSound);
 }
 
 TEST(MoveRatio, TheDistanceOverSpeedCheck) {
@@ -275,7 +275,7 @@ TEST_F(CmdDialogTest, ArrangeRowsFollowTheTargetAndTheVariableKind) {
   EXPECT_EQ(ArrangeVarRows(2).Count(), 8);
   EXPECT_EQ(ArrangeVarRows(2)[7], "8 キャラ変数-8");
   cCmdDialogModel& dialog = Open(0, kCmdArrange);
-  EXPECT_EQ(CmdCtrlRows(*FindCmdCtrl(dialog.Spec(), kIdcArrangeParam), dialog.Work()), ArrangeParamRows(2));
+  EXPECT_EQ(CmdCtrlRows(*FindCmdCtrl(dialog.Desc(), kIdcArrangeParam), dialog.Work()), ArrangeParamRows(2));
   dialog.SetValue(kIdcArrangeScope, 2);
   EXPECT_EQ(EnabledOf(dialog.States(), {kIdcArrangeOperation, kIdcArrangeScope, kIdcArrangeVar, kIdcArrangeRename}),
             "1110");
@@ -411,14 +411,14 @@ TEST_F(CmdDialogTest, DatabaseRowsOfTheCommonCombos) {
   g_DatabaseSet.m_vAnime.resize(3);
   g_DatabaseSet.m_vAnime[2].m_strName = "走る";
   cCmdDialogModel& dialog = Open(0, kCmdTurn);
-  const cCmdCtrl& anime = *FindCmdCtrl(dialog.Spec(), kIdcCmdAnime);
+  const cCmdCtrl& anime = *FindCmdCtrl(dialog.Desc(), kIdcCmdAnime);
   EXPECT_EQ(CmdCtrlRowCount(anime, dialog.Work()), 3);
   EXPECT_EQ(CmdCtrlRows(anime, dialog.Work())[2], "02 走る");
   EXPECT_EQ(dialog.SetValue(kIdcCmdAnime, 2), 1);
   EXPECT_EQ(dialog.SetValue(kIdcCmdAnime, 3), 0);
   ASSERT_EQ(dialog.PressOk(), 1);
   EXPECT_EQ(m_Command.m_nAnime, 2);
-  const cCmdCtrl& common = *FindCmdCtrl(kMessageDialogSpec, kIdcMsgCommonVar);
+  const cCmdCtrl& common = *FindCmdCtrl(kMessageDialog, kIdcMsgCommonVar);
   EXPECT_EQ(CmdCtrlRowCount(common, m_Command), 999);
 }
 

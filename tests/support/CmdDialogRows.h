@@ -7,13 +7,13 @@
 // control's offset, an edit the number or text, a check box its state), checks that an input the
 // row marks refused meets a disabled control, presses OK, answers and compares the boxes, and
 // reports StoredDifferences. Extending the runner to another kind is adding rows here once its
-// dialog has a description (editors/CmdDialogSpec.h).
+// dialog has a description (editors/CmdDialogDesc.h).
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "editors/CmdDialogSpec.h"
+#include "editors/CmdDialogDesc.h"
 #include "model/cCommandData.h"
 
 // One input: a value (a combo's stored value, row + offset; a check box 0 or 1; a numeric edit the

@@ -1,4 +1,4 @@
-#include "editors/CmdDialogSpec.h"
+#include "editors/CmdDialogDesc.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -160,51 +160,51 @@ int CmdCtrlRowCount(const cCmdCtrl& ctrl, const cCommandData& shown) {
   }
 }
 
-const cVector<const cCmdDialogSpec*>& CmdDialogSpecs() {
-  static const cVector<const cCmdDialogSpec*> specs = {
-      &kWaitDialogSpec,    &kMoveStraightDialogSpec, &kMoveStopDialogSpec, &kTurnDialogSpec, &kJumpDialogSpec,
-      &kFlowOpDialogSpec,  &kMessageDialogSpec,      &kCodeDialogSpec,     &kArrangeDialogSpec,
-      &kLoopDialogSpec,    &kItemFlowOpDialogSpec,
+const cVector<const cCmdDialogDesc*>& CmdDialogDescs() {
+  static const cVector<const cCmdDialogDesc*> descs = {
+      &kWaitDialog,    &kMoveStraightDialog, &kMoveStopDialog, &kTurnDialog, &kJumpDialog,
+      &kFlowOpDialog,  &kMessageDialog,      &kCodeDialog,     &kArrangeDialog,
+      &kLoopDialog,    &kItemFlowOpDialog,
   };
-  return specs;
+  return descs;
 }
 
-const cCmdDialogSpec* FindCmdDialogSpec(int set, int kind) {
+const cCmdDialogDesc* FindCmdDialogDesc(int set, int kind) {
   cCommandData probe;
   probe.m_cSet = static_cast<int8_t>(set);
   probe.m_cKind = static_cast<int8_t>(kind);
   if (kind != static_cast<int8_t>(kind) || !probe.KindInfo()) return nullptr;
   int charaKind = probe.CharaKind();
-  for (const cCmdDialogSpec* spec : CmdDialogSpecs()) {
-    bool itemOnly = spec->m_nSet != 0;
-    if (itemOnly && set != 0 && spec->m_nKind == kind) return spec;
-    if (!itemOnly && charaKind != 0 && spec->m_nKind == charaKind) return spec;
+  for (const cCmdDialogDesc* desc : CmdDialogDescs()) {
+    bool itemOnly = desc->m_nSet != 0;
+    if (itemOnly && set != 0 && desc->m_nKind == kind) return desc;
+    if (!itemOnly && charaKind != 0 && desc->m_nKind == charaKind) return desc;
   }
   return nullptr;
 }
 
-cString CmdDialogCaption(const cCmdDialogSpec& spec) {
-  const cCmdKindInfo* info = FindCmdKind(spec.m_nSet, spec.m_nKind);
+cString CmdDialogCaption(const cCmdDialogDesc& desc) {
+  const cCmdKindInfo* info = FindCmdKind(desc.m_nSet, desc.m_nKind);
   return info ? info->m_strName : cString();
 }
 
-const cCmdCtrl* FindCmdCtrl(const cCmdDialogSpec& spec, uint16_t id) {
+const cCmdCtrl* FindCmdCtrl(const cCmdDialogDesc& desc, uint16_t id) {
   const cCmdCtrl* found = nullptr;
-  ForEachCmdCtrl(spec, [&](const cCmdCtrl& ctrl) {
+  ForEachCmdCtrl(desc, [&](const cCmdCtrl& ctrl) {
     if (!found && ctrl.m_nId == id) found = &ctrl;
   });
   return found;
 }
 
-int CmdCtrlPresent(const cCmdDialogSpec& spec, uint16_t id) {
-  if (!spec.m_pPresent) return 1;
-  return std::find(spec.m_pPresent, spec.m_pPresent + spec.m_nPresent, id) != spec.m_pPresent + spec.m_nPresent;
+int CmdCtrlPresent(const cCmdDialogDesc& desc, uint16_t id) {
+  if (!desc.m_pPresent) return 1;
+  return std::find(desc.m_pPresent, desc.m_pPresent + desc.m_nPresent, id) != desc.m_pPresent + desc.m_nPresent;
 }
 
-void OpenCmdDialogValues(const cCmdDialogSpec& spec, cCommandData& shown) {
-  ForEachCmdCtrl(spec, [&](const cCmdCtrl& ctrl) {
+void OpenCmdDialogValues(const cCmdDialogDesc& desc, cCommandData& shown) {
+  ForEachCmdCtrl(desc, [&](const cCmdCtrl& ctrl) {
     if (std::holds_alternative<cDialogSlot>(ctrl.m_Slot)) return;
-    if (!CmdCtrlPresent(spec, ctrl.m_nId)) {
+    if (!CmdCtrlPresent(desc, ctrl.m_nId)) {
       WriteCmdSlot(shown, ctrl.m_Slot, 0);
       WriteCmdSlotDouble(shown, ctrl.m_Slot, 0.0);
       WriteCmdSlotText(shown, ctrl.m_Slot, cString());
@@ -221,23 +221,23 @@ void OpenCmdDialogValues(const cCmdDialogSpec& spec, cCommandData& shown) {
     }
     bool moveType = std::holds_alternative<int8_t cEdMove::*>(ctrl.m_Slot) && ctrl.m_nKind == kCtrlCombo &&
                     ctrl.m_nRows == kRowsTable;
-    if (spec.m_bFitMoveTypes && moveType) {
+    if (desc.m_bFitMoveTypes && moveType) {
       int64_t row = static_cast<int64_t>(ReadCmdSlot(shown, ctrl.m_Slot)) - ctrl.m_nOffset;
       if (row < 0 || row >= CmdCtrlRowCount(ctrl, shown)) WriteCmdSlot(shown, ctrl.m_Slot, ctrl.m_nOffset);
     }
   });
 }
 
-cCmdDialogModel::cCmdDialogModel(const cCmdDialogSpec& spec, const cCmdEditContext& context)
-    : cCommandEdit(context, spec.m_pfnDefaults), m_Spec(spec) {
-  OpenCmdDialogValues(spec, Work());
+cCmdDialogModel::cCmdDialogModel(const cCmdDialogDesc& desc, const cCmdEditContext& context)
+    : cCommandEdit(context, desc.m_pfnDefaults), m_Desc(desc) {
+  OpenCmdDialogValues(desc, Work());
   Refresh();
 }
 
 void cCmdDialogModel::Refresh() {
-  if (m_Spec.m_pfnApply) m_Spec.m_pfnApply(Work());
+  if (m_Desc.m_pfnApply) m_Desc.m_pfnApply(Work());
   m_States = cCtrlStates();
-  if (m_Spec.m_pfnStates) m_Spec.m_pfnStates(Work(), m_States);
+  if (m_Desc.m_pfnStates) m_Desc.m_pfnStates(Work(), m_States);
 }
 
 int32_t cCmdDialogModel::ReadCtrl(const cCmdCtrl& ctrl) const {
@@ -255,11 +255,11 @@ void cCmdDialogModel::WriteCtrl(const cCmdCtrl& ctrl, int32_t value) {
 }
 
 int cCmdDialogModel::Writable(const cCmdCtrl& ctrl) const {
-  return CmdCtrlPresent(m_Spec, ctrl.m_nId) && m_States.Enabled(ctrl.m_nId) != 0 && m_States.Shown(ctrl.m_nId) != 0;
+  return CmdCtrlPresent(m_Desc, ctrl.m_nId) && m_States.Enabled(ctrl.m_nId) != 0 && m_States.Shown(ctrl.m_nId) != 0;
 }
 
 int cCmdDialogModel::SetValue(uint16_t id, int32_t value) {
-  const cCmdCtrl* ctrl = FindCmdCtrl(m_Spec, id);
+  const cCmdCtrl* ctrl = FindCmdCtrl(m_Desc, id);
   if (!ctrl || !Writable(*ctrl) || IsTextSlot(ctrl->m_Slot) || IsDoubleSlot(ctrl->m_Slot)) return 0;
   switch (ctrl->m_nKind) {
     case kCtrlCheck: value = value != 0 ? 1 : 0; break;
@@ -277,7 +277,7 @@ int cCmdDialogModel::SetValue(uint16_t id, int32_t value) {
 }
 
 int cCmdDialogModel::SetText(uint16_t id, const cString& text) {
-  const cCmdCtrl* ctrl = FindCmdCtrl(m_Spec, id);
+  const cCmdCtrl* ctrl = FindCmdCtrl(m_Desc, id);
   if (!ctrl || !Writable(*ctrl)) return 0;
   if (IsTextSlot(ctrl->m_Slot)) {
     WriteCmdSlotText(Work(), ctrl->m_Slot, LimitedText(*ctrl, text));
@@ -292,7 +292,7 @@ int cCmdDialogModel::SetText(uint16_t id, const cString& text) {
 }
 
 int32_t cCmdDialogModel::Value(uint16_t id) const {
-  const cCmdCtrl* ctrl = FindCmdCtrl(m_Spec, id);
+  const cCmdCtrl* ctrl = FindCmdCtrl(m_Desc, id);
   return ctrl ? ReadCtrl(*ctrl) : 0;
 }
 
@@ -301,8 +301,8 @@ int32_t cCmdDialogModel::DialogValue(int index) const {
 }
 
 int cCmdDialogModel::PressOk() {
-  if (m_Spec.m_pfnCheck && !m_Spec.m_pfnCheck(Work())) return 0;
-  if (m_Spec.m_pfnDerive) m_Spec.m_pfnDerive(Work());
+  if (m_Desc.m_pfnCheck && !m_Desc.m_pfnCheck(Work())) return 0;
+  if (m_Desc.m_pfnDerive) m_Desc.m_pfnDerive(Work());
   // No control shows the nested flows: the flow editor writes them into the command itself.
   Work().m_vFlow.swap(Context().m_pCommand->m_vFlow);
   Ok();
@@ -310,8 +310,8 @@ int cCmdDialogModel::PressOk() {
 }
 
 cString* cCmdDialogModel::RenameSlot(uint16_t button, int& site, int& scope) {
-  for (int i = 0; i < m_Spec.m_nRenames; ++i) {
-    const cRenameButton& rename = m_Spec.m_pRenames[i];
+  for (int i = 0; i < m_Desc.m_nRenames; ++i) {
+    const cRenameButton& rename = m_Desc.m_pRenames[i];
     if (rename.m_nButton != button) continue;
     site = rename.m_nSite;
     scope = rename.m_nScope == kRenameScopeByArrange ? ReadCmdSlot(Work(), cParamSlot{kArrangeScopeParam})

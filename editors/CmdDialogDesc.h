@@ -6,7 +6,7 @@
 // from the controls, calls the rules on UpdateControls and OK, and so does cCmdDialogModel, which
 // plays the dialog without a window for the tests and the runner's rows.
 //
-// One description per dialog class, found by command set and kind (FindCmdDialogSpec); a kind of
+// One description per dialog class, found by command set and kind (FindCmdDialogDesc); a kind of
 // the item effect set that has a character counterpart uses that kind's dialog.
 
 #include <cstddef>
@@ -121,7 +121,7 @@ struct cRenameButton {
 
 // A dialog's description, written as CmdDialog(...) followed by the parts the dialog has, e.g.
 // CmdDialog(0, kCmdLoop, 280, "cDlgCommandLoop").Ctrls(kLoopCtrls).Defaults(WriteLoopDefaults).
-struct cCmdDialogSpec {
+struct cCmdDialogDesc {
   int8_t m_nSet = 0;  // 0: a character kind (and the item kind of the same name); 1: an item-only kind
   int8_t m_nKind = 0;
   uint16_t m_nTemplate = 0;
@@ -157,102 +157,102 @@ struct cCmdDialogSpec {
   uint16_t m_nSoundPreview = 0;
 
   template <size_t N>
-  cCmdDialogSpec& Ctrls(const cCmdCtrl (&ctrls)[N]) {
+  cCmdDialogDesc& Ctrls(const cCmdCtrl (&ctrls)[N]) {
     m_pCtrls = ctrls;
     m_nCtrls = static_cast<int>(N);
     return *this;
   }
   template <size_t N>
-  cCmdDialogSpec& Shared(const cCmdCtrl (&ctrls)[N]) {
+  cCmdDialogDesc& Shared(const cCmdCtrl (&ctrls)[N]) {
     m_pShared = ctrls;
     m_nShared = static_cast<int>(N);
     return *this;
   }
   template <size_t N>
-  cCmdDialogSpec& Buttons(const uint16_t (&ids)[N]) {
+  cCmdDialogDesc& Buttons(const uint16_t (&ids)[N]) {
     m_pButtons = ids;
     m_nButtons = static_cast<int>(N);
     return *this;
   }
   template <size_t N>
-  cCmdDialogSpec& Renames(const cRenameButton (&renames)[N]) {
+  cCmdDialogDesc& Renames(const cRenameButton (&renames)[N]) {
     m_pRenames = renames;
     m_nRenames = static_cast<int>(N);
     return *this;
   }
   template <size_t N>
-  cCmdDialogSpec& Present(const uint16_t (&ids)[N]) {
+  cCmdDialogDesc& Present(const uint16_t (&ids)[N]) {
     m_pPresent = ids;
     m_nPresent = static_cast<int>(N);
     return *this;
   }
-  cCmdDialogSpec& Defaults(tCommandDefaults defaults) {
+  cCmdDialogDesc& Defaults(tCommandDefaults defaults) {
     m_pfnDefaults = defaults;
     return *this;
   }
-  cCmdDialogSpec& FitMoveTypes() {
+  cCmdDialogDesc& FitMoveTypes() {
     m_bFitMoveTypes = 1;
     return *this;
   }
-  cCmdDialogSpec& Apply(void (*apply)(cCommandData&)) {
+  cCmdDialogDesc& Apply(void (*apply)(cCommandData&)) {
     m_pfnApply = apply;
     return *this;
   }
-  cCmdDialogSpec& States(void (*states)(const cCommandData&, cCtrlStates&)) {
+  cCmdDialogDesc& States(void (*states)(const cCommandData&, cCtrlStates&)) {
     m_pfnStates = states;
     return *this;
   }
-  cCmdDialogSpec& Check(int (*check)(const cCommandData&)) {
+  cCmdDialogDesc& Check(int (*check)(const cCommandData&)) {
     m_pfnCheck = check;
     return *this;
   }
-  cCmdDialogSpec& Derive(void (*derive)(cCommandData&)) {
+  cCmdDialogDesc& Derive(void (*derive)(cCommandData&)) {
     m_pfnDerive = derive;
     return *this;
   }
-  cCmdDialogSpec& SoundPreview(uint16_t id) {
+  cCmdDialogDesc& SoundPreview(uint16_t id) {
     m_nSoundPreview = id;
     return *this;
   }
 };
 
-inline cCmdDialogSpec CmdDialog(int8_t set, int8_t kind, uint16_t templateId, const char* className) {
-  cCmdDialogSpec spec;
-  spec.m_nSet = set;
-  spec.m_nKind = kind;
-  spec.m_nTemplate = templateId;
-  spec.m_pClass = className;
-  return spec;
+inline cCmdDialogDesc CmdDialog(int8_t set, int8_t kind, uint16_t templateId, const char* className) {
+  cCmdDialogDesc desc;
+  desc.m_nSet = set;
+  desc.m_nKind = kind;
+  desc.m_nTemplate = templateId;
+  desc.m_pClass = className;
+  return desc;
 }
 
 // The dialog of a command kind; null for a kind whose dialog has no description here.
-const cCmdDialogSpec* FindCmdDialogSpec(int set, int kind);
+const cCmdDialogDesc* FindCmdDialogDesc(int set, int kind);
 // Every description, for the tests and the runner.
-const cVector<const cCmdDialogSpec*>& CmdDialogSpecs();
+const cVector<const cCmdDialogDesc*>& CmdDialogDescs();
 // The dialog's caption: the name of its kind.
-cString CmdDialogCaption(const cCmdDialogSpec& spec);
-const cCmdCtrl* FindCmdCtrl(const cCmdDialogSpec& spec, uint16_t id);
-int CmdCtrlPresent(const cCmdDialogSpec& spec, uint16_t id);
+cString CmdDialogCaption(const cCmdDialogDesc& desc);
+const cCmdCtrl* FindCmdCtrl(const cCmdDialogDesc& desc, uint16_t id);
+int CmdCtrlPresent(const cCmdDialogDesc& desc, uint16_t id);
 // Calls visit(control) for the dialog's own controls, then the shared ones.
 template <class Visit>
-void ForEachCmdCtrl(const cCmdDialogSpec& spec, Visit visit) {
-  for (int i = 0; i < spec.m_nCtrls; ++i) visit(spec.m_pCtrls[i]);
-  for (int i = 0; i < spec.m_nShared; ++i) visit(spec.m_pShared[i]);
+void ForEachCmdCtrl(const cCmdDialogDesc& desc, Visit visit) {
+  for (int i = 0; i < desc.m_nCtrls; ++i) visit(desc.m_pCtrls[i]);
+  for (int i = 0; i < desc.m_nShared; ++i) visit(desc.m_pShared[i]);
 }
 // What the controls show of a command when the dialog opens, in the copy they are bound to: a
 // control the template lacks reads 0 (so OK stores 0 through it), a text is cut to its edit's
 // limits, a numeric edit holds its value to its limits, and the movement types are fitted to
 // their tables where the dialog asks for it.
-void OpenCmdDialogValues(const cCmdDialogSpec& spec, cCommandData& shown);
+void OpenCmdDialogValues(const cCmdDialogDesc& desc, cCommandData& shown);
 
 // A command dialog without a window: opening sizes the parameters and writes a new command's
 // defaults (kept on cancel), the controls show a copy, a refresh applies the value rules and
 // decides the states, and only an accepted OK stores the copy.
 class cCmdDialogModel : public cCommandEdit {
 public:
-  cCmdDialogModel(const cCmdDialogSpec& spec, const cCmdEditContext& context);
+  cCmdDialogModel(const cCmdDialogDesc& desc, const cCmdEditContext& context);
 
-  const cCmdDialogSpec& Spec() const { return m_Spec; }
+  const cCmdDialogDesc& Desc() const { return m_Desc; }
   const cCtrlStates& States() const { return m_States; }
 
   // What the user can do with a control: 0 when the dialog has no such control, the template
@@ -285,7 +285,7 @@ private:
   int32_t ReadCtrl(const cCmdCtrl& ctrl) const;
   void WriteCtrl(const cCmdCtrl& ctrl, int32_t value);
 
-  const cCmdDialogSpec& m_Spec;
+  const cCmdDialogDesc& m_Desc;
   cCtrlStates m_States;
   int32_t m_aDialog[kDialogSlotCount] = {1, 1};
 };
