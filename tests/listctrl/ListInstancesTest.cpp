@@ -189,7 +189,7 @@ TEST(ListInstances, ShowTheirRowTexts) {
        {"ステータス条件 ： 自分 の HP が 50 より下", kExtra}},
       {&kListFlowConditions, [] { return Rows(kListFlowConditions, Conditions(), SelfCondRowLabel); },
        {"ステータス条件 ： 自分 の HP が 50 より下", kExtra}},
-      {&kListFlows, [] { return Rows(kListFlows, Flows(), FlowRowLabel); }, {"1 ×2 a B", "2 ×0 - -", kExtra}},
+      {&kListFlows, [] { return Rows(kListFlows, Flows(), FlowRowLabel); }, {"1 ×2 B a", "2 ×0 - -", kExtra}},
       {&kListKeyConditions, [] { return Rows(kListKeyConditions, KeyConditions(), KeyCondRowLabel); },
        {"1～∞ ： Z + X ", kExtra}},
       {&kListFlowCommands, [] { return Rows(kListFlowCommands, Commands(0, 1, 10, 1), CommandRowLabel); },
