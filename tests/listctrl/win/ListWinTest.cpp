@@ -5,6 +5,7 @@
 
 #include "tests/listctrl/win/ListWinFixture.h"
 #include "tests/support/win/GuiObjects.h"
+#include "tests/support/win/LabelLayout.h"
 
 namespace {
 using ListWinTest = cListWinTest;
@@ -443,4 +444,35 @@ TEST_F(ListWinTest, TheNextRefillKeepsTheRowTheUserScrolledTo) {
   list.Fill();
   list.Redraw();
   EXPECT_EQ(SendMessageA(list.m_hWnd, LB_GETTOPINDEX, 0, 0), top + 1);
+}
+
+// The page as the user sees it: numbered rows padded to the same width, the extra row, several
+// marks, labels inside their controls; held on screen with its popup menu for a screenshot
+// (listctrl/win/screenshot.sh).
+TEST_F(ListWinTest, ThePageShowsItsRowsMarksAndPopupMenu) {
+  cListTestPage& page = Open([](cListTestPage& p) {
+    p.SetSingle(kSingleShape, "ステージ1 ステージ2 ボス戦 エンディング", &kTableIds);
+    p.SetMulti(kTableShape, "なし 立ち 歩き 走り 跳び 飛行 泳ぎ 登り 伏せ 攻撃 防御 被弾 消滅", &kSubRecordIds);
+  });
+  ExpectLabelsInside(page.m_hWnd);
+  std::vector<std::string> rows = cListTestPage::Rows(page.Multi());
+  ASSERT_EQ(rows.size(), 13u);
+  EXPECT_EQ(rows[0], "01 立ち");
+  EXPECT_EQ(rows[11], "12 消滅");
+  EXPECT_EQ(rows[12], std::string(64, '-'));
+  Click(page.Multi(), 1);
+  Click(page.Multi(), 3, true);
+  Click(page.Multi(), 4, true);
+  Click(page.Single(), 2);
+  EXPECT_EQ(Marks(page.Multi()), (std::vector<int>{1, 3, 4}));
+  int hold = HoldMilliseconds();
+  PumpFor(hold, &m_List);
+  page.m_MenuDriver.m_Action = [this, hold](HWND) {
+    ++m_nMenusShown;
+    PumpFor(hold);
+    TypeKey(VK_ESCAPE);
+  };
+  RightClick(cListTestPage::RowPoint(page.Multi(), 3));
+  EXPECT_EQ(m_nMenusShown, 1);
+  EXPECT_EQ(Marks(page.Multi()), (std::vector<int>{1, 3, 4})) << "a right click on a marked row keeps the marks";
 }
