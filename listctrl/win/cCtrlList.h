@@ -41,6 +41,7 @@ public:
   void Attach(cDialog* owner, const cCtrlParam& param) {
     cCtrl::Attach(owner, LOWORD(param.m_wId));
     m_ListBox.m_hWnd = m_hWnd;
+    m_ListBox.m_pOwnProc = &m_lpfnOldProc;
     // Rows stand in record order.
     RemoveStyle(LBS_SORT);
     if (!m_lpfnOldProc) SubclassItem(kListProperty, ListWndProc);

@@ -8,6 +8,10 @@
 class cListBoxWin : public cListBoxView {
 public:
   HWND m_hWnd = nullptr;
+  // The list box's own procedure behind the control's subclass, while there is one: the list's
+  // requests go to it directly. The subclass wants none of them, and finding its control for each
+  // costs a trip to the window server, a thousand of them in a refill.
+  const WNDPROC* m_pOwnProc = nullptr;
 
   void ResetContent() override;
   void AddString(const char* text) override;
@@ -33,6 +37,7 @@ public:
 
 private:
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    if (m_pOwnProc && *m_pOwnProc) return CallWindowProcA(*m_pOwnProc, m_hWnd, message, wParam, lParam);
     return SendMessageA(m_hWnd, message, wParam, lParam);
   }
 };
