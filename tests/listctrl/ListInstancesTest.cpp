@@ -23,7 +23,7 @@
 #include "project/cWorldMapDoc.h"
 #include "stage/StageRowLabels.h"
 #include "stage/cBackgroundData.h"
-#include "tests/listctrl/FakeListBox.h"
+#include "tests/support/FakeListBox.h"
 
 namespace {
 const std::string kExtra(64, '-');
