@@ -29,6 +29,25 @@ cListInstance SubRecordIds() {
 const cListInstance kTableIds = TableIds();
 const cListInstance kSubRecordIds = SubRecordIds();
 
+// What a list box carried right after its WM_DESTROY went through the procedures below the watcher.
+struct cAfterDestroy {
+  bool m_bSeen = false;
+  void* m_pProperty = nullptr;
+  WNDPROC m_lpfnProc = nullptr;
+};
+cAfterDestroy g_ListBoxAfterDestroy;
+WNDPROC g_lpfnBelowWatcher = nullptr;
+
+LRESULT CALLBACK WatchListBoxDestroy(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = CallWindowProcA(g_lpfnBelowWatcher, window, message, wParam, lParam);
+  if (message == WM_DESTROY) {
+    g_ListBoxAfterDestroy.m_bSeen = true;
+    g_ListBoxAfterDestroy.m_pProperty = GetPropA(window, kListProperty);
+    g_ListBoxAfterDestroy.m_lpfnProc = reinterpret_cast<WNDPROC>(GetWindowLongA(window, GWL_WNDPROC));
+  }
+  return result;
+}
+
 std::vector<std::string> WithExtra(std::vector<std::string> rows) {
   rows.push_back(std::string(64, '-'));
   return rows;
@@ -68,9 +87,16 @@ TEST_F(ListWinTest, AttachShowsTheRecordsInTheirOrderAndSubclassesTheListBox) {
   page.Single().Attach(&page, page.m_cgSingle.m_Param);
   EXPECT_EQ(page.Single().m_lpfnOldProc, old) << "a second attach does not subclass again";
   EXPECT_EQ(GetWindowLongA(single, GWL_WNDPROC), subclass);
+  // A procedure over the control's sees what the list box carries once WM_DESTROY went through.
+  g_ListBoxAfterDestroy = {};
+  g_lpfnBelowWatcher = reinterpret_cast<WNDPROC>(
+      SetWindowLongA(single, GWL_WNDPROC, reinterpret_cast<LONG>(WatchListBoxDestroy)));
   DestroyWindow(page.m_hWnd);  // the window goes before its object
   PumpMessages(&m_List);
   EXPECT_FALSE(IsWindow(single));
+  EXPECT_TRUE(g_ListBoxAfterDestroy.m_bSeen);
+  EXPECT_EQ(g_ListBoxAfterDestroy.m_pProperty, nullptr) << "the property went with WM_DESTROY";
+  EXPECT_EQ(g_ListBoxAfterDestroy.m_lpfnProc, old) << "the list box has its own procedure back";
   EXPECT_EQ(page.Single().m_lpfnOldProc, nullptr) << "WM_DESTROY gave the list box its own procedure back";
 }
 
@@ -403,23 +429,27 @@ TEST_F(ListWinTest, ThePopupMenuIsLoadedOnceAndNothingIsLeftBehind) {
   ASSERT_TRUE(IsMenu(popup));
   EXPECT_EQ(Page().Multi().SetMenus(108, 115, 1, 1), 1);
   EXPECT_EQ(Page().Multi().m_hPopupMenu, popup);
+  std::vector<uint16_t> ids(Page().Multi().m_wAccelId, Page().Multi().m_wAccelId + kListCommandCount);
+  size_t tables = Page().m_AccelList.size();
   EXPECT_EQ(Page().Multi().SetMenus(108, 115, 1, 5), 0) << "no kind 5";
   EXPECT_EQ(Page().Multi().m_hPopupMenu, popup);
+  EXPECT_EQ(Page().m_AccelList.size(), tables + 1) << "the table is registered all the same";
+  EXPECT_EQ(std::vector<uint16_t>(Page().Multi().m_wAccelId, Page().Multi().m_wAccelId + kListCommandCount), ids);
   m_pPage.reset();
   PumpFor(20, &m_List);
   EXPECT_FALSE(IsMenu(popup)) << "destroyed with the list";
 
-  Open(setup);
-  m_pPage.reset();
-  PumpFor(20, &m_List);
-  cGuiObjects before = CountGuiObjects();
-  for (int i = 0; i < 3; ++i) {
+  // The first round makes what the system keeps for good (fonts, the menu's own objects).
+  auto round = [&] {
     Open(setup);
     EscapeNextMenu();
     RightClick(cListTestPage::RowPoint(Page().Multi(), 0));
     m_pPage.reset();
     PumpFor(20, &m_List);
-  }
+  };
+  round();
+  cGuiObjects before = CountGuiObjects();
+  for (int i = 0; i < 3; ++i) round();
   EXPECT_EQ(CountGuiObjects(), before);
 }
 
