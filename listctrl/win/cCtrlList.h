@@ -42,7 +42,7 @@ public:
     cCtrl::Attach(owner, LOWORD(param.m_wId));
     m_ListBox.m_hWnd = m_hWnd;
     m_ListBox.m_pOwnProc = &m_lpfnOldProc;
-    // Rows stand in record order.
+    // Rows stand in record order (the list box appends them unsorted whatever its style, cListBoxWin).
     RemoveStyle(LBS_SORT);
     if (!m_lpfnOldProc) SubclassItem(kListProperty, ListWndProc);
     Core::Attach(&m_ListBox, param);
@@ -135,10 +135,15 @@ public:
     return Core::SetCount(count);
   }
 
-  // Edit in a sub-dialog, first form: the dialog finds the element itself. Placed centred on the
-  // list with center set, else at its own position. The dialog's result; 0 without a record row.
+  // Edit in a sub-dialog (command 7), first form: the dialog finds the element itself. Placed
+  // centred on the list with center set, else at its own position. The dialog's result; 0 without
+  // a record row.
   template <class Dlg>
   int EditInDialog(Dlg*& holder, uint16_t templateId, cModelessList* list, int runMode, int center) {
+    return RunEditDialog(holder, templateId, list, runMode, center);
+  }
+  template <class Dlg>
+  int RunEditDialog(Dlg*& holder, uint16_t templateId, cModelessList* list, int runMode, int center) {
     return Core::EditCurrent(DialogRun(holder, list, runMode, templateId, Owner(), kKindDialog, list,
                                        center ? this : nullptr, center));
   }
@@ -157,6 +162,11 @@ public:
   template <class Dlg>
   int EditInDialog(Dlg*& holder, uint16_t templateId, cListEditContext* context, cModelessList* list, int runMode,
                    int center, cCtrl* place) {
+    return RunEditDialog(holder, templateId, context, list, runMode, center, place);
+  }
+  template <class Dlg>
+  int RunEditDialog(Dlg*& holder, uint16_t templateId, cListEditContext* context, cModelessList* list, int runMode,
+                    int center, cCtrl* place) {
     FillContext(context, 0);
     return Core::EditCurrent(DialogRun(holder, list, runMode, templateId, Owner(), kKindDialog, context, list,
                                        Place(place, center), PlaceCenter(place, center)));
@@ -197,11 +207,12 @@ private:
   static LRESULT CALLBACK ListWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<cCtrlList*>(FromItem(window, kListProperty));
     if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    auto top = [window] { return static_cast<int32_t>(SendMessageA(window, LB_GETTOPINDEX, 0, 0)); };
     return GuardedItemMessage([&] {
-      if (message == WM_VSCROLL) self->m_nTopIndex = static_cast<int32_t>(SendMessageA(window, LB_GETTOPINDEX, 0, 0));
+      if (message == WM_VSCROLL) self->m_nTopIndex = top();
       LRESULT result = self->PassOn(kListProperty, window, message, wParam, lParam);
       // The wheel scrolls without WM_VSCROLL; the next refill must not jump back.
-      if (message == WM_MOUSEWHEEL) self->m_nTopIndex = static_cast<int32_t>(SendMessageA(window, LB_GETTOPINDEX, 0, 0));
+      if (message == WM_MOUSEWHEEL) self->m_nTopIndex = top();
       return result;
     });
   }

@@ -8,7 +8,9 @@ void cListBoxWin::ResetContent() { Send(LB_RESETCONTENT); }
 
 // A list box reads LBS_SORT when it is made and sorts what LB_ADDSTRING adds even after the style
 // bit is gone; an insertion at -1 appends whatever the style.
-void cListBoxWin::AddString(const char* text) { Send(LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text)); }
+void cListBoxWin::AddString(const char* text) {
+  Send(LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+}
 
 void cListBoxWin::InsertString(int row, const char* text) {
   Send(LB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text));
