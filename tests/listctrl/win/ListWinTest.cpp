@@ -5,7 +5,7 @@
 
 #include "tests/listctrl/win/ListWinFixture.h"
 #include "tests/support/win/GuiObjects.h"
-#include "tests/support/win/LabelLayout.h"
+#include "tests/support/win/LabelFit.h"
 
 namespace {
 using ListWinTest = cListWinTest;

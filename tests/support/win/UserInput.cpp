@@ -1,5 +1,6 @@
 #include "tests/support/win/UserInput.h"
 
+#include <cstdlib>
 #include <vector>
 
 #include "tests/support/win/ProbeDialog.h"
@@ -48,6 +49,11 @@ void PumpFor(int milliseconds, cModelessList* list) {
     Sleep(1);
   } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
   PumpOnce(list);
+}
+
+int HoldMilliseconds() {
+  const char* hold = getenv("VX_SCREENSHOT_HOLD_MS");
+  return hold ? atoi(hold) : 0;
 }
 
 void PressKey(WORD key, bool shift, cModelessList* list) {

@@ -12,6 +12,8 @@ class cModelessList;
 
 // Serves this thread's messages for a while (through the list's routing when one is given).
 void PumpFor(int milliseconds, cModelessList* list = nullptr);
+// How long the windows stay on screen for a screenshot: VX_SCREENSHOT_HOLD_MS, 0 in a plain run.
+int HoldMilliseconds();
 // Presses and releases a key; with shift held when asked.
 void PressKey(WORD key, bool shift = false, cModelessList* list = nullptr);
 // The same with another key held (VK_CONTROL for Ctrl+X).

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "tests/support/win/LabelLayout.h"
+#include "tests/support/win/LabelFit.h"
 #include "tests/support/win/UserInput.h"
 #include "tests/support/win/WindowTest.h"
 #include "tests/ui/win/CtrlTestPage.h"
@@ -20,6 +20,7 @@ void HoldAndCancel(HWND dialog, int hold) {
 }
 
 INT_PTR CALLBACK PlainProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
+
 }  // namespace
 
 TEST_F(CtrlPageLayoutTest, EveryLabelFitsInsideItsControl) {
