@@ -34,6 +34,7 @@ void cCanvas::Swap(cCanvas& other) noexcept {
   std::swap(m_pMaskBits, other.m_pMaskBits);
   std::swap(m_hPen, other.m_hPen);
   std::swap(m_hOldPen, other.m_hOldPen);
+  std::swap(m_hDcWindow, other.m_hDcWindow);
 }
 
 void cCanvas::Release() {
@@ -46,10 +47,13 @@ void cCanvas::Release() {
 void cCanvas::Destroy() {
   // The pen lives in the context that goes now.
   ReleasePen();
-  if (m_hDC) {
+  if (m_hDcWindow) {
+    ReleaseDC(m_hDcWindow, m_hDC);  // borrowed from the window: given back, never deleted
+  } else if (m_hDC) {
     SelectObject(m_hDC, m_hOldBitmap);
     DeleteDC(m_hDC);
   }
+  m_hDcWindow = nullptr;
   if (m_hBitmap) DeleteObject(m_hBitmap);
   if (m_hMaskDC) {
     SelectObject(m_hMaskDC, m_hOldMask);
@@ -62,6 +66,18 @@ void cCanvas::Destroy() {
   m_pBits = m_pMaskBits = nullptr;
   m_Bitmap = BITMAP{};
   m_nWidth = m_nHeight = 0;
+}
+
+int cCanvas::AttachWindowDc(HWND window) {
+  Release();
+  m_hDC = GetDC(window);
+  if (!m_hDC) return 0;
+  m_hDcWindow = window;
+  RECT client = {};
+  GetClientRect(window, &client);
+  m_nWidth = client.right;
+  m_nHeight = client.bottom;
+  return 1;
 }
 
 int cCanvas::MakeSurface(const BITMAPINFO& info, HDC& dc, HBITMAP& bitmap, HGDIOBJ& previous, uint8_t*& bits) {

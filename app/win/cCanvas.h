@@ -46,6 +46,9 @@ public:
   // A surface the canvas already holds is released first.
   int Create(int32_t width, int32_t height, int32_t bits, int32_t mask);
   void Destroy();
+  // Draws straight onto a window: the canvas takes the window's device context, without a bitmap
+  // of its own, and gives it back to the window when it is released.
+  int AttachWindowDc(HWND window);
   int LoadBitmap(cBitmapLoadRecord& record);
   int LoadBitmap(const char* path, int32_t bits, int32_t mask, int32_t mirrorWidth, int32_t mirrorHeight);
 
@@ -95,6 +98,7 @@ private:
   uint8_t* m_pMaskBits = nullptr;
   HPEN m_hPen = nullptr;
   HGDIOBJ m_hOldPen = nullptr;
+  HWND m_hDcWindow = nullptr;  // the window whose device context the canvas holds
 };
 
 // The sheets every view draws from, and two canvases per entry of the character-bitmap table.

@@ -47,16 +47,6 @@ int32_t NewScrollPosition(const SCROLLINFO& info, WORD code) {
   }
 }
 
-int32_t ScrollPosition(HWND bar) {
-  SCROLLINFO info = {sizeof info, SIF_POS, 0, 0, 0, 0, 0};
-  GetScrollInfo(bar, SB_CTL, &info);
-  return info.nPos;
-}
-
-void SetScrollPosition(HWND bar, int32_t position) {
-  SCROLLINFO info = {sizeof info, SIF_POS, 0, 0, 0, position, 0};
-  SetScrollInfo(bar, SB_CTL, &info, TRUE);
-}
 }  // namespace
 
 void SetDialogScrollBarIds(uint16_t horizontal, uint16_t vertical) {
@@ -177,23 +167,39 @@ void cDialog::OnInitDialog(WPARAM, LPARAM) {
 }
 
 void cDialog::SetUpScrollBar(int bar) {
-  HWND& handle = bar == SB_HORZ ? m_hWndHScroll : m_hWndVScroll;
-  handle = GetDlgItem(m_hWnd, bar == SB_HORZ ? g_wHScrollId : g_wVScrollId);
-  PlaceScrollBars();
-  SetScrollPosition(handle, 0);
+  bool horizontal = bar == SB_HORZ;
+  cCtrlGroup<cCtrlScroll>& group = horizontal ? m_cgHScroll : m_cgVScroll;
+  group.m_Param.Set(horizontal ? g_wHScrollId : g_wVScrollId, nullptr, horizontal ? 0 : 1, 0, 0, 0, 0);
+  AttachCtrlGroup(group);
+  if (horizontal) {
+    group.m_Ctrl.MoveTo(m_nViewX, m_nViewY + m_nViewHeight);
+    group.m_Ctrl.SetSize(m_nViewWidth, GetSystemMetrics(SM_CYHSCROLL));
+  } else {
+    group.m_Ctrl.MoveTo(m_nViewX + m_nViewWidth, m_nViewY);
+    group.m_Ctrl.SetSize(GetSystemMetrics(SM_CXVSCROLL), m_nViewHeight);
+  }
+  group.m_Ctrl.SetPos(0);
 }
 
 void cDialog::PlaceScrollBars() {
-  if (m_hWndHScroll)
-    SetWindowPos(m_hWndHScroll, nullptr, m_nViewX, m_nViewY + m_nViewHeight, m_nViewWidth,
-                 GetSystemMetrics(SM_CYHSCROLL), SWP_NOZORDER);
-  if (m_hWndVScroll)
-    SetWindowPos(m_hWndVScroll, nullptr, m_nViewX + m_nViewWidth, m_nViewY, GetSystemMetrics(SM_CXVSCROLL),
-                 m_nViewHeight, SWP_NOZORDER);
+  if (HWND bar = ScrollBar(SB_HORZ))
+    SetWindowPos(bar, nullptr, m_nViewX, m_nViewY + m_nViewHeight, m_nViewWidth, GetSystemMetrics(SM_CYHSCROLL),
+                 SWP_NOZORDER);
+  if (HWND bar = ScrollBar(SB_VERT))
+    SetWindowPos(bar, nullptr, m_nViewX + m_nViewWidth, m_nViewY, GetSystemMetrics(SM_CXVSCROLL), m_nViewHeight,
+                 SWP_NOZORDER);
+}
+
+void cDialog::KeepFocusOffScrollBars() {
+  HWND view = m_cgView.m_Ctrl.m_hWnd;
+  if (!m_bInitialized || !view) return;
+  HWND focus = GetFocus();
+  if (focus && (focus == ScrollBar(SB_HORZ) || focus == ScrollBar(SB_VERT))) SetFocus(view);
 }
 
 LRESULT cDialog::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = cWindow::WindowProc(window, message, wParam, lParam);
+  KeepFocusOffScrollBars();
   switch (message) {
     case WM_DESTROY:
       RestoreOtherWindows();
@@ -236,12 +242,12 @@ void cDialog::HandleKeyDown(WPARAM key, LPARAM data) {
 }
 
 void cDialog::OnScroll(int bar, WPARAM wParam, LPARAM lParam) {
-  HWND handle = ScrollBar(bar);
-  if (handle && reinterpret_cast<HWND>(lParam) == handle) {
+  cCtrlScroll& scroll = (bar == SB_HORZ ? m_cgHScroll : m_cgVScroll).m_Ctrl;
+  if (scroll.m_hWnd && reinterpret_cast<HWND>(lParam) == scroll.m_hWnd) {
     SCROLLINFO info = {sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
-    GetScrollInfo(handle, SB_CTL, &info);
-    SetScrollPosition(handle, NewScrollPosition(info, LOWORD(wParam)));
-    if (ScrollPosition(handle) != info.nPos) OnPaint();
+    GetScrollInfo(scroll.m_hWnd, SB_CTL, &info);
+    scroll.SetPos(NewScrollPosition(info, LOWORD(wParam)));
+    if (scroll.GetPos() != info.nPos) OnPaint();
   }
   for (int i = 0; i < m_vCtrl.Count(); ++i)
     if (m_vCtrl.At(i)->OnScroll(wParam, lParam)) break;
@@ -290,9 +296,17 @@ void cDialog::ControlsToData() {
   for (int i = 0; i < m_vCtrl.Count(); ++i) m_vCtrl.At(i)->CtrlToData();
 }
 
-void cDialog::RefreshControls(int32_t) { DataToControls(); }
+void cDialog::RefreshControls(int32_t hint) {
+  BeginRefresh(hint);
+  DataToControls();
+  EndRefresh(hint);
+}
 
-void cDialog::RefreshControlsExcept(int32_t, const cCtrl* except) { DataToControlsExcept(except); }
+void cDialog::RefreshControlsExcept(int32_t hint, const cCtrl* except) {
+  BeginRefresh(hint);
+  DataToControlsExcept(except);
+  EndRefresh(hint);
+}
 
 uint16_t cDialog::FindCommandCtrl(WPARAM wParam) const {
   WORD id = LOWORD(wParam);
@@ -313,9 +327,7 @@ uint16_t cDialog::FindCommandCtrl(WPARAM wParam) const {
 void cDialog::DragStep(int32_t& counter, int32_t beyond, int bar, int32_t step, int32_t* out) {
   ++counter;
   if (beyond <= kDragFarPixels && counter < kDragNearTicks) return;
-  HWND handle = ScrollBar(bar);
-  SetScrollPosition(handle, ScrollPosition(handle) + step);
-  *out = ScrollPosition(handle);
+  *out = (bar == SB_HORZ ? m_cgHScroll : m_cgVScroll).m_Ctrl.ScrollBy(step);
   counter = 0;
 }
 

@@ -9,6 +9,8 @@
 // (kIdcOk: ControlsToData and Close(1); kIdcCancel: Close(0)); OnInitDialog calls
 // cDialog::OnInitDialog first and sets m_bInitialized last.
 
+#include "ui/win/cCtrlBitmap.h"
+#include "ui/win/cCtrlScroll.h"
 #include "ui/win/cKeyboardHook.h"
 #include "ui/win/cWindow.h"
 
@@ -33,6 +35,9 @@ public:
   LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
   void RedrawList() override;
   virtual void OnInitDialog(WPARAM wParam, LPARAM lParam);
+  // Around every RefreshControls, with its hint; a page may hold its painting meanwhile.
+  virtual void BeginRefresh(int32_t) {}
+  virtual void EndRefresh(int32_t) {}
 
   void Init(uint16_t templateId, cWindow* parent, int32_t kind, cModelessList* manager);
   // The result given to Close; 0 at once when the object already has a window.
@@ -45,6 +50,22 @@ public:
   void RestoreOtherWindows();
   void ReportResourceShortage();
 
+  // Binds every group's wrapper to its item and adds it to the control list.
+  template <class W>
+  void AttachCtrlGroups(cCtrlGroups<W>& groups) {
+    for (cCtrlGroup<W>& group : groups) AttachCtrlGroup(group);
+  }
+  template <class W>
+  void AttachCtrlGroup(cCtrlGroup<W>& group) {
+    group.m_Ctrl.Attach(this, group.m_Param);
+    m_vCtrl.push_back(&group.m_Ctrl);
+  }
+  // Binds again groups that a page rebuilt; the control list stays as it is.
+  template <class W>
+  void ReattachCtrlGroups(cCtrlGroups<W>& groups) {
+    for (cCtrlGroup<W>& group : groups) group.m_Ctrl.Attach(this, group.m_Param);
+  }
+
   void DataToControls();
   void DataToControlsExcept(const cCtrl* except);
   void ControlsToData();
@@ -54,7 +75,7 @@ public:
   uint16_t FindCommandCtrl(WPARAM wParam) const;
   // Called once a tick while a drag is under way: scrolls when the mouse is beyond the view.
   void DragScroll(int32_t* x, int32_t* y);
-  HWND ScrollBar(int bar) const { return bar == SB_HORZ ? m_hWndHScroll : m_hWndVScroll; }
+  HWND ScrollBar(int bar) const { return (bar == SB_HORZ ? m_cgHScroll : m_cgVScroll).m_Ctrl.m_hWnd; }
 
   int32_t m_bModeless = 0;
   int32_t m_nRunFlags = 0;
@@ -63,6 +84,11 @@ public:
   cKeyboardHook m_Hook;
   cWindow* m_lpParentClass = nullptr;
   cPropSheet* m_lpSheet = nullptr;
+  // The view control of a window that draws; attached by that window.
+  cCtrlGroup<cCtrlBitmap> m_cgView;
+  // The dialog's own scroll bars, attached when its geometry asks for them.
+  cCtrlGroup<cCtrlScroll> m_cgHScroll;
+  cCtrlGroup<cCtrlScroll> m_cgVScroll;
   cVector<cCtrl*> m_vCtrl;
 
 private:
@@ -72,10 +98,7 @@ private:
   void HandleKeyDown(WPARAM key, LPARAM data);
   void HideAndDisableOthers();
   void DragStep(int32_t& counter, int32_t beyond, int bar, int32_t step, int32_t* out);
-
-  // The dialog's own scroll bars, when its geometry asks for them.
-  HWND m_hWndHScroll = nullptr;
-  HWND m_hWndVScroll = nullptr;
+  void KeepFocusOffScrollBars();
 };
 
 // Control ids of the scroll bars that dialogs make for themselves; start-up sets them once.

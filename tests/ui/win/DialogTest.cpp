@@ -2,29 +2,14 @@
 
 #include <algorithm>
 
-#include "tests/support/TestSupport.h"
-#include "tests/support/win/BoxAnswerer.h"
-#include "tests/support/win/ProbeDialog.h"
-#include "app/win/cShellWin.h"
-#include "ui/win/cModelessList.h"
+#include "tests/support/win/WindowTest.h"
 
 namespace {
 constexpr uint16_t kModalTemplate = 500;
 constexpr uint16_t kToolTemplate = 501;
 constexpr uint16_t kScrollTemplate = 503;
 
-class DialogTest : public ::testing::Test {
-protected:
-  DialogTest() { InstallShellWin(); }
-  ~DialogTest() override {
-    PumpMessages();
-    SetShell(nullptr);
-  }
-  cScratchFolder m_Folder;
-  cTestReportLog m_Log;
-  cTestMainWindow m_Main;
-  cModelessList m_List;
-};
+class DialogTest : public cWindowTest {};
 
 bool Visible(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0; }
 bool Disabled(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_DISABLED) != 0; }

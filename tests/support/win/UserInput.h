@@ -1,0 +1,50 @@
+#pragma once
+// Input as a user makes it: keys through the system's input queue (SendInput), so that they pass
+// the keyboard hook, the dialog manager and the focused control; and modal dialogs driven from a
+// thread timer, which their own message loop serves.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+class cModelessList;
+
+// Serves this thread's messages for a while (through the list's routing when one is given).
+void PumpFor(int milliseconds, cModelessList* list = nullptr);
+// Presses and releases a key; with shift held when asked.
+void PressKey(WORD key, bool shift = false, cModelessList* list = nullptr);
+// Types the printable ASCII characters of a text, one key each.
+void TypeText(const std::string& text, cModelessList* list = nullptr);
+// Brings the window to the front and gives the item the focus.
+void FocusItem(HWND dialog, int id);
+
+// Runs the action once on the next visible dialog window of this thread that is not one of the
+// windows that existed before, with the dialog in front; call it right before the modal run. A
+// dialog that the action did not end within a few seconds is closed, so that no test hangs.
+class cModalDriver {
+public:
+  explicit cModalDriver(std::function<void(HWND)> action);
+  ~cModalDriver();
+  bool Ran() const { return m_bRan; }
+  bool TimedOut() const { return m_bTimedOut; }
+
+private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  static void CALLBACK Guard(HWND, UINT, UINT_PTR, DWORD);
+  std::function<void(HWND)> m_Action;
+  UINT_PTR m_nTimer = 0;
+  UINT_PTR m_nGuard = 0;
+  HWND m_hWndDialog = nullptr;
+  bool m_bRan = false;
+  bool m_bTimedOut = false;
+};
+
+// GDI and USER objects of the process. Where the platform does not count them (Wine answers 0),
+// GDI objects are counted as the handles that cannot be made any more, and USER objects as the
+// windows of this thread and their children.
+struct cGuiCounts {
+  long m_nGdi = 0;
+  long m_nUser = 0;
+};
+cGuiCounts GuiObjectCounts();

@@ -1,0 +1,141 @@
+#pragma once
+// A combo box bound to an integer member: the member holds the data of the selected item, which is
+// its position plus the offset of the first item. The items come from an array of names that ends
+// with an empty one, or from a vector (for numbered database and palette labels, MakeComboLabels).
+
+#include <vector>
+
+#include "ui/ComboItems.h"
+#include "ui/win/cCtrl.h"
+
+// The error-code box of a combo box with a conversion table where no rule exists for one.
+void ReportComboTableRefusal(const char* text);
+
+template <class T>
+class cCtrlCombo : public cCtrl {
+public:
+  struct cCtrlParam {
+    uint16_t m_wId = 0;
+    T* m_lpData = nullptr;
+    const cString* m_lpItems = nullptr;
+    std::vector<cString>* m_lpItemVec = nullptr;
+    int32_t m_nOffset = 0;
+    cVector<T>* m_lpTable = nullptr;
+    void Set(uint16_t id, T* data, const cString* items, int32_t offset) {
+      *this = cCtrlParam{id, data, items, nullptr, offset, nullptr};
+    }
+    void Set(uint16_t id, T* data, std::vector<cString>* items, int32_t offset) {
+      *this = cCtrlParam{id, data, nullptr, items, offset, nullptr};
+    }
+  };
+
+  cCtrlCombo() { m_nKind = kCtrlCombo; }
+
+  // Fills the box; the first item ends selected until DataToCtrl shows the bound value.
+  void Attach(cDialog* owner, const cCtrlParam& param) {
+    cCtrl::Attach(owner, param.m_wId);
+    m_lpData = param.m_lpData;
+    m_lpItems = param.m_lpItems;
+    m_lpItemVec = param.m_lpItemVec;
+    if (m_lpItems) SetItemArray(m_lpItems);
+    else if (m_lpItemVec) SetItemVector(m_lpItemVec);
+    m_nOffset = param.m_nOffset;
+    m_lpTable = param.m_lpTable;
+  }
+
+  int DataToPos(T data) const { return ComboDataToPos<T>(data, m_nOffset, m_lpTable); }
+  T PosToData(int position) const {
+    int32_t overrun = 0;
+    T data = ComboPosToData<T>(position, m_nOffset, m_lpTable, &overrun);
+    if (overrun) ReportComboTableRefusal("コンボボックスのPosToDataに失敗！");
+    return data;
+  }
+  T GetCurData() const { return PosToData(static_cast<int>(SendMessageA(m_hWnd, CB_GETCURSEL, 0, 0))); }
+  void SetCurData(T data) { SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(DataToPos(data)), 0); }
+
+  // A new item source: the box is filled again and keeps the selected data where it can.
+  void SetItemArray(const cString* items) {
+    m_lpItems = items;
+    m_lpItemVec = nullptr;
+    Fill();
+  }
+  void SetItemVector(std::vector<cString>* items) {
+    m_lpItemVec = items;
+    m_lpItems = nullptr;
+    Fill();
+  }
+  void Refill() {
+    if (m_lpItems) SetItemArray(m_lpItems);
+    else if (m_lpItemVec) SetItemVector(m_lpItemVec);
+  }
+  int ItemCount() const {
+    return m_lpItems ? CountComboItems(m_lpItems) : m_lpItemVec ? static_cast<int>(m_lpItemVec->size()) : 0;
+  }
+  // Moves the selection into the items: no selection becomes the first item.
+  void Adjust() {
+    if (m_lpTable) {
+      ReportComboTableRefusal("Adjust Err 変換テーブルポインタには未対応です");
+      return;
+    }
+    int32_t low = m_nOffset;
+    int32_t high = m_nOffset + ItemCount() - 1;
+    int32_t current = static_cast<int32_t>(GetCurData());
+    if (current < low) SetCurData(static_cast<T>(low));
+    else if (current > high) SetCurData(static_cast<T>(high));
+  }
+  // The first item stands for a new data value; the selected position stays.
+  void SetMin(int32_t offset) {
+    if (m_lpTable) {
+      ReportComboTableRefusal("SetMin Err 変換テーブルポインタには未対応です");
+      return;
+    }
+    m_nOffset = offset;
+    if (m_lpData && *m_lpData < offset) *m_lpData = static_cast<T>(offset);
+    int position = static_cast<int>(SendMessageA(m_hWnd, CB_GETCURSEL, 0, 0));
+    Refill();
+    SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    Adjust();
+  }
+
+  void DataToCtrl() override {
+    if (m_lpData) SetCurData(*m_lpData);
+  }
+  void CtrlToData() override {
+    if (m_lpData) *m_lpData = GetCurData();
+  }
+
+  T* m_lpData = nullptr;
+  const cString* m_lpItems = nullptr;
+  std::vector<cString>* m_lpItemVec = nullptr;
+  int32_t m_nOffset = 0;
+  cVector<T>* m_lpTable = nullptr;
+
+private:
+  void Fill() {
+    T current = GetCurData();
+    SendMessageA(m_hWnd, CB_RESETCONTENT, 0, 0);
+    int count = ItemCount();
+    for (int i = 0; i < count; ++i) {
+      const cString& item = m_lpItems ? m_lpItems[i] : (*m_lpItemVec)[i];
+      SendMessageA(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.GetStr()));
+    }
+    SetCurData(current);
+    Adjust();
+  }
+};
+
+// The labels of a table (FillDatabaseCombo) go into labels, which must live as long as the combo.
+template <class T, class R>
+void FillDatabaseCombo(cCtrlGroups<cCtrlCombo<T>>& groups, uint16_t id, std::vector<cString>& labels,
+                       const cVector<R>& table) {
+  MakeComboLabels(labels, table);
+  if (cCtrlCombo<T>* combo = FindCtrlById(groups, id)) combo->SetItemVector(&labels);
+}
+
+// Plays the sound effect selected in the combo box; 1 when it plays. Entry 0 stands for none.
+int PlayComboSound(HWND dialog, int32_t data);
+template <class T>
+int PlayComboSound(HWND dialog, cCtrlGroups<cCtrlCombo<T>>& groups, uint16_t id) {
+  cCtrlCombo<T>* combo = FindCtrlById(groups, id);
+  return combo ? PlayComboSound(dialog, static_cast<int32_t>(combo->GetCurData())) : 0;
+}
