@@ -11,7 +11,7 @@ int cGameProcess::Launch(HWND owner, const char* program, const char* parameters
   SHELLEXECUTEINFOA info = {};
   info.cbSize = sizeof info;
   // The editor says itself when the game cannot be started.
-  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
   info.hwnd = owner;
   info.lpVerb = "open";
   info.lpFile = program;

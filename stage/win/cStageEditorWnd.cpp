@@ -145,6 +145,8 @@ void cStageEditorWnd::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   CreateStatusBar();
   m_hMenu = LoadMenuA(m_hInstance, MAKEINTRESOURCEA(kMenuId));
   SetMenu(m_hWnd, m_hMenu);
+  // The size was set for a window with its menu: the menu bar now takes its place.
+  SetClientSize(m_rcInitClient.right, m_rcInitClient.bottom);
   CreateToolbarButtons();
   AttachCtrlGroup(m_cgView);
   RefreshMetrics();
@@ -213,7 +215,15 @@ void cStageEditorWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (!AcceptCommand(wParam)) return;
   cDialog::OnCommand(wParam, lParam);
   int id = LOWORD(wParam);
-  if (id == kIdaTestPlayF5 && HIWORD(wParam) == 1) m_bF5Served = 1;
+  // F5 and Space are keys of the table that the window also hears as keys: one press, one action.
+  if (HIWORD(wParam) == 1 && (id == kIdaTestPlayF5 || id == kIdaLayerKey)) {
+    OnKeyDown(id == kIdaTestPlayF5 ? VK_F5 : VK_SPACE);
+    return;
+  }
+  RunCommand(id);
+}
+
+void cStageEditorWnd::RunCommand(int id) {
   if (!m_Core.RunCommand(id)) return;
   UpdateCommandStates();
   UpdateTitle();
@@ -233,7 +243,7 @@ LRESULT cStageEditorWnd::OnMessage(HWND window, UINT message, WPARAM wParam, LPA
       OnKeyDown(wParam);
       break;
     case WM_KEYUP:
-      if (wParam == VK_F5) m_bF5Served = 0;
+      if (wParam == VK_F5 || wParam == VK_SPACE) m_aPress[wParam == VK_F5].m_bServed = 0;
       return result;
     case WM_MOUSEWHEEL:
       OnWheel(wParam);
@@ -269,19 +279,25 @@ LRESULT cStageEditorWnd::OnMessage(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 void cStageEditorWnd::OnKeyDown(WPARAM key) {
+  if ((key == VK_F5 || key == VK_SPACE) && SamePress(m_aPress[key == VK_F5])) return;
   switch (key) {
     case VK_F5:
-      if (m_bF5Served) {
-        m_bF5Served = 0;
-        return;
-      }
-      SendMessageA(m_hWnd, WM_COMMAND, kIdaTestPlay, 0);
+      RunCommand(kIdaTestPlay);
       return;
     case VK_F7:
-      SendMessageA(m_hWnd, WM_COMMAND, kIdaTestPlayGame, 0);
+      RunCommand(kIdaTestPlayGame);
       return;
   }
   if (m_Core.OnKeyDown(static_cast<int>(key), GetKeyState(VK_SHIFT) < 0)) UpdateCommandStates();
+}
+
+int cStageEditorWnd::SamePress(cKeyPress& press) {
+  // The key's release ends a press; a release the window never heard, a second at the latest.
+  DWORD now = GetMessageTime();
+  int same = press.m_bServed && now - press.m_nTime < kSamePressMs;
+  press.m_bServed = 1;
+  press.m_nTime = now;
+  return same;
 }
 
 void cStageEditorWnd::OnWheel(WPARAM wParam) {
@@ -369,8 +385,13 @@ void cStageEditorWnd::Repaint() {
   m_Core.TakePaint(m_ViewInput, m_Extents, m_vPaint);
   for (const cPaintList& list : m_vPaint) {
     CarryOut(list);
-    if (!list.m_strStatus.IsEmpty()) SetStatusText(list.m_strStatus.GetStr());
+    // The cursor's cell when it changed; a notice shown by this message stays until the next.
+    if (!list.m_strStatus.IsEmpty() && m_strCursorText != list.m_strStatus.GetStr()) {
+      m_strCursorText = list.m_strStatus.GetStr();
+      if (!m_bHoldNotice) SetStatusText(list.m_strStatus.GetStr());
+    }
   }
+  m_bHoldNotice = 0;
 }
 
 void cStageEditorWnd::CarryOut(const cPaintList& list) {
@@ -425,7 +446,6 @@ void cStageEditorWnd::CarryOut(const cPaintList& list) {
 }
 
 void cStageEditorWnd::SetStatusText(const char* text) {
-  if (m_strStatus == text) return;
   m_strStatus = text;
   if (m_hWndStatus) SendMessageA(m_hWndStatus, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
 }
@@ -587,7 +607,10 @@ void cStageEditorWnd::TakeFocus() {
 
 void cStageEditorWnd::PostRebuild() { PostMessageA(m_Frame.m_hWnd, WM_USER, 1, 0); }
 
-void cStageEditorWnd::ShowNotBuilt() { SetStatusText(kNotBuiltText); }
+void cStageEditorWnd::ShowNotBuilt() {
+  SetStatusText(kNotBuiltText);
+  m_bHoldNotice = 1;
+}
 
 void cStageEditorWnd::OpenTool(int tool) {
   // The editors the menu opens, one entry each; every one of them comes with a later part.

@@ -114,6 +114,16 @@ private:
   void SetScrollBars();
   void ScrollToBars();
   void OnKeyDown(WPARAM key);
+  void RunCommand(int id);
+  // A key that reaches the window twice in one press: through its accelerator and as the key the
+  // keyboard hook passes on (or, without an input method, as that key translated once more).
+  struct cKeyPress {
+    int32_t m_bServed = 0;
+    DWORD m_nTime = 0;
+  };
+  static constexpr DWORD kSamePressMs = 1000;
+  // 1 when the press was served already; the press counts as served from now on.
+  int SamePress(cKeyPress& press);
   void OnWheel(WPARAM wParam);
   void OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
   void OnClose();
@@ -136,9 +146,9 @@ private:
   std::vector<cPaintList> m_vPaint;
   cViewInput m_ViewInput;
   std::string m_strStatus;
-  // F5 reaches the window twice, as its accelerator and as a key the keyboard hook passes on:
-  // the key of a press the accelerator has already served is skipped.
-  int32_t m_bF5Served = 0;
+  std::string m_strCursorText;  // the cursor's cell as the view last painted it
+  int32_t m_bHoldNotice = 0;
+  cKeyPress m_aPress[2];  // Space, F5
 };
 
 // The stage editor window while it exists, null otherwise.
