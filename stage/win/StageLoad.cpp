@@ -34,7 +34,7 @@ public:
       return 0;
     }
     bool popup = m_hPopup && (message.hwnd == m_hPopup || IsChild(m_hPopup, message.hwnd));
-    if (popup && message.message != WM_QUIT && !IsInput(message.message)) {
+    if (popup && !IsInput(message.message)) {
       DispatchMessageA(&message);
     } else if (message.message == WM_PAINT) {
       ValidateRect(message.hwnd, nullptr);

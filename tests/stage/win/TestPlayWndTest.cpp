@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/win/MainLoop.h"
+#include "app/win/cGameProcess.h"
 #include "project/cProjectSettings.h"
 #include "stage/StageFile.h"
 #include "tests/stage/win/StageWndTest.h"
@@ -151,6 +152,16 @@ TEST_F(TestPlayWndTest, AGameThatEndsWithoutItsMessageStillEndsTheTestPlay) {
   ASSERT_TRUE(GameRan(1));
   EXPECT_TRUE(PumpUntil([] { return TestPlayRunning == 0; }));
   EXPECT_GT(g_StageEditState.UndoLevels(), 0);
+}
+
+TEST_F(TestPlayWndTest, NewsOfAnEarlierGameIsStale) {
+  OpenSavedStage();
+  HoldTheGame();
+  Command(40060);
+  ASSERT_TRUE(GameRan(1));
+  SendMessageA(g_hMainWnd, kMsgGameEnded, 0, 0);
+  EXPECT_EQ(TestPlayRunning, 1) << "not the launch the editor keeps";
+  EXPECT_TRUE(g_GameProcess.Running());
 }
 
 TEST_F(TestPlayWndTest, AGameKeptAcrossARebuildStillEndsTheTestPlay) {
