@@ -533,6 +533,9 @@ void FormatCommandLine(cString& text, const cCommandData& command) {
   if (command.m_cSet == 0 && kind >= 0 && kind < 40) format = CharaCommandLineFormatters[kind];
   if (command.m_cSet != 0 && kind >= 0 && kind < 25) format = ItemCommandLineFormatters[kind];
   if (format) format(text, command);
+  // A kind only a foreign file can hold still gets a row the author can find and delete; its
+  // number is the byte the file stores.
+  else if (kind != 0) text.AppendFormat("◆ %s ◆ %d", kUnknownName.c_str(), static_cast<uint8_t>(command.m_cKind));
 }
 
 double TimeFromSpeedDistance(int16_t speed, int16_t distance, int8_t unit) {

@@ -8,8 +8,8 @@
 
 class cCommandData;
 
-// Appends the line of the command to text (which the caller has emptied); a kind outside its
-// command set appends nothing.
+// Appends the line of the command to text (which the caller has emptied); kind 0 appends nothing,
+// a kind outside its command set "◆ ？ ◆" and its number.
 void FormatCommandLine(cString& text, const cCommandData& command);
 
 // The formatters by kind, slot 0 empty: the flow page's list of character commands uses the

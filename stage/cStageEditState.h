@@ -20,6 +20,9 @@
 #include "stage/cStageLayer.h"
 
 class cStageDoc;
+class cBlockDataSheet;
+class cCharaDataSheet;
+class cItemDataSheet;
 
 // Layers named by the flags of a snapshot.
 enum { kLayerFlagBlock = 1, kLayerFlagChara = 2, kLayerFlagItem = 4, kLayerFlagAll = 7 };
@@ -62,6 +65,14 @@ public:
   void SetTool(int tool);
   void SetRightClickMode(int mode);
   void ClearClipboard();
+  // The palette clipboard's record: ClipboardSet keeps a copy of its own (1); ClipboardGet gives a
+  // new copy of the held record of that kind, 0 and the record unchanged when none is held.
+  int ClipboardSet(const cEdBlock& record);
+  int ClipboardSet(const cEdChara& record);
+  int ClipboardSet(const cEdItem& record);
+  int ClipboardGet(cEdBlock& record) const;
+  int ClipboardGet(cEdChara& record) const;
+  int ClipboardGet(cEdItem& record) const;
   void SetLayer(int layer);
   void SwitchLayerKeepPrevious(int layer);
   void CycleLayer();
@@ -102,6 +113,27 @@ public:
   // 0 an object placed in the stage, 1 a stage palette entry, 2 a common palette entry, 3 a project
   // default record.
   int32_t m_nEditContext = 0;
+  // The palette index of the edited record (contexts 1 and 2), moved by the sheets' previous and
+  // next buttons; in context 0 the cell of the placed record, which a sheet writes through the
+  // layer after the undo snapshot, so that the snapshot keeps the old record.
+  int32_t m_nEditIndex = 0;
+  // The data sheet of each kind opened last; opening one clears the other two.
+  cBlockDataSheet* m_pBlockSheet = nullptr;
+  cCharaDataSheet* m_pCharaSheet = nullptr;
+  cItemDataSheet* m_pItemSheet = nullptr;
+  // Copy buffers of the data sheets' lists, kept between openings: the condition lists of all
+  // three sheets, the flow page's four lists and the item effect page's commands.
+  cVector<cCondData> m_vCondClipboard;
+  cVector<cFlowData> m_vFlowClipboard;
+  cVector<cCondData> m_vFlowCondClipboard;
+  cVector<cKeyCondData> m_vKeyCondClipboard;
+  cVector<cCommandData> m_vCommandClipboard;
+  cVector<cCommandData> m_vItemCommandClipboard;
+  // While the flow page runs alone for an item's "フローの変更" command: that command's flows, its
+  // operation (0 "追加", 1 "変更", 2 "削除") and its ID choice.
+  cVector<cFlowData>* m_pEditFlows = nullptr;
+  int32_t m_nFlowOperation = 0;
+  int32_t m_nFlowOperationId = 0;
   boost::shared_ptr<cEdBlock> m_spClipBlock;
   boost::shared_ptr<cEdChara> m_spClipChara;
   boost::shared_ptr<cEdItem> m_spClipItem;

@@ -293,11 +293,12 @@ TEST_F(CommandLineTextTest, EveryKindHasItsLine) {
       {"arrange of a setting outside the kind", Command(0, 38, {11, 29, 7, 1, 7}),
        "0 ◆ アレンジ ◆ 次の 「ショット」 の ？ ？ 「007 扉」"},
       {"loop", Command(0, 39, {3, 2}), "0 ◆ ループ ◆ 後続 2 個のコマンドを 3 回繰り返す"},
-      // Kinds outside their sets show nothing.
+      // Kind 0 shows nothing; a kind outside its set shows its stored number.
       {"kind 0", Command(0, 0), ""},
-      {"character kind 40", Command(0, 40), ""},
-      {"item kind 25", Command(1, 25), ""},
-      {"negative kind", Command(0, -3), ""},
+      {"character kind 40", Command(0, 40), "◆ ？ ◆ 40"},
+      {"item kind 25", Command(1, 25), "◆ ？ ◆ 25"},
+      {"item kind 39", Command(1, 39), "◆ ？ ◆ 39"},
+      {"kind stored as 253", Command(0, -3), "◆ ？ ◆ 253"},
   };
   for (const cLineCase& c : cases) EXPECT_EQ(Line(c.m_Command), c.m_pLine) << c.m_pName;
   EXPECT_TRUE(m_Shell.m_vBoxes.empty());

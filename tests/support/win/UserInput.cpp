@@ -6,6 +6,27 @@
 #include "ui/win/cModelessList.h"
 
 namespace {
+void SendMouse(DWORD flags, LONG x, LONG y) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  input.mi.dx = x;
+  input.mi.dy = y;
+  SendInput(1, &input, sizeof input);
+}
+
+void SendKey(WORD key, DWORD flags) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, 0));
+  input.ki.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
+}
+
+// Absolute coordinates span the screen as 0 to 65536; rounded up, they land on the pixel asked for.
+LONG Normalised(LONG pixel, int extent) { return static_cast<LONG>((pixel * 65536LL + extent - 1) / extent); }
+
 // As the main loop and a modal dialog's own loop do: the registered windows' routing, then the
 // navigation of the active dialog (Enter chooses its default button).
 void PumpOnce(cModelessList* list) {
@@ -30,20 +51,9 @@ void PumpFor(int milliseconds, cModelessList* list) {
 }
 
 void PressKey(WORD key, bool shift, cModelessList* list) {
-  std::vector<INPUT> inputs;
-  auto add = [&](WORD vk, DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, 0));
-    input.ki.dwFlags = flags;
-    inputs.push_back(input);
-  };
-  if (shift) add(VK_SHIFT, 0);
-  add(key, 0);
-  add(key, KEYEVENTF_KEYUP);
-  if (shift) add(VK_SHIFT, KEYEVENTF_KEYUP);
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  if (shift) SendKey(VK_SHIFT, 0);
+  TypeKey(key);
+  if (shift) SendKey(VK_SHIFT, KEYEVENTF_KEYUP);
   PumpFor(30, list);
 }
 
@@ -113,38 +123,17 @@ void CALLBACK cModalDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
-namespace {
-// The GDI handles still to be had: made until the table is full, then given back.
-long FreeGdiHandles() {
-  std::vector<HGDIOBJ> made;
-  made.reserve(70000);
-  while (made.size() < 200000) {
-    HGDIOBJ pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
-    if (!pen) break;
-    made.push_back(pen);
-  }
-  for (HGDIOBJ pen : made) DeleteObject(pen);
-  return static_cast<long>(made.size());
+
+void MoveCursorTo(POINT screen) {
+  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalised(screen.x, GetSystemMetrics(SM_CXSCREEN)),
+            Normalised(screen.y, GetSystemMetrics(SM_CYSCREEN)));
 }
 
-BOOL CALLBACK CountChild(HWND, LPARAM count) {
-  ++*reinterpret_cast<long*>(count);
-  return TRUE;
-}
+void PressButton(int button) { SendMouse(button == VK_RBUTTON ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, 0, 0); }
 
-// A top-level window and all the windows inside it.
-BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
-  ++*reinterpret_cast<long*>(count);
-  EnumChildWindows(window, CountChild, count);
-  return TRUE;
-}
-}  // namespace
+void ReleaseButton(int button) { SendMouse(button == VK_RBUTTON ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, 0, 0); }
 
-cGuiCounts GuiObjectCounts() {
-  cGuiCounts counts;
-  counts.m_nGdi = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
-  counts.m_nUser = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
-  if (counts.m_nGdi == 0) counts.m_nGdi = -FreeGdiHandles();
-  if (counts.m_nUser == 0) EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&counts.m_nUser));
-  return counts;
+void TypeKey(WORD key) {
+  SendKey(key, 0);
+  SendKey(key, KEYEVENTF_KEYUP);
 }

@@ -40,11 +40,13 @@ private:
   bool m_bTimedOut = false;
 };
 
-// GDI and USER objects of the process. Where the platform does not count them (Wine answers 0),
-// GDI objects are counted as the handles that cannot be made any more, and USER objects as the
-// windows of this thread and their children.
-struct cGuiCounts {
-  long m_nGdi = 0;
-  long m_nUser = 0;
-};
-cGuiCounts GuiObjectCounts();
+// Mouse and key events through the system's input queue, so that the cursor, the button and key
+// states that the program reads, and the messages it gets, change as they would. Each test program
+// runs on a desktop of its own, so the events stay with it.
+// Moves the cursor to a screen point; the window under it gets WM_MOUSEMOVE.
+void MoveCursorTo(POINT screen);
+// Presses or releases VK_LBUTTON or VK_RBUTTON where the cursor is.
+void PressButton(int button);
+void ReleaseButton(int button);
+// Presses and releases a key without serving messages (for use inside a menu's own loop).
+void TypeKey(WORD key);

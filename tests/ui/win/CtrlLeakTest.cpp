@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/win/GuiObjects.h"
 #include "tests/support/win/UserInput.h"
 #include "tests/support/win/WindowTest.h"
 #include "tests/ui/win/CtrlTestPage.h"
@@ -21,24 +22,24 @@ protected:
 }  // namespace
 
 TEST_F(CtrlLeakTest, TheCountsSeeALeak) {
-  cGuiCounts before = GuiObjectCounts();
+  cGuiObjects before = CountGuiObjects();
   HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
   HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-  cGuiCounts during = GuiObjectCounts();
+  cGuiObjects during = CountGuiObjects();
   EXPECT_GT(during.m_nGdi, before.m_nGdi);
   EXPECT_GT(during.m_nUser, before.m_nUser);
   DeleteObject(brush);
   DestroyWindow(window);
-  cGuiCounts after = GuiObjectCounts();
+  cGuiObjects after = CountGuiObjects();
   EXPECT_EQ(after.m_nGdi, before.m_nGdi);
   EXPECT_EQ(after.m_nUser, before.m_nUser);
 }
 
 TEST_F(CtrlLeakTest, OpeningAndClosingAPageAHundredTimesLeavesNoHandles) {
   OpenAndClose();  // the first run loads what the process keeps: fonts, classes, cached contexts
-  cGuiCounts before = GuiObjectCounts();
+  cGuiObjects before = CountGuiObjects();
   for (int i = 0; i < 100; ++i) OpenAndClose();
-  cGuiCounts after = GuiObjectCounts();
+  cGuiObjects after = CountGuiObjects();
   EXPECT_EQ(after.m_nGdi, before.m_nGdi);
   EXPECT_EQ(after.m_nUser, before.m_nUser);
   EXPECT_EQ(m_Record.m_strName, "名前");
@@ -49,7 +50,7 @@ TEST_F(CtrlLeakTest, TheViewGivesBackEachDeviceContextItTakes) {
   cCtrlTestPage page(&m_Record, &m_List);
   page.Create(0, 1);
   cCtrlGroup<cCtrlBitmap>& view = page.m_cgView;
-  cGuiCounts before = GuiObjectCounts();
+  cGuiObjects before = CountGuiObjects();
   for (int i = 0; i < 100; ++i) {
     view.m_Ctrl.Attach(&page, view.m_Param);  // a page that rebuilds its view takes a new context
     page.DrawPreview();
@@ -57,7 +58,7 @@ TEST_F(CtrlLeakTest, TheViewGivesBackEachDeviceContextItTakes) {
     InvalidateRect(view.m_Ctrl.m_hWnd, nullptr, TRUE);
     UpdateWindow(view.m_Ctrl.m_hWnd);
   }
-  cGuiCounts after = GuiObjectCounts();
+  cGuiObjects after = CountGuiObjects();
   EXPECT_EQ(after.m_nGdi, before.m_nGdi);
   SendMessageA(page.m_hWnd, WM_COMMAND, kIdcCancel, 0);
 }

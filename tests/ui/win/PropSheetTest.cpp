@@ -8,7 +8,7 @@
 #include "tests/support/TestSupport.h"
 #include "tests/support/win/BoxAnswerer.h"
 #include "tests/support/win/ProbeDialog.h"
-#include "tests/support/win/RealInput.h"
+#include "tests/support/win/UserInput.h"
 #include "ui/win/cModelessList.h"
 #include "ui/win/cPropSheet.h"
 

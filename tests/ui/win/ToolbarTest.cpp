@@ -13,12 +13,12 @@
 #include "tests/support/win/BoxAnswerer.h"
 #include "tests/support/win/GuiObjects.h"
 #include "tests/support/win/ProbeDialog.h"
-#include "tests/support/win/RealInput.h"
+#include "tests/support/win/UserInput.h"
 #include "ui/win/cModelessList.h"
 #include "ui/win/cPopupMenu.h"
 
 namespace {
-constexpr uint16_t kToolTemplate = 520;
+constexpr uint16_t kToolTemplate = 530;
 constexpr uint16_t kPopupMenuId = 620;
 constexpr uint16_t kSaveAccelerators = 621;  // Ctrl+S: 40005
 constexpr uint16_t kToolbarId = 124;

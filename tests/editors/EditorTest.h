@@ -1,0 +1,51 @@
+#pragma once
+// Helpers for the editor rule tests: a clean stage of 8 x 4 cells with undo, a stage palette and a
+// common palette of named characters, and a character maker.
+
+#include <string>
+
+#include "app/cEditConfig.h"
+#include "editors/CtrlStates.h"
+#include "tests/stage/StageTest.h"
+
+// A character that takes part in inheritance (graphic number not 0), with a name.
+inline cEdChara NamedChara(const char* name) {
+  cEdChara chara;
+  chara.m_strName = name;
+  chara.m_nGraphic = 1;
+  return chara;
+}
+
+// Follows entry index of a palette for the groups given.
+inline cEdChara Follower(const char* name, int palette, int index, std::initializer_list<int> groups) {
+  cEdChara chara = NamedChara(name);
+  chara.m_cInheritPalette = static_cast<int8_t>(palette);
+  chara.m_nInheritIndex = static_cast<int16_t>(index);
+  for (int group : groups) chara.m_bbInherit[group] = 1;
+  return chara;
+}
+
+class EditorTest : public StageTest {
+protected:
+  void SetUp() override {
+    StageTest::SetUp();
+    g_StageDoc.SetSize(8, 4, 0, 0);
+    g_StageEditState.AllocateUndo(3, g_StageDoc.m_nPitch, g_StageDoc.m_nHeight);
+    g_StageDoc.m_vStageChara.Reset(4);
+    for (int i = 1; i < 4; ++i) g_StageDoc.m_vStageChara[i] = NamedChara(("stage" + std::to_string(i)).c_str());
+    g_CommonPalette.m_vChara.Reset(3);
+    for (int i = 1; i < 3; ++i) g_CommonPalette.m_vChara[i] = NamedChara(("common" + std::to_string(i)).c_str());
+    EditConfig.m_nCharaSheetPage = 0;
+    g_StageEditState.m_nEditIndex = 0;
+  }
+};
+
+// The decided states of one aspect, for compact expectations: "1" enabled, "0" disabled, "-" none.
+inline std::string EnabledOf(const cCtrlStates& states, std::initializer_list<uint16_t> ids) {
+  std::string text;
+  for (uint16_t id : ids) {
+    int state = states.Enabled(id);
+    text += state < 0 ? '-' : static_cast<char>('0' + state);
+  }
+  return text;
+}
