@@ -173,6 +173,10 @@ LRESULT cPaletteWnd::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_SIZE:
       LayoutView();
       break;
+    case WM_INITDIALOG:
+      // The grid, the scroll bar and the status bar as soon as the window exists, shown or not.
+      OnPaint();
+      return result;
     case WM_CLOSE:
       // The user cannot close a palette window; the stage editor window ends it.
       return 1;
