@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/DataPaths.h"
 #include "app/cEditConfig.h"
+#include "app/win/ProjectSheets.h"
 #include "tests/stage/win/PaletteWndTest.h"
 #include "tests/support/win/GuiObjects.h"
 #include "tests/support/win/ProbeDialog.h"
@@ -472,4 +474,73 @@ TEST_F(PaletteWndTest, RebuildingTheWindowsLeavesNoHandles) {
   }
   EXPECT_EQ(CountGuiObjects(), before);
   EXPECT_EQ(g_ModelessList.m_Windows.size(), 1u + kPaletteWndCount);
+}
+
+namespace {
+// The pixels of an entry's cell that are not the black of the grid's background.
+int InkOfCell(const cCanvas& grid, int entry) {
+  int ink = 0;
+  for (int y = 4; y < 28; ++y)
+    for (int x = 4; x < 28; ++x) ink += PixelAt(grid, entry % 8 * 32 + x, entry / 8 * 32 + y) != RGB(0, 0, 0);
+  return ink;
+}
+
+template <class T>
+T FactoryEntry(int sheet, int graphic, const char* name) {
+  T record = Record<T>(graphic);
+  record.m_cGraphicSheet = static_cast<int8_t>(sheet);
+  record.m_strName.Format("%s%d", name, graphic);
+  return record;
+}
+}  // namespace
+
+// The editor with its palette windows on the factory project's sheets, a selection and a cut
+// pending: what tests/stage/win/palette-screenshot.sh takes pictures of (the block layer, then the
+// character layer), held on the screen when asked.
+TEST_F(PaletteWndTest, ThePaletteWindowsOnTheFactorySheets) {
+  std::filesystem::copy(BuildTreePath("project\\bmp"), "bmp", std::filesystem::copy_options::recursive);
+  cBoxAnswerer answerer;
+  ASSERT_EQ(LoadProgramPalettes(), 1);
+  ASSERT_EQ(LoadSheetCanvases("", ""), 1);
+  g_StageDoc.SetSize(30, 15, 0, 0);
+  g_CommonPalette.m_vBlock.resize(1);
+  for (int graphic = 1; graphic <= 29; ++graphic)
+    g_CommonPalette.m_vBlock.push_back(FactoryEntry<cEdBlock>(0, graphic, "ブロック"));
+  g_CommonPalette.m_vChara.resize(1);
+  for (int graphic = 1; graphic <= 12; ++graphic)
+    g_CommonPalette.m_vChara.push_back(FactoryEntry<cEdChara>(1, graphic, "キャラ"));
+  g_CommonPalette.m_vItem.resize(1);
+  for (int graphic = 1; graphic <= 9; ++graphic)
+    g_CommonPalette.m_vItem.push_back(FactoryEntry<cEdItem>(2, graphic, "アイテム"));
+  g_StageDoc.m_vStageBlock.resize(1);
+  for (int graphic : {5, 6, 7, 8, 1, 2}) g_StageDoc.m_vStageBlock.push_back(FactoryEntry<cEdBlock>(0, graphic, "壁"));
+  g_StageDoc.m_vStageChara.resize(1);
+  for (int graphic : {2, 3, 4}) g_StageDoc.m_vStageChara.push_back(FactoryEntry<cEdChara>(1, graphic, "敵"));
+  for (int x = 0; x < 30; ++x) g_StageDoc.m_vBlockLayer.At(g_StageDoc.CellIndex(x, 12)) = g_CommonPalette.m_vBlock[5];
+  g_StageEditState.m_bStageOpen = 1;
+  g_StageEditState.m_strStagePath = "data\\stg4\\見本.stg4_771";
+  EditConfig.m_wpStageEditor.Set(10, 10, 384, 300);
+  MakeWindow();
+  Click(Common(0), 12);
+  Click(Stage(0), 3);
+  PaletteCommand(Stage(0), 40142);
+  Click(Common(0), 5);
+  EXPECT_EQ(PaletteStatus(Common(0)), "5 : ブロック5");
+  for (int entry : {1, 11, 29}) EXPECT_GT(InkOfCell(GridCanvas(Common(0)), entry), 50) << entry;
+  EXPECT_EQ(InkOfCell(GridCanvas(Common(0)), 30), 0) << "past the end";
+  EXPECT_GT(InkOfCell(GridCanvas(Stage(0)), 2), 50);
+  // The user drags each stage window below its twin, which it covers at first.
+  for (int kind = 0; kind < 3; ++kind) {
+    RECT common = {};
+    GetWindowRect(Common(kind).m_hWnd, &common);
+    SetWindowPos(Stage(kind).m_hWnd, nullptr, common.left, common.bottom + 4, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  }
+  int hold = HoldMilliseconds();
+  HoldForShot(2, hold, &g_ModelessList);
+  Command(40055);
+  Click(Stage(1), 2);
+  EXPECT_EQ(PaletteStatus(Stage(1)), "2 : 敵3");
+  EXPECT_GT(InkOfCell(GridCanvas(Common(1)), 4), 50) << "character 4";
+  HoldForShot(3, hold, &g_ModelessList);
+  EXPECT_TRUE(answerer.Seen().empty());
 }
