@@ -1,7 +1,8 @@
 #include "stage/win/cDlgNewStage.h"
 
-#include "app/DataPaths.h"
 #include "app/DataFile.h"
+#include "app/DataPaths.h"
+#include "ui/win/cModelessList.h"
 
 cDlgNewStage* cDlgNewStage::s_lpInstance = nullptr;
 
@@ -83,7 +84,9 @@ void cDlgNewStage::Create() {
       Close(0);
       return;
     default:
-      // The palette file did not load: the user may choose another.
+      // The palette file did not load: the user may choose another. The status popup gave the
+      // windows behind back when it closed; the dialog still runs over them.
+      if (m_lpManager && (m_nRunFlags & kRunDisableOthers)) m_lpManager->EnableAll(0);
       return;
   }
 }

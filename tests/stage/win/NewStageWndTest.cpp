@@ -235,8 +235,11 @@ TEST_F(NewStageWndTest, FailuresAreReportedAndLeaveTheOpenStage) {
     EXPECT_TRUE(RunNew([&](HWND dialog) {
       open = Fill(dialog, row.m_pTemplate, row.m_nSource, row.m_pPaletteFile);
       if (!open) return;
-      // The dialog that stays keeps what was typed, for another file.
+      // The dialog that stays keeps what was typed, for another file, and the windows behind it
+      // stay disabled after the status popup has gone.
       EXPECT_EQ(ItemText(dialog, kIdcNewStagePalettePath), row.m_pPaletteFile);
+      EXPECT_FALSE(IsWindowEnabled(Window()));
+      EXPECT_FALSE(IsWindowEnabled(Stage(0).m_hWnd));
       Press(dialog, kIdcCancel);
     }));
     EXPECT_EQ(open, row.m_bStaysOpen);
