@@ -1,7 +1,8 @@
 #include "stage/win/PaintOnView.h"
 
 void MeasureSheets(cSheetExtents& extents) {
-  for (int i = 0; i < kSheetCanvasCount; ++i) extents.m_aSheet[i] = {g_aSheetCanvas[i].Width(), g_aSheetCanvas[i].Height()};
+  for (int i = 0; i < kSheetCanvasCount; ++i)
+    extents.m_aSheet[i] = {g_aSheetCanvas[i].Width(), g_aSheetCanvas[i].Height()};
   extents.m_vCharaExc.resize(g_vCharaExcCanvas.size());
   for (size_t i = 0; i < g_vCharaExcCanvas.size(); ++i)
     extents.m_vCharaExc[i] = {g_vCharaExcCanvas[i].Width(), g_vCharaExcCanvas[i].Height()};

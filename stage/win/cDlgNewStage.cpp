@@ -7,7 +7,9 @@
 cDlgNewStage* cDlgNewStage::s_lpInstance = nullptr;
 
 cDlgNewStage::cDlgNewStage(cWindow* parent, cModelessList* manager, cNewStage& logic)
-    : cDialog(kNewStageTemplate, parent, kKindDialog, manager, parent, 1), m_Choice(logic.Remembered()), m_Logic(logic) {
+    : cDialog(kNewStageTemplate, parent, kKindDialog, manager, parent, 1),
+      m_Choice(logic.Remembered()),
+      m_Logic(logic) {
   s_lpInstance = this;
   m_lpfnProc = Proc;
   AddCtrlGroup(m_vTexts, kIdcNewStageTemplatePath, &m_Choice.m_strTemplate, kMaxPath, 0);

@@ -153,10 +153,10 @@ LRESULT cPaletteWnd::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
   LRESULT result = WindowProc(window, message, wParam, lParam);
   switch (message) {
     case WM_LBUTTONDOWN:
-      m_Pane.OnLButtonDown(static_cast<int16_t>(LOWORD(lParam)) - m_nViewX, static_cast<int16_t>(HIWORD(lParam)) - m_nViewY);
+      m_Pane.OnLButtonDown(GridX(lParam), GridY(lParam));
       break;
     case WM_RBUTTONDOWN:
-      m_Pane.OnRButtonDown(static_cast<int16_t>(LOWORD(lParam)) - m_nViewX, static_cast<int16_t>(HIWORD(lParam)) - m_nViewY);
+      m_Pane.OnRButtonDown(GridX(lParam), GridY(lParam));
       break;
     case WM_KEYDOWN:
       OnKeyDown(wParam);

@@ -43,6 +43,9 @@ private:
   int32_t LargestViewHeight() const;
   void CreateToolbarButtons();
   void LayoutView();
+  // A mouse message's pixel of the grid, counted from its top-left corner below the toolbar.
+  int32_t GridX(LPARAM lParam) const { return static_cast<int16_t>(LOWORD(lParam)) - m_nViewX; }
+  int32_t GridY(LPARAM lParam) const { return static_cast<int16_t>(HIWORD(lParam)) - m_nViewY; }
   void OnKeyDown(WPARAM key);
   void OnRightClick();
   void OnDestroy(HWND window);

@@ -495,7 +495,8 @@ int cStageEditorWnd::RunValueInput(int32_t& value, int32_t minimum, int32_t maxi
   POINT at = PlaceOfPalette(paletteWnd);
   cWindow* parent = PaletteWnd(paletteWnd);
   m_lpManager->EnableAll(0);
-  int result = RunValueInputDialogAt(parent ? parent : this, m_lpManager, &value, minimum, maximum, caption, at.x, at.y);
+  int result =
+      RunValueInputDialogAt(parent ? parent : this, m_lpManager, &value, minimum, maximum, caption, at.x, at.y);
   m_lpManager->EnableAll(1);
   return result;
 }

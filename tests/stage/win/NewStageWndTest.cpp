@@ -206,7 +206,8 @@ TEST_F(NewStageWndTest, NoToTheQuestionKeepsTheOpenStage) {
   EXPECT_TRUE(RunNew([&](HWND dialog) { EXPECT_FALSE(Fill(dialog, "", 2, "")); }));
   EXPECT_EQ(answerer.Seen().size(), 1u);
   EXPECT_EQ(g_StageDoc.m_strName, "開いている");
-  EXPECT_EQ(PaletteStateText(0), "C[_ A B C D E F] S[_ p C<c3 r s<s1] M[r<s3 E<c5 C<s2 x] brush[_] clip[-] sel[c0] mod[-]");
+  EXPECT_EQ(PaletteStateText(0),
+            "C[_ A B C D E F] S[_ p C<c3 r s<s1] M[r<s3 E<c5 C<s2 x] brush[_] clip[-] sel[c0] mod[-]");
   EXPECT_FALSE(RebuildPosted());
 }
 

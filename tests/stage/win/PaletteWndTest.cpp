@@ -191,7 +191,8 @@ TEST_F(PaletteWndTest, AClickMakesTheEntryTheBrushWithTheCaseOfItsPalette) {
   options.m_nDefInheritPal[2][0] = kPaletteNone;
   const cEdBlock& brush = g_StageEditState.m_vBrushBlock[0];
   Click(Common(0), 2);
-  EXPECT_EQ(PaletteStateText(0), "C[_ A B C D E F] S[_ p C<c3 r s<s1] M[r<s3 E<c5 C<s2 x] brush[B<c2] clip[-] sel[c2] mod[-]");
+  EXPECT_EQ(PaletteStateText(0),
+            "C[_ A B C D E F] S[_ p C<c3 r s<s1] M[r<s3 E<c5 C<s2 x] brush[B<c2] clip[-] sel[c2] mod[-]");
   EXPECT_EQ(std::vector<int8_t>(brush.m_bbInherit.begin(), brush.m_bbInherit.end()),
             std::vector<int8_t>(options.m_bbDefInherit[1][0].begin(), options.m_bbDefInherit[1][0].end()));
   EXPECT_EQ(PaletteStatus(Common(0)), "2 : B");
@@ -357,7 +358,9 @@ TEST_F(PaletteWndTest, TheWheelAndTheScrollBarMoveTheGridByRows) {
   ASSERT_EQ(window.m_nViewHeight, 64);
   EXPECT_EQ(ScrollOf(window).nMax, 4);
   EXPECT_EQ(ScrollOf(window).nPage, 2u);
-  auto wheel = [&](int delta) { SendMessageA(window.m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0); };
+  auto wheel = [&](int delta) {
+    SendMessageA(window.m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
+  };
   const struct {
     int m_nDelta, m_nTop;
   } steps[] = {
