@@ -437,7 +437,8 @@ void cStageEditorWnd::ShowLayerWindows() {
     cDialog* window = LayerWindow(index);
     if (!window || !window->m_hWnd) continue;
     if (shown[index] && index < kPaletteWndCount) m_Palettes.Pane(index).InvalidateAll();
-    window->Show(shown[index]);
+    // A window that a layer switch shows leaves the keyboard with the window the user works in.
+    ShowWindow(window->m_hWnd, shown[index] ? SW_SHOWNA : SW_HIDE);
   }
 }
 

@@ -156,8 +156,10 @@ TEST_F(PaletteWndTest, LayersAndViewTogglesShowTheWindows) {
     return text;
   };
   EXPECT_EQ(shown(), "100100") << "the block layer";
+  SetActiveWindow(Window());
   Command(40055);
   EXPECT_EQ(shown(), "010010") << "the character layer";
+  EXPECT_EQ(GetActiveWindow(), Window()) << "the windows shown leave the editor active";
   Command(40148);
   EXPECT_EQ(shown(), "000010") << "the common palette's windows hidden";
   EXPECT_EQ(EditConfig.m_wpCommonItems.m_bShown, 0);
