@@ -69,5 +69,17 @@ public:
 private:
   bool m_bSeen = false;
 };
+// The same for windows whose messages the test cannot reach (an editor's own pages): a hook sees
+// every message sent on this thread while the watch lives.
+class cPopupMenuWatch {
+public:
+  explicit cPopupMenuWatch(std::function<void(HWND menu)> action);
+  ~cPopupMenuWatch();
+
+private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+  cPopupMenuDriver m_Driver;
+  HHOOK m_hHook = nullptr;
+};
 // Clicks the item with the command id of a popup menu that is open on screen; false without one.
 bool ClickMenuItem(HMENU popup, UINT id);
