@@ -15,8 +15,10 @@
 #include "app/win/cShellWin.h"
 #include "model/Inheritance.h"
 #include "project/cProjectSettings.h"
+#include "project/win/cSystemSettingsSheet.h"
 #include "stage/cPaletteDoc.h"
 #include "stage/win/StageLoad.h"
+#include "stage/win/cStageSettingsSheet.h"
 #include "ui/win/cModelessList.h"
 #include "ui/win/cValueInputDlg.h"
 
@@ -561,7 +563,9 @@ void cStageEditorWnd::OnStageSettingsClosed() {
   g_StageDoc.Normalise();
   SendMessageA(m_hWnd, WM_SIZE, 0, 0);
   RepaintPaletteWindows();
-  g_StageEditState.AllocateUndo(g_StageDoc.m_nUndoDepth, g_StageDoc.m_nPitch, g_StageDoc.m_nHeight);
+  // Only a size change released the history (for the new size); otherwise its steps still hold.
+  if (g_StageEditState.UndoLevels() == 0)
+    g_StageEditState.AllocateUndo(g_StageDoc.m_nUndoDepth, g_StageDoc.m_nPitch, g_StageDoc.m_nHeight);
   UpdateCommandStates();
   m_Frame.m_nEditorKind = 0;
   ShowEditorWindows();
@@ -613,18 +617,50 @@ void cStageEditorWnd::ShowNotBuilt() {
 }
 
 void cStageEditorWnd::OpenTool(int tool) {
-  // The editors the menu opens, one entry each; every one of them comes with a later part.
+  // The editors the menu opens, one entry each; those not listed come with a later part.
   switch (tool) {
     case kToolStageSettings:
+      return OpenStageSettings();
+    case kToolSystemSettings:
+      return OpenSystemSettings();
     case kToolStageOptions:
     case kToolDatabase:
     case kToolWorldMap:
-    case kToolSystemSettings:
     case kToolProjectOptions:
     case kToolBitmapConverter:
       ShowNotBuilt();
       return;
   }
+}
+
+void cStageEditorWnd::HoldWindowsForSheet(cPropSheet*& slot) {
+  // Gone before the windows are hidden: a sheet still open tells this window when it closes.
+  SafeDelete(slot);
+  m_lpManager->ShowAll(0);
+  m_lpManager->EnableAll(0);
+}
+
+void cStageEditorWnd::NoSheet() {
+  OutOfMemory();
+  ShowEditorWindows();
+  m_lpManager->EnableAll(1);
+}
+
+void cStageEditorWnd::OpenStageSettings() {
+  HoldWindowsForSheet(m_pStageSettingsSheet);
+  auto* sheet = new (std::nothrow) cStageSettingsSheet(1, this, m_lpManager, &m_pStageSettingsSheet, this);
+  if (!sheet) return NoSheet();
+  m_pStageSettingsSheet = sheet;
+  sheet->Create();
+}
+
+void cStageEditorWnd::OpenSystemSettings() {
+  HoldWindowsForSheet(m_pSystemSheet);
+  auto* sheet = new (std::nothrow)
+      cSystemSettingsSheet(1, this, m_lpManager, &m_pSystemSheet, [this] { Revalidate(); });
+  if (!sheet) return NoSheet();
+  m_pSystemSheet = sheet;
+  sheet->Create();
 }
 
 int cStageEditorWnd::RunNewStageDialog() {

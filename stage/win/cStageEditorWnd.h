@@ -58,7 +58,7 @@ public:
   void OnBlockSheetClosed() { OnDataSheetClosed(0); }
   void OnCharaSheetClosed() { OnDataSheetClosed(1); }
   void OnItemSheetClosed() { OnDataSheetClosed(2); }
-  void OnStageSettingsClosed();
+  void OnStageSettingsClosed() override;
   void OnWorldMapClosed();
   void OnDatabaseClosed() { Revalidate(); }
   void Revalidate();
@@ -101,6 +101,10 @@ public:
   cDialog* m_lpStageCharaPlt = nullptr;
   cDialog* m_lpStageItemPlt = nullptr;
   cDialog* m_lpGroupWnd = nullptr;
+  // The sheets while they are open; the window list deletes each when it closes and clears its
+  // pointer here.
+  cPropSheet* m_pStageSettingsSheet = nullptr;
+  cPropSheet* m_pSystemSheet = nullptr;
 
 private:
   static cStageEditorWnd* s_lpInstance;
@@ -135,6 +139,13 @@ private:
   void SetStatusText(const char* text);
   // What a later part of the editor will open; until then the status bar says it is missing.
   void ShowNotBuilt();
+  void OpenStageSettings();
+  void OpenSystemSettings();
+  // Before a sheet opens: the one still held in slot goes, every other window is hidden and
+  // disabled until the sheet closes.
+  void HoldWindowsForSheet(cPropSheet*& slot);
+  // A sheet that could not be allocated: the windows come back at once.
+  void NoSheet();
   void OnDataSheetClosed(int kind);
   // The palette and group windows of a layer by their saved shown flags; the others hidden.
   void ShowLayerWindows(int layer);
