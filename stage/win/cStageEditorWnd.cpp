@@ -117,6 +117,7 @@ cStageEditorWnd::cStageEditorWnd(cMainFrame& frame)
 }
 
 cStageEditorWnd::~cStageEditorWnd() {
+  CloseSheets();
   for (const cPaletteSlot& slot : kPaletteSlots) DeleteWindow(this->*slot.m_pWindow);
   Destroy();
   if (g_StageEditState.m_pView == this) g_StageEditState.m_pView = nullptr;
@@ -644,6 +645,14 @@ void cStageEditorWnd::NoSheet() {
   OutOfMemory();
   ShowEditorWindows();
   m_lpManager->EnableAll(1);
+}
+
+void cStageEditorWnd::CloseSheets() {
+  // Their pointers back to this window would outlive it.
+  if (m_pStageSettingsSheet) static_cast<cStageSettingsSheet*>(m_pStageSettingsSheet)->m_pHost = nullptr;
+  if (m_pSystemSheet) static_cast<cSystemSettingsSheet*>(m_pSystemSheet)->ForgetOwner();
+  SafeDelete(m_pStageSettingsSheet);
+  SafeDelete(m_pSystemSheet);
 }
 
 void cStageEditorWnd::OpenStageSettings() {

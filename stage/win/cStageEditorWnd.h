@@ -146,6 +146,8 @@ private:
   void HoldWindowsForSheet(cPropSheet*& slot);
   // A sheet that could not be allocated: the windows come back at once.
   void NoSheet();
+  // The sheets still open when this window goes close with it, telling it nothing.
+  void CloseSheets();
   void OnDataSheetClosed(int kind);
   // The palette and group windows of a layer by their saved shown flags; the others hidden.
   void ShowLayerWindows(int layer);

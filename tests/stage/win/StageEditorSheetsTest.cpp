@@ -7,6 +7,7 @@
 #include <new>
 #include <string>
 
+#include "app/Utility.h"
 #include "project/win/cSystemSettingsSheet.h"
 #include "stage/win/cStageSettingsSheet.h"
 #include "tests/stage/win/StageWndTest.h"
@@ -84,13 +85,16 @@ protected:
 }  // namespace
 
 TEST_F(StageSheetsTest, SettingsWithoutASizeChangeKeepTheUndoHistory) {
-  OpenStage(20, 15);
+  OpenStage(40, 15);
   MakeUndoStep();
   HWND sheet = OpenSheet(40013);
   ASSERT_NE(sheet, nullptr);
   EXPECT_EQ(Title(sheet), "ステージの設定");
   HWND basic = StageSheet()->m_pBasicPage->m_hWnd;
   SetDlgItemTextA(basic, kIdcBasicName, "森の道");
+  SendDlgItemMessageA(basic, kIdcBasicLimitLeftOn, BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageA(basic, WM_COMMAND, MAKEWPARAM(kIdcBasicLimitLeftOn, BN_CLICKED), 0);
+  SetDlgItemTextA(basic, kIdcBasicLimitLeft, "2");
   PressSheet(sheet, PSBTN_APPLYNOW);
   EXPECT_EQ(g_StageDoc.m_strName, "森の道");
   EXPECT_EQ(g_StageEditState.m_bStageModified, 1);
@@ -98,6 +102,7 @@ TEST_F(StageSheetsTest, SettingsWithoutASizeChangeKeepTheUndoHistory) {
 
   PressSheet(sheet, PSBTN_OK);
   ExpectEditorBack();
+  EXPECT_EQ(PixelAt(ViewCanvas(), 63, 100), RGB(32, 255, 64)) << "the map shows the new left limit";
   EXPECT_EQ(g_StageEditState.UndoCount(), 1);
   EXPECT_EQ(g_StageEditState.UndoLevels(), 5);
   EXPECT_TRUE(MenuEnabled(40052));
@@ -182,4 +187,18 @@ TEST_F(StageSheetsTest, OpeningAgainReplacesAnOpenSheet) {
   EXPECT_EQ(g_ModelessList.m_Sheets.size(), 1u);
   PressSheet(second, PSBTN_CANCEL);
   ExpectEditorBack();
+}
+
+// The program ends with both sheets open: they go with the window, which they no longer call.
+TEST_F(StageSheetsTest, SheetsStillOpenCloseWithTheWindow) {
+  OpenStage(20, 15);
+  HWND settings = OpenSheet(40013);
+  HWND system = OpenSheet(40122);
+  ASSERT_EQ(g_ModelessList.m_Sheets.size(), 2u);
+  SafeDelete(g_MainFrame.m_lpStageEditor);
+  EXPECT_FALSE(IsWindow(settings));
+  EXPECT_FALSE(IsWindow(system));
+  EXPECT_TRUE(g_ModelessList.m_Sheets.empty());
+  EXPECT_EQ(g_pStageEditorWnd, nullptr);
+  Pump();
 }
