@@ -9,43 +9,9 @@
 
 #include "app/win/cCanvas.h"
 #include "tests/project/win/SystemSheetFixture.h"
+#include "tests/support/win/LabelFit.h"
 
 namespace {
-
-int LabelMargin(HWND control, LONG type) {
-  char name[32] = {};
-  GetClassNameA(control, name, sizeof name);
-  if (lstrcmpiA(name, "Button") != 0) return 0;
-  if (type == BS_GROUPBOX) return 16;
-  return type == BS_AUTOCHECKBOX || type == BS_CHECKBOX ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 6;
-}
-
-// The room a label needs at the control's width: wrapped where the control wraps its text.
-void ExpectLabelsInside(HWND page, int index) {
-  for (HWND control = GetWindow(page, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
-    char name[32] = {}, label[512] = {};
-    GetClassNameA(control, name, sizeof name);
-    GetWindowTextA(control, label, sizeof label);
-    bool isStatic = lstrcmpiA(name, "Static") == 0;
-    if ((!isStatic && lstrcmpiA(name, "Button") != 0) || !*label) continue;
-    LONG style = GetWindowLongA(control, GWL_STYLE);
-    LONG type = style & (isStatic ? SS_TYPEMASK : BS_TYPEMASK);
-    bool wraps = isStatic ? type == SS_LEFT || type == SS_RIGHT || type == SS_CENTER : (style & BS_MULTILINE) != 0;
-    RECT client = {};
-    GetClientRect(control, &client);
-    RECT needed = {0, 0, client.right - LabelMargin(control, type), 0};
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    DrawTextA(dc, label, -1, &needed, DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    EXPECT_LE(needed.right, client.right - LabelMargin(control, type)) << "page " << index + 1 << ": " << label;
-    // A group box's caption stands on its top edge; every other label within the height.
-    if (type != BS_GROUPBOX || isStatic) {
-      EXPECT_LE(needed.bottom, client.bottom) << "page " << index + 1 << ": " << label;
-    }
-  }
-}
 
 // The sheet window as it is on screen, as a 24-bit bitmap file.
 void SaveWindowPicture(HWND window, const std::string& path) {
@@ -85,7 +51,8 @@ TEST_F(SystemSheetTest, EveryLabelFitsInsideItsControl) {
   EXPECT_STREQ(title, "システムの設定");
   for (int page = 0; page < kSysPageCount; ++page) {
     HWND window = ShowPage(page);
-    ExpectLabelsInside(window, page);
+    SCOPED_TRACE("page " + std::to_string(page + 1));
+    ExpectLabelsInside(window);
     if (!shots) continue;
     SetForegroundWindow(Sheet()->m_hWndSheet);
     RedrawWindow(Sheet()->m_hWndSheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
