@@ -3,25 +3,14 @@
 // when it closes; the stage settings keep the undo history unless the size changed.
 #include <windows.h>
 
-#include <cstdlib>
-#include <new>
 #include <string>
 
 #include "app/Utility.h"
 #include "project/win/cSystemSettingsSheet.h"
 #include "stage/win/cStageSettingsSheet.h"
 #include "tests/stage/win/StageWndTest.h"
+#include "tests/support/NothrowRefusal.h"
 #include "ui/win/cModelessList.h"
-
-namespace {
-// While above 0, counts down the allocations without exceptions; the one that reaches 0 is refused.
-int g_nRefuseAt = 0;
-}  // namespace
-
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  if (g_nRefuseAt > 0 && --g_nRefuseAt == 0) return nullptr;
-  return std::malloc(size ? size : 1);
-}
 
 namespace {
 
@@ -30,7 +19,7 @@ const char* const kNotice = "この機能はまだありません";
 class StageSheetsTest : public StageWndTest {
 protected:
   void TearDown() override {
-    g_nRefuseAt = 0;
+    RefuseNothrowAllocation(0);
     StageWndTest::TearDown();
   }
   // A block at cell 0 taken away by the clear command: one step to undo.
@@ -63,6 +52,11 @@ protected:
     SendMessageA(sheet, PSM_PRESSBUTTON, button, 0);
     PostMessageA(Window(), WM_NULL, 0, 0);
     Pump();
+  }
+  // Cancel, and the editor as it then is.
+  void CancelAndExpectEditorBack(HWND sheet) {
+    PressSheet(sheet, PSBTN_CANCEL);
+    ExpectEditorBack();
   }
   // The editor after a sheet closed: shown, enabled, the sheet gone from its slot and the list.
   void ExpectEditorBack() {
@@ -157,9 +151,9 @@ TEST_F(StageSheetsTest, ASheetWithoutMemoryGivesTheWindowsBackAtOnce) {
     for (int refuse : {1, 2}) {
       SCOPED_TRACE(std::to_string(id) + " allocation " + std::to_string(refuse));
       cBoxAnswerer answerer;
-      g_nRefuseAt = refuse;
+      RefuseNothrowAllocation(refuse);
       Command(id);
-      g_nRefuseAt = 0;
+      RefuseNothrowAllocation(0);
       ExpectOutOfMemory(answerer);
       cPropSheet* made = id == 40013 ? Editor().m_pStageSettingsSheet : Editor().m_pSystemSheet;
       EXPECT_EQ(made != nullptr, refuse == 2) << "a sheet without its pages waits in its slot";
@@ -171,28 +165,18 @@ TEST_F(StageSheetsTest, ASheetWithoutMemoryGivesTheWindowsBackAtOnce) {
     }
     // The next command replaces the sheet that never ran.
     HWND sheet = OpenSheet(id);
-    ASSERT_NE(sheet, nullptr);
     EXPECT_EQ(g_ModelessList.m_Sheets.size(), 1u);
-    PressSheet(sheet, PSBTN_CANCEL);
-    ExpectEditorBack();
+    CancelAndExpectEditorBack(sheet);
   }
 }
 
-TEST_F(StageSheetsTest, OpeningAgainReplacesAnOpenSheet) {
+// A sheet opened again replaces the open one; the program ends with both sheets open: they go
+// with the window, which they no longer call.
+TEST_F(StageSheetsTest, SheetsOpenedAgainOrStillOpenWhenTheWindowGoes) {
   OpenStage(20, 15);
   HWND first = OpenSheet(40013);
-  HWND second = OpenSheet(40013);
-  EXPECT_FALSE(IsWindow(first));
-  ASSERT_NE(second, nullptr);
-  EXPECT_EQ(g_ModelessList.m_Sheets.size(), 1u);
-  PressSheet(second, PSBTN_CANCEL);
-  ExpectEditorBack();
-}
-
-// The program ends with both sheets open: they go with the window, which they no longer call.
-TEST_F(StageSheetsTest, SheetsStillOpenCloseWithTheWindow) {
-  OpenStage(20, 15);
   HWND settings = OpenSheet(40013);
+  EXPECT_FALSE(IsWindow(first));
   HWND system = OpenSheet(40122);
   ASSERT_EQ(g_ModelessList.m_Sheets.size(), 2u);
   SafeDelete(g_MainFrame.m_lpStageEditor);

@@ -166,27 +166,10 @@ void cPopupMenuDriver::OnMessage(UINT message, WPARAM wParam) {
   }
 }
 
-namespace {
-cPopupMenuWatch* g_lpMenuWatch = nullptr;
-}  // namespace
-
-cPopupMenuWatch::cPopupMenuWatch(std::function<void(HWND menu)> action) {
-  m_Driver.m_Action = std::move(action);
-  g_lpMenuWatch = this;
-  m_hHook = SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId());
-}
-
-cPopupMenuWatch::~cPopupMenuWatch() {
-  if (m_hHook) UnhookWindowsHookEx(m_hHook);
-  g_lpMenuWatch = nullptr;
-}
-
-LRESULT CALLBACK cPopupMenuWatch::Hook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && g_lpMenuWatch) {
-    const CWPSTRUCT& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
-    g_lpMenuWatch->m_Driver.OnMessage(sent.message, sent.wParam);
-  }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
+void cPopupMenuWatch::OnHook(int code, WPARAM, LPARAM lParam) {
+  if (code != HC_ACTION) return;
+  const CWPSTRUCT& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+  m_Driver.OnMessage(sent.message, sent.wParam);
 }
 
 bool ClickMenuItem(HMENU popup, UINT id) {
