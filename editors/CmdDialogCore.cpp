@@ -42,18 +42,23 @@ void Visit(const cCommandData& command, const tCmdRef& ref, Use use, None none) 
                  [&](cString cCommandData::*) -> void { none(); },
                  [&](cShotArrayRef array) -> void {
                    cEdShot* shot = command.m_pShot.Get();
-                   if (shot && array.m_nIndex >= 0 && array.m_nIndex < 3) use(&(shot->*array.m_pArray)[array.m_nIndex]);
-                   else none();
+                   if (shot && array.m_nIndex >= 0 && array.m_nIndex < 3)
+                     use(&(shot->*array.m_pArray)[array.m_nIndex]);
+                   else
+                     none();
                  },
                  [&](cParamRef param) -> void {
                    if (param.m_nIndex >= 0 && param.m_nIndex < command.m_vParam.Count())
                      use(const_cast<int32_t*>(&command.m_vParam[param.m_nIndex]));
-                   else none();
+                   else
+                     none();
                  },
                  [&](auto member) -> void {
                    auto* holder = Holder(command, static_cast<decltype(ClassOf(member))*>(nullptr));
-                   if (holder) use(&(holder->*member));
-                   else none();
+                   if (holder)
+                     use(&(holder->*member));
+                   else
+                     none();
                  },
              },
              ref);
@@ -62,13 +67,15 @@ void Visit(const cCommandData& command, const tCmdRef& ref, Use use, None none) 
 
 int HasRef(const cCommandData& command, const tCmdRef& ref) {
   int has = 0;
-  Visit(command, ref, [&](auto*) { has = 1; }, [] {});
+  Visit(
+      command, ref, [&](auto*) { has = 1; }, [] {});
   return has;
 }
 
 double ReadRef(const cCommandData& command, const tCmdRef& ref) {
   double value = 0;
-  Visit(command, ref, [&](auto* pointer) { value = static_cast<double>(*pointer); }, [] {});
+  Visit(
+      command, ref, [&](auto* pointer) { value = static_cast<double>(*pointer); }, [] {});
   return value;
 }
 
@@ -77,8 +84,10 @@ void WriteRef(cCommandData& command, const tCmdRef& ref, double value) {
       command, ref,
       [value](auto* pointer) {
         using T = std::remove_pointer_t<decltype(pointer)>;
-        if constexpr (std::is_floating_point_v<T>) *pointer = value;
-        else *pointer = static_cast<T>(std::llround(value));
+        if constexpr (std::is_floating_point_v<T>)
+          *pointer = value;
+        else
+          *pointer = static_cast<T>(std::llround(value));
       },
       [] {});
 }
@@ -92,9 +101,8 @@ const cString* TextOf(const cCommandData& command, const tCmdRef& ref) {
 
 cCmdCtrl CtrlCommon(uint16_t id) {
   if (const cNumField<cCommandData>* field = FindField(kCmdCommonNumFields, id))
-    return CtrlEdit(id, field->m_nSpinId,
-                    std::visit([](auto member) { return tCmdRef(member); }, field->m_Member), field->m_nMin,
-                    field->m_nMax);
+    return CtrlEdit(id, field->m_nSpinId, std::visit([](auto member) { return tCmdRef(member); }, field->m_Member),
+                    field->m_nMin, field->m_nMax);
   if (const cCheckField<cCommandData>* field = FindField(kCmdCommonCheckFields, id))
     return CtrlCheck(id, field->m_pMember);
   const cComboField<cCommandData>* field = FindField(kCmdCommonComboFields, id);
@@ -223,10 +231,19 @@ cCmdDialogRun::cCmdDialogRun(const cCmdEditContext& context, const cCmdDialogEnv
   for (int i = 0; i < m_pSpec->m_nCtrl; ++i) {
     const cCmdCtrl& ctrl = m_pSpec->m_pCtrl[i];
     if (ctrl.m_nKind == kCtrlCombo)
-      m_vCombo.push_back({ctrl.m_nId, ctrl.m_pRows ? NameList(ctrl.m_pRows) : cVector<cString>(), ctrl.m_nOffset,
-                          cRowNumbering()});
+      m_vCombo.push_back(
+          {ctrl.m_nId, ctrl.m_pRows ? NameList(ctrl.m_pRows) : cVector<cString>(), ctrl.m_nOffset, cRowNumbering()});
     else if (HasRange(ctrl.m_nKind))
       m_vRange.push_back({ctrl.m_nId, ctrl.m_dMin, ctrl.m_dMax});
+  }
+  // The anime and sound of the command itself show their database rows in every dialog.
+  if (cComboState* anime = ComboOf(&cCommandData::m_nAnime)) {
+    anime->m_vRows = AnimeRows(g_DatabaseSet);
+    anime->m_Numbering = {2, 0};
+  }
+  if (cComboState* sound = ComboOf(&cCommandData::m_nSound)) {
+    sound->m_vRows = SoundRows(g_DatabaseSet);
+    sound->m_Numbering = {2, 0};
   }
 }
 
@@ -237,6 +254,15 @@ const cCmdCtrl& cCmdDialogRun::Ctrl(uint16_t id) const {
   static const cCmdCtrl kAbsent = CtrlStatic(0);
   const cCmdCtrl* ctrl = FindCmdCtrl(*m_pSpec, id);
   return ctrl ? *ctrl : kAbsent;
+}
+
+cCmdDialogRun::cComboState* cCmdDialogRun::ComboOf(int16_t cCommandData::*member) {
+  for (cComboState& combo : m_vCombo) {
+    const tCmdRef& ref = Ctrl(combo.m_nId).m_Ref;
+    auto bound = std::get_if<int16_t cCommandData::*>(&ref);
+    if (bound && *bound == member) return &combo;
+  }
+  return nullptr;
 }
 
 cCmdDialogRun::cComboState* cCmdDialogRun::Combo(uint16_t id) {
@@ -270,8 +296,8 @@ void cCmdDialogRun::Decided(Step step) {
   for (int i = 0; i < m_pSpec->m_nCtrl; ++i) {
     const cCmdCtrl& ctrl = m_pSpec->m_pCtrl[i];
     const cString* text = TextOf(Shown(), ctrl.m_Ref);
-    bool changed = text ? *text != *TextOf(before, ctrl.m_Ref)
-                        : ReadRef(Shown(), ctrl.m_Ref) != ReadRef(before, ctrl.m_Ref);
+    bool changed =
+        text ? *text != *TextOf(before, ctrl.m_Ref) : ReadRef(Shown(), ctrl.m_Ref) != ReadRef(before, ctrl.m_Ref);
     if (ctrl.m_nKind == kCtrlCombo) {
       const cComboChoice& was = choices[static_cast<int>(Combo(ctrl.m_nId) - m_vCombo.data())];
       cComboChoice now = Choice(ctrl.m_nId);
@@ -307,7 +333,7 @@ void cCmdDialogRun::ReadRow(uint16_t id, int row) {
 }
 
 void cCmdDialogRun::ReadText(uint16_t id, const cString& text) {
-  if (auto member = std::get_if<cString cCommandData::*>(&Ctrl(id).m_Ref)) Shown().**member = text;
+  if (auto member = std::get_if<cString cCommandData::*>(&Ctrl(id).m_Ref)) Shown().** member = text;
 }
 
 void cCmdDialogRun::Command(uint16_t id, int code) {

@@ -34,9 +34,8 @@ struct cParamRef {
   int8_t m_nIndex;
 };
 using tCmdRef = std::variant<std::monostate, int8_t cCommandData::*, int16_t cCommandData::*, int32_t cCommandData::*,
-                             cString cCommandData::*,
-                             int8_t cEdMove::*, int16_t cEdMove::*, double cEdMove::*, int8_t cEdShot::*,
-                             int16_t cEdShot::*, int32_t cEdShot::*, cShotArrayRef, cParamRef>;
+                             cString cCommandData::*, int8_t cEdMove::*, int16_t cEdMove::*, double cEdMove::*,
+                             int8_t cEdShot::*, int16_t cEdShot::*, int32_t cEdShot::*, cShotArrayRef, cParamRef>;
 
 constexpr tCmdRef ParamRef(int index) { return cParamRef{static_cast<int8_t>(index)}; }
 constexpr tCmdRef FormParamRef(int index) { return cShotArrayRef{&cEdShot::m_nFormParam, static_cast<int8_t>(index)}; }
@@ -295,6 +294,7 @@ private:
   };
   const cCmdCtrl& Ctrl(uint16_t id) const;
   cComboState* Combo(uint16_t id);
+  cComboState* ComboOf(int16_t cCommandData::*member);
   const cComboState* Combo(uint16_t id) const;
   cRangeState* RangeOf(uint16_t id);
   const cRangeState* RangeOf(uint16_t id) const;

@@ -22,13 +22,14 @@ cVector<cString> EffectRunRows(const cDatabaseSet& db) { return DatabaseRows(db.
 cVector<cString> ScrEffectRows(const cDatabaseSet& db) { return DatabaseRows(db.m_vScrEffect, 3, 0, "なし"); }
 
 void PictureStates(cVector<int32_t>& p, cCtrlStates& states) {
-  static const uint16_t kRemoved[] = {kIdcShowPosition, kIdcShowX,     kIdcShowY,        kIdcShowShiftX,
-                                      kIdcShowShiftY,   kIdcShowFront, kIdcShowFollow,   kIdcShowScale,
-                                      kIdcShowDuration, kIdcShowTime,  kIdcShowInstant,  kIdcShowPause};
+  static const uint16_t kRemoved[] = {kIdcShowPosition, kIdcShowX,     kIdcShowY,       kIdcShowShiftX,
+                                      kIdcShowShiftY,   kIdcShowFront, kIdcShowFollow,  kIdcShowScale,
+                                      kIdcShowDuration, kIdcShowTime,  kIdcShowInstant, kIdcShowPause};
   if (p[kPicRow] == 0) {
     states.EnableAll(kRemoved, sizeof kRemoved / sizeof kRemoved[0], false);
   } else {
-    for (uint16_t id : {kIdcShowPosition, kIdcShowShiftX, kIdcShowShiftY, kIdcShowFront, kIdcShowScale, kIdcShowDuration})
+    for (uint16_t id :
+         {kIdcShowPosition, kIdcShowShiftX, kIdcShowShiftY, kIdcShowFront, kIdcShowScale, kIdcShowDuration})
       states.Enable(id, true);
     states.Enable(kIdcShowX, ByCoordinates(p[kPicPosition]));
     states.Enable(kIdcShowY, ByCoordinates(p[kPicPosition]));
@@ -75,7 +76,9 @@ public:
     Update(run);
   }
   void Update(cCmdDialogRun& run) override { PictureStates(run.Shown().m_vParam, run.Decide()); }
-  void Finish(cCommandData& command) override { command.m_bParallel = static_cast<int8_t>(ParallelOfPause(command.m_vParam[kPicPause])); }
+  void Finish(cCommandData& command) override {
+    command.m_bParallel = static_cast<int8_t>(ParallelOfPause(command.m_vParam[kPicPause]));
+  }
 };
 
 class cEffectDialog : public cCmdDialogKind {
@@ -85,7 +88,9 @@ public:
     Update(run);
   }
   void Update(cCmdDialogRun& run) override { EffectStates(run.Shown().m_vParam, run.Decide()); }
-  void Finish(cCommandData& command) override { command.m_bParallel = static_cast<int8_t>(ParallelOfPause(command.m_vParam[kEffPause])); }
+  void Finish(cCommandData& command) override {
+    command.m_bParallel = static_cast<int8_t>(ParallelOfPause(command.m_vParam[kEffPause]));
+  }
 };
 
 // The character and screen effect dialogs disable nothing; a run type outside its table shows, and

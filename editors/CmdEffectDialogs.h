@@ -35,8 +35,15 @@ enum : uint16_t {
 };
 
 // Parameters of "ピクチャーの表示" the rules read.
-enum : int { kPicRow = 0, kPicPosition = 1, kPicDuration = 8, kPicTime = 9, kPicPause = 10, kPicHasId = 12,
-             kPicInstant = 14 };
+enum : int {
+  kPicRow = 0,
+  kPicPosition = 1,
+  kPicDuration = 8,
+  kPicTime = 9,
+  kPicPause = 10,
+  kPicHasId = 12,
+  kPicInstant = 14
+};
 // Parameters of "エフェクトの実行" the rules read.
 enum : int { kEffRow = 0, kEffPosition = 1, kEffPause = 7 };
 

@@ -78,17 +78,18 @@ public:
   }
 };
 
-const auto kGraphicCtrls =
-    Ctrls(CtrlCombo(kIdcGraphicKind, ParamRef(0), GraphicSheetNames, 0),
-          CtrlEdit(kIdcGraphicNumber, 1037, ParamRef(1), 1, 119), CtrlEdit(kIdcGraphicShift, 1039, ParamRef(2), -999, 999),
-          CtrlButton(kIdcGraphicPick), CtrlBitmap(kIdcGraphicPreview));
+const auto kGraphicCtrls = Ctrls(CtrlCombo(kIdcGraphicKind, ParamRef(0), GraphicSheetNames, 0),
+                                 CtrlEdit(kIdcGraphicNumber, 1037, ParamRef(1), 1, 119),
+                                 CtrlEdit(kIdcGraphicShift, 1039, ParamRef(2), -999, 999), CtrlButton(kIdcGraphicPick),
+                                 CtrlBitmap(kIdcGraphicPreview));
 
-const auto kScreenColourCtrls = Ctrls(
-    CtrlSlider(kIdcColourRed, 1242, ParamRef(0), 0, 255, 30), CtrlSlider(kIdcColourGreen, 1243, ParamRef(1), 0, 255, 30),
-    CtrlSlider(kIdcColourBlue, 1244, ParamRef(2), 0, 255, 30),
-    CtrlSlider(kIdcColourStrength, 1250, ParamRef(3), 0, 100, 10), CtrlCheck(kIdcColourRestore, ParamRef(4)),
-    CtrlEdit(kIdcColourTime, 1114, ParamRef(5), 0, 999), CtrlCheck(kIdcColourInstant, ParamRef(6)),
-    CtrlEdit(kIdcColourInstantCount, 1209, ParamRef(7), 1, 99), CtrlBitmap(kIdcColourPreview));
+const auto kScreenColourCtrls =
+    Ctrls(CtrlSlider(kIdcColourRed, 1242, ParamRef(0), 0, 255, 30),
+          CtrlSlider(kIdcColourGreen, 1243, ParamRef(1), 0, 255, 30),
+          CtrlSlider(kIdcColourBlue, 1244, ParamRef(2), 0, 255, 30),
+          CtrlSlider(kIdcColourStrength, 1250, ParamRef(3), 0, 100, 10), CtrlCheck(kIdcColourRestore, ParamRef(4)),
+          CtrlEdit(kIdcColourTime, 1114, ParamRef(5), 0, 999), CtrlCheck(kIdcColourInstant, ParamRef(6)),
+          CtrlEdit(kIdcColourInstantCount, 1209, ParamRef(7), 1, 99), CtrlBitmap(kIdcColourPreview));
 
 void GraphicDefaults(C& command) {
   command.m_nTime = 0;

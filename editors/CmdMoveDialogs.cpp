@@ -99,47 +99,47 @@ public:
 };
 
 // The controls of 259, 261, 214 and 262.
-const auto kMoveCommon = Ctrls(
-    CtrlCommon(kIdcCmdParallel), CtrlCombo(kIdcMoveSpeedMode, &M::m_cTimeMode, TimeModeNames, 0),
-    CtrlCommon(kIdcCmdTime), CtrlCommon(kIdcCmdTimeClone), CtrlEdit(kIdcMoveSpeed, 1119, &M::m_nSpeed, -200, 200),
-    CtrlEdit(kIdcMoveSpeedClone, 1121, &M::m_nCloneSpeed, -200, 200),
-    CtrlEdit(kIdcMoveDistance, 1123, &M::m_nDistance, 1, 64),
-    CtrlEdit(kIdcMoveDistanceClone, 11270, &M::m_nCloneDistance, -40, 40),
-    CtrlCombo(kIdcMoveUnit, &M::m_cUnit, UnitNames, 0), CtrlStatic(kIdcMoveRatio), CtrlStatic(kIdcMoveRatioNote),
-    CtrlCheck(kIdcMoveInertia, &M::m_bInertia), CtrlEdit(kIdcMoveMaxSpeed, 1140, &M::m_nMaxSpeed, 0, 200),
-    CtrlReal(kIdcMoveTurnRate, 1142, &M::m_dTurnRate, 0.0, 9.9), CtrlCheck(kIdcMoveNoAnime, &M::m_bNoMoveAnime),
-    CtrlCommon(kIdcCmdAnime));
+const auto kMoveCommon =
+    Ctrls(CtrlCommon(kIdcCmdParallel), CtrlCombo(kIdcMoveSpeedMode, &M::m_cTimeMode, TimeModeNames, 0),
+          CtrlCommon(kIdcCmdTime), CtrlCommon(kIdcCmdTimeClone), CtrlEdit(kIdcMoveSpeed, 1119, &M::m_nSpeed, -200, 200),
+          CtrlEdit(kIdcMoveSpeedClone, 1121, &M::m_nCloneSpeed, -200, 200),
+          CtrlEdit(kIdcMoveDistance, 1123, &M::m_nDistance, 1, 64),
+          CtrlEdit(kIdcMoveDistanceClone, 11270, &M::m_nCloneDistance, -40, 40),
+          CtrlCombo(kIdcMoveUnit, &M::m_cUnit, UnitNames, 0), CtrlStatic(kIdcMoveRatio), CtrlStatic(kIdcMoveRatioNote),
+          CtrlCheck(kIdcMoveInertia, &M::m_bInertia), CtrlEdit(kIdcMoveMaxSpeed, 1140, &M::m_nMaxSpeed, 0, 200),
+          CtrlReal(kIdcMoveTurnRate, 1142, &M::m_dTurnRate, 0.0, 9.9), CtrlCheck(kIdcMoveNoAnime, &M::m_bNoMoveAnime),
+          CtrlCommon(kIdcCmdAnime));
 
 const auto kGroundCtrls = kMoveCommon;
 
-const auto kCircleCtrls = Ctrls(
-    CtrlCombo(1264, &M::m_cDirection, RotationNames, 0), CtrlCheck(1144, &M::m_bMirrorX),
-    CtrlCheck(1145, &M::m_bMirrorY), CtrlCheck(1146, &M::m_bNoMoveX), CtrlCheck(1148, &M::m_bNoMoveY),
-    CtrlCheck(1399, &M::m_bKeepFacing), CtrlCombo(kIdcMoveSpeedMode, &M::m_cTimeMode, CircleTimeModeNames, 0),
-    CtrlCommon(kIdcCmdTime), CtrlCommon(kIdcCmdTimeClone), CtrlEdit(kIdcMoveSpeed, 1119, &M::m_nSpeed, -180, 180),
-    CtrlEdit(kIdcMoveSpeedClone, 1121, &M::m_nCloneSpeed, -180, 180),
-    CtrlEdit(1382, 1383, &M::m_nAngle, -7200, 7200), CtrlEdit(1384, 1385, &M::m_nCloneAngle, -7200, 7200),
-    CtrlEdit(1124, 1125, &M::m_nDistance, -7200, 7200), CtrlEdit(11241, 11271, &M::m_nCloneDistance, -7200, 7200),
-    CtrlEdit(1183, 1184, &M::m_nHoming, 0, 20), CtrlEdit(1386, 1387, &M::m_nCloneHoming, -20, 20),
-    CtrlCheck(kIdcMoveNoAnime, &M::m_bNoMoveAnime), CtrlCommon(kIdcCmdAnime));
+const auto kCircleCtrls =
+    Ctrls(CtrlCombo(1264, &M::m_cDirection, RotationNames, 0), CtrlCheck(1144, &M::m_bMirrorX),
+          CtrlCheck(1145, &M::m_bMirrorY), CtrlCheck(1146, &M::m_bNoMoveX), CtrlCheck(1148, &M::m_bNoMoveY),
+          CtrlCheck(1399, &M::m_bKeepFacing), CtrlCombo(kIdcMoveSpeedMode, &M::m_cTimeMode, CircleTimeModeNames, 0),
+          CtrlCommon(kIdcCmdTime), CtrlCommon(kIdcCmdTimeClone), CtrlEdit(kIdcMoveSpeed, 1119, &M::m_nSpeed, -180, 180),
+          CtrlEdit(kIdcMoveSpeedClone, 1121, &M::m_nCloneSpeed, -180, 180),
+          CtrlEdit(1382, 1383, &M::m_nAngle, -7200, 7200), CtrlEdit(1384, 1385, &M::m_nCloneAngle, -7200, 7200),
+          CtrlEdit(1124, 1125, &M::m_nDistance, -7200, 7200), CtrlEdit(11241, 11271, &M::m_nCloneDistance, -7200, 7200),
+          CtrlEdit(1183, 1184, &M::m_nHoming, 0, 20), CtrlEdit(1386, 1387, &M::m_nCloneHoming, -20, 20),
+          CtrlCheck(kIdcMoveNoAnime, &M::m_bNoMoveAnime), CtrlCommon(kIdcCmdAnime));
 
-const auto kChargeCtrls = Join(
-    kMoveCommon,
-    Ctrls(CtrlCombo(1483, &M::m_cTarget, TargetNoNames, 0), CtrlEdit(1135, 1136, &M::m_nTargetX, -640, 640),
-          CtrlEdit(1137, 1138, &M::m_nTargetDotX, -640, 640), CtrlCheck(1144, &M::m_bMirrorX),
-          CtrlEdit(1388, 1389, &M::m_nTargetY, -640, 640), CtrlEdit(1390, 1391, &M::m_nTargetDotY, -640, 640),
-          CtrlCheck(1145, &M::m_bMirrorY), CtrlEdit(1130, 1132, &M::m_nAngle, -7200, 7200),
-          CtrlEdit(1133, 1134, &M::m_nCloneAngle, -7200, 7200), CtrlCheck(1150, &M::m_bMirrorRotate),
-          CtrlCheck(1146, &M::m_bNoMoveX), CtrlCheck(1148, &M::m_bNoMoveY), CtrlCheck(1399, &M::m_bKeepFacing)));
+const auto kChargeCtrls =
+    Join(kMoveCommon,
+         Ctrls(CtrlCombo(1483, &M::m_cTarget, TargetNoNames, 0), CtrlEdit(1135, 1136, &M::m_nTargetX, -640, 640),
+               CtrlEdit(1137, 1138, &M::m_nTargetDotX, -640, 640), CtrlCheck(1144, &M::m_bMirrorX),
+               CtrlEdit(1388, 1389, &M::m_nTargetY, -640, 640), CtrlEdit(1390, 1391, &M::m_nTargetDotY, -640, 640),
+               CtrlCheck(1145, &M::m_bMirrorY), CtrlEdit(1130, 1132, &M::m_nAngle, -7200, 7200),
+               CtrlEdit(1133, 1134, &M::m_nCloneAngle, -7200, 7200), CtrlCheck(1150, &M::m_bMirrorRotate),
+               CtrlCheck(1146, &M::m_bNoMoveX), CtrlCheck(1148, &M::m_bNoMoveY), CtrlCheck(1399, &M::m_bKeepFacing)));
 
-const auto kHomingCtrls = Join(
-    kMoveCommon,
-    Ctrls(CtrlCombo(1483, &M::m_cTarget, TargetNoNames, 0), CtrlEdit(1169, 1170, &M::m_nHoming, 0, 10),
-          CtrlEdit(1171, 1172, &M::m_nCloneHoming, 0, 10), CtrlEdit(1135, 1136, &M::m_nTargetX, -640, 640),
-          CtrlEdit(1137, 1138, &M::m_nTargetDotX, -640, 640), CtrlCheck(1144, &M::m_bMirrorX),
-          CtrlEdit(1388, 1389, &M::m_nTargetY, -640, 640), CtrlEdit(1390, 1391, &M::m_nTargetDotY, -640, 640),
-          CtrlCheck(1145, &M::m_bMirrorY), CtrlCheck(1147, &M::m_bNoJitter), CtrlCheck(1146, &M::m_bNoMoveX),
-          CtrlCheck(1148, &M::m_bNoMoveY), CtrlCheck(1399, &M::m_bKeepFacing)));
+const auto kHomingCtrls =
+    Join(kMoveCommon,
+         Ctrls(CtrlCombo(1483, &M::m_cTarget, TargetNoNames, 0), CtrlEdit(1169, 1170, &M::m_nHoming, 0, 10),
+               CtrlEdit(1171, 1172, &M::m_nCloneHoming, 0, 10), CtrlEdit(1135, 1136, &M::m_nTargetX, -640, 640),
+               CtrlEdit(1137, 1138, &M::m_nTargetDotX, -640, 640), CtrlCheck(1144, &M::m_bMirrorX),
+               CtrlEdit(1388, 1389, &M::m_nTargetY, -640, 640), CtrlEdit(1390, 1391, &M::m_nTargetDotY, -640, 640),
+               CtrlCheck(1145, &M::m_bMirrorY), CtrlCheck(1147, &M::m_bNoJitter), CtrlCheck(1146, &M::m_bNoMoveX),
+               CtrlCheck(1148, &M::m_bNoMoveY), CtrlCheck(1399, &M::m_bKeepFacing)));
 
 const auto kAvoidCtrls =
     Join(kMoveCommon, Ctrls(CtrlCombo(1128, &M::m_cDirection, DirectionNames, 0), CtrlCheck(1399, &M::m_bKeepFacing)));

@@ -54,7 +54,9 @@ public:
 
 class cSoundDialog : public cCmdDialogKind {
 public:
-  void Init(cCmdDialogRun& run) override { run.SetComboRows(kIdcSoundPlay, SoundPickRows(g_DatabaseSet), kThreeDigits); }
+  void Init(cCmdDialogRun& run) override {
+    run.SetComboRows(kIdcSoundPlay, SoundPickRows(g_DatabaseSet), kThreeDigits);
+  }
   void Command(cCmdDialogRun& run, uint16_t id, int code) override {
     if (id == kIdcSoundPlay && code == kCbnSelChange) run.PreviewSound(id);
   }

@@ -93,7 +93,8 @@ cVector<cString> PaletteItemRows(int palette) {
 }
 
 cVector<cString> SummonRows(int kind, int summonPalette) {
-  cPaletteLists* lists = summonPalette == 0 || summonPalette == 1 ? PaletteLists(summonPalette + kPaletteCommon) : nullptr;
+  cPaletteLists* lists =
+      summonPalette == 0 || summonPalette == 1 ? PaletteLists(summonPalette + kPaletteCommon) : nullptr;
   if (!lists) return cVector<cString>();
   if (kind == kCmdBlockSummon) return lists->m_pvBlock ? PaletteRows(*lists->m_pvBlock) : cVector<cString>();
   if (kind == kCmdCharaSummon) return lists->m_pvChara ? PaletteRows(*lists->m_pvChara) : cVector<cString>();
@@ -147,15 +148,9 @@ void ItemRows(cCmdDialogRun& run) {
   run.SetComboRows(kIdcShotItem, PaletteItemRows(run.IntValue(kIdcShotItemPalette)), kPaletteNumbers);
 }
 
-void CommonRows(cCmdDialogRun& run) {
-  run.SetComboRows(kIdcCmdAnime, AnimeRows(g_DatabaseSet), kDatabaseNumbers);
-  run.SetComboRows(kIdcCmdSound, SoundRows(g_DatabaseSet), kDatabaseNumbers);
-}
-
 class cShotDialog : public cCmdDialogKind {
 public:
   void Init(cCmdDialogRun& run) override {
-    CommonRows(run);
     run.SetComboRows(kIdcShotEffect, EffectRows(g_DatabaseSet), kDatabaseNumbers);
     run.SetComboRows(kIdcShotItemPalette, NameList(ItemSourceRows(run)), cRowNumbering());
     HoldToRow(run, kIdcShotFormation, ShotFormationRow(run.IntValue(kIdcShotFormation)));
@@ -165,11 +160,16 @@ public:
     ApplyMoveType(run);
   }
   void Command(cCmdDialogRun& run, uint16_t id, int code) override {
-    if (id == kIdcShotFormation) ApplyFormation(run);
-    else if (id == kIdcShotMoveType) ApplyMoveType(run);
-    else if (id == kIdcShotPick && code == kBnClicked) Pick(run);
-    else if (id == kIdcCmdSound && code == kCbnSelChange) run.PreviewSound(id);
-    else cCmdDialogKind::Command(run, id, code);
+    if (id == kIdcShotFormation)
+      ApplyFormation(run);
+    else if (id == kIdcShotMoveType)
+      ApplyMoveType(run);
+    else if (id == kIdcShotPick && code == kBnClicked)
+      Pick(run);
+    else if (id == kIdcCmdSound && code == kCbnSelChange)
+      run.PreviewSound(id);
+    else
+      cCmdDialogKind::Command(run, id, code);
   }
   void Update(cCmdDialogRun& run) override {
     ShotStates(*run.Shown().m_pShot, run.Decide());
@@ -210,7 +210,6 @@ public:
     // Without sword types the combo stays empty rather than naming one.
     run.SetComboRows(kIdcSwordType, DatabaseRows(types, 2, 0, nullptr),
                      types.empty() ? cRowNumbering{-1, 0} : kDatabaseNumbers);
-    CommonRows(run);
     run.SetComboRows(kIdcShotEffect, EffectRows(g_DatabaseSet), kDatabaseNumbers);
     run.SetComboRows(kIdcShotItemPalette, NameList(ItemSourceRows(run)), cRowNumbering());
     // The time is the sword type's: shown, never typed.
@@ -219,9 +218,12 @@ public:
     ApplySwordType(run);
   }
   void Command(cCmdDialogRun& run, uint16_t id, int code) override {
-    if (id == kIdcSwordType) ApplySwordType(run);
-    else if (id == kIdcCmdSound && code == kCbnSelChange) run.PreviewSound(id);
-    else cCmdDialogKind::Command(run, id, code);
+    if (id == kIdcSwordType)
+      ApplySwordType(run);
+    else if (id == kIdcCmdSound && code == kCbnSelChange)
+      run.PreviewSound(id);
+    else
+      cCmdDialogKind::Command(run, id, code);
   }
   void Update(cCmdDialogRun& run) override {
     const cEdShot& shot = *run.Shown().m_pShot;
@@ -241,7 +243,6 @@ class cSummonDialog : public cCmdDialogKind {
 public:
   explicit cSummonDialog(int kind) : m_nKind(kind) {}
   void Init(cCmdDialogRun& run) override {
-    CommonRows(run);
     bool common = run.Env().m_nEditContext == kEditCommonPalette;
     run.SetComboRows(kIdcSummonPalette, NameList(common ? SummonPaletteNamesCommon : SummonPaletteNames),
                      cRowNumbering());
@@ -250,9 +251,12 @@ public:
     ApplyFormation(run);
   }
   void Command(cCmdDialogRun& run, uint16_t id, int code) override {
-    if (id == kIdcShotFormation) ApplyFormation(run);
-    else if (id == kIdcCmdSound && code == kCbnSelChange) run.PreviewSound(id);
-    else cCmdDialogKind::Command(run, id, code);
+    if (id == kIdcShotFormation)
+      ApplyFormation(run);
+    else if (id == kIdcCmdSound && code == kCbnSelChange)
+      run.PreviewSound(id);
+    else
+      cCmdDialogKind::Command(run, id, code);
   }
   void Update(cCmdDialogRun& run) override {
     SummonStates(m_nKind, *run.Shown().m_pShot, run.Decide());
@@ -261,8 +265,8 @@ public:
 
 private:
   void ApplyFormation(cCmdDialogRun& run) {
-    SummonFormationStates(m_nKind, ShotFormationRow(run.IntValue(kIdcShotFormation)),
-                          run.IntValue(kIdcShotAimSubject), run.Decide());
+    SummonFormationStates(m_nKind, ShotFormationRow(run.IntValue(kIdcShotFormation)), run.IntValue(kIdcShotAimSubject),
+                          run.Decide());
     ApplyFormationParams(run, m_nPrevFormation);
   }
 
@@ -281,8 +285,8 @@ const auto kShotCtrls = Ctrls(
     CtrlCheck(1147, &S::m_bTransparent), CtrlEdit(1256, 1257, &S::m_cZ, 0, 7),
     // "発射"
     CtrlCombo(kIdcShotFormation, &S::m_cFormation, FormationNames, 0), CtrlEdit(1041, 1051, FormParamRef(0), 0, 999),
-    CtrlEdit(1042, 1052, FormParamRef(1), 0, 999), CtrlEdit(1043, 1056, FormParamRef(2), 0, 999),
-    CtrlStatic(1151), CtrlStatic(1152), CtrlStatic(1153), CtrlEdit(1069, 1071, &S::m_cCount, 1, 127),
+    CtrlEdit(1042, 1052, FormParamRef(1), 0, 999), CtrlEdit(1043, 1056, FormParamRef(2), 0, 999), CtrlStatic(1151),
+    CtrlStatic(1152), CtrlStatic(1153), CtrlEdit(1069, 1071, &S::m_cCount, 1, 127),
     CtrlEdit(1259, 1260, &S::m_cCloneCount, 0, 20), CtrlCombo(1128, &S::m_cDirection, DirectionNames, 0),
     CtrlCombo(kIdcShotAimSubject, &S::m_cAimSubject, AimSubjectNames, 0), CtrlCheck(kIdcShotAimAngle, &S::m_bAimAngle),
     CtrlCombo(kIdcShotTargetNo, &S::m_cTargetNo, TargetNoNames, 0), CtrlEdit(1130, 1132, &S::m_nAngle, -7200, 7200),
@@ -303,26 +307,27 @@ const auto kShotCtrls = Ctrls(
     CtrlEdit(kIdcShotRange, 1123, &S::m_nRange, 0, 64), CtrlEdit(kIdcShotRangeClone, 11270, &S::m_nCloneRange, -40, 40),
     CtrlCheck(kIdcShotKeepAtEnd, &S::m_bKeepAtEnd), CtrlCheck(kIdcShotUseLife, &S::m_bUseLife),
     CtrlEdit(kIdcShotLife, 1395, &S::m_nLife, 1, 999), CtrlEdit(kIdcShotLifeClone, 11271, &S::m_nCloneLife, -99, 99),
-    CtrlCheck(kIdcShotVanishByShot, &S::m_bVanishByShot),
-    CtrlEdit(kIdcShotVanishValue, 1125, &S::m_cVanishValue, 1, 9), CtrlCheck(1149, &S::m_bPassBlock),
-    CtrlCheck(1150, &S::m_bPassChara), CtrlCheck(1159, &S::m_bPassBlockChara),
+    CtrlCheck(kIdcShotVanishByShot, &S::m_bVanishByShot), CtrlEdit(kIdcShotVanishValue, 1125, &S::m_cVanishValue, 1, 9),
+    CtrlCheck(1149, &S::m_bPassBlock), CtrlCheck(1150, &S::m_bPassChara), CtrlCheck(1159, &S::m_bPassBlockChara),
     CtrlEdit(1065, 1066, &S::m_nPower, -999999, 999999), CtrlEdit(1067, 1068, &S::m_cImpact, -20, 20),
     CtrlCombo(kIdcShotEffect, &S::m_nEffect, nullptr, 0), CtrlCheck(kIdcShotAttack, &S::m_bAttack),
     CtrlCombo(kIdcShotFlowId, &S::m_cValidFlowId, ValidFlowIdNames, 0),
-    CtrlCombo(kIdcShotItemPalette, &S::m_cItemPalette, nullptr, 0), CtrlCombo(kIdcShotItem, &S::m_nItemIndex, nullptr, 1),
+    CtrlCombo(kIdcShotItemPalette, &S::m_cItemPalette, nullptr, 0),
+    CtrlCombo(kIdcShotItem, &S::m_nItemIndex, nullptr, 1),
     // The command's own.
     CtrlCommon(kIdcCmdParallel), CtrlCommon(kIdcCmdTime), CtrlCommon(kIdcCmdTimeClone), CtrlCommon(kIdcCmdAnime),
     CtrlCommon(kIdcCmdSound), CtrlCommon(kIdcCmdSoundInView));
 
-const auto kSwordCtrls = Ctrls(
-    CtrlCombo(kIdcSwordType, &S::m_cMoveType, nullptr, 0), CtrlEdit(kIdcShotFaction, 1262, &S::m_cFaction, 0, 7),
-    CtrlCheck(kIdcShotUserFaction, &S::m_bUserFaction), CtrlCombo(1266, &S::m_cGiant, GiantNames, 1),
-    CtrlEdit(1065, 1066, &S::m_nPower, -999999, 999999), CtrlEdit(1067, 1068, &S::m_cImpact, -20, 20),
-    CtrlCombo(kIdcShotEffect, &S::m_nEffect, nullptr, 0), CtrlCheck(kIdcShotAttack, &S::m_bAttack),
-    CtrlCombo(kIdcShotFlowId, &S::m_cValidFlowId, ValidFlowIdNames, 0),
-    CtrlCombo(kIdcShotItemPalette, &S::m_cItemPalette, nullptr, 0), CtrlCombo(kIdcShotItem, &S::m_nItemIndex, nullptr, 1),
-    CtrlCheck(1147, &S::m_bTransparent), CtrlEdit(1256, 1257, &S::m_cZ, 0, 7), CtrlCommon(kIdcCmdParallel),
-    CtrlCommon(kIdcCmdTime), CtrlCommon(kIdcCmdAnime), CtrlCommon(kIdcCmdSound), CtrlCommon(kIdcCmdSoundInView));
+const auto kSwordCtrls =
+    Ctrls(CtrlCombo(kIdcSwordType, &S::m_cMoveType, nullptr, 0), CtrlEdit(kIdcShotFaction, 1262, &S::m_cFaction, 0, 7),
+          CtrlCheck(kIdcShotUserFaction, &S::m_bUserFaction), CtrlCombo(1266, &S::m_cGiant, GiantNames, 1),
+          CtrlEdit(1065, 1066, &S::m_nPower, -999999, 999999), CtrlEdit(1067, 1068, &S::m_cImpact, -20, 20),
+          CtrlCombo(kIdcShotEffect, &S::m_nEffect, nullptr, 0), CtrlCheck(kIdcShotAttack, &S::m_bAttack),
+          CtrlCombo(kIdcShotFlowId, &S::m_cValidFlowId, ValidFlowIdNames, 0),
+          CtrlCombo(kIdcShotItemPalette, &S::m_cItemPalette, nullptr, 0),
+          CtrlCombo(kIdcShotItem, &S::m_nItemIndex, nullptr, 1), CtrlCheck(1147, &S::m_bTransparent),
+          CtrlEdit(1256, 1257, &S::m_cZ, 0, 7), CtrlCommon(kIdcCmdParallel), CtrlCommon(kIdcCmdTime),
+          CtrlCommon(kIdcCmdAnime), CtrlCommon(kIdcCmdSound), CtrlCommon(kIdcCmdSoundInView));
 
 // The placement controls of the three summons and the command's own.
 const auto kSummonCommon = Ctrls(
@@ -343,17 +348,16 @@ const auto kBlockSummonCtrls =
                               CtrlCheck(kIdcSummonFailOnPlayer, &S::m_bFailOnPlayer),
                               CtrlCheck(kIdcSummonFailOnEnemy, &S::m_bFailOnEnemy)));
 
-const auto kCharaSummonCtrls = Join(
-    kSummonCommon,
-    Ctrls(CtrlCheck(kIdcSummonUseLife, &S::m_bUseRange), CtrlEdit(kIdcSummonLife, 1395, &S::m_nRange, 1, 9999),
-          CtrlCombo(kIdcSummonMode, &S::m_cFactionMode, SummonFactionNames, 0),
-          CtrlEdit(kIdcShotFaction, 1262, &S::m_cFaction, 0, 8), CtrlCheck(1382, &S::m_bReverseFacing),
-          CtrlCheck(kIdcShotAttack, &S::m_bAttack), CtrlCombo(kIdcShotFlowId, &S::m_cValidFlowId, ValidFlowIdNames, 0),
-          CtrlCheck(1381, &S::m_bNoScore)));
+const auto kCharaSummonCtrls =
+    Join(kSummonCommon,
+         Ctrls(CtrlCheck(kIdcSummonUseLife, &S::m_bUseRange), CtrlEdit(kIdcSummonLife, 1395, &S::m_nRange, 1, 9999),
+               CtrlCombo(kIdcSummonMode, &S::m_cFactionMode, SummonFactionNames, 0),
+               CtrlEdit(kIdcShotFaction, 1262, &S::m_cFaction, 0, 8), CtrlCheck(1382, &S::m_bReverseFacing),
+               CtrlCheck(kIdcShotAttack, &S::m_bAttack),
+               CtrlCombo(kIdcShotFlowId, &S::m_cValidFlowId, ValidFlowIdNames, 0), CtrlCheck(1381, &S::m_bNoScore)));
 
-const auto kItemSummonCtrls = Join(
-    kSummonCommon,
-    Ctrls(CtrlCheck(kIdcSummonUseLife, &S::m_bUseRange), CtrlEdit(kIdcSummonLife, 1395, &S::m_nRange, 1, 9999)));
+const auto kItemSummonCtrls = Join(kSummonCommon, Ctrls(CtrlCheck(kIdcSummonUseLife, &S::m_bUseRange),
+                                                        CtrlEdit(kIdcSummonLife, 1395, &S::m_nRange, 1, 9999)));
 
 void ShotDefaults(C& command) {
   S& shot = *command.m_pShot;
@@ -417,7 +421,8 @@ void ItemSummonDefaults(C& command) {
 const cCmdDialogSpec kShotDialogs[5] = {
     DialogSpec(kCmdShot, 209, "ショット", kShotCtrls, ShotDefaults, NewKind<cShotDialog>),
     DialogSpec(kCmdSword, 224, "ソード", kSwordCtrls, SwordDefaults, NewKind<cSwordDialog>),
-    DialogSpec(kCmdBlockSummon, 258, "ブロック召喚", kBlockSummonCtrls, BlockSummonDefaults, NewSummon<kCmdBlockSummon>),
+    DialogSpec(kCmdBlockSummon, 258, "ブロック召喚", kBlockSummonCtrls, BlockSummonDefaults,
+               NewSummon<kCmdBlockSummon>),
     DialogSpec(kCmdCharaSummon, 256, "キャラ召喚", kCharaSummonCtrls, CharaSummonDefaults, NewSummon<kCmdCharaSummon>),
     DialogSpec(kCmdItemSummon, 257, "アイテム召喚", kItemSummonCtrls, ItemSummonDefaults, NewSummon<kCmdItemSummon>),
 };

@@ -114,28 +114,28 @@ const auto kStageClearCtrls = Ctrls(
 
 const auto kGameWaitCtrls = Ctrls(CtrlEdit(kIdcGameWaitTime, 1114, ParamRef(0), 0, 999));
 
-const auto kWarpCtrls = Ctrls(
-    CtrlCombo(kIdcWarpMode, &M::m_cSetType, WarpModeNames, 0),
-    CtrlCombo(kIdcWarpDirection, &M::m_cDirection, DirectionNames, 0),
-    CtrlEdit(kIdcWarpDistance, 1123, &M::m_nDistance, 0, 64),
-    CtrlEdit(kIdcWarpDistanceClone, 11270, &M::m_nCloneDistance, -40, 40),
-    CtrlCombo(kIdcWarpTargetMode, &M::m_cTargetType, CoordNames, 0),
-    CtrlEdit(kIdcWarpTargetX, 1136, &M::m_nTargetX, -640, 640),
-    CtrlEdit(kIdcWarpTargetDotX, 1138, &M::m_nTargetDotX, -640, 640), CtrlCheck(kIdcWarpMirrorX, &M::m_bMirrorX),
-    CtrlEdit(kIdcWarpTargetY, 1389, &M::m_nTargetY, -640, 640),
-    CtrlEdit(kIdcWarpTargetDotY, 1391, &M::m_nTargetDotY, -640, 640), CtrlCheck(kIdcWarpMirrorY, &M::m_bMirrorY));
+const auto kWarpCtrls =
+    Ctrls(CtrlCombo(kIdcWarpMode, &M::m_cSetType, WarpModeNames, 0),
+          CtrlCombo(kIdcWarpDirection, &M::m_cDirection, DirectionNames, 0),
+          CtrlEdit(kIdcWarpDistance, 1123, &M::m_nDistance, 0, 64),
+          CtrlEdit(kIdcWarpDistanceClone, 11270, &M::m_nCloneDistance, -40, 40),
+          CtrlCombo(kIdcWarpTargetMode, &M::m_cTargetType, CoordNames, 0),
+          CtrlEdit(kIdcWarpTargetX, 1136, &M::m_nTargetX, -640, 640),
+          CtrlEdit(kIdcWarpTargetDotX, 1138, &M::m_nTargetDotX, -640, 640), CtrlCheck(kIdcWarpMirrorX, &M::m_bMirrorX),
+          CtrlEdit(kIdcWarpTargetY, 1389, &M::m_nTargetY, -640, 640),
+          CtrlEdit(kIdcWarpTargetDotY, 1391, &M::m_nTargetDotY, -640, 640), CtrlCheck(kIdcWarpMirrorY, &M::m_bMirrorY));
 
-const auto kTargetCtrls = Ctrls(
-    CtrlCombo(1483, ParamRef(0), TargetNoNames, 0), CtrlCombo(kIdcTargetWhom, ParamRef(1), TargetChoiceNames, 0),
-    CtrlEdit(kIdcTargetFaction, 1262, ParamRef(2), 0, 7), CtrlCheck(kIdcTargetAllFactions, ParamRef(3)),
-    CtrlCombo(kIdcTargetRange, ParamRef(4), TargetRangeNames, 0), CtrlCheck(kIdcTargetNotSelf, ParamRef(5)),
-    CtrlCheck(kIdcTargetNotInvincible, ParamRef(6)), CtrlCheck(kIdcTargetNotPassing, ParamRef(7)),
-    CtrlCheck(kIdcTargetNotBlock, ParamRef(8)), CtrlCheck(kIdcTargetUseId, ParamRef(9)),
-    CtrlEdit(kIdcTargetId, 1264, ParamRef(10), 0, 99), CtrlCheck(kIdcTargetUseVar, ParamRef(11)),
-    CtrlCombo(kIdcTargetVar, ParamRef(12), CharaVarNames, 1),
-    CtrlEdit(kIdcTargetVarValue, 1478, ParamRef(13), -999999, 999999),
-    CtrlCombo(kIdcTargetVarCompare, ParamRef(14), CompareNames, 0),
-    CtrlCombo(kIdcTargetNone, ParamRef(15), TargetFailNames, 0));
+const auto kTargetCtrls =
+    Ctrls(CtrlCombo(1483, ParamRef(0), TargetNoNames, 0), CtrlCombo(kIdcTargetWhom, ParamRef(1), TargetChoiceNames, 0),
+          CtrlEdit(kIdcTargetFaction, 1262, ParamRef(2), 0, 7), CtrlCheck(kIdcTargetAllFactions, ParamRef(3)),
+          CtrlCombo(kIdcTargetRange, ParamRef(4), TargetRangeNames, 0), CtrlCheck(kIdcTargetNotSelf, ParamRef(5)),
+          CtrlCheck(kIdcTargetNotInvincible, ParamRef(6)), CtrlCheck(kIdcTargetNotPassing, ParamRef(7)),
+          CtrlCheck(kIdcTargetNotBlock, ParamRef(8)), CtrlCheck(kIdcTargetUseId, ParamRef(9)),
+          CtrlEdit(kIdcTargetId, 1264, ParamRef(10), 0, 99), CtrlCheck(kIdcTargetUseVar, ParamRef(11)),
+          CtrlCombo(kIdcTargetVar, ParamRef(12), CharaVarNames, 1),
+          CtrlEdit(kIdcTargetVarValue, 1478, ParamRef(13), -999999, 999999),
+          CtrlCombo(kIdcTargetVarCompare, ParamRef(14), CompareNames, 0),
+          CtrlCombo(kIdcTargetNone, ParamRef(15), TargetFailNames, 0));
 
 const auto kVanishCtrls = Ctrls(CtrlCombo(kIdcVanishTarget, ParamRef(0), VanishKindNames, 0),
                                 CtrlEdit(kIdcVanishFaction, 1262, ParamRef(1), 0, 7),
@@ -175,8 +175,7 @@ void VanishDefaults(C& command) { Immediate(command, 1); }
 }  // namespace
 
 const cCmdDialogSpec kStageDialogs[5] = {
-    DialogSpec(kCmdStageClear, 245, "ステージクリア", kStageClearCtrls, StageClearDefaults,
-               NewKind<cStageClearDialog>),
+    DialogSpec(kCmdStageClear, 245, "ステージクリア", kStageClearCtrls, StageClearDefaults, NewKind<cStageClearDialog>),
     DialogSpec(kCmdGameWait, 244, "ゲームウエイト", kGameWaitCtrls, GameWaitDefaults, NewKind<cCmdDialogKind>),
     DialogSpec(kCmdWarp, 264, "ワープ", kWarpCtrls, WarpDefaults, NewKind<cWarpDialog>),
     DialogSpec(kCmdSetTarget, 265, "ターゲットの設定", kTargetCtrls, TargetDefaults, NewKind<cTargetDialog>),

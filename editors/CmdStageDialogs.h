@@ -5,10 +5,9 @@
 #include <cstdint>
 
 #include "app/cString.h"
+#include "database/MediaPreview.h"
 #include "editors/CmdDialogCore.h"
 #include "editors/CtrlStates.h"
-
-struct cBrowseSpec;
 
 enum : uint16_t {
   kIdcClearMode = 1313,

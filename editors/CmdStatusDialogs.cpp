@@ -103,9 +103,12 @@ public:
     Update(run);
   }
   void Command(cCmdDialogRun& run, uint16_t id, int code) override {
-    if (id == kIdcStatStatus || id == kIdcStatRightStatus) ApplyStatus(run, id);
-    else if (id == kIdcStatLeftRename || id == kIdcStatRightRename) Rename(run, id);
-    else cCmdDialogKind::Command(run, id, code);
+    if (id == kIdcStatStatus || id == kIdcStatRightStatus)
+      ApplyStatus(run, id);
+    else if (id == kIdcStatLeftRename || id == kIdcStatRightRename)
+      Rename(run, id);
+    else
+      cCmdDialogKind::Command(run, id, code);
   }
   void Update(cCmdDialogRun& run) override {
     const cVector<int32_t>& p = Params(run);
@@ -160,8 +163,7 @@ private:
     cString* name = nullptr;
     int32_t scope = p[left ? kOpLeftScope : kOpRightScope];
     int32_t variableType = left ? int32_t(kTypeVariable) : int32_t(kRightVariable);
-    if (p[left ? kOpLeftType : kOpRightType] == variableType)
-      name = VariableNameSlot(scope, number);
+    if (p[left ? kOpLeftType : kOpRightType] == variableType) name = VariableNameSlot(scope, number);
     if (number == 0 || !name) {
       run.Host().Beep();
       return;
@@ -183,8 +185,10 @@ public:
     Update(run);
   }
   void Command(cCmdDialogRun& run, uint16_t id, int code) override {
-    if (id == kIdcStat2Status) ApplyFlagStatus(run);
-    else cCmdDialogKind::Command(run, id, code);
+    if (id == kIdcStat2Status)
+      ApplyFlagStatus(run);
+    else
+      cCmdDialogKind::Command(run, id, code);
   }
   void Update(cCmdDialogRun& run) override {
     cVector<cString> rows;
@@ -202,33 +206,34 @@ private:
     run.SetComboRows(kIdcStat2Option, options, {});
     // The combo keeps its selection on one of the options.
     if (!options.empty())
-      run.SetValue(kIdcStat2Option, std::clamp(run.IntValue(kIdcStat2Option), status->m_nMin,
-                                               status->m_nMin + options.Count() - 1));
+      run.SetValue(kIdcStat2Option,
+                   std::clamp(run.IntValue(kIdcStat2Option), status->m_nMin, status->m_nMin + options.Count() - 1));
   }
 };
 
-const auto kStatusOpCtrls = Ctrls(
-    CtrlCombo(kIdcStatLeftType, ParamRef(kOpLeftType), StatusValueKindNames, 0),
-    CtrlCombo(kIdcStatLeftScope, ParamRef(kOpLeftScope), VariableScopeNames, 0),
-    CtrlCombo(kIdcStatLeftVar, ParamRef(kOpLeftVar), nullptr, 1),
-    CtrlCombo(kIdcStatSubject, ParamRef(kOpLeftSubject), SelfSubjectSysNames, 0),
-    CtrlCombo(kIdcStatStatus, ParamRef(kOpLeftStatus), nullptr, 0),
-    CtrlCombo(kIdcStatOperation, ParamRef(kOpOperation), VarOpNames, 0),
-    CtrlCombo(kIdcStatRightType, ParamRef(kOpRightType), OperandKindNames, 0),
-    CtrlEdit(kIdcStatValue, 1404, ParamRef(kOpConstant), -999999, 999999),
-    CtrlEdit(kIdcStatRandMin, 1053, ParamRef(kOpRandMin), -999999, 999999),
-    CtrlEdit(kIdcStatRandMax, 1055, ParamRef(kOpRandMax), -999999, 999999),
-    CtrlCombo(kIdcStatRightScope, ParamRef(kOpRightScope), VariableScopeNames, 0),
-    CtrlCombo(kIdcStatRightVar, ParamRef(kOpRightVar), nullptr, 1),
-    CtrlCombo(kIdcStatRightSubject, ParamRef(kOpRightSubject), SelfSubjectSysNames, 0),
-    CtrlCombo(kIdcStatRightStatus, ParamRef(kOpRightStatus), nullptr, 0), CtrlCheck(kIdcStatPercent, ParamRef(kOpPercent)),
-    CtrlCombo(kIdcStatCalcMode, ParamRef(kOpCalcMode), StatusCalcNames, 0), CtrlCheck(kIdcStatBar, ParamRef(kOpBar)),
-    CtrlCheck(kIdcStatInvincible, ParamRef(kOpInvincible)), CtrlButton(kIdcStatLeftRename),
-    CtrlButton(kIdcStatRightRename));
+const auto kStatusOpCtrls =
+    Ctrls(CtrlCombo(kIdcStatLeftType, ParamRef(kOpLeftType), StatusValueKindNames, 0),
+          CtrlCombo(kIdcStatLeftScope, ParamRef(kOpLeftScope), VariableScopeNames, 0),
+          CtrlCombo(kIdcStatLeftVar, ParamRef(kOpLeftVar), nullptr, 1),
+          CtrlCombo(kIdcStatSubject, ParamRef(kOpLeftSubject), SelfSubjectSysNames, 0),
+          CtrlCombo(kIdcStatStatus, ParamRef(kOpLeftStatus), nullptr, 0),
+          CtrlCombo(kIdcStatOperation, ParamRef(kOpOperation), VarOpNames, 0),
+          CtrlCombo(kIdcStatRightType, ParamRef(kOpRightType), OperandKindNames, 0),
+          CtrlEdit(kIdcStatValue, 1404, ParamRef(kOpConstant), -999999, 999999),
+          CtrlEdit(kIdcStatRandMin, 1053, ParamRef(kOpRandMin), -999999, 999999),
+          CtrlEdit(kIdcStatRandMax, 1055, ParamRef(kOpRandMax), -999999, 999999),
+          CtrlCombo(kIdcStatRightScope, ParamRef(kOpRightScope), VariableScopeNames, 0),
+          CtrlCombo(kIdcStatRightVar, ParamRef(kOpRightVar), nullptr, 1),
+          CtrlCombo(kIdcStatRightSubject, ParamRef(kOpRightSubject), SelfSubjectSysNames, 0),
+          CtrlCombo(kIdcStatRightStatus, ParamRef(kOpRightStatus), nullptr, 0),
+          CtrlCheck(kIdcStatPercent, ParamRef(kOpPercent)),
+          CtrlCombo(kIdcStatCalcMode, ParamRef(kOpCalcMode), StatusCalcNames, 0),
+          CtrlCheck(kIdcStatBar, ParamRef(kOpBar)), CtrlCheck(kIdcStatInvincible, ParamRef(kOpInvincible)),
+          CtrlButton(kIdcStatLeftRename), CtrlButton(kIdcStatRightRename));
 
-const auto kStatusOp2Ctrls = Ctrls(CtrlCombo(kIdcStat2Subject, ParamRef(0), SelfSubjectSysNames, 0),
-                                   CtrlCombo(kIdcStat2Status, ParamRef(1), nullptr, 0),
-                                   CtrlCombo(kIdcStat2Option, ParamRef(2), nullptr, 0));
+const auto kStatusOp2Ctrls =
+    Ctrls(CtrlCombo(kIdcStat2Subject, ParamRef(0), SelfSubjectSysNames, 0),
+          CtrlCombo(kIdcStat2Status, ParamRef(1), nullptr, 0), CtrlCombo(kIdcStat2Option, ParamRef(2), nullptr, 0));
 
 void StatusOpDefaults(C& command) {
   command.m_nTime = 0;

@@ -14,6 +14,13 @@
 #include "tests/support/CmdDialogRuns.h"
 #include "ui/NumericText.h"
 
+// A file on another drive than the working folder.
+#ifdef _WIN32
+constexpr const char* kOtherDrivePath = "Q:\\elsewhere\\a.stg4_0";
+#else
+constexpr const char* kOtherDrivePath = "/elsewhere/a.stg4_0";
+#endif
+
 class cRecordingHost : public cCmdDialogHost {
 public:
   void PlaySound(const cString& path) override { m_vCalls.push_back("sound " + path); }
@@ -43,8 +50,8 @@ public:
     m_vCalls.push_back("shot cell " + std::to_string(x) + "," + std::to_string(y));
   }
   void DrawChara(const cEdChara& chara) override {
-    m_vCalls.push_back("chara " + std::to_string(chara.m_cGraphicSheet) + "/" + std::to_string(chara.m_nGraphic) +
-                       "/" + std::to_string(chara.m_nGraphicFrame));
+    m_vCalls.push_back("chara " + std::to_string(chara.m_cGraphicSheet) + "/" + std::to_string(chara.m_nGraphic) + "/" +
+                       std::to_string(chara.m_nGraphicFrame));
   }
   void DrawColour(int32_t red, int32_t green, int32_t blue) override {
     m_vCalls.push_back("colour " + std::to_string(red) + "," + std::to_string(green) + "," + std::to_string(blue));
@@ -53,7 +60,7 @@ public:
   std::vector<std::string> m_vCalls;
   const char* m_pAnswer = nullptr;
   std::string m_strCwd;
-  std::string m_strOther = "/nowhere/else/a.stg4_0";
+  std::string m_strOther = kOtherDrivePath;
 };
 
 class CmdDialogTest : public EditorTest {

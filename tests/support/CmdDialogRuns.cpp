@@ -226,7 +226,8 @@ const std::vector<cCmdRun>& CmdDialogRuns() {
        {Holds(P(1), 99), Holds(P(5), 1), Holds(P(6), 999), Holds(P(8), 2)}},
       {"game wait: a new command", 0, kCmdGameWait, 1, nullptr, {}, kEndOk,
        {Holds(P(0), 20), Holds(&C::m_nTime, 0), Holds(&C::m_bParallel, 0)}},
-      {"game wait: an item effect held to 999", 1, kCmdGameWait - kItemCmdOffset, 1, nullptr, {Type(1113, "1000")}, kEndOk, {Holds(P(0), 999)}},
+      {"game wait: an item effect held to 999", 1, kCmdGameWait - kItemCmdOffset, 1, nullptr, {Type(1113, "1000")},
+       kEndOk, {Holds(P(0), 999)}},
       {"warp: a new command", 0, kCmdWarp, 1, nullptr, {}, kEndOk,
        {Holds(&M::m_cSetType, 0), Holds(&M::m_nDistance, 2), Holds(&M::m_bMirrorX, 0), Holds(&C::m_bParallel, 1)}},
       {"warp: absolute target coordinates clear both mirrors", 0, kCmdWarp, 0, WarpMirrored,
@@ -305,6 +306,7 @@ void SetUpCmdDialogWorld() {
   Named(db.m_vAnimeSet, {"勇者", "兵士"});
   Named(db.m_vBgm, {"なし", "草原", "洞窟"});
   db.m_vBgm[1].m_strPath = "bgm\\field.ogg";
+  db.m_vBgm[2].m_strPath = "bgm\\cave.mid";
   Named(db.m_vCharaExc, {"なし", "巨人", "竜", "鳥"});
   db.m_vSwordType = {SwordType("短剣", {3, 4}), SwordType("大剣", {5000, 5000, 2})};
   g_CommonPalette.m_vBlock.Reset(3);
