@@ -200,6 +200,19 @@ const cCmdStates::cRows* cCmdStates::Rows(uint16_t id) const {
   return nullptr;
 }
 
+void cCmdStates::KeepOnly(const cCmdDialogSpec& spec) {
+  cCtrlStates kept;
+  for (const cState& state : States()) {
+    if (!FindCmdCtrl(spec, state.m_nId)) continue;
+    if (state.m_nEnabled >= 0) kept.Enable(state.m_nId, state.m_nEnabled != 0);
+    if (state.m_nShown >= 0) kept.Show(state.m_nId, state.m_nShown != 0);
+    if (state.m_nChecked >= 0) kept.Check(state.m_nId, state.m_nChecked != 0);
+    if (state.m_bHasText) kept.SetText(state.m_nId, state.m_strText);
+    if (state.m_bHasRange) kept.SetRange(state.m_nId, state.m_nMin, state.m_nMax);
+  }
+  static_cast<cCtrlStates&>(*this) = kept;
+}
+
 void cCmdStates::MarkChanged(uint16_t id) {
   if (!Changed(id)) m_vChanged.push_back(id);
 }
@@ -293,6 +306,7 @@ void cCmdDialogRun::Decided(Step step) {
   for (const cComboState& combo : m_vCombo) choices.push_back(Choice(combo.m_nId));
   m_States.Clear();
   step();
+  m_States.KeepOnly(*m_pSpec);
   for (int i = 0; i < m_pSpec->m_nCtrl; ++i) {
     const cCmdCtrl& ctrl = m_pSpec->m_pCtrl[i];
     const cString* text = TextOf(Shown(), ctrl.m_Ref);

@@ -215,6 +215,9 @@ public:
   void SetRows(uint16_t id, const cComboChoice& choice);
   const cRows* Rows(uint16_t id) const;
   const cVector<cRows>& AllRows() const { return m_vRows; }
+  // Drops the decisions on controls the dialog's template lacks (a class shared by two templates
+  // decides for controls only one of them has).
+  void KeepOnly(const cCmdDialogSpec& spec);
   void MarkChanged(uint16_t id);
   int Changed(uint16_t id) const;
   const cVector<uint16_t>& AllChanged() const { return m_vChanged; }
