@@ -18,78 +18,86 @@
 #include "stage/cStageEditState.h"
 #include "ui/ComboItems.h"
 
-// The class a member pointer belongs to, for Visit's overloads.
-template <class T, class R>
-R ClassOf(T R::*);
-
 namespace {
-template <class... F>
-struct cOverload : F... {
-  using F::operator()...;
+// A number's place in a command and its width; a null place for one the command lacks.
+struct cSlot {
+  void* m_pPlace = nullptr;
+  uint8_t m_nType = 0;
 };
-template <class... F>
-cOverload(F...) -> cOverload<F...>;
+enum : uint8_t { kSlotInt8 = 1, kSlotInt16, kSlotInt32, kSlotDouble };
 
-cCommandData* Holder(const cCommandData& command, cCommandData*) { return const_cast<cCommandData*>(&command); }
-cEdMove* Holder(const cCommandData& command, cEdMove*) { return command.m_pMove.Get(); }
-cEdShot* Holder(const cCommandData& command, cEdShot*) { return command.m_pShot.Get(); }
+template <class T>
+constexpr uint8_t SlotType() {
+  if constexpr (std::is_same_v<T, int8_t>) return kSlotInt8;
+  else if constexpr (std::is_same_v<T, int16_t>) return kSlotInt16;
+  else if constexpr (std::is_same_v<T, int32_t>) return kSlotInt32;
+  else return kSlotDouble;
+}
 
-// Where a number lives, null when absent; Visit gives it to use(pointer) or calls none().
-template <class Use, class None>
-void Visit(const cCommandData& command, const tCmdRef& ref, Use use, None none) {
-  std::visit(cOverload{
-                 [&](std::monostate) -> void { none(); },
-                 [&](cString cCommandData::*) -> void { none(); },
-                 [&](cShotArrayRef array) -> void {
-                   cEdShot* shot = command.m_pShot.Get();
-                   if (shot && array.m_nIndex >= 0 && array.m_nIndex < 3)
-                     use(&(shot->*array.m_pArray)[array.m_nIndex]);
-                   else
-                     none();
-                 },
-                 [&](cParamRef param) -> void {
-                   if (param.m_nIndex >= 0 && param.m_nIndex < command.m_vParam.Count())
-                     use(const_cast<int32_t*>(&command.m_vParam[param.m_nIndex]));
-                   else
-                     none();
-                 },
-                 [&](auto member) -> void {
-                   auto* holder = Holder(command, static_cast<decltype(ClassOf(member))*>(nullptr));
-                   if (holder)
-                     use(&(holder->*member));
-                   else
-                     none();
-                 },
-             },
-             ref);
+template <class R, class T>
+cSlot MemberSlot(R* holder, T R::*member) {
+  return holder ? cSlot{&(holder->*member), SlotType<T>()} : cSlot();
+}
+
+// Tries each kind of member a reference may name, in the holder of that kind.
+template <class R, class T, class... Rest>
+bool FindMember(const tCmdRef& ref, R* holder, cSlot& slot) {
+  if (auto member = std::get_if<T R::*>(&ref)) {
+    slot = MemberSlot(holder, *member);
+    return true;
+  }
+  if constexpr (sizeof...(Rest) > 0) return FindMember<R, Rest...>(ref, holder, slot);
+  else return false;
+}
+
+cSlot SlotOf(const cCommandData& command, const tCmdRef& ref) {
+  cCommandData& held = const_cast<cCommandData&>(command);
+  cSlot slot;
+  if (FindMember<cCommandData, int8_t, int16_t, int32_t>(ref, &held, slot) ||
+      FindMember<cEdMove, int8_t, int16_t, double>(ref, held.m_pMove.Get(), slot) ||
+      FindMember<cEdShot, int8_t, int16_t, int32_t>(ref, held.m_pShot.Get(), slot))
+    return slot;
+  if (auto array = std::get_if<cShotArrayRef>(&ref)) {
+    cEdShot* shot = held.m_pShot.Get();
+    if (shot && array->m_nIndex >= 0 && array->m_nIndex < 3)
+      return {&(shot->*array->m_pArray)[array->m_nIndex], kSlotInt16};
+  }
+  if (auto param = std::get_if<cParamRef>(&ref)) {
+    if (param->m_nIndex >= 0 && param->m_nIndex < held.m_vParam.Count())
+      return {&held.m_vParam[param->m_nIndex], kSlotInt32};
+  }
+  return slot;
+}
+
+template <class T>
+void Store(void* place, double value) {
+  if constexpr (std::is_floating_point_v<T>) *static_cast<T*>(place) = value;
+  else *static_cast<T*>(place) = static_cast<T>(std::llround(value));
 }
 }  // namespace
 
-int HasRef(const cCommandData& command, const tCmdRef& ref) {
-  int has = 0;
-  Visit(
-      command, ref, [&](auto*) { has = 1; }, [] {});
-  return has;
-}
+int HasRef(const cCommandData& command, const tCmdRef& ref) { return SlotOf(command, ref).m_pPlace ? 1 : 0; }
 
 double ReadRef(const cCommandData& command, const tCmdRef& ref) {
-  double value = 0;
-  Visit(
-      command, ref, [&](auto* pointer) { value = static_cast<double>(*pointer); }, [] {});
-  return value;
+  cSlot slot = SlotOf(command, ref);
+  switch (slot.m_nType) {
+    case kSlotInt8: return *static_cast<int8_t*>(slot.m_pPlace);
+    case kSlotInt16: return *static_cast<int16_t*>(slot.m_pPlace);
+    case kSlotInt32: return *static_cast<int32_t*>(slot.m_pPlace);
+    case kSlotDouble: return *static_cast<double*>(slot.m_pPlace);
+    default: return 0;
+  }
 }
 
 void WriteRef(cCommandData& command, const tCmdRef& ref, double value) {
-  Visit(
-      command, ref,
-      [value](auto* pointer) {
-        using T = std::remove_pointer_t<decltype(pointer)>;
-        if constexpr (std::is_floating_point_v<T>)
-          *pointer = value;
-        else
-          *pointer = static_cast<T>(std::llround(value));
-      },
-      [] {});
+  cSlot slot = SlotOf(command, ref);
+  switch (slot.m_nType) {
+    case kSlotInt8: Store<int8_t>(slot.m_pPlace, value); break;
+    case kSlotInt16: Store<int16_t>(slot.m_pPlace, value); break;
+    case kSlotInt32: Store<int32_t>(slot.m_pPlace, value); break;
+    case kSlotDouble: Store<double>(slot.m_pPlace, value); break;
+    default: break;
+  }
 }
 
 namespace {

@@ -7,13 +7,22 @@ using M = cEdMove;
 
 const char* const kMoveRatioRefusal = "「距離÷速度」を0.10以上、または-0.10以下にして下さい！";
 
+namespace {
+int64_t Dots(int32_t distance, int32_t unit) { return unit == 1 ? int64_t(distance) : int64_t(distance) * 16; }
+}  // namespace
+
 double MoveRatio(int32_t distance, int32_t speed, int32_t unit) {
   if (speed == 0) return 0;
-  double dots = unit == 1 ? double(distance) : double(distance) * 16;
-  return dots / speed;
+  return double(Dots(distance, unit)) / speed;
 }
 
-int MoveRatioAccepted(double ratio) { return ratio <= -0.1 || ratio >= 0.1; }
+// |dots / speed| >= 0.1 decided on integers: the ratio in double precision gives the same answer
+// (0.1 itself rounds to the same double either way), and an extended-precision unit cannot move
+// the boundary.
+int MoveRatioAccepted(int32_t distance, int32_t speed, int32_t unit) {
+  int64_t dots = Dots(distance, unit);
+  return speed != 0 && 10 * (dots < 0 ? -dots : dots) >= (speed < 0 ? -int64_t(speed) : int64_t(speed));
+}
 
 cString MoveRatioText(double ratio) {
   cString text;
@@ -52,6 +61,10 @@ double ShownRatio(const cCmdDialogRun& run) {
   return MoveRatio(run.IntValue(kIdcMoveDistance), run.IntValue(kIdcMoveSpeed), run.IntValue(kIdcMoveUnit));
 }
 
+int ShownRatioAccepted(const cCmdDialogRun& run) {
+  return MoveRatioAccepted(run.IntValue(kIdcMoveDistance), run.IntValue(kIdcMoveSpeed), run.IntValue(kIdcMoveUnit));
+}
+
 // Every movement dialog with the "時間・速度・距離" group and a distance.
 class cMoveDialog : public cCmdDialogKind {
 public:
@@ -61,7 +74,7 @@ public:
     MoveAnimeStates(run.IntValue(kIdcMoveNoAnime), run.Decide());
   }
   int Check(cCmdDialogRun& run, cString& message) override {
-    if (run.IntValue(kIdcMoveSpeedMode) != kMoveSpeedDistance || MoveRatioAccepted(ShownRatio(run))) return 1;
+    if (run.IntValue(kIdcMoveSpeedMode) != kMoveSpeedDistance || ShownRatioAccepted(run)) return 1;
     message = kMoveRatioRefusal;
     return 0;
   }

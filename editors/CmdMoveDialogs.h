@@ -31,8 +31,9 @@ enum : int32_t { kMoveTimeSpeed = 0, kMoveTimeDistance = 1, kMoveSpeedDistance =
 // Distance in dots over speed (one hbl is 16 dots; unit 1 gives the distance in dots); 0 for
 // speed 0. The clone factors take no part.
 double MoveRatio(int32_t distance, int32_t speed, int32_t unit);
-// A move by speed and distance must cover at least 0.1 dot per unit of speed either way.
-int MoveRatioAccepted(double ratio);
+// A move by speed and distance must cover at least 0.1 dot per unit of speed either way (speed 0
+// never does).
+int MoveRatioAccepted(int32_t distance, int32_t speed, int32_t unit);
 cString MoveRatioText(double ratio);
 extern const char* const kMoveRatioRefusal;
 

@@ -17,7 +17,11 @@ TEST(CmdMoveRules, TheRatioIsDotsPerSpeedAndRefusedStrictlyBetweenMinusAndPlusOn
   for (const cCase& c : cases) {
     double ratio = MoveRatio(c.m_nDistance, c.m_nSpeed, c.m_nUnit);
     EXPECT_DOUBLE_EQ(ratio, c.m_dRatio) << c.m_nDistance << "/" << c.m_nSpeed << " unit " << c.m_nUnit;
-    EXPECT_EQ(MoveRatioAccepted(ratio), c.m_bAccepted) << c.m_nDistance << "/" << c.m_nSpeed;
+    EXPECT_EQ(MoveRatioAccepted(c.m_nDistance, c.m_nSpeed, c.m_nUnit), c.m_bAccepted)
+        << c.m_nDistance << "/" << c.m_nSpeed;
+    // What the double-precision ratio says, on a unit that keeps it in a double.
+    volatile double stored = ratio;
+    EXPECT_EQ(stored <= -0.1 || stored >= 0.1, c.m_bAccepted == 1);
   }
   EXPECT_EQ(MoveRatioText(1.0 / 3), "距離(dot)÷速度　＝　0.33 (※分身は無視)");
   EXPECT_EQ(MoveRatioText(-0.1), "距離(dot)÷速度　＝　-0.10 (※分身は無視)");
