@@ -248,6 +248,8 @@ const std::vector<cCmdRun>& CmdDialogRuns() {
        {Holds(P(0), 0), Holds(P(1), 1), Holds(&C::m_bParallel, 1)}},
       {"item: the stage palette's item", 0, kCmdTakeItem, 1, nullptr, {Choose(1408, 1), Choose(1409, 0)}, kEndOk,
        {Holds(P(0), 1), Holds(P(1), 1)}},
+      {"item: a common palette entry's command", 0, kCmdTakeItem, 1, nullptr, {Choose(1409, 2)}, kEndOk,
+       {Holds(P(0), 0), Holds(P(1), 3)}, nullptr, 2},
       {"anime set: the second set", 0, kCmdAnimeSet, 1, nullptr, {Choose(1223, 1)}, kEndOk, {Holds(P(0), 1)}},
       {"anime: row 2 is anime 3", 0, kCmdAnime, 1, nullptr, {Choose(1263, 2)}, kEndOk, {Holds(P(0), 3)}},
       {"sound: row 1 is sound 2, heard at once", 0, kCmdSound, 1, nullptr, {Choose(1131, 1), Tick(1435, 0)}, kEndOk,
