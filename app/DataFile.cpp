@@ -1,17 +1,32 @@
 #include "app/DataFile.h"
 
-#include <cstring>
+#include <sys/stat.h>
 
+#include <cstring>
+#include <string>
+
+#include "app/FileCalls.h"
 #include "app/PathUtil.h"
 #include "app/cApplication.h"
 
 namespace {
 bool UsablePath(const char* path) { return path && std::strlen(path) < static_cast<size_t>(kMaxPath); }
+
+// A save of an earlier version moved the previous file aside before it put the new one in; one
+// that stopped between the two left only the aside copy, which takes its place again.
+void PutAsideCopyBack(const char* path) {
+  std::string host = HostPath(path);
+  std::string aside = AsideName(host.c_str());
+  struct stat info;
+  if (stat(host.c_str(), &info) != 0 && stat(aside.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+    ReplaceFileWith(host.c_str(), aside.c_str());
+}
 }  // namespace
 
 cReadStream* OpenDataFileRead(const char* path) {
   if (!path || !*path) path = "err";
   if (!UsablePath(path)) return nullptr;
+  PutAsideCopyBack(path);
   cReadStream* stream = new cReadStream;
   uint32_t version;
   if (!stream->OpenFile(path) || !stream->ReadU32(version)) {

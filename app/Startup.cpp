@@ -4,6 +4,7 @@
 #include "app/DataPaths.h"
 #include "app/PathUtil.h"
 #include "app/ProjectLoad.h"
+#include "app/ReportLog.h"
 #include "app/cEditConfig.h"
 #include "stage/cStageEditState.h"
 
@@ -26,8 +27,14 @@ int CreateFolders(const char* const* folders) {
 
 int CreateFolderTree() { return CreateFolders(kEditorFolders) + CreateFolders(kProjectFolders); }
 
-int SaveAtExit() {
-  EditConfig.m_strLastStagePath = g_StageEditState.m_strStagePath;
-  int saved = EditConfig.SaveFile(g_DataPaths[kPathEditConfig].GetStr());
+int SaveAtExit(int stageHeld) {
+  int saved = 1;
+  if (stageHeld) {
+    // The configuration names the open stage, whose document a loader that never ended still holds.
+    LogReport("WorkerThread : %s を保存しません", g_DataPaths[kPathEditConfig].GetStr());
+  } else {
+    EditConfig.m_strLastStagePath = g_StageEditState.m_strStagePath;
+    saved = EditConfig.SaveFile(g_DataPaths[kPathEditConfig].GetStr());
+  }
   return SaveTableFile(g_vValInfo, g_DataPaths[kPathValInfo].GetStr()) && saved;
 }

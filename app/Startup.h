@@ -6,5 +6,6 @@
 // number of folders that could not be made.
 int CreateFolderTree();
 // The two files saved at exit: the editor configuration, remembering the open stage (empty when
-// none), and the variable names. 1 when both were written.
-int SaveAtExit();
+// none), and the variable names. 1 when both were written. stageHeld: a stage loader that would
+// not stop still holds the stage; the configuration is then not saved (the report log says so).
+int SaveAtExit(int stageHeld = 0);

@@ -1,9 +1,8 @@
 #include "app/cDataStream.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 
+#include "app/FileCalls.h"
 #include "app/cString.h"
 
 namespace {
@@ -172,7 +171,7 @@ void cWriteStream::WriteSlow(const void* data, size_t size) {
   if (size <= kChunk) {
     std::memcpy(m_aChunk, data, size);
     m_nFill = size;
-  } else if (!m_bFailed && std::fwrite(data, 1, size, m_pFile) != size) {
+  } else if (!m_bFailed && FileCalls().m_pfnWrite(data, 1, size, m_pFile) != size) {
     m_bFailed = true;
   }
 }
@@ -188,15 +187,16 @@ void cWriteStream::WriteString(const std::string& text) {
 
 void cWriteStream::Flush() {
   if (!m_pFile || m_nFill == 0) return;
-  if (!m_bFailed && std::fwrite(m_aChunk, 1, m_nFill, m_pFile) != m_nFill) m_bFailed = true;
+  if (!m_bFailed && FileCalls().m_pfnWrite(m_aChunk, 1, m_nFill, m_pFile) != m_nFill) m_bFailed = true;
   m_nFill = 0;
 }
 
 int cWriteStream::Commit() {
   if (!m_pFile) return 0;
   Flush();
-  if (std::fflush(m_pFile) != 0) m_bFailed = true;
-  if (std::fclose(m_pFile) != 0) m_bFailed = true;
+  // On the disk before it takes the target's place: a crash after the replace finds it whole.
+  if (!m_bFailed && FileCalls().m_pfnFlush(m_pFile) != 0) m_bFailed = true;
+  if (FileCalls().m_pfnClose(m_pFile) != 0) m_bFailed = true;
   m_pFile = nullptr;
   if (!m_bFailed && ReplaceFileWith(m_strTarget.c_str(), m_strTemp.c_str())) {
     m_strTemp.clear();
@@ -215,27 +215,6 @@ void cWriteStream::Abandon() {
   }
   if (!m_strTemp.empty()) std::remove(m_strTemp.c_str());
   m_strTemp.clear();
-}
-
-int ReplaceFileWith(const char* target, const char* source) {
-  // A folder standing where the file goes is never moved or replaced.
-  struct stat info;
-  if (stat(target, &info) == 0 && S_ISDIR(info.st_mode)) return 0;
-#ifdef _WIN32
-  // The C runtime here will not rename over an existing file: move the old one aside first and
-  // put it back when the new one cannot take its place.
-  std::string aside = std::string(target) + ".~old";
-  std::remove(aside.c_str());
-  bool hadTarget = std::rename(target, aside.c_str()) == 0;
-  if (std::rename(source, target) != 0) {
-    if (hadTarget) std::rename(aside.c_str(), target);
-    return 0;
-  }
-  if (hadTarget) std::remove(aside.c_str());
-  return 1;
-#else
-  return std::rename(source, target) == 0 ? 1 : 0;
-#endif
 }
 
 std::string HostPath(const char* path) {

@@ -4,8 +4,9 @@
 // A reader holds the whole file and knows the bytes left, so a count or length that the file
 // cannot hold fails the load instead of allocating or reading beyond it. A failure is sticky:
 // every later read fails too, and the load reports it once at the end.
-// A writer writes to a temporary file beside the target and replaces the target only when every
-// write and the close succeeded, so a failed save leaves the previous file whole.
+// A writer writes to a temporary file beside the target, puts it on the disk and replaces the
+// target in one step only when every write, the flush and the close succeeded, so a failed save
+// leaves the previous file whole and a crash leaves the previous file or the new one.
 
 #include <cstddef>
 #include <cstdint>
@@ -111,7 +112,5 @@ private:
   bool m_bFailed = false;
 };
 
-// Replaces a file by another in the same folder; 1 on success, the target untouched otherwise.
-int ReplaceFileWith(const char* target, const char* source);
 // The host's form of a stored path: backslashes that separate folders become slashes off Windows.
 std::string HostPath(const char* path);

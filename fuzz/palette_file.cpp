@@ -62,6 +62,7 @@ void StagePalette() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  SkipDiskFlushes();
   g_strInput = WriteFuzzInput("palette_file", data, size);
   if (g_strInput.empty()) return 0;
   CommonPalette();

@@ -4,6 +4,9 @@ set -u
 dir=$1; seconds=${2:-5}
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 status=0
+# The targets write their inputs below TMPDIR and must leave nothing there.
+export TMPDIR=$dir/tmp
+mkdir -p "$TMPDIR"
 for target in "$dir"/fuzz_*; do
   [ -x "$target" ] || continue
   name=$(basename "$target"); name=${name#fuzz_}
@@ -15,6 +18,9 @@ for target in "$dir"/fuzz_*; do
     echo "fuzz $name: ok ($(grep -o 'Done [0-9]* runs' "$dir/fuzz-$name.log" | grep -o '[0-9]*'; true) runs)"
   else
     echo "fuzz $name: FAILED"; tail -n 30 "$dir/fuzz-$name.log"; status=1
+  fi
+  if [ -n "$(ls -A "$TMPDIR")" ]; then
+    echo "fuzz $name: left files behind:"; ls -A "$TMPDIR"; rm -rf "${TMPDIR:?}"/*; status=1
   fi
 done
 exit $status

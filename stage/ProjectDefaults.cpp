@@ -4,14 +4,17 @@
 #include "project/cProjectSettings.h"
 
 namespace {
-// The project's case for a new entry of a stage palette.
-constexpr int kNewStageEntry = 0;
+// The project's cases: a new entry of a stage palette, an object placed from the common palette,
+// an object placed from the stage palette.
+enum { kNewStageEntry = 0, kPlacedFromCommon = 1, kPlacedFromStage = 2 };
 
 template <class T>
-void SetNewEntrySource(T& entry, int kind, int16_t index) {
-  SetInheritSource(&entry, kind, g_ProjectSettings.m_nDefInheritPal[kNewStageEntry][kind], index,
-                   g_ProjectSettings.m_bbDefInherit[kNewStageEntry][kind]);
+void SetCaseSource(T& record, int situation, int kind, int16_t index) {
+  SetInheritSource(&record, kind, g_ProjectSettings.m_nDefInheritPal[situation][kind], index,
+                   g_ProjectSettings.m_bbDefInherit[situation][kind]);
 }
+
+int BrushCase(int selPalette) { return selPalette == 0 ? kPlacedFromCommon : kPlacedFromStage; }
 }  // namespace
 
 const cEdBlock& ProjectDefault(const cEdBlock*) { return g_ProjectSettings.m_DefBlock; }
@@ -19,11 +22,21 @@ const cEdChara& ProjectDefault(const cEdChara*) { return g_ProjectSettings.m_Def
 const cEdItem& ProjectDefault(const cEdItem*) { return g_ProjectSettings.m_DefItem; }
 
 void SetNewStageEntrySource(cEdBlock& entry, int16_t index) {
-  SetNewEntrySource(entry, cProjectSettings::kKindBlock, index);
+  SetCaseSource(entry, kNewStageEntry, cProjectSettings::kKindBlock, index);
 }
 void SetNewStageEntrySource(cEdChara& entry, int16_t index) {
-  SetNewEntrySource(entry, cProjectSettings::kKindChara, index);
+  SetCaseSource(entry, kNewStageEntry, cProjectSettings::kKindChara, index);
 }
 void SetNewStageEntrySource(cEdItem& entry, int16_t index) {
-  SetNewEntrySource(entry, cProjectSettings::kKindItem, index);
+  SetCaseSource(entry, kNewStageEntry, cProjectSettings::kKindItem, index);
+}
+
+void SetBrushSource(cEdBlock& brush, int selPalette, int16_t index) {
+  SetCaseSource(brush, BrushCase(selPalette), cProjectSettings::kKindBlock, index);
+}
+void SetBrushSource(cEdChara& brush, int selPalette, int16_t index) {
+  SetCaseSource(brush, BrushCase(selPalette), cProjectSettings::kKindChara, index);
+}
+void SetBrushSource(cEdItem& brush, int selPalette, int16_t index) {
+  SetCaseSource(brush, BrushCase(selPalette), cProjectSettings::kKindItem, index);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // What the palettes and the stage take from the project options: the default record of each kind,
 // which a palette list with fewer than two entries receives as entry 1, and the inheritance that a
-// new stage palette entry gets.
+// new stage palette entry and a brush chosen in a palette window get.
 
 #include <cstdint>
 
@@ -18,3 +18,9 @@ const cEdItem& ProjectDefault(const cEdItem*);
 void SetNewStageEntrySource(cEdBlock& entry, int16_t index);
 void SetNewStageEntrySource(cEdChara& entry, int16_t index);
 void SetNewStageEntrySource(cEdItem& entry, int16_t index);
+
+// Points a brush taken from entry index of a palette (selPalette: 0 common, 1 stage) at that entry,
+// with the source palette and flags of the project's case for objects placed from that palette.
+void SetBrushSource(cEdBlock& brush, int selPalette, int16_t index);
+void SetBrushSource(cEdChara& brush, int selPalette, int16_t index);
+void SetBrushSource(cEdItem& brush, int selPalette, int16_t index);

@@ -6,6 +6,7 @@
 
 #include "app/DataFile.h"
 #include "app/DataPaths.h"
+#include "app/FileCalls.h"
 #include "app/MessageBox.h"
 #include "app/PathUtil.h"
 #include "app/cApplication.h"

@@ -142,6 +142,14 @@ void cPaintList::Add(const cPaintOp& op) {
   if (Overlaps(x - margin, y - margin, width + 2 * margin, height + 2 * margin, *this)) m_vOps.push_back(op);
 }
 
+void cPaintList::AddFill(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t colour) {
+  cPaintOp op;
+  op.m_nKind = cPaintOp::kFill;
+  op.m_nX = x, op.m_nY = y, op.m_nWidth = width, op.m_nHeight = height;
+  op.m_nColour = colour;
+  Add(op);
+}
+
 void cPaintList::AddBlit(int sheet, int charaExc, int32_t x, int32_t y, int32_t width, int32_t height, int32_t sourceX,
                          int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight) {
   cPaintOp op;
@@ -162,9 +170,11 @@ void cPaintList::AddLine(int32_t x, int32_t y, int32_t x2, int32_t y2, uint32_t 
   Add(op);
 }
 
-void cPaintList::AddOutline(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t colour, int32_t pen) {
+void cPaintList::AddOutline(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t colour, int32_t pen,
+                            int dotted) {
   cPaintOp op;
   op.m_nKind = cPaintOp::kOutline;
+  op.m_bDotted = static_cast<uint8_t>(dotted != 0);
   op.m_nX = x, op.m_nY = y, op.m_nWidth = width, op.m_nHeight = height;
   op.m_nColour = colour;
   op.m_nPen = pen;
@@ -247,10 +257,10 @@ void cMapView::StartAtPlayer() {
   m_bAll = 1;
 }
 
-int32_t cMapView::WheelCells(int32_t delta) {
-  m_nWheelRest += delta;
-  int32_t notches = m_nWheelRest / kWheelNotch;
-  m_nWheelRest -= notches * kWheelNotch;
+int32_t cWheelStep::Take(int32_t delta) {
+  m_nRest += delta;
+  int32_t notches = m_nRest / kWheelNotch;
+  m_nRest -= notches * kWheelNotch;
   return -notches;
 }
 
@@ -258,7 +268,7 @@ int cMapView::Wheel(int32_t delta, int ctrl) {
   int axis = m_Stage.m_nWheelAxis;
   if (!m_State.m_bStageOpen || (axis != 0 && axis != 1)) return 0;
   bool horizontal = (axis == 0) != (ctrl != 0);
-  int32_t cells = WheelCells(delta);
+  int32_t cells = m_Wheel.Take(delta);
   int32_t x = m_nScrollX, y = m_nScrollY;
   ScrollTo(horizontal ? x + cells : x, horizontal ? y : y + cells);
   return x != m_nScrollX || y != m_nScrollY;
@@ -327,11 +337,7 @@ void cMapView::PaintArea(std::vector<cPaintList>& out, const cCellArea& area, co
 void cMapView::Paint(cPaintList& list, const cViewInput& input, const cSheetExtents& sheets, int32_t x, int32_t y,
                      int32_t width, int32_t height) const {
   list.Begin(x, y, width, height);
-  cPaintOp fill;
-  fill.m_nKind = cPaintOp::kFill;
-  fill.m_nX = x, fill.m_nY = y, fill.m_nWidth = width, fill.m_nHeight = height;
-  fill.m_nColour = kColourBackground;
-  list.Add(fill);
+  list.AddFill(x, y, width, height, kColourBackground);
   if (!m_State.m_bStageOpen) return;
   PaintCells(list, sheets);
   cPaintOp grid;

@@ -45,10 +45,11 @@ struct cPaintOp {
     kBlit,     // masked copy of the source rectangle, stretched when the sizes differ
     kGrid,     // grid lines every 32 pixels over the rectangle
     kLine,     // from (x, y) to (x2, y2), m_nPen pixels wide
-    kOutline,  // rectangle outline, m_nPen pixels wide
+    kOutline,  // rectangle outline, m_nPen pixels wide; dotted when m_bDotted is set
   };
   uint8_t m_nKind = kFill;
   uint8_t m_bCharaExc = 0;  // blit source: 0 sheet canvas m_nCanvas, 1 dedicated chara canvas m_nCanvas
+  uint8_t m_bDotted = 0;
   int32_t m_nCanvas = 0;
   int32_t m_nX = 0, m_nY = 0, m_nWidth = 0, m_nHeight = 0;
   int32_t m_nSrcX = 0, m_nSrcY = 0, m_nSrcWidth = 0, m_nSrcHeight = 0;
@@ -66,10 +67,11 @@ struct cPaintList {
   // A new list for an area; everything outside it is left out as the operations are added.
   void Begin(int32_t x, int32_t y, int32_t width, int32_t height);
   void Add(const cPaintOp& op);
+  void AddFill(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t colour);
   void AddBlit(int sheet, int charaExc, int32_t x, int32_t y, int32_t width, int32_t height, int32_t sourceX,
                int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight);
   void AddLine(int32_t x, int32_t y, int32_t x2, int32_t y2, uint32_t colour, int32_t pen);
-  void AddOutline(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t colour, int32_t pen);
+  void AddOutline(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t colour, int32_t pen, int dotted = 0);
 };
 
 // One record's graphic and mark in the cell whose top-left pixel is (x, y). kind 0 block, 1
@@ -80,6 +82,16 @@ void AddBlockGraphic(cPaintList& list, const cSheetExtents& sheets, int32_t x, i
 void AddCharaGraphic(cPaintList& list, const cSheetExtents& sheets, int32_t x, int32_t y, const cEdChara& chara, int half);
 void AddItemGraphic(cPaintList& list, const cSheetExtents& sheets, int32_t x, int32_t y, const cEdItem& item, int half);
 void AddMark(cPaintList& list, const cSheetExtents& sheets, int32_t x, int32_t y, int mark, int half);
+
+// A mouse wheel turned notch by notch: 120 units a notch, a part notch kept for the next turn. A
+// forward turn (a positive delta) gives a negative step: the view moves back (up or left).
+class cWheelStep {
+public:
+  int32_t Take(int32_t delta);
+
+private:
+  int32_t m_nRest = 0;
+};
 
 // What the drawing depends on besides the documents: the buttons and the Shift key at paint time.
 struct cViewInput {
@@ -103,9 +115,6 @@ public:
   void ScrollTo(int32_t x, int32_t y);
   // The player near the centre of a 20 x 15 view, or the top-left corner without one.
   void StartAtPlayer();
-  // Cells a wheel turn of this many units moves the view, notch by notch (120 units; a part notch
-  // is kept for the next turn): a forward turn moves back (up or left), a backward one forward.
-  int32_t WheelCells(int32_t delta);
   // The whole wheel message: the axis the stage's wheel option and Ctrl choose, then the scroll.
   // 1 when the view moved.
   int Wheel(int32_t delta, int ctrl);
@@ -144,7 +153,7 @@ private:
   int32_t m_nClientHeight = 0;
   int32_t m_nScrollX = 0;
   int32_t m_nScrollY = 0;
-  int32_t m_nWheelRest = 0;
+  cWheelStep m_Wheel;
   int32_t m_bAll = 1;
   cCellArea m_LastCursor;  // the cursor's drawing as last painted
 };

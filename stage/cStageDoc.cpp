@@ -502,26 +502,41 @@ void cStageDoc::RemoveExtraPlayers() {
   for (size_t k = 0; k + 1 < players.size(); ++k) m_vCharaLayer.At(players[k]) = cEdChara();
 }
 
-int cStageDoc::LoadStagePalette(const char* path) {
+int cStagePaletteFile::Read(const char* path) {
   cReadStream* stream = OpenDataFileRead(path);
   if (!stream) return 0;
-  cVector<cEdBlock> blocks;
-  cVector<cEdChara> charas;
-  cVector<cEdItem> items;
   {
-    cPaletteListsScope loading(kPaletteStage, {&blocks, &charas, &items});
-    LoadList(blocks, *stream) && LoadList(charas, *stream) && LoadList(items, *stream);
+    // The entries check their references against the lists being read.
+    cPaletteListsScope loading(kPaletteStage, {&m_vBlock, &m_vChara, &m_vItem});
+    cDataRecord::LoadList(m_vBlock, *stream) && cDataRecord::LoadList(m_vChara, *stream) &&
+        cDataRecord::LoadList(m_vItem, *stream);
   }
   bool ok = !stream->Failed();
   CloseDataFile(stream);
-  if (!ok) return 0;
-  m_vStageBlock.swap(blocks);
-  m_vStageChara.swap(charas);
-  m_vStageItem.swap(items);
+  return ok ? 1 : 0;
+}
+
+int cStageDoc::LoadStagePalette(const char* path) {
+  cStagePaletteFile file;
+  if (!file.Read(path)) return 0;
+  TakeStagePalette(file);
+  return 1;
+}
+
+void cStageDoc::TakeStagePalette(cStagePaletteFile& file) {
+  m_vStageBlock.swap(file.m_vBlock);
+  m_vStageChara.swap(file.m_vChara);
+  m_vStageItem.swap(file.m_vItem);
+  {
+    // Code that copies entry 0 or 1 of a stage palette list may count on them.
+    cPaletteListsScope own(kPaletteStage, StagePalette());
+    FillShortList(m_vStageBlock);
+    FillShortList(m_vStageChara);
+    FillShortList(m_vStageItem);
+  }
   RefreshBlocksFromStage();
   RefreshCharasFromStage();
   RefreshItemsFromStage();
-  return 1;
 }
 
 int cStageDoc::SaveStagePalette(const char* path) {

@@ -23,6 +23,16 @@ constexpr uint32_t kStageEndMarker = 123456789;
 // The auto-vanish rules, in stored order.
 enum { kVanishEnemy, kVanishBlockEnemy, kVanishItem, kVanishPlayerShot, kVanishEnemyShot, kVanishRuleCount };
 
+// The three lists of a stage palette file, read apart from any stage.
+struct cStagePaletteFile {
+  cVector<cEdBlock> m_vBlock;
+  cVector<cEdChara> m_vChara;
+  cVector<cEdItem> m_vItem;
+
+  // 1 when the whole file loaded; 0 for a file that is missing or damaged.
+  int Read(const char* path);
+};
+
 class cStageDoc : public cDataRecord {
 public:
   // palette: the palette kind whose lists this document's stage palette is, for its life (the
@@ -62,7 +72,12 @@ public:
   // Keeps only the last player in reading order.
   void RemoveExtraPlayers();
 
+  // The stage palette changes only when the whole file loaded (1); 0 and nothing changed otherwise.
   int LoadStagePalette(const char* path);
+  // Makes lists read from a file the stage palette: every list gets its two entries as Normalise
+  // gives them, entry 0 and the inheritance flags stay as read, and the placed objects that follow
+  // the stage palette are resolved again. The file's lists are taken (left empty).
+  void TakeStagePalette(cStagePaletteFile& file);
   int SaveStagePalette(const char* path);
 
   // Reads a stage file into a separate document and takes its content only when the whole file

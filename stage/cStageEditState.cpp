@@ -52,6 +52,32 @@ void cStageEditState::ClearClipboard() {
   m_spClipItem.reset();
 }
 
+namespace {
+
+template <class T>
+int SetClip(boost::shared_ptr<T>& held, const T& record) {
+  // A new record each time: later edits of the palette never reach the clipboard.
+  held.reset(new T);
+  *held = record;
+  return 1;
+}
+
+template <class T>
+int GetClip(const boost::shared_ptr<T>& held, T& record) {
+  if (!held) return 0;
+  record = *held;
+  return 1;
+}
+
+}  // namespace
+
+int cStageEditState::ClipboardSet(const cEdBlock& record) { return SetClip(m_spClipBlock, record); }
+int cStageEditState::ClipboardSet(const cEdChara& record) { return SetClip(m_spClipChara, record); }
+int cStageEditState::ClipboardSet(const cEdItem& record) { return SetClip(m_spClipItem, record); }
+int cStageEditState::ClipboardGet(cEdBlock& record) const { return GetClip(m_spClipBlock, record); }
+int cStageEditState::ClipboardGet(cEdChara& record) const { return GetClip(m_spClipChara, record); }
+int cStageEditState::ClipboardGet(cEdItem& record) const { return GetClip(m_spClipItem, record); }
+
 void cStageEditState::SetLayer(int layer) {
   m_nPrevLayer = layer;
   SwitchLayer(layer);

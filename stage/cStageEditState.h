@@ -65,6 +65,14 @@ public:
   void SetTool(int tool);
   void SetRightClickMode(int mode);
   void ClearClipboard();
+  // The palette clipboard's record: ClipboardSet keeps a copy of its own (1); ClipboardGet gives a
+  // new copy of the held record of that kind, 0 and the record unchanged when none is held.
+  int ClipboardSet(const cEdBlock& record);
+  int ClipboardSet(const cEdChara& record);
+  int ClipboardSet(const cEdItem& record);
+  int ClipboardGet(cEdBlock& record) const;
+  int ClipboardGet(cEdChara& record) const;
+  int ClipboardGet(cEdItem& record) const;
   void SetLayer(int layer);
   void SwitchLayerKeepPrevious(int layer);
   void CycleLayer();

@@ -19,7 +19,10 @@ struct cFileChoice {
   cString m_strFilter;
   cString m_strDefaultExtension;
   cString m_strInitialName;  // save dialogs: the name offered
+  void* m_pOwner = nullptr;  // the dialog's owner; null: the stage editor window
 };
+
+class cDataMove;
 
 // The editors and tools that the stage editor opens from its menu.
 enum : int {
@@ -54,8 +57,18 @@ public:
   virtual void OpenDataSheet(int) {}
   // The new-stage dialog, run modally; 1 when it made a stage.
   virtual int RunNewStageDialog() { return 0; }
+  // The map view after a palette window changed what it shows.
+  virtual void RepaintEditor() {}
+  // Dialogs of the palette windows, run modally with every other window disabled and placed at
+  // palette window paletteWnd (cPalettePanes numbering). The value dialog: 0 when cancelled,
+  // otherwise value holds the number entered (minimum to maximum). The data move dialog shows and
+  // edits the move and applies it on OK (cDataMove::Apply); 1 when it did.
+  virtual int RunValueInput(int32_t&, int32_t, int32_t, const char*, int) { return 0; }
+  virtual int RunDataMove(cDataMove&, int) { return 0; }
   // One of the editors of the enum above; the window hides and disables the others as each needs.
   virtual void OpenTool(int) {}
+  // The stage settings sheet has closed: the stage may have a new size and new settings.
+  virtual void OnStageSettingsClosed() {}
 
   // 0 when the user cancelled.
   virtual int ChooseFile(const cFileChoice&, cString&) { return 0; }

@@ -86,6 +86,14 @@ cFileChoice SaveStagePaletteChoice() {
   return Choice(1, "data\\plt4\\", "保存先のファイルの選択", Filter("StagePaletteFile ( *.plt4 )", "*.plt4"), "plt4");
 }
 
+cFileChoice NewStageTemplateChoice() {
+  return Choice(0, "data\\stg4\\", "ステージの選択", Filter("StageFile ( *.stg4_* )", "*.stg4_*"), "stg4_*");
+}
+
+cFileChoice NewStagePaletteChoice() {
+  return Choice(0, "data\\plt4\\", "ステージパレットの選択", Filter("PaletteFile ( *.plt4 )", "*.plt4"), "plt4");
+}
+
 cStageFileCommands::cStageFileCommands(cStageDoc& stage, cStageEditState& state, cStageEditorHost& host, cMapEditor& map)
     : m_Stage(stage), m_State(state), m_Host(host), m_Map(map) {}
 

@@ -23,6 +23,9 @@ cFileChoice OpenStageChoice();
 cFileChoice SaveStageChoice(const cString& initialName);
 cFileChoice OpenStagePaletteChoice();
 cFileChoice SaveStagePaletteChoice();
+// The new-stage dialog's two browse buttons: its template stage and its stage palette file.
+cFileChoice NewStageTemplateChoice();
+cFileChoice NewStagePaletteChoice();
 
 class cStageFileCommands {
 public:

@@ -21,6 +21,7 @@
 #include "app/win/ProjectSheets.h"
 #include "app/win/cMainFrame.h"
 #include "app/win/cPlainEditorWnd.h"
+#include "app/win/cWorkerThread.h"
 #include "model/CmdParamTable.h"
 #include "model/FlowVocabulary.h"
 #include "stage/cStageDoc.h"
@@ -132,7 +133,7 @@ int AppStartup() {
 
 void AppShutdown() {
   timeEndPeriod(1);
-  SaveAtExit();
+  SaveAtExit(g_WorkerThread.StillRunning());
   g_MciSound.Shutdown();
   g_BgmManager.Shutdown();
   RemoveKeyboardHook();

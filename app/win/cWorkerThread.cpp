@@ -11,8 +11,13 @@ namespace {
 thread_local cWorkerThread* t_pWorker = nullptr;
 }
 
+cWorkerThread::~cWorkerThread() {
+  // A thread that would not stop has been waited for once already.
+  if (!StillRunning()) Stop();
+}
+
 int cWorkerThread::Start(cThreadProc proc, void* param) {
-  Stop();
+  if (!Stop()) return 0;
   m_pfnProc = proc;
   m_pParam = param;
   m_bCancel = 0;
@@ -56,8 +61,8 @@ int cWorkerThread::Finished() const {
   return !m_hThread || WaitForSingleObject(m_hThread, 0) == WAIT_OBJECT_0 ? 1 : 0;
 }
 
-void cWorkerThread::Stop() {
-  if (!m_hThread) return;
+int cWorkerThread::Stop() {
+  if (!m_hThread) return 1;
   Resume();
   m_bCancel = 1;
   LogErrorF("Exit A");
@@ -65,10 +70,18 @@ void cWorkerThread::Stop() {
   LogErrorF("Exit B");
   LogErrorF("Exit C");
   // A thread that makes its message queue late still gets its quit message.
-  while (WaitForSingleObject(m_hThread, 1) == WAIT_TIMEOUT) PostThreadMessageA(m_nThreadId, WM_QUIT, 0, 0);
+  DWORD start = GetTickCount();
+  while (WaitForSingleObject(m_hThread, 1) == WAIT_TIMEOUT) {
+    if (GetTickCount() - start >= m_nStopWaitMs) {
+      LogReport("WorkerThread : %lu ms 待っても終了しません", static_cast<unsigned long>(m_nStopWaitMs));
+      return 0;
+    }
+    PostThreadMessageA(m_nThreadId, WM_QUIT, 0, 0);
+  }
   LogErrorF("Exit D");
   CloseHandle(m_hThread);
   m_hThread = nullptr;
   m_nThreadId = 0;
   LogErrorF("Exit E");
+  return 1;
 }

@@ -13,16 +13,23 @@ using cThreadProc = unsigned(__stdcall*)(void* param);
 
 class cWorkerThread {
 public:
+  // Long enough for any load to reach its next step; only a worker that hangs takes it all.
+  static constexpr uint32_t kStopWaitMs = 30000;
+
   cWorkerThread() = default;
-  ~cWorkerThread() { Stop(); }
+  ~cWorkerThread();
   cWorkerThread(const cWorkerThread&) = delete;
   cWorkerThread& operator=(const cWorkerThread&) = delete;
 
   // 1, or 0 when no thread was made. A thread still held is stopped first.
   int Start(cThreadProc proc, void* param);
   int Resume();
-  // Asks the thread to stop, waits until it has, and releases the handle.
-  void Stop();
+  // Asks the thread to stop, waits until it has and releases the handle: 1. A thread that has not
+  // ended within m_nStopWaitMs is left running and still held (a later Stop waits again), the
+  // report log says so, and Stop returns 0.
+  int Stop();
+  // 1 while a thread that was asked to stop has not ended: what it holds is not to be used.
+  int StillRunning() const { return m_bCancel.load() && !Finished() ? 1 : 0; }
   // Set when Stop asks the thread to end or when the thread met a fault: the load gives up.
   int ShouldStop() const { return m_bCancel.load() || m_bFault.load() ? 1 : 0; }
   // 1 when no thread runs (any more); polled without waiting.
@@ -35,6 +42,7 @@ public:
 
   uint32_t m_nThreadId = 0;
   HANDLE m_hThread = nullptr;
+  uint32_t m_nStopWaitMs = kStopWaitMs;
 
 private:
   static unsigned __stdcall ThreadMain(void* self);

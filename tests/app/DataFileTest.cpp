@@ -3,6 +3,7 @@
 #include "app/DataFile.h"
 #include "app/PathUtil.h"
 #include "app/cApplication.h"
+#include "tests/support/FileCallFaults.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -182,6 +183,67 @@ TEST_F(DataFileTest, FailedSaveKeepsThePreviousFile) {
   EXPECT_EQ(CloseDataFile(stream), 0);
   EXPECT_EQ(ReadFileBytes("h.dat"), before);
   EXPECT_FALSE(FileThere("h.dat.~tmp"));
+}
+
+TEST_F(DataFileTest, EveryFailedFileCallKeepsThePreviousFile) {
+  // Big enough to be written in several parts.
+  cVector<cEntry> table;
+  for (int i = 0; i < 12000; ++i) table.push_back(MakeEntry(i, "entry"));
+  ASSERT_EQ(SaveTableFile(table, "t.dat"), 1);
+  table[5].m_strName = "changed";
+  int calls = ExpectEveryFailureKeepsTheFile("t.dat", [&] { return SaveTableFile(table, "t.dat"); });
+  EXPECT_GE(calls, 6) << "three writes, the flush, the close and the rename";
+  cVector<cEntry> back;
+  ASSERT_EQ(LoadTableFile(back, "t.dat"), 1);
+  EXPECT_EQ(back[5].m_strName, "changed");
+
+  cHolder h;
+  ASSERT_EQ(h.SaveFile("h.dat"), 1);
+  h.m_nFlag = 9;
+  EXPECT_EQ(ExpectEveryFailureKeepsTheFile("h.dat", [&] { return h.SaveFile("h.dat"); }), 4);
+}
+
+TEST_F(DataFileTest, AStopBetweenAnyTwoStepsLeavesAWholeFile) {
+  cVector<cEntry> table;
+  for (int i = 0; i < 12000; ++i) table.push_back(MakeEntry(i, "old"));
+  ASSERT_EQ(SaveTableFile(table, "t.dat"), 1);
+  Bytes before = ReadFileBytes("t.dat");
+  for (cEntry& entry : table) entry.m_strName = "new";
+  // Where the program may stop, the file in place is the previous one or the new one, never a part
+  // or none.
+  std::vector<Bytes> seen;
+  std::string trace;
+  {
+    cFileCallFaults watch(0, [&] { seen.push_back(ReadFileBytes("t.dat")); });
+    ASSERT_EQ(SaveTableFile(table, "t.dat"), 1);
+    trace = watch.Trace();
+  }
+  seen.push_back(ReadFileBytes("t.dat"));
+  Bytes after = seen.back();
+  EXPECT_EQ(trace.substr(trace.size() - 3), "fcr") << "flushed to the disk before the one replace";
+  ASSERT_NE(after, before);
+  for (size_t k = 0; k < seen.size(); ++k) EXPECT_TRUE(seen[k] == before || seen[k] == after) << "stopped before call " << k + 1;
+}
+
+TEST_F(DataFileTest, ACopyLeftAsideTakesThePlaceOfAMissingFile) {
+  // What a save of an earlier version left when it stopped between its two renames.
+  cVector<cEntry> table;
+  table.push_back(MakeEntry(4, "aside"));
+  ASSERT_EQ(SaveTableFile(table, "t.dat"), 1);
+  Bytes saved = ReadFileBytes("t.dat");
+  WriteFileBytes("t.dat.~old", saved);
+  DeletePath("t.dat");
+  cVector<cEntry> back;
+  ASSERT_EQ(LoadTableFile(back, "t.dat"), 1);
+  EXPECT_EQ(back[0].m_strName, "aside");
+  EXPECT_EQ(ReadFileBytes("t.dat"), saved);
+  EXPECT_FALSE(FileThere("t.dat.~old"));
+
+  // Beside a file that is there, the copy is left alone.
+  WriteFileBytes("t.dat.~old", Hex("03 03 00 00 05 00 00 00"));
+  ASSERT_EQ(LoadTableFile(back, "t.dat"), 1);
+  EXPECT_EQ(back.size(), 1u);
+  EXPECT_TRUE(FileThere("t.dat.~old"));
 }
 
 TEST_F(DataFileTest, NewestNumberedFile) {

@@ -210,37 +210,4 @@ TEST_F(EditConfigFile, ShownRuleRunsBeforeEverySave) {
   EXPECT_EQ(loaded.m_wpWorldMap.m_bShown, 0) << "the other windows keep their own flag";
 }
 
-TEST_F(EditConfigFile, ShortOrDamagedFileFailsAndKeepsTheConfiguration) {
-  cEditConfig good;
-  good.m_strLastStagePath = "good.stg";
-  ASSERT_EQ(good.SaveFile(kPath), 1);
-  Bytes whole = ReadFileBytes(kPath);
-  for (size_t size = 0; size < whole.size(); ++size) {
-    WriteFileBytes(kPath, Bytes(whole.begin(), whole.begin() + size));
-    cEditConfig config;
-    MakeUnusual(config);
-    config.m_wpEventPalette.Set(1, 2, 3, 4);
-    ASSERT_EQ(config.LoadFile(kPath), 0) << size;
-    EXPECT_EQ(config.m_strLastStagePath, "keep.stg") << size;
-    EXPECT_EQ(config.m_nStatusBarHeight, 99) << size;
-    EXPECT_EQ(config.m_wpEventPalette.m_nHeight, 4) << size;
-  }
-  // A string longer than the file.
-  Bytes damaged = whole;
-  damaged[4 + 4 + 68 + 4] = 0xFF;
-  WriteFileBytes(kPath, damaged);
-  cEditConfig config;
-  EXPECT_EQ(config.LoadFile(kPath), 0);
-  EXPECT_EQ(config.m_strLastStagePath, "");
-}
 
-TEST_F(EditConfigFile, FailedSaveKeepsThePreviousFile) {
-  cEditConfig config;
-  ASSERT_EQ(config.SaveFile(kPath), 1);
-  Bytes before = ReadFileBytes(kPath);
-  // The temporary the save writes through cannot be created.
-  std::filesystem::create_directory(HostPath("e_data\\EditConfig.dat.~tmp"));
-  config.m_strLastStagePath = "changed.stg";
-  EXPECT_EQ(config.SaveFile(kPath), 0);
-  EXPECT_EQ(ToHex(ReadFileBytes(kPath)), ToHex(before));
-}

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/DataFile.h"
 #include "app/DataPaths.h"
 #include "app/PathUtil.h"
 #include "app/ProjectLoad.h"
@@ -154,6 +155,21 @@ TEST_F(ProjectLoadTest, ExitSavesTheConfigurationWithTheOpenStageAndTheThousandN
   const Bytes empty = Cat({U32(0), U32(1), U32(1)});
   for (int i = 1; i < 1000; ++i) names.insert(names.end(), empty.begin(), empty.end());
   EXPECT_EQ(ReadFileBytes("data\\GValInfo.dat"), names);
+}
+
+TEST_F(ProjectLoadTest, ExitWithAStageLoaderThatWouldNotStopKeepsTheConfiguration) {
+  cTestReportLog log;
+  FitValInfo(g_vValInfo);
+  g_vValInfo[0].m_strName.Set("abc");
+  ASSERT_EQ(CreateFolderTree(), 0);
+  WriteFileBytes("e_data\\EditConfig.dat", Hex("01 02 03"));
+  g_StageEditState.m_strStagePath.Set("data\\stg4\\B.stg4_771");
+  EXPECT_EQ(SaveAtExit(1), 1);
+  EXPECT_EQ(ReadFileBytes("e_data\\EditConfig.dat"), Hex("01 02 03")) << "not written";
+  cVector<cValInfoData> names;
+  ASSERT_EQ(LoadTableFile(names, "data\\GValInfo.dat"), 1);
+  EXPECT_EQ(names[0].m_strName, "abc") << "the variable names are saved all the same";
+  EXPECT_EQ(log.Lines(), (std::vector<std::string>{"WorkerThread : e_data\\EditConfig.dat を保存しません"}));
 }
 
 TEST(StartupFolders, TreeIsCreatedAndAnUnmadeFolderIsCounted) {

@@ -24,10 +24,47 @@ protected:
   cFakeShell m_Shell;
 };
 
+// The ten table files by their own names, in the order the set saves them.
+const char* const kFiles[kDatabaseTableCount] = {
+    "data\\database\\AnimeSet.dat", "data\\database\\Anime.dat",       "data\\database\\Bmp_CharaExc.dat",
+    "data\\database\\SwordType.dat", "data\\database\\Effect.dat",     "data\\database\\CharaEffect.dat",
+    "data\\database\\ScrEffect.dat", "data\\database\\Picture.dat",    "data\\database\\Sound.dat",
+    "data\\database\\Bgm.dat",
+};
+
 std::vector<Bytes> ReadTableFiles() {
   std::vector<Bytes> files;
-  for (const char* path : cDatabaseSet::kTableFiles) files.push_back(ReadFileBytes(path));
+  for (const char* path : kFiles) files.push_back(ReadFileBytes(path));
   return files;
+}
+
+// A new record of each table as its file holds it.
+Bytes NewAnimeSet() {
+  Bytes frame = Hex("03000000 00000000 01000000 00000000 00000000");
+  Bytes motions = U32(4);
+  for (const char* name : kMotionNames)
+    motions = Cat({motions, Hex("03000000 0000 01 0000 01000000"), StoredString(name), U32(1), frame});
+  return Cat({Hex("03000000 04000000 08000000 00000000 01000000 01000000"), motions});
+}
+const Bytes kNewCharaExc = Hex("03000000 00000000 00000000 02000000 02000000 01000000 01000000");
+const Bytes kNewSwordType = Cat({Hex("01000000 00000000 03000000 01000000 01000000 01000000 01000000"),
+                                 Hex("0A000000 00000000 00000000 01000000 00000000 00000000 00000000 00000000 00000000 "
+                                     "00000000 01000000 00000000")});
+const Bytes kNewEffect = Hex("04000000 00000000 20000000 20000000 00000000 02000000 01000000 01000000 00000000");
+const Bytes kNewMedia = Hex("01000000 00000000 02000000 01000000 01000000");
+const Bytes kNoneEffect = Hex("02000000 00000000 00000000 00000000 00000000 00000000 00000000 01000000 01000000");
+const Bytes kNewEffectKind = Hex("02000000 01000000 00000000 00000000 00000000 00000000 00000000 01000000 01000000");
+
+// A table file: the version, the count, then each record.
+Bytes TableFile(std::initializer_list<Bytes> records) {
+  Bytes file = Cat({Hex("03030000"), U32(static_cast<uint32_t>(records.size()))});
+  for (const Bytes& record : records) file = Cat({file, record});
+  return file;
+}
+Bytes TableFile(size_t count, const Bytes& record, const Bytes& first) {
+  Bytes file = Cat({Hex("03030000"), U32(static_cast<uint32_t>(count)), first});
+  for (size_t i = 1; i < count; ++i) file = Cat({file, record});
+  return file;
 }
 
 // Every table with entries that differ from the defaults in fields, strings and lists.
@@ -82,35 +119,62 @@ TEST_F(DatabaseSetTest, DefaultsHoldTheReservedEntries) {
 TEST_F(DatabaseSetTest, DefaultFilesAreTheseBytes) {
   cDatabaseSet set;
   ASSERT_EQ(set.SaveDatabaseTables(), 1);
-  Bytes head = Hex("03030000");
-  Bytes frame = Hex("03000000 00000000 01000000 00000000 00000000");
-  Bytes motions = U32(4);
-  for (const char* name : kMotionNames)
-    motions = Cat({motions, Hex("03000000 0000 01 0000 01000000"), StoredString(name), U32(1), frame});
-  Bytes charaExc = Hex("03000000 00000000 00000000 02000000 02000000 01000000 01000000");
-  Bytes effect = Hex("04000000 00000000 20000000 20000000 00000000 02000000 01000000 01000000 00000000");
-  Bytes media = Hex("01000000 00000000 02000000 01000000 01000000");
-  Bytes noEffect = Hex("02000000 00000000 00000000 00000000 00000000 00000000 00000000 01000000 01000000");
-  Bytes effectKind1 = Hex("02000000 01000000 00000000 00000000 00000000 00000000 00000000 01000000 01000000");
   std::vector<Bytes> expected = {
-      Cat({head, U32(1), Hex("03000000 04000000 08000000 00000000 01000000 01000000"), motions}),
+      TableFile({NewAnimeSet()}),
       Hex("03030000 02000000"
           "03000000 0000 01 0000 01000000 05000000 82C882B500 01000000 03000000 00000000 01000000 00000000 00000000"
           "03000000 0000 01 0000 01000000 0C000000 8341834E8356838783934100"
           "01000000 03000000 00000000 01000000 00000000 00000000"),
-      Cat({head, U32(2), charaExc, charaExc}),
-      Cat({head, U32(1), Hex("01000000 00000000 03000000 01000000 01000000 01000000 01000000"),
-           Hex("0A000000 00000000 00000000 01000000 00000000 00000000 00000000 00000000 00000000 00000000 01000000"
-               "00000000")}),
-      Cat({head, U32(2), effect, effect}),
-      Cat({head, U32(2), noEffect, effectKind1}),
-      Cat({head, U32(2), noEffect, effectKind1}),
-      Cat({head, U32(2), media, media}),
-      Cat({head, U32(2), media, media}),
-      Cat({head, U32(2), media, media}),
+      TableFile({kNewCharaExc, kNewCharaExc}),
+      TableFile({kNewSwordType}),
+      TableFile({kNewEffect, kNewEffect}),
+      TableFile({kNoneEffect, kNewEffectKind}),
+      TableFile({kNoneEffect, kNewEffectKind}),
+      TableFile({kNewMedia, kNewMedia}),
+      TableFile({kNewMedia, kNewMedia}),
+      TableFile({kNewMedia, kNewMedia}),
   };
   std::vector<Bytes> files = ReadTableFiles();
-  for (int i = 0; i < kDatabaseTableCount; ++i) EXPECT_EQ(ToHex(files[i]), ToHex(expected[i])) << cDatabaseSet::kTableFiles[i];
+  for (int i = 0; i < kDatabaseTableCount; ++i) EXPECT_EQ(ToHex(files[i]), ToHex(expected[i])) << kFiles[i];
+}
+
+TEST_F(DatabaseSetTest, EveryTableGoesToItsOwnFileAndComesBackFromIt) {
+  // Each table holds a number of records of its own, one to ten.
+  cDatabaseSet set;
+  set.m_vAnime.resize(2);
+  set.m_vCharaExc.resize(3);
+  set.m_vSwordType.resize(4);
+  set.m_vEffect.resize(5);
+  set.m_vCharaEffect.resize(6);
+  set.m_vScrEffect.resize(7);
+  set.m_vPicture.resize(8);
+  set.m_vSound.resize(9);
+  set.m_vBgm.resize(10);
+  ASSERT_EQ(set.SaveDatabaseTables(), 1);
+  Bytes anime = ReadFileBytes("data\\database\\Anime.dat");
+  std::vector<Bytes> expected = {
+      TableFile({NewAnimeSet()}),
+      anime,
+      TableFile(3, kNewCharaExc, kNewCharaExc),
+      TableFile(4, kNewSwordType, kNewSwordType),
+      TableFile(5, kNewEffect, kNewEffect),
+      TableFile(6, kNewEffectKind, kNoneEffect),
+      TableFile(7, kNewEffectKind, kNoneEffect),
+      TableFile(8, kNewMedia, kNewMedia),
+      TableFile(9, kNewMedia, kNewMedia),
+      TableFile(10, kNewMedia, kNewMedia),
+  };
+  EXPECT_EQ(ToHex(Bytes(anime.begin(), anime.begin() + 8)), "03 03 00 00 02 00 00 00");
+  std::vector<Bytes> files = ReadTableFiles();
+  for (int i = 0; i < kDatabaseTableCount; ++i) EXPECT_EQ(ToHex(files[i]), ToHex(expected[i])) << kFiles[i];
+
+  cDatabaseSet loaded;
+  ASSERT_EQ(loaded.LoadDatabaseTables(), 1);
+  std::vector<size_t> counts = {loaded.m_vAnimeSet.size(),    loaded.m_vAnime.size(),     loaded.m_vCharaExc.size(),
+                                loaded.m_vSwordType.size(),   loaded.m_vEffect.size(),    loaded.m_vCharaEffect.size(),
+                                loaded.m_vScrEffect.size(),   loaded.m_vPicture.size(),   loaded.m_vSound.size(),
+                                loaded.m_vBgm.size()};
+  EXPECT_EQ(counts, (std::vector<size_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 }
 
 TEST_F(DatabaseSetTest, SaveLoadSaveIsByteIdentical) {
@@ -125,7 +189,7 @@ TEST_F(DatabaseSetTest, SaveLoadSaveIsByteIdentical) {
     EXPECT_EQ(loaded.m_vPicture.size(), source->m_vPicture.size());
     ASSERT_EQ(loaded.SaveDatabaseTables(), 1);
     std::vector<Bytes> second = ReadTableFiles();
-    for (int i = 0; i < kDatabaseTableCount; ++i) EXPECT_EQ(ToHex(second[i]), ToHex(first[i])) << cDatabaseSet::kTableFiles[i];
+    for (int i = 0; i < kDatabaseTableCount; ++i) EXPECT_EQ(ToHex(second[i]), ToHex(first[i])) << kFiles[i];
   }
   EXPECT_TRUE(m_Shell.m_vBoxes.empty());
 }
@@ -203,7 +267,7 @@ TEST_F(DatabaseSetTest, DamagedFileFailsWithTheBoxAndLeavesNoHalfTable) {
   FillSet(filled);
   filled.SaveDatabaseTables();
   Bytes good = ReadFileBytes(kAnimeFile);
-  Bytes goodSets = ReadFileBytes(cDatabaseSet::kTableFiles[0]);
+  Bytes goodSets = ReadFileBytes(kFiles[0]);
   struct cDamage {
     const char* m_pWhat;
     const char* m_pFile;
@@ -218,7 +282,7 @@ TEST_F(DatabaseSetTest, DamagedFileFailsWithTheBoxAndLeavesNoHalfTable) {
       {"string past the end", kAnimeFile, Hex("03030000 01000000 03000000 0000 01 0000 01000000 FFFFFF7F 41")},
       {"too many fields", kAnimeFile, Hex("03030000 01000000 09000000 0000 01 0000 00000000 00000000")},
       {"hostile frame count", kAnimeFile, Hex("03030000 01000000 03000000 0000 01 0000 00000000 FFFFFFFF")},
-      {"hostile motion count", cDatabaseSet::kTableFiles[0],
+      {"hostile motion count", kFiles[0],
        Cat({Bytes(goodSets.begin(), goodSets.begin() + 32), U32(0x40000000)})},
   };
   for (const cDamage& bad : damage) {

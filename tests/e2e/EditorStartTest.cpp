@@ -218,34 +218,4 @@ TEST_F(EditorStartTest, SecondStartAsksAndNoLeavesTheFirstEditorRunning) {
   CloseEditor(*first, working);
 }
 
-// Milliseconds from the start of a program to its first visible window of the class, the median of
-// a few starts; the window is closed after each.
-DWORD StartUpMs(const std::string& program, const std::string& folder, const char* windowClass, const char* caption) {
-  std::vector<DWORD> times;
-  for (int i = 0; i < 3; ++i) {
-    DWORD start = GetTickCount();
-    cProgramRun run(program, folder);
-    HWND window = run.WaitWindow(windowClass, caption, kWaitMs);
-    times.push_back(GetTickCount() - start);
-    EXPECT_NE(window, nullptr) << program;
-    if (!window) return 0;
-    run.WaitExit(0);
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    cSeenBox box;
-    if (run.WaitBox(kExitCaption, box, kWaitMs)) run.Answer(box, IDYES);
-    EXPECT_TRUE(run.WaitExit(kWaitMs));
-  }
-  std::sort(times.begin(), times.end());
-  return times[1];
-}
-
-TEST_F(EditorStartTest, StartsAlmostAsQuicklyAsABareWindow) {
-  LayOutProject();
-  DWORD bare = StartUpMs(BuildTreePath("tests\\BareWindow.exe"), m_Folder.Path(), "BareWindow", "Bare");
-  DWORD editor = StartUpMs(BuildTreePath("tests\\VontarisQuick.exe"), m_Folder.Path(), kDialogClass, kTitle);
-  std::printf("start-up to the first window: bare window %lu ms, editor on the factory project %lu ms\n", bare, editor);
-  RecordProperty("BareWindowMs", static_cast<int>(bare));
-  RecordProperty("EditorMs", static_cast<int>(editor));
-  EXPECT_LT(editor, bare + 2000) << "the project load should not cost seconds";
-}
 }  // namespace

@@ -1,49 +1,7 @@
 #include "model/cEdChara.h"
 
-#include <map>
-#include <set>
-
+#include "tests/model/CharaFixture.h"
 #include "tests/model/ModelTest.h"
-
-namespace {
-
-// The 53 fields of a new character in stored order, by a short name.
-const std::vector<std::pair<std::string, std::string>> kFields = {
-    {"ip", "00"},  {"ii", "0000"}, {"aj", "00"},  {"ao", "00"},  {"fr", "00"},  {"cc", "00"},
-    {"ox", "0000"}, {"cox", "0000"}, {"oy", "0000"}, {"coy", "0000"}, {"mox", "00"}, {"moy", "00"},
-    {"g", "0000"},  {"gs", "01"},   {"gf", "0000"}, {"as", "0000"}, {"z", "03"},   {"tr", "00"},
-    {"se", "0000"}, {"ser", "00"},  {"sel", "01"},  {"de", "0000"}, {"der", "00"}, {"ms", "00"},
-    {"mk", "0000"}, {"ctl", "01"},  {"pn", "00"},   {"fac", "01"},  {"id", "00"},  {"fly", "00"},
-    {"ff", "01"},   {"inv", "00"},  {"ie", "00"},   {"blk", "00"},  {"gi", "01"},  {"ss", "00"},
-    {"vs", "00"},   {"vr", "00"},   {"hp", "0A000000"}, {"sp", "00000000"}, {"st", "0A00"}, {"bhr", "00"},
-    {"bp", "00000000"}, {"bi", "00"}, {"be", "0000"}, {"def", "00000000"}, {"ir", "00"}, {"sc", "00000000"},
-    {"hi", "01"},   {"hg", "00"},   {"gn", "0000"}, {"ar", "00"},   {"acj", "00"},
-};
-
-// A character body: the fields a version holds (absent ones left out), values given by name,
-// the name, then what follows the body.
-Bytes CharaBody(const std::set<std::string>& absent, const std::map<std::string, std::string>& values,
-                const Bytes& tail, const std::string& name = "") {
-  std::string hex;
-  uint32_t count = 0;
-  for (const auto& field : kFields) {
-    if (absent.count(field.first)) continue;
-    auto value = values.find(field.first);
-    hex += (value != values.end() ? value->second : field.second) + " ";
-    ++count;
-  }
-  return Cat({U32(count), Hex(hex), U32(1), StoredString(name), tail});
-}
-
-// Cell, held item, flags, no conditions, no flows.
-Bytes Tail(const Bytes& flags) { return Cat({Hex("0000 0000 00000000"), U32(static_cast<uint32_t>(flags.size())), flags, U32(0), U32(0)}); }
-
-const std::set<std::string> kBefore168 = {"ser", "der", "ie", "ss", "bhr", "def"};
-const std::set<std::string> kBefore196 = {"ser", "der", "ie", "ss", "bhr"};
-const std::set<std::string> kBefore210 = {"ie", "ss"};
-const std::set<std::string> kBefore285 = {"ie"};
-
-}  // namespace
 
 TEST(EdChara, NewCharacterAndItsBody) {
   cEdChara chara;
@@ -61,7 +19,7 @@ TEST(EdChara, NewCharacterAndItsBody) {
   EXPECT_TRUE(chara.m_vFlow.empty());
   // 53 fields, 86 bytes of them.
   Bytes body = SavedBytes(chara);
-  EXPECT_EQ(ToHex(body), ToHex(CharaBody({}, {}, Tail(Bytes(37, 0)))));
+  EXPECT_EQ(ToHex(body), ToHex(CharaBody({}, {}, CharaTail(Bytes(37, 0)))));
   EXPECT_EQ(body.size(), 4 + 82 + 4 + 4 + 8 + 4 + 37 + 8u);
 }
 
@@ -71,7 +29,7 @@ TEST(EdChara, LoadsEveryVersionAndUpgrades) {
   for (int i = 0; i < 36; ++i) numbered[i] = static_cast<unsigned char>(i + 1);
   RunLoadRows<cEdChara>({
       // 168, 196, 201, 210, 285: new fields at their old meaning, three groups followed.
-      Row{150, CharaBody(kBefore168, {{"ser", "02"}, {"def", "05000000"}}, Tail(Bytes(34, 0))),
+      Row{150, CharaBody(kBefore168, {{"ser", "02"}, {"def", "05000000"}}, CharaTail(Bytes(34, 0))),
           [](const cEdChara& c) {
             EXPECT_EQ(c.m_nDefence, 0);
             EXPECT_EQ(c.m_cStartEffectRun, 0);
@@ -82,25 +40,25 @@ TEST(EdChara, LoadsEveryVersionAndUpgrades) {
             ASSERT_EQ(c.m_bbInherit.size(), 37u);
             for (int i = 0; i < 37; ++i) EXPECT_EQ(c.m_bbInherit[i], i == 21 || i == 25 || i == 29 ? 1 : 0) << i;
           }},
-      Row{168, CharaBody(kBefore196, {{"def", "05000000"}}, Tail(Bytes(35, 0))),
+      Row{168, CharaBody(kBefore196, {{"def", "05000000"}}, CharaTail(Bytes(35, 0))),
           [](const cEdChara& c) {
             EXPECT_EQ(c.m_nDefence, 5);
             for (int i = 0; i < 37; ++i) EXPECT_EQ(c.m_bbInherit[i], i == 21 || i == 25 ? 1 : 0) << i;
           }},
-      Row{196, CharaBody({"ie", "ss", "bhr"}, {{"ser", "02"}, {"der", "01"}}, Tail(Bytes(35, 0))),
+      Row{196, CharaBody({"ie", "ss", "bhr"}, {{"ser", "02"}, {"der", "01"}}, CharaTail(Bytes(35, 0))),
           [](const cEdChara& c) {
             EXPECT_EQ(c.m_cStartEffectRun, 2);
             EXPECT_EQ(c.m_cDeathEffectRun, 1);
           }},
       // 206: a body hit range inserted at 2.
-      Row{203, CharaBody(kBefore210, {{"bhr", "02"}}, Tail(Bytes(36, 0))),
+      Row{203, CharaBody(kBefore210, {{"bhr", "02"}}, CharaTail(Bytes(36, 0))),
           [](const cEdChara& c) { EXPECT_EQ(c.m_cBodyHitRange, 3); }},
-      Row{203, CharaBody(kBefore210, {{"bhr", "01"}}, Tail(Bytes(36, 0))),
+      Row{203, CharaBody(kBefore210, {{"bhr", "01"}}, CharaTail(Bytes(36, 0))),
           [](const cEdChara& c) { EXPECT_EQ(c.m_cBodyHitRange, 1); }},
-      Row{206, CharaBody(kBefore210, {{"bhr", "02"}}, Tail(Bytes(36, 0))),
+      Row{206, CharaBody(kBefore210, {{"bhr", "02"}}, CharaTail(Bytes(36, 0))),
           [](const cEdChara& c) { EXPECT_EQ(c.m_cBodyHitRange, 2); }},
       // 210 alone: old flags 21 to 35 move up one.
-      Row{205, CharaBody(kBefore210, {}, Tail(numbered)),
+      Row{205, CharaBody(kBefore210, {}, CharaTail(numbered)),
           [](const cEdChara& c) {
             ASSERT_EQ(c.m_bbInherit.size(), 37u);
             for (int i = 0; i < 21; ++i) EXPECT_EQ(c.m_bbInherit[i], i + 1) << i;
@@ -108,14 +66,14 @@ TEST(EdChara, LoadsEveryVersionAndUpgrades) {
             for (int i = 22; i < 37; ++i) EXPECT_EQ(c.m_bbInherit[i], i) << i;
           }},
       // 219: the shot sheet.
-      Row{218, CharaBody(kBefore285, {{"gs", "03"}, {"g", "0500"}}, Tail(Bytes(37, 0))),
+      Row{218, CharaBody(kBefore285, {{"gs", "03"}, {"g", "0500"}}, CharaTail(Bytes(37, 0))),
           [](const cEdChara& c) { EXPECT_EQ(c.m_nGraphic, 6); }},
-      Row{219, CharaBody(kBefore285, {{"gs", "03"}, {"g", "0500"}}, Tail(Bytes(37, 0))),
+      Row{219, CharaBody(kBefore285, {{"gs", "03"}, {"g", "0500"}}, CharaTail(Bytes(37, 0))),
           [](const cEdChara& c) {
             EXPECT_EQ(c.m_nGraphic, 5);
             EXPECT_EQ(c.m_cInvincibleEffect, 1);
           }},
-      Row{285, CharaBody({}, {{"ie", "00"}, {"ss", "01"}}, Tail(Bytes(37, 0))),
+      Row{285, CharaBody({}, {{"ie", "00"}, {"ss", "01"}}, CharaTail(Bytes(37, 0))),
           [](const cEdChara& c) {
             EXPECT_EQ(c.m_cInvincibleEffect, 0);
             EXPECT_EQ(c.m_bScrollSync, 1);
@@ -209,7 +167,7 @@ TEST(EdChara, CopyEqualityAndRoundTrip) {
 }
 
 TEST(EdChara, DamagedBodiesFail) {
-  ExpectPrefixesFail<cEdChara>(CharaBody({}, {}, Tail(Bytes(37, 0)), "x"));
+  ExpectPrefixesFail<cEdChara>(CharaBody({}, {}, CharaTail(Bytes(37, 0)), "x"));
   cEdChara chara;
   EXPECT_FALSE(LoadBytes(chara, kDataVersion, CharaBody({}, {}, Hex("0000 0000 00000000 00000000 00000000 FFFFFFFF"))));
 }
@@ -220,4 +178,31 @@ TEST(EdChara, OptionTables) {
   EXPECT_EQ(FlyingNames[3], "ON (ブロックに当たると即死)");
   EXPECT_EQ(BodyHitRangeNames[3], "32×32");
   EXPECT_TRUE(ActJudgeNames[3].empty());
+}
+
+TEST(EdChara, EveryVersionGateOnBothSides) {
+  const struct {
+    uint32_t m_nFrom;
+    const char* m_pField;
+    const char* m_pValue;
+    int (*m_pfnGet)(const cEdChara&);
+    int m_nValue, m_nOld;
+  } gates[] = {
+      {168, "def", "05000000", [](const cEdChara& c) { return static_cast<int>(c.m_nDefence); }, 5, 0},
+      {196, "ser", "02", [](const cEdChara& c) { return static_cast<int>(c.m_cStartEffectRun); }, 2, 0},
+      {201, "bhr", "01", [](const cEdChara& c) { return static_cast<int>(c.m_cBodyHitRange); }, 1, 0},
+      {210, "ss", "01", [](const cEdChara& c) { return static_cast<int>(c.m_bScrollSync); }, 1, 0},
+      {285, "ie", "00", [](const cEdChara& c) { return static_cast<int>(c.m_cInvincibleEffect); }, 0, 1},
+  };
+  for (const auto& gate : gates) {
+    for (uint32_t version : {gate.m_nFrom - 1, gate.m_nFrom}) {
+      SCOPED_TRACE(testing::Message() << gate.m_pField << " at version " << version);
+      cEdChara chara;
+      ASSERT_TRUE(LoadBytes(chara, version,
+                            CharaBody(CharaFieldsAbsentAt(version), {{gate.m_pField, gate.m_pValue}, {"acj", "02"}},
+                                      CharaTail(Bytes(CharaFlagCountAt(version), 0)))));
+      EXPECT_EQ(gate.m_pfnGet(chara), version >= gate.m_nFrom ? gate.m_nValue : gate.m_nOld);
+      EXPECT_EQ(chara.m_cActJudge, 2) << "the last field is read from its own place";
+    }
+  }
 }

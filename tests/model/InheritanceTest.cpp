@@ -7,6 +7,7 @@
 #include "model/cEdBlock.h"
 #include "model/cEdChara.h"
 #include "model/cEdItem.h"
+#include "tests/model/CharaFixture.h"
 #include "tests/model/ModelTest.h"
 
 namespace {
@@ -310,23 +311,10 @@ TEST(Inheritance, OldCharactersFollowTheirSourceForWidenedGroups) {
   source.m_bScrollSync = 1;
   source.m_nHp = 50;
   // A character of version 150 that follows stage entry 1 with all 34 of its flags off: the
-  // fields that version registers, the name, cell and held item, flags, no conditions, no flows.
-  C old;
-  old.m_cInheritPalette = kPaletteStage;
-  old.m_nInheritIndex = 1;
-  old.m_bbInherit.resize(34);
-  cVector<cFieldDesc> fields = old.Fields(150);
-  cWriteStream out;
-  out.WriteU32(static_cast<uint32_t>(fields.Count()));
-  for (const cFieldDesc& field : fields) out.Write(field.m_pMember, field.m_nWidth * field.m_nCount);
-  out.WriteU32(1);
-  out.WriteString("");
-  out.Write(Hex("0000 0000 00000000").data(), 8);
-  WriteByteVector(old.m_bbInherit, out);
-  out.WriteU32(0);
-  out.WriteU32(0);
+  // fields that version stores, the name, cell and held item, flags, no conditions, no flows.
+  Bytes old = CharaBody(kBefore168, {{"ip", "02"}, {"ii", "0100"}}, CharaTail(Bytes(34, 0)));
   C loaded;
-  ASSERT_TRUE(LoadBytes(loaded, 150, out.Bytes()));
+  ASSERT_TRUE(LoadBytes(loaded, 150, old));
   EXPECT_EQ(loaded.m_nDefence, 12);
   EXPECT_EQ(loaded.m_cBodyHitRange, 2);
   EXPECT_EQ(loaded.m_bScrollSync, 1);

@@ -428,38 +428,7 @@ TEST_F(SystemSettingsFile, BgmSlotsStayInsideTheTable) {
   EXPECT_EQ(std::vector<int>(settings.m_vnBgm.begin(), settings.m_vnBgm.end()), (std::vector<int>{0, 0, 0, 1}));
 }
 
-TEST_F(SystemSettingsFile, ShortOrDamagedFileFailsAndKeepsTheSettings) {
-  cSystemSettings saved;
-  ASSERT_EQ(saved.SaveFile(kPath), 1);
-  Bytes whole = ReadFileBytes(kPath);
-  for (size_t size = 0; size < whole.size(); size += size < 300 ? 1 : 41) {
-    WriteFileBytes(kPath, Bytes(whole.begin(), whole.begin() + size));
-    cSystemSettings settings;
-    settings.m_strGameTitle = "kept";
-    settings.m_vTerm[0] = "kept";
-    settings.m_vIniEntry.resize(11);
-    ASSERT_EQ(settings.LoadFile(kPath), 0) << size;
-    EXPECT_EQ(settings.m_strGameTitle, "kept") << size;
-    EXPECT_EQ(settings.m_vTerm[0], "kept") << size;
-    EXPECT_EQ(settings.m_vIniEntry.size(), 11u) << size;
-  }
-  // A list count larger than the file can hold.
-  Bytes damaged = whole;
-  damaged[4 + 4 + 207 + 4 + 4 + 3] = 0x7F;
-  WriteFileBytes(kPath, damaged);
-  cSystemSettings settings;
-  EXPECT_EQ(settings.LoadFile(kPath), 0);
-}
 
-TEST_F(SystemSettingsFile, FailedSaveKeepsThePreviousFile) {
-  cSystemSettings settings;
-  ASSERT_EQ(settings.SaveFile(kPath), 1);
-  Bytes before = ReadFileBytes(kPath);
-  std::filesystem::create_directory(HostPath("data\\System.dat.~tmp"));
-  settings.m_strGameTitle = "changed";
-  EXPECT_EQ(settings.SaveFile(kPath), 0);
-  EXPECT_EQ(ToHex(ReadFileBytes(kPath)), ToHex(before));
-}
 
 TEST(SystemSettings, NewSubRecordsStartAtZero) {
   cStatusItem item;

@@ -150,30 +150,7 @@ TEST_F(WorldMapFile, UntrustworthyFilesFailAndKeepTheDocument) {
   EXPECT_EQ(doc.m_nPitch_Shift, 5);
 }
 
-TEST_F(WorldMapFile, EveryTruncationFails) {
-  cWorldMapDoc saved;
-  saved.PlaceEvent(saved.m_vTemplate[0], 2, 3);
-  ASSERT_EQ(saved.SaveFile(kPath), 1);
-  Bytes whole = ReadFileBytes(kPath);
-  for (size_t size = 0; size < whole.size(); size += size < 200 ? 1 : 97) {
-    WriteFileBytes(kPath, Bytes(whole.begin(), whole.begin() + size));
-    cWorldMapDoc doc;
-    doc.m_strName = "kept";
-    EXPECT_EQ(doc.LoadFile(kPath), 0) << size;
-    EXPECT_EQ(doc.m_strName, "kept") << size;
-    EXPECT_EQ(doc.m_vEvent.size(), 0u) << size;
-  }
-}
 
-TEST_F(WorldMapFile, FailedSaveKeepsThePreviousFile) {
-  cWorldMapDoc doc;
-  ASSERT_EQ(doc.SaveFile(kPath), 1);
-  Bytes before = ReadFileBytes(kPath);
-  std::filesystem::create_directory(HostPath("data\\WorldMap.dat.~tmp"));
-  doc.m_strName = "changed";
-  EXPECT_EQ(doc.SaveFile(kPath), 0);
-  EXPECT_EQ(ToHex(ReadFileBytes(kPath)), ToHex(before));
-}
 
 TEST(WorldMap, Defaults) {
   cWorldMapDoc doc;

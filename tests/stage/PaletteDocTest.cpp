@@ -151,13 +151,21 @@ TEST_F(PaletteDoc, StagePaletteFiles) {
   placed.m_bbInherit[0] = 1;
   stage.m_vCharaLayer.At(stage.CellIndex(2, 3)) = placed;
 
+  // New stage palette entries follow the common palette's entry of their number.
+  g_ProjectSettings.m_nDefInheritPal[0][2] = kPaletteCommon;
+  g_CommonPalette.m_vItem = {cEdItem(), Item(4, "共通の鍵")};
   ASSERT_TRUE(stage.LoadStagePalette("s.plt4"));
-  // Entry 0 and the flags stay as the file has them; the lists are not filled up.
+  // Entry 0 and the flags stay as the file has them.
   EXPECT_EQ(stage.m_vStageChara[0].m_strName, "零");
   EXPECT_EQ(stage.m_vStageChara[1].m_nHp, 40);
   EXPECT_EQ(stage.m_vStageChara[1].m_bbInherit[23], 1);
-  EXPECT_EQ(stage.m_vStageItem.Count(), 0);
   EXPECT_EQ(stage.m_vCharaLayer.Get(stage.CellIndex(2, 3)).m_strName, "勇者");
+  // An empty list gets its two entries as the stage's normalisation gives them.
+  ASSERT_EQ(stage.m_vStageItem.Count(), 2);
+  EXPECT_EQ(stage.m_vStageItem[0].m_nGraphic, 0);
+  EXPECT_EQ(stage.m_vStageItem[1].m_cInheritPalette, kPaletteCommon);
+  EXPECT_EQ(stage.m_vStageItem[1].m_nInheritIndex, 1);
+  EXPECT_EQ(stage.m_vStageItem[1].m_strName, "既定アイテム");  // no flag of the case is set
 
   ASSERT_TRUE(stage.SaveStagePalette("back.plt4"));
   Bytes saved = ReadFileBytes("back.plt4");

@@ -3,9 +3,11 @@
 // asked and answers the file dialogs from a queue, the map as text, and mouse messages by cell.
 
 #include <deque>
+#include <functional>
 #include <string>
 
 #include "app/cStateStack.h"
+#include "stage/cDataMove.h"
 #include "stage/cStageEditor.h"
 #include "tests/stage/StageTest.h"
 
@@ -22,6 +24,26 @@ public:
     return m_nNewStageResult;
   }
   void OpenTool(int tool) override { Note("tool" + std::to_string(tool)); }
+  void RepaintEditor() override { Note("map"); }
+  // Asks the queued answer: none cancels.
+  int RunValueInput(int32_t& value, int32_t minimum, int32_t maximum, const char* caption, int window) override {
+    Note("value " + std::string(caption) + " " + std::to_string(value) + " in " + std::to_string(minimum) + ".." +
+         std::to_string(maximum) + " at " + std::to_string(window));
+    if (m_vValues.empty()) return 0;
+    value = m_vValues.front();
+    m_vValues.pop_front();
+    return 1;
+  }
+  // The dialog's user: none cancels.
+  int RunDataMove(cDataMove& move, int window) override {
+    Note("datamove at " + std::to_string(window));
+    return m_fnDataMove ? m_fnDataMove(move) : 0;
+  }
+  void ShowStatusPopup(const char* text, const char* title) override {
+    ++m_nPopups;
+    m_strPopup = std::string(text) + " / " + title;
+  }
+  void CloseStatusPopup() override { --m_nPopups; }
   void ActivateEditor() override { Note("activate"); }
   void DeactivateApp() override { Note("inactive"); }
   void ForgetGame() override { Note("forget"); }
@@ -55,6 +77,11 @@ public:
   std::vector<cFileChoice> m_vChoices;
   std::string m_strGame;
   int m_bLaunchWorks = 1;
+  std::deque<int32_t> m_vValues;
+  std::function<int(cDataMove&)> m_fnDataMove;
+  // Popups open now, and the text and title of the last one.
+  int m_nPopups = 0;
+  std::string m_strPopup;
 };
 
 // A layer's cells as text: rows separated by '/', a digit (or letter from 10 on) per graphic

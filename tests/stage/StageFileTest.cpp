@@ -5,6 +5,7 @@
 
 #include "app/PathUtil.h"
 #include "stage/StageFile.h"
+#include "tests/support/FileCallFaults.h"
 #include "tests/stage/StageTest.h"
 
 namespace {
@@ -54,6 +55,57 @@ TEST_F(StageFile, RecordBodyByVersion) {
     for (const cFieldDesc& field : fields) bytes += field.m_nWidth * field.m_nCount;
     EXPECT_EQ(fields.Count(), c.m_nFields) << c.m_nVersion;
     EXPECT_EQ(bytes, c.m_nBytes) << c.m_nVersion;
+  }
+}
+
+TEST_F(StageFile, EveryFieldOfEveryVersionLoadsInItsPlace) {
+  // Both sides of every version that adds fields, with the number of fields each stores.
+  const struct {
+    uint32_t m_nVersion, m_nFields;
+  } cases[] = {{154, 71}, {155, 79}, {165, 79}, {166, 80}, {182, 80}, {183, 81}, {184, 82},
+               {198, 82}, {199, 83}, {200, 97}, {224, 97}, {225, 98}, {771, 98}};
+  g_DatabaseSet.m_vBgm.resize(200);  // holds the fixture's BGM number
+  cStageDoc source;
+  FillDistinct(source);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.m_nVersion);
+    EXPECT_EQ(U32At(StageBodyAt(source, c.m_nVersion), 0), c.m_nFields);
+    WriteFileBytes("f.stg4", StageFileAt(c.m_nVersion, source));
+    ASSERT_TRUE(g_StageDoc.LoadStageFile("f.stg4"));
+    for (const cStageField& field : StageFields()) {
+      double expected = field.m_nFrom <= c.m_nVersion ? field.m_dValue
+                        : field.m_pOldFrom          ? source.*field.m_pOldFrom
+                                                    : field.m_dOld;
+      EXPECT_EQ(FieldValue(g_StageDoc, field), expected) << field.m_pName;
+    }
+    EXPECT_EQ(g_StageDoc.m_strName, "面");
+  }
+}
+
+TEST_F(StageFile, SavedBodyRankingAndRulesAreTheLayout) {
+  g_DatabaseSet.m_vBgm.resize(200);
+  cStageDoc& stage = g_StageDoc;
+  FillDistinct(stage);
+  stage.m_vRankingItem = {2, 3, 4, 5, 6};
+  for (int k = 0; k < kVanishRuleCount; ++k) {
+    cAutoVanishData& rule = stage.m_aAutoVanish[k];
+    int32_t* values[] = {&rule.m_bLeft, &rule.m_bRight, &rule.m_bTop, &rule.m_bBottom,
+                         &rule.m_nLeft, &rule.m_nRight, &rule.m_nTop, &rule.m_nBottom};
+    for (int i = 0; i < 8; ++i) *values[i] = 10 * (k + 1) + i;
+  }
+  Bytes expected = Cat({U32(771), StageBodyAt(stage, 771), U32(5), I32Bytes(2), I32Bytes(3), I32Bytes(4), I32Bytes(5),
+                        I32Bytes(6)});
+  for (const cAutoVanishData& rule : stage.m_aAutoVanish) expected = Cat({expected, AutoVanishBodyAt(rule, 771)});
+  ASSERT_TRUE(stage.SaveFile("s.stg4_771"));
+  Bytes file = ReadFileBytes("s.stg4_771");
+  ASSERT_GT(file.size(), expected.size());
+  EXPECT_EQ(ToHex(Bytes(file.begin(), file.begin() + static_cast<long>(expected.size()))), ToHex(expected));
+
+  cStageDoc loaded;
+  ASSERT_TRUE(loaded.LoadStageFile("s.stg4_771"));
+  for (int k = 0; k < kVanishRuleCount; ++k) {
+    const cAutoVanishData& rule = loaded.m_aAutoVanish[k];
+    EXPECT_EQ(ToHex(AutoVanishBodyAt(rule, 771)), ToHex(AutoVanishBodyAt(stage.m_aAutoVanish[k], 771))) << k;
   }
 }
 
@@ -149,6 +201,17 @@ TEST_F(StageFile, EveryOlderVersionLoads) {
          EXPECT_EQ(s.m_aAutoVanish[kVanishPlayerShot].m_bRight, 1);
          EXPECT_EQ(s.m_aAutoVanish[kVanishPlayerShot].m_bBottom, 1);
        }},
+      {125,
+       [](cStageDoc& s) {
+         s.m_aAutoVanish[kVanishEnemy].m_bRight = 1;
+         s.m_aAutoVanish[kVanishPlayerShot].m_bTop = 0;
+       },
+       [](const cStageDoc& s) {
+         EXPECT_EQ(s.m_aAutoVanish[kVanishEnemy].m_bRight, 1);
+         EXPECT_EQ(s.m_aAutoVanish[kVanishEnemy].m_bTop, 0);
+         EXPECT_EQ(s.m_aAutoVanish[kVanishPlayerShot].m_bTop, 0);
+         EXPECT_EQ(s.m_aAutoVanish[kVanishPlayerShot].m_bRight, 1);
+       }},
       // 155: flying boxes against characters take the walking ones; the positions are centred.
       {154,
        [](cStageDoc& s) {
@@ -170,6 +233,7 @@ TEST_F(StageFile, EveryOlderVersionLoads) {
       {166, [](cStageDoc& s) { s.m_bBgmLoop = 0; }, [](const cStageDoc& s) { EXPECT_EQ(s.m_bBgmLoop, 0); }},
       // 173: no end marker before it.
       {172, [](cStageDoc& s) { s.m_strName = "古"; }, [](const cStageDoc& s) { EXPECT_EQ(s.m_strName, "古"); }},
+      {173, [](cStageDoc& s) { s.m_strName = "印"; }, [](const cStageDoc& s) { EXPECT_EQ(s.m_strName, "印"); }},
       // 181: five ranking entries, the two new ones off.
       {180, [](cStageDoc& s) { s.m_vRankingItem = {1, 0, 1}; },
        [](const cStageDoc& s) { EXPECT_EQ(s.m_vRankingItem, (cVector<int32_t>{1, 0, 1, 0, 0})); }},
@@ -208,6 +272,7 @@ TEST_F(StageFile, EveryOlderVersionLoads) {
          EXPECT_EQ(s.m_nHitPlBlockColor, 3);
          EXPECT_EQ(s.m_nWheelAxis, 0);
        }},
+      {207, [](cStageDoc&) {}, [](const cStageDoc& s) { EXPECT_EQ(s.m_nWheelAxis, 0); }},
       {208, [](cStageDoc& s) { s.m_bShowReady = 1; },
        [](const cStageDoc& s) {
          EXPECT_EQ(s.m_nWheelAxis, 1);
@@ -216,6 +281,7 @@ TEST_F(StageFile, EveryOlderVersionLoads) {
       {225, [](cStageDoc& s) { s.m_bShowReady = 1; }, [](const cStageDoc& s) { EXPECT_EQ(s.m_bShowReady, 1); }},
       // 754: a stage names 1,000 variables.
       {753, [](cStageDoc&) {}, [](const cStageDoc& s) { EXPECT_EQ(s.m_vStageVarName.Count(), 1000); }, 3},
+      {754, [](cStageDoc&) {}, [](const cStageDoc& s) { EXPECT_EQ(s.m_vStageVarName.Count(), 3); }, 3},
       {771, [](cStageDoc& s) { s.m_nUndoDepth = 4; },
        [](const cStageDoc& s) {
          EXPECT_EQ(s.m_vStageVarName.Count(), 3);
@@ -236,6 +302,21 @@ TEST_F(StageFile, EveryOlderVersionLoads) {
     for (cAutoVanishData& rule : g_StageDoc.m_aAutoVanish) rule.m_bRight = rule.m_bTop = 7;
     ASSERT_TRUE(g_StageDoc.LoadStageFile("old.stg4"));
     row.m_Check(g_StageDoc);
+  }
+}
+
+TEST_F(StageFile, TheLoadReadsEveryByteOnBothSidesOfTheEndMarker) {
+  // From 173 the file ends with the marker, which the load reads too.
+  for (uint32_t version : {172u, 173u, 771u}) {
+    SCOPED_TRACE(version);
+    cStageDoc source;
+    Bytes file = StageFileAt(version, source);
+    cVersionReadGuard read(version);
+    cReadStream in(Bytes(file.begin() + 4, file.end()));
+    cStageDoc loaded;
+    loaded.Load(in);
+    EXPECT_FALSE(in.Failed());
+    EXPECT_TRUE(in.AtEnd());
   }
 }
 
@@ -331,6 +412,33 @@ TEST_F(StageFile, EndMarkerCheckAndRecovery) {
   EXPECT_EQ(g_StageDoc.m_bLoadDone, 1);
 }
 
+TEST_F(StageFile, EndMarkerIsCheckedFrom174On) {
+  MakeDirectory("data");
+  MakeDirectory("data\\stg4");
+  MakeDirectory("data\\work");
+  const char* path = "data\\stg4\\e.stg4_771";
+  const char* copy = "data\\work\\e.stg4_771";
+  cStageDoc source;
+  source.m_strName = "控";
+  Bytes good = StageFileAt(kDataVersion, source);
+  const struct {
+    uint32_t m_nVersion;
+    bool m_bChecked;
+  } cases[] = {{173, false}, {174, true}, {771, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.m_nVersion);
+    Bytes broken = StageFileAt(c.m_nVersion, source);
+    broken.back() = 0;  // the marker's last byte
+    WriteFileBytes(path, broken);
+    WriteFileBytes(copy, good);
+    m_Shell.m_vBoxes.clear();
+    EXPECT_TRUE(CheckStageFile(path));
+    EXPECT_EQ(ReadFileBytes(path), c.m_bChecked ? good : broken);
+    EXPECT_EQ(FileThere(copy), !c.m_bChecked);
+    EXPECT_EQ(m_Shell.m_vBoxes.size(), c.m_bChecked ? 1u : 0u);
+  }
+}
+
 TEST_F(StageFile, OverwriteSaveKeepsASafetyCopyUntilTheFileIsWhole) {
   MakeDirectory("data");
   MakeDirectory("data\\stg4");
@@ -367,6 +475,58 @@ TEST_F(StageFile, OverwriteSaveKeepsASafetyCopyUntilTheFileIsWhole) {
   ASSERT_EQ(m_Shell.m_vBoxes.size(), 1u);
   EXPECT_NE(m_Shell.m_vBoxes[0].m_strText.find("data\\stg4\\b.stg4_771 の保存に失敗しました"), std::string::npos);
   EXPECT_EQ(g_StageDoc.m_strName, "三");
+}
+
+TEST_F(StageFile, EveryFailedFileCallOfTheOverwriteSaveKeepsTheStage) {
+  MakeDirectory("data");
+  MakeDirectory("data\\stg4");
+  const char* path = "data\\stg4\\c.stg4_771";
+  const char* copy = "data\\work\\c.stg4_771";
+  g_StageDoc.m_strName = "前";
+  ASSERT_TRUE(g_StageDoc.SaveFile(path));
+  Bytes before = ReadFileBytes(path);
+  cStageEditState& state = g_StageEditState;
+  state.m_strStagePath = path;
+  g_StageDoc.m_strName = "後";
+  // The safety copy and the stage are each written through a checked save; a failure in either
+  // keeps the stage file, the modified flag, and a copy only when it is whole.
+  int calls = ExpectEveryFailureKeepsTheFile(
+      path, [&] { return SaveStageOver(g_StageDoc, state); },
+      [&] {
+        state.m_bStageModified = 1;
+        DeletePath(copy);
+      },
+      [&] {
+        EXPECT_EQ(state.m_bStageModified, 1);
+        if (FileThere(copy)) {
+          EXPECT_TRUE(ReadFileBytes(copy) == before) << "a safety copy is whole";
+        }
+      });
+  EXPECT_EQ(calls, 8) << "write, flush, close, rename of the copy, then of the stage";
+  g_StageDoc.m_strName = "";
+  ASSERT_TRUE(g_StageDoc.LoadStageFile(path));
+  EXPECT_EQ(g_StageDoc.m_strName, "後");
+}
+
+TEST_F(StageFile, AStopBetweenAnyTwoStepsOfTheOverwriteSaveLeavesAWholeStage) {
+  MakeDirectory("data");
+  MakeDirectory("data\\stg4");
+  const char* path = "data\\stg4\\d.stg4_771";
+  g_StageDoc.m_strName = "前";
+  ASSERT_TRUE(g_StageDoc.SaveFile(path));
+  Bytes before = ReadFileBytes(path);
+  g_StageEditState.m_strStagePath = path;
+  g_StageEditState.m_bStageModified = 1;
+  g_StageDoc.m_strName = "後";
+  std::vector<Bytes> seen;
+  {
+    cFileCallFaults watch(0, [&] { seen.push_back(ReadFileBytes(path)); });
+    ASSERT_TRUE(SaveStageOver(g_StageDoc, g_StageEditState));
+  }
+  Bytes after = ReadFileBytes(path);
+  ASSERT_NE(after, before);
+  ASSERT_EQ(seen.size(), 8u);
+  for (size_t k = 0; k < seen.size(); ++k) EXPECT_TRUE(seen[k] == before || seen[k] == after) << "stopped before call " << k + 1;
 }
 
 TEST_F(StageFile, AStoppedWorkerLeavesTheStage) {

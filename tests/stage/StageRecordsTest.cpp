@@ -47,6 +47,17 @@ TEST(StageRecords, BackgroundBodies) {
             EXPECT_EQ(b.m_bShowFromStart, 1);
             EXPECT_EQ(b.m_dSpare1, 0);
           }},
+      // From 62 the shown-from-start switch and the two spare values.
+      Row{62,
+          Cat({U32(10), Hex("00000000 01000000 12000000 01000000 000000000000F03F 000000000000E03F 01000000 00000000"),
+               Hex("0000000000000040 0000000000000840"), U32(1), U32(1)}),
+          [](const cBackgroundData& b) {
+            EXPECT_EQ(b.m_bShowFromStart, 0);
+            EXPECT_EQ(b.m_bUseColor, 1);
+            EXPECT_EQ(b.m_nColor, 18);
+            EXPECT_EQ(b.m_dSpare1, 2.0);
+            EXPECT_EQ(b.m_dSpare2, 3.0);
+          }},
   });
 }
 
@@ -67,6 +78,13 @@ TEST(StageRecords, AutoVanishBodies) {
   EXPECT_EQ(old.m_bBottom, 0);
   EXPECT_EQ(old.m_nLeft, 2);
   EXPECT_EQ(old.m_nBottom, 5);
+  // From 125 all eight.
+  cAutoVanishData full;
+  ASSERT_TRUE(LoadBytes(full, 125, Cat({U32(8), Hex("01000000 02000000 03000000 04000000 05000000 06000000 07000000 08000000"), U32(0)})));
+  EXPECT_EQ(full.m_bRight, 2);
+  EXPECT_EQ(full.m_bBottom, 4);
+  EXPECT_EQ(full.m_nLeft, 5);
+  EXPECT_EQ(full.m_nBottom, 8);
 }
 
 TEST(StageRecords, VariableNames) {

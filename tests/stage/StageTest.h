@@ -1,6 +1,6 @@
 #pragma once
-// Helpers for the stage tests: record bodies as an older data version stores them, stage files of
-// any version, and a clean global stage, palette and database for each test.
+// Helpers for the stage tests: stage files of any version, written from the layout by hand, and a
+// clean global stage, palette and database for each test.
 
 #include <gtest/gtest.h>
 
@@ -12,23 +12,8 @@
 #include "stage/cStageDoc.h"
 #include "stage/cStageEditState.h"
 #include "tests/model/ModelTest.h"
+#include "tests/stage/StageFixture.h"
 #include "tests/support/TestSupport.h"
-
-// The body a record of a data version holds: the fields that version registers, then its strings.
-inline Bytes BodyAt(cDataRecord& record, uint32_t version) {
-  cWriteStream out;
-  cVector<cFieldDesc> fields = record.Fields(version);
-  out.WriteU32(static_cast<uint32_t>(fields.Count()));
-  for (const cFieldDesc& field : fields) {
-    size_t size = static_cast<size_t>(field.m_nWidth) * field.m_nCount;
-    if (field.m_pMember) out.Write(field.m_pMember, size);
-    else out.Write(Bytes(size, 0x77).data(), size);  // a value the record no longer keeps
-  }
-  cVector<cStringDesc> strings = record.Strings(version);
-  out.WriteU32(static_cast<uint32_t>(strings.Count()));
-  for (const cStringDesc& text : strings) out.WriteString(*text.m_pMember);
-  return out.Bytes();
-}
 
 // What a stage file of a data version holds for a document: its body, ranking, rules, the palette
 // and layers given, backgrounds, variable names and, from 173 on, the end marker.
@@ -39,13 +24,13 @@ struct cStageFileParts {
   int m_nVarNames = 1000;
 };
 
-inline Bytes StageFileAt(uint32_t version, cStageDoc& doc, const cStageFileParts& parts = cStageFileParts()) {
-  Bytes file = Cat({U32(version), BodyAt(doc, version), U32(static_cast<uint32_t>(doc.m_vRankingItem.size()))});
+inline Bytes StageFileAt(uint32_t version, const cStageDoc& doc, const cStageFileParts& parts = cStageFileParts()) {
+  Bytes file = Cat({U32(version), StageBodyAt(doc, version), U32(static_cast<uint32_t>(doc.m_vRankingItem.size()))});
   for (int32_t entry : doc.m_vRankingItem) file = Cat({file, U32(static_cast<uint32_t>(entry))});
-  for (cAutoVanishData& rule : doc.m_aAutoVanish) file = Cat({file, BodyAt(rule, version)});
+  for (const cAutoVanishData& rule : doc.m_aAutoVanish) file = Cat({file, AutoVanishBodyAt(rule, version)});
   file = Cat({file, parts.m_Palette, parts.m_Layers, U32(static_cast<uint32_t>(parts.m_nBackgrounds))});
   cBackgroundData background;
-  for (int i = 0; i < parts.m_nBackgrounds; ++i) file = Cat({file, BodyAt(background, version)});
+  for (int i = 0; i < parts.m_nBackgrounds; ++i) file = Cat({file, BackgroundBodyAt(background, version)});
   file = Cat({file, U32(static_cast<uint32_t>(parts.m_nVarNames))});
   for (int i = 0; i < parts.m_nVarNames; ++i) file = Cat({file, Hex("00000000 01000000 01000000")});
   if (version >= 173) file = Cat({file, U32(kStageEndMarker)});

@@ -2,6 +2,7 @@
 
 #include <new>
 #include <string>
+#include <vector>
 
 #include "app/Utility.h"
 #include "app/cApplication.h"
@@ -54,7 +55,12 @@ public:
   void CreatePaletteWindows() override { ++m_nPalettesMade; }
   void ShowAll() override { ++m_nShown; }
   void HideAll() override { ++m_nHidden; }
-  void PaintDataSheetPreviews() override { s_strLog += "S"; }
+  void PaintDataSheetPreviews() override {
+    s_strLog += "S";
+    // What the queue held when the tick ran, and the end of the loop after a given tick.
+    s_vQueueAtTick.push_back(HIWORD(GetQueueStatus(QS_ALLINPUT)));
+    if (static_cast<int>(s_vQueueAtTick.size()) == s_nQuitAtTick) PostQuitMessage(7);
+  }
   void PaintPalettePreviews() override { s_strLog += "P"; }
 
   bool m_bFailIdle = false;
@@ -66,8 +72,12 @@ public:
   static int s_nMade;
   static int s_nDeleted;
   static std::string s_strLog;
+  static std::vector<DWORD> s_vQueueAtTick;
+  static int s_nQuitAtTick;
 };
 cTestEditor* cTestEditor::s_lpInstance = nullptr;
+std::vector<DWORD> cTestEditor::s_vQueueAtTick;
+int cTestEditor::s_nQuitAtTick = 0;
 int cTestEditor::s_nMade = 0;
 int cTestEditor::s_nDeleted = 0;
 std::string cTestEditor::s_strLog;
@@ -79,10 +89,19 @@ public:
     ++m_nTicks;
     m_nStep = step;
     cTestEditor::s_strLog += "T";
+    if (m_pClock) m_vTickTimes.push_back(*m_pClock);
   }
   int m_nPage = 0;
   int m_nTicks = 0;
   int m_nStep = 0;
+  const uint32_t* m_pClock = nullptr;
+  std::vector<uint32_t> m_vTickTimes;
+};
+
+// A clock that moves on by a millisecond each time it is read.
+class cSteppingClock : public cFakeShell {
+public:
+  uint32_t TickCount() override { return m_nTick++; }
 };
 
 int g_nResets = 0;
@@ -102,6 +121,8 @@ protected:
     EXPECT_EQ(registered, 1);
     cTestEditor::s_nMade = cTestEditor::s_nDeleted = 0;
     cTestEditor::s_strLog.clear();
+    cTestEditor::s_vQueueAtTick.clear();
+    cTestEditor::s_nQuitAtTick = 0;
     g_nResets = g_nUndoSized = 0;
     g_bFailToMake = false;
     g_MainFrame.m_Services.m_pfnMakeEditor = MakeTestEditor;
@@ -336,8 +357,8 @@ TEST_F(MainFrameTest, IdleTickRefocusesAndRunsItsStepsInOrder) {
 }
 
 namespace {
-// Runs the loop for about a second; returns the processor time the process used meanwhile (ms).
-double RunLoopForASecond(WPARAM* code) {
+// Runs the loop until a thread of its own posts the quit message about a second later.
+void RunLoopForASecond(WPARAM* code) {
   struct cQuitter {
     static DWORD WINAPI Run(void* thread) {
       Sleep(1000);
@@ -345,44 +366,43 @@ double RunLoopForASecond(WPARAM* code) {
       return 0;
     }
   };
-  FILETIME created, exited, kernelBefore, userBefore, kernelAfter, userAfter;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernelBefore, &userBefore);
   HANDLE quitter = CreateThread(nullptr, 0, cQuitter::Run,
                                 reinterpret_cast<void*>(static_cast<uintptr_t>(GetCurrentThreadId())), 0, nullptr);
   *code = RunMessageLoop();
   WaitForSingleObject(quitter, INFINITE);
   CloseHandle(quitter);
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernelAfter, &userAfter);
-  auto ticks = [](const FILETIME& time) {
-    return static_cast<double>(static_cast<uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime);
-  };
-  return (ticks(kernelAfter) - ticks(kernelBefore) + ticks(userAfter) - ticks(userBefore)) / 10000.0;
 }
 }  // namespace
 
-TEST_F(MainFrameTest, IdleEditorWaitsForMessagesAndUsesNoProcessorTime) {
-  cTestEditor* editor = MakeEditor();
+TEST_F(MainFrameTest, IdleEditorWaitsForMessages) {
+  MakeEditor();
   g_bAppActive = 1;
-  WPARAM code = 0;
-  double used = RunLoopForASecond(&code);
+  // A timer is the only source of messages: a loop that waits ticks once for each of them, and
+  // always with the message that woke it in the queue; a loop that spins ticks on an empty queue.
+  cTestEditor::s_nQuitAtTick = 5;
+  ASSERT_NE(SetTimer(Frame(), 1, 10, nullptr), 0u);
+  WPARAM code = RunMessageLoop();
+  KillTimer(Frame(), 1);
   EXPECT_EQ(code, 7u);
-  RecordProperty("IdleCpuMilliseconds", std::to_string(used));
-  std::printf("processor time over a second of idling: %.1f ms\n", used);
-  EXPECT_LT(used, 100.0) << "a loop that spins uses the whole second";
-  EXPECT_LT(cTestEditor::s_strLog.size(), 80u) << "ticks only follow messages";
-  (void)editor;
+  ASSERT_EQ(cTestEditor::s_vQueueAtTick.size(), 5u);
+  for (DWORD queued : cTestEditor::s_vQueueAtTick) EXPECT_NE(queued, 0u) << "a tick without a message";
 }
 
 TEST_F(MainFrameTest, AnimatedDatabasePagePacesTheTickToSixtyASecond) {
+  cSteppingClock clock;
+  // Well past any time the process's pacer has seen, so its first call is due.
+  clock.m_nTick = GetTickCount() + 100000;
   cTestEditor* editor = MakeEditor();
   cTestDatabase database;
+  database.m_pClock = &clock.m_nTick;
   editor->m_lpDatabaseWnd = &database;
   g_bAppActive = 1;
-  WPARAM code = 0;
-  double used = RunLoopForASecond(&code);
-  std::printf("previews in a second: %d, processor time: %.1f ms\n", database.m_nTicks, used);
-  EXPECT_GE(database.m_nTicks, 50);
-  EXPECT_LE(database.m_nTicks, 64);
+  cTestEditor::s_nQuitAtTick = 6;
+  EXPECT_EQ(RunMessageLoop(), 7u);
+  // A tick is due every 1000 / 60 milliseconds of the clock, whatever the machine's speed.
+  ASSERT_EQ(database.m_vTickTimes.size(), 6u);
+  for (size_t i = 1; i < database.m_vTickTimes.size(); ++i)
+    EXPECT_EQ(database.m_vTickTimes[i] - database.m_vTickTimes[i - 1], 1000u / 60) << i;
   editor->m_lpDatabaseWnd = nullptr;
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <string>
+#include <vector>
 
 #include "app/cVector.h"
 #include "app/win/cShellWin.h"
@@ -21,20 +23,35 @@ protected:
 
 struct cLoad {
   cWorkerThread* m_pWorker = nullptr;
-  int m_nDelay = 0;  // milliseconds before the load first looks at its stop flag
+  HANDLE m_hRelease = nullptr;  // set when a load that was asked to stop may end
   std::atomic<int> m_nSteps{0};
   std::atomic<int> m_bCleanEnd{0};
 };
 
 unsigned __stdcall StoppableLoad(void* param) {
   cLoad* load = static_cast<cLoad*>(param);
-  Sleep(load->m_nDelay);
   while (!load->m_pWorker->ShouldStop()) {
     ++load->m_nSteps;
     Sleep(1);
   }
   load->m_bCleanEnd = 1;
   return 1;
+}
+
+// A load that sees the stop flag but ends only once it is released.
+unsigned __stdcall LoadUntilReleased(void* param) {
+  cLoad* load = static_cast<cLoad*>(param);
+  while (!load->m_pWorker->ShouldStop()) Sleep(1);
+  WaitForSingleObject(load->m_hRelease, INFINITE);
+  load->m_bCleanEnd = 1;
+  return 1;
+}
+
+DWORD WINAPI ReleaseWhenAsked(void* param) {
+  cLoad* load = static_cast<cLoad*>(param);
+  while (!load->m_pWorker->ShouldStop()) Sleep(1);
+  SetEvent(load->m_hRelease);
+  return 0;
 }
 
 unsigned __stdcall QuickLoad(void*) { return 7; }
@@ -71,22 +88,47 @@ TEST_F(WorkerThreadTest, FinishedLoadKeepsItsResult) {
 }
 
 TEST_F(WorkerThreadTest, StopWaitsForTheLoadToGiveUpInsteadOfKillingIt) {
+  // The load goes on after it was asked to stop until another thread lets it end: Stop must still
+  // be waiting then, however long that takes.
   cLoad load;
   load.m_pWorker = &m_Worker;
-  load.m_nDelay = 300;  // longer than 200 polls of a millisecond: the load is not cut short
-  ASSERT_EQ(m_Worker.Start(StoppableLoad, &load), 1);
-  DWORD start = GetTickCount();
-  m_Worker.Stop();
-  EXPECT_GE(GetTickCount() - start, 250u);
+  load.m_hRelease = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  ASSERT_EQ(m_Worker.Start(LoadUntilReleased, &load), 1);
+  HANDLE releaser = CreateThread(nullptr, 0, ReleaseWhenAsked, &load, 0, nullptr);
+  EXPECT_EQ(m_Worker.Stop(), 1);
   EXPECT_EQ(load.m_bCleanEnd, 1) << "the load reached its own end";
   EXPECT_EQ(m_Worker.Result(), 0u) << "a stopped load has failed";
   EXPECT_EQ(m_Worker.m_hThread, nullptr);
+  EXPECT_EQ(m_Worker.StillRunning(), 0);
+  WaitForSingleObject(releaser, INFINITE);
+  CloseHandle(releaser);
+  CloseHandle(load.m_hRelease);
 
-  load.m_nDelay = 0;
   ASSERT_EQ(m_Worker.Start(StoppableLoad, &load), 1);
   while (load.m_nSteps < 3) Sleep(1);
-  m_Worker.Stop();
+  EXPECT_EQ(m_Worker.Stop(), 1);
   EXPECT_EQ(load.m_bCleanEnd, 1);
+}
+
+TEST_F(WorkerThreadTest, ALoadThatWillNotStopIsLeftAfterTheBoundAndSaidSo) {
+  cLoad load;
+  load.m_pWorker = &m_Worker;
+  load.m_hRelease = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  ASSERT_EQ(m_Worker.Start(LoadUntilReleased, &load), 1);
+  m_Worker.m_nStopWaitMs = 20;  // the test's own short bound
+  EXPECT_EQ(m_Worker.Stop(), 0);
+  EXPECT_EQ(m_Worker.StillRunning(), 1);
+  EXPECT_NE(m_Worker.m_hThread, nullptr) << "still held";
+  EXPECT_EQ(m_Log.Lines(), (std::vector<std::string>{"WorkerThread : 20 ms 待っても終了しません"}));
+  EXPECT_EQ(m_Worker.Start(QuickLoad, nullptr), 0) << "no second worker beside it";
+
+  // Once it ends, a later Stop releases it.
+  SetEvent(load.m_hRelease);
+  m_Worker.m_nStopWaitMs = cWorkerThread::kStopWaitMs;
+  EXPECT_EQ(m_Worker.Stop(), 1);
+  EXPECT_EQ(m_Worker.StillRunning(), 0);
+  EXPECT_EQ(load.m_bCleanEnd, 1);
+  CloseHandle(load.m_hRelease);
 }
 
 TEST_F(WorkerThreadTest, BadIndexOnTheWorkerFailsTheLoadAndAsksTheMainWindowToClose) {

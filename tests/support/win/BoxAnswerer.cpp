@@ -4,15 +4,6 @@
 
 namespace {
 thread_local cBoxAnswerer* t_pAnswerer = nullptr;
-
-// Each test program works on a desktop of its own: programs that run side by side would otherwise
-// take the activation from each other's windows. Made before any window exists.
-const bool g_bOwnDesktop = [] {
-  char name[32];
-  wsprintfA(name, "vx_test_%lu", GetCurrentProcessId());
-  HDESK desktop = CreateDesktopA(name, nullptr, nullptr, 0, GENERIC_ALL, nullptr);
-  return desktop && SetThreadDesktop(desktop);
-}();
 }
 
 cBoxAnswerer::cBoxAnswerer(std::vector<int> answers) : m_vAnswers(std::move(answers)) {

@@ -1,0 +1,9 @@
+#!/bin/bash
+# Speed figures of the Windows side under Wine (start-up, idle processor time, pacing, the worker's
+# stop); a Windows build in build/win is needed (scripts/test.sh makes one). Nothing is asserted.
+set -u
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$top"
+cmake --build build/win --target vx_timing >/dev/null || exit 1
+mkdir -p build/win/testwork/vx_timing
+cd build/win/testwork/vx_timing && "$top/tools/wine/wine-run.sh" "$top/build/win/wine" "$top/build/win/tests/vx_timing.exe"
