@@ -107,7 +107,7 @@ const cString* TextOf(const cCommandData& command, const tCmdRef& ref) {
 }
 }  // namespace
 
-cCmdCtrl CtrlCommon(uint16_t id) {
+cCmdDialogCtrl CtrlCommon(uint16_t id) {
   if (const cNumField<cCommandData>* field = FindField(kCmdCommonNumFields, id))
     return CtrlEdit(id, field->m_nSpinId, std::visit([](auto member) { return tCmdRef(member); }, field->m_Member),
                     field->m_nMin, field->m_nMax);
@@ -155,7 +155,7 @@ const cCmdDialogSpec* FindCmdDialog(int charaKind) {
   return nullptr;
 }
 
-const cCmdCtrl* FindCmdCtrl(const cCmdDialogSpec& spec, uint16_t id) {
+const cCmdDialogCtrl* FindDialogCtrl(const cCmdDialogSpec& spec, uint16_t id) {
   for (int i = 0; i < spec.m_nCtrl; ++i)
     if (spec.m_pCtrl[i].m_nId == id) return &spec.m_pCtrl[i];
   return nullptr;
@@ -211,7 +211,7 @@ const cCmdStates::cRows* cCmdStates::Rows(uint16_t id) const {
 void cCmdStates::KeepOnly(const cCmdDialogSpec& spec) {
   cCtrlStates kept;
   for (const cState& state : States()) {
-    if (!FindCmdCtrl(spec, state.m_nId)) continue;
+    if (!FindDialogCtrl(spec, state.m_nId)) continue;
     if (state.m_nEnabled >= 0) kept.Enable(state.m_nId, state.m_nEnabled != 0);
     if (state.m_nShown >= 0) kept.Show(state.m_nId, state.m_nShown != 0);
     if (state.m_nChecked >= 0) kept.Check(state.m_nId, state.m_nChecked != 0);
@@ -237,7 +237,7 @@ const cCmdDialogSpec& SpecOf(const cCommandData& command) {
   return spec ? *spec : kNoDialog;
 }
 
-bool HasRange(uint8_t kind) { return kind == kCtrlEdit || kind == kCtrlRealEdit || kind == kCtrlSlider; }
+bool HasRange(uint8_t kind) { return kind == kCtrlEditVal || kind == kCtrlSlider; }
 }  // namespace
 
 cCmdDialogRun::cCmdDialogRun(const cCmdEditContext& context, const cCmdDialogEnv& env, cCmdDialogHost& host)
@@ -250,7 +250,7 @@ cCmdDialogRun::cCmdDialogRun(const cCmdEditContext& context, const cCmdDialogEnv
   // The rules may count on the block their kind works on; saving would add it all the same.
   Shown().CreateNeededPayload();
   for (int i = 0; i < m_pSpec->m_nCtrl; ++i) {
-    const cCmdCtrl& ctrl = m_pSpec->m_pCtrl[i];
+    const cCmdDialogCtrl& ctrl = m_pSpec->m_pCtrl[i];
     if (ctrl.m_nKind == kCtrlCombo)
       m_vCombo.push_back(
           {ctrl.m_nId, ctrl.m_pRows ? NameList(ctrl.m_pRows) : cVector<cString>(), ctrl.m_nOffset, cRowNumbering()});
@@ -270,10 +270,10 @@ cCmdDialogRun::cCmdDialogRun(const cCmdEditContext& context, const cCmdDialogEnv
 
 cCmdDialogRun::~cCmdDialogRun() = default;
 
-const cCmdCtrl& cCmdDialogRun::Ctrl(uint16_t id) const {
+const cCmdDialogCtrl& cCmdDialogRun::Ctrl(uint16_t id) const {
   // A control the template lacks reads as empty.
-  static const cCmdCtrl kAbsent = CtrlStatic(0);
-  const cCmdCtrl* ctrl = FindCmdCtrl(*m_pSpec, id);
+  static const cCmdDialogCtrl kAbsent = CtrlStatic(0);
+  const cCmdDialogCtrl* ctrl = FindDialogCtrl(*m_pSpec, id);
   return ctrl ? *ctrl : kAbsent;
 }
 
@@ -316,7 +316,7 @@ void cCmdDialogRun::Decided(Step step) {
   step();
   m_States.KeepOnly(*m_pSpec);
   for (int i = 0; i < m_pSpec->m_nCtrl; ++i) {
-    const cCmdCtrl& ctrl = m_pSpec->m_pCtrl[i];
+    const cCmdDialogCtrl& ctrl = m_pSpec->m_pCtrl[i];
     const cString* text = TextOf(Shown(), ctrl.m_Ref);
     bool changed =
         text ? *text != *TextOf(before, ctrl.m_Ref) : ReadRef(Shown(), ctrl.m_Ref) != ReadRef(before, ctrl.m_Ref);
@@ -399,15 +399,7 @@ void cCmdDialogRun::SetValue(uint16_t id, double value) {
 }
 
 int cCmdDialogRun::IsRefresh(uint16_t id, int code) const {
-  switch (Ctrl(id).m_nKind) {
-    case kCtrlButton: return code == kBnClicked;
-    case kCtrlEdit:
-    case kCtrlRealEdit:
-    case kCtrlText: return code == kEnUpdate;
-    case kCtrlCheck: return 1;
-    case kCtrlCombo: return code == kCbnSelChange;
-    default: return 0;
-  }
+  return IsRefreshNotification(Ctrl(id).m_nKind, static_cast<uint16_t>(code));
 }
 
 void cCmdDialogRun::SetRange(uint16_t id, double min, double max) {

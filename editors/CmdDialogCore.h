@@ -19,6 +19,7 @@
 #include "editors/CtrlStates.h"
 #include "editors/OpenSheets.h"
 #include "model/cCommandData.h"
+#include "ui/CtrlCommand.h"
 
 class cEdChara;
 struct cBrowseSpec;
@@ -48,20 +49,12 @@ double ReadRef(const cCommandData& command, const tCmdRef& ref);
 // Stores a number into the member's own width (rounded for an integer); nothing when absent.
 void WriteRef(cCommandData& command, const tCmdRef& ref, double value);
 
-// Control kinds.
-enum : uint8_t {
-  kCtrlEdit,      // numeric edit with its up-down (m_nBuddy)
-  kCtrlRealEdit,  // numeric edit of a double, step 0.1
-  kCtrlCheck,
-  kCtrlCombo,
-  kCtrlText,    // text edit of at most m_dMax bytes
-  kCtrlSlider,  // trackbar; m_nBuddy is the read-only edit that shows its value, m_nOffset the page
-  kCtrlButton,
-  kCtrlStatic,
-  kCtrlBitmap,
-};
+// Control kinds are the framework's (ui/CtrlCommand.h): kCtrlEditVal a numeric edit with its
+// up-down in m_nBuddy (a double member makes it an edit of tenths), kCtrlEditText a text edit of at
+// most m_dMax bytes, kCtrlSlider a trackbar whose value edit is m_nBuddy and page m_nOffset, and
+// kCtrlCheck, kCtrlCombo, kCtrlButton, kCtrlStatic, kCtrlBitmap.
 
-struct cCmdCtrl {
+struct cCmdDialogCtrl {
   uint16_t m_nId;
   uint8_t m_nKind;
   uint16_t m_nBuddy;
@@ -74,42 +67,44 @@ struct cCmdCtrl {
   int32_t m_nOffset;
 };
 
-constexpr cCmdCtrl CtrlEdit(uint16_t id, uint16_t spin, tCmdRef ref, int32_t min, int32_t max) {
-  return {id, kCtrlEdit, spin, ref, double(min), double(max), nullptr, 0};
+constexpr cCmdDialogCtrl CtrlEdit(uint16_t id, uint16_t spin, tCmdRef ref, int32_t min, int32_t max) {
+  return {id, kCtrlEditVal, spin, ref, double(min), double(max), nullptr, 0};
 }
-constexpr cCmdCtrl CtrlReal(uint16_t id, uint16_t spin, tCmdRef ref, double min, double max) {
-  return {id, kCtrlRealEdit, spin, ref, min, max, nullptr, 0};
+constexpr cCmdDialogCtrl CtrlReal(uint16_t id, uint16_t spin, tCmdRef ref, double min, double max) {
+  return {id, kCtrlEditVal, spin, ref, min, max, nullptr, 0};
 }
-constexpr cCmdCtrl CtrlCheck(uint16_t id, tCmdRef ref) { return {id, kCtrlCheck, 0, ref, 0, 1, nullptr, 0}; }
-constexpr cCmdCtrl CtrlCombo(uint16_t id, tCmdRef ref, const cString* rows, int32_t offset) {
+constexpr cCmdDialogCtrl CtrlCheck(uint16_t id, tCmdRef ref) { return {id, kCtrlCheck, 0, ref, 0, 1, nullptr, 0}; }
+constexpr cCmdDialogCtrl CtrlCombo(uint16_t id, tCmdRef ref, const cString* rows, int32_t offset) {
   return {id, kCtrlCombo, 0, ref, 0, 0, rows, offset};
 }
-constexpr cCmdCtrl CtrlText(uint16_t id, tCmdRef ref, int32_t maxBytes) {
-  return {id, kCtrlText, 0, ref, 0, double(maxBytes), nullptr, 0};
+constexpr cCmdDialogCtrl CtrlText(uint16_t id, tCmdRef ref, int32_t maxBytes) {
+  return {id, kCtrlEditText, 0, ref, 0, double(maxBytes), nullptr, 0};
 }
-constexpr cCmdCtrl CtrlSlider(uint16_t id, uint16_t valueEdit, tCmdRef ref, int32_t min, int32_t max, int32_t page) {
+constexpr cCmdDialogCtrl CtrlSlider(uint16_t id, uint16_t valueEdit, tCmdRef ref, int32_t min, int32_t max,
+                                    int32_t page) {
   return {id, kCtrlSlider, valueEdit, ref, double(min), double(max), nullptr, page};
 }
-constexpr cCmdCtrl CtrlButton(uint16_t id) { return {id, kCtrlButton, 0, tCmdRef(), 0, 0, nullptr, 0}; }
-constexpr cCmdCtrl CtrlStatic(uint16_t id) { return {id, kCtrlStatic, 0, tCmdRef(), 0, 0, nullptr, 0}; }
-constexpr cCmdCtrl CtrlBitmap(uint16_t id) { return {id, kCtrlBitmap, 0, tCmdRef(), 0, 0, nullptr, 0}; }
+constexpr cCmdDialogCtrl CtrlButton(uint16_t id) { return {id, kCtrlButton, 0, tCmdRef(), 0, 0, nullptr, 0}; }
+constexpr cCmdDialogCtrl CtrlStatic(uint16_t id) { return {id, kCtrlStatic, 0, tCmdRef(), 0, 0, nullptr, 0}; }
+constexpr cCmdDialogCtrl CtrlBitmap(uint16_t id) { return {id, kCtrlBitmap, 0, tCmdRef(), 0, 0, nullptr, 0}; }
 // A control of the command dialog base (kIdcCmdParallel, kIdcCmdTime, ...) with its limits.
-cCmdCtrl CtrlCommon(uint16_t id);
+cCmdDialogCtrl CtrlCommon(uint16_t id);
 
 // A dialog's controls as one array, from the lists its family shares and its own.
 template <class... C>
-std::array<cCmdCtrl, sizeof...(C)> Ctrls(C... ctrls) {
+std::array<cCmdDialogCtrl, sizeof...(C)> Ctrls(C... ctrls) {
   return {{ctrls...}};
 }
 template <size_t A, size_t B>
-std::array<cCmdCtrl, A + B> Join(const std::array<cCmdCtrl, A>& first, const std::array<cCmdCtrl, B>& second) {
-  std::array<cCmdCtrl, A + B> all{};
+std::array<cCmdDialogCtrl, A + B> Join(const std::array<cCmdDialogCtrl, A>& first,
+                                       const std::array<cCmdDialogCtrl, B>& second) {
+  std::array<cCmdDialogCtrl, A + B> all{};
   for (size_t i = 0; i < A; ++i) all[i] = first[i];
   for (size_t i = 0; i < B; ++i) all[A + i] = second[i];
   return all;
 }
 
-// Notifications that make a WM_COMMAND a change of a bound control.
+// Notifications of a WM_COMMAND, as the platform numbers them.
 enum : int { kBnClicked = 0, kCbnSelChange = 1, kEnUpdate = 0x0400 };
 
 class cCmdDialogRun;
@@ -140,7 +135,7 @@ struct cCmdDialogSpec {
   int m_nKind;  // character command kind
   uint16_t m_nTemplate;
   const char* m_pCaption;
-  const cCmdCtrl* m_pCtrl;
+  const cCmdDialogCtrl* m_pCtrl;
   int m_nCtrl;
   tCommandDefaults m_pDefaults;
   std::unique_ptr<cCmdDialogKind> (*m_pNewKind)();
@@ -148,7 +143,7 @@ struct cCmdDialogSpec {
 
 template <size_t N>
 constexpr cCmdDialogSpec DialogSpec(int kind, uint16_t templateId, const char* caption,
-                                    const std::array<cCmdCtrl, N>& ctrls, tCommandDefaults defaults,
+                                    const std::array<cCmdDialogCtrl, N>& ctrls, tCommandDefaults defaults,
                                     std::unique_ptr<cCmdDialogKind> (*newKind)()) {
   return {kind, templateId, caption, ctrls.data(), static_cast<int>(N), defaults, newKind};
 }
@@ -162,7 +157,7 @@ std::unique_ptr<cCmdDialogKind> NewKind() {
 const cCmdDialogSpec* FindCmdDialog(int charaKind);
 // Every kind described here, in kind order.
 const cVector<const cCmdDialogSpec*>& CmdDialogSpecs();
-const cCmdCtrl* FindCmdCtrl(const cCmdDialogSpec& spec, uint16_t id);
+const cCmdDialogCtrl* FindDialogCtrl(const cCmdDialogSpec& spec, uint16_t id);
 
 // What a dialog needs to know of where it was opened.
 struct cCmdDialogEnv {
@@ -295,7 +290,7 @@ private:
     double m_dMin;
     double m_dMax;
   };
-  const cCmdCtrl& Ctrl(uint16_t id) const;
+  const cCmdDialogCtrl& Ctrl(uint16_t id) const;
   cComboState* Combo(uint16_t id);
   cComboState* ComboOf(int16_t cCommandData::*member);
   const cComboState* Combo(uint16_t id) const;

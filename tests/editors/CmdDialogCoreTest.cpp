@@ -3,7 +3,7 @@
 #include "editors/CmdDialogCore.h"
 #include "editors/CmdMoveDialogs.h"
 #include "editors/CmdShotDialogs.h"
-#include "tests/editors/CmdDialogTest.h"
+#include "tests/editors/CmdDialogRunTest.h"
 
 TEST(CmdDialogCore, ValuesLiveInTheCommandItsBlocksAndItsParameters) {
   cCommandData command;
@@ -55,7 +55,7 @@ TEST(CmdDialogCore, AValueOutsideItsRowsShowsAsItsNumberAQuestionMarkOrNothing) 
   EXPECT_TRUE(RowChoice(cVector<cString>(), 3, 0, {-1, 0}).m_vRows.empty());
 }
 
-TEST_F(CmdDialogTest, TheRefreshRuleTakesTheNotificationsOfBoundControls) {
+TEST_F(CmdDialogRunTest, TheRefreshRuleTakesTheNotificationsOfBoundControls) {
   cCommandData command;
   command.m_cKind = kCmdShot;
   cCmdDialogRun dialog({&command, 1}, cCmdDialogEnv(), m_Host);
@@ -88,7 +88,7 @@ TEST_F(CmdDialogTest, TheRefreshRuleTakesTheNotificationsOfBoundControls) {
   EXPECT_TRUE(dialog.States().AllRows().empty());
 }
 
-TEST_F(CmdDialogTest, EveryDialogDecidesForItsOwnControlsOnly) {
+TEST_F(CmdDialogRunTest, EveryDialogDecidesForItsOwnControlsOnly) {
   for (const cCmdDialogSpec* spec : CmdDialogSpecs()) {
     cCommandData command;
     command.m_cKind = static_cast<int8_t>(spec->m_nKind);
@@ -97,7 +97,7 @@ TEST_F(CmdDialogTest, EveryDialogDecidesForItsOwnControlsOnly) {
     dialog.Init();
     for (int pass = 0; pass < 2; ++pass) {
       for (const cCtrlStates::cState& state : dialog.States().States())
-        EXPECT_NE(FindCmdCtrl(*spec, state.m_nId), nullptr) << spec->m_pCaption << " " << state.m_nId;
+        EXPECT_NE(FindDialogCtrl(*spec, state.m_nId), nullptr) << spec->m_pCaption << " " << state.m_nId;
       if (spec->m_nCtrl) Act(dialog, Choose(spec->m_pCtrl[0].m_nId, 1));
     }
   }
@@ -109,7 +109,7 @@ TEST_F(CmdDialogTest, EveryDialogDecidesForItsOwnControlsOnly) {
   EXPECT_EQ(dialog.States().Enabled(kIdcCmdTime), 1);
 }
 
-TEST_F(CmdDialogTest, CancelLeavesEveryKindsCommandAsOpeningLeftIt) {
+TEST_F(CmdDialogRunTest, CancelLeavesEveryKindsCommandAsOpeningLeftIt) {
   for (const cCmdDialogSpec* spec : CmdDialogSpecs()) {
     cCommandData command;
     command.m_cKind = static_cast<int8_t>(spec->m_nKind);
@@ -122,12 +122,12 @@ TEST_F(CmdDialogTest, CancelLeavesEveryKindsCommandAsOpeningLeftIt) {
     cCmdDialogRun dialog({&command, 0}, cCmdDialogEnv(), m_Host);
     dialog.Init();
     for (int i = 0; i < spec->m_nCtrl; ++i) {
-      const cCmdCtrl& ctrl = spec->m_pCtrl[i];
+      const cCmdDialogCtrl& ctrl = spec->m_pCtrl[i];
       switch (ctrl.m_nKind) {
-        case kCtrlEdit: Act(dialog, Type(ctrl.m_nId, "-5")); break;
+        case kCtrlEditVal: Act(dialog, TypeNumber(ctrl.m_nId, "-5")); break;
         case kCtrlCheck: Act(dialog, Tick(ctrl.m_nId, 0)); break;
         case kCtrlCombo: Act(dialog, Choose(ctrl.m_nId, 0)); break;
-        case kCtrlText: Act(dialog, TypeText(ctrl.m_nId, "x")); break;
+        case kCtrlEditText: Act(dialog, TypeText(ctrl.m_nId, "x")); break;
         default: break;
       }
     }
@@ -136,7 +136,7 @@ TEST_F(CmdDialogTest, CancelLeavesEveryKindsCommandAsOpeningLeftIt) {
   }
 }
 
-TEST_F(CmdDialogTest, AMissingBlockIsGivenOnlyByOk) {
+TEST_F(CmdDialogRunTest, AMissingBlockIsGivenOnlyByOk) {
   for (bool ok : {false, true}) {
     cCommandData command;
     command.m_cKind = kCmdWarp;

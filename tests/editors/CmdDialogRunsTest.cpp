@@ -1,6 +1,6 @@
 // Every run of the command dialog runs table, replayed through the dialogs' portable core: what the
 // command holds afterwards, and how the dialog closed.
-#include "tests/editors/CmdDialogTest.h"
+#include "tests/editors/CmdDialogRunTest.h"
 
 namespace {
 int ExpectedResult(uint8_t end) {
@@ -12,7 +12,7 @@ int ExpectedResult(uint8_t end) {
 }
 }  // namespace
 
-TEST_F(CmdDialogTest, EveryRunStoresWhatItsRowSays) {
+TEST_F(CmdDialogRunTest, EveryRunStoresWhatItsRowSays) {
   for (const cCmdRun& run : CmdDialogRuns()) {
     SCOPED_TRACE(run.m_pName);
     SetUpCmdDialogWorld();
@@ -29,7 +29,7 @@ TEST_F(CmdDialogTest, EveryRunStoresWhatItsRowSays) {
   }
 }
 
-TEST_F(CmdDialogTest, EveryKindOfTheTableHasADialogAndARun) {
+TEST_F(CmdDialogRunTest, EveryKindOfTheTableHasADialogAndARun) {
   const int kinds[] = {3,  4,  5,  6,  7,  8,  11, 12, 13, 14, 15, 17, 18, 20, 21,
                        22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36};
   EXPECT_EQ(CmdDialogSpecs().Count(), static_cast<int>(sizeof kinds / sizeof kinds[0]));

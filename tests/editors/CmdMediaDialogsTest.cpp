@@ -7,7 +7,7 @@
 #include "editors/CmdLookDialogs.h"
 #include "editors/CmdPickDialogs.h"
 #include "model/cEdChara.h"
-#include "tests/editors/CmdDialogTest.h"
+#include "tests/editors/CmdDialogRunTest.h"
 #include "tests/support/FakeSound.h"
 
 namespace {
@@ -67,7 +67,7 @@ TEST(CmdMediaRules, ThePictureFollowsItsRowPositionAndDuration) {
   EXPECT_EQ(ParallelOfPause(1), 0);
 }
 
-TEST_F(CmdDialogTest, RowsOfTheMediaTablesAndThePalettes) {
+TEST_F(CmdDialogRunTest, RowsOfTheMediaTablesAndThePalettes) {
   EXPECT_EQ(AnimeSetPickRows(g_DatabaseSet), (cVector<cString>{"001 勇者", "002 兵士"}));
   EXPECT_EQ(AnimePickRows(g_DatabaseSet), (cVector<cString>{"001 歩く", "002 走る", "003 跳ぶ"}));
   EXPECT_EQ(SoundPickRows(g_DatabaseSet), (cVector<cString>{"001 ジャンプ音", "002 爆発音"}));
@@ -90,7 +90,7 @@ TEST_F(CmdDialogTest, RowsOfTheMediaTablesAndThePalettes) {
   EXPECT_EQ(dialog.States().Rows(kIdcAnimeSet)->m_Choice.m_vRows.back(), "006 ");
 }
 
-TEST_F(CmdDialogTest, TheItemNoteAndTheItemPalettes) {
+TEST_F(CmdDialogRunTest, TheItemNoteAndTheItemPalettes) {
   cOpenSheets chara, item, itemFlows;
   chara.m_bChara = 1;
   item.m_bItem = 1;
@@ -118,7 +118,7 @@ TEST_F(CmdDialogTest, TheItemNoteAndTheItemPalettes) {
   }
 }
 
-TEST_F(CmdDialogTest, SoundAndBgmPreviewsAndTheStopOnEveryClose) {
+TEST_F(CmdDialogRunTest, SoundAndBgmPreviewsAndTheStopOnEveryClose) {
   for (uint8_t end : {kEndOk, kEndCancel, kEndClose}) {
     m_Host.m_vCalls.clear();
     cCommandData command;
@@ -148,7 +148,7 @@ TEST_F(CmdDialogTest, SoundAndBgmPreviewsAndTheStopOnEveryClose) {
 
 // The host's own previews use the editor's players: without a sound device nothing is heard and
 // nothing is said; a sound file that cannot be played says so.
-TEST_F(CmdDialogTest, TheProgramsPlayersFailQuietlyWithoutASoundDevice) {
+TEST_F(CmdDialogRunTest, TheProgramsPlayersFailQuietlyWithoutASoundDevice) {
   cCmdDialogHost host;
   cCommandData command;
   command.m_cKind = kCmdSound;
@@ -185,7 +185,7 @@ TEST_F(CmdDialogTest, TheProgramsPlayersFailQuietlyWithoutASoundDevice) {
   EXPECT_EQ(m_Shell.m_vBoxes[0].m_strCaption, "エラー");
 }
 
-TEST_F(CmdDialogTest, TheGraphicSheetSetsRangesThePickerAndThePreview) {
+TEST_F(CmdDialogRunTest, TheGraphicSheetSetsRangesThePickerAndThePreview) {
   cCommandData command;
   command.m_cKind = kCmdGraphic;
   cCmdDialogRun dialog({&command, 1}, cCmdDialogEnv(), m_Host);
@@ -196,7 +196,7 @@ TEST_F(CmdDialogTest, TheGraphicSheetSetsRangesThePickerAndThePreview) {
   EXPECT_EQ(EnabledOf(dialog.States(), {kIdcGraphicShift, kIdcGraphicPick}), "11");
   EXPECT_TRUE(m_Host.m_vCalls.empty()) << "no preview before the dialog is initialised";
   dialog.Paint();
-  Act(dialog, Type(kIdcGraphicNumber, "118"));
+  Act(dialog, TypeNumber(kIdcGraphicNumber, "118"));
   Act(dialog, Choose(kIdcGraphicKind, 4));
   EXPECT_EQ(EnabledOf(dialog.States(), {kIdcGraphicShift, kIdcGraphicPick}), "10");
   ASSERT_EQ(dialog.States().Range(kIdcGraphicNumber, min, max), 1);
@@ -220,7 +220,7 @@ TEST_F(CmdDialogTest, TheGraphicSheetSetsRangesThePickerAndThePreview) {
   EXPECT_EQ(chara.m_cFaction + chara.m_cMarkShow + chara.m_cFlying + chara.m_cInvincible + chara.m_bBlock, 0);
 }
 
-TEST_F(CmdDialogTest, TheScreenColourRulesAndItsPreview) {
+TEST_F(CmdDialogRunTest, TheScreenColourRulesAndItsPreview) {
   struct cCase {
     int32_t m_bRestore, m_bInstant;
     const char* m_pEnabled;  // red, green, blue, strength, instant, count

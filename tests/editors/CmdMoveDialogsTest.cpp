@@ -1,7 +1,7 @@
 // The movement dialogs: the distance/speed ratio with its display and its check on OK, the groups
 // that follow the setting type, inertia and the move anime, and "円移動"'s own time rule.
 #include "editors/CmdMoveDialogs.h"
-#include "tests/editors/CmdDialogTest.h"
+#include "tests/editors/CmdDialogRunTest.h"
 
 TEST(CmdMoveRules, TheRatioIsDotsPerSpeedAndRefusedStrictlyBetweenMinusAndPlusOneTenth) {
   struct cCase {
@@ -58,7 +58,7 @@ TEST(CmdMoveRules, TheTimeSpeedDistanceGroupFollowsItsSettingType) {
   EXPECT_EQ(EnabledOf(circle, {kIdcCmdTime, kIdcCmdTimeClone, kIdcMoveSpeed, kIdcMoveSpeedClone}), "0011");
 }
 
-TEST_F(CmdDialogTest, ARefusedRatioShowsItsMessageAndStoresNothing) {
+TEST_F(CmdDialogRunTest, ARefusedRatioShowsItsMessageAndStoresNothing) {
   cCommandData command;
   command.m_cKind = kCmdHomingMove;
   cCmdDialogRun dialog({&command, 1}, cCmdDialogEnv(), m_Host);
@@ -68,17 +68,17 @@ TEST_F(CmdDialogTest, ARefusedRatioShowsItsMessageAndStoresNothing) {
   ASSERT_NE(dialog.States().Text(kIdcMoveRatio), nullptr);
   EXPECT_EQ(*dialog.States().Text(kIdcMoveRatio), "距離(dot)÷速度　＝　1.60 (※分身は無視)") << "1 hbl at speed 10";
   EXPECT_EQ(EnabledOf(dialog.States(), {kIdcCmdTime, kIdcMoveSpeed, kIdcMoveDistance}), "011");
-  Act(dialog, Type(kIdcMoveSpeed, "200"));
+  Act(dialog, TypeNumber(kIdcMoveSpeed, "200"));
   EXPECT_EQ(dialog.Ok(), 0);
   ASSERT_EQ(m_Host.m_vCalls.size(), 1u);
   EXPECT_EQ(m_Host.m_vCalls[0], std::string("error ") + kMoveRatioRefusal);
   EXPECT_EQ(command.m_pMove->m_cTimeMode, 0);
-  Act(dialog, Type(kIdcMoveSpeed, "160"));
+  Act(dialog, TypeNumber(kIdcMoveSpeed, "160"));
   EXPECT_EQ(dialog.Ok(), 1);
   EXPECT_EQ(command.m_pMove->m_nSpeed, 160);
 }
 
-TEST_F(CmdDialogTest, OpeningAMovementDialogShowsTheGroupsByTheStoredValues) {
+TEST_F(CmdDialogRunTest, OpeningAMovementDialogShowsTheGroupsByTheStoredValues) {
   cCommandData command;
   command.m_cKind = kCmdGroundMove;
   command.m_pMove.Create();

@@ -2,7 +2,7 @@
 // the shot's dependent controls, the sword's time, the summons' palettes and rows, and the preview.
 #include "database/cDatabaseSet.h"
 #include "editors/CmdShotDialogs.h"
-#include "tests/editors/CmdDialogTest.h"
+#include "tests/editors/CmdDialogRunTest.h"
 
 TEST(CmdShotRules, TheFormationDecidesTheAimTheTargetNumberAndTheOffset) {
   struct cCase {
@@ -93,7 +93,7 @@ TEST(CmdShotRules, TheSummonsTargetNumberAndTheBlockSummonsMode) {
   EXPECT_EQ(EnabledOf(chara, {kIdcShotFaction}), "1");
 }
 
-TEST_F(CmdDialogTest, AFormationChangeSetsLabelsLimitsAndDefaultsOnlyOnceTheDialogRuns) {
+TEST_F(CmdDialogRunTest, AFormationChangeSetsLabelsLimitsAndDefaultsOnlyOnceTheDialogRuns) {
   cCommandData command;
   command.m_cKind = kCmdShot;
   command.m_pShot.Create();
@@ -120,14 +120,14 @@ TEST_F(CmdDialogTest, AFormationChangeSetsLabelsLimitsAndDefaultsOnlyOnceTheDial
   EXPECT_EQ(dialog.IntValue(1058), 999);
 }
 
-TEST_F(CmdDialogTest, TheShotPreviewAndTheSoundPreviewGoThroughTheHost) {
+TEST_F(CmdDialogRunTest, TheShotPreviewAndTheSoundPreviewGoThroughTheHost) {
   cCommandData command;
   command.m_cKind = kCmdShot;
   cCmdDialogRun dialog({&command, 1}, cCmdDialogEnv(), m_Host);
   dialog.Paint();
   EXPECT_TRUE(m_Host.m_vCalls.empty()) << "no preview before the dialog is initialised";
   dialog.Init();
-  Act(dialog, Type(kIdcShotGraphic, "61"));
+  Act(dialog, TypeNumber(kIdcShotGraphic, "61"));
   Act(dialog, Choose(kIdcCmdSound, 2));
   Act(dialog, Choose(kIdcCmdSound, 0));
   dialog.Command(kIdcCmdSound, 7);
@@ -139,7 +139,7 @@ TEST_F(CmdDialogTest, TheShotPreviewAndTheSoundPreviewGoThroughTheHost) {
   EXPECT_EQ(y, 0);
 }
 
-TEST_F(CmdDialogTest, ACommonPaletteEntryOffersTheCommonPaletteOnly) {
+TEST_F(CmdDialogRunTest, ACommonPaletteEntryOffersTheCommonPaletteOnly) {
   for (int kind : {kCmdShot, kCmdSword, kCmdCharaSummon}) {
     for (int context : {1, 2}) {
       cCommandData command;
@@ -156,7 +156,7 @@ TEST_F(CmdDialogTest, ACommonPaletteEntryOffersTheCommonPaletteOnly) {
   }
 }
 
-TEST_F(CmdDialogTest, ItemAndSummonRowsFollowTheirPalette) {
+TEST_F(CmdDialogRunTest, ItemAndSummonRowsFollowTheirPalette) {
   g_CommonPalette.m_vItem[2].m_strName = "鍵";
   EXPECT_EQ(PaletteItemRows(kPaletteCommon), (cVector<cString>{"001 " + g_CommonPalette.m_vItem[1].m_strName, "002 鍵",
                                                                "003 " + g_CommonPalette.m_vItem[3].m_strName}));
@@ -185,7 +185,7 @@ TEST_F(CmdDialogTest, ItemAndSummonRowsFollowTheirPalette) {
   EXPECT_EQ(dialog.IntValue(kIdcShotItem), 1) << "choosing no palette keeps the item number";
 }
 
-TEST_F(CmdDialogTest, StoredRowsPastTheirTablesShowTheirNumberWithABlankName) {
+TEST_F(CmdDialogRunTest, StoredRowsPastTheirTablesShowTheirNumberWithABlankName) {
   cCommandData command;
   command.m_cKind = kCmdCharaSummon;
   command.m_pShot.Create();
@@ -208,7 +208,7 @@ TEST_F(CmdDialogTest, StoredRowsPastTheirTablesShowTheirNumberWithABlankName) {
   EXPECT_EQ(dialog.IntValue(kIdcSummonIndex), 1);
 }
 
-TEST_F(CmdDialogTest, TheSwordTimeFollowsItsTypeAndAnEmptyTableGivesTimeOne) {
+TEST_F(CmdDialogRunTest, TheSwordTimeFollowsItsTypeAndAnEmptyTableGivesTimeOne) {
   EXPECT_EQ(SwordTypeTime(g_DatabaseSet.m_vSwordType, 0), 7);
   EXPECT_EQ(SwordTypeTime(g_DatabaseSet.m_vSwordType, 1), 9999);
   EXPECT_EQ(SwordTypeTime(g_DatabaseSet.m_vSwordType, 2), 1);

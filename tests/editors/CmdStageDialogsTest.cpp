@@ -1,7 +1,7 @@
 // The stage clear, warp, target and vanish dialogs: their enable rules as tables, and the stage
 // file browse that stores a path relative to the working folder.
 #include "editors/CmdStageDialogs.h"
-#include "tests/editors/CmdDialogTest.h"
+#include "tests/editors/CmdDialogRunTest.h"
 
 TEST(CmdStageRules, StageClearEnablesByModeAndChecks) {
   struct cCase {
@@ -76,7 +76,7 @@ TEST(CmdStageRules, TargetSearchOptionsAndVanishRanges) {
   }
 }
 
-TEST_F(CmdDialogTest, TheStageFileBrowseStoresARelativePathOrNothing) {
+TEST_F(CmdDialogRunTest, TheStageFileBrowseStoresARelativePathOrNothing) {
   cString path("keep.stg4_1");
   EXPECT_EQ(AcceptStageFile(cString((m_Folder.Path() + "\\data\\stg4\\stage-1.stg4_0").c_str()), path), 1);
   EXPECT_EQ(path, ".\\data\\stg4\\stage-1.stg4_0");

@@ -3,7 +3,7 @@
 #include "editors/CmdStatusDialogs.h"
 #include "editors/StatusCondRules.h"
 #include "stage/cStageDoc.h"
-#include "tests/editors/CmdDialogTest.h"
+#include "tests/editors/CmdDialogRunTest.h"
 
 namespace {
 cVector<int32_t> Op(std::initializer_list<std::pair<int, int32_t>> values) {
@@ -80,7 +80,7 @@ TEST(CmdStatusRules, ALeftStatusGivesItsOperandRangeAndItsPercentOptions) {
   EXPECT_TRUE(none.States().empty());
 }
 
-TEST_F(CmdDialogTest, OnlyAnotherLeftStatusPickedInARunningDialogReclampsTheValues) {
+TEST_F(CmdDialogRunTest, OnlyAnotherLeftStatusPickedInARunningDialogReclampsTheValues) {
   cCommandData command;
   command.m_cKind = kCmdStatus;
   command.m_vParam = Op({{kOpLeftStatus, 6}, {kOpConstant, 500}});
@@ -99,7 +99,7 @@ TEST_F(CmdDialogTest, OnlyAnotherLeftStatusPickedInARunningDialogReclampsTheValu
   EXPECT_EQ(g_StatusOpMemory.NotePick(1), 1);
 }
 
-TEST_F(CmdDialogTest, StatusListsAndVariablePickersTakeTheirRows) {
+TEST_F(CmdDialogRunTest, StatusListsAndVariablePickersTakeTheirRows) {
   cCommandData command;
   command.m_cKind = kCmdStatus;
   cCmdDialogRun dialog({&command, 1}, cCmdDialogEnv(), m_Host);
@@ -120,7 +120,7 @@ TEST_F(CmdDialogTest, StatusListsAndVariablePickersTakeTheirRows) {
       << "not while the left side is a variable";
 }
 
-TEST_F(CmdDialogTest, ARenameChangesTheNameAtOnceAndCancelKeepsIt) {
+TEST_F(CmdDialogRunTest, ARenameChangesTheNameAtOnceAndCancelKeepsIt) {
   cCommandData command;
   command.m_cKind = kCmdStatus;
   command.m_vParam = Op({{kOpLeftType, 1}, {kOpLeftScope, 1}, {kOpLeftVar, 3}, {kOpRightType, 3}, {kOpRightVar, 1}});
@@ -149,7 +149,7 @@ TEST_F(CmdDialogTest, ARenameChangesTheNameAtOnceAndCancelKeepsIt) {
   EXPECT_EQ(m_Host.m_vCalls, (std::vector<std::string>{"beep", "beep"}));
 }
 
-TEST_F(CmdDialogTest, TheSecondDialogsStatusesAndOptions) {
+TEST_F(CmdDialogRunTest, TheSecondDialogsStatusesAndOptions) {
   cVector<cString> rows;
   ASSERT_EQ(StatusOp2StatusRows(0, rows), 1);
   EXPECT_EQ(rows.Count(), 7);

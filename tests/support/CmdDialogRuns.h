@@ -31,7 +31,7 @@ struct cCmdInput {
   int32_t m_nValue;
   const char* m_pText;
 };
-cCmdInput Type(uint16_t id, const char* text);
+cCmdInput TypeNumber(uint16_t id, const char* text);
 cCmdInput TypeText(uint16_t id, const char* text);
 cCmdInput Choose(uint16_t id, int row);
 cCmdInput Tick(uint16_t id, int checked);

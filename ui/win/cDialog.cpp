@@ -2,6 +2,7 @@
 
 #include "app/MessageBox.h"
 #include "app/cShellSeam.h"
+#include "ui/CtrlCommand.h"
 #include "ui/win/cCtrl.h"
 #include "ui/win/cModelessList.h"
 
@@ -311,16 +312,8 @@ void cDialog::RefreshControlsExcept(int32_t hint, const cCtrl* except) {
 uint16_t cDialog::FindCommandCtrl(WPARAM wParam) const {
   WORD id = LOWORD(wParam);
   WORD code = HIWORD(wParam);
-  for (const cCtrl* ctrl : m_vCtrl) {
-    if (ctrl->m_wId != id) continue;
-    switch (ctrl->m_nKind) {
-      case kCtrlButton: if (code == BN_CLICKED) return id; break;
-      case kCtrlEditVal: case kCtrlEditText: if (code == EN_UPDATE) return id; break;
-      case kCtrlCheck: return id;
-      case kCtrlCombo: if (code == CBN_SELCHANGE) return id; break;
-      default: break;
-    }
-  }
+  for (const cCtrl* ctrl : m_vCtrl)
+    if (ctrl->m_wId == id && IsRefreshNotification(ctrl->m_nKind, code)) return id;
   return 0;
 }
 

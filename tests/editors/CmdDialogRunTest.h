@@ -63,7 +63,7 @@ public:
   std::string m_strOther = kOtherDrivePath;
 };
 
-class CmdDialogTest : public EditorTest {
+class CmdDialogRunTest : public EditorTest {
 protected:
   void SetUp() override {
     EditorTest::SetUp();
