@@ -5,7 +5,6 @@ namespace {
 constexpr uint16_t kClicked = 0;
 constexpr uint16_t kEditChanged = 0x300;
 constexpr uint16_t kSelectionChanged = 1;
-constexpr uint16_t kEditUpdated = 0x400;
 }  // namespace
 
 int MatchCommand(int32_t kind, uint16_t id, uint32_t wParam) {
@@ -18,17 +17,6 @@ int MatchCommand(int32_t kind, uint16_t id, uint32_t wParam) {
     case kCtrlEditText: return code == kEditChanged ? 1 : 0;
     case kCtrlCombo:
     case kCtrlList: return code == kSelectionChanged ? 1 : 0;
-    default: return 0;
-  }
-}
-
-int IsRefreshNotification(int32_t kind, uint16_t code) {
-  switch (kind) {
-    case kCtrlButton: return code == kClicked ? 1 : 0;
-    case kCtrlEditVal:
-    case kCtrlEditText: return code == kEditUpdated ? 1 : 0;
-    case kCtrlCheck: return 1;
-    case kCtrlCombo: return code == kSelectionChanged ? 1 : 0;
     default: return 0;
   }
 }

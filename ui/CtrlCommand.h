@@ -21,8 +21,3 @@ enum : int32_t {
 // the change of an item of that kind and id: a click of a button or check box, a changed edit, a
 // new selection in a combo or list box.
 int MatchCommand(int32_t kind, uint16_t id, uint32_t wParam);
-
-// 1 when a notification of a bound control of that kind tells its dialog to refresh what depends
-// on it: a button's click, an edit's update, any notification of a check box, a combo's selection
-// change.
-int IsRefreshNotification(int32_t kind, uint16_t code);

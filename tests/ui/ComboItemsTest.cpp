@@ -66,19 +66,6 @@ TEST(CtrlCommand, BindingsMatchTheirKindsNotification) {
   for (const Row& row : rows) EXPECT_EQ(MatchCommand(row.kind, 1010, row.wParam), row.match) << row.kind;
 }
 
-TEST(CtrlCommand, ADialogRefreshesOnAClickAnUpdateAnyCheckNoticeAndASelection) {
-  struct Row {
-    int kind;
-    uint16_t code;
-    int refresh;
-  } rows[] = {
-      {kCtrlButton, 0, 1},   {kCtrlButton, 5, 0},     {kCtrlEditVal, 0x400, 1}, {kCtrlEditText, 0x300, 0},
-      {kCtrlCheck, 0, 1},    {kCtrlCheck, 6, 1},      {kCtrlCombo, 1, 1},       {kCtrlCombo, 7, 0},
-      {kCtrlSlider, 0, 0},   {kCtrlStatic, 0, 0},     {kCtrlList, 1, 0},
-  };
-  for (const Row& row : rows) EXPECT_EQ(IsRefreshNotification(row.kind, row.code), row.refresh) << row.kind;
-}
-
 TEST(ComboItems, LabelsOfPaletteEntriesAndDatabaseTables) {
   cVector<cEdBlock> blocks(3);
   blocks[1].m_strName = "草地";

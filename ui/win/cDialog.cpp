@@ -2,7 +2,6 @@
 
 #include "app/MessageBox.h"
 #include "app/cShellSeam.h"
-#include "ui/CtrlCommand.h"
 #include "ui/win/cCtrl.h"
 #include "ui/win/cModelessList.h"
 
@@ -312,8 +311,16 @@ void cDialog::RefreshControlsExcept(int32_t hint, const cCtrl* except) {
 uint16_t cDialog::FindCommandCtrl(WPARAM wParam) const {
   WORD id = LOWORD(wParam);
   WORD code = HIWORD(wParam);
-  for (const cCtrl* ctrl : m_vCtrl)
-    if (ctrl->m_wId == id && IsRefreshNotification(ctrl->m_nKind, code)) return id;
+  for (const cCtrl* ctrl : m_vCtrl) {
+    if (ctrl->m_wId != id) continue;
+    switch (ctrl->m_nKind) {
+      case kCtrlButton: if (code == BN_CLICKED) return id; break;
+      case kCtrlEditVal: case kCtrlEditText: if (code == EN_UPDATE) return id; break;
+      case kCtrlCheck: return id;
+      case kCtrlCombo: if (code == CBN_SELCHANGE) return id; break;
+      default: break;
+    }
+  }
   return 0;
 }
 
