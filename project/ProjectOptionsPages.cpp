@@ -5,6 +5,7 @@
 #include "app/MessageBox.h"
 #include "app/ReportLog.h"
 #include "app/cShellSeam.h"
+#include "stage/cStageEditState.h"
 
 const cString kOldStageModeNames[] = {"旧バージョンのステージファイルを「old_ver」フォルダへ移動(推奨)",
                                       "旧バージョンのステージファイルをそのまま残す",
@@ -69,6 +70,13 @@ int BuildInheritChecks(cProjectSettings& settings, cVector<cInheritCheck>& check
 
 void PrjGeneralStates(const cShownCtrls& shown, cCtrlStates& states) {
   states.Enable(kIdcGameProgram, !shown.Checked(kIdcAutoGameProgram));
+}
+
+void PointAtDefaultRecord(cStageEditState& state, cProjectSettings& settings, int kind) {
+  state.m_nEditContext = kEditContextProjectDefault;
+  state.m_pEditBlock = kind == cProjectSettings::kKindBlock ? &settings.m_DefBlock : nullptr;
+  state.m_pEditChara = kind == cProjectSettings::kKindChara ? &settings.m_DefChara : nullptr;
+  state.m_pEditItem = kind == cProjectSettings::kKindItem ? &settings.m_DefItem : nullptr;
 }
 
 int SaveProjectSettings(cProjectSettings& settings) {

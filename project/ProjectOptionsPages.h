@@ -10,6 +10,8 @@
 #include "editors/CtrlStates.h"
 #include "project/cProjectSettings.h"
 
+class cStageEditState;
+
 // Page 1, "全般".
 enum : uint16_t {
   kIddPrjGeneral = 193,
@@ -51,6 +53,11 @@ int BuildInheritChecks(cProjectSettings& settings, cVector<cInheritCheck>& check
 
 // The general page: the path edit only while the automatic search is off.
 void PrjGeneralStates(const cShownCtrls& shown, cCtrlStates& states);
+
+// What a data sheet opened on a default record edits: the edit context of the project default
+// (3) and the default record of the kind (cProjectSettings::kKindBlock, ...).
+constexpr int32_t kEditContextProjectDefault = 3;
+void PointAtDefaultRecord(cStageEditState& state, cProjectSettings& settings, int kind);
 
 // Saves the options to data\PrjOption.dat; a failed write is told with its path. 1 when saved.
 int SaveProjectSettings(cProjectSettings& settings);

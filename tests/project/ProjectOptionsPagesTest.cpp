@@ -6,6 +6,7 @@
 
 #include "app/DataPaths.h"
 #include "project/ProjectOptionsPages.h"
+#include "stage/cStageEditState.h"
 #include "tests/support/TestSupport.h"
 #include "ui/ComboItems.h"
 
@@ -126,4 +127,23 @@ TEST(ProjectOptionsPagesTest, SaveWritesTheFileOrNamesItWhenItCannot) {
             std::string(g_DataPaths[kPathProjectOptions].GetStr()) +
                 " の保存に失敗しました！\n保存前のファイルはそのまま残っています。");
   EXPECT_EQ(ReadFileBytes("data/PrjOption.dat"), before);
+}
+
+TEST(ProjectOptionsPagesTest, ADefaultRecordsSheetEditsTheRecordOfItsKindInTheProjectContext) {
+  cProjectSettings settings;
+  struct cCase {
+    int m_nKind;
+    const void* m_pRecord;
+  } cases[] = {{cProjectSettings::kKindBlock, &settings.m_DefBlock},
+               {cProjectSettings::kKindChara, &settings.m_DefChara},
+               {cProjectSettings::kKindItem, &settings.m_DefItem}};
+  for (const cCase& c : cases) {
+    cStageEditState state;
+    state.m_nEditContext = 1;
+    PointAtDefaultRecord(state, settings, c.m_nKind);
+    EXPECT_EQ(state.m_nEditContext, 3);
+    const void* pointed[] = {state.m_pEditBlock, state.m_pEditChara, state.m_pEditItem};
+    for (int kind = 0; kind < 3; ++kind)
+      EXPECT_EQ(pointed[kind], kind == c.m_nKind ? c.m_pRecord : nullptr) << c.m_nKind << " " << kind;
+  }
 }
