@@ -35,6 +35,18 @@ cString& cString::AppendFormat(const char* format, ...) {
   return *this;
 }
 
+cString& cString::AppendBounded(const char* text, int maxBytes) {
+  if (!text || maxBytes <= 0) return *this;
+  int length = 0;
+  while (text[length] != 0 && length < maxBytes) {
+    int step = IsDoubleByteChar(text + length) ? 2 : 1;
+    if (length + step > maxBytes) break;
+    length += step;
+  }
+  append(text, static_cast<size_t>(length));
+  return *this;
+}
+
 int cString::TrimAtNul() {
   size_t nul = find('\0');
   if (nul != npos) resize(nul);

@@ -29,6 +29,9 @@ public:
   cString Mid(int start, int count);
   int ReverseFind(const char* text, int start);
   cString& operator+=(const char* text) { append(text ? text : ""); return *this; }
+  // Appends a text as it is, never as a format, and at most maxBytes bytes of it; a cut never
+  // splits a double-byte character.
+  cString& AppendBounded(const char* text, int maxBytes);
 
   // Texts are equal when their bytes are; no locale takes part.
   int operator==(const cString& other) const { return Equals(other.c_str()) ? 1 : 0; }

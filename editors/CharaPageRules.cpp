@@ -124,63 +124,21 @@ const cComputerSet kStatusComputerSets[] = {
 // The template's "EX" and "お金" edits have no function.
 const uint16_t kStatusUnusedCtrls[] = {1073, 1075};
 
-bool Inherited(const cEdChara& chara, int group) {
-  return group >= 0 && group < chara.m_bbInherit.Count() && chara.m_bbInherit[group] != 0;
-}
 bool Computer(const cEdChara& chara) { return chara.m_cControl == kControlComputer; }
-
-template <class Field>
-void AddGroupIds(cVector<uint16_t>& ids, const Field* fields, int count, int group) {
-  for (int i = 0; i < count; ++i)
-    if (fields[i].m_nGroup == group) ids.push_back(fields[i].m_nId);
-}
 
 }  // namespace
 
-void NavigationStates(const cCharaPageView& view, cCtrlStates& states) {
-  bool shown = CharaSheetSetup(view.m_nContext).m_bNavigation != 0;
-  for (uint16_t id : {kIdcPrevEntry, kIdcNextEntry, kIdcEntryNumber}) states.Show(id, shown);
-  if (!shown) return;
-  states.Enable(kIdcPrevEntry, view.m_bCanStep != 0);
-  states.Enable(kIdcNextEntry, view.m_bCanStep != 0);
-  states.SetText(kIdcEntryNumber, EntryNumberText(view.m_nIndex));
-}
-
-cVector<uint16_t> GroupCtrlIds(const cCharaPageSpec& page, int group) {
-  cVector<uint16_t> ids;
-  AddGroupIds(ids, page.m_pNum, page.m_nNum, group);
-  AddGroupIds(ids, page.m_pCombo, page.m_nCombo, group);
-  AddGroupIds(ids, page.m_pCheck, page.m_nCheck, group);
-  AddGroupIds(ids, page.m_pText, page.m_nText, group);
-  AddGroupIds(ids, page.m_pExtra, page.m_nExtra, group);
-  return ids;
-}
-
-cCharaPageView PageView(const cCharaSheetEdit& edit) {
-  cCharaPageView view;
-  view.m_nContext = edit.Context();
-  view.m_nIndex = edit.EditIndex();
-  view.m_bCanStep = edit.CanStep();
-  return view;
-}
+cCharaPageView PageView(const cCharaSheetEdit& edit) { return SheetPageView(edit); }
 
 void CommonPageStates(const cCharaPageSpec& page, const cEdChara& chara, const cCharaPageView& view,
                       cCtrlStates& states) {
-  bool hasSource = chara.m_cInheritPalette != 0;
-  for (int i = 0; i < page.m_nButtons; ++i) {
-    int group = page.m_nFirstGroup + i;
-    states.Enable(page.m_pButtons[i], hasSource);
-    states.Check(page.m_pButtons[i], Inherited(chara, group));
-    for (uint16_t id : GroupCtrlIds(page, group)) states.Enable(id, !Inherited(chara, group));
-  }
-  NavigationStates(view, states);
+  InheritPageStates(page, chara, view, states);
 }
 
 void BasicPageStates(const cEdChara& chara, const cCharaPageView& view, cCtrlStates& states) {
   CommonPageStates(kBasicPageSpec, chara, view, states);
   const cCharaSheetSetup& setup = CharaSheetSetup(view.m_nContext);
-  states.Enable(kIdcBasicSource, setup.m_bSourceCombos != 0);
-  states.Enable(kIdcBasicSourceIndex, setup.m_bSourceCombos != 0 && chara.m_cInheritPalette != 0);
+  SourceComboStates(view.m_nContext, chara.m_cInheritPalette, kIdcBasicSource, kIdcBasicSourceIndex, states);
   // The player number has a single value; the template's combo stays hidden.
   states.Show(kIdcBasicPlayerNo, false);
   if (setup.m_bControlTypeLocked) {
@@ -240,23 +198,6 @@ void StatusPageStates(const cEdChara& chara, const cCharaPageView& view, cCtrlSt
     if (!Inherited(chara, set.m_nGroup)) states.EnableAll(set.m_aId, set.m_nCount, computer);
   // The group number follows "グループあり" only while that check can be changed.
   if (!Inherited(chara, 33) && computer) states.Enable(kIdcStatusGroupNo, chara.m_bHasGroup != 0);
-}
-
-void ApplySourceKind(cEdChara& chara) {
-  if (chara.m_cInheritPalette == kPaletteNone) {
-    for (int8_t& flag : chara.m_bbInherit) flag = 0;
-  } else {
-    int count = PaletteCharaCount(chara.m_cInheritPalette);
-    if (count >= 2)
-      chara.m_nInheritIndex = static_cast<int16_t>(std::clamp<int32_t>(chara.m_nInheritIndex, 1, count - 1));
-  }
-  chara.ApplyInheritance();
-}
-
-cVector<cString> InheritIndexRows(int palette) {
-  cPaletteLists* lists = PaletteLists(palette);
-  if (!lists || !lists->m_pvChara) return cVector<cString>();
-  return PaletteRows(*lists->m_pvChara);
 }
 
 cVector<cString> AnimeSetRows(const cDatabaseSet& db) { return DatabaseRows(db.m_vAnimeSet, 2, 1, nullptr); }

@@ -11,17 +11,10 @@
 #include "editors/CharaSheetEdit.h"
 #include "editors/CtrlStates.h"
 #include "editors/FieldTable.h"
+#include "editors/SheetPageRules.h"
 #include "model/cEdChara.h"
 
 class cDatabaseSet;
-
-// Controls every page has.
-enum : uint16_t {
-  kIdcPrevEntry = 1021,
-  kIdcNextEntry = 1022,
-  kIdcEntryNumber = 1023,
-  kIdcCharaPreview = 1060,
-};
 
 // Controls the rules name.
 enum : uint16_t {
@@ -54,29 +47,9 @@ enum : uint16_t {
   kIdcStatusHoldItem = 1077,
 };
 
-// A control of an inheritance group that binds no member (a list, its buttons, a "一覧" button).
-struct cGroupCtrl {
-  uint16_t m_nId;
-  int8_t m_nGroup;
-};
-
-// One page: its bound controls, its other group controls, and its "継承→" buttons, button i
-// standing for group m_nFirstGroup + i.
-struct cCharaPageSpec {
-  const cNumField<cEdChara>* m_pNum;
-  int m_nNum;
-  const cComboField<cEdChara>* m_pCombo;
-  int m_nCombo;
-  const cCheckField<cEdChara>* m_pCheck;
-  int m_nCheck;
-  const cTextField<cEdChara>* m_pText;
-  int m_nText;
-  const cGroupCtrl* m_pExtra;
-  int m_nExtra;
-  const uint16_t* m_pButtons;
-  int m_nButtons;
-  int m_nFirstGroup;
-};
+using cCharaPageSpec = cPageDesc<cEdChara>;
+// The character pages' preview is the shared one.
+constexpr uint16_t kIdcCharaPreview = kIdcSheetPreview;
 
 extern const cNumField<cEdChara> kBasicNumFields[7];
 extern const cComboField<cEdChara> kBasicComboFields[5];
@@ -99,23 +72,10 @@ extern const cCheckField<cEdChara> kStatusCheckFields[2];
 extern const uint16_t kStatusInheritButtons[13];
 extern const cCharaPageSpec kStatusPageSpec;
 
-// The controls of one inheritance group on a page, in table order.
-cVector<uint16_t> GroupCtrlIds(const cCharaPageSpec& page, int group);
-
-// What a page needs of the sheet for its rules.
-struct cCharaPageView {
-  int32_t m_nContext = kEditPlaced;
-  int32_t m_nIndex = 0;
-  int32_t m_bCanStep = 0;
-};
+using cCharaPageView = cSheetPageView;
 cCharaPageView PageView(const cCharaSheetEdit& edit);
 
-// Previous, next and "No.%d": shown in the palette contexts, the two buttons enabled while there
-// is another entry to move to.
-void NavigationStates(const cCharaPageView& view, cCtrlStates& states);
-
-// Shared by every page: the "継承→" buttons enabled while the character has a source and checked
-// by their flags; every control of a group enabled exactly while its flag is clear; navigation.
+// Shared by every page (InheritPageStates).
 void CommonPageStates(const cCharaPageSpec& page, const cEdChara& chara, const cCharaPageView& view,
                       cCtrlStates& states);
 
@@ -125,13 +85,8 @@ void BasicPageStates(const cEdChara& chara, const cCharaPageView& view, cCtrlSta
 void GraphicPageStates(const cEdChara& chara, const cCharaPageView& view, int dedicatedCount, cCtrlStates& states);
 void StatusPageStates(const cEdChara& chara, const cCharaPageView& view, cCtrlStates& states);
 
-// "継承パレット" changed (and every refresh): "継承しない" clears the flags of all 37 groups, those
-// of the other pages too; a palette keeps the source index on one of its entries 1 .. count - 1.
-// Then the inheritance is resolved, so inherited groups show the source's values.
-void ApplySourceKind(cEdChara& chara);
-// Rows of "継承データ": entries 1 .. count - 1 of the characters of palette kind 1 or 2 (none for
-// another kind); row r stands for index r + 1.
-cVector<cString> InheritIndexRows(int palette);
+// Rows of "継承データ" (SourceIndexRows); row r stands for index r + 1.
+inline cVector<cString> InheritIndexRows(int palette) { return SourceIndexRows<cEdChara>(palette); }
 
 // The graphic sheet's limits: cell number, offset (enabled only for "キャラ" and "専用bmp") and
 // whether the "一覧" picker can show the sheet.

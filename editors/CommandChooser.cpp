@@ -16,32 +16,36 @@ const cCmdSelectEntry kCmdSelectEntries[kCmdSelectEntryCount] = {
     {1307, 0, 0},   {1308, 0, 0},   {1309, 0, 0},   {1310, 0, 0},   {1311, 0, 0},   {1312, 0, 0},  // spare
 };
 
+const cCmdSelectTable kCharaCmdSelect = {kCmdSelectEntries, 0, 205};
+
 namespace {
-bool Offered(int kind) {
-  return kind > 0 && kind < kCmdSelectEntryCount && kCmdSelectEntries[kind].m_bEnabled &&
-         kCmdSelectEntries[kind].m_nTemplateId != 0;
+bool Offered(const cCmdSelectTable& table, int kind) {
+  return kind > 0 && kind < kCmdSelectEntryCount && table.m_pEntries[kind].m_bEnabled &&
+         table.m_pEntries[kind].m_nTemplateId != 0;
 }
 }  // namespace
 
-uint16_t CmdSelectButtonOfKind(int kind) { return Offered(kind) ? kCmdSelectEntries[kind].m_nCtrlId : 0; }
+uint16_t CmdSelectButtonOfKind(const cCmdSelectTable& table, int kind) {
+  return Offered(table, kind) ? table.m_pEntries[kind].m_nCtrlId : 0;
+}
 
-int CmdSelectKindOfButton(uint16_t id) {
+int CmdSelectKindOfButton(const cCmdSelectTable& table, uint16_t id) {
   if (id == 0) return 0;
   for (int kind = 1; kind < kCmdSelectEntryCount; ++kind)
-    if (kCmdSelectEntries[kind].m_nCtrlId == id) return Offered(kind) ? kind : 0;
+    if (table.m_pEntries[kind].m_nCtrlId == id) return Offered(table, kind) ? kind : 0;
   return 0;
 }
 
-void CmdSelectStates(cCtrlStates& states) {
+void CmdSelectStates(const cCmdSelectTable& table, cCtrlStates& states) {
   for (int kind = 1; kind < kCmdSelectEntryCount; ++kind) {
-    const cCmdSelectEntry& entry = kCmdSelectEntries[kind];
+    const cCmdSelectEntry& entry = table.m_pEntries[kind];
     states.Show(entry.m_nCtrlId, entry.m_bEnabled != 0);
-    const cCmdKindInfo* info = FindCmdKind(0, kind);
+    const cCmdKindInfo* info = FindCmdKind(table.m_nSet, kind);
     if (entry.m_bEnabled && info) states.SetText(entry.m_nCtrlId, info->m_strName);
   }
 }
 
-void ChooseCommandKind(cCommandData& command, int kind) {
-  command.m_cSet = 0;
+void ChooseCommandKind(const cCmdSelectTable& table, cCommandData& command, int kind) {
+  command.m_cSet = table.m_nSet;
   command.m_cKind = static_cast<int8_t>(kind);
 }

@@ -71,6 +71,16 @@ size_t MatchingClose(const std::string& text, size_t open) {
   return std::string::npos;
 }
 
+// A message around a piece of the user's code: the piece is appended as it is, never read as a
+// format (code may hold "%"), and cut so that the whole message fits the message box's buffer.
+void ErrorAround(const char* head, const std::string& piece, const char* tail) {
+  cString text(head);
+  int room = kMessageBufferSize - 1 - static_cast<int>(std::strlen(head) + std::strlen(tail));
+  text.AppendBounded(piece.c_str(), room);
+  text += tail;
+  ErrorBox(text.c_str());
+}
+
 // Replaces text[start, end) by the value in decimal. Built by concatenation, so that no
 // formatting buffer cuts a long text.
 void Splice(cString& text, size_t start, int32_t value, size_t end) {
@@ -142,7 +152,7 @@ int cCodeChecker::EvalFunction(cString& text, size_t start, size_t open, size_t 
     }
   }
   if (args.size() != 2) {
-    ErrorBoxF("関数 %s の引数が不正です！", name.c_str());
+    ErrorAround("関数 ", name, " の引数が不正です！");
     return 0;
   }
   Splice(text, start, RandomInRange(args[0], args[1]), close + 1);
@@ -175,7 +185,7 @@ int cCodeChecker::Tokenize(const cString& text, cVector<cCodeOperand>& operands,
     } else if (c == '.') {
       object = FindName(CodeObjectNames, token);
       if (object < 0) {
-        ErrorBoxF("オブジェクト \"%s.\" が認識できません！", token.c_str());
+        ErrorAround("オブジェクト \"", token, ".\" が認識できません！");
         return 0;
       }
       token.clear();
@@ -207,7 +217,7 @@ int cCodeChecker::ClassifyToken(const cString& token, int object, int32_t* place
     operand.m_nMax = kStatusMax;
   } else {
     if (!ParseConstant(token, operand.m_nValue)) {
-      ErrorBoxF("定数 \"%s\" が認識できません！", token.c_str());
+      ErrorAround("定数 \"", token, "\" が認識できません！");
       return 0;
     }
     return 1;
@@ -258,7 +268,7 @@ int cCodeChecker::Apply(const cString& text, const cCodeOperand& left, int op,
     case kOpMultiply: value = Wrap(l * r); return 1;
     default:
       if (r == 0) {
-        ErrorBoxF("0除算が行われました！(%s)", text.c_str());
+        ErrorAround("0除算が行われました！(", text, ")");
         return 0;
       }
       // In 64 bits the quotient of -2147483648 by -1 exists; it wraps like any other result.

@@ -30,12 +30,23 @@ struct cNumField {
   int8_t m_nGroup;
 };
 
-// A check box bound to an 8-bit flag.
-template <class R>
+// A check box bound to a flag, 8-bit unless the record keeps wider ones.
+template <class R, class V = int8_t>
 struct cCheckField {
   uint16_t m_nId;
-  int8_t R::*m_pMember;
+  V R::*m_pMember;
   int8_t m_nGroup;
+};
+
+// A floating-point edit with its up-down control, stepping by m_dStep.
+template <class R>
+struct cRealField {
+  uint16_t m_nId;
+  uint16_t m_nSpinId;
+  double R::*m_pMember;
+  double m_dMin;
+  double m_dMax;
+  double m_dStep;
 };
 
 // A combo box: the stored value is the row plus the offset. Rows come from a name table that ends

@@ -8,6 +8,7 @@ public:
   explicit cRecordEdit(T* record) : m_pRecord(record), m_Work(*record) {}
 
   T& Work() { return m_Work; }
+  const T& Work() const { return m_Work; }
   const T& Record() const { return *m_pRecord; }
   void Ok() { *m_pRecord = m_Work; }
 

@@ -1,6 +1,7 @@
 #include "model/CommandLineText.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "database/cDatabaseSet.h"
 #include "model/CmdParamTable.h"
@@ -21,6 +22,9 @@ enum : int { kListBlock, kListChara, kListItem };
 // The name of a palette entry that is not there.
 const cString kNoEntryName;
 
+const char* const kLineMark = " ◆";
+const cString& KindName(const cCommandData& command);
+
 // A line while it is built: the prefix that says when the command runs, and the kind's text.
 struct cLine {
   explicit cLine(const cCommandData& command) : m_Cmd(command) {}
@@ -39,6 +43,9 @@ struct cLine {
   void DurationPrefix(int16_t start, int16_t length) {
     m_strPrefix.Format("%s%d(%d)", Parallel(), start, length);
   }
+  // " " and the command's own text (a message or code), appended as typed, never as a format (it
+  // may hold "%"), and cut at a character so that the whole line keeps within the working buffer.
+  void UserText();
 
   const cCommandData& m_Cmd;
   cString m_strPrefix;
@@ -223,6 +230,14 @@ void FlowOpText(cLine& line) {
 
 // The kinds that both command sets hold.
 
+void cLine::UserText() {
+  m_strText += " ";
+  // The line is the prefix, " ◆", " " and the name, " ◆", then this text.
+  size_t frame = 2 * std::strlen(kLineMark) + 1;
+  int used = static_cast<int>(m_strPrefix.size() + frame + KindName(m_Cmd).size() + m_strText.size());
+  m_strText.AppendBounded(m_Cmd.m_strText.c_str(), kStringWorkSize - 1 - used);
+}
+
 void ZeroTimeText(cLine& line) { line.TimePrefix(0); }
 
 void GameWaitText(cLine& line) { line.TimePrefix(To16(line.P(0))); }
@@ -236,7 +251,7 @@ void MessageText(cLine& line) {
   if (line.P(6) == 0) line.m_strPrefix = "?";
   if (line.P(6) == 1) line.m_strPrefix = "P-0(∞)";
   if (line.P(6) == 2) line.DurationPrefix(0, To16(line.P(7)));
-  line.m_strText.AppendFormat(" %s", line.m_Cmd.m_strText.c_str());
+  line.UserText();
 }
 
 void WarpText(cLine& line) {
@@ -429,7 +444,7 @@ void BgmText(cLine& line) {
 
 void CodeText(cLine& line) {
   line.TimePrefix(0);
-  line.m_strText.AppendFormat(" %s", line.m_Cmd.m_strText.c_str());
+  line.UserText();
 }
 
 void ArrangeText(cLine& line) {
@@ -463,9 +478,9 @@ void FormatLine(cString& text, const cCommandData& command) {
   cLine line(command);
   KindText(line);
   text += line.m_strPrefix.c_str();
-  text += " ◆";
+  text += kLineMark;
   text.AppendFormat(" %s", KindName(command).c_str());
-  text += " ◆";
+  text += kLineMark;
   text += line.m_strText.c_str();
 }
 }  // namespace

@@ -67,6 +67,8 @@ public:
   virtual int RunDataMove(cDataMove&, int) { return 0; }
   // One of the editors of the enum above; the window hides and disables the others as each needs.
   virtual void OpenTool(int) {}
+  // The stage settings sheet has closed: the stage may have a new size and new settings.
+  virtual void OnStageSettingsClosed() {}
 
   // 0 when the user cancelled.
   virtual int ChooseFile(const cFileChoice&, cString&) { return 0; }

@@ -48,6 +48,26 @@ TEST(String, SetFormatAndEmptiness) {
   EXPECT_EQ(a, " 5");
 }
 
+TEST(String, AppendBoundedTakesTheTextAsItIsAndCutsBetweenCharacters) {
+  struct cCase {
+    const char* m_pText;
+    int m_nMax;
+    const char* m_pAppended;
+  };
+  const cCase cases[] = {
+      {"%s%n%d", 100, "%s%n%d"}, {"abc", 2, "ab"},     {"あいう", 5, "あい"}, {"あいう", 4, "あい"},
+      {"aあ", 2, "a"},           {"", 10, ""},         {"abc", 0, ""},         {"abc", -1, ""},
+  };
+  for (const cCase& c : cases) {
+    cString text("[");
+    text.AppendBounded(c.m_pText, c.m_nMax);
+    EXPECT_EQ(text, std::string("[") + c.m_pAppended) << c.m_pText << " " << c.m_nMax;
+  }
+  cString text("x");
+  text.AppendBounded(nullptr, 5);
+  EXPECT_EQ(text, "x");
+}
+
 TEST(String, FormatCutsLongTextsAtTheWorkingBuffer) {
   std::string huge(20000, 'z');
   cString s;

@@ -134,3 +134,24 @@ TEST_F(ExpressionCheckerTest, LongTextsAreEvaluatedWholeAndMessagesCut) {
   EXPECT_EQ(text.size(), static_cast<size_t>(kMessageBufferSize - 1));
   EXPECT_EQ(text.rfind("定数 \"xxx", 0), 0u);
 }
+
+TEST_F(ExpressionCheckerTest, MessagesShowTheCodeAsTypedWithTheirEndWhole) {
+  cCodeChecker checker(0);
+  EXPECT_EQ(checker.Check("C1 = %s%n%x"), 0);
+  ASSERT_EQ(m_Shell.m_vBoxes.size(), 1u);
+  EXPECT_EQ(m_Shell.m_vBoxes[0].m_strText, "定数 \"%s%n%x\" が認識できません！");
+  // A long piece is cut between characters and the message keeps its end.
+  std::string word;
+  while (word.size() < 3000) word += "漢";
+  m_Shell.m_vBoxes.clear();
+  EXPECT_EQ(checker.Check(("%d" + word + "%s.hp").c_str()), 0);
+  ASSERT_EQ(m_Shell.m_vBoxes.size(), 1u);
+  const std::string& text = m_Shell.m_vBoxes[0].m_strText;
+  std::string head = "オブジェクト \"%d";
+  std::string tail = ".\" が認識できません！";
+  EXPECT_LE(text.size(), static_cast<size_t>(kMessageBufferSize - 1));
+  ASSERT_EQ(text.rfind(head, 0), 0u);
+  ASSERT_GE(text.size(), head.size() + tail.size());
+  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+  EXPECT_EQ((text.size() - head.size() - tail.size()) % 2, 0u);
+}

@@ -327,6 +327,20 @@ TEST_F(CommandLineTextTest, LongTextsAreCutNotOverrun) {
   EXPECT_GE(line.size(), static_cast<size_t>(kStringWorkSize - 1));
 }
 
+TEST_F(CommandLineTextTest, MessageAndCodeTextsAreShownAsTyped) {
+  // A text holding "%" is never read as a format; a long one is cut between two characters.
+  EXPECT_EQ(Line(WithText(Command(0, 37), "C1 = %s%n")), "0 ◆ コードの実行 ◆ C1 = %s%n");
+  EXPECT_EQ(Line(WithText(Command(1, 4, {0, 0, 0, 0, 0, 0, 1}), "100%")), "P-0(∞) ◆ メッセージ ◆ 100%");
+  std::string code;
+  while (code.size() < 6000) code += "あ";
+  std::string line = Line(WithText(Command(0, 37), code.c_str()));
+  EXPECT_LE(line.size(), static_cast<size_t>(kStringWorkSize - 1));
+  EXPECT_GE(line.size(), static_cast<size_t>(kStringWorkSize - 2));
+  std::string head = "0 ◆ コードの実行 ◆ ";
+  ASSERT_EQ(line.rfind(head, 0), 0u);
+  EXPECT_EQ((line.size() - head.size()) % 2, 0u);  // whole double-byte characters only
+}
+
 TEST(TimeEstimates, FollowSpeedDistanceAndAngles) {
   EXPECT_NEAR(TimeFromSpeedDistance(20, 4, 0), 64 / 2.0 / 6.0, 1e-9);
   EXPECT_NEAR(TimeFromSpeedDistance(10, 6, 1), 1.0, 1e-9);

@@ -1,0 +1,291 @@
+#pragma once
+// A command parameter dialog as data: its template, its controls with what each shows and stores
+// (a member of the command, of its movement block or condition list, a parameter, or a value of
+// the dialog's own), the defaults of a new command, the value rules and enable decisions of every
+// refresh, the check OK makes and the fields OK derives. The Windows dialog binds its wrappers
+// from the controls, calls the rules on UpdateControls and OK, and so does cCmdDialogModel, which
+// plays the dialog without a window for the tests and the runner's rows.
+//
+// One description per dialog class, found by command set and kind (FindCmdDialogDesc); a kind of
+// the item effect set that has a character counterpart uses that kind's dialog.
+
+#include <cstddef>
+#include <cstdint>
+#include <variant>
+
+#include "app/cString.h"
+#include "app/cVector.h"
+#include "editors/CommandEdit.h"
+#include "editors/CtrlStates.h"
+#include "editors/FieldTable.h"
+#include "model/cCommandData.h"
+#include "ui/CtrlCommand.h"
+
+// An element of the command's parameters.
+struct cParamSlot {
+  int16_t m_nIndex;
+};
+// A value the dialog keeps for itself and never stores (the variable pickers).
+struct cDialogSlot {
+  int16_t m_nIndex;
+};
+constexpr int kDialogSlotCount = 2;
+
+// Where a control's value lives. Movement and condition-list members read 0 while the command has
+// no such block.
+using tCmdSlot = std::variant<int8_t cCommandData::*, int16_t cCommandData::*, int32_t cCommandData::*,
+                              cString cCommandData::*, int8_t cEdMove::*, int16_t cEdMove::*, double cEdMove::*,
+                              int8_t cCondList::*, cParamSlot, cDialogSlot>;
+
+int32_t ReadCmdSlot(const cCommandData& command, const tCmdSlot& slot);
+double ReadCmdSlotDouble(const cCommandData& command, const tCmdSlot& slot);
+cString ReadCmdSlotText(const cCommandData& command, const tCmdSlot& slot);
+// Writes a value in the slot's own width (a text slot takes text, a double slot value); a missing
+// block or parameter and a dialog slot are left alone.
+void WriteCmdSlot(cCommandData& command, const tCmdSlot& slot, int32_t value);
+void WriteCmdSlotDouble(cCommandData& command, const tCmdSlot& slot, double value);
+void WriteCmdSlotText(cCommandData& command, const tCmdSlot& slot, const cString& text);
+int IsTextSlot(const tCmdSlot& slot);
+int IsDoubleSlot(const tCmdSlot& slot);
+
+// Combo rows built when the dialog opens or refreshes.
+enum : int8_t {
+  kRowsTable = 0,      // the name table m_pRows
+  kRowsAnime,          // "なし", then the anime table (AnimeRows)
+  kRowsSound,          // "なし", then the sound table (SoundRows)
+  kRowsCommonVars,     // the 999 common variables (VariableRows)
+  kRowsStageVars,      // the 999 stage variables
+  kRowsCharaKinds,     // the names of character command kinds 1 .. 39
+  kRowsArrangeParams,  // the parameter names of the arrange command's target kind
+  kRowsArrangeVars,    // the variables of the arrange command's variable kind
+};
+
+// One control. Numeric edits keep their limits in m_nMin .. m_nMax (a double edit in m_dMin ..
+// m_dMax with its step); a text edit keeps its byte limit in m_nMax, or in line mode its
+// characters per line in m_nMax and its lines in m_nLines; a combo stores its row plus m_nOffset.
+struct cCmdCtrl {
+  uint16_t m_nId;
+  int8_t m_nKind;  // kCtrlEditVal, kCtrlEditText, kCtrlCheck, kCtrlCombo
+  tCmdSlot m_Slot;
+  uint16_t m_nSpinId;
+  int32_t m_nMin;
+  int32_t m_nMax;
+  int32_t m_nLines;
+  double m_dMin;
+  double m_dMax;
+  double m_dStep;
+  const cString* m_pRows;
+  int8_t m_nRows;
+  int32_t m_nOffset;
+};
+
+constexpr cCmdCtrl NumCtrl(uint16_t id, uint16_t spin, tCmdSlot slot, int32_t min, int32_t max) {
+  return {id, kCtrlEditVal, slot, spin, min, max, 0, 0.0, 0.0, 0.0, nullptr, kRowsTable, 0};
+}
+constexpr cCmdCtrl DoubleCtrl(uint16_t id, uint16_t spin, double cEdMove::*member, double min, double max,
+                              double step) {
+  return {id, kCtrlEditVal, member, spin, 0, 0, 0, min, max, step, nullptr, kRowsTable, 0};
+}
+constexpr cCmdCtrl CheckCtrl(uint16_t id, tCmdSlot slot) {
+  return {id, kCtrlCheck, slot, 0, 0, 1, 0, 0.0, 0.0, 0.0, nullptr, kRowsTable, 0};
+}
+constexpr cCmdCtrl ComboCtrl(uint16_t id, tCmdSlot slot, const cString* rows, int32_t offset) {
+  return {id, kCtrlCombo, slot, 0, 0, 0, 0, 0.0, 0.0, 0.0, rows, kRowsTable, offset};
+}
+constexpr cCmdCtrl RowsCtrl(uint16_t id, tCmdSlot slot, int8_t rows, int32_t offset) {
+  return {id, kCtrlCombo, slot, 0, 0, 0, 0, 0.0, 0.0, 0.0, nullptr, rows, offset};
+}
+// A single-line text of at most maxBytes bytes.
+constexpr cCmdCtrl TextCtrl(uint16_t id, cString cCommandData::*member, int32_t maxBytes) {
+  return {id, kCtrlEditText, member, 0, 0, maxBytes, 0, 0.0, 0.0, 0.0, nullptr, kRowsTable, 0};
+}
+// A multi-line text of lines lines of charsPerLine characters, a double-byte character counting one.
+constexpr cCmdCtrl LinesCtrl(uint16_t id, cString cCommandData::*member, int32_t charsPerLine, int32_t lines) {
+  return {id, kCtrlEditText, member, 0, 0, charsPerLine, lines, 0.0, 0.0, 0.0, nullptr, kRowsTable, 0};
+}
+// The common controls of every command dialog (editors/CommandEdit.h), by id.
+cCmdCtrl CommonCmdCtrl(uint16_t id);
+
+// The rows a combo shows for the shown command; the number of them without building them.
+cVector<cString> CmdCtrlRows(const cCmdCtrl& ctrl, const cCommandData& shown);
+int CmdCtrlRowCount(const cCmdCtrl& ctrl, const cCommandData& shown);
+
+// A "_" button that renames the variable chosen in a picker.
+constexpr int8_t kRenameScopeByArrange = -1;  // the arrange command's variable kind says which
+struct cRenameButton {
+  uint16_t m_nButton;
+  uint16_t m_nPicker;
+  int8_t m_nSite;   // kRename... of editors/VariableRename.h
+  int8_t m_nScope;  // kVarScopeCommon, kVarScopeStage or kRenameScopeByArrange
+};
+
+// A dialog's description, written as CmdDialog(...) followed by the parts the dialog has, e.g.
+// CmdDialog(0, kCmdLoop, 280, "cDlgCommandLoop").Ctrls(kLoopCtrls).Defaults(WriteLoopDefaults).
+struct cCmdDialogDesc {
+  int8_t m_nSet = 0;  // 0: a character kind (and the item kind of the same name); 1: an item-only kind
+  int8_t m_nKind = 0;
+  uint16_t m_nTemplate = 0;
+  const char* m_pClass = "";
+  const cCmdCtrl* m_pCtrls = nullptr;
+  int m_nCtrls = 0;
+  // A group of controls several dialogs share (the movement dialogs' time, speed and distance).
+  const cCmdCtrl* m_pShared = nullptr;
+  int m_nShared = 0;
+  // Buttons with commands of their own (renames, conditions, flows).
+  const uint16_t* m_pButtons = nullptr;
+  int m_nButtons = 0;
+  const cRenameButton* m_pRenames = nullptr;
+  int m_nRenames = 0;
+  // The controls the template holds when it lacks some bound ones (null: it holds them all). A
+  // bound control the template lacks reads 0, so OK stores 0 through it.
+  const uint16_t* m_pPresent = nullptr;
+  int m_nPresent = 0;
+  // The defaults of a new command, after its payload block is created.
+  tCommandDefaults m_pfnDefaults = nullptr;
+  // A movement type stored outside its table (a damaged or foreign file) shows, and is stored, as
+  // the table's first row, so that every rule reads a row the combo really shows.
+  int8_t m_bFitMoveTypes = 0;
+  // The value rules of a refresh: controls that other controls set.
+  void (*m_pfnApply)(cCommandData& shown) = nullptr;
+  // The enable, show and text decisions of a refresh.
+  void (*m_pfnStates)(const cCommandData& shown, cCtrlStates& states) = nullptr;
+  // OK's check of the shown values: 0 refuses, its message shown (none: OK accepts).
+  int (*m_pfnCheck)(const cCommandData& shown) = nullptr;
+  // The fields OK sets from the others before storing.
+  void (*m_pfnDerive)(cCommandData& shown) = nullptr;
+  // The combo whose choice is played at once (0: none).
+  uint16_t m_nSoundPreview = 0;
+
+  template <size_t N>
+  cCmdDialogDesc& Ctrls(const cCmdCtrl (&ctrls)[N]) {
+    m_pCtrls = ctrls;
+    m_nCtrls = static_cast<int>(N);
+    return *this;
+  }
+  template <size_t N>
+  cCmdDialogDesc& Shared(const cCmdCtrl (&ctrls)[N]) {
+    m_pShared = ctrls;
+    m_nShared = static_cast<int>(N);
+    return *this;
+  }
+  template <size_t N>
+  cCmdDialogDesc& Buttons(const uint16_t (&ids)[N]) {
+    m_pButtons = ids;
+    m_nButtons = static_cast<int>(N);
+    return *this;
+  }
+  template <size_t N>
+  cCmdDialogDesc& Renames(const cRenameButton (&renames)[N]) {
+    m_pRenames = renames;
+    m_nRenames = static_cast<int>(N);
+    return *this;
+  }
+  template <size_t N>
+  cCmdDialogDesc& Present(const uint16_t (&ids)[N]) {
+    m_pPresent = ids;
+    m_nPresent = static_cast<int>(N);
+    return *this;
+  }
+  cCmdDialogDesc& Defaults(tCommandDefaults defaults) {
+    m_pfnDefaults = defaults;
+    return *this;
+  }
+  cCmdDialogDesc& FitMoveTypes() {
+    m_bFitMoveTypes = 1;
+    return *this;
+  }
+  cCmdDialogDesc& Apply(void (*apply)(cCommandData&)) {
+    m_pfnApply = apply;
+    return *this;
+  }
+  cCmdDialogDesc& States(void (*states)(const cCommandData&, cCtrlStates&)) {
+    m_pfnStates = states;
+    return *this;
+  }
+  cCmdDialogDesc& Check(int (*check)(const cCommandData&)) {
+    m_pfnCheck = check;
+    return *this;
+  }
+  cCmdDialogDesc& Derive(void (*derive)(cCommandData&)) {
+    m_pfnDerive = derive;
+    return *this;
+  }
+  cCmdDialogDesc& SoundPreview(uint16_t id) {
+    m_nSoundPreview = id;
+    return *this;
+  }
+};
+
+inline cCmdDialogDesc CmdDialog(int8_t set, int8_t kind, uint16_t templateId, const char* className) {
+  cCmdDialogDesc desc;
+  desc.m_nSet = set;
+  desc.m_nKind = kind;
+  desc.m_nTemplate = templateId;
+  desc.m_pClass = className;
+  return desc;
+}
+
+// The dialog of a command kind; null for a kind whose dialog has no description here.
+const cCmdDialogDesc* FindCmdDialogDesc(int set, int kind);
+// Every description, for the tests and the runner.
+const cVector<const cCmdDialogDesc*>& CmdDialogDescs();
+// The dialog's caption: the name of its kind.
+cString CmdDialogCaption(const cCmdDialogDesc& desc);
+const cCmdCtrl* FindCmdCtrl(const cCmdDialogDesc& desc, uint16_t id);
+int CmdCtrlPresent(const cCmdDialogDesc& desc, uint16_t id);
+// Calls visit(control) for the dialog's own controls, then the shared ones.
+template <class Visit>
+void ForEachCmdCtrl(const cCmdDialogDesc& desc, Visit visit) {
+  for (int i = 0; i < desc.m_nCtrls; ++i) visit(desc.m_pCtrls[i]);
+  for (int i = 0; i < desc.m_nShared; ++i) visit(desc.m_pShared[i]);
+}
+// What the controls show of a command when the dialog opens, in the copy they are bound to: a
+// control the template lacks reads 0 (so OK stores 0 through it), a text is cut to its edit's
+// limits, a numeric edit holds its value to its limits, and the movement types are fitted to
+// their tables where the dialog asks for it.
+void OpenCmdDialogValues(const cCmdDialogDesc& desc, cCommandData& shown);
+
+// A command dialog without a window: opening sizes the parameters and writes a new command's
+// defaults (kept on cancel), the controls show a copy, a refresh applies the value rules and
+// decides the states, and only an accepted OK stores the copy.
+class cCmdDialogModel : public cCommandEdit {
+public:
+  cCmdDialogModel(const cCmdDialogDesc& desc, const cCmdEditContext& context);
+
+  const cCmdDialogDesc& Desc() const { return m_Desc; }
+  const cCtrlStates& States() const { return m_States; }
+
+  // What the user can do with a control: 0 when the dialog has no such control, the template
+  // lacks it, it is disabled or hidden, or a combo has no such row. A numeric edit holds the value
+  // to its limits; a check box stores 0 or 1; a combo takes the stored value (row + offset). Each
+  // change refreshes.
+  int SetValue(uint16_t id, int32_t value);
+  // Text edits (cut to their limits as the edit cuts them) and double edits (the number typed).
+  int SetText(uint16_t id, const cString& text);
+  // A control's value as it shows it; 0 for an unknown id.
+  int32_t Value(uint16_t id) const;
+  int32_t DialogValue(int index) const;
+  // Where a window binds a control of a dialog slot (the variable pickers); null outside them.
+  int32_t* DialogSlot(int index) { return index >= 0 && index < kDialogSlotCount ? &m_aDialog[index] : nullptr; }
+
+  // Applies the value rules and decides the states again.
+  void Refresh();
+  // OK: 1 when the values were stored (the dialog closes with 1); 0 when the check refused them
+  // (the dialog stays open, nothing stored).
+  int PressOk();
+
+  // A rename button: the name slot of the chosen variable, with the rename's site and scope;
+  // null (and a beep) when no variable is chosen or the button renames nothing now.
+  cString* RenameSlot(uint16_t button, int& site, int& scope);
+  // The whole rename as the string input dialog's OK makes it; 0 when nothing was renamed.
+  int Rename(uint16_t button, const cString& name);
+
+private:
+  int Writable(const cCmdCtrl& ctrl) const;
+  int32_t ReadCtrl(const cCmdCtrl& ctrl) const;
+  void WriteCtrl(const cCmdCtrl& ctrl, int32_t value);
+
+  const cCmdDialogDesc& m_Desc;
+  cCtrlStates m_States;
+  int32_t m_aDialog[kDialogSlotCount] = {1, 1};
+};
