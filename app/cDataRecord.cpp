@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <typeinfo>
 #include <unordered_map>
 #include <vector>
@@ -87,10 +88,15 @@ struct cLayoutKeyHash {
 };
 using cLayoutCache = std::unordered_map<cLayoutKey, std::unique_ptr<cRecordLayout>, cLayoutKeyHash>;
 
-// Each thread keeps its own layouts, so the stage loader needs no lock.
+// One cache for every thread, behind a lock. A thread-local cache would be destroyed when the stage
+// loader's thread ends, and the platform's thread-local storage may free its memory first.
 cLayoutCache& LayoutCache() {
-  thread_local cLayoutCache cache;
+  static cLayoutCache cache;
   return cache;
+}
+std::recursive_mutex& LayoutLock() {
+  static std::recursive_mutex lock;
+  return lock;
 }
 
 char* At(cDataRecord* record, ptrdiff_t offset) { return reinterpret_cast<char*>(record) + offset; }
@@ -120,6 +126,7 @@ const cRecordLayout& cDataRecord::Layout(uint32_t version) {
   cRecent& slot = recent[(reinterpret_cast<uintptr_t>(key.m_pType) >> 4 ^ version) & 15];
   if (slot.m_Key == key) return *slot.m_pLayout;
 #endif
+  std::lock_guard<std::recursive_mutex> hold(LayoutLock());
   cLayoutCache& cache = LayoutCache();
   auto build = [&](cRecordLayout& layout) {
     cBuilder builder{this, &layout};

@@ -4,6 +4,8 @@
 #include <climits>
 
 #include "app/cAnimePlayer.h"
+#include "database/DbRowLabels.h"
+#include "listctrl/ListInstances.h"
 
 cAnimeSchedule BuildPreviewSchedule(const cAnimeData& anime) {
   cAnimeSchedule schedule;
@@ -45,42 +47,25 @@ cAnimeData& PrepareMotion(cAnimeSetData& set, int motion) {
   return edited;
 }
 
-cAnimePatternCore::cAnimePatternCore(cAnimeData& target, int motion)
-    : m_Target(target), m_nMotion(motion), m_Rows(m_vWork, cRowShape{0, kInnerFewest, kInnerMost}) {
+cAnimePatternCore::cAnimePatternCore(cAnimeData& target, int motion) : m_Target(target), m_nMotion(motion) {
   if (m_Target.m_vFrame.empty()) m_Target.m_vFrame.resize(1);
   m_vWork = m_Target.m_vFrame;
-  m_Rows.SetCurSel(0);
-  ReloadEdited();
+  m_Edit = m_vWork[0];
 }
 
-void cAnimePatternCore::OnSelChange(int row) {
-  m_Rows.SetCurSel(row);
-  ReloadEdited();
+cListParam<cAnimeFrameData> cAnimePatternCore::ListParam() {
+  cListParam<cAnimeFrameData> param;
+  param.Set(kListAnimeFrames.m_wListId, nullptr, &m_vWork, &m_Edit, AnimeFrameRowLabel, kListAnimeFrames.m_Shape);
+  return param;
 }
 
 void cAnimePatternCore::StoreControls(int64_t cell, int64_t time, int32_t runCommand) {
   StoreClamped(m_Edit, kAnimeFrameFields[0], cell);
   StoreClamped(m_Edit, kAnimeFrameFields[1], time);
   m_Edit.m_bRunCommand = runCommand ? 1 : 0;
-  if (cAnimeFrameData* frame = m_Rows.Current()) *frame = m_Edit;
-}
-
-int cAnimePatternCore::Insert() {
-  if (!m_Rows.Insert()) return 0;
-  ReloadEdited();
-  return 1;
-}
-
-int cAnimePatternCore::Delete() {
-  if (!m_Rows.Delete()) return 0;
-  ReloadEdited();
-  return 1;
+  m_pList->StoreEdited();
 }
 
 int32_t cAnimePatternCore::PreviewCell(int32_t cellShown, int32_t flyingShift) const {
   return SampleCell(m_Target.m_nStartCell, m_nMotion, flyingShift, cellShown);
-}
-
-void cAnimePatternCore::ReloadEdited() {
-  if (const cAnimeFrameData* frame = m_Rows.Current()) m_Edit = *frame;
 }

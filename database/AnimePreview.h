@@ -7,7 +7,7 @@
 #include "app/Utility.h"
 #include "database/DbPageRules.h"
 #include "database/cAnimeData.h"
-#include "database/cRecordRows.h"
+#include "listctrl/cCtrlListCore.h"
 
 // Ticks of the 60-a-second idle tick in one tenth of a second.
 constexpr int32_t kTicksPerTenth = 6;
@@ -33,7 +33,8 @@ int32_t SampleCell(int32_t startCell, int motion, int32_t flyingShift, int32_t f
 // controls edit; the motion to edit is returned.
 cAnimeData& PrepareMotion(cAnimeSetData& set, int motion);
 
-// The anime pattern dialog: a working copy of the target's frames in a list of 1 to 99 frames.
+// The anime pattern dialog: a working copy of the target's frames in its frame list of 1 to 99
+// frames, which the dialog attaches with ListParam() and binds here.
 class cAnimePatternCore {
 public:
   // An anime without frames gets one default frame first, which stays even after Cancel. motion:
@@ -42,13 +43,18 @@ public:
   cAnimePatternCore(const cAnimePatternCore&) = delete;
   cAnimePatternCore& operator=(const cAnimePatternCore&) = delete;
 
+  // The frame list: m_vWork edited, m_Edit the frame the dialog's controls show.
+  cListParam<cAnimeFrameData> ListParam();
+  void BindList(cCtrlListCore<cAnimeFrameData>& list) { m_pList = &list; }
+
   // Commands run only for the anime page's animes; a motion's frames run none.
   int RunCommandEnabled() const { return m_nMotion < 0 ? 1 : 0; }
-  void OnSelChange(int row);
+  // LBN_SELCHANGE of the frame list.
+  void OnSelChange() { m_pList->OnSelChange(); }
   // The edits' values, clamped, into the edited frame, and it into the selected frame.
   void StoreControls(int64_t cell, int64_t time, int32_t runCommand);
-  int Insert();
-  int Delete();
+  int Insert() { return m_pList->Insert(); }
+  int Delete() { return m_pList->Delete(-1, 0); }
   // OK: the working copy becomes the target's frames. Cancel leaves them.
   void Ok() { m_Target.m_vFrame = m_vWork; }
   // The still preview: the target's start cell, the cell edit's value, the flying shift of a
@@ -56,15 +62,13 @@ public:
   int32_t PreviewCell(int32_t cellShown, int32_t flyingShift) const;
 
   cAnimeData& Target() { return m_Target; }
-  cRecordRows<cAnimeFrameData>& Rows() { return m_Rows; }
+  cCtrlListCore<cAnimeFrameData>& List() { return *m_pList; }
 
   cVector<cAnimeFrameData> m_vWork;
   cAnimeFrameData m_Edit;
 
 private:
-  void ReloadEdited();
-
   cAnimeData& m_Target;
   int m_nMotion;
-  cRecordRows<cAnimeFrameData> m_Rows;
+  cCtrlListCore<cAnimeFrameData>* m_pList = nullptr;
 };

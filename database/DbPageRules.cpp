@@ -49,42 +49,6 @@ cGraphicRule GraphicRuleOf(int kind, int charaExcCount) {
   return rule;
 }
 
-cString NameRowLabel(const cString& name) {
-  cString label;
-  label.Format("%s", name.GetStr());
-  return label;
-}
-
-cString MotionRowLabel(const cAnimeData& motion) {
-  cString label;
-  label.Format("%s ×%d", motion.m_strName.GetStr(), motion.m_vFrame.Count());
-  return label;
-}
-
-cString AnimeFrameRowLabel(const cAnimeFrameData& frame) {
-  cString label;
-  label.Format(frame.m_bRunCommand ? "実行 %d-%d" : "%d-%d", frame.m_nCell, frame.m_nTime);
-  return label;
-}
-
-cString SwordPosRowLabel(const cSwordPosData& position) {
-  // A direction outside the four names (a damaged file) shows without a name.
-  const int32_t kDirections = 4;
-  const char* direction = position.m_nDirection >= 0 && position.m_nDirection < kDirections
-                              ? SwordDirNames[position.m_nDirection].GetStr()
-                              : "";
-  cString label;
-  label.Format("%s(%d,%d) 横%d 縦%d 時間%d", direction, position.m_nOffsetX, position.m_nOffsetY, position.m_nWidth,
-               position.m_nHeight, position.m_nTime);
-  return label;
-}
-
-cString EffectFrameRowLabel(const cEffectFrameData& frame) {
-  cString label;
-  label.Format("%d-%d", frame.m_nCell, frame.m_nTime);
-  return label;
-}
-
 const cIntField<cSwordPosData> kSwordPosFields[kSwordPosFieldCount] = {
     {1040, 1045, &cSwordPosData::m_nOffsetX, -320, 320, "位置のズレX(dot)"},
     {1048, 1049, &cSwordPosData::m_nOffsetY, -240, 240, "位置のズレY(dot)"},

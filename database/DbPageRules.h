@@ -1,7 +1,7 @@
 #pragma once
 // The rules of the database pages and their dialogs that need no window: what a browse offers,
-// how a name follows its file, which controls a choice enables, the texts of list rows, the
-// ranges of every numeric edit (what OK stores) and the sound previews.
+// how a name follows its file, which controls a choice enables, the ranges of every numeric edit
+// (what OK stores) and the sound previews. The texts of list rows are in DbRowLabels.h.
 
 #include <algorithm>
 #include <cstdint>
@@ -68,13 +68,6 @@ struct cGraphicRule {
 };
 cGraphicRule GraphicRuleOf(int kind, int charaExcCount);
 
-// The texts of list rows.
-cString NameRowLabel(const cString& name);
-cString MotionRowLabel(const cAnimeData& motion);
-cString AnimeFrameRowLabel(const cAnimeFrameData& frame);
-cString SwordPosRowLabel(const cSwordPosData& position);
-cString EffectFrameRowLabel(const cEffectFrameData& frame);
-
 // A numeric edit bound to an int field: its id, its up-down control, the range it clamps to and
 // its label.
 template <class T, class V = int32_t>
@@ -116,10 +109,6 @@ extern const cIntField<cEffectData> kEffectCellFields[2];
 extern const cCheckField<cEffectData> kEffectChecks[2];
 // The anime set page's three cell shifts (template 212).
 extern const cIntField<cAnimeSetData> kAnimeSetShiftFields[3];
-
-// Inner lists (sword positions, effect frames, anime frames): 1 to 99 records, an end row.
-constexpr int kInnerFewest = 1;
-constexpr int kInnerMost = 99;
 
 // "再生" on the BGM page: the file plays in a loop on channel 0; 0 after the box "読み込み失敗！",
 // which ends the command without a change notice. An empty path does nothing (1).

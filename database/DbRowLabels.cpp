@@ -3,7 +3,6 @@
 #include "database/cAnimeData.h"
 #include "database/cEffectData.h"
 #include "database/cSwordTypeData.h"
-#include "model/NameTable.h"
 
 void AnimeMotionRowLabel(cString* text, int32_t, const cAnimeData* motion) {
   text->Format("%s ×%d", motion->m_strName.GetStr(), motion->m_vFrame.Count());
@@ -18,9 +17,9 @@ void EffectFrameRowLabel(cString* text, int32_t, const cEffectFrameData* frame) 
 }
 
 void SwordPosRowLabel(cString* text, int32_t, const cSwordPosData* position) {
-  // Direction 4 has an empty name; a value no dialog offers shows the placeholder.
+  // Direction 4 has an empty name, and so has a value no dialog offers (a damaged file).
   int direction = position->m_nDirection;
-  const cString& name = direction >= 0 && direction < 5 ? SwordDirNames[direction] : kUnknownName;
-  text->Format("%s(%d,%d) 横%d 縦%d 時間%d", name.GetStr(), position->m_nOffsetX, position->m_nOffsetY,
+  const char* name = direction >= 0 && direction < 5 ? SwordDirNames[direction].GetStr() : "";
+  text->Format("%s(%d,%d) 横%d 縦%d 時間%d", name, position->m_nOffsetX, position->m_nOffsetY,
                position->m_nWidth, position->m_nHeight, position->m_nTime);
 }

@@ -3,17 +3,35 @@
 #include "app/MessageBox.h"
 
 cDbPageAnimeSetCore::cDbPageAnimeSetCore(cVector<cAnimeSetData>& table)
-    : cTablePageCore(table, 0, 1), m_Motions(m_Edit.m_vMotion, cRowShape{0, kMotionCount, kMotionCount}) {}
+    : cTablePageCore(table, kListAnimeSetTable, 1) {}
+
+cListParam<cAnimeData> cDbPageAnimeSetCore::MotionsParam() {
+  cListParam<cAnimeData> param;
+  param.Set(kListAnimeMotions.m_wListId, nullptr, &m_Edit.m_vMotion, nullptr, AnimeMotionRowLabel,
+            kListAnimeMotions.m_Shape);
+  return param;
+}
 
 void cDbPageAnimeSetCore::OnShown() {
   cTablePageCore::OnShown();
-  m_Motions.SetCurSel(0);
+  m_pMotions->SetCurSel(0, 0);
+}
+
+void cDbPageAnimeSetCore::OnEditedChanged() {
+  if (!m_pMotions) return;
+  m_pMotions->Fill();
+  m_pMotions->Redraw();
 }
 
 cAnimeData* cDbPageAnimeSetCore::MotionToEdit() {
-  int motion = m_Motions.CurIndex();
+  int motion = m_pMotions->GetCurIndex();
   if (motion < 0) return nullptr;
   return &PrepareMotion(m_Edit, motion);
+}
+
+int cDbPageAnimeSetCore::MotionRow() const {
+  int row = m_pMotions ? m_pMotions->m_nCurSel : -1;
+  return row >= 0 && row < kMotionCount ? row : kMotionStand;
 }
 
 void cDbPageCharaExcCore::Apply() {

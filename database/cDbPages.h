@@ -1,12 +1,13 @@
 #pragma once
 // The ten pages of the database window as table pages with their own rules; the window's pages
-// (database/win) show them and pass the user's commands on.
+// (database/win) show them, attach their lists and pass the user's commands on.
 
 #include <cstdint>
 
 #include "database/AnimePreview.h"
 #include "database/CharaBitmaps.h"
 #include "database/DbPageRules.h"
+#include "database/DbRowLabels.h"
 #include "database/cDatabaseSet.h"
 #include "database/cEffectKindPanel.h"
 #include "database/cTablePage.h"
@@ -16,22 +17,28 @@ class cDbPageAnimeSetCore : public cTablePageCore<cAnimeSetData> {
 public:
   explicit cDbPageAnimeSetCore(cVector<cAnimeSetData>& table);
   void OnShown() override;
+  // The motion list: the four motions of the edited set.
+  cListParam<cAnimeData> MotionsParam();
+  void BindMotions(cCtrlListCore<cAnimeData>& list) { m_pMotions = &list; }
   // "編集" on the selected motion: it takes motion 0's graphic and is the anime the pattern dialog
   // edits; null when no motion row is selected.
   cAnimeData* MotionToEdit();
   // Every command ends with the selected motion as the sample's schedule.
   void RestartSample() { StartPreview(m_Edit.m_vMotion.At(MotionRow())); }
-  int MotionRow() const { return m_Motions.CurRow() < kMotionCount ? m_Motions.CurRow() : kMotionStand; }
-  cRecordRows<cAnimeData>& Motions() { return m_Motions; }
+  int MotionRow() const;
+  cCtrlListCore<cAnimeData>& Motions() { return *m_pMotions; }
+
+protected:
+  void OnEditedChanged() override;
 
 private:
-  cRecordRows<cAnimeData> m_Motions;
+  cCtrlListCore<cAnimeData>* m_pMotions = nullptr;
 };
 
 // The anime page: entry 0 "なし" is never shown.
 class cDbPageAnimeCore : public cTablePageCore<cAnimeData> {
 public:
-  explicit cDbPageAnimeCore(cVector<cAnimeData>& table) : cTablePageCore(table, 1, 2) {}
+  explicit cDbPageAnimeCore(cVector<cAnimeData>& table) : cTablePageCore(table, kListAnimeTable, 2) {}
   // Every command ends with the edited anime as the sample's schedule.
   void RestartSample() { StartPreview(m_Edit); }
 };
@@ -40,8 +47,9 @@ public:
 template <class T>
 class cFilePageCore : public cTablePageCore<T> {
 public:
-  cFilePageCore(cVector<T>& table, int leading, int minimumTable, const cBrowseSpec& browse, cString T::*path)
-      : cTablePageCore<T>(table, leading, minimumTable), m_Browse(browse), m_pPath(path) {}
+  cFilePageCore(cVector<T>& table, const cListInstance& list, int minimumTable, const cBrowseSpec& browse,
+                cString T::*path)
+      : cTablePageCore<T>(table, list, minimumTable), m_Browse(browse), m_pPath(path) {}
   const cBrowseSpec& Browse() const { return m_Browse; }
   // A file chosen in the browse goes into the path; 0 for a file on another drive (nothing changes
   // and the command ends).
@@ -67,7 +75,8 @@ private:
 class cDbPageCharaExcCore : public cFilePageCore<cCharaExcData> {
 public:
   cDbPageCharaExcCore(cVector<cCharaExcData>& table, cCharaBitmapTarget& bitmaps)
-      : cFilePageCore(table, 1, 2, kCharaExcBrowse, &cCharaExcData::m_strPath), m_Bitmaps(bitmaps) {}
+      : cFilePageCore(table, kListCharaExcTable, 2, kCharaExcBrowse, &cCharaExcData::m_strPath),
+        m_Bitmaps(bitmaps) {}
   void Apply() override;
   // The giant size combo box follows "巨大キャラ".
   int GiantSizeEnabled() const { return ::GiantSizeEnabled(m_Edit.m_bGiant); }
@@ -76,97 +85,93 @@ private:
   cCharaBitmapTarget& m_Bitmaps;
 };
 
-// An inner list of a record's own list, edited through a sub-dialog. run(record) runs the dialog on
-// the record and returns 1 when OK wrote it, 0 when cancelled.
-template <class Inner>
-class cInnerList {
-public:
-  explicit cInnerList(cVector<Inner>& list) : m_Rows(list, cRowShape{0, kInnerFewest, kInnerMost}) {}
-  template <class Run>
-  int EditInDialog(Run run) {
-    Inner* record = m_Rows.Current();
-    return record ? run(*record) : 0;
-  }
-  // A default record at the selected row (row 0 on the end row), edited in the dialog: Cancel takes
-  // it out again (0), OK selects the record that moved down (1). At 99 records nothing opens (1).
-  template <class Run>
-  int InsertInDialog(Run run) {
-    int row = m_Rows.IsRecordRow(m_Rows.CurRow()) ? m_Rows.CurRow() : 0;
-    if (!m_Rows.InsertAt(row)) return 1;
-    if (run(*m_Rows.Current())) {
-      m_Rows.SetCurSel(row + 1);
-      return 1;
-    }
-    m_Rows.RemoveAt(row);
-    return 0;
-  }
-  cRecordRows<Inner>& Rows() { return m_Rows; }
-
-private:
-  cRecordRows<Inner> m_Rows;
-};
-
-// The pages with an inner list: what the list changed goes into the selected record at once.
+// The pages with an inner list, a list of the edited record's own sub-records edited through a
+// sub-dialog: what the inner list changed goes into the selected record at once. run() runs the
+// dialog on the inner list's current record and returns 1 when OK wrote it, 0 when cancelled.
 template <class T, class Item>
 class cListPageCore : public cFilePageCore<T> {
 public:
-  cListPageCore(cVector<T>& table, int leading, int minimumTable, const cBrowseSpec& browse, cString T::*path,
-                cVector<Item> T::*list)
-      : cFilePageCore<T>(table, leading, minimumTable, browse, path), m_Inner(this->m_Edit.*list) {}
+  cListPageCore(cVector<T>& table, const cListInstance& list, int minimumTable, const cBrowseSpec& browse,
+                cString T::*path, const cListInstance& innerList, cVector<Item> T::*items, tRowLabel<Item> label)
+      : cFilePageCore<T>(table, list, minimumTable, browse, path),
+        m_InnerInstance(innerList),
+        m_pItems(items),
+        m_pfnInnerLabel(label) {}
+  // The inner list: the sub-records of the edited record.
+  cListParam<Item> InnerParam() {
+    cListParam<Item> param;
+    param.Set(m_InnerInstance.m_wListId, nullptr, &(this->m_Edit.*m_pItems), nullptr, m_pfnInnerLabel,
+              m_InnerInstance.m_Shape);
+    return param;
+  }
+  void BindInnerList(cCtrlListCore<Item>& list) { m_pInner = &list; }
   void OnShown() override {
     cFilePageCore<T>::OnShown();
-    m_Inner.Rows().SetCurSel(0);
+    m_pInner->SetCurSel(0, 0);
   }
   // "編集", "挿入" and "削除" of the inner list; what they changed is stored into m_vWork.
   template <class Run>
   int EditInner(Run run) {
-    return Stored(m_Inner.EditInDialog(run));
+    return Stored(m_pInner->EditCurrent(run));
   }
   template <class Run>
   int InsertInner(Run run) {
-    return Stored(m_Inner.InsertInDialog(run));
+    return Stored(m_pInner->InsertAndEdit(run));
   }
-  int DeleteInner() { return Stored(m_Inner.Rows().Delete()); }
-  cInnerList<Item>& InnerList() { return m_Inner; }
+  int DeleteInner() { return Stored(m_pInner->Delete(-1, 0)); }
+  cCtrlListCore<Item>& InnerList() { return *m_pInner; }
+
+protected:
+  // The inner list shows the sub-records of the record edited now.
+  void OnEditedChanged() override {
+    if (!m_pInner) return;
+    m_pInner->Fill();
+    m_pInner->Redraw();
+  }
 
 private:
   int Stored(int changed) {
     if (changed) this->StoreEdited();
     return changed;
   }
-  cInnerList<Item> m_Inner;
+  const cListInstance& m_InnerInstance;
+  cVector<Item> T::*m_pItems;
+  tRowLabel<Item> m_pfnInnerLabel;
+  cCtrlListCore<Item>* m_pInner = nullptr;
 };
 
 // The sword type page: no reserved entry; the name follows the left-facing bitmap.
 class cDbPageSwordTypeCore : public cListPageCore<cSwordTypeData, cSwordPosData> {
 public:
   explicit cDbPageSwordTypeCore(cVector<cSwordTypeData>& table)
-      : cListPageCore(table, 0, 1, kSwordBrowse, &cSwordTypeData::m_strPathLeft, &cSwordTypeData::m_vPos) {}
+      : cListPageCore(table, kListSwordTypeTable, 1, kSwordBrowse, &cSwordTypeData::m_strPathLeft,
+                      kListSwordPositions, &cSwordTypeData::m_vPos, SwordPosRowLabel) {}
 };
 
 class cDbPageEffectCore : public cListPageCore<cEffectData, cEffectFrameData> {
 public:
   explicit cDbPageEffectCore(cVector<cEffectData>& table)
-      : cListPageCore(table, 1, 2, kEffectBrowse, &cEffectData::m_strPath, &cEffectData::m_vFrame) {}
+      : cListPageCore(table, kListEffectTable, 2, kEffectBrowse, &cEffectData::m_strPath, kListEffectFrames,
+                      &cEffectData::m_vFrame, EffectFrameRowLabel) {}
 };
 
 // The character-effect and screen-effect pages: the parameters follow the kind.
 template <class T>
 class cEffectKindPageCore : public cTablePageCore<T> {
 public:
-  cEffectKindPageCore(cVector<T>& table, const cEffectKindFamily& family)
-      : cTablePageCore<T>(table, 1, 2), m_Panel(family) {}
+  cEffectKindPageCore(cVector<T>& table, const cListInstance& list, const cEffectKindFamily& family)
+      : cTablePageCore<T>(table, list, 2), m_Panel(family) {}
   // The first showing: the record, then its kind's labels and ranges without defaults.
   void OnShown() override {
     cTablePageCore<T>::OnShown();
     m_Panel.ShowRecord(this->m_Edit);
     m_Panel.UpdateKindControls(1, 1);
   }
-  // Another record selected (also after a count change or a paste): its values as stored, then
-  // its kind's labels and ranges, clamping what lies outside them; no defaults.
-  void OnSelectRecord(int row) {
+  // Another record selected (LBN_SELCHANGE, also after a count change or a paste): its values as
+  // stored, then its kind's labels and ranges, clamping what lies outside them; no defaults.
+  void OnSelectRecord() {
     m_Panel.ResetParamRanges();
-    this->OnSelChange(row);
+    this->OnSelChange();
     m_Panel.ShowRecord(this->m_Edit);
     if (this->WasShown()) m_Panel.UpdateKindControls(1, 0);
   }
@@ -175,7 +180,7 @@ public:
   int Clear() { return Shown(cTablePageCore<T>::Clear()); }
   int SetDataCount(int count) {
     if (!cTablePageCore<T>::SetDataCount(count)) return 0;
-    OnSelectRecord(this->Rows().CurRow());
+    OnSelectRecord();
     return 1;
   }
   // A kind chosen in the combo box: labels, ranges and, for a new kind, its defaults; then the
@@ -203,21 +208,32 @@ private:
 class cDbPageCharaEffectCore : public cEffectKindPageCore<cCharaEffectData> {
 public:
   explicit cDbPageCharaEffectCore(cVector<cCharaEffectData>& table)
-      : cEffectKindPageCore(table, kCharaEffectFamily) {}
+      : cEffectKindPageCore(table, kListCharaEffectTable, kCharaEffectFamily) {}
 };
 
 class cDbPageScrEffectCore : public cEffectKindPageCore<cScrEffectData> {
 public:
-  explicit cDbPageScrEffectCore(cVector<cScrEffectData>& table) : cEffectKindPageCore(table, kScrEffectFamily) {}
+  explicit cDbPageScrEffectCore(cVector<cScrEffectData>& table)
+      : cEffectKindPageCore(table, kListScrEffectTable, kScrEffectFamily) {}
 };
 
 // Pictures, sound effects and BGM.
 template <class T>
 class cMediaPageCore : public cFilePageCore<T> {
 public:
-  cMediaPageCore(cVector<T>& table, const cBrowseSpec& browse)
-      : cFilePageCore<T>(table, 1, 2, browse, &T::m_strPath) {}
+  cMediaPageCore(cVector<T>& table, const cListInstance& list, const cBrowseSpec& browse)
+      : cFilePageCore<T>(table, list, 2, browse, &T::m_strPath) {}
 };
-using cDbPagePictureCore = cMediaPageCore<cPictureData>;
-using cDbPageSoundCore = cMediaPageCore<cSoundData>;
-using cDbPageBgmCore = cMediaPageCore<cBgmData>;
+class cDbPagePictureCore : public cMediaPageCore<cPictureData> {
+public:
+  explicit cDbPagePictureCore(cVector<cPictureData>& table)
+      : cMediaPageCore(table, kListPictureTable, kPictureBrowse) {}
+};
+class cDbPageSoundCore : public cMediaPageCore<cSoundData> {
+public:
+  explicit cDbPageSoundCore(cVector<cSoundData>& table) : cMediaPageCore(table, kListSoundTable, kSoundBrowse) {}
+};
+class cDbPageBgmCore : public cMediaPageCore<cBgmData> {
+public:
+  explicit cDbPageBgmCore(cVector<cBgmData>& table) : cMediaPageCore(table, kListBgmTable, kBgmBrowse) {}
+};

@@ -1,18 +1,25 @@
 #pragma once
-// The table page: a working copy of one database table edited through a record list, the record
-// being edited, and the apply that writes the copy back. Every page of the database window is
-// one; the window's page shows the record and its controls, this keeps the rules.
+// The table page: a working copy of one database table edited through the page's record list, the
+// record being edited, and the apply that writes the copy back. Every page of the database window
+// is one; the window's page shows the record and its controls, this keeps the rules.
+//
+// The page's list control is the record list of the table: the page attaches it with ListParam()
+// (the table bound, m_vWork the working copy, m_Edit the edited record) and binds it here before
+// the page is shown; rows, selection and the list's commands are the list's own.
 
+#include <algorithm>
 #include <cstdint>
 
 #include "app/cVector.h"
-#include "database/cRecordRows.h"
+#include "listctrl/ListInstances.h"
+#include "listctrl/ListRowLabels.h"
+#include "listctrl/cCtrlListCore.h"
 
 // What the database window asks of each of its pages.
 class cDbPageCore {
 public:
   virtual ~cDbPageCore() = default;
-  // The sheet made the page's window (its tab was shown for the first time).
+  // The sheet made the page's window (its tab was shown for the first time); its lists are bound.
   virtual void OnShown() = 0;
   // Writes the working copy into the table when the page was shown; a page never shown leaves
   // its table as it is.
@@ -23,17 +30,13 @@ protected:
   int32_t m_bShown = 0;
 };
 
-// Every table list: multi-selection, row numbers, 1 to 999 shown records and an end row.
-constexpr int kTableFewest = 1;
-constexpr int kTableMost = 999;
-
 template <class T>
 class cTablePageCore : public cDbPageCore {
 public:
-  // leading: 1 where entry 0 is the reserved entry, 0 on the pages without one. The table itself
-  // gets default records up to its minimum size, before any apply.
-  cTablePageCore(cVector<T>& table, int leading, int minimumTable)
-      : m_Table(table), m_Rows(m_vWork, cRowShape{leading, kTableFewest, kTableMost}) {
+  // list: the editor's list of this table (leading offset 1 where entry 0 is the reserved entry).
+  // The table itself gets default records up to its minimum size, before any apply.
+  cTablePageCore(cVector<T>& table, const cListInstance& list, int minimumTable)
+      : m_Table(table), m_Instance(list) {
     while (m_Table.Count() < minimumTable) m_Table.push_back(T());
     m_vWork = m_Table;
     ReloadEdited();
@@ -41,56 +44,65 @@ public:
   cTablePageCore(const cTablePageCore&) = delete;
   cTablePageCore& operator=(const cTablePageCore&) = delete;
 
-  // The list takes the table again, its first row is selected and shown.
+  // The parameter block of the page's list: the table bound, m_vWork edited, names as rows.
+  cListParam<T> ListParam() {
+    cListParam<T> param;
+    param.Set(m_Instance.m_wListId, &m_Table, &m_vWork, &m_Edit, NameRowLabel<T>, m_Instance.m_Shape);
+    return param;
+  }
+  // The list attached with that block.
+  void BindList(cCtrlListCore<T>& list) { m_pList = &list; }
+
+  // The list takes the table again, its first row is selected and edited.
   void OnShown() override {
     m_bShown = 1;
-    m_vWork = m_Table;
-    m_Rows.SetCurSel(0);
-    ReloadEdited();
+    m_pList->DataToCtrl();
+    m_pList->SetCurSel(0, 1);
+    Reloaded(1);
   }
   void Apply() override {
-    if (m_bShown) m_Table = m_vWork;
+    if (m_bShown) m_pList->CtrlToData();
   }
 
-  // m_Edit becomes the selected record, or the first shown one on the end row.
+  // m_Edit becomes the selected record, or the first shown one without a record row selected.
   void ReloadEdited() {
-    int index = m_Rows.CurIndex();
-    if (index < 0) index = m_Rows.Shape().m_nLeading;
+    int index = m_pList ? m_pList->GetCurIndex() : -1;
+    if (index < 0) index = m_Instance.m_Shape.m_nLeadOffset;
     if (index < m_vWork.Count()) m_Edit = m_vWork[index];
   }
-  // A row picked in the list: its record is edited from now on (the end row keeps m_Edit).
-  void OnSelChange(int row) {
-    m_Rows.SetCurSel(row);
-    if (const T* record = m_Rows.Current()) m_Edit = *record;
+  // LBN_SELCHANGE of the list: the record selected is edited from now on (a blank one on the end row).
+  void OnSelChange() {
+    m_pList->OnSelChange();
+    OnEditedChanged();
   }
   // The controls' values, stored into m_Edit, go into the selected record; 0 on the end row.
-  int StoreEdited() {
-    T* record = m_Rows.Current();
-    if (!record) return 0;
-    *record = m_Edit;
-    return 1;
-  }
+  int StoreEdited() { return m_pList->StoreEdited(); }
 
-  // The list's own edits; each shows the record it leaves selected.
-  int New() { return Reloaded(m_Rows.New()); }
-  int Clear() { return Reloaded(m_Rows.Clear()); }
+  // The list's own edits; each leaves the record it selects edited.
+  int New() { return Reloaded(m_pList->New()); }
+  int Clear() { return Reloaded(m_pList->Clear()); }
   // The value the data count dialog starts at: the shown records.
-  int DataCount() const { return m_Rows.Shown(); }
-  // The number the data count dialog returned; 0 outside 1..999.
-  int SetDataCount(int count) { return Reloaded(m_Rows.SetCount(count)); }
+  int DataCount() const { return std::max(0, m_vWork.Count() - m_Instance.m_Shape.m_nLeadOffset); }
+  // The number the data count dialog returned; 0 (a beep) outside 1..999.
+  int SetDataCount(int count) { return Reloaded(m_pList->SetCount(count)); }
 
   cVector<T>& Table() { return m_Table; }
-  cRecordRows<T>& Rows() { return m_Rows; }
+  cCtrlListCore<T>& List() { return *m_pList; }
 
   cVector<T> m_vWork;
   T m_Edit;
 
+protected:
+  // m_Edit may be another record now: what shows a part of it follows.
+  virtual void OnEditedChanged() {}
+
 private:
   int Reloaded(int changed) {
-    if (changed) ReloadEdited();
+    if (changed) OnEditedChanged();
     return changed;
   }
 
   cVector<T>& m_Table;
-  cRecordRows<T> m_Rows;
+  const cListInstance& m_Instance;
+  cCtrlListCore<T>* m_pList = nullptr;
 };

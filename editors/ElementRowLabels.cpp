@@ -6,8 +6,8 @@
 #include "model/cFlowData.h"
 
 void FlowRowLabel(cString* text, int32_t, const cFlowData* flow) {
-  text->Format("×%d %s %s", flow->m_vCommand.Count(), NameRow(FlowGroupNames, flow->m_cGroup).GetStr(),
-               NameRow(FlowIdNames, flow->m_cId).GetStr());
+  text->Format("×%d %s %s", flow->m_vCommand.Count(), NameRow(FlowIdNames, flow->m_cId).GetStr(),
+               NameRow(FlowGroupNames, flow->m_cGroup).GetStr());
 }
 
 void HeroCondRowLabel(cString* text, int32_t, const cCondData* condition) {

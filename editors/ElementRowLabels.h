@@ -10,8 +10,8 @@ class cCondData;
 class cFlowData;
 class cKeyCondData;
 
-// "×%d %s %s": the number of commands, the group letter ("-", "a".."z"), the ID letter ("-",
-// "A".."Z").
+// "×%d %s %s": the number of commands, the ID letter ("-", "A".."Z"), the group letter ("-",
+// "a".."z").
 void FlowRowLabel(cString* text, int32_t index, const cFlowData* flow);
 // The condition's one-line text, its subject 0 the player: blocks and items.
 void HeroCondRowLabel(cString* text, int32_t index, const cCondData* condition);

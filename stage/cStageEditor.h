@@ -45,6 +45,7 @@ enum : uint16_t {
   kIdmTestPlay = 40060, kIdaTestPlay = 40006, kIdtTestPlay = 40081, kIdaTestPlayF5 = 40165,
   kIdmTestPlayGame = 40131, kIdaTestPlayGame = 40133, kIdtTestPlayGame = 40134,
   kIdmBitmapTool = 40061,
+  kIdaLayerKey = 40163,  // Space in the shared table; the editor's Space is the key itself
 };
 
 // What a command does; one handler serves the menu item, the accelerator and the button.

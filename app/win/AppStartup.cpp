@@ -20,12 +20,12 @@
 #include "app/cMciSound.h"
 #include "app/win/ProjectSheets.h"
 #include "app/win/cMainFrame.h"
-#include "app/win/cPlainEditorWnd.h"
 #include "app/win/cWorkerThread.h"
 #include "model/CmdParamTable.h"
 #include "model/FlowVocabulary.h"
 #include "stage/cStageDoc.h"
 #include "stage/cStageEditState.h"
+#include "stage/win/cStageEditorWnd.h"
 #include "ui/win/cKeyboardHook.h"
 #include "ui/win/cWindow.h"
 
@@ -64,26 +64,8 @@ void ReportProjectLoadFailure() {
   EditConfig.SaveFile(g_DataPaths[kPathEditConfig].GetStr());
 }
 
-// A rebuilt working window starts with a fresh edit state on the same stage.
-void ResetEditStateKeepingStage() {
-  cString path = g_StageEditState.m_strStagePath;
-  int32_t open = g_StageEditState.m_bStageOpen;
-  g_StageEditState.Reset();
-  g_StageEditState.m_strStagePath = path;
-  g_StageEditState.m_bStageOpen = open;
-}
-
-// After a test play the undo buffers are sized again for the open stage.
-void ResizeUndoForStage() {
-  if (g_StageEditState.m_strStagePath.IsEmpty()) return;
-  g_StageEditState.AllocateUndo(g_StageDoc.m_nUndoDepth, g_StageDoc.m_nPitch, g_StageDoc.m_nHeight);
-}
-
 void CreateWorkingWindow() {
-  cStageEditorServices& services = g_MainFrame.m_Services;
-  services.m_pfnMakeEditor = MakePlainEditor;
-  services.m_pfnResetEditState = ResetEditStateKeepingStage;
-  services.m_pfnResizeUndo = ResizeUndoForStage;
+  InstallStageEditor(g_MainFrame);
   g_MainFrame.CreateStageEditor();
   cEditorWindow* editor = g_MainFrame.m_lpStageEditor;
   if (!editor) return;

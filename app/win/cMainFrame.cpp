@@ -5,6 +5,7 @@
 #include "app/cStateStack.h"
 #include "app/win/FileDialogs.h"
 #include "app/win/MainLoop.h"
+#include "app/win/cGameProcess.h"
 #include "app/win/cShellWin.h"
 #include "app/win/cWorkerThread.h"
 #include "ui/win/cModelessList.h"
@@ -90,6 +91,10 @@ LRESULT cMainFrame::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_USER:
       RecreateStageEditor(wParam);
       return 0;
+    case kMsgGameEnded:
+      // A game that closed without its end message; news of an earlier launch is stale.
+      if (g_GameProcess.IsCurrent(wParam)) EndTestPlay();
+      return 0;
     case WM_MOVE:
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
@@ -123,8 +128,12 @@ void cMainFrame::RestoreEditor() {
 void cMainFrame::OnCopyData(WPARAM, const COPYDATASTRUCT* data) {
   // The data block is never read; a message without its record is no end of a test play.
   if (!data || data->dwData != 0) return;
-  if (m_Services.m_pfnResizeUndo) m_Services.m_pfnResizeUndo();
-  if (EditorHasWindow()) SetActiveWindow(m_lpStageEditor->m_hWnd);
+  EndTestPlay();
+}
+
+void cMainFrame::EndTestPlay() {
+  g_GameProcess.Forget();
+  if (m_Services.m_pfnEndTestPlay) m_Services.m_pfnEndTestPlay();
   TestPlayRunning = 0;
 }
 

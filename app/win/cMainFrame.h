@@ -47,8 +47,8 @@ struct cStageEditorServices {
   cEditorWindow* (*m_pfnMakeEditor)(cMainFrame& frame) = nullptr;
   // Resets the stage edit state, keeping the stage path and the stage-open flag.
   void (*m_pfnResetEditState)() = nullptr;
-  // After a test play: when a stage path is set, sizes the undo buffers again.
-  void (*m_pfnResizeUndo)() = nullptr;
+  // The end of a test play: the stage's undo buffers back, the stage editor activated.
+  void (*m_pfnEndTestPlay)() = nullptr;
 };
 
 class cMainFrame : public cFrameWnd {
@@ -60,6 +60,8 @@ public:
   void Init(uint16_t templateId, HWND parent, cModelessList* manager);
   void RestoreEditor();
   void OnCopyData(WPARAM wParam, const COPYDATASTRUCT* data);
+  // The game's end message, or the end of the game process the editor kept, whichever comes first.
+  void EndTestPlay();
   void CreateStageEditor();
   void RecreateStageEditor(WPARAM wParam);
 

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
 #include <vector>
 
 #include "app/cAnimePlayer.h"
 #include "database/cDbPages.h"
+#include "tests/database/PageLists.h"
 
 namespace {
 
@@ -80,9 +82,10 @@ TEST(AnimePreview, EditingAMotionTakesTheGraphicOfMotion0) {
   table[1].m_vMotion[0].m_nStartCell = 40;
   table[1].m_vMotion[2].m_vFrame = Anime({{1, 2}, {3, 4}}).m_vFrame;
   cDbPageAnimeSetCore page(table);
+  cAnimeSetLists lists(page);
   page.OnShown();
-  page.OnSelChange(1);
-  page.Motions().SetCurSel(2);
+  lists.Select(page, {1});
+  page.Motions().SetCurSel(2, 0);
   cAnimeData* motion = page.MotionToEdit();
   ASSERT_EQ(motion, &page.m_Edit.m_vMotion[2]);
   EXPECT_EQ(motion->m_cGraphicSheet, 4);
@@ -91,10 +94,15 @@ TEST(AnimePreview, EditingAMotionTakesTheGraphicOfMotion0) {
   EXPECT_EQ(motion->m_vFrame.size(), 2u) << "the frames are the motion's own";
   page.RestartSample();
   EXPECT_EQ(PreviewFrameCell(0), 1);
-  page.Motions().SetCurSel(4);
+  EXPECT_EQ(lists.m_Motions.m_View.m_vRows, (std::vector<std::string>{"立ち ×1", "立ち移動 ×1", "飛行 ×2", "飛行移動 ×1"}))
+      << "the motion list shows the motions of the set selected";
+  page.Motions().SetCurSel(4, 0);
   EXPECT_EQ(page.MotionToEdit(), nullptr) << "no motion row selected";
+  EXPECT_EQ(page.MotionRow(), kMotionStand);
   EXPECT_EQ(page.Motions().New(), 0) << "always four motions";
-  EXPECT_EQ(page.Motions().Delete(), 0);
+  page.Motions().SetCurSel(1, 0);
+  EXPECT_EQ(page.Motions().Delete(-1, 0), 0);
+  EXPECT_EQ(lists.m_Motions.m_View.m_nBeeps, 2);
 }
 
 TEST(AnimePattern, WorkingCopyOkCancelAndTheRunCommandBox) {
@@ -108,9 +116,11 @@ TEST(AnimePattern, WorkingCopyOkCancelAndTheRunCommandBox) {
   cAnimeData anime = Anime({{3, 5}});
   anime.m_nStartCell = 10;
   cAnimePatternCore dialog(anime, -1);
+  cFakeList<cAnimeFrameData> frames(dialog.ListParam());
+  dialog.BindList(frames.m_List);
   EXPECT_EQ(dialog.RunCommandEnabled(), 1) << "opened from the anime page";
   dialog.StoreControls(300, 0, 1);
-  EXPECT_EQ(AnimeFrameRowLabel(dialog.m_vWork[0]), "実行 299-1") << "cells end at 299, times start at 1";
+  EXPECT_EQ(frames.m_View.m_vRows[0], "実行 299-1") << "cells end at 299, times start at 1";
   EXPECT_EQ(anime.m_vFrame[0].m_nCell, 3) << "the target waits for OK";
   ASSERT_EQ(dialog.Insert(), 1);
   EXPECT_EQ(dialog.m_vWork.size(), 2u);
@@ -121,9 +131,12 @@ TEST(AnimePattern, WorkingCopyOkCancelAndTheRunCommandBox) {
 
   cAnimeData motion = Anime({{1, 1}});
   cAnimePatternCore fromSet(motion, kMotionFly);
+  cFakeList<cAnimeFrameData> motionFrames(fromSet.ListParam());
+  fromSet.BindList(motionFrames.m_List);
   EXPECT_EQ(fromSet.RunCommandEnabled(), 0) << "a motion's frames run no command";
   EXPECT_EQ(fromSet.PreviewCell(7, 12), 19);
   EXPECT_EQ(fromSet.Delete(), 0) << "never below one frame";
-  fromSet.m_vWork.resize(kInnerMost);
+  fromSet.m_vWork.resize(kListAnimeFrames.m_Shape.m_nMaxCount);
   EXPECT_EQ(fromSet.Insert(), 0) << "never above 99 frames";
+  EXPECT_EQ(motionFrames.m_View.m_nBeeps, 2);
 }

@@ -8,6 +8,7 @@
 #include "app/MessageBox.h"
 #include "app/PathUtil.h"
 #include "database/cDatabaseCore.h"
+#include "tests/database/PageLists.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -71,6 +72,7 @@ TEST_F(DatabaseCoreTest, TabsInTableOrder) {
 
 TEST_F(DatabaseCoreTest, ApplyWithOnlyTheFirstTabShownWritesAllTenFiles) {
   cDatabaseCore window(m_Set, m_Bitmaps, m_Host);
+  cDatabaseLists lists(window);
   window.OnPageShown(kTabAnimeSet);
   window.m_AnimeSet.m_Edit.m_strName = "勇者";
   window.m_AnimeSet.StoreEdited();
@@ -96,6 +98,7 @@ TEST_F(DatabaseCoreTest, ApplyWithOnlyTheFirstTabShownWritesAllTenFiles) {
 
 TEST_F(DatabaseCoreTest, OkCommitsTheShownPagesAndCloses) {
   cDatabaseCore window(m_Set, m_Bitmaps, m_Host);
+  cDatabaseLists lists(window);
   window.OnPageShown(kTabAnimeSet);
   window.OnPageShown(kTabEffect);
   window.m_Effect.m_Edit.m_nCellWidth = 48;
@@ -112,6 +115,7 @@ TEST_F(DatabaseCoreTest, OkCommitsTheShownPagesAndCloses) {
 TEST_F(DatabaseCoreTest, CancelWritesNothingMoreButKeepsWhatWasApplied) {
   {
     cDatabaseCore window(m_Set, m_Bitmaps, m_Host);
+    cDatabaseLists lists(window);
     window.OnPageShown(kTabAnimeSet);
     window.OnPageShown(kTabPicture);
     window.m_Picture.m_Edit.m_strName = "森";
@@ -124,6 +128,7 @@ TEST_F(DatabaseCoreTest, CancelWritesNothingMoreButKeepsWhatWasApplied) {
   EXPECT_EQ(m_Host.m_nClosed, 1);
 
   cDatabaseCore window(m_Set, m_Bitmaps, m_Host);
+  cDatabaseLists lists(window);
   window.OnPageShown(kTabAnimeSet);
   window.OnPageShown(kTabPicture);
   window.m_Picture.m_Edit.m_strName = "森";
@@ -143,6 +148,7 @@ TEST_F(DatabaseCoreTest, CancelWritesNothingMoreButKeepsWhatWasApplied) {
 TEST_F(DatabaseCoreTest, AFailedSaveKeepsTheWindowOpen) {
   MakeDirectory("data\\database\\Sound.dat.~tmp");
   cDatabaseCore window(m_Set, m_Bitmaps, m_Host);
+  cDatabaseLists lists(window);
   window.OnPageShown(kTabAnimeSet);
   EXPECT_EQ(window.OnOk(), 0);
   EXPECT_TRUE(window.IsOpen());
@@ -160,6 +166,7 @@ TEST_F(DatabaseCoreTest, AFailedSaveKeepsTheWindowOpen) {
 TEST_F(DatabaseCoreTest, AMissingDedicatedBitmapIsToldTwiceAndTheFilesAreStillSaved) {
   m_Bitmaps.m_Missing = "bmp\\chara_sp\\boss.bmp";
   cDatabaseCore window(m_Set, m_Bitmaps, m_Host);
+  cDatabaseLists lists(window);
   window.OnPageShown(kTabAnimeSet);
   EXPECT_EQ(window.ApplyAll(), 1);
   std::vector<std::string> series = {"bmp\\chara_sp\\boss.bmp が読み込めません！", "bmp\\chara_sp\\boss.bmp の読み込みに失敗！",
@@ -177,6 +184,7 @@ TEST_F(DatabaseCoreTest, ShortTablesArePaddedWhenTheWindowIsBuilt) {
   m_Set.m_vSwordType.clear();
   m_Set.m_vPicture.resize(1);
   cDatabaseCore window(m_Set, m_Bitmaps, m_Host);
+  cDatabaseLists lists(window);
   EXPECT_EQ(m_Set.m_vAnimeSet.size(), 1u);
   EXPECT_EQ(m_Set.m_vAnime.size(), 2u);
   EXPECT_EQ(m_Set.m_vCharaExc.size(), 2u);

@@ -4,8 +4,17 @@
 #include <vector>
 
 #include "database/cDbPages.h"
+#include "tests/database/PageLists.h"
 
 namespace {
+
+// The user clicks a record row; the page hears it.
+template <class T>
+void SelectRecord(cEffectKindPageCore<T>& page, cTableLists<T>& lists, int row) {
+  lists.m_Table.Click({row});
+  page.OnSelectRecord();
+  lists.m_Table.m_List.Redraw();
+}
 
 std::vector<std::string> Labels(const cEffectKindPanel& panel) {
   std::vector<std::string> labels;
@@ -44,6 +53,7 @@ cVector<cCharaEffectData> CharaTable() {
 TEST(EffectKindPage, ChangingTheKindLoadsItsLabelsRangesAndDefaults) {
   cVector<cCharaEffectData> table = CharaTable();
   cDbPageCharaEffectCore page(table);
+  cTableLists<cCharaEffectData> lists(page);
   page.OnShown();
   cEffectKindPanel& panel = page.Panel();
   EXPECT_EQ(panel.PrevKind(), 1);
@@ -67,6 +77,7 @@ TEST(EffectKindPage, ChangingTheKindLoadsItsLabelsRangesAndDefaults) {
 TEST(EffectKindPage, TheColourChangeKindShowsItsSwatchOnTheCharaPageOnly) {
   cVector<cCharaEffectData> chara = CharaTable();
   cDbPageCharaEffectCore charaPage(chara);
+  cTableLists<cCharaEffectData> charaLists(charaPage);
   charaPage.OnShown();
   EXPECT_EQ(charaPage.Panel().SwatchShown(), 0);
   charaPage.OnKindChosen(kColourChangeKind - 1);
@@ -81,6 +92,7 @@ TEST(EffectKindPage, TheColourChangeKindShowsItsSwatchOnTheCharaPageOnly) {
 
   cVector<cScrEffectData> screen(2);
   cDbPageScrEffectCore screenPage(screen);
+  cTableLists<cScrEffectData> screenLists(screenPage);
   screenPage.OnShown();
   screenPage.OnKindChosen(12);
   EXPECT_EQ(screenPage.Panel().SwatchShown(), 0) << "the screen page has no swatch";
@@ -97,8 +109,9 @@ TEST(EffectKindPage, AnotherRecordKeepsItsValuesUnlessOutsideItsKind) {
   cVector<cCharaEffectData> table = CharaTable();
   table[2].m_anParam[1] = 150;  // lens distances end at 100
   cDbPageCharaEffectCore page(table);
+  cTableLists<cCharaEffectData> lists(page);
   page.OnShown();
-  page.OnSelectRecord(1);
+  SelectRecord(page, lists, 1);
   EXPECT_EQ(page.Panel().Kind(), 12);
   EXPECT_EQ(Values(page.Panel()), (std::vector<int>{10, 100, 5, -16, 16}))
       << "shown clamped to the kind's ranges, not to those of the record before";
@@ -112,8 +125,9 @@ TEST(EffectKindPage, AnotherRecordKeepsItsValuesUnlessOutsideItsKind) {
 TEST(EffectKindPage, NewKeepsTheLabelsOfTheKindShownBefore) {
   cVector<cCharaEffectData> table = CharaTable();
   cDbPageCharaEffectCore page(table);
+  cTableLists<cCharaEffectData> lists(page);
   page.OnShown();
-  page.OnSelectRecord(1);
+  SelectRecord(page, lists, 1);
   ASSERT_EQ(page.New(), 1);
   EXPECT_EQ(page.Panel().Kind(), 1) << "the new record shows kind 1";
   EXPECT_EQ(page.Panel().Param(3).m_strLabel, "ズレX(dot)") << "the labels are still those of レンズ";
@@ -133,6 +147,7 @@ TEST(EffectKindPage, AKindOutsideTheFamilyShowsNoParameters) {
   table[1].m_anParam[0] = 77;
   table[2].m_nKind = 0;
   cDbPageScrEffectCore page(table);
+  cTableLists<cScrEffectData> lists(page);
   page.OnShown();
   EXPECT_EQ(page.Panel().Item(), -1);
   EXPECT_EQ(page.Panel().Note(), "");
@@ -140,7 +155,7 @@ TEST(EffectKindPage, AKindOutsideTheFamilyShowsNoParameters) {
   page.StoreControls();
   EXPECT_EQ(page.m_vWork[1].m_nKind, 99) << "without a choice the kind stays";
   EXPECT_EQ(page.m_vWork[1].m_anParam[0], 77);
-  page.OnSelectRecord(1);
+  SelectRecord(page, lists, 1);
   EXPECT_EQ(page.Panel().Kind(), 0);
   page.OnKindChosen(0);
   EXPECT_EQ(Stored(page.m_vWork[2]), (std::vector<int>{1, 0, 0, 0, 0}))

@@ -6,6 +6,7 @@
 #include "app/PathUtil.h"
 #include "database/cDbPages.h"
 #include "model/cEdChara.h"
+#include "tests/database/PageLists.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -26,16 +27,28 @@ std::vector<std::string> Names(const cVector<cPictureData>& table) {
 }
 
 // What a sub-dialog does: OK writes its values through the fields' ranges, Cancel writes nothing.
+// It edits the position at the current row of the page's inner list, as the sword position dialog
+// finds it.
 struct cSwordPosDialog {
+  cDbPageSwordTypeCore& m_Page;
   int m_bOk;
   int64_t m_nWidth;
   int m_nRuns = 0;
-  int operator()(cSwordPosData& position) {
+  int operator()() {
     ++m_nRuns;
+    cSwordPosData& position = m_Page.m_Edit.m_vPos.At(m_Page.InnerList().GetCurIndex());
     if (m_bOk) StoreClamped(position, kSwordPosFields[2], m_nWidth);
     return m_bOk;
   }
 };
+
+// The text a row label writes for a record.
+template <class T>
+std::string Label(tRowLabel<T> label, const T& record) {
+  cString text;
+  label(&text, 0, &record);
+  return text.GetStr();
+}
 
 // Stands in for the canvases where a page needs a bitmap target.
 struct cNoBitmaps : cCharaBitmapTarget {
@@ -64,7 +77,7 @@ TEST(TablePage, ShortTablesArePaddedAtConstruction) {
   cDbPageAnimeSetCore animeSets(set.m_vAnimeSet);
   cDbPageAnimeCore animes(set.m_vAnime);
   cDbPageSwordTypeCore swords(set.m_vSwordType);
-  cDbPagePictureCore pictures(set.m_vPicture, kPictureBrowse);
+  cDbPagePictureCore pictures(set.m_vPicture);
   EXPECT_EQ(set.m_vAnimeSet.size(), 1u) << "the anime sets have no reserved entry";
   EXPECT_EQ(set.m_vAnime.size(), 2u);
   EXPECT_EQ(set.m_vSwordType.size(), 1u);
@@ -72,12 +85,14 @@ TEST(TablePage, ShortTablesArePaddedAtConstruction) {
   EXPECT_EQ(set.m_vPicture[0].m_strName, "kept");
   EXPECT_EQ(swords.DataCount(), 1) << "the data count counts every sword type";
   EXPECT_EQ(pictures.DataCount(), 1) << "entry 0 is never shown";
-  EXPECT_EQ(pictures.Rows().CurIndex(), 1) << "row 0 is entry 1";
+  cTableLists<cPictureData> lists(pictures);
+  EXPECT_EQ(pictures.List().GetCurIndex(), 1) << "row 0 is entry 1";
 }
 
 TEST(TablePage, DataCountApplyAndTheShownFlag) {
   cVector<cPictureData> table = Pictures({"", "a", "b"});
-  cDbPagePictureCore page(table, kPictureBrowse);
+  cDbPagePictureCore page(table);
+  cTableLists<cPictureData> lists(page);
   EXPECT_EQ(page.DataCount(), 2);
   EXPECT_EQ(page.SetDataCount(5), 1);
   EXPECT_EQ(page.m_vWork.size(), 6u);
@@ -88,6 +103,7 @@ TEST(TablePage, DataCountApplyAndTheShownFlag) {
   EXPECT_EQ(page.m_vWork.size(), 3u) << "showing the page takes the table again";
   EXPECT_EQ(page.m_Edit.m_strName, "a");
   for (int outside : {0, 1000, -3}) EXPECT_EQ(page.SetDataCount(outside), 0) << outside;
+  EXPECT_EQ(lists.m_Table.m_View.m_nBeeps, 3);
   ASSERT_EQ(page.SetDataCount(5), 1);
   page.Apply();
   EXPECT_EQ(Names(table), (std::vector<std::string>{"", "a", "b", "", "", ""}));
@@ -98,49 +114,59 @@ TEST(TablePage, DataCountApplyAndTheShownFlag) {
 
 TEST(TablePage, NewClearSelectAndStore) {
   cVector<cPictureData> table = Pictures({"", "a", "b", "c"});
-  cDbPagePictureCore page(table, kPictureBrowse);
+  cDbPagePictureCore page(table);
+  cTableLists<cPictureData> lists(page);
   page.OnShown();
-  page.OnSelChange(1);
+  lists.Select(page, {1});
   EXPECT_EQ(page.m_Edit.m_strName, "b");
   page.m_Edit.m_strName = "B";
   EXPECT_EQ(page.StoreEdited(), 1);
-  page.OnSelChange(3);
-  EXPECT_EQ(page.Rows().CurIndex(), -1) << "the end row holds no record";
-  EXPECT_EQ(page.m_Edit.m_strName, "B") << "selecting the end row keeps the edited record";
+  lists.Select(page, {3});
+  EXPECT_EQ(page.List().GetCurIndex(), -1) << "the end row holds no record";
+  EXPECT_EQ(page.m_Edit.m_strName, "") << "the end row shows a blank record";
   EXPECT_EQ(page.StoreEdited(), 0);
-  page.OnSelChange(-1);
-  EXPECT_EQ(page.Rows().CurRow(), 0) << "a request for no row selects row 0";
+  page.List().SetCurSel(-1, 1);
+  EXPECT_EQ(page.List().GetCurSel(), 0) << "a request for no row selects row 0";
 
-  page.Rows().SetMarked({0, 2, 3});
+  lists.Select(page, {0, 2, 3});
   EXPECT_EQ(page.Clear(), 1);
   EXPECT_EQ(Names(page.m_vWork), (std::vector<std::string>{"", "", "B", ""}));
   EXPECT_EQ(page.New(), 1);
-  EXPECT_EQ(page.Rows().CurRow(), 3);
+  EXPECT_EQ(page.List().m_nCurSel, 3);
   EXPECT_EQ(page.m_Edit.m_strName, "") << "the new record is edited";
   ASSERT_EQ(page.SetDataCount(999), 1);
   EXPECT_EQ(page.New(), 0) << "999 records: the list beeps";
+  EXPECT_EQ(lists.m_Table.m_View.m_nBeeps, 1);
   EXPECT_EQ(page.m_vWork.size(), 1000u);
 }
 
-TEST(RecordRows, InsertAndDeleteKeepTheirLimits) {
+TEST(InnerList, InsertAndDeleteKeepTheirLimits) {
   cVector<cEffectFrameData> frames(3);
   for (int i = 0; i < 3; ++i) frames[i].m_nCell = i;
-  cRecordRows<cEffectFrameData> rows(frames, cRowShape{0, 1, 4});
-  rows.SetCurSel(1);
-  ASSERT_EQ(rows.Insert(), 1);
+  cListParam<cEffectFrameData> param;
+  param.Set(1206, nullptr, &frames, nullptr, EffectFrameRowLabel, cListShape{1, 0, 1, 4, 0, 1, 0});
+  cFakeList<cEffectFrameData> rows(param);
+  auto select = [&rows](std::initializer_list<int> marked) {
+    rows.Click(marked);
+    rows.m_List.OnSelChange();
+    rows.m_List.Redraw();
+  };
+  select({1});
+  ASSERT_EQ(rows.m_List.Insert(), 1);
   EXPECT_EQ(frames[1].m_nCell, 0);
   EXPECT_EQ(frames[2].m_nCell, 1) << "the selected record moves down";
-  EXPECT_EQ(rows.Insert(), 0) << "the most records";
-  rows.SetMarked({3, 0, 1, 9});
-  ASSERT_EQ(rows.Delete(), 1);
+  EXPECT_EQ(rows.m_List.Insert(), 0) << "the most records";
+  select({0, 1, 3});
+  ASSERT_EQ(rows.m_List.Delete(-1, 0), 1);
   ASSERT_EQ(frames.size(), 1u);
   EXPECT_EQ(frames[0].m_nCell, 1);
-  EXPECT_EQ(rows.CurRow(), 0);
-  EXPECT_EQ(rows.Delete(), 0) << "never below the fewest";
-  rows.SetCurSel(7);
-  EXPECT_EQ(rows.CurRow(), 1) << "past the end row: the end row";
-  EXPECT_EQ(rows.Insert(), 1);
-  EXPECT_EQ(frames.size(), 2u) << "an insert on the end row appends";
+  EXPECT_EQ(rows.m_List.m_nCurSel, 1) << "the caret's row moved up past the rows removed: now the end row";
+  EXPECT_EQ(rows.m_List.Delete(-1, 0), 0) << "never below the fewest";
+  EXPECT_EQ(rows.m_View.m_nBeeps, 2);
+  select({1});
+  EXPECT_EQ(rows.m_List.Insert(), 1);
+  ASSERT_EQ(frames.size(), 2u) << "an insert on the end row appends";
+  EXPECT_EQ(frames[0].m_nCell, 1);
 }
 
 TEST(PageRules, NameFollowsTheFileName) {
@@ -171,6 +197,7 @@ TEST(PageRules, BrowsedFilesAreStoredRelative) {
   cVector<cCharaExcData> table(2);
   cNoBitmaps bitmaps;
   cDbPageCharaExcCore page(table, bitmaps);
+  cTableLists<cCharaExcData> lists(page);
   page.OnShown();
   page.m_Edit.m_bSameAsFileName = 1;
   std::string chosen = folder.Path();
@@ -213,8 +240,8 @@ TEST(PageRules, GiantSizeAndGraphicRules) {
 TEST(PageRules, RowLabels) {
   cSwordTypeData sword;
   ASSERT_EQ(sword.m_vPos.size(), 1u);
-  EXPECT_EQ(SwordPosRowLabel(cSwordPosData()), "前(0,0) 横0 縦0 時間0");
-  EXPECT_EQ(SwordPosRowLabel(sword.m_vPos[0]), "前(0,0) 横0 縦0 時間1");
+  EXPECT_EQ(Label(SwordPosRowLabel, cSwordPosData()), "前(0,0) 横0 縦0 時間0");
+  EXPECT_EQ(Label(SwordPosRowLabel, sword.m_vPos[0]), "前(0,0) 横0 縦0 時間1");
   cSwordPosData position;
   position.m_nDirection = 3;
   position.m_nOffsetX = -320;
@@ -222,24 +249,26 @@ TEST(PageRules, RowLabels) {
   position.m_nWidth = 64;
   position.m_nHeight = 48;
   position.m_nTime = 7;
-  EXPECT_EQ(SwordPosRowLabel(position), "下(-320,5) 横64 縦48 時間7");
+  EXPECT_EQ(Label(SwordPosRowLabel, position), "下(-320,5) 横64 縦48 時間7");
   position.m_nDirection = 9;
-  EXPECT_EQ(SwordPosRowLabel(position), "(-320,5) 横64 縦48 時間7") << "a damaged direction has no name";
+  EXPECT_EQ(Label(SwordPosRowLabel, position), "(-320,5) 横64 縦48 時間7") << "a damaged direction has no name";
 
   cAnimeFrameData frame;
   frame.m_nCell = 3;
   frame.m_nTime = 5;
-  EXPECT_EQ(AnimeFrameRowLabel(frame), "3-5");
+  EXPECT_EQ(Label(AnimeFrameRowLabel, frame), "3-5");
   frame.m_bRunCommand = 1;
-  EXPECT_EQ(AnimeFrameRowLabel(frame), "実行 3-5");
+  EXPECT_EQ(Label(AnimeFrameRowLabel, frame), "実行 3-5");
   cEffectFrameData effectFrame;
   effectFrame.m_nCell = 3;
   effectFrame.m_nTime = 5;
-  EXPECT_EQ(EffectFrameRowLabel(effectFrame), "3-5");
+  EXPECT_EQ(Label(EffectFrameRowLabel, effectFrame), "3-5");
   cAnimeSetData set;
   set.m_vMotion[2].m_vFrame.resize(3);
-  EXPECT_EQ(MotionRowLabel(set.m_vMotion[2]), "飛行 ×3");
-  EXPECT_EQ(NameRowLabel(cString("100%")), "100%");
+  EXPECT_EQ(Label(AnimeMotionRowLabel, set.m_vMotion[2]), "飛行 ×3");
+  cPictureData picture;
+  picture.m_strName = "100%";
+  EXPECT_EQ(Label(NameRowLabel<cPictureData>, picture), "100%");
 }
 
 // What OK stores for a typed value: clamped to the edit's range.
@@ -274,49 +303,51 @@ TEST(InnerList, SwordPositionsThroughTheDialog) {
   table[0].m_vPos[0].m_nTime = 10;
   table[0].m_vPos[1].m_nTime = 11;
   cDbPageSwordTypeCore page(table);
+  cInnerLists<cSwordTypeData, cSwordPosData> lists(page);
   page.OnShown();
   auto times = [&page]() {
     std::vector<int> result;
     for (const cSwordPosData& position : page.m_vWork[0].m_vPos) result.push_back(position.m_nTime);
     return result;
   };
-  cRecordRows<cSwordPosData>& rows = page.InnerList().Rows();
+  cCtrlListCore<cSwordPosData>& rows = page.InnerList();
 
-  cSwordPosDialog cancel{0, 0};
-  rows.SetCurSel(1);
+  cSwordPosDialog cancel{page, 0, 0};
+  lists.SelectInner({1});
   EXPECT_EQ(page.InsertInner(std::ref(cancel)), 0);
   EXPECT_EQ(times(), (std::vector<int>{10, 11})) << "a cancelled insert leaves the list";
   EXPECT_EQ(page.m_Edit.m_vPos.size(), 2u);
-  EXPECT_EQ(rows.CurRow(), 1);
+  EXPECT_EQ(rows.GetCurSel(), 1);
 
-  cSwordPosDialog ok{1, 700};
+  cSwordPosDialog ok{page, 1, 700};
   EXPECT_EQ(page.InsertInner(std::ref(ok)), 1);
   EXPECT_EQ(times(), (std::vector<int>{10, 0, 11})) << "the new position takes the place of the selected one";
   EXPECT_EQ(page.m_vWork[0].m_vPos[1].m_nWidth, 640);
-  EXPECT_EQ(rows.CurRow(), 2) << "the one that moved down is selected";
+  EXPECT_EQ(rows.GetCurSel(), 2) << "the one that moved down is selected";
 
   EXPECT_EQ(page.EditInner(std::ref(cancel)), 0);
   EXPECT_EQ(page.m_vWork[0].m_vPos[2].m_nWidth, 0);
   cSwordPosData before = page.m_vWork[0].m_vPos[2];
-  cSwordPosDialog edit{1, 12};
+  cSwordPosDialog edit{page, 1, 12};
   EXPECT_EQ(page.EditInner(std::ref(edit)), 1);
   EXPECT_EQ(page.m_vWork[0].m_vPos[2].m_nWidth, 12);
-  EXPECT_EQ(SwordPosRowLabel(before), "前(0,0) 横0 縦0 時間11");
-  rows.SetCurSel(3);
+  EXPECT_EQ(Label(SwordPosRowLabel, before), "前(0,0) 横0 縦0 時間11");
+  lists.SelectInner({3});
   EXPECT_EQ(page.EditInner(std::ref(edit)), 0) << "the end row opens nothing";
   EXPECT_EQ(edit.m_nRuns, 1);
 
-  rows.SetMarked({0, 1, 2});
-  EXPECT_EQ(page.DeleteInner(), 0) << "never below one position";
-  rows.SetMarked({0, 1});
-  EXPECT_EQ(page.DeleteInner(), 1);
+  lists.SelectInner({0, 1, 2});
+  EXPECT_EQ(page.DeleteInner(), 1) << "deleting stops at one position";
   EXPECT_EQ(times(), (std::vector<int>{11}));
+  lists.SelectInner({0});
+  EXPECT_EQ(page.DeleteInner(), 0) << "never below one position";
+  EXPECT_EQ(lists.m_Inner.m_View.m_nBeeps, 1);
 
   ASSERT_EQ(page.m_vWork[0].m_vPos.size(), 1u);
-  page.m_Edit.m_vPos.resize(kInnerMost);
-  cSwordPosDialog full{1, 1};
-  EXPECT_EQ(page.InsertInner(std::ref(full)), 1);
-  EXPECT_EQ(full.m_nRuns, 0) << "at 99 positions no dialog opens";
+  page.m_Edit.m_vPos.resize(kListSwordPositions.m_Shape.m_nMaxCount);
+  cSwordPosDialog full{page, 1, 1};
+  EXPECT_EQ(page.InsertInner(std::ref(full)), 0) << "at 99 positions nothing is added";
+  EXPECT_EQ(full.m_nRuns, 0) << "and no dialog opens";
   EXPECT_EQ(page.m_Edit.m_vPos.size(), 99u);
 }
 
@@ -324,21 +355,24 @@ TEST(InnerList, AnEffectWithoutFramesInsertsAtRow0) {
   cVector<cEffectData> table(3);
   table[1].m_vFrame.clear();
   cDbPageEffectCore page(table);
+  cInnerLists<cEffectData, cEffectFrameData> lists(page);
   page.OnShown();
-  EXPECT_EQ(page.InnerList().Rows().Shown(), 0);
+  EXPECT_EQ(page.InnerList().RecordRows(), 0);
   cEffectFrameData seen;
   seen.m_nTime = -1;
-  auto cancel = [&seen](cEffectFrameData& frame) {
-    seen = frame;
+  auto cancel = [&page, &seen]() {
+    seen = page.m_Edit.m_vFrame.At(page.InnerList().GetCurIndex());
     return 0;
   };
   EXPECT_EQ(page.InsertInner(cancel), 0);
   EXPECT_EQ(seen.m_nCell, 0);
   EXPECT_EQ(seen.m_nTime, 1);
-  EXPECT_TRUE(page.m_Edit.m_vFrame.empty()) << "Cancel takes it out again";
+  EXPECT_TRUE(page.m_Edit.m_vFrame.empty()) << "Cancel takes it out again, even below the fewest frames";
+  EXPECT_EQ(lists.m_Inner.m_View.m_nBeeps, 0);
   EXPECT_EQ(page.New(), 1);
   EXPECT_EQ(page.m_Edit.m_nCellWidth, 32);
   EXPECT_EQ(page.m_Edit.m_bAllowGiant, 0);
   EXPECT_TRUE(page.m_Edit.m_vFrame.empty()) << "a new effect has no frames";
-  EXPECT_EQ(page.InnerList().Rows().Shown(), 0) << "the inner list follows the edited record";
+  EXPECT_EQ(lists.m_Inner.m_View.m_vRows, std::vector<std::string>{std::string(64, '-')})
+      << "the inner list follows the edited record";
 }

@@ -11,6 +11,8 @@
 #include "app/cDataStream.h"
 #include "app/cEditConfig.h"
 #include "tests/e2e/cProgramRun.h"
+
+#include <commctrl.h>
 #include "tests/support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -70,6 +72,7 @@ protected:
   // The factory pictures, and the factory data when asked, as a new author's folder holds them.
   void LayOutFactory(bool withDefault) {
     fs::copy(FactoryPath("bmp"), "bmp", fs::copy_options::recursive);
+    fs::copy(FactoryPath("e_bmp"), "e_bmp", fs::copy_options::recursive);
     if (withDefault) fs::copy(FactoryPath("default"), "default", fs::copy_options::recursive);
   }
   // A project that has been started before.
@@ -88,14 +91,25 @@ protected:
     EXPECT_EQ(box.m_strText, text);
     run.Answer(box, answer);
   }
-  static HWND WaitWorkingWindow(cProgramRun& run) { return run.WaitWindow(kDialogClass, kTitle, kWaitMs); }
-  // Closing the working window asks to end the program; Yes ends it.
+  static HWND WaitWorkingWindow(cProgramRun& run, const char* title = kTitle) {
+    return run.WaitWindow(kDialogClass, title, kWaitMs);
+  }
+  // Closing the stage editor window with nothing to save ends the program without a question.
   static void CloseEditor(cProgramRun& run, HWND working) {
     PostMessageA(working, WM_CLOSE, 0, 0);
-    ExpectBox(run, kExitCaption, kExitQuestion, IDYES);
     ASSERT_TRUE(run.WaitExit(kWaitMs));
     EXPECT_EQ(run.ExitCode(), 0u);
     EXPECT_TRUE(run.m_vBoxes.empty());
+  }
+  // The stage editor window: its menu bar, its toolbar and its status bar.
+  static void ExpectStageEditor(HWND working) {
+    // The menu's items live in the editor's process; that it has one is what shows from here.
+    EXPECT_NE(GetMenu(working), nullptr);
+    HWND toolbar = GetDlgItem(working, 124);
+    ASSERT_NE(toolbar, nullptr);
+    EXPECT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 13) << "the standard images and both pictures";
+    EXPECT_NE(GetDlgItem(working, 1), nullptr) << "the status bar";
+    EXPECT_NE(GetDlgItem(working, 1006), nullptr) << "the map view";
   }
   static void ExpectEndsQuietly(cProgramRun& run) {
     ASSERT_TRUE(run.WaitExit(kWaitMs));
@@ -128,6 +142,7 @@ TEST_F(EditorStartTest, FirstStartMakesTheDataFromTheFactoryCopyAndSavesAtExit) 
   EXPECT_EQ(place.left, 9999);
   EXPECT_EQ(place.top, 9999);
   EXPECT_EQ(GetWindow(working, GW_OWNER), frame);
+  ExpectStageEditor(working);
 
   ASSERT_EQ(FilesBelow("data"), FilesBelow("default"));
   for (const std::string& file : FilesBelow("default"))
@@ -136,9 +151,23 @@ TEST_F(EditorStartTest, FirstStartMakesTheDataFromTheFactoryCopyAndSavesAtExit) 
        {"e_data", "e_bmp", "user_data\\rpl4", "data\\stg4\\old_ver", "data\\plt4", "bmp\\hbt", "wave", "bgm"})
     EXPECT_TRUE(fs::is_directory(folder)) << folder;
 
+  RECT window = {};
+  GetWindowRect(working, &window);
   CloseEditor(*run, working);
+  // The defaults, with the place of the stage editor window and the heights of its bars.
+  cEditConfig saved;
+  ASSERT_EQ(saved.LoadFile("e_data\\EditConfig.dat"), 1);
+  EXPECT_EQ(saved.m_wpStageEditor.m_bValid, 1);
+  EXPECT_EQ(saved.m_wpStageEditor.m_nX, window.left);
+  EXPECT_EQ(saved.m_wpStageEditor.m_nWidth, 640);
+  EXPECT_EQ(saved.m_wpStageEditor.m_nHeight, 480);
+  EXPECT_GT(saved.m_nToolbarRowHeight, 0);
+  EXPECT_GT(saved.m_nStatusBarHeight, 0);
   cEditConfig defaults;
-  EXPECT_EQ(ReadFileBytes("e_data\\EditConfig.dat"), DataFileOf(defaults));
+  saved.m_wpStageEditor = defaults.m_wpStageEditor;
+  saved.m_nToolbarRowHeight = defaults.m_nToolbarRowHeight;
+  saved.m_nStatusBarHeight = defaults.m_nStatusBarHeight;
+  EXPECT_EQ(DataFileOf(saved), DataFileOf(defaults));
   EXPECT_EQ(ReadFileBytes("data\\GValInfo.dat"), EmptyNames());
   ExpectReportHead();
 }
@@ -187,17 +216,18 @@ TEST_F(EditorStartTest, LastStageIsReopenedAndRememberedAtExit) {
   struct cCase {
     const char* m_pLastStage;
     const char* m_pRemembered;
+    const char* m_pTitle;
   };
   const cCase cases[] = {
-      {"data\\stg4\\Default.stg4_771", "data\\stg4\\Default.stg4_771"},
-      {"data\\stg4\\Gone.stg4_771", ""},  // a stage that no longer loads is forgotten
+      {"data\\stg4\\Default.stg4_771", "data\\stg4\\Default.stg4_771", "ヴォンタリス  data\\stg4\\Default.stg4_771"},
+      {"data\\stg4\\Gone.stg4_771", "", kTitle},  // a stage that no longer loads is forgotten
   };
   for (const cCase& c : cases) {
     cEditConfig config;
     config.m_strLastStagePath.Set(c.m_pLastStage);
     ASSERT_EQ(config.SaveFile("e_data\\EditConfig.dat"), 1);
     auto run = Start();
-    HWND working = WaitWorkingWindow(*run);
+    HWND working = WaitWorkingWindow(*run, c.m_pTitle);
     ASSERT_NE(working, nullptr) << run->Describe();
     CloseEditor(*run, working);
     cEditConfig saved;
@@ -215,7 +245,13 @@ TEST_F(EditorStartTest, SecondStartAsksAndNoLeavesTheFirstEditorRunning) {
   ExpectBox(*second, "二重起動", "既に起動しています。\n二重起動しますか？  ※非推奨。データの上書き保存に注意！\n", IDNO);
   ExpectEndsQuietly(*second);
   EXPECT_TRUE(first->Running());
-  CloseEditor(*first, working);
+  // The hidden frame asks before it ends the program.
+  HWND frame = first->FindWindowOf(kFrameClass, kTitle);
+  ASSERT_NE(frame, nullptr);
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  ExpectBox(*first, kExitCaption, kExitQuestion, IDYES);
+  ASSERT_TRUE(first->WaitExit(kWaitMs));
+  EXPECT_EQ(first->ExitCode(), 0u);
 }
 
 }  // namespace

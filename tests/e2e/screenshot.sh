@@ -10,12 +10,12 @@ wine_tools=$here/../../tools/wine
 work=$build/testwork/e2e_screenshot
 rm -rf "$work"
 mkdir -p "$work/run"
-cp -r "$build/project/bmp" "$work/run/"
+cp -r "$build/project/bmp" "$build/project/e_bmp" "$work/run/"
 cp -r "$build/project/default" "$work/run/data"
 
 fail() { echo "FAILED: $*"; exit 1; }
 
-# glyphs IMAGE: dark text on a light ground; the window's frame (6 pixels) is left out.
+# glyphs IMAGE: dark text on a light ground; the image's edge (6 pixels) is left out.
 glyphs() {
   local counts
   counts=$(convert "$1" -bordercolor '#F0F0F0' -border 10 -shave 16x16 -colorspace Gray -depth 8 -compress none pgm:- |
@@ -44,8 +44,10 @@ import -window "$window" "$work/window.png"
 import -window root "$work/screen.png"
 wineserver -k; wineserver -w
 
-glyphs "$work/window.png" || fail "the working window's texts are not drawn with glyphs (see $work/window.png)"
-text="プロジェクトを読み込みました。このウインドウを閉じると終了の確認が出ます。"
+# The stage editor's menu bar, right below its caption.
+convert "$work/window.png" -crop 480x20+4+22 +repage "$work/menubar.png"
+glyphs "$work/menubar.png" || fail "the working window's menu is not drawn with glyphs (see $work/window.png)"
+text="ファイル(F) 編集(E) 表示(V) ステージ(S) プロジェクト(P) 実行(R) その他(O)"
 # The renderings to compare with get a margin as wide as the window's frame.
 convert -background '#F0F0F0' -fill black -font /usr/share/wine/fonts/tahoma.ttf -pointsize 12 label:"$text" \
   -bordercolor '#F0F0F0' -border 6 "$work/no-glyphs.png"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "listctrl/cCtrlListCore.h"
-#include "tests/listctrl/FakeListBox.h"
+#include "tests/support/FakeListBox.h"
 
 // A fresh record is "new"; one reset by Clear and the like is "cleared".
 struct cTestRec {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "database/cPictureData.h"
 #include "database/cSwordTypeData.h"
 #include "editors/ElementRowLabels.h"
+#include "listctrl/ListEditContext.h"
 #include "listctrl/ListInstances.h"
 #include "listctrl/ListRowLabels.h"
 #include "listctrl/cCtrlListCore.h"
@@ -20,7 +23,7 @@
 #include "project/cWorldMapDoc.h"
 #include "stage/StageRowLabels.h"
 #include "stage/cBackgroundData.h"
-#include "tests/listctrl/FakeListBox.h"
+#include "tests/support/FakeListBox.h"
 
 namespace {
 const std::string kExtra(64, '-');
@@ -189,7 +192,7 @@ TEST(ListInstances, ShowTheirRowTexts) {
        {"ステータス条件 ： 自分 の HP が 50 より下", kExtra}},
       {&kListFlowConditions, [] { return Rows(kListFlowConditions, Conditions(), SelfCondRowLabel); },
        {"ステータス条件 ： 自分 の HP が 50 より下", kExtra}},
-      {&kListFlows, [] { return Rows(kListFlows, Flows(), FlowRowLabel); }, {"1 ×2 a B", "2 ×0 - -", kExtra}},
+      {&kListFlows, [] { return Rows(kListFlows, Flows(), FlowRowLabel); }, {"1 ×2 B a", "2 ×0 - -", kExtra}},
       {&kListKeyConditions, [] { return Rows(kListKeyConditions, KeyConditions(), KeyCondRowLabel); },
        {"1～∞ ： Z + X ", kExtra}},
       {&kListFlowCommands, [] { return Rows(kListFlowCommands, Commands(0, 1, 10, 1), CommandRowLabel); },
@@ -280,4 +283,119 @@ TEST(ListInstances, InsertingPagesGetNothingFromCtrlI) {
   EXPECT_EQ(conditions.m_List.KeyCommandIds('I', 1, sent), 0);
   ASSERT_EQ(conditions.m_List.KeyCommandIds(kVkDelete, 0, sent), 1);
   EXPECT_EQ(sent[0], 40035);
+}
+
+namespace {
+uint32_t Clicked(uint16_t id) { return id; }
+uint32_t DoubleClicked(uint16_t id) { return (2u << 16) | id; }
+}  // namespace
+
+TEST(ListInstances, TheirPagesButtonsAndDoubleClicks) {
+  struct cCase {
+    const cListInstance* m_pList;
+    uint32_t m_wParam;
+    int m_nAction;
+  };
+  const cCase cases[] = {
+      {&kListAnimeTable, Clicked(1066), kListActNew},
+      {&kListAnimeTable, Clicked(1056), kListActClear},
+      {&kListAnimeTable, Clicked(11071), kListActDataCount},
+      {&kListAnimeTable, DoubleClicked(1160), kListActNone},
+      {&kListAnimeTable, (5u << 16) | 1066, kListActNone},  // another notification of the button
+      {&kListAnimeMotions, Clicked(1067), kListActEdit},
+      {&kListAnimeMotions, DoubleClicked(1160), kListActEdit},
+      {&kListAnimeFrames, Clicked(1066), kListActInsert},
+      {&kListAnimeFrames, Clicked(1067), kListActDelete},
+      {&kListEffectFrames, Clicked(1227), kListActInsertEdit},
+      {&kListEffectFrames, Clicked(1228), kListActEdit},
+      {&kListEffectFrames, Clicked(1229), kListActDelete},
+      {&kListEffectFrames, Clicked(1066), kListActNone},  // the table list's button
+      {&kListSwordPositions, Clicked(1214), kListActInsertEdit},
+      {&kListSwordPositions, Clicked(1212), kListActEdit},
+      {&kListSwordPositions, Clicked(1213), kListActDelete},
+      {&kListSwordPositions, DoubleClicked(1215), kListActEdit},
+      {&kListConditions, Clicked(1041), kListActInsertEdit},
+      {&kListConditions, Clicked(1042), kListActEdit},
+      {&kListConditions, Clicked(1043), kListActDelete},
+      {&kListFlowConditions, Clicked(1083), kListActInsertEdit},
+      {&kListFlowConditions, Clicked(1084), kListActEdit},
+      {&kListFlowConditions, Clicked(1085), kListActDelete},
+      {&kListFlows, Clicked(1066), kListActInsert},
+      {&kListFlows, Clicked(1067), kListActDelete},
+      {&kListFlows, DoubleClicked(1082), kListActNone},
+      {&kListFlows, Clicked(1083), kListActNone},  // the condition list's button
+      {&kListKeyConditions, Clicked(1091), kListActInsertEdit},
+      {&kListKeyConditions, Clicked(1092), kListActEdit},
+      {&kListKeyConditions, Clicked(1093), kListActDelete},
+      {&kListFlowCommands, Clicked(1068), kListActInsertEdit},
+      {&kListFlowCommands, Clicked(1070), kListActEdit},
+      {&kListFlowCommands, Clicked(1069), kListActDelete},
+      {&kListItemCommands, Clicked(1068), kListActInsertEdit},
+      {&kListBackgrounds, Clicked(1219), kListActInsertEdit},
+      {&kListBackgrounds, Clicked(1220), kListActEdit},
+      {&kListBackgrounds, Clicked(1221), kListActDelete},
+      {&kListWorldEvents, Clicked(1066), kListActInsertEdit},
+      {&kListWorldEvents, Clicked(1226), kListActEdit},
+      {&kListWorldEvents, Clicked(1067), kListActDelete},
+      {&kListWorldEvents, Clicked(11071), kListActDataCount},
+      {&kListWorldEvents, DoubleClicked(1241), kListActEdit},
+      {&kListWorldEventPages, Clicked(1066), kListActInsert},
+      {&kListWorldEventPages, Clicked(1067), kListActDelete},
+      {&kListFileNames, Clicked(1008), kListActAddFiles},
+      {&kListFileNames, Clicked(1009), kListActRemoveAll},
+      {&kListFileNames, Clicked(0), kListActNone},
+  };
+  for (const cCase& c : cases) {
+    SCOPED_TRACE(c.m_pList->m_pszPage);
+    EXPECT_EQ(ListActionOf(*c.m_pList, c.m_wParam), c.m_nAction) << (c.m_wParam & 0xFFFF);
+  }
+  // Every database table offers new, clear and the count.
+  for (const cListInstance* list : kListInstances)
+    if (list->m_Set.m_wAccelTable == 105) {
+      SCOPED_TRACE(list->m_pszPage);
+      EXPECT_EQ(ListActionOf(*list, Clicked(11071)), kListActDataCount);
+    }
+}
+
+// The sub-dialogs of the lists: template, form, whether the page inserts through the dialog, the run
+// mode and where it opens for an edit and an insert.
+TEST(ListInstances, TheirEditDialogs) {
+  struct cCase {
+    const cListInstance* m_pList;
+    cListEditSpec m_Edit;
+  };
+  const cCase cases[] = {
+      {&kListAnimeMotions, {221, 1, 0, kListRunAlone, kListPlaceCentred, kListPlaceCentred}},
+      {&kListEffectFrames, {236, 1, 1, kListRunAlone, kListPlaceCentred, kListPlaceCentred}},
+      {&kListSwordPositions, {223, 1, 1, kListRunAlone, kListPlaceCentred, kListPlaceCentred}},
+      {&kListBackgrounds, {136, 1, 1, kListRunAlone, kListPlaceCentred, kListPlaceCentred}},
+      {&kListConditions, {170, 2, 1, kListRunAlone, kListPlaceCentred, kListPlaceCentred}},
+      {&kListFlowConditions, {170, 2, 1, kListRunAlone, kListPlaceCentred, kListPlaceCentred}},
+      {&kListKeyConditions, {204, 2, 1, kListRunAlone, kListPlaceOwn, kListPlaceCentred}},
+      {&kListFlowCommands, {205, 2, 1, kListRunAlone, kListPlaceCentred, kListPlaceCorner}},
+      {&kListItemCommands, {216, 2, 1, kListRunAlone, kListPlaceCentred, kListPlaceCentred}},
+      {&kListWorldEvents, {161, 2, 1, kListRunDisable, kListPlaceOwn, kListPlaceOwn}},
+  };
+  int withDialog = 0;
+  for (const cListInstance* list : kListInstances) {
+    SCOPED_TRACE(list->m_pszPage);
+    if (!list->m_Edit.m_wDialog) {
+      EXPECT_EQ(ListActionOf(*list, DoubleClicked(list->m_wListId)), kListActNone);
+      continue;
+    }
+    ++withDialog;
+    auto found = std::find_if(std::begin(cases), std::end(cases), [list](const cCase& c) { return c.m_pList == list; });
+    ASSERT_NE(found, std::end(cases));
+    const cListEditSpec& want = found->m_Edit;
+    const cListEditSpec& spec = list->m_Edit;
+    EXPECT_EQ(spec.m_wDialog, want.m_wDialog);
+    EXPECT_EQ(spec.m_nForm, want.m_nForm);
+    EXPECT_EQ(spec.m_bInsertEdit, want.m_bInsertEdit);
+    EXPECT_EQ(spec.m_nRunMode, want.m_nRunMode);
+    EXPECT_EQ(spec.m_nEditPlace, want.m_nEditPlace);
+    EXPECT_EQ(spec.m_nInsertPlace, want.m_nInsertPlace);
+    // Insert-then-edit moves on to the row after the new one: such a list ends with the extra row.
+    EXPECT_TRUE(list->m_Shape.m_bExtraRow || !spec.m_bInsertEdit);
+  }
+  EXPECT_EQ(withDialog, 10);
 }

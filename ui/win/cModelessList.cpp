@@ -49,7 +49,9 @@ int cModelessList::PreTranslateMessage(MSG* message) {
   return 0;
 }
 
-// Only the active window's tables translate; a table for a control only while it has the focus.
+// Only the active window's tables translate; a table for a control only while it has the focus,
+// and only the keys sent to it: the keyboard hook posts a copy of some keys to the window itself,
+// which must not run the control's command a second time.
 int cModelessList::TranslateAccelerators(MSG* message) {
   HWND active = GetActiveWindow();
   for (cDialog* dialog : m_Windows) {
@@ -63,7 +65,8 @@ int cModelessList::TranslateAccelerators(MSG* message) {
     if (!isActive) continue;
     for (const cAccelEntry& entry : dialog->m_AccelList) {
       if (!entry.m_hAccel) continue;
-      if (entry.m_hWndTarget != dialog->m_hWnd && GetFocus() != entry.m_hWndTarget) continue;
+      bool forControl = entry.m_hWndTarget != dialog->m_hWnd;
+      if (forControl && (GetFocus() != entry.m_hWndTarget || message->hwnd != entry.m_hWndTarget)) continue;
       if (TranslateAcceleratorA(dialog->m_hWnd, entry.m_hAccel, message)) return 1;
     }
   }

@@ -141,11 +141,6 @@ TEST_F(BackgroundDialogTest, BrowseKeepsARelativePathAndCancelKeepsTheRecord) {
 namespace {
 // The windows stay on screen this long each for a screenshot when asked to (stage/win/screenshot.sh),
 // each announced by a file "shot-N.ready" in the current folder.
-int HoldMilliseconds() {
-  const char* hold = getenv("VX_SCREENSHOT_HOLD_MS");
-  return hold ? atoi(hold) : 0;
-}
-
 void HoldForShot(int shot, int hold, cModelessList* list) {
   if (!hold) return;
   PumpFor(200, list);

@@ -27,6 +27,8 @@ void cBoxAnswerer::OnActivate(HWND box) {
   if (lstrcmpA(className, "#32770") != 0) return;
   // Under Wine the hook also hears dialogs of other programs being activated on the same desktop.
   if (GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) return;
+  // The framework's own dialogs (a working window activated again when a box closes) are no boxes.
+  if (GetPropA(box, "DLG_CLASS")) return;
   for (HWND answered : m_vAnswered)
     if (answered == box) return;
   m_vAnswered.push_back(box);

@@ -1,5 +1,6 @@
 #include "tests/support/win/UserInput.h"
 
+#include <cstdlib>
 #include <vector>
 
 #include "tests/support/win/ProbeDialog.h"
@@ -50,10 +51,22 @@ void PumpFor(int milliseconds, cModelessList* list) {
   PumpOnce(list);
 }
 
+int HoldMilliseconds() {
+  const char* hold = getenv("VX_SCREENSHOT_HOLD_MS");
+  return hold ? atoi(hold) : 0;
+}
+
 void PressKey(WORD key, bool shift, cModelessList* list) {
   if (shift) SendKey(VK_SHIFT, 0);
   TypeKey(key);
   if (shift) SendKey(VK_SHIFT, KEYEVENTF_KEYUP);
+  PumpFor(30, list);
+}
+
+void PressKeyWith(WORD modifier, WORD key, cModelessList* list) {
+  SendKey(modifier, 0);
+  TypeKey(key);
+  SendKey(modifier, KEYEVENTF_KEYUP);
   PumpFor(30, list);
 }
 
@@ -136,4 +149,33 @@ void ReleaseButton(int button) { SendMouse(button == VK_RBUTTON ? MOUSEEVENTF_RI
 void TypeKey(WORD key) {
   SendKey(key, 0);
   SendKey(key, KEYEVENTF_KEYUP);
+}
+
+void HoldKey(WORD key) { SendKey(key, 0); }
+
+void LetGoKey(WORD key) { SendKey(key, KEYEVENTF_KEYUP); }
+
+void cPopupMenuDriver::OnMessage(UINT message, WPARAM wParam) {
+  if (message == WM_EXITMENULOOP) m_bSeen = false;
+  if (message != WM_ENTERIDLE || wParam != MSGF_MENU || m_bSeen || !m_Action) return;
+  m_bSeen = true;
+  for (HWND window : ThreadWindows()) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, "#32768") == 0 && IsWindowVisible(window)) m_Action(window);
+  }
+}
+
+bool ClickMenuItem(HMENU popup, UINT id) {
+  int count = GetMenuItemCount(popup);
+  for (int position = 0; position < count; ++position) {
+    if (GetMenuItemID(popup, position) != id) continue;
+    RECT item = {};
+    if (!GetMenuItemRect(nullptr, popup, position, &item)) return false;
+    MoveCursorTo(POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+    PressButton(VK_LBUTTON);
+    ReleaseButton(VK_LBUTTON);
+    return true;
+  }
+  return false;
 }

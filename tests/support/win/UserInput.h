@@ -12,8 +12,12 @@ class cModelessList;
 
 // Serves this thread's messages for a while (through the list's routing when one is given).
 void PumpFor(int milliseconds, cModelessList* list = nullptr);
+// How long the windows stay on screen for a screenshot: VX_SCREENSHOT_HOLD_MS, 0 in a plain run.
+int HoldMilliseconds();
 // Presses and releases a key; with shift held when asked.
 void PressKey(WORD key, bool shift = false, cModelessList* list = nullptr);
+// The same with another key held (VK_CONTROL for Ctrl+X).
+void PressKeyWith(WORD modifier, WORD key, cModelessList* list = nullptr);
 // Types the printable ASCII characters of a text, one key each.
 void TypeText(const std::string& text, cModelessList* list = nullptr);
 // Brings the window to the front and gives the item the focus.
@@ -50,3 +54,20 @@ void PressButton(int button);
 void ReleaseButton(int button);
 // Presses and releases a key without serving messages (for use inside a menu's own loop).
 void TypeKey(WORD key);
+// Holds a key down, or lets it go, without serving messages (a modifier around clicks).
+void HoldKey(WORD key);
+void LetGoKey(WORD key);
+
+// Runs an action once each time a popup menu of a window opens, while the menu waits for the user.
+// The window that owns the menu hands it its messages: WM_ENTERIDLE from the menu's loop runs the
+// action with the menu window, WM_EXITMENULOOP ends the opening.
+class cPopupMenuDriver {
+public:
+  std::function<void(HWND menu)> m_Action;
+  void OnMessage(UINT message, WPARAM wParam);
+
+private:
+  bool m_bSeen = false;
+};
+// Clicks the item with the command id of a popup menu that is open on screen; false without one.
+bool ClickMenuItem(HMENU popup, UINT id);

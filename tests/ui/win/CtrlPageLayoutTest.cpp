@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 
 #include "tests/support/win/LabelFit.h"
@@ -14,12 +13,6 @@ class CtrlPageLayoutTest : public cWindowTest {
 protected:
   ~CtrlPageLayoutTest() override { CloseStatusPopup(); }
 };
-
-// The windows stay on screen this long each for a screenshot when asked to (ui/win/screenshot.sh).
-int HoldMilliseconds() {
-  const char* hold = getenv("VX_SCREENSHOT_HOLD_MS");
-  return hold ? atoi(hold) : 0;
-}
 
 void HoldAndCancel(HWND dialog, int hold) {
   PumpFor(hold);

@@ -103,8 +103,7 @@ public:
       Close(0);
       return 1;
     }
-    if (message == WM_ENTERIDLE && wParam == MSGF_MENU) OnMenuIdle();
-    if (message == WM_EXITMENULOOP) m_bMenuSeen = false;
+    m_MenuDriver.OnMessage(message, wParam);
     if (IsRightClicked()) {
       ++m_nPopups;
       TrackPopupMenu(m_Popup.Popup());
@@ -138,23 +137,13 @@ public:
   cPopupMenu m_Popup;
   std::vector<WORD> m_vCommands;
   int m_nPopups = 0;
-  // Called once an opening, with the menu window, while the popup waits for the user.
-  std::function<void(HWND)> m_OnMenu;
+  // Runs once an opening, with the menu window, while the popup waits for the user.
+  cPopupMenuDriver m_MenuDriver;
   static cToolWindow* s_lpInstance;
 
 private:
-  void OnMenuIdle() {
-    if (m_bMenuSeen || !m_OnMenu) return;
-    m_bMenuSeen = true;
-    for (HWND window : ThreadWindows()) {
-      char name[16] = {};
-      GetClassNameA(window, name, sizeof name);
-      if (lstrcmpA(name, "#32768") == 0 && IsWindowVisible(window)) m_OnMenu(window);
-    }
-  }
   std::string m_strPens;
   std::string m_strClicks;
-  bool m_bMenuSeen = false;
 };
 cToolWindow* cToolWindow::s_lpInstance = nullptr;
 
@@ -202,7 +191,7 @@ protected:
     ReleaseButton(VK_LBUTTON);
     PumpMessages(&m_List);
   }
-  // A right click in the view; a popup menu that opens is answered by m_OnMenu.
+  // A right click in the view; a popup menu that opens is answered by the menu driver.
   void RightClickView(int32_t x, int32_t y) {
     MoveCursorTo(m_pWindow->ViewPoint(x, y));
     PressButton(VK_RBUTTON);
@@ -469,14 +458,10 @@ TEST_F(ToolbarTest, RightClickOpensThePopupAtTheCursorAndTheChosenItemArrivesAsA
   ASSERT_TRUE(IsMenu(popup));
   RECT menuRect = {};
   POINT opened = {};
-  m_pWindow->m_OnMenu = [&](HWND menu) {
+  m_pWindow->m_MenuDriver.m_Action = [&](HWND menu) {
     GetWindowRect(menu, &menuRect);
     opened = m_pWindow->m_ptCursorScreen;
-    RECT item = {};
-    GetMenuItemRect(nullptr, popup, 1, &item);  // コピー
-    MoveCursorTo(POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
-    PressButton(VK_LBUTTON);
-    ReleaseButton(VK_LBUTTON);
+    ClickMenuItem(popup, 40039);  // コピー
   };
   RightClickView(30, 20);
   EXPECT_EQ(m_pWindow->m_nPopups, 1);
@@ -488,7 +473,7 @@ TEST_F(ToolbarTest, RightClickOpensThePopupAtTheCursorAndTheChosenItemArrivesAsA
   EXPECT_EQ(m_pWindow->m_vCommands, (std::vector<WORD>{40039}));
 
   // Escape closes the menu with no command; the same menu opens again.
-  m_pWindow->m_OnMenu = [&](HWND) { TypeKey(VK_ESCAPE); };
+  m_pWindow->m_MenuDriver.m_Action = [&](HWND) { TypeKey(VK_ESCAPE); };
   RightClickView(100, 60);
   EXPECT_EQ(m_pWindow->m_nPopups, 2);
   std::vector<WORD> fromMenu;
@@ -514,7 +499,7 @@ TEST_F(ToolbarTest, OpeningAndClosingTheWindowManyTimesLeavesNoObjectsBehind) {
     SendMessageA(m_pWindow->m_hWndToolTip, TTM_SETDELAYTIME, TTDT_INITIAL, 1);
     MoveCursorTo(ButtonCentre(5));
     ASSERT_TRUE(PumpUntil(&m_List, [&] { return !ShownTip(m_pWindow->m_hWnd).empty(); }));
-    m_pWindow->m_OnMenu = [&](HWND) { TypeKey(VK_ESCAPE); };
+    m_pWindow->m_MenuDriver.m_Action = [&](HWND) { TypeKey(VK_ESCAPE); };
     RightClickView(30, 20);
     RightClickView(60, 20);
     ASSERT_EQ(m_pWindow->m_nPopups, 2);

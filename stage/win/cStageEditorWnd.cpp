@@ -1,0 +1,704 @@
+#include "stage/win/cStageEditorWnd.h"
+
+#include <algorithm>
+#include <new>
+
+#include "app/DataPaths.h"
+#include "app/MessageBox.h"
+#include "app/ReportLog.h"
+#include "app/cApplication.h"
+#include "app/cEditConfig.h"
+#include "app/win/FileDialogs.h"
+#include "app/win/GameProgram.h"
+#include "app/win/MainLoop.h"
+#include "app/win/cGameProcess.h"
+#include "app/win/cShellWin.h"
+#include "model/Inheritance.h"
+#include "project/cProjectSettings.h"
+#include "stage/cPaletteDoc.h"
+#include "stage/win/StageLoad.h"
+#include "ui/win/cModelessList.h"
+#include "ui/win/cValueInputDlg.h"
+
+cStageEditorWnd* g_pStageEditorWnd = nullptr;
+cStageEditorWnd* cStageEditorWnd::s_lpInstance = nullptr;
+
+namespace {
+
+const char* const kNotBuiltText = "この機能はまだありません";
+
+constexpr uint32_t kFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME;
+
+TBBUTTON Button(int image, int id, BYTE style = TBSTYLE_BUTTON) {
+  TBBUTTON button = {};
+  button.iBitmap = image;
+  button.idCommand = id;
+  button.fsState = TBSTATE_ENABLED;
+  button.fsStyle = style;
+  return button;
+}
+TBBUTTON Separator() { return Button(0, 0, TBSTYLE_SEP); }
+
+// The toolbar, as the Part's three groups of images.
+const cToolButton kStandardButtons[] = {
+    {Button(STD_FILENEW, kIdmNewStage), "新規作成"},
+    {Button(STD_FILEOPEN, kIdmOpenStage), "開く"},
+    {Button(STD_FILESAVE, kIdmSaveAll), "上書き保存"},
+    {Separator(), nullptr},
+    {Button(STD_UNDO, kIdmUndo), "元に戻す"},
+    {Button(STD_REDOW, kIdmRedo), "やり直し"},
+    {Separator(), nullptr},
+};
+const cToolButton kLayerButtons[] = {
+    {Button(0, kIdtBlockLayer, TBSTYLE_CHECKGROUP), "ブロックパレット"},
+    {Button(1, kIdtCharaLayer, TBSTYLE_CHECKGROUP), "キャラパレット"},
+    {Button(2, kIdtItemLayer, TBSTYLE_CHECKGROUP), "アイテムパレット"},
+};
+const cToolButton kTestPlayButtons[] = {
+    {Button(0, kIdtTestPlay), "テストプレイ"},
+    {Button(1, kIdtTestPlayGame), "ゲーム全体のテストプレイ"},
+};
+
+// The palette and group windows: the slot of the window, its saved placement, its layer.
+struct cPaletteSlot {
+  cDialog* cStageEditorWnd::*m_pWindow;
+  cWindowPlacement cEditConfig::*m_pPlacement;
+  int m_nLayer;
+};
+const cPaletteSlot kPaletteSlots[] = {
+    {&cStageEditorWnd::m_lpCommonBlockPlt, &cEditConfig::m_wpCommonBlocks, 0},
+    {&cStageEditorWnd::m_lpStageBlockPlt, &cEditConfig::m_wpStageBlocks, 0},
+    {&cStageEditorWnd::m_lpCommonCharaPlt, &cEditConfig::m_wpCommonCharas, 1},
+    {&cStageEditorWnd::m_lpStageCharaPlt, &cEditConfig::m_wpStageCharas, 1},
+    {&cStageEditorWnd::m_lpGroupWnd, &cEditConfig::m_wpCharaGroup, 1},
+    {&cStageEditorWnd::m_lpCommonItemPlt, &cEditConfig::m_wpCommonItems, 2},
+    {&cStageEditorWnd::m_lpStageItemPlt, &cEditConfig::m_wpStageItems, 2},
+};
+
+template <class T>
+void DeleteWindow(T*& window) {
+  delete window;
+  window = nullptr;
+}
+
+int HeightOf(HWND window) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  return rect.bottom - rect.top;
+}
+
+// The brush record of a palette entry, pointed at the entry as its inheritance source (situation 1
+// an entry of the common palette, 2 of the stage palette).
+template <class T>
+void TakeBrush(cVector<T>& brush, const cVector<T>& list, int index, int kind, int situation) {
+  if (index < 0 || index >= list.Count() || brush.empty()) return;
+  brush[0] = list[index];
+  SetInheritSource(&brush[0], kind, g_ProjectSettings.m_nDefInheritPal[situation][kind], static_cast<int16_t>(index),
+                   g_ProjectSettings.m_bbDefInherit[situation][kind]);
+}
+
+}  // namespace
+
+cStageEditorWnd::cStageEditorWnd(cMainFrame& frame)
+    : cEditorWindow(kTemplateId, &frame, kKindDialog, &g_ModelessList,
+                    EditConfig.m_wpStageEditor.m_bValid ? EditConfig.m_wpStageEditor.m_nX : kDefaultX,
+                    EditConfig.m_wpStageEditor.m_bValid ? EditConfig.m_wpStageEditor.m_nY : kDefaultY),
+      m_Frame(frame),
+      m_Core(g_StageDoc, g_StageEditState, *this) {
+  s_lpInstance = this;
+  m_lpfnProc = Proc;
+  frame.m_nEditorKind = 0;
+  g_pStageEditorWnd = this;
+  g_StageEditState.m_pView = this;
+  SetUpGeometry();
+  m_cgView.m_Param.Set(kIdcView, kMaxViewWidth, kMaxViewHeight);
+}
+
+cStageEditorWnd::~cStageEditorWnd() {
+  for (const cPaletteSlot& slot : kPaletteSlots) DeleteWindow(this->*slot.m_pWindow);
+  Destroy();
+  if (g_StageEditState.m_pView == this) g_StageEditState.m_pView = nullptr;
+  if (g_pStageEditorWnd == this) g_pStageEditorWnd = nullptr;
+  if (s_lpInstance == this) s_lpInstance = nullptr;
+}
+
+INT_PTR CALLBACK cStageEditorWnd::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return GuardedMessage(s_lpInstance, window, message, wParam, lParam);
+}
+
+void cStageEditorWnd::SetUpGeometry() {
+  const cWindowPlacement& placement = EditConfig.m_wpStageEditor;
+  int32_t width = kMaxViewWidth, height = kMaxViewHeight;
+  if (placement.m_bValid) {
+    // A damaged configuration may hold any size; the window keeps to its limits.
+    width = std::clamp(placement.m_nWidth, kMinViewWidth, kMaxViewWidth);
+    height = std::clamp(placement.m_nHeight, kMinViewHeight, kMaxViewHeight);
+  }
+  SetGeometry(width, height, kMinViewWidth, kMinViewHeight, kMaxViewWidth, kMaxViewHeight, kFrameStyle, 1, 1, 1, 0, 3);
+}
+
+void cStageEditorWnd::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+  cDialog::OnInitDialog(wParam, lParam);
+  if (HICON icon = LoadIconA(m_hInstance, MAKEINTRESOURCEA(kIconId)))
+    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  UpdateTitle();
+  CreateStatusBar();
+  m_hMenu = LoadMenuA(m_hInstance, MAKEINTRESOURCEA(kMenuId));
+  SetMenu(m_hWnd, m_hMenu);
+  // The size was set for a window with its menu: the menu bar now takes its place.
+  SetClientSize(m_rcInitClient.right, m_rcInitClient.bottom);
+  CreateToolbarButtons();
+  AttachCtrlGroup(m_cgView);
+  RefreshMetrics();
+  LayoutView();
+  m_Core.OnInit(m_nViewWidth, m_nViewHeight);
+  SetScrollBars();
+  AddAccelerators(m_hWnd, kAcceleratorId);
+  MeasureBars();
+  DataToControls();
+  m_bInitialized = 1;
+  UpdateCommandStates();
+  TakeFocus();
+}
+
+void cStageEditorWnd::CreateStatusBar() {
+  m_hWndStatus = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, "", m_hWnd, kIdcStatus);
+}
+
+void cStageEditorWnd::CreateToolbarButtons() {
+  if (!CreateToolbar(kIdcToolbar)) return;
+  AddToolbarButtons(kStandardButtons, sizeof kStandardButtons / sizeof kStandardButtons[0]);
+  AddToolbarBitmap(kLayerButtons, 3, "e_bmp\\ToolBar_Palette.bmp");
+  TBBUTTON separator = Separator();
+  SendMessageA(m_hWndToolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&separator));
+  AddToolbarBitmap(kTestPlayButtons, 2, "e_bmp\\ToolBar_TestPlay.bmp");
+}
+
+void cStageEditorWnd::MeasureBars() {
+  // The framework lays out the next start with the bars as this system draws them.
+  if (m_hWndStatus) EditConfig.m_nStatusBarHeight = HeightOf(m_hWndStatus);
+  if (m_hWndToolbar) EditConfig.m_nToolbarRowHeight = HeightOf(m_hWndToolbar);
+}
+
+void cStageEditorWnd::LayoutView() {
+  if (HWND view = ViewWindow())
+    SetWindowPos(view, nullptr, m_nViewX, m_nViewY, m_nViewWidth, m_nViewHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  cMapView& view = m_Core.View();
+  view.SetClientSize(std::min(m_nViewWidth, kMaxViewWidth), std::min(m_nViewHeight, kMaxViewHeight));
+  cCtrlScroll& horizontal = m_cgHScroll.m_Ctrl;
+  cCtrlScroll& vertical = m_cgVScroll.m_Ctrl;
+  if (horizontal.m_hWnd) {
+    horizontal.SetRange(0, g_StageDoc.m_nWidth - 1);
+    horizontal.SetPage(view.PageX());
+  }
+  if (vertical.m_hWnd) {
+    vertical.SetRange(0, g_StageDoc.m_nHeight - 1);
+    vertical.SetPage(view.PageY());
+  }
+  SetScrollBars();
+}
+
+void cStageEditorWnd::SetScrollBars() {
+  if (m_cgHScroll.m_Ctrl.m_hWnd) m_cgHScroll.m_Ctrl.SetPos(m_Core.View().ScrollX());
+  if (m_cgVScroll.m_Ctrl.m_hWnd) m_cgVScroll.m_Ctrl.SetPos(m_Core.View().ScrollY());
+}
+
+void cStageEditorWnd::ScrollToBars() {
+  cMapView& view = m_Core.View();
+  int32_t x = m_cgHScroll.m_Ctrl.m_hWnd ? m_cgHScroll.m_Ctrl.GetPos() : view.ScrollX();
+  int32_t y = m_cgVScroll.m_Ctrl.m_hWnd ? m_cgVScroll.m_Ctrl.GetPos() : view.ScrollY();
+  view.ScrollTo(x, y);
+  SetScrollBars();
+}
+
+void cStageEditorWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (!AcceptCommand(wParam)) return;
+  cDialog::OnCommand(wParam, lParam);
+  int id = LOWORD(wParam);
+  // F5 and Space are keys of the table that the window also hears as keys: one press, one action.
+  if (HIWORD(wParam) == 1 && (id == kIdaTestPlayF5 || id == kIdaLayerKey)) {
+    OnKeyDown(id == kIdaTestPlayF5 ? VK_F5 : VK_SPACE);
+    return;
+  }
+  RunCommand(id);
+}
+
+void cStageEditorWnd::RunCommand(int id) {
+  if (!m_Core.RunCommand(id)) return;
+  UpdateCommandStates();
+  UpdateTitle();
+}
+
+LRESULT cStageEditorWnd::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = WindowProc(window, message, wParam, lParam);
+  switch (message) {
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) != SC_MINIMIZE) return 0;
+      Minimise();
+      return 1;
+    case WM_DESTROY:
+      OnDestroy(window);
+      return result;
+    case WM_KEYDOWN:
+      OnKeyDown(wParam);
+      break;
+    case WM_KEYUP:
+      if (wParam == VK_F5 || wParam == VK_SPACE) m_aPress[wParam == VK_F5].m_bServed = 0;
+      return result;
+    case WM_MOUSEWHEEL:
+      OnWheel(wParam);
+      result = 1;
+      break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      ScrollToBars();
+      break;
+    case WM_SIZE:
+      RefreshMetrics();
+      LayoutView();
+      break;
+    case WM_CLOSE:
+      OnClose();
+      result = 1;
+      break;
+    case WM_SETFOCUS:
+      // The dialog itself gives the focus on to its view.
+      if (m_bInitialized && ViewWindow()) SetFocus(ViewWindow());
+      return result;
+    case WM_INITDIALOG:
+      break;
+    default:
+      if (message >= WM_MOUSEMOVE && message <= WM_RBUTTONDBLCLK) {
+        OnMouse(message, wParam, lParam);
+        break;
+      }
+      if (!result) return 0;
+  }
+  Repaint();
+  return result;
+}
+
+void cStageEditorWnd::OnKeyDown(WPARAM key) {
+  if ((key == VK_F5 || key == VK_SPACE) && SamePress(m_aPress[key == VK_F5])) return;
+  switch (key) {
+    case VK_F5:
+      RunCommand(kIdaTestPlay);
+      return;
+    case VK_F7:
+      RunCommand(kIdaTestPlayGame);
+      return;
+  }
+  if (m_Core.OnKeyDown(static_cast<int>(key), GetKeyState(VK_SHIFT) < 0)) UpdateCommandStates();
+}
+
+int cStageEditorWnd::SamePress(cKeyPress& press) {
+  // The key's release ends a press; a release the window never heard, a second at the latest.
+  DWORD now = GetMessageTime();
+  int same = press.m_bServed && now - press.m_nTime < kSamePressMs;
+  press.m_bServed = 1;
+  press.m_nTime = now;
+  return same;
+}
+
+void cStageEditorWnd::OnWheel(WPARAM wParam) {
+  m_Core.OnWheel(static_cast<int16_t>(HIWORD(wParam)), (wParam & MK_CONTROL) != 0);
+  SetScrollBars();
+}
+
+void cStageEditorWnd::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+  cMapMouse mouse;
+  mouse.m_nMessage = message;
+  SetMouseCell(mouse, static_cast<int16_t>(LOWORD(lParam)) - m_nViewX, static_cast<int16_t>(HIWORD(lParam)) - m_nViewY, m_Core.View().ClientWidth(),
+               m_Core.View().ClientHeight());
+  // The message carries the buttons and Shift as they were when it was sent.
+  mouse.m_bLDown = (wParam & MK_LBUTTON) != 0;
+  mouse.m_bRDown = (wParam & MK_RBUTTON) != 0;
+  mouse.m_bShift = (wParam & MK_SHIFT) != 0;
+  mouse.m_bLPressed = message == WM_LBUTTONDOWN;
+  mouse.m_bRPressed = message == WM_RBUTTONDOWN;
+  mouse.m_bLReleased = message == WM_LBUTTONUP;
+  mouse.m_bRReleased = message == WM_RBUTTONUP;
+  m_ViewInput.m_bLDown = mouse.m_bLDown;
+  m_ViewInput.m_bShift = mouse.m_bShift;
+  m_Core.OnMouse(mouse);
+}
+
+void cStageEditorWnd::OnIdle() {
+  if (!m_bInitialized) return;
+  UpdateMouse(1, 7);
+  cMapMouse mouse;
+  SetMouseCell(mouse, m_Mouse.x, m_Mouse.y, m_Core.View().ClientWidth(), m_Core.View().ClientHeight());
+  mouse.m_bLDown = m_Mouse.m_bLDown;
+  mouse.m_bRDown = m_Mouse.m_bRDown;
+  mouse.m_bLPressed = m_Mouse.m_bLPressed;
+  mouse.m_bRPressed = m_Mouse.m_bRPressed;
+  mouse.m_bLReleased = m_Mouse.m_bLReleased;
+  mouse.m_bRReleased = m_Mouse.m_bRReleased;
+  mouse.m_bShift = GetAsyncKeyState(VK_SHIFT) < 0;
+  int next = m_Core.OnIdle(mouse);
+  if (next == kIdleNothing) return;
+  if (next == kIdleDragScroll) {
+    int32_t x = m_Core.View().ScrollX(), y = m_Core.View().ScrollY();
+    DragScroll(&x, &y);
+    m_Core.View().ScrollTo(x, y);
+    SetScrollBars();
+  }
+  m_ViewInput.m_bLDown = mouse.m_bLDown;
+  m_ViewInput.m_bShift = mouse.m_bShift;
+  Repaint();
+}
+
+void cStageEditorWnd::OnClose() {
+  if (!m_Core.OnClose()) return;
+  // The frame owns this window: destroying it ends the program.
+  DestroyWindow(m_Frame.m_hWnd);
+}
+
+void cStageEditorWnd::OnDestroy(HWND window) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  // Position and view size, the very values the next window is made with.
+  if (m_bInitialized) EditConfig.m_wpStageEditor.Set(rect.left, rect.top, m_nViewWidth, m_nViewHeight);
+  if (!g_ProjectSettings.SaveFile(g_DataPaths[kPathProjectOptions].GetStr()))
+    LogErrorF("PrjOption.Save 失敗");
+  if (g_pStageEditorWnd == this) g_pStageEditorWnd = nullptr;
+}
+
+void cStageEditorWnd::Minimise() {
+  m_bMinimized = 1;
+  HideEditorWindows();
+  ShowWindow(m_Frame.m_hWnd, SW_MINIMIZE);
+}
+
+void cStageEditorWnd::OnPaint() {
+  if (!m_bInitialized) return;
+  ScrollToBars();
+  Repaint();
+}
+
+void cStageEditorWnd::Repaint() {
+  if (!m_bInitialized || !m_cgView.m_Ctrl.m_Back.Dc()) return;
+  m_Extents.m_vCharaExc.resize(g_vCharaExcCanvas.size());
+  for (int i = 0; i < kSheetCanvasCount; ++i) m_Extents.m_aSheet[i] = {g_aSheetCanvas[i].Width(), g_aSheetCanvas[i].Height()};
+  for (size_t i = 0; i < g_vCharaExcCanvas.size(); ++i)
+    m_Extents.m_vCharaExc[i] = {g_vCharaExcCanvas[i].Width(), g_vCharaExcCanvas[i].Height()};
+  m_Core.TakePaint(m_ViewInput, m_Extents, m_vPaint);
+  for (const cPaintList& list : m_vPaint) {
+    CarryOut(list);
+    // The cursor's cell when it changed; a notice shown by this message stays until the next.
+    if (!list.m_strStatus.IsEmpty() && m_strCursorText != list.m_strStatus.GetStr()) {
+      m_strCursorText = list.m_strStatus.GetStr();
+      if (!m_bHoldNotice) SetStatusText(list.m_strStatus.GetStr());
+    }
+  }
+  m_bHoldNotice = 0;
+}
+
+void cStageEditorWnd::CarryOut(const cPaintList& list) {
+  cCanvas& back = m_cgView.m_Ctrl.m_Back;
+  HDC dc = back.Dc();
+  HRGN clip = CreateRectRgn(list.m_nClipX, list.m_nClipY, list.m_nClipX + list.m_nClipWidth,
+                            list.m_nClipY + list.m_nClipHeight);
+  SelectClipRgn(dc, clip);
+  DeleteObject(clip);
+  SetStretchBltMode(dc, COLORONCOLOR);
+  for (const cPaintOp& op : list.m_vOps) {
+    switch (op.m_nKind) {
+      case cPaintOp::kFill: {
+        // A fill of the area alone: the canvas's own fill ignores the clip.
+        RECT rect = {op.m_nX, op.m_nY, op.m_nX + op.m_nWidth, op.m_nY + op.m_nHeight};
+        HBRUSH brush = CreateSolidBrush(op.m_nColour);
+        FillRect(dc, &rect, brush);
+        DeleteObject(brush);
+        break;
+      }
+      case cPaintOp::kBlit: {
+        const cCanvas& source =
+            op.m_bCharaExc ? g_vCharaExcCanvas[static_cast<size_t>(op.m_nCanvas)] : g_aSheetCanvas[op.m_nCanvas];
+        if (op.m_nWidth == op.m_nSrcWidth && op.m_nHeight == op.m_nSrcHeight)
+          back.Blit(op.m_nX, op.m_nY, op.m_nWidth, op.m_nHeight, source, op.m_nSrcX, op.m_nSrcY, 0);
+        else
+          back.StretchBlit(op.m_nX, op.m_nY, op.m_nWidth, op.m_nHeight, source, op.m_nSrcX, op.m_nSrcY, op.m_nSrcWidth,
+                           op.m_nSrcHeight, 0);
+        break;
+      }
+      case cPaintOp::kGrid:
+        back.DrawGrid(op.m_nX, op.m_nY, op.m_nWidth, op.m_nHeight, kCellPixels, kCellPixels, op.m_nColour);
+        back.ReleasePen();
+        break;
+      case cPaintOp::kLine:
+        back.SelectPen(PS_SOLID, op.m_nPen, op.m_nColour);
+        back.Line(op.m_nX, op.m_nY, op.m_nX2, op.m_nY2);
+        // The list's lines include their last pixel, which the system's lines leave out.
+        SetPixel(dc, op.m_nX2, op.m_nY2, op.m_nColour);
+        back.ReleasePen();
+        break;
+      case cPaintOp::kOutline:
+        back.SelectPen(PS_SOLID, op.m_nPen, op.m_nColour);
+        back.Rectangle(op.m_nX, op.m_nY, op.m_nWidth, op.m_nHeight);
+        back.ReleasePen();
+        break;
+    }
+  }
+  SelectClipRgn(dc, nullptr);
+  m_cgView.m_Ctrl.m_Screen.Blit(list.m_nClipX, list.m_nClipY, list.m_nClipWidth, list.m_nClipHeight, back,
+                                list.m_nClipX, list.m_nClipY, 1);
+}
+
+void cStageEditorWnd::SetStatusText(const char* text) {
+  m_strStatus = text;
+  if (m_hWndStatus) SendMessageA(m_hWndStatus, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+}
+
+void cStageEditorWnd::UpdateCommandStates() {
+  if (!m_bInitialized) return;
+  const cStageEditState& state = g_StageEditState;
+  auto menu = [&](int id) {
+    cCommandState item = MenuItemState(id, state, EditConfig);
+    EnableMenuItem(m_hMenu, id, MF_BYCOMMAND | (item.m_bEnabled ? MF_ENABLED : MF_GRAYED));
+    CheckMenuItem(m_hMenu, id, MF_BYCOMMAND | (item.m_bChecked ? MF_CHECKED : MF_UNCHECKED));
+  };
+  for (uint16_t id : kMenuItemsAlways) menu(id);
+  for (uint16_t id : kMenuItemsWithStage) menu(id);
+  for (int id : {kIdmBlockLayer, kIdmCharaLayer, kIdmItemLayer, kIdmViewCommon, kIdmViewStage, kIdmViewGroup}) menu(id);
+  for (uint16_t id : kToolbarButtons) {
+    cCommandState button = ToolbarButtonState(id, state);
+    SendMessageA(m_hWndToolbar, TB_ENABLEBUTTON, id, MAKELPARAM(button.m_bEnabled ? TRUE : FALSE, 0));
+    SendMessageA(m_hWndToolbar, TB_CHECKBUTTON, id, MAKELPARAM(button.m_bChecked ? TRUE : FALSE, 0));
+  }
+}
+
+void cStageEditorWnd::UpdateTitle() {
+  if (m_hWnd) SetWindowTextA(m_hWnd, StageEditorTitle(g_StageEditState).GetStr());
+}
+
+// Palette windows.
+
+void cStageEditorWnd::ForEachPaletteWindow(void (*action)(cDialog&)) {
+  for (const cPaletteSlot& slot : kPaletteSlots)
+    if (cDialog* window = this->*slot.m_pWindow) action(*window);
+}
+
+void cStageEditorWnd::CreatePaletteWindows() {
+  // Each window is made by its own part of the editor; none is made yet, so every slot starts
+  // empty and the operations below pass over it.
+  for (const cPaletteSlot& slot : kPaletteSlots) DeleteWindow(this->*slot.m_pWindow);
+  if (g_StageEditState.m_bStageOpen) ShowLayerWindows(g_StageEditState.m_nLayer);
+}
+
+void cStageEditorWnd::ShowLayerWindows(int layer) {
+  if (!g_StageEditState.m_bStageOpen) return;
+  for (const cPaletteSlot& slot : kPaletteSlots) {
+    cDialog* window = this->*slot.m_pWindow;
+    if (!window) continue;
+    window->Show(slot.m_nLayer == layer && (EditConfig.*slot.m_pPlacement).m_bShown);
+  }
+}
+
+void cStageEditorWnd::ShowEditorWindows() {
+  Show(1);
+  if (g_StageEditState.m_bStageOpen) ShowLayerWindows(g_StageEditState.m_nLayer);
+  else ForEachPaletteWindow([](cDialog& window) { window.Show(0); });
+}
+
+void cStageEditorWnd::HideEditorWindows() {
+  Show(0);
+  ForEachPaletteWindow([](cDialog& window) { window.Show(0); });
+}
+
+void cStageEditorWnd::RepaintPaletteWindows() {
+  for (const cPaletteSlot& slot : kPaletteSlots) {
+    cDialog* window = this->*slot.m_pWindow;
+    if (window && slot.m_nLayer == g_StageEditState.m_nLayer) window->OnPaint();
+  }
+}
+
+void cStageEditorWnd::PaintPalettePreviews() { ForEachPaletteWindow([](cDialog& window) { window.OnPaint(); }); }
+
+void cStageEditorWnd::ShowLayer(int layer) {
+  UpdateCommandStates();
+  ShowLayerWindows(layer);
+}
+
+// Operations called when other windows close.
+
+void cStageEditorWnd::OnDataSheetClosed(int kind) {
+  cStageEditState& state = g_StageEditState;
+  // Back to the layer the sheet was opened from.
+  auto returnToLayer = [&] {
+    if (state.m_nPrevLayer != state.m_nLayer) state.SetLayer(state.m_nPrevLayer);
+  };
+  if (kind == 0) returnToLayer();
+  m_lpManager->EnableAll(1);
+  int context = state.m_nEditContext;
+  if (context != 3) {
+    ShowEditorWindows();
+    RepaintPaletteWindows();
+  }
+  if (context == 0) {
+    ActivateEditor();
+  } else if (context == 1 || context == 2) {
+    // The entry edited becomes the brush again, with the inheritance a placed entry gets.
+    bool stage = context == 1;
+    int situation = stage ? 2 : 1;
+    cDialog* palette = stage ? (kind == 0 ? m_lpStageBlockPlt : kind == 1 ? m_lpStageCharaPlt : m_lpStageItemPlt)
+                             : (kind == 0 ? m_lpCommonBlockPlt : kind == 1 ? m_lpCommonCharaPlt : m_lpCommonItemPlt);
+    if (palette && palette->m_hWnd) SetActiveWindow(palette->m_hWnd);
+    int index = state.m_nSelIndex;
+    if (kind == 0)
+      TakeBrush(state.m_vBrushBlock, stage ? g_StageDoc.m_vStageBlock : g_CommonPalette.m_vBlock, index, kind, situation);
+    if (kind == 1)
+      TakeBrush(state.m_vBrushChara, stage ? g_StageDoc.m_vStageChara : g_CommonPalette.m_vChara, index, kind, situation);
+    if (kind == 2)
+      TakeBrush(state.m_vBrushItem, stage ? g_StageDoc.m_vStageItem : g_CommonPalette.m_vItem, index, kind, situation);
+  }
+  if (context != 3) returnToLayer();
+  m_Core.View().InvalidateAll();
+  Repaint();
+}
+
+void cStageEditorWnd::OnStageSettingsClosed() {
+  g_StageDoc.Normalise();
+  SendMessageA(m_hWnd, WM_SIZE, 0, 0);
+  RepaintPaletteWindows();
+  g_StageEditState.AllocateUndo(g_StageDoc.m_nUndoDepth, g_StageDoc.m_nPitch, g_StageDoc.m_nHeight);
+  UpdateCommandStates();
+  m_Frame.m_nEditorKind = 0;
+  ShowEditorWindows();
+  m_lpManager->EnableAll(1);
+}
+
+void cStageEditorWnd::OnWorldMapClosed() {
+  m_Frame.m_nEditorKind = 0;
+  ShowEditorWindows();
+  m_lpManager->EnableAll(1);
+}
+
+void cStageEditorWnd::Revalidate() {
+  g_CommonPalette.Normalise();
+  g_StageDoc.Normalise();
+  ShowEditorWindows();
+  m_lpManager->EnableAll(1);
+  RepaintPaletteWindows();
+  m_Core.View().InvalidateAll();
+  Repaint();
+}
+
+void cStageEditorWnd::OnProjectOptionsClosed() {
+  g_StageDoc.Normalise();
+  ShowEditorWindows();
+  m_lpManager->EnableAll(1);
+  RepaintPaletteWindows();
+  m_Core.View().InvalidateAll();
+  Repaint();
+}
+
+// What the editor's logic asks of its window.
+
+void cStageEditorWnd::SetBusy(int busy) {
+  if (busy) SetWaitCursor();
+  else SetArrowCursor();
+}
+
+void cStageEditorWnd::TakeFocus() {
+  // The view holds the focus, so that the keys the hook passes on reach the window only once.
+  SetFocus(ViewWindow() ? ViewWindow() : m_hWnd);
+}
+
+void cStageEditorWnd::PostRebuild() { PostMessageA(m_Frame.m_hWnd, WM_USER, 1, 0); }
+
+void cStageEditorWnd::ShowNotBuilt() {
+  SetStatusText(kNotBuiltText);
+  m_bHoldNotice = 1;
+}
+
+void cStageEditorWnd::OpenTool(int tool) {
+  // The editors the menu opens, one entry each; every one of them comes with a later part.
+  switch (tool) {
+    case kToolStageSettings:
+    case kToolStageOptions:
+    case kToolDatabase:
+    case kToolWorldMap:
+    case kToolSystemSettings:
+    case kToolProjectOptions:
+    case kToolBitmapConverter:
+      ShowNotBuilt();
+      return;
+  }
+}
+
+int cStageEditorWnd::RunNewStageDialog() {
+  ShowNotBuilt();
+  return 0;
+}
+
+void cStageEditorWnd::OpenDataSheet(int) {
+  ShowNotBuilt();
+  // No sheet opened: the layer the cell took the editor to is left again at once.
+  cStageEditState& state = g_StageEditState;
+  if (state.m_nPrevLayer != state.m_nLayer) state.SetLayer(state.m_nPrevLayer);
+}
+
+int cStageEditorWnd::ChooseFile(const cFileChoice& choice, cString& path) {
+  char buffer[kMaxPath] = {};
+  const char* extension = choice.m_strDefaultExtension.IsEmpty() ? nullptr : choice.m_strDefaultExtension.GetStr();
+  int chosen;
+  if (choice.m_bSave) {
+    lstrcpynA(buffer, choice.m_strInitialName.GetStr(), kMaxPath);
+    chosen = SaveFileDialog(m_hWnd, buffer, choice.m_strFolder.GetStr(), choice.m_strTitle.GetStr(),
+                            choice.m_strFilter.GetStr(), extension, 1);
+  } else {
+    chosen = OpenFileDialog(m_hWnd, buffer, kMaxPath, choice.m_strFolder.GetStr(), choice.m_strTitle.GetStr(),
+                            choice.m_strFilter.GetStr(), extension, 0, nullptr);
+  }
+  if (!chosen) return 0;
+  path = buffer;
+  return 1;
+}
+
+void cStageEditorWnd::ShowStatusPopup(const char* text, const char* title) {
+  ::ShowStatusPopup(this, m_lpManager, text, title, this, 1, 1);
+}
+
+void cStageEditorWnd::CloseStatusPopup() { ::CloseStatusPopup(); }
+
+int cStageEditorWnd::LoadStageFile(const char* path) { return LoadStageInBackground(path); }
+
+int cStageEditorWnd::FindGameProgram(cString& path) {
+  char buffer[kMaxPath] = {};
+  int found = ::FindGameProgram(buffer, g_ProjectSettings.m_bAutoGameProgram, g_ProjectSettings.m_strGameProgram.GetStr());
+  path = buffer;
+  return found;
+}
+
+int cStageEditorWnd::LaunchGame(const char* program, const char* parameters) {
+  return g_GameProcess.Launch(m_Frame.m_hWnd, program, parameters);
+}
+
+void cStageEditorWnd::ForgetGame() { g_GameProcess.Forget(); }
+
+void cStageEditorWnd::ActivateEditor() { SetActiveWindow(m_hWnd); }
+
+void cStageEditorWnd::DeactivateApp() { g_bAppActive = 0; }
+
+// The main frame's side.
+
+namespace {
+
+cEditorWindow* MakeStageEditor(cMainFrame& frame) {
+  cEditorWindow* editor = new (std::nothrow) cStageEditorWnd(frame);
+  if (!editor) OutOfMemory();
+  return editor;
+}
+
+void ResetEditState() { g_StageEditState.ResetKeepingStage(); }
+
+void EndTestPlayOfFrame() { EndTestPlay(g_StageDoc, g_StageEditState, g_pStageEditorWnd); }
+
+}  // namespace
+
+void InstallStageEditor(cMainFrame& frame) {
+  frame.m_Services.m_pfnMakeEditor = MakeStageEditor;
+  frame.m_Services.m_pfnResetEditState = ResetEditState;
+  frame.m_Services.m_pfnEndTestPlay = EndTestPlayOfFrame;
+}

@@ -1,0 +1,159 @@
+#pragma once
+// The stage editor window: the map of the open stage with the main menu, a toolbar and a status
+// bar. Its logic is cStageEditor (the commands, the tools, the view, the file commands and test
+// play); the window feeds it the messages, carries out what it asks of a window (cStageEditorHost)
+// and paints what its view lists. It owns the palette and group windows and opens the other
+// editors of the project from its menu.
+
+#include <string>
+#include <vector>
+
+#include "app/win/cMainFrame.h"
+#include "stage/cStageEditor.h"
+
+class cStageEditorWnd : public cEditorWindow, public cStageEditorHost {
+public:
+  enum : uint16_t {
+    kTemplateId = 104,
+    kMenuId = 128,
+    kAcceleratorId = 105,
+    kIconId = 103,
+    kIdcView = 1006,
+    kIdcStatus = 1,
+    kIdcToolbar = 124,
+  };
+  // The largest and the smallest map view, and the view of a window without a saved placement.
+  static constexpr int32_t kMaxViewWidth = 640, kMaxViewHeight = 480;
+  static constexpr int32_t kMinViewWidth = 384, kMinViewHeight = 160;
+  static constexpr int32_t kDefaultX = 50, kDefaultY = 50;
+
+  explicit cStageEditorWnd(cMainFrame& frame);
+  ~cStageEditorWnd() override;
+  static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  void OnIdle() override;
+  void OnCommand(WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnPaint() override;
+  void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
+
+  void CreatePaletteWindows() override;
+  void ShowAll() override { ShowEditorWindows(); }
+  void HideAll() override { HideEditorWindows(); }
+  void PaintDataSheetPreviews() override {}
+  void PaintPalettePreviews() override;
+
+  // Operations of other windows: undo steps around their edits of placed objects.
+  void PushUndo(int flags) { m_Core.Map().PushUndo(flags); }
+  void ClearUndo() { m_Core.Map().ClearUndo(); }
+  void ShowEditorWindows();
+  void HideEditorWindows();
+  void ShowBlockWindows() { ShowLayerWindows(0); }
+  void ShowCharaWindows() { ShowLayerWindows(1); }
+  void ShowItemWindows() { ShowLayerWindows(2); }
+  // The menu items' and toolbar buttons' enabled and checked states, all at once.
+  void UpdateCommandStates();
+
+  // What the other editors call when they close.
+  void OnBlockSheetClosed() { OnDataSheetClosed(0); }
+  void OnCharaSheetClosed() { OnDataSheetClosed(1); }
+  void OnItemSheetClosed() { OnDataSheetClosed(2); }
+  void OnStageSettingsClosed();
+  void OnWorldMapClosed();
+  void OnDatabaseClosed() { Revalidate(); }
+  void Revalidate();
+  void OnProjectOptionsClosed();
+
+  // cStageEditorHost
+  void ShowLayer(int layer) override;
+  void SyncToolButtons(int) override {}
+  void* BoxOwner() override { return m_hWnd; }
+  void* FrameOwner() override { return m_Frame.m_hWnd; }
+  void UndoChanged() override { UpdateCommandStates(); }
+  void RepaintPaletteWindows() override;
+  void SetBusy(int busy) override;
+  void TakeFocus() override;
+  void UpdateTitle() override;
+  void PostRebuild() override;
+  void OpenDataSheet(int kind) override;
+  int RunNewStageDialog() override;
+  void OpenTool(int tool) override;
+  int ChooseFile(const cFileChoice& choice, cString& path) override;
+  void ShowStatusPopup(const char* text, const char* title) override;
+  void CloseStatusPopup() override;
+  int LoadStageFile(const char* path) override;
+  int FindGameProgram(cString& path) override;
+  int LaunchGame(const char* program, const char* parameters) override;
+  void ForgetGame() override;
+  void ActivateEditor() override;
+  void DeactivateApp() override;
+
+  cStageEditor& Core() { return m_Core; }
+  HWND ViewWindow() const { return m_cgView.m_Ctrl.m_hWnd; }
+  const std::string& StatusText() const { return m_strStatus; }
+
+  // The palette windows of the two palettes by layer, and the character group window; each null
+  // while absent.
+  cDialog* m_lpCommonBlockPlt = nullptr;
+  cDialog* m_lpCommonCharaPlt = nullptr;
+  cDialog* m_lpCommonItemPlt = nullptr;
+  cDialog* m_lpStageBlockPlt = nullptr;
+  cDialog* m_lpStageCharaPlt = nullptr;
+  cDialog* m_lpStageItemPlt = nullptr;
+  cDialog* m_lpGroupWnd = nullptr;
+
+private:
+  static cStageEditorWnd* s_lpInstance;
+
+  void SetUpGeometry();
+  void CreateStatusBar();
+  void CreateToolbarButtons();
+  void MeasureBars();
+  // The view control and the scroll bars after a change of the client area.
+  void LayoutView();
+  void SetScrollBars();
+  void ScrollToBars();
+  void OnKeyDown(WPARAM key);
+  void RunCommand(int id);
+  // A key that reaches the window twice in one press: through its accelerator and as the key the
+  // keyboard hook passes on (or, without an input method, as that key translated once more).
+  struct cKeyPress {
+    int32_t m_bServed = 0;
+    DWORD m_nTime = 0;
+  };
+  static constexpr DWORD kSamePressMs = 1000;
+  // 1 when the press was served already; the press counts as served from now on.
+  int SamePress(cKeyPress& press);
+  void OnWheel(WPARAM wParam);
+  void OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnClose();
+  void OnDestroy(HWND window);
+  void Minimise();
+  // Paints what changed since the last paint, into the view's canvas and onto the screen.
+  void Repaint();
+  void CarryOut(const cPaintList& list);
+  void SetStatusText(const char* text);
+  // What a later part of the editor will open; until then the status bar says it is missing.
+  void ShowNotBuilt();
+  void OnDataSheetClosed(int kind);
+  // The palette and group windows of a layer by their saved shown flags; the others hidden.
+  void ShowLayerWindows(int layer);
+  void ForEachPaletteWindow(void (*action)(cDialog&));
+
+  cMainFrame& m_Frame;
+  cStageEditor m_Core;
+  cSheetExtents m_Extents;
+  std::vector<cPaintList> m_vPaint;
+  cViewInput m_ViewInput;
+  std::string m_strStatus;
+  std::string m_strCursorText;  // the cursor's cell as the view last painted it
+  int32_t m_bHoldNotice = 0;
+  cKeyPress m_aPress[2];  // Space, F5
+};
+
+// The stage editor window while it exists, null otherwise.
+extern cStageEditorWnd* g_pStageEditorWnd;
+
+// Puts the stage editor into the main frame: how the frame makes the window, resets the edit
+// state at a rebuild and ends a test play.
+void InstallStageEditor(cMainFrame& frame);
