@@ -33,6 +33,8 @@ public:
   int Apply();
   void OnPagesClosed();
   void ShowNotBuilt();
+  // An owner that goes before the sheet is called no more.
+  void ForgetOwner() { m_Calls = cOwnerCalls(); }
 
   cPrjPage* m_apPages[kPageCount] = {};
 
