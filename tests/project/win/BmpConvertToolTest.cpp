@@ -19,6 +19,8 @@
 #include "project/win/RunToolDialog.h"
 #include "project/win/cDlgBmpConvert.h"
 #include "tests/project/win/PageInput.h"
+#include "tests/project/win/WindowPicture.h"
+#include "tests/support/win/LabelFit.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/win/UserInput.h"
 #include "tests/support/win/WindowTest.h"
@@ -373,4 +375,12 @@ TEST_F(BmpConvertToolTest, TheOutputFolderIsChosenRelativeAndTheListClearedWithN
   EXPECT_TRUE(rowsAfterClear.empty());
   ExpectConverted("pics\\logo24.bmp", "out\\logo24.bmp", -1, {0, 177, 0});
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"変換完了！"}) << "one run only";
+}
+
+TEST_F(BmpConvertToolTest, EveryLabelFitsInsideItsControl) {
+  Run([&](HWND dialog) {
+    SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({Here("pics")})), 0);
+    ExpectLabelsInside(dialog);
+    SaveScreenshot(dialog, "bitmap_tool", &m_List);
+  });
 }

@@ -7,6 +7,8 @@
 #include "stage/cStageDoc.h"
 #include "stage/cStageEditState.h"
 #include "tests/project/win/PageInput.h"
+#include "tests/project/win/WindowPicture.h"
+#include "tests/support/win/LabelFit.h"
 #include "tests/support/win/UserInput.h"
 #include "tests/support/win/WindowTest.h"
 
@@ -168,4 +170,19 @@ TEST_F(OptionDialogsTest, EditOptionsOnlyClose) {
     EXPECT_EQ(m_pEditOptions, nullptr);
   }
   EXPECT_EQ(g_StageEditState.m_bStageModified, 0);
+}
+
+TEST_F(OptionDialogsTest, EveryLabelFitsInsideItsControl) {
+  Run(m_pStageOptions, [this](HWND dialog) {
+    SCOPED_TRACE("stage options");
+    ExpectLabelsInside(dialog);
+    SaveScreenshot(dialog, "stage_options", &m_List);
+    Press(dialog, kIdcCancel);
+  });
+  Run(m_pEditOptions, [this](HWND dialog) {
+    SCOPED_TRACE("edit options");
+    ExpectLabelsInside(dialog);
+    SaveScreenshot(dialog, "edit_options", &m_List);
+    Press(dialog, kIdcCancel);
+  });
 }

@@ -13,7 +13,9 @@
 #include "stage/cStageEditState.h"
 #include "tests/project/win/PageInput.h"
 #include "tests/project/win/RefusedAllocation.h"
+#include "tests/project/win/WindowPicture.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/win/LabelFit.h"
 #include "tests/support/win/WindowTest.h"
 
 namespace {
@@ -296,4 +298,14 @@ TEST_F(ProjectOptionsTest, ASheetShortOfAPageDoesNotRun) {
     EXPECT_FALSE(FileThere("data/PrjOption.dat"));
   }
   EXPECT_EQ(m_Shell.m_vBoxes.size(), 2u);
+}
+
+TEST_F(ProjectOptionsTest, EveryLabelFitsInsideItsControl) {
+  ASSERT_EQ(Open(), 1);
+  const char* const names[cProjectOptionSheet::kPageCount] = {"options_general", "options_inherit"};
+  for (int page = 0; page < cProjectOptionSheet::kPageCount; ++page) {
+    SCOPED_TRACE(names[page]);
+    ExpectLabelsInside(ShowPage(page));
+    SaveScreenshot(Sheet()->m_hWndSheet, names[page], &m_List);
+  }
 }
