@@ -67,6 +67,17 @@ cReadBack ReadBack(const char* path) {
   return back;
 }
 
+// A path inside the working folder in the system's own absolute form, and one that cannot be made
+// relative to it (another drive, or outside the folder's tree).
+std::string Absolute(const char* relative) {
+  return (std::filesystem::current_path() / std::filesystem::path(relative).make_preferred()).string();
+}
+#ifdef _WIN32
+const char* const kElsewhere = "Q:\\elsewhere\\e.bmp";
+#else
+const char* const kElsewhere = "/elsewhere/e.bmp";
+#endif
+
 class BmpConvertTest : public ::testing::Test {
 protected:
   cScratchFolder m_Folder;
@@ -345,27 +356,25 @@ TEST_F(BmpConvertTest, DroppedFoldersGiveTheirBitmapsAndFilesOnlyWhenTheyAreBitm
   std::filesystem::create_directories("pic/sub");
   for (const char* name : {"pic/a.bmp", "pic/b.bmp", "pic/note.txt", "pic/sub/deep.bmp", "c.bmp", "d.png"})
     WriteFileBytes(name, Hex("00"));
-  std::string here = std::filesystem::current_path().string();
   cVector<cString> names;
-  EXPECT_EQ(AddDroppedPath(names, (here + "/pic").c_str()), 1);
+  EXPECT_EQ(AddDroppedPath(names, Absolute("pic").c_str()), 1);
   std::set<std::string> found(names.begin(), names.end());
   EXPECT_EQ(found, (std::set<std::string>{".\\pic\\a.bmp", ".\\pic\\b.bmp"})) << "not the sub-folder's";
-  EXPECT_EQ(AddDroppedPath(names, (here + "/pic").c_str()), 0) << "the same folder again adds nothing";
-  EXPECT_EQ(AddDroppedPath(names, (here + "/c.bmp").c_str()), 1);
-  EXPECT_EQ(AddDroppedPath(names, (here + "/c.bmp").c_str()), 0);
-  EXPECT_EQ(AddDroppedPath(names, (here + "/d.png").c_str()), 0);
-  EXPECT_EQ(AddDroppedPath(names, "/elsewhere/e.bmp"), 0) << "outside the working folder";
+  EXPECT_EQ(AddDroppedPath(names, Absolute("pic").c_str()), 0) << "the same folder again adds nothing";
+  EXPECT_EQ(AddDroppedPath(names, Absolute("c.bmp").c_str()), 1);
+  EXPECT_EQ(AddDroppedPath(names, Absolute("c.bmp").c_str()), 0);
+  EXPECT_EQ(AddDroppedPath(names, Absolute("d.png").c_str()), 0);
+  EXPECT_EQ(AddDroppedPath(names, kElsewhere), 0) << "outside the working folder";
   EXPECT_EQ(AddDroppedPath(names, ""), 0);
   EXPECT_EQ(names.Count(), 3);
   EXPECT_EQ(names[2], ".\\c.bmp");
 }
 
 TEST_F(BmpConvertTest, ChosenFilesAreAddedOnceAndKeptAbsoluteWhenTheyCannotBeRelative) {
-  std::string here = std::filesystem::current_path().string();
   cVector<cString> names = {".\\a.bmp"};
-  cVector<cString> chosen = {(here + "/a.bmp").c_str(), (here + "/b.bmp").c_str(), "/elsewhere/e.bmp"};
+  cVector<cString> chosen = {Absolute("a.bmp").c_str(), Absolute("b.bmp").c_str(), kElsewhere};
   EXPECT_EQ(AddChosenFiles(names, chosen), 1);
-  EXPECT_EQ(names, (cVector<cString>{".\\a.bmp", ".\\b.bmp", "/elsewhere/e.bmp"}));
+  EXPECT_EQ(names, (cVector<cString>{".\\a.bmp", ".\\b.bmp", kElsewhere}));
   EXPECT_EQ(AddChosenFiles(names, chosen), 0);
   EXPECT_EQ(names.Count(), 3);
 }
