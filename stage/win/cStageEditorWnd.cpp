@@ -15,6 +15,10 @@
 #include "app/win/cShellWin.h"
 #include "model/Inheritance.h"
 #include "project/cProjectSettings.h"
+#include "project/win/RunToolDialog.h"
+#include "project/win/cDlgBmpConvert.h"
+#include "project/win/cOptionDialogs.h"
+#include "project/win/cProjectOptionSheet.h"
 #include "stage/cPaletteDoc.h"
 #include "stage/win/StageLoad.h"
 #include "ui/win/cModelessList.h"
@@ -116,6 +120,8 @@ cStageEditorWnd::cStageEditorWnd(cMainFrame& frame)
 
 cStageEditorWnd::~cStageEditorWnd() {
   for (const cPaletteSlot& slot : kPaletteSlots) DeleteWindow(this->*slot.m_pWindow);
+  if (m_pProjectSheet) static_cast<cProjectOptionSheet*>(m_pProjectSheet)->ForgetOwner();
+  DeleteWindow(m_pProjectSheet);
   Destroy();
   if (g_StageEditState.m_pView == this) g_StageEditState.m_pView = nullptr;
   if (g_pStageEditorWnd == this) g_pStageEditorWnd = nullptr;
@@ -613,18 +619,49 @@ void cStageEditorWnd::ShowNotBuilt() {
 }
 
 void cStageEditorWnd::OpenTool(int tool) {
-  // The editors the menu opens, one entry each; every one of them comes with a later part.
+  // The editors the menu opens, one entry each; those not listed come with later parts.
   switch (tool) {
-    case kToolStageSettings:
     case kToolStageOptions:
+      return RunStageOptions();
+    case kToolEditOptions:
+      RunToolDialog(m_pEditOptions, this, m_lpManager);
+      return;
+    case kToolProjectOptions:
+      return OpenProjectOptions();
+    case kToolBitmapConverter:
+      RunToolDialog(m_pBmpConvert, this, m_lpManager);
+      return;
+    case kToolStageSettings:
     case kToolDatabase:
     case kToolWorldMap:
     case kToolSystemSettings:
-    case kToolProjectOptions:
-    case kToolBitmapConverter:
       ShowNotBuilt();
       return;
   }
+}
+
+void cStageEditorWnd::RunStageOptions() {
+  RunToolDialog(m_pStageOptions, this, m_lpManager);
+  // The undo steps may have been opened anew.
+  UpdateCommandStates();
+}
+
+void cStageEditorWnd::OpenProjectOptions() {
+  m_lpManager->ShowAll(0);
+  m_lpManager->EnableAll(0);
+  DeleteWindow(m_pProjectSheet);
+  cProjectOptionSheet::cOwnerCalls calls;
+  calls.m_Closed = [this] { OnProjectOptionsClosed(); };
+  // The default records' data sheets come with the element editors.
+  calls.m_NotBuilt = [this] { ShowNotBuilt(); };
+  auto* sheet = new (std::nothrow) cProjectOptionSheet(1, this, m_lpManager, &m_pProjectSheet, calls);
+  if (!sheet) {
+    OutOfMemory();
+    OnProjectOptionsClosed();
+    return;
+  }
+  m_pProjectSheet = sheet;
+  sheet->Create();
 }
 
 int cStageEditorWnd::RunNewStageDialog() {

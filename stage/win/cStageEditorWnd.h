@@ -11,6 +11,11 @@
 #include "app/win/cMainFrame.h"
 #include "stage/cStageEditor.h"
 
+class cDlgBmpConvert;
+class cDlgEditOptions;
+class cDlgStageOptions;
+class cPropSheet;
+
 class cStageEditorWnd : public cEditorWindow, public cStageEditorHost {
 public:
   enum : uint16_t {
@@ -101,6 +106,12 @@ public:
   cDialog* m_lpStageCharaPlt = nullptr;
   cDialog* m_lpStageItemPlt = nullptr;
   cDialog* m_lpGroupWnd = nullptr;
+  // The project options sheet while it is open (the window list clears the slot when it ends it),
+  // and the modal tools while they run.
+  cPropSheet* m_pProjectSheet = nullptr;
+  cDlgStageOptions* m_pStageOptions = nullptr;
+  cDlgEditOptions* m_pEditOptions = nullptr;
+  cDlgBmpConvert* m_pBmpConvert = nullptr;
 
 private:
   static cStageEditorWnd* s_lpInstance;
@@ -136,6 +147,9 @@ private:
   // What a later part of the editor will open; until then the status bar says it is missing.
   void ShowNotBuilt();
   void OnDataSheetClosed(int kind);
+  // Hides and disables the other windows and opens the sheet in its slot.
+  void OpenProjectOptions();
+  void RunStageOptions();
   // The palette and group windows of a layer by their saved shown flags; the others hidden.
   void ShowLayerWindows(int layer);
   void ForEachPaletteWindow(void (*action)(cDialog&));
