@@ -15,6 +15,10 @@
 #include "app/win/cShellWin.h"
 #include "model/Inheritance.h"
 #include "project/cProjectSettings.h"
+#include "project/win/RunToolDialog.h"
+#include "project/win/cDlgBmpConvert.h"
+#include "project/win/cOptionDialogs.h"
+#include "project/win/cProjectOptionSheet.h"
 #include "project/win/cSystemSettingsSheet.h"
 #include "stage/cPaletteDoc.h"
 #include "stage/win/StageLoad.h"
@@ -618,58 +622,88 @@ void cStageEditorWnd::ShowNotBuilt() {
 }
 
 void cStageEditorWnd::OpenTool(int tool) {
-  // The editors the menu opens, one entry each; those not listed come with a later part.
+  // The editors the menu opens, one entry each; those not listed come with later parts.
   switch (tool) {
     case kToolStageSettings:
       return OpenStageSettings();
     case kToolSystemSettings:
       return OpenSystemSettings();
     case kToolStageOptions:
+      return RunStageOptions();
+    case kToolEditOptions:
+      RunToolDialog(m_pEditOptions, this, m_lpManager);
+      return;
+    case kToolProjectOptions:
+      return OpenProjectOptions();
+    case kToolBitmapConverter:
+      RunToolDialog(m_pBmpConvert, this, m_lpManager);
+      return;
     case kToolDatabase:
     case kToolWorldMap:
-    case kToolProjectOptions:
-    case kToolBitmapConverter:
       ShowNotBuilt();
       return;
   }
 }
 
-void cStageEditorWnd::HoldWindowsForSheet(cPropSheet*& slot) {
-  // Gone before the windows are hidden: a sheet still open tells this window when it closes.
-  SafeDelete(slot);
-  m_lpManager->ShowAll(0);
-  m_lpManager->EnableAll(0);
+void cStageEditorWnd::RunStageOptions() {
+  RunToolDialog(m_pStageOptions, this, m_lpManager);
+  // The undo steps may have been opened anew.
+  UpdateCommandStates();
 }
 
-void cStageEditorWnd::NoSheet() {
-  OutOfMemory();
-  ShowEditorWindows();
-  m_lpManager->EnableAll(1);
+template <class Make>
+void cStageEditorWnd::OpenSheet(cPropSheet*& slot, Make make, void (cStageEditorWnd::*closed)()) {
+  // Gone before the windows are hidden: a sheet still open tells this window when it closes.
+  DeleteWindow(slot);
+  m_lpManager->ShowAll(0);
+  m_lpManager->EnableAll(0);
+  auto* sheet = make();
+  if (!sheet) {
+    OutOfMemory();
+    (this->*closed)();
+    return;
+  }
+  slot = sheet;
+  sheet->Create();
+}
+
+void cStageEditorWnd::OpenStageSettings() {
+  OpenSheet(
+      m_pStageSettingsSheet,
+      [this] { return new (std::nothrow) cStageSettingsSheet(1, this, m_lpManager, &m_pStageSettingsSheet, this); },
+      &cStageEditorWnd::OnStageSettingsClosed);
+}
+
+void cStageEditorWnd::OpenSystemSettings() {
+  OpenSheet(
+      m_pSystemSheet,
+      [this] {
+        return new (std::nothrow) cSystemSettingsSheet(1, this, m_lpManager, &m_pSystemSheet, [this] { Revalidate(); });
+      },
+      &cStageEditorWnd::Revalidate);
+}
+
+void cStageEditorWnd::OpenProjectOptions() {
+  OpenSheet(
+      m_pProjectSheet,
+      [this] {
+        cProjectOptionSheet::cOwnerCalls calls;
+        calls.m_Closed = [this] { OnProjectOptionsClosed(); };
+        // The default records' data sheets come with the element editors.
+        calls.m_NotBuilt = [this] { ShowNotBuilt(); };
+        return new (std::nothrow) cProjectOptionSheet(1, this, m_lpManager, &m_pProjectSheet, calls);
+      },
+      &cStageEditorWnd::OnProjectOptionsClosed);
 }
 
 void cStageEditorWnd::CloseSheets() {
   // Their pointers back to this window would outlive it.
   if (m_pStageSettingsSheet) static_cast<cStageSettingsSheet*>(m_pStageSettingsSheet)->m_pHost = nullptr;
   if (m_pSystemSheet) static_cast<cSystemSettingsSheet*>(m_pSystemSheet)->ForgetOwner();
-  SafeDelete(m_pStageSettingsSheet);
-  SafeDelete(m_pSystemSheet);
-}
-
-void cStageEditorWnd::OpenStageSettings() {
-  HoldWindowsForSheet(m_pStageSettingsSheet);
-  auto* sheet = new (std::nothrow) cStageSettingsSheet(1, this, m_lpManager, &m_pStageSettingsSheet, this);
-  if (!sheet) return NoSheet();
-  m_pStageSettingsSheet = sheet;
-  sheet->Create();
-}
-
-void cStageEditorWnd::OpenSystemSettings() {
-  HoldWindowsForSheet(m_pSystemSheet);
-  auto* sheet = new (std::nothrow)
-      cSystemSettingsSheet(1, this, m_lpManager, &m_pSystemSheet, [this] { Revalidate(); });
-  if (!sheet) return NoSheet();
-  m_pSystemSheet = sheet;
-  sheet->Create();
+  if (m_pProjectSheet) static_cast<cProjectOptionSheet*>(m_pProjectSheet)->ForgetOwner();
+  DeleteWindow(m_pStageSettingsSheet);
+  DeleteWindow(m_pSystemSheet);
+  DeleteWindow(m_pProjectSheet);
 }
 
 int cStageEditorWnd::RunNewStageDialog() {

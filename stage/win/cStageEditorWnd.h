@@ -11,6 +11,11 @@
 #include "app/win/cMainFrame.h"
 #include "stage/cStageEditor.h"
 
+class cDlgBmpConvert;
+class cDlgEditOptions;
+class cDlgStageOptions;
+class cPropSheet;
+
 class cStageEditorWnd : public cEditorWindow, public cStageEditorHost {
 public:
   enum : uint16_t {
@@ -101,10 +106,14 @@ public:
   cDialog* m_lpStageCharaPlt = nullptr;
   cDialog* m_lpStageItemPlt = nullptr;
   cDialog* m_lpGroupWnd = nullptr;
-  // The sheets while they are open; the window list deletes each when it closes and clears its
-  // pointer here.
+  // The sheets while they are open (the window list deletes each when it ends it and clears its
+  // slot here), and the modal tools while they run.
   cPropSheet* m_pStageSettingsSheet = nullptr;
   cPropSheet* m_pSystemSheet = nullptr;
+  cPropSheet* m_pProjectSheet = nullptr;
+  cDlgStageOptions* m_pStageOptions = nullptr;
+  cDlgEditOptions* m_pEditOptions = nullptr;
+  cDlgBmpConvert* m_pBmpConvert = nullptr;
 
 private:
   static cStageEditorWnd* s_lpInstance;
@@ -139,16 +148,18 @@ private:
   void SetStatusText(const char* text);
   // What a later part of the editor will open; until then the status bar says it is missing.
   void ShowNotBuilt();
+  void OnDataSheetClosed(int kind);
+  // A sheet of the project in its slot (the one still held there goes first): every other window
+  // is hidden and disabled until the sheet closes and calls closed. make gives the new sheet, null
+  // when memory ran out; closed then gives the windows back at once.
+  template <class Make>
+  void OpenSheet(cPropSheet*& slot, Make make, void (cStageEditorWnd::*closed)());
   void OpenStageSettings();
   void OpenSystemSettings();
-  // Before a sheet opens: the one still held in slot goes, every other window is hidden and
-  // disabled until the sheet closes.
-  void HoldWindowsForSheet(cPropSheet*& slot);
-  // A sheet that could not be allocated: the windows come back at once.
-  void NoSheet();
+  void OpenProjectOptions();
   // The sheets still open when this window goes close with it, telling it nothing.
   void CloseSheets();
-  void OnDataSheetClosed(int kind);
+  void RunStageOptions();
   // The palette and group windows of a layer by their saved shown flags; the others hidden.
   void ShowLayerWindows(int layer);
   void ForEachPaletteWindow(void (*action)(cDialog&));

@@ -3,63 +3,20 @@
 // (tests/project/win/screenshot.sh).
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
-#include "app/win/cCanvas.h"
 #include "tests/project/win/SystemSheetFixture.h"
+#include "tests/project/win/WindowPicture.h"
 #include "tests/support/win/LabelFit.h"
-
-namespace {
-
-// The sheet window as it is on screen, as a 24-bit bitmap file.
-void SaveWindowPicture(HWND window, const std::string& path) {
-  RECT rect = {};
-  GetWindowRect(window, &rect);
-  cCanvas canvas;
-  canvas.Create(rect.right - rect.left, rect.bottom - rect.top, 24, 0);
-  HDC screen = GetDC(nullptr);
-  BitBlt(canvas.Dc(), 0, 0, canvas.Width(), canvas.Height(), screen, rect.left, rect.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  cPixelView view = canvas.Image();
-  BITMAPFILEHEADER file = {};
-  BITMAPINFOHEADER info = {};
-  info.biSize = sizeof info;
-  info.biWidth = view.m_nWidth;
-  info.biHeight = -view.m_nHeight;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + view.m_nStride * view.m_nHeight;
-  FILE* out = fopen(path.c_str(), "wb");
-  ASSERT_NE(out, nullptr);
-  fwrite(&file, sizeof file, 1, out);
-  fwrite(&info, sizeof info, 1, out);
-  for (int y = 0; y < view.m_nHeight; ++y) fwrite(view.Row(y), 1, view.m_nStride, out);
-  fclose(out);
-}
-
-}  // namespace
 
 TEST_F(SystemSheetTest, EveryLabelFitsInsideItsControl) {
   ASSERT_EQ(Open(), 1);
-  const char* shots = getenv("VX_SCREENSHOT_DIR");
   char title[64] = {};
   GetWindowTextA(Sheet()->m_hWndSheet, title, sizeof title);
   EXPECT_STREQ(title, "システムの設定");
   for (int page = 0; page < kSysPageCount; ++page) {
-    HWND window = ShowPage(page);
     SCOPED_TRACE("page " + std::to_string(page + 1));
-    ExpectLabelsInside(window);
-    if (!shots) continue;
-    SetForegroundWindow(Sheet()->m_hWndSheet);
-    RedrawWindow(Sheet()->m_hWndSheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    for (int i = 0; i < 20; ++i) {
-      PumpMessages(&m_List);
-      Sleep(25);
-    }
-    SaveWindowPicture(Sheet()->m_hWndSheet, std::string(shots) + "\\page" + std::to_string(page + 1) + ".bmp");
+    ExpectLabelsInside(ShowPage(page));
+    SaveScreenshot(Sheet()->m_hWndSheet, ("page" + std::to_string(page + 1)).c_str(), &m_List);
   }
 }

@@ -17,9 +17,9 @@
 #include "app/win/FileDialogs.h"
 #include "app/win/cCanvas.h"
 #include "database/cDatabaseSet.h"
+#include "tests/support/RefusedAllocation.h"
 #include "tests/project/win/SystemSheetFixture.h"
 #include "tests/support/FakeSound.h"
-#include "tests/support/NothrowRefusal.h"
 
 namespace {
 

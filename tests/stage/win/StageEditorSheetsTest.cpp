@@ -9,7 +9,7 @@
 #include "project/win/cSystemSettingsSheet.h"
 #include "stage/win/cStageSettingsSheet.h"
 #include "tests/stage/win/StageWndTest.h"
-#include "tests/support/NothrowRefusal.h"
+#include "tests/support/RefusedAllocation.h"
 #include "ui/win/cModelessList.h"
 
 namespace {

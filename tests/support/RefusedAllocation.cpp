@@ -1,4 +1,4 @@
-#include "tests/support/NothrowRefusal.h"
+#include "tests/support/RefusedAllocation.h"
 
 #include <cstdlib>
 #include <new>
@@ -8,7 +8,7 @@ namespace {
 int g_nRefuseAt = 0;
 }  // namespace
 
-void RefuseNothrowAllocation(int count) { g_nRefuseAt = count; }
+void RefuseNothrowAllocation(int at) { g_nRefuseAt = at; }
 
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
   if (g_nRefuseAt > 0 && --g_nRefuseAt == 0) return nullptr;
