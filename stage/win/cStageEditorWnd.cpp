@@ -19,8 +19,10 @@
 #include "project/win/cDlgBmpConvert.h"
 #include "project/win/cOptionDialogs.h"
 #include "project/win/cProjectOptionSheet.h"
+#include "project/win/cSystemSettingsSheet.h"
 #include "stage/cPaletteDoc.h"
 #include "stage/win/StageLoad.h"
+#include "stage/win/cStageSettingsSheet.h"
 #include "ui/win/cModelessList.h"
 #include "ui/win/cValueInputDlg.h"
 
@@ -119,9 +121,8 @@ cStageEditorWnd::cStageEditorWnd(cMainFrame& frame)
 }
 
 cStageEditorWnd::~cStageEditorWnd() {
+  CloseSheets();
   for (const cPaletteSlot& slot : kPaletteSlots) DeleteWindow(this->*slot.m_pWindow);
-  if (m_pProjectSheet) static_cast<cProjectOptionSheet*>(m_pProjectSheet)->ForgetOwner();
-  DeleteWindow(m_pProjectSheet);
   Destroy();
   if (g_StageEditState.m_pView == this) g_StageEditState.m_pView = nullptr;
   if (g_pStageEditorWnd == this) g_pStageEditorWnd = nullptr;
@@ -567,7 +568,9 @@ void cStageEditorWnd::OnStageSettingsClosed() {
   g_StageDoc.Normalise();
   SendMessageA(m_hWnd, WM_SIZE, 0, 0);
   RepaintPaletteWindows();
-  g_StageEditState.AllocateUndo(g_StageDoc.m_nUndoDepth, g_StageDoc.m_nPitch, g_StageDoc.m_nHeight);
+  // Only a size change released the history (for the new size); otherwise its steps still hold.
+  if (g_StageEditState.UndoLevels() == 0)
+    g_StageEditState.AllocateUndo(g_StageDoc.m_nUndoDepth, g_StageDoc.m_nPitch, g_StageDoc.m_nHeight);
   UpdateCommandStates();
   m_Frame.m_nEditorKind = 0;
   ShowEditorWindows();
@@ -621,6 +624,10 @@ void cStageEditorWnd::ShowNotBuilt() {
 void cStageEditorWnd::OpenTool(int tool) {
   // The editors the menu opens, one entry each; those not listed come with later parts.
   switch (tool) {
+    case kToolStageSettings:
+      return OpenStageSettings();
+    case kToolSystemSettings:
+      return OpenSystemSettings();
     case kToolStageOptions:
       return RunStageOptions();
     case kToolEditOptions:
@@ -631,10 +638,8 @@ void cStageEditorWnd::OpenTool(int tool) {
     case kToolBitmapConverter:
       RunToolDialog(m_pBmpConvert, this, m_lpManager);
       return;
-    case kToolStageSettings:
     case kToolDatabase:
     case kToolWorldMap:
-    case kToolSystemSettings:
       ShowNotBuilt();
       return;
   }
@@ -646,22 +651,59 @@ void cStageEditorWnd::RunStageOptions() {
   UpdateCommandStates();
 }
 
-void cStageEditorWnd::OpenProjectOptions() {
+template <class Make>
+void cStageEditorWnd::OpenSheet(cPropSheet*& slot, Make make, void (cStageEditorWnd::*closed)()) {
+  // Gone before the windows are hidden: a sheet still open tells this window when it closes.
+  DeleteWindow(slot);
   m_lpManager->ShowAll(0);
   m_lpManager->EnableAll(0);
-  DeleteWindow(m_pProjectSheet);
-  cProjectOptionSheet::cOwnerCalls calls;
-  calls.m_Closed = [this] { OnProjectOptionsClosed(); };
-  // The default records' data sheets come with the element editors.
-  calls.m_NotBuilt = [this] { ShowNotBuilt(); };
-  auto* sheet = new (std::nothrow) cProjectOptionSheet(1, this, m_lpManager, &m_pProjectSheet, calls);
+  auto* sheet = make();
   if (!sheet) {
     OutOfMemory();
-    OnProjectOptionsClosed();
+    (this->*closed)();
     return;
   }
-  m_pProjectSheet = sheet;
+  slot = sheet;
   sheet->Create();
+}
+
+void cStageEditorWnd::OpenStageSettings() {
+  OpenSheet(
+      m_pStageSettingsSheet,
+      [this] { return new (std::nothrow) cStageSettingsSheet(1, this, m_lpManager, &m_pStageSettingsSheet, this); },
+      &cStageEditorWnd::OnStageSettingsClosed);
+}
+
+void cStageEditorWnd::OpenSystemSettings() {
+  OpenSheet(
+      m_pSystemSheet,
+      [this] {
+        return new (std::nothrow) cSystemSettingsSheet(1, this, m_lpManager, &m_pSystemSheet, [this] { Revalidate(); });
+      },
+      &cStageEditorWnd::Revalidate);
+}
+
+void cStageEditorWnd::OpenProjectOptions() {
+  OpenSheet(
+      m_pProjectSheet,
+      [this] {
+        cProjectOptionSheet::cOwnerCalls calls;
+        calls.m_Closed = [this] { OnProjectOptionsClosed(); };
+        // The default records' data sheets come with the element editors.
+        calls.m_NotBuilt = [this] { ShowNotBuilt(); };
+        return new (std::nothrow) cProjectOptionSheet(1, this, m_lpManager, &m_pProjectSheet, calls);
+      },
+      &cStageEditorWnd::OnProjectOptionsClosed);
+}
+
+void cStageEditorWnd::CloseSheets() {
+  // Their pointers back to this window would outlive it.
+  if (m_pStageSettingsSheet) static_cast<cStageSettingsSheet*>(m_pStageSettingsSheet)->m_pHost = nullptr;
+  if (m_pSystemSheet) static_cast<cSystemSettingsSheet*>(m_pSystemSheet)->ForgetOwner();
+  if (m_pProjectSheet) static_cast<cProjectOptionSheet*>(m_pProjectSheet)->ForgetOwner();
+  DeleteWindow(m_pStageSettingsSheet);
+  DeleteWindow(m_pSystemSheet);
+  DeleteWindow(m_pProjectSheet);
 }
 
 int cStageEditorWnd::RunNewStageDialog() {

@@ -63,7 +63,7 @@ public:
   void OnBlockSheetClosed() { OnDataSheetClosed(0); }
   void OnCharaSheetClosed() { OnDataSheetClosed(1); }
   void OnItemSheetClosed() { OnDataSheetClosed(2); }
-  void OnStageSettingsClosed();
+  void OnStageSettingsClosed() override;
   void OnWorldMapClosed();
   void OnDatabaseClosed() { Revalidate(); }
   void Revalidate();
@@ -106,8 +106,10 @@ public:
   cDialog* m_lpStageCharaPlt = nullptr;
   cDialog* m_lpStageItemPlt = nullptr;
   cDialog* m_lpGroupWnd = nullptr;
-  // The project options sheet while it is open (the window list clears the slot when it ends it),
-  // and the modal tools while they run.
+  // The sheets while they are open (the window list deletes each when it ends it and clears its
+  // slot here), and the modal tools while they run.
+  cPropSheet* m_pStageSettingsSheet = nullptr;
+  cPropSheet* m_pSystemSheet = nullptr;
   cPropSheet* m_pProjectSheet = nullptr;
   cDlgStageOptions* m_pStageOptions = nullptr;
   cDlgEditOptions* m_pEditOptions = nullptr;
@@ -147,8 +149,16 @@ private:
   // What a later part of the editor will open; until then the status bar says it is missing.
   void ShowNotBuilt();
   void OnDataSheetClosed(int kind);
-  // Hides and disables the other windows and opens the sheet in its slot.
+  // A sheet of the project in its slot (the one still held there goes first): every other window
+  // is hidden and disabled until the sheet closes and calls closed. make gives the new sheet, null
+  // when memory ran out; closed then gives the windows back at once.
+  template <class Make>
+  void OpenSheet(cPropSheet*& slot, Make make, void (cStageEditorWnd::*closed)());
+  void OpenStageSettings();
+  void OpenSystemSettings();
   void OpenProjectOptions();
+  // The sheets still open when this window goes close with it, telling it nothing.
+  void CloseSheets();
   void RunStageOptions();
   // The palette and group windows of a layer by their saved shown flags; the others hidden.
   void ShowLayerWindows(int layer);

@@ -12,7 +12,7 @@
 #include "project/win/cProjectOptionSheet.h"
 #include "stage/cStageEditState.h"
 #include "tests/project/win/PageInput.h"
-#include "tests/project/win/RefusedAllocation.h"
+#include "tests/support/RefusedAllocation.h"
 #include "tests/project/win/WindowPicture.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/win/LabelFit.h"

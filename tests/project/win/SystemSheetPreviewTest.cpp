@@ -6,9 +6,7 @@
 #include <mmsystem.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -19,7 +17,7 @@
 #include "app/win/FileDialogs.h"
 #include "app/win/cCanvas.h"
 #include "database/cDatabaseSet.h"
-#include "tests/project/win/RefusedAllocation.h"
+#include "tests/support/RefusedAllocation.h"
 #include "tests/project/win/SystemSheetFixture.h"
 #include "tests/support/FakeSound.h"
 

@@ -1,4 +1,4 @@
-#include "tests/project/win/RefusedAllocation.h"
+#include "tests/support/RefusedAllocation.h"
 
 #include <cstdlib>
 #include <new>
