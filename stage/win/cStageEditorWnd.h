@@ -9,9 +9,12 @@
 #include <vector>
 
 #include "app/win/cMainFrame.h"
+#include "database/cDatabaseCore.h"
 #include "stage/cStageEditor.h"
 
-class cStageEditorWnd : public cEditorWindow, public cStageEditorHost {
+class cPropSheet;
+
+class cStageEditorWnd : public cEditorWindow, public cStageEditorHost, public cDatabaseHost {
 public:
   enum : uint16_t {
     kTemplateId = 104,
@@ -60,7 +63,8 @@ public:
   void OnItemSheetClosed() { OnDataSheetClosed(2); }
   void OnStageSettingsClosed();
   void OnWorldMapClosed();
-  void OnDatabaseClosed() { Revalidate(); }
+  // cDatabaseHost: the database window has closed; its tables may have changed.
+  void OnDatabaseClosed() override;
   void Revalidate();
   void OnProjectOptionsClosed();
 
@@ -101,6 +105,8 @@ public:
   cDialog* m_lpStageCharaPlt = nullptr;
   cDialog* m_lpStageItemPlt = nullptr;
   cDialog* m_lpGroupWnd = nullptr;
+  // The database window while it is open; the window list clears it when it ends the window.
+  cPropSheet* m_pDatabaseWnd = nullptr;
 
 private:
   static cStageEditorWnd* s_lpInstance;
@@ -135,6 +141,9 @@ private:
   void SetStatusText(const char* text);
   // What a later part of the editor will open; until then the status bar says it is missing.
   void ShowNotBuilt();
+  // The database window, with every registered window hidden and disabled while it is open.
+  void OpenDatabase();
+  void CloseDatabase();
   void OnDataSheetClosed(int kind);
   // The palette and group windows of a layer by their saved shown flags; the others hidden.
   void ShowLayerWindows(int layer);
