@@ -165,7 +165,9 @@ template <class Core>
 void cDbTablePage<Core>::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (!AcceptCommand(wParam)) return;
   cDialog::OnCommand(wParam, lParam);
-  if (!TableCommand(wParam) && !OwnCommand(wParam)) {
+  // The focus and texts that arrive while the page opens, before its lists are bound, change
+  // nothing: the page shows its record once it is initialised.
+  if (!m_bInitialized || (!TableCommand(wParam) && !OwnCommand(wParam))) {
     RedrawList();
     return;
   }
@@ -176,12 +178,10 @@ void cDbTablePage<Core>::OnCommand(WPARAM wParam, LPARAM lParam) {
   } else if (InnerListCommand(id)) {
     m_Core.StoreEdited();
   }
-  if (m_bInitialized) {
-    int bound = FindCommandCtrl(wParam) != 0;
-    if (bound) StoreControls();
-    UpdateDependentControls();
-    if (bound) m_Core.StoreEdited();
-  }
+  int bound = FindCommandCtrl(wParam) != 0;
+  if (bound) StoreControls();
+  UpdateDependentControls();
+  if (bound) m_Core.StoreEdited();
   EndOfCommand();
   RedrawList();
   TellSheetChanged();

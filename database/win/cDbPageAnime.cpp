@@ -231,6 +231,11 @@ LRESULT cDlgAnimePattern::OnMessage(HWND window, UINT message, WPARAM wParam, LP
 void cDlgAnimePattern::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (!AcceptCommand(wParam)) return;
   cDialog::OnCommand(wParam, lParam);
+  // The focus and texts that arrive while the dialog opens, before its list is bound.
+  if (!m_bInitialized) {
+    RedrawList();
+    return;
+  }
   uint16_t id = LOWORD(wParam);
   uint16_t code = HIWORD(wParam);
   cCtrlList<cAnimeFrameData>& list = m_cgList.m_Ctrl;
@@ -255,7 +260,7 @@ void cDlgAnimePattern::OnCommand(WPARAM wParam, LPARAM lParam) {
   } else if (list.OnAccelCommand(id) || list.OnMenuCommand(id)) {
     Refresh();
   }
-  if (m_bInitialized && FindCommandCtrl(wParam)) StoreControls();
+  if (FindCommandCtrl(wParam)) StoreControls();
   RedrawList();
 }
 

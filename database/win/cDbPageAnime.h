@@ -35,6 +35,7 @@ public:
   void OnIdleTick(int advance) override { DrawSample(advance); }
   // The sample: the graphic shown in the controls at the cell the preview player has reached.
   void DrawSample(int advance);
+  const cCanvas& SampleCanvas() { return this->m_vBitmaps[0].m_Ctrl.m_Back; }
 
 protected:
   void AttachOtherGroups() override;
