@@ -7,6 +7,7 @@
 
 #include "app/DataFile.h"
 #include "app/PathUtil.h"
+#include "tests/support/win/GuiObjects.h"
 #include "tests/support/win/LabelFit.h"
 
 namespace {
@@ -294,4 +295,20 @@ TEST_F(DatabaseWndTest, AFileThatCannotBeWrittenKeepsTheWindowOpenAndApplyEnable
   EXPECT_FALSE(TableFiles()[4].empty());
   Finish(PSBTN_CANCEL);
   EXPECT_EQ(m_Host.m_nClosed, 1);
+}
+
+TEST_F(DatabaseWndTest, OpeningEveryPageAndClosingLeavesNoHandles) {
+  auto openAndClose = [this] {
+    Open();
+    for (int tab = kTabCount - 1; tab >= 0; --tab) Page(tab);
+    cModalDriver driver([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, kIdcCancel, 0); });
+    Press(Page(kTabAnime), 1226);
+    Finish(PSBTN_CANCEL);
+  };
+  openAndClose();  // the first run loads what the process keeps: fonts, classes, cached contexts
+  cGuiObjects before = CountGuiObjects();
+  for (int i = 0; i < 5; ++i) openAndClose();
+  EXPECT_EQ(CountGuiObjects(), before);
+  EXPECT_EQ(m_Host.m_nClosed, 6);
+  EXPECT_EQ(m_List.m_Windows.size(), 1u);
 }
