@@ -16,6 +16,10 @@
 #include "database/win/cDatabaseWnd.h"
 #include "model/Inheritance.h"
 #include "project/cProjectSettings.h"
+#include "project/win/RunToolDialog.h"
+#include "project/win/cDlgBmpConvert.h"
+#include "project/win/cOptionDialogs.h"
+#include "project/win/cProjectOptionSheet.h"
 #include "stage/cPaletteDoc.h"
 #include "stage/win/PaintCanvas.h"
 #include "stage/win/StageLoad.h"
@@ -118,6 +122,9 @@ cStageEditorWnd::cStageEditorWnd(cMainFrame& frame)
 
 cStageEditorWnd::~cStageEditorWnd() {
   for (const cPaletteSlot& slot : kPaletteSlots) DeleteWindow(this->*slot.m_pWindow);
+  if (m_pProjectSheet) static_cast<cProjectOptionSheet*>(m_pProjectSheet)->ForgetOwner();
+  DeleteWindow(m_pProjectSheet);
+  CloseDatabase();
   Destroy();
   if (g_StageEditState.m_pView == this) g_StageEditState.m_pView = nullptr;
   if (g_pStageEditorWnd == this) g_pStageEditorWnd = nullptr;
@@ -570,17 +577,24 @@ void cStageEditorWnd::ShowNotBuilt() {
 }
 
 void cStageEditorWnd::OpenTool(int tool) {
-  // The editors the menu opens, one entry each; the others come with later parts.
+  // The editors the menu opens, one entry each; those not listed come with later parts.
   switch (tool) {
     case kToolDatabase:
       OpenDatabase();
       return;
-    case kToolStageSettings:
     case kToolStageOptions:
+      return RunStageOptions();
+    case kToolEditOptions:
+      RunToolDialog(m_pEditOptions, this, m_lpManager);
+      return;
+    case kToolProjectOptions:
+      return OpenProjectOptions();
+    case kToolBitmapConverter:
+      RunToolDialog(m_pBmpConvert, this, m_lpManager);
+      return;
+    case kToolStageSettings:
     case kToolWorldMap:
     case kToolSystemSettings:
-    case kToolProjectOptions:
-    case kToolBitmapConverter:
       ShowNotBuilt();
       return;
   }
@@ -605,13 +619,41 @@ void cStageEditorWnd::OpenDatabase() {
 }
 
 void cStageEditorWnd::CloseDatabase() {
+  // Taken out first: a window deleted from here does not call back.
+  cPropSheet* database = m_pDatabaseWnd;
+  m_pDatabaseWnd = nullptr;
   m_lpDatabaseWnd = nullptr;
-  SafeDelete(m_pDatabaseWnd);
+  delete database;
 }
 
 void cStageEditorWnd::OnDatabaseClosed() {
+  if (!m_pDatabaseWnd) return;
   m_lpDatabaseWnd = nullptr;
   Revalidate();
+}
+
+void cStageEditorWnd::RunStageOptions() {
+  RunToolDialog(m_pStageOptions, this, m_lpManager);
+  // The undo steps may have been opened anew.
+  UpdateCommandStates();
+}
+
+void cStageEditorWnd::OpenProjectOptions() {
+  m_lpManager->ShowAll(0);
+  m_lpManager->EnableAll(0);
+  DeleteWindow(m_pProjectSheet);
+  cProjectOptionSheet::cOwnerCalls calls;
+  calls.m_Closed = [this] { OnProjectOptionsClosed(); };
+  // The default records' data sheets come with the element editors.
+  calls.m_NotBuilt = [this] { ShowNotBuilt(); };
+  auto* sheet = new (std::nothrow) cProjectOptionSheet(1, this, m_lpManager, &m_pProjectSheet, calls);
+  if (!sheet) {
+    OutOfMemory();
+    OnProjectOptionsClosed();
+    return;
+  }
+  m_pProjectSheet = sheet;
+  sheet->Create();
 }
 
 int cStageEditorWnd::RunNewStageDialog() {

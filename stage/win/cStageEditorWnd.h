@@ -12,6 +12,9 @@
 #include "database/cDatabaseCore.h"
 #include "stage/cStageEditor.h"
 
+class cDlgBmpConvert;
+class cDlgEditOptions;
+class cDlgStageOptions;
 class cPropSheet;
 
 class cStageEditorWnd : public cEditorWindow, public cStageEditorHost, public cDatabaseHost {
@@ -107,6 +110,12 @@ public:
   cDialog* m_lpGroupWnd = nullptr;
   // The database window while it is open; the window list clears it when it ends the window.
   cPropSheet* m_pDatabaseWnd = nullptr;
+  // The project options sheet while it is open (the window list clears the slot when it ends it),
+  // and the modal tools while they run.
+  cPropSheet* m_pProjectSheet = nullptr;
+  cDlgStageOptions* m_pStageOptions = nullptr;
+  cDlgEditOptions* m_pEditOptions = nullptr;
+  cDlgBmpConvert* m_pBmpConvert = nullptr;
 
 private:
   static cStageEditorWnd* s_lpInstance;
@@ -145,6 +154,9 @@ private:
   void OpenDatabase();
   void CloseDatabase();
   void OnDataSheetClosed(int kind);
+  // Hides and disables the other windows and opens the sheet in its slot.
+  void OpenProjectOptions();
+  void RunStageOptions();
   // The palette and group windows of a layer by their saved shown flags; the others hidden.
   void ShowLayerWindows(int layer);
   void ForEachPaletteWindow(void (*action)(cDialog&));
