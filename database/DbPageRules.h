@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "app/cString.h"
+#include "database/MediaPreview.h"
 #include "database/cAnimeData.h"
 #include "database/cEffectData.h"
 #include "database/cSwordTypeData.h"
@@ -29,14 +30,6 @@ constexpr int kPathLimit = 260;   // bytes
 constexpr int kDataCountMin = 1;  // the range of the data count dialog
 constexpr int kDataCountMax = 999;
 
-// What the open-file dialog of a browse button starts in and offers. The filter is the dialog's
-// list of pairs (description, patterns), each ended by a zero, the list by a second zero.
-struct cBrowseSpec {
-  const char* m_pFolder;
-  const char* m_pTitle;
-  const char* m_pFilter;
-  const char* m_pDefaultExtension;
-};
 extern const cBrowseSpec kCharaExcBrowse;
 extern const cBrowseSpec kSwordBrowse;
 extern const cBrowseSpec kEffectBrowse;
@@ -89,9 +82,3 @@ extern const cCheckField<cEffectData, int32_t> kEffectChecks[1];
 // The anime set page's three cell shifts (template 212).
 extern const cNumField<cAnimeSetData> kAnimeSetShiftFields[3];
 
-// "再生" on the BGM page: the file plays in a loop on channel 0; 0 after the box "読み込み失敗！",
-// which ends the command without a change notice. An empty path does nothing (1).
-int PlayBgmPreview(const cString& path);
-// "再生" on the sound effect page: the file plays once; a file that cannot be played shows
-// "読み込み失敗！" and the command goes on. An empty path does nothing.
-void PlaySoundPreview(const cString& path);
