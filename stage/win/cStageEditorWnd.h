@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/win/cMainFrame.h"
+#include "database/cDatabaseCore.h"
 #include "stage/cStageEditor.h"
 
 class cDlgBmpConvert;
@@ -16,7 +17,7 @@ class cDlgEditOptions;
 class cDlgStageOptions;
 class cPropSheet;
 
-class cStageEditorWnd : public cEditorWindow, public cStageEditorHost {
+class cStageEditorWnd : public cEditorWindow, public cStageEditorHost, public cDatabaseHost {
 public:
   enum : uint16_t {
     kTemplateId = 104,
@@ -65,7 +66,8 @@ public:
   void OnItemSheetClosed() { OnDataSheetClosed(2); }
   void OnStageSettingsClosed() override;
   void OnWorldMapClosed();
-  void OnDatabaseClosed() { Revalidate(); }
+  // cDatabaseHost: the database window has closed; its tables may have changed.
+  void OnDatabaseClosed() override;
   void Revalidate();
   void OnProjectOptionsClosed();
 
@@ -110,6 +112,8 @@ public:
   // slot here), and the modal tools while they run.
   cPropSheet* m_pStageSettingsSheet = nullptr;
   cPropSheet* m_pSystemSheet = nullptr;
+  // The database window while it is open; the window list clears it when it ends the window.
+  cPropSheet* m_pDatabaseWnd = nullptr;
   cPropSheet* m_pProjectSheet = nullptr;
   cDlgStageOptions* m_pStageOptions = nullptr;
   cDlgEditOptions* m_pEditOptions = nullptr;
@@ -148,6 +152,9 @@ private:
   void SetStatusText(const char* text);
   // What a later part of the editor will open; until then the status bar says it is missing.
   void ShowNotBuilt();
+  // The database window, with every registered window hidden and disabled while it is open.
+  void OpenDatabase();
+  void CloseDatabase();
   void OnDataSheetClosed(int kind);
   // A sheet of the project in its slot (the one still held there goes first): every other window
   // is hidden and disabled until the sheet closes and calls closed. make gives the new sheet, null
