@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/cEditConfig.h"
-#include "stage/win/PaintOnView.h"
+#include "stage/win/PaintCanvas.h"
 #include "stage/win/cStageEditorWnd.h"
 
 cPaletteWnd* cPaletteWnd::s_apInstance[kPaletteWndCount] = {};

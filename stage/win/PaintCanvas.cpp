@@ -1,17 +1,17 @@
-#include "stage/win/PaintOnView.h"
+#include "stage/win/PaintCanvas.h"
+
+#include "app/SheetCanvases.h"
 
 void MeasureSheets(cSheetExtents& extents) {
+  extents.m_vCharaExc.resize(g_vCharaExcCanvas.size());
   for (int i = 0; i < kSheetCanvasCount; ++i)
     extents.m_aSheet[i] = {g_aSheetCanvas[i].Width(), g_aSheetCanvas[i].Height()};
-  extents.m_vCharaExc.resize(g_vCharaExcCanvas.size());
   for (size_t i = 0; i < g_vCharaExcCanvas.size(); ++i)
     extents.m_vCharaExc[i] = {g_vCharaExcCanvas[i].Width(), g_vCharaExcCanvas[i].Height()};
 }
 
-void PaintOnView(cCtrlBitmap& view, const cPaintList& list) {
-  cCanvas& back = view.m_Back;
+void DrawPaintList(cCanvas& back, const cPaintList& list) {
   HDC dc = back.Dc();
-  if (!dc) return;
   HRGN clip = CreateRectRgn(list.m_nClipX, list.m_nClipY, list.m_nClipX + list.m_nClipWidth,
                             list.m_nClipY + list.m_nClipHeight);
   SelectClipRgn(dc, clip);
@@ -58,6 +58,11 @@ void PaintOnView(cCtrlBitmap& view, const cPaintList& list) {
     }
   }
   SelectClipRgn(dc, nullptr);
-  view.m_Screen.Blit(list.m_nClipX, list.m_nClipY, list.m_nClipWidth, list.m_nClipHeight, back, list.m_nClipX,
+}
+
+void PaintOnView(cCtrlBitmap& view, const cPaintList& list) {
+  if (!view.m_Back.Dc()) return;
+  DrawPaintList(view.m_Back, list);
+  view.m_Screen.Blit(list.m_nClipX, list.m_nClipY, list.m_nClipWidth, list.m_nClipHeight, view.m_Back, list.m_nClipX,
                      list.m_nClipY, 1);
 }
