@@ -745,6 +745,8 @@ int cStageEditorWnd::RunNewStageDialog() {
   return dialog->DoModal(kRunDisableOthers) == 1 ? 1 : 0;
 }
 
+// Every data sheet of a palette entry or a placed object opens here, from the palette windows and
+// the map alike; until the sheets exist the user gets the notice.
 void cStageEditorWnd::OpenDataSheet(int) {
   ShowNotBuilt();
   // No sheet opened: the layer the cell took the editor to is left again at once.
