@@ -19,13 +19,11 @@
 #include "app/win/FileDialogs.h"
 #include "app/win/cCanvas.h"
 #include "database/cDatabaseSet.h"
+#include "tests/project/win/RefusedAllocation.h"
 #include "tests/project/win/SystemSheetFixture.h"
 #include "tests/support/FakeSound.h"
 
-namespace {
-// While above 0, counts down the allocations without exceptions; the one that reaches 0 is refused.
 int g_nRefuseAt = 0;
-}  // namespace
 
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
   if (g_nRefuseAt > 0 && --g_nRefuseAt == 0) return nullptr;

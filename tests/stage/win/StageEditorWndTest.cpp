@@ -385,7 +385,7 @@ TEST_F(StageWndTest, ViewTogglesAreSavedAndChecked) {
 
 TEST_F(StageWndTest, WindowsOfLaterPartsShowANoticeAndNothingElse) {
   OpenStage(20, 15);
-  for (int id : {40013, 40085, 40063, 40064, 40122, 40062, 40061, 40079, 40003}) {
+  for (int id : {40013, 40085, 40063, 40122, 40062, 40061, 40079, 40003}) {
     SendMessageA(Editor().m_hWndStatus, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(""));
     Editor().Core().View().InvalidateAll();
     std::vector<HWND> before = ThreadWindows();
