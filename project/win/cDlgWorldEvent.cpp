@@ -89,7 +89,9 @@ void cDlgWorldEvent::OnCommand(WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  uint16_t changed = m_bInitialized ? FindCommandCtrl(wParam) : 0;
+  // The values shown while the dialog starts are no changes, and the list is not attached yet.
+  if (!m_bInitialized) return;
+  uint16_t changed = FindCommandCtrl(wParam);
   if (RunPageCommand(wParam)) {
   } else if (id == kIdcStartStageBrowse && clicked) {
     BrowseStartStage();
@@ -101,7 +103,7 @@ void cDlgWorldEvent::OnCommand(WPARAM wParam, LPARAM lParam) {
     StoreChange();
   }
   if (changed == kIdcWorldNo || changed == kIdcEventGraphic) PaintPreview();
-  if (m_bInitialized && id != kIdcWorldNo) ApplyEnables();
+  if (id != kIdcWorldNo) ApplyEnables();
   RedrawList();
 }
 

@@ -210,6 +210,8 @@ LRESULT cEventPaletteWnd::OnMessage(HWND window, UINT message, WPARAM wParam, LP
 void cEventPaletteWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (!AcceptCommand(wParam)) return;
   cDialog::OnCommand(wParam, lParam);
+  // The dialog manager's focus notices come before the list is attached.
+  if (!m_bInitialized) return;
   if (!RunOwnCommand(wParam)) RunListCommand(LOWORD(wParam));
   RedrawList();
   // What a dialog run from here asked of the map: its checkpoint's buttons, a repaint.

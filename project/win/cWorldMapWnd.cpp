@@ -178,18 +178,22 @@ LRESULT cWorldMapWnd::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_KEYUP:
       if (wParam == VK_SPACE) m_SpacePress.Release();
       return result;
+    case WM_RBUTTONDOWN:
+      m_bRightPressed = 1;
+      OnMouse(message, wParam, lParam);
+      break;
+    case WM_RBUTTONUP:
+      OnMouse(message, wParam, lParam);
+      OnRightClick(wParam);
+      break;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
       OnMouse(message, wParam, lParam);
       break;
     default:
       if (!result) return 0;
   }
-  // The right button's release was recorded with this message; a later update forgets it.
-  if (IsRightClicked()) ShowPopup();
   Repaint();
   return result;
 }
@@ -210,6 +214,14 @@ void cWorldMapWnd::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
   mouse.m_bLeftHeld = (wParam & MK_LBUTTON) ? 1 : 0;
   mouse.m_bRightHeld = (wParam & MK_RBUTTON) ? 1 : 0;
   Refresh(m_Editor.OnMouse(mouse));
+}
+
+void cWorldMapWnd::OnRightClick(WPARAM keys) {
+  // A click of its own: pressed on the picture and let go there, the left button up, the window
+  // active. The release is taken from its message: the mouse state's edge is gone by the next one.
+  int pressedHere = m_bRightPressed;
+  m_bRightPressed = 0;
+  if (pressedHere && !(keys & MK_LBUTTON) && GetActiveWindow() == m_hWnd) ShowPopup();
 }
 
 void cWorldMapWnd::ShowPopup() {

@@ -70,6 +70,8 @@ private:
   void LayoutPicture();
   void ScrollToBars();
   void OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
+  // The popup menu of the events after a right click on the picture (mode 1).
+  void OnRightClick(WPARAM keys);
   void ShowPopup();
   void OnClose();
   void OnDestroy(HWND window);
@@ -86,4 +88,5 @@ private:
   cWorldMapEditor m_Editor;
   cPopupMenu m_Popup;
   cKeyPress m_SpacePress;
+  int32_t m_bRightPressed = 0;  // the right button went down on the picture
 };

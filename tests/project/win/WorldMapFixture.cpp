@@ -46,6 +46,9 @@ void WorldMapWndTest::SetUp() {
     ASSERT_TRUE(CopyFileA(source.c_str(), (std::string("e_bmp\\") + picture).c_str(), FALSE)) << source;
   }
   EditConfig.SetDefaults();
+  // The placing options start off here (a new configuration has two on): each test sets its own.
+  EditConfig.m_bEventEditBeforePlace = 0;
+  EditConfig.m_bAutoWorldNumber = 0;
   g_StageDoc.SetDefaults();
   g_StageEditState.Reset();
   g_vValInfo.clear();
@@ -55,7 +58,7 @@ void WorldMapWndTest::SetUp() {
   g_WorldMap.m_vTemplate[0].m_strName = "村";
   SaveMapFile();
   g_WorldMapEditState.Reset(g_WorldMap);
-  MakeSheet(g_aSheetCanvas[kSheetWorldChip], 160, 64, 1);
+  MakeSheet(g_aSheetCanvas[kSheetWorldChip], 160, 96, 1);
   MakeSheet(g_aSheetCanvas[kSheetWorldEvent], 64, 128, 2);
   InstallStageEditor(g_MainFrame);
   ASSERT_EQ(CreateMainFrameWindow(GetModuleHandleA(nullptr)), 1);
