@@ -26,8 +26,9 @@ constexpr COLORREF kMarkerOutline = RGB(255, 255, 0);
 constexpr COLORREF kMarkerNumber = RGB(255, 255, 255);
 constexpr COLORREF kGridColour = RGB(255, 255, 255);
 constexpr int32_t kMarkerPixels = 16;
+// Digits 8 pixels wide: one is centred on the marker, two cover it, three stand out to its left.
 const char* const kNumberFace = "ＭＳ ゴシック";
-constexpr int32_t kNumberHeight = 10;
+constexpr int32_t kNumberHeight = 16;
 
 TBBUTTON Button(int image, int id, BYTE style = TBSTYLE_BUTTON) {
   TBBUTTON button = {};
