@@ -31,6 +31,8 @@ public:
   void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
 
   tPageList& Pages() { return m_cgPages.m_Ctrl; }
+  // The graphic preview as last painted; empty before the dialog has a window.
+  const cCanvas* PreviewCanvas() const { return m_vPictures.Count() ? &m_vPictures[0].m_Ctrl.m_Back : nullptr; }
 
   cWorldEvent* m_pTarget;
   cWorldEvent m_Event;

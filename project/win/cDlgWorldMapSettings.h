@@ -26,6 +26,9 @@ public:
   void OnPaint() override { PaintPreview(); }
   void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
 
+  // The colour preview as last painted; empty before the dialog has a window.
+  const cCanvas* PreviewCanvas() const { return m_vPictures.Count() ? &m_vPictures[0].m_Ctrl.m_Back : nullptr; }
+
   cWorldMapSettings m_Settings;
 
 private:

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ProgramPalette.h"
 #include "app/cEditConfig.h"
 #include "app/cValInfoData.h"
 #include "app/win/FileDialogs.h"
@@ -156,6 +157,18 @@ TEST_F(WorldMapDialogsTest, TheEventDialogShowsThePagesAndFollowsTheTypeRules) {
     EXPECT_TRUE(Enabled(dialog, 1245));
     EXPECT_FALSE(Enabled(dialog, 1258)) << "no variation";
 
+    // The preview: the sheet's numbered picture (column 0) of the page's row, numberless for 0.
+    auto preview = [&] {
+      const uint8_t* pixel = Map().m_pEventDlg->PreviewCanvas()->Image().At(16, 16);
+      return RGB(pixel[2], pixel[1], pixel[0]);
+    };
+    EXPECT_EQ(preview(), TestSheetColour(2, 0, 0));
+    Choose(dialog, 1032, 2);
+    EXPECT_EQ(preview(), TestSheetColour(2, 0, 2));
+    Type(dialog, 1245, "0");
+    EXPECT_EQ(preview(), TestSheetColour(2, 1, 2));
+    Choose(dialog, 1032, 0);
+    Type(dialog, 1245, "3");
     Choose(dialog, 1033, 1);  // 道
     EXPECT_EQ(Text(dialog, 1245), "0");
     for (int id : {1245, 1255, 1247, 1038, 1036, 1037, 1244, 1258, 1259, 1260})
@@ -300,6 +313,7 @@ TEST_F(WorldMapDialogsTest, DialogsHoldOnlyTheWorldMapWindows) {
 }
 
 TEST_F(WorldMapDialogsTest, TheSettingsDialogResizesTheMapAndEmptiesTheHistory) {
+  g_ProgramPalette.m_aEntry[207] = cColourEntry{30, 200, 10, 0};
   OpenWorldMap();
   ClickCell(1, 1);
   ASSERT_TRUE(MenuEnabled(40052));
@@ -319,6 +333,9 @@ TEST_F(WorldMapDialogsTest, TheSettingsDialogResizesTheMapAndEmptiesTheHistory) 
     Type(dialog, 11211, "30");
     Type(dialog, 1257, "300");
     EXPECT_EQ(Text(dialog, 1257), "207") << "held to 16 .. 207 while typed";
+    const uint8_t* pixel = Map().m_pSettingsDlg->PreviewCanvas()->Image().At(10, 10);
+    const cColourEntry& entry = g_ProgramPalette.m_aEntry[207];
+    EXPECT_EQ(RGB(pixel[2], pixel[1], pixel[0]), RGB(entry.m_nRed, entry.m_nGreen, entry.m_nBlue)) << "the preview";
     Click(dialog, 1000);
   });
   EXPECT_TRUE(hidden);

@@ -306,3 +306,36 @@ TEST_F(WorldMapEventsTest, TheMapChipPaletteShowsTheChipsAndTheSelection) {
   ClickCell(0, 0);
   EXPECT_EQ(g_WorldMap.ChipAt(0, 0), 11);
 }
+
+TEST_F(WorldMapEventsTest, ARightClickOnTheTemplateListShowsItsPopupMenu) {
+  g_WorldMap.m_vTemplate.push_back(NamedEvent("森", 0));
+  EventMode();
+  cEventPaletteWnd::tList& list = EventPalette()->List();
+  SetForegroundWindow(Palette());
+  SetActiveWindow(Palette());
+  RECT item = {};
+  SendMessageA(list.m_hWnd, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+  POINT point = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+  ClientToScreen(list.m_hWnd, &point);
+  MoveCursorTo(point);
+  Pump();
+  std::vector<std::string> items;
+  ChooseFromMenus([&] {
+    HMENU popup = list.m_hPopupMenu;
+    for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+      char text[64] = {};
+      GetMenuStringA(popup, i, text, sizeof text, MF_BYPOSITION);
+      items.push_back(text);
+    }
+    ClickMenuItem(popup, 40039);  // コピー
+  });
+  PressButton(VK_RBUTTON);
+  Pump();
+  ReleaseButton(VK_RBUTTON);
+  Pump();
+  StopChoosingFromMenus();
+  Pump();
+  EXPECT_EQ(items, (std::vector<std::string>{"切り取り", "コピー", "貼り付け", "", "新規挿入", "", "削除"}));
+  EXPECT_EQ(State().m_bClipboard, 1);
+  EXPECT_EQ(State().m_ClipEvent.m_strName, "森") << "the row under the click";
+}

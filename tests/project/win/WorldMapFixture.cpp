@@ -67,6 +67,7 @@ void WorldMapWndTest::SetUp() {
 }
 
 void WorldMapWndTest::TearDown() {
+  StopChoosingFromMenus();
   SafeDelete(g_MainFrame.m_lpStageEditor);
   if (IsWindow(g_hMainWnd)) DestroyWindow(g_hMainWnd);
   MSG message;
@@ -107,26 +108,33 @@ void WorldMapWndTest::PopupCommand(int column, int row, int id) {
   ClientToScreen(Window(), &point);
   MoveCursorTo(point);
   Pump();
-  cPopupMenuDriver driver;
   m_vPopupEnabled.clear();
-  driver.m_Action = [&](HWND) {
+  ChooseFromMenus([&] {
     HMENU popup = Map().m_hPopupMenu;
     for (int item : kPopupIds)
       m_vPopupEnabled.push_back((GetMenuState(popup, item, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) ? 0 : 1);
     bool enabled = !(GetMenuState(popup, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
     if (id && enabled) ClickMenuItem(popup, id);
     else TypeKey(VK_ESCAPE);
-  };
-  g_lpMenuDriver = &driver;
-  g_hMenuHook = SetWindowsHookExA(WH_CALLWNDPROC, MenuIdleHook, nullptr, GetCurrentThreadId());
+  });
   PressButton(VK_RBUTTON);
   Pump();
   ReleaseButton(VK_RBUTTON);
   Pump();
-  UnhookWindowsHookEx(g_hMenuHook);
+  StopChoosingFromMenus();
+  Pump();
+}
+
+void WorldMapWndTest::ChooseFromMenus(std::function<void()> action) {
+  m_MenuDriver.m_Action = [action](HWND) { action(); };
+  g_lpMenuDriver = &m_MenuDriver;
+  g_hMenuHook = SetWindowsHookExA(WH_CALLWNDPROC, MenuIdleHook, nullptr, GetCurrentThreadId());
+}
+
+void WorldMapWndTest::StopChoosingFromMenus() {
+  if (g_hMenuHook) UnhookWindowsHookEx(g_hMenuHook);
   g_hMenuHook = nullptr;
   g_lpMenuDriver = nullptr;
-  Pump();
 }
 
 void WorldMapWndTest::ClickChip(int chip) {

@@ -56,6 +56,10 @@ protected:
   // A real right click over a picture cell with the popup menu's choice: the item with id, or
   // none (Escape). The items' enabled states as the menu showed them go to m_vPopupEnabled.
   void PopupCommand(int column, int row, int id);
+  // While set, each popup menu of this thread runs the action once while it waits for the user
+  // (a hook hears the menu's WM_ENTERIDLE).
+  void ChooseFromMenus(std::function<void()> action);
+  void StopChoosingFromMenus();
   // Mode 0: selects chip of the palette by a click on it.
   void ClickChip(int chip);
 
@@ -81,7 +85,8 @@ protected:
   cScratchFolder m_Folder;
   cTestReportLog m_Log;
   cBeepCountingShell m_Shell;
-  std::vector<int> m_vPopupEnabled;  // 50059, 40038, 40039, 40040, 40028, 40043 as last shown
+  std::vector<int> m_vPopupEnabled;
+  cPopupMenuDriver m_MenuDriver;  // 50059, 40038, 40039, 40040, 40028, 40043 as last shown
 };
 
 // The ids of popup menu 163 in its order.

@@ -14,6 +14,7 @@
 #include "stage/cStageEditState.h"
 #include "tests/project/win/RefusedAllocation.h"
 #include "tests/project/win/WorldMapFixture.h"
+#include "tests/support/win/GuiObjects.h"
 #include "ui/win/cModelessList.h"
 
 namespace {
@@ -450,4 +451,75 @@ TEST_F(WorldMapWndTest, AWindowWithoutMemoryIsNotRun) {
   EXPECT_TRUE(IsWindowEnabled(g_pStageEditorWnd->m_hWnd));
   MSG message;
   EXPECT_TRUE(PeekMessageA(&message, g_hMainWnd, WM_CLOSE, WM_CLOSE, PM_REMOVE)) << "the main window is asked to close";
+}
+
+TEST_F(WorldMapWndTest, PalettesStayAndTheWindowIsNotMinimised) {
+  RECT stageRect = WindowRect(g_pStageEditorWnd->m_hWnd);
+  OpenWorldMap();
+  SendMessageA(ChipPalette()->m_hWnd, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(ChipPalette()->m_hWnd)) << "the user cannot close a palette";
+  SendMessageA(Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_FALSE(IsIconic(Window()));
+  EXPECT_TRUE(IsWindowVisible(Window()));
+  Command(40072);
+  ASSERT_NE(EventPalette(), nullptr);
+  HWND events = EventPalette()->m_hWnd;
+  SendMessageA(events, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(events));
+  // Without a saved place the event palette opens beside the stage editor window.
+  RECT eventRect = WindowRect(events);
+  EXPECT_EQ(eventRect.left, stageRect.right);
+  EXPECT_EQ(eventRect.top, stageRect.top + 10);
+  MoveWindow(events, 700, 120, eventRect.right - eventRect.left, eventRect.bottom - eventRect.top, TRUE);
+  Command(40071);
+  EXPECT_FALSE(IsWindow(events)) << "the palette goes with its mode";
+  EXPECT_EQ(EditConfig.m_wpEventPalette.m_nX, 700);
+  EXPECT_EQ(EditConfig.m_wpEventPalette.m_nY, 120);
+  Command(40072);
+  EXPECT_EQ(WindowRect(EventPalette()->m_hWnd).left, 700);
+}
+
+TEST_F(WorldMapWndTest, ARightDragBeyondThePictureScrollsAndTakesTheBrushWhenLetGo) {
+  g_WorldMap.SetSize(40, 15);
+  OpenWorldMap();
+  SetForegroundWindow(Window());
+  SetActiveWindow(Window());
+  auto screen = [&](int x, int y) {
+    POINT point = {Map().m_nViewX + x, Map().m_nViewY + y};
+    ClientToScreen(Window(), &point);
+    return point;
+  };
+  MoveCursorTo(screen(18 * 32 + 16, 5 * 32 + 16));
+  Pump();
+  PressButton(VK_RBUTTON);
+  Pump();
+  ASSERT_EQ(State().m_bCaptureActive, 1);
+  // Far beyond the picture's right edge: the idle tick scrolls one column a tick.
+  MoveCursorTo(screen(640 + 60, 5 * 32 + 16));
+  Pump();
+  for (int tick = 0; tick < 4; ++tick) Map().OnIdle();
+  EXPECT_EQ(Editor().ScrollX(), 4);
+  EXPECT_EQ(State().m_bCaptureActive, 1);
+  ReleaseButton(VK_RBUTTON);
+  Map().OnIdle();
+  EXPECT_EQ(State().m_bCaptureActive, 0) << "let go outside, the capture ends there";
+  EXPECT_EQ(State().m_nBrushW, 6) << "columns 18 .. 23, the last one at the picture's edge";
+  EXPECT_EQ(State().m_nBrushH, 1);
+  Pump();
+}
+
+TEST_F(WorldMapWndTest, OpeningAndClosingManyTimesLeavesNoObjectsBehind) {
+  auto round = [&] {
+    OpenWorldMap();
+    Command(40072);  // opening the event palette counts as a change: the prompt follows
+    Command(40071);
+    cBoxAnswerer answers({IDNO});
+    Command(40055);
+    Pump();
+  };
+  round();  // the first opening loads what the process keeps: fonts, classes, images, tables
+  cGuiObjects before = CountGuiObjects();
+  for (int i = 0; i < 5; ++i) round();
+  EXPECT_EQ(CountGuiObjects(), before);
+  EXPECT_EQ(g_ModelessList.m_Windows.size(), 1u) << "only the stage editor window stays registered";
 }
