@@ -52,9 +52,21 @@ function(vx_windows_program)
   target_link_libraries(vx_win PUBLIC vx_core comctl32 comdlg32 shlwapi shell32 winmm imm32 gdi32 user32 kernel32 ole32)
   # Some portable declarations have their Windows definitions here (paths through the shell).
   target_link_libraries(vx_core PUBLIC vx_win)
+  vx_rc_depends(${CMAKE_SOURCE_DIR}/app/win/Editor.rc)
   if(EXISTS ${CMAKE_SOURCE_DIR}/app/win/WinMain.cpp)
     add_executable(Vontaris WIN32 ${CMAKE_SOURCE_DIR}/app/win/WinMain.cpp ${CMAKE_SOURCE_DIR}/app/win/Editor.rc)
     vx_flags(Vontaris)
     target_link_libraries(Vontaris PRIVATE vx_win)
   endif()
+endfunction()
+
+# windres does not report the fragments a script includes, so a changed template would not rebuild
+# the resources: every script depends on every fragment and picture of the subsystems instead.
+function(vx_rc_depends)
+  set(parts)
+  foreach(sub ${VX_SUBSYSTEMS})
+    file(GLOB p CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${sub}/win/*.rc ${CMAKE_SOURCE_DIR}/${sub}/win/*.ico)
+    list(APPEND parts ${p})
+  endforeach()
+  set_source_files_properties(${ARGN} PROPERTIES OBJECT_DEPENDS "${parts}")
 endfunction()

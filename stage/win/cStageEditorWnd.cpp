@@ -13,12 +13,20 @@
 #include "app/win/MainLoop.h"
 #include "app/win/cGameProcess.h"
 #include "app/win/cShellWin.h"
+#include "database/win/cDatabaseWnd.h"
 #include "model/Inheritance.h"
 #include "project/cProjectSettings.h"
 #include "project/cWorldMapEditState.h"
 #include "project/win/cWorldMapWnd.h"
+#include "project/win/RunToolDialog.h"
+#include "project/win/cDlgBmpConvert.h"
+#include "project/win/cOptionDialogs.h"
+#include "project/win/cProjectOptionSheet.h"
+#include "project/win/cSystemSettingsSheet.h"
 #include "stage/cPaletteDoc.h"
+#include "stage/win/PaintCanvas.h"
 #include "stage/win/StageLoad.h"
+#include "stage/win/cStageSettingsSheet.h"
 #include "ui/win/cModelessList.h"
 #include "ui/win/cValueInputDlg.h"
 
@@ -118,6 +126,7 @@ cStageEditorWnd::cStageEditorWnd(cMainFrame& frame)
 
 cStageEditorWnd::~cStageEditorWnd() {
   DeleteWindow(m_lpWorldMapWnd);
+  CloseSheets();
   for (const cPaletteSlot& slot : kPaletteSlots) DeleteWindow(this->*slot.m_pWindow);
   Destroy();
   if (g_StageEditState.m_pView == this) g_StageEditState.m_pView = nullptr;
@@ -356,6 +365,8 @@ void cStageEditorWnd::OnDestroy(HWND window) {
   if (!g_ProjectSettings.SaveFile(g_DataPaths[kPathProjectOptions].GetStr()))
     LogErrorF("PrjOption.Save 失敗");
   if (g_pStageEditorWnd == this) g_pStageEditorWnd = nullptr;
+  // The database window went with its owner; the object goes before this one.
+  CloseDatabase();
 }
 
 void cStageEditorWnd::Minimise() {
@@ -372,10 +383,7 @@ void cStageEditorWnd::OnPaint() {
 
 void cStageEditorWnd::Repaint() {
   if (!m_bInitialized || !m_cgView.m_Ctrl.m_Back.Dc()) return;
-  m_Extents.m_vCharaExc.resize(g_vCharaExcCanvas.size());
-  for (int i = 0; i < kSheetCanvasCount; ++i) m_Extents.m_aSheet[i] = {g_aSheetCanvas[i].Width(), g_aSheetCanvas[i].Height()};
-  for (size_t i = 0; i < g_vCharaExcCanvas.size(); ++i)
-    m_Extents.m_vCharaExc[i] = {g_vCharaExcCanvas[i].Width(), g_vCharaExcCanvas[i].Height()};
+  MeasureSheets(m_Extents);
   m_Core.TakePaint(m_ViewInput, m_Extents, m_vPaint);
   for (const cPaintList& list : m_vPaint) {
     CarryOut(list);
@@ -390,51 +398,7 @@ void cStageEditorWnd::Repaint() {
 
 void cStageEditorWnd::CarryOut(const cPaintList& list) {
   cCanvas& back = m_cgView.m_Ctrl.m_Back;
-  HDC dc = back.Dc();
-  HRGN clip = CreateRectRgn(list.m_nClipX, list.m_nClipY, list.m_nClipX + list.m_nClipWidth,
-                            list.m_nClipY + list.m_nClipHeight);
-  SelectClipRgn(dc, clip);
-  DeleteObject(clip);
-  SetStretchBltMode(dc, COLORONCOLOR);
-  for (const cPaintOp& op : list.m_vOps) {
-    switch (op.m_nKind) {
-      case cPaintOp::kFill: {
-        // A fill of the area alone: the canvas's own fill ignores the clip.
-        RECT rect = {op.m_nX, op.m_nY, op.m_nX + op.m_nWidth, op.m_nY + op.m_nHeight};
-        HBRUSH brush = CreateSolidBrush(op.m_nColour);
-        FillRect(dc, &rect, brush);
-        DeleteObject(brush);
-        break;
-      }
-      case cPaintOp::kBlit: {
-        const cCanvas& source =
-            op.m_bCharaExc ? g_vCharaExcCanvas[static_cast<size_t>(op.m_nCanvas)] : g_aSheetCanvas[op.m_nCanvas];
-        if (op.m_nWidth == op.m_nSrcWidth && op.m_nHeight == op.m_nSrcHeight)
-          back.Blit(op.m_nX, op.m_nY, op.m_nWidth, op.m_nHeight, source, op.m_nSrcX, op.m_nSrcY, 0);
-        else
-          back.StretchBlit(op.m_nX, op.m_nY, op.m_nWidth, op.m_nHeight, source, op.m_nSrcX, op.m_nSrcY, op.m_nSrcWidth,
-                           op.m_nSrcHeight, 0);
-        break;
-      }
-      case cPaintOp::kGrid:
-        back.DrawGrid(op.m_nX, op.m_nY, op.m_nWidth, op.m_nHeight, kCellPixels, kCellPixels, op.m_nColour);
-        back.ReleasePen();
-        break;
-      case cPaintOp::kLine:
-        back.SelectPen(PS_SOLID, op.m_nPen, op.m_nColour);
-        back.Line(op.m_nX, op.m_nY, op.m_nX2, op.m_nY2);
-        // The list's lines include their last pixel, which the system's lines leave out.
-        SetPixel(dc, op.m_nX2, op.m_nY2, op.m_nColour);
-        back.ReleasePen();
-        break;
-      case cPaintOp::kOutline:
-        back.SelectPen(PS_SOLID, op.m_nPen, op.m_nColour);
-        back.Rectangle(op.m_nX, op.m_nY, op.m_nWidth, op.m_nHeight);
-        back.ReleasePen();
-        break;
-    }
-  }
-  SelectClipRgn(dc, nullptr);
+  DrawPaintList(back, list);
   m_cgView.m_Ctrl.m_Screen.Blit(list.m_nClipX, list.m_nClipY, list.m_nClipWidth, list.m_nClipHeight, back,
                                 list.m_nClipX, list.m_nClipY, 1);
 }
@@ -555,7 +519,9 @@ void cStageEditorWnd::OnStageSettingsClosed() {
   g_StageDoc.Normalise();
   SendMessageA(m_hWnd, WM_SIZE, 0, 0);
   RepaintPaletteWindows();
-  g_StageEditState.AllocateUndo(g_StageDoc.m_nUndoDepth, g_StageDoc.m_nPitch, g_StageDoc.m_nHeight);
+  // Only a size change released the history (for the new size); otherwise its steps still hold.
+  if (g_StageEditState.UndoLevels() == 0)
+    g_StageEditState.AllocateUndo(g_StageDoc.m_nUndoDepth, g_StageDoc.m_nPitch, g_StageDoc.m_nHeight);
   UpdateCommandStates();
   m_Frame.m_nEditorKind = 0;
   ShowEditorWindows();
@@ -623,20 +589,123 @@ void cStageEditorWnd::ShowNotBuilt() {
 }
 
 void cStageEditorWnd::OpenTool(int tool) {
-  // The editors the menu opens, one entry each; those not listed first come with a later part.
+  // The editors the menu opens, one entry each; those not listed come with later parts.
   switch (tool) {
     case kToolWorldMap:
       OpenWorldMap();
       return;
     case kToolStageSettings:
-    case kToolStageOptions:
-    case kToolDatabase:
+      return OpenStageSettings();
     case kToolSystemSettings:
+      return OpenSystemSettings();
+    case kToolDatabase:
+      OpenDatabase();
+      return;
+    case kToolStageOptions:
+      return RunStageOptions();
+    case kToolEditOptions:
+      RunToolDialog(m_pEditOptions, this, m_lpManager);
+      return;
     case kToolProjectOptions:
+      return OpenProjectOptions();
     case kToolBitmapConverter:
-      ShowNotBuilt();
+      RunToolDialog(m_pBmpConvert, this, m_lpManager);
       return;
   }
+}
+
+void cStageEditorWnd::OpenDatabase() {
+  // A window left from before goes first: its closing would show the editor's windows again.
+  CloseDatabase();
+  m_lpManager->ShowAll(0);
+  m_lpManager->EnableAll(0);
+  cDatabaseWnd* database = new (std::nothrow) cDatabaseWnd(1, this, m_lpManager, &m_pDatabaseWnd, *this);
+  if (!database) {
+    OutOfMemory();
+    Revalidate();
+    return;
+  }
+  m_pDatabaseWnd = database;
+  m_lpDatabaseWnd = database;
+  if (database->Create()) return;
+  CloseDatabase();
+  Revalidate();
+}
+
+void cStageEditorWnd::CloseDatabase() {
+  // Taken out first: a window deleted from here does not call back.
+  cPropSheet* database = m_pDatabaseWnd;
+  m_pDatabaseWnd = nullptr;
+  m_lpDatabaseWnd = nullptr;
+  delete database;
+}
+
+void cStageEditorWnd::OnDatabaseClosed() {
+  if (!m_pDatabaseWnd) return;
+  m_lpDatabaseWnd = nullptr;
+  Revalidate();
+}
+
+void cStageEditorWnd::RunStageOptions() {
+  RunToolDialog(m_pStageOptions, this, m_lpManager);
+  // The undo steps may have been opened anew.
+  UpdateCommandStates();
+}
+
+template <class Make>
+void cStageEditorWnd::OpenSheet(cPropSheet*& slot, Make make, void (cStageEditorWnd::*closed)()) {
+  // Gone before the windows are hidden: a sheet still open tells this window when it closes.
+  DeleteWindow(slot);
+  m_lpManager->ShowAll(0);
+  m_lpManager->EnableAll(0);
+  auto* sheet = make();
+  if (!sheet) {
+    OutOfMemory();
+    (this->*closed)();
+    return;
+  }
+  slot = sheet;
+  sheet->Create();
+}
+
+void cStageEditorWnd::OpenStageSettings() {
+  OpenSheet(
+      m_pStageSettingsSheet,
+      [this] { return new (std::nothrow) cStageSettingsSheet(1, this, m_lpManager, &m_pStageSettingsSheet, this); },
+      &cStageEditorWnd::OnStageSettingsClosed);
+}
+
+void cStageEditorWnd::OpenSystemSettings() {
+  OpenSheet(
+      m_pSystemSheet,
+      [this] {
+        return new (std::nothrow) cSystemSettingsSheet(1, this, m_lpManager, &m_pSystemSheet, [this] { Revalidate(); });
+      },
+      &cStageEditorWnd::Revalidate);
+}
+
+void cStageEditorWnd::OpenProjectOptions() {
+  OpenSheet(
+      m_pProjectSheet,
+      [this] {
+        cProjectOptionSheet::cOwnerCalls calls;
+        calls.m_Closed = [this] { OnProjectOptionsClosed(); };
+        // The default records' data sheets come with the element editors.
+        calls.m_NotBuilt = [this] { ShowNotBuilt(); };
+        return new (std::nothrow) cProjectOptionSheet(1, this, m_lpManager, &m_pProjectSheet, calls);
+      },
+      &cStageEditorWnd::OnProjectOptionsClosed);
+}
+
+void cStageEditorWnd::CloseSheets() {
+  // Their pointers back to this window would outlive it.
+  if (m_pStageSettingsSheet) static_cast<cStageSettingsSheet*>(m_pStageSettingsSheet)->m_pHost = nullptr;
+  if (m_pSystemSheet) static_cast<cSystemSettingsSheet*>(m_pSystemSheet)->ForgetOwner();
+  if (m_pProjectSheet) static_cast<cProjectOptionSheet*>(m_pProjectSheet)->ForgetOwner();
+  DeleteWindow(m_pStageSettingsSheet);
+  DeleteWindow(m_pSystemSheet);
+  DeleteWindow(m_pProjectSheet);
+  CloseDatabase();
 }
 
 int cStageEditorWnd::RunNewStageDialog() {

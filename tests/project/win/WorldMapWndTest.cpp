@@ -12,7 +12,7 @@
 #include "app/cEditConfig.h"
 #include "app/win/cMainFrame.h"
 #include "stage/cStageEditState.h"
-#include "tests/project/win/RefusedAllocation.h"
+#include "tests/support/RefusedAllocation.h"
 #include "tests/project/win/WorldMapFixture.h"
 #include "tests/support/win/GuiObjects.h"
 #include "ui/win/cModelessList.h"
@@ -440,9 +440,9 @@ TEST_F(WorldMapWndTest, EachOpeningStartsInMode0WithoutHistory) {
 
 TEST_F(WorldMapWndTest, AWindowWithoutMemoryIsNotRun) {
   cBoxAnswerer answers;
-  g_nRefuseAt = 1;
+  RefuseNothrowAllocation(1);
   SendMessageA(g_pStageEditorWnd->m_hWnd, WM_COMMAND, 40064, 0);
-  g_nRefuseAt = 0;
+  RefuseNothrowAllocation(0);
   EXPECT_EQ(g_pStageEditorWnd->m_lpWorldMapWnd, nullptr);
   ASSERT_EQ(answers.Seen().size(), 1u);
   EXPECT_EQ(answers.Seen()[0].m_strText, "メモリが不足しています！");

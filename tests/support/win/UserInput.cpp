@@ -25,6 +25,13 @@ void SendKey(WORD key, DWORD flags) {
   SendInput(1, &input, sizeof input);
 }
 
+// The system takes injected input in on its own time: on a loaded machine a message pump right after
+// SendInput can run before the event is queued. The input counts as arrived once its state shows.
+template <class Arrived>
+void WaitUntilInputArrived(Arrived arrived) {
+  for (int i = 0; i < 2000 && !arrived(); ++i) Sleep(1);
+}
+
 // Absolute coordinates span the screen as 0 to 65536; rounded up, they land on the pixel asked for.
 LONG Normalised(LONG pixel, int extent) { return static_cast<LONG>((pixel * 65536LL + extent - 1) / extent); }
 
@@ -140,11 +147,21 @@ void CALLBACK cModalDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
 void MoveCursorTo(POINT screen) {
   SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalised(screen.x, GetSystemMetrics(SM_CXSCREEN)),
             Normalised(screen.y, GetSystemMetrics(SM_CYSCREEN)));
+  WaitUntilInputArrived([screen] {
+    POINT at = {};
+    return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y;
+  });
 }
 
-void PressButton(int button) { SendMouse(button == VK_RBUTTON ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, 0, 0); }
+void PressButton(int button) {
+  SendMouse(button == VK_RBUTTON ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, 0, 0);
+  WaitUntilInputArrived([button] { return (GetAsyncKeyState(button) & 0x8000) != 0; });
+}
 
-void ReleaseButton(int button) { SendMouse(button == VK_RBUTTON ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, 0, 0); }
+void ReleaseButton(int button) {
+  SendMouse(button == VK_RBUTTON ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, 0, 0);
+  WaitUntilInputArrived([button] { return (GetAsyncKeyState(button) & 0x8000) == 0; });
+}
 
 void TypeKey(WORD key) {
   SendKey(key, 0);
@@ -164,6 +181,12 @@ void cPopupMenuDriver::OnMessage(UINT message, WPARAM wParam) {
     GetClassNameA(window, name, sizeof name);
     if (lstrcmpA(name, "#32768") == 0 && IsWindowVisible(window)) m_Action(window);
   }
+}
+
+void cPopupMenuWatch::OnHook(int code, WPARAM, LPARAM lParam) {
+  if (code != HC_ACTION) return;
+  const CWPSTRUCT& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+  m_Driver.OnMessage(sent.message, sent.wParam);
 }
 
 bool ClickMenuItem(HMENU popup, UINT id) {
