@@ -167,36 +167,36 @@ LRESULT cWorldMapWnd::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM
       return 1;
     case WM_SIZE:
       if (m_bInitialized) LayoutPicture();
-      break;
+      Repaint();
+      return result;
     case WM_HSCROLL:
     case WM_VSCROLL:
       ScrollToBars();
-      break;
+      Repaint();
+      return result;
     case WM_KEYDOWN:
-      if (wParam != VK_SPACE) return result;
-      OnSpace();
-      break;
+      if (wParam == VK_SPACE) OnSpace();
+      return result;
     case WM_KEYUP:
       if (wParam == VK_SPACE) m_SpacePress.Release();
       return result;
     case WM_RBUTTONDOWN:
       m_bRightPressed = 1;
       OnMouse(message, wParam, lParam);
-      break;
+      return result;
     case WM_RBUTTONUP:
       OnMouse(message, wParam, lParam);
       OnRightClick(wParam);
-      break;
+      return result;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
       OnMouse(message, wParam, lParam);
-      break;
+      return result;
     default:
-      if (!result) return 0;
+      // Commands and WM_PAINT have painted what they changed already.
+      return result;
   }
-  Repaint();
-  return result;
 }
 
 void cWorldMapWnd::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -214,7 +214,13 @@ void cWorldMapWnd::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
   // The message carries the buttons as they were when it was sent.
   mouse.m_bLeftHeld = (wParam & MK_LBUTTON) ? 1 : 0;
   mouse.m_bRightHeld = (wParam & MK_RBUTTON) ? 1 : 0;
-  Refresh(m_Editor.OnMouse(mouse));
+  cStateRecord before = m_Editor.Cursor();
+  unsigned refresh = m_Editor.OnMouse(mouse);
+  // A move with no button held inside the cursor's cell leaves the picture as it is.
+  const cStateRecord& after = m_Editor.Cursor();
+  bool idleMove = mouse.m_nEvent == cWorldMapMouse::kMove && !mouse.m_bLeftHeld && !mouse.m_bRightHeld;
+  if (idleMove && before.m_nX == after.m_nX && before.m_nY == after.m_nY) refresh &= ~kWmRepaint;
+  Refresh(refresh);
 }
 
 void cWorldMapWnd::OnRightClick(WPARAM keys) {

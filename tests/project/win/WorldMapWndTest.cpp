@@ -231,6 +231,24 @@ TEST_F(WorldMapWndTest, PaintingWithTheChosenChipTakesOneUndoStepAStroke) {
   EXPECT_TRUE(ButtonEnabled(40053));
 }
 
+TEST_F(WorldMapWndTest, AMoveInsideTheCursorCellLeavesThePictureAsItIs) {
+  OpenWorldMap();
+  Mouse(WM_MOUSEMOVE, 3 * 32 + 4, 3 * 32 + 4, 0);
+  // A mark no painting of the map would draw: it stays until the picture is painted again.
+  const COLORREF mark = RGB(1, 2, 3);
+  uint8_t* pixel = Map().PictureCanvas().Image().At(600, 400);
+  pixel[0] = 3, pixel[1] = 2, pixel[2] = 1;
+  Mouse(WM_MOUSEMOVE, 3 * 32 + 28, 3 * 32 + 20, 0);
+  EXPECT_EQ(PicturePixel(600, 400), mark) << "same cell, nothing held: no repaint";
+  Mouse(WM_MOUSEMOVE, 4 * 32 + 4, 3 * 32 + 4, 0);
+  EXPECT_NE(PicturePixel(600, 400), mark) << "another cell: the cursor moves";
+  EXPECT_EQ(StatusText(Map().m_hWndStatus), "座標 (4,3)");
+  EXPECT_EQ(PicturePixel(4 * 32, 3 * 32 + 10), RGB(128, 0, 255)) << "the cursor frame at its new cell";
+  pixel[0] = 3, pixel[1] = 2, pixel[2] = 1;
+  Mouse(WM_MOUSEMOVE, 4 * 32 + 20, 3 * 32 + 4, MK_LBUTTON);
+  EXPECT_NE(PicturePixel(600, 400), mark) << "a held button paints, so the picture follows";
+}
+
 TEST_F(WorldMapWndTest, RightDragTakesTheBrushFromTheMap) {
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 3; ++x) g_WorldMap.ChipAt(x, y) = (x + 3 * y) % 10;
