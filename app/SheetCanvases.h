@@ -16,6 +16,8 @@ enum : int {
   kSheetShot = 20,  // and 21: the same mirrored per shot
   kSheetMark = 22,
   kSheetWorldBack = 23,
+  kSheetWorldChip = 24,   // the world map's chips, five 32 x 32 cells a row
+  kSheetWorldEvent = 25,  // the world events: a row each, numbered and numberless picture
   kSheetOverviewBlock = 28,  // 28 to 32: the overview sheets of the graphic cell picker
   kSheetOverviewChara = 29,
   kSheetOverviewItem = 30,

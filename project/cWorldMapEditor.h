@@ -43,7 +43,7 @@ enum : int {
 constexpr int kWorldMapModeMenuItems[2] = {kCmdWorldMapChipMenu, kCmdWorldMapEventMenu};
 constexpr int kWorldMapModeButtons[2] = {kCmdWorldMapChipButton, kCmdWorldMapEventButton};
 
-// What the window does after a call; every handled message ends with a repaint anyway.
+// What the window does after a call.
 enum : unsigned {
   kWmHandled = 1u << 0,        // the command id was the editor's
   kWmRepaint = 1u << 1,        // the map picture and the status text

@@ -16,6 +16,8 @@
 #include "app/win/cShellWin.h"
 #include "database/win/cDatabaseWnd.h"
 #include "project/cProjectSettings.h"
+#include "project/cWorldMapEditState.h"
+#include "project/win/cWorldMapWnd.h"
 #include "project/win/RunToolDialog.h"
 #include "project/win/cDlgBmpConvert.h"
 #include "project/win/cOptionDialogs.h"
@@ -105,6 +107,7 @@ cStageEditorWnd::cStageEditorWnd(cMainFrame& frame)
 }
 
 cStageEditorWnd::~cStageEditorWnd() {
+  DeleteWindow(m_lpWorldMapWnd);
   CloseSheets();
   for (cPaletteWnd* cStageEditorWnd::*slot : kPaletteSlots) DeleteWindow(this->*slot);
   DeleteWindow(m_lpGroupWnd);
@@ -235,7 +238,7 @@ LRESULT cStageEditorWnd::OnMessage(HWND window, UINT message, WPARAM wParam, LPA
       OnKeyDown(wParam);
       break;
     case WM_KEYUP:
-      if (wParam == VK_F5 || wParam == VK_SPACE) m_aPress[wParam == VK_F5].m_bServed = 0;
+      if (wParam == VK_F5 || wParam == VK_SPACE) m_aPress[wParam == VK_F5].Release();
       return result;
     case WM_MOUSEWHEEL:
       OnWheel(wParam);
@@ -271,7 +274,7 @@ LRESULT cStageEditorWnd::OnMessage(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 void cStageEditorWnd::OnKeyDown(WPARAM key) {
-  if ((key == VK_F5 || key == VK_SPACE) && SamePress(m_aPress[key == VK_F5])) return;
+  if ((key == VK_F5 || key == VK_SPACE) && m_aPress[key == VK_F5].Repeated()) return;
   switch (key) {
     case VK_F5:
       RunCommand(kIdaTestPlay);
@@ -281,15 +284,6 @@ void cStageEditorWnd::OnKeyDown(WPARAM key) {
       return;
   }
   if (m_Core.OnKeyDown(static_cast<int>(key), GetKeyState(VK_SHIFT) < 0)) UpdateCommandStates();
-}
-
-int cStageEditorWnd::SamePress(cKeyPress& press) {
-  // The key's release ends a press; a release the window never heard, a second at the latest.
-  DWORD now = GetMessageTime();
-  int same = press.m_bServed && now - press.m_nTime < kSamePressMs;
-  press.m_bServed = 1;
-  press.m_nTime = now;
-  return same;
 }
 
 void cStageEditorWnd::OnWheel(WPARAM wParam) {
@@ -569,6 +563,22 @@ void cStageEditorWnd::OnStageSettingsClosed() {
   m_lpManager->EnableAll(1);
 }
 
+void cStageEditorWnd::OpenWorldMap() {
+  g_WorldMapEditState.Reset(g_WorldMap);
+  DeleteWindow(m_lpWorldMapWnd);
+  cWorldMapWnd* window = new (std::nothrow) cWorldMapWnd(this, m_lpManager);
+  // Without the window there is nothing to run: the stage editor stays as it is.
+  if (!window) {
+    OutOfMemory();
+    return;
+  }
+  m_lpWorldMapWnd = window;
+  window->Create(kRunHideOthers | kRunDisableOthers, 1);
+  if (!window->m_hWnd) return;
+  m_Frame.m_nEditorKind = 1;
+  SetFocus(window->m_hWnd);
+}
+
 void cStageEditorWnd::OnWorldMapClosed() {
   m_Frame.m_nEditorKind = 0;
   ShowEditorWindows();
@@ -618,6 +628,9 @@ void cStageEditorWnd::ShowNotBuilt() {
 void cStageEditorWnd::OpenTool(int tool) {
   // The editors the menu opens, one entry each; those not listed come with later parts.
   switch (tool) {
+    case kToolWorldMap:
+      OpenWorldMap();
+      return;
     case kToolStageSettings:
       return OpenStageSettings();
     case kToolSystemSettings:
@@ -634,9 +647,6 @@ void cStageEditorWnd::OpenTool(int tool) {
       return OpenProjectOptions();
     case kToolBitmapConverter:
       RunToolDialog(m_pBmpConvert, this, m_lpManager);
-      return;
-    case kToolWorldMap:
-      ShowNotBuilt();
       return;
   }
 }

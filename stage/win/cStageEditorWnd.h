@@ -13,6 +13,7 @@
 #include "stage/cPalettePane.h"
 #include "stage/cStageEditor.h"
 #include "stage/win/cPaletteWnd.h"
+#include "ui/win/cKeyPress.h"
 
 class cDlgBmpConvert;
 class cDlgEditOptions;
@@ -64,6 +65,8 @@ public:
   void OnCharaSheetClosed() { OnDataSheetClosed(1); }
   void OnItemSheetClosed() { OnDataSheetClosed(2); }
   void OnStageSettingsClosed() override;
+  // Command 40064: a new world map window, which hides and disables the other windows while it runs.
+  void OpenWorldMap();
   void OnWorldMapClosed();
   // cDatabaseHost: the database window has closed; its tables may have changed.
   void OnDatabaseClosed() override;
@@ -141,15 +144,6 @@ private:
   void ScrollToBars();
   void OnKeyDown(WPARAM key);
   void RunCommand(int id);
-  // A key that reaches the window twice in one press: through its accelerator and as the key the
-  // keyboard hook passes on (or, without an input method, as that key translated once more).
-  struct cKeyPress {
-    int32_t m_bServed = 0;
-    DWORD m_nTime = 0;
-  };
-  static constexpr DWORD kSamePressMs = 1000;
-  // 1 when the press was served already; the press counts as served from now on.
-  int SamePress(cKeyPress& press);
   void OnWheel(WPARAM wParam);
   void OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
   void OnClose();

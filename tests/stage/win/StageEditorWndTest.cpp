@@ -385,24 +385,6 @@ TEST_F(StageWndTest, ViewTogglesAreSavedAndChecked) {
   }
 }
 
-TEST_F(StageWndTest, WindowsOfLaterPartsShowANoticeAndNothingElse) {
-  OpenStage(20, 15);
-  // The stage settings (40013), the system settings (40122) and the database (40063) open their
-  // windows (StageEditorSheetsTest, the database tests), the new-stage command its dialog
-  // (NewStageWndTest).
-  for (int id : {40064}) {
-    SendMessageA(Editor().m_hWndStatus, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(""));
-    Editor().Core().View().InvalidateAll();
-    std::vector<HWND> before = ThreadWindows();
-    Command(id);
-    EXPECT_EQ(StatusText(), "この機能はまだありません") << id;
-    EXPECT_EQ(ThreadWindows().size(), before.size()) << id;
-    EXPECT_FALSE(RebuildPosted()) << id;
-    EXPECT_TRUE(IsWindowEnabled(Window()));
-  }
-  EXPECT_EQ(g_MainFrame.m_nEditorKind, 0);
-}
-
 TEST_F(StageWndTest, TheDatabaseOpensOverHiddenWindowsAndItsClosingRevalidatesThePalettes) {
   CreateDirectoryA("data\\database", nullptr);
   g_DatabaseSet.m_vEffect.resize(3);

@@ -1,0 +1,56 @@
+#!/bin/bash
+# The world map window on the factory pictures with a few events, its two palettes and its two
+# dialogs, on a virtual X display: the look test holds each on screen and announces it with a file
+# "shot-N.ready"; each is photographed then and checked for texts drawn with glyphs
+# (tests/e2e/glyphs.awk). Usage: worldmap-screenshot.sh BUILD_DIR
+set -u
+build=$(cd "$1" && pwd)
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+work=$build/testwork/worldmap_screenshot
+rm -rf "$work"
+mkdir -p "$work"
+
+fail() { echo "FAILED: $*"; exit 1; }
+
+source "$here/../../../tools/wine/virtual-display.sh" "$build" "$work" 1024x768
+(cd "$work" && VX_SCREENSHOT_HOLD_MS=2000 exec wine "$build/tests/wintest_project.exe" \
+  --gtest_filter=WorldMapWndTest.FactoryWorldMapWithEvents >"$work/wine.log" 2>&1) &
+runner=$!
+
+# shoot N TITLE FILE: waits until window N is announced, then takes the picture of that title.
+shoot() {
+  local ready=""
+  for _ in $(seq 300); do
+    ready=$(find "$work" -name "shot-$1.ready" 2>/dev/null | head -n 1)
+    [ -n "$ready" ] && break
+    sleep 0.05
+  done
+  [ -n "$ready" ] || { cat "$work/wine.log"; fail "window $1 was not announced"; }
+  local window
+  window=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1)
+  [ -n "$window" ] || fail "the window $2 is not on screen"
+  sleep 0.5  # its controls are painted after it is shown
+  import -window "$window" "$work/$3"
+}
+shoot 0 '^ワールドマップ$' window.png
+import -window "$(xdotool search --onlyvisible --name '^マップチップパレット$' | head -n 1)" "$work/chips.png"
+shoot 1 '^イベントパレット$' events.png
+shoot 2 '^イベント$' event.png
+shoot 3 '^ワールドマップの設定$' settings.png
+wait $runner
+rc=$?
+wineserver -k; wineserver -w
+[ $rc -eq 0 ] || { cat "$work/wine.log"; fail "the look test failed"; }
+
+check() {  # check FILE MIN_SHAPES
+  local counts glyphs
+  counts=$(convert "$work/$1" -bordercolor '#F0F0F0' -border 10 -shave 16x16 -colorspace Gray -depth 8 \
+    -compress none pgm:- | awk -v min_shapes="$2" -f "$here/../../e2e/glyphs.awk")
+  glyphs=$?
+  echo "$1: text lines, ink segments, distinct shapes: $counts"
+  [ $glyphs -eq 0 ] || fail "the texts are not drawn with glyphs (see $work/$1)"
+}
+check events.png 20
+check event.png 40
+check settings.png 20
+echo "screenshots in $work"
