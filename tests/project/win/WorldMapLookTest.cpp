@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <filesystem>
 
 #include "app/win/ProjectSheets.h"
@@ -16,15 +15,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-void HoldForShot(int shot, int hold) {
-  if (!hold) return;
-  PumpFor(300, &g_ModelessList);
-  char name[32];
-  std::snprintf(name, sizeof name, "shot-%d.ready", shot);
-  WriteFileBytes(name, Bytes{1});
-  PumpFor(hold, &g_ModelessList);
-}
 
 cWorldEvent World(const char* name, int32_t number, int32_t graphic, int32_t type = cWorldEventPage::kTypeWorld) {
   cWorldEvent event = NamedEvent(name, number);
@@ -62,23 +52,23 @@ TEST_F(WorldMapWndTest, FactoryWorldMapWithEvents) {
   EXPECT_TRUE(answerer.Seen().empty());
   EXPECT_NE(PicturePixel(6 * 32 + 10, 9 * 32 + 10), PicturePixel(0, 0)) << "land and sea from the chip sheet";
   ExpectLabelsInside(ChipPalette()->m_hWnd);
-  HoldForShot(0, hold);
+  HoldForShot(0, hold, &g_ModelessList);
 
   Command(40072);
   ASSERT_NE(EventPalette(), nullptr);
   ExpectLabelsInside(EventPalette()->m_hWnd);
-  HoldForShot(1, hold);
+  HoldForShot(1, hold, &g_ModelessList);
 
   {
     cModalDriver event([&](HWND dialog) {
-      HoldForShot(2, hold);
+      HoldForShot(2, hold, &g_ModelessList);
       SendMessageA(dialog, WM_COMMAND, 1001, 0);
     });
     SendMessageA(EventPalette()->m_hWnd, WM_COMMAND, MAKEWPARAM(1226, BN_CLICKED), 0);
     EXPECT_TRUE(event.Ran());
   }
   cModalDriver settings([&](HWND dialog) {
-    HoldForShot(3, hold);
+    HoldForShot(3, hold, &g_ModelessList);
     SendMessageA(dialog, WM_COMMAND, 1001, 0);
   });
   Command(40056);
