@@ -6,6 +6,7 @@
 #include "app/DataPaths.h"
 #include "app/MessageBox.h"
 #include "app/ReportLog.h"
+#include "app/Utility.h"
 #include "app/cApplication.h"
 #include "app/cEditConfig.h"
 #include "app/win/FileDialogs.h"
@@ -18,10 +19,12 @@
 #include "stage/cPaletteDoc.h"
 #include "stage/win/PaintOps.h"
 #include "stage/win/StageLoad.h"
+#include "ui/win/cPropSheet.h"
 #include "ui/win/cModelessList.h"
 #include "ui/win/cValueInputDlg.h"
 
 cStageEditorWnd* g_pStageEditorWnd = nullptr;
+cElementEditorHooks g_ElementEditors;
 cStageEditorWnd* cStageEditorWnd::s_lpInstance = nullptr;
 
 namespace {
@@ -116,6 +119,7 @@ cStageEditorWnd::cStageEditorWnd(cMainFrame& frame)
 }
 
 cStageEditorWnd::~cStageEditorWnd() {
+  for (cPropSheet*& sheet : m_apCellSheet) SafeDelete(sheet);
   for (const cPaletteSlot& slot : kPaletteSlots) DeleteWindow(this->*slot.m_pWindow);
   Destroy();
   if (g_StageEditState.m_pView == this) g_StageEditState.m_pView = nullptr;
@@ -434,9 +438,10 @@ void cStageEditorWnd::ForEachPaletteWindow(void (*action)(cDialog&)) {
 }
 
 void cStageEditorWnd::CreatePaletteWindows() {
-  // Each window is made by its own part of the editor; none is made yet, so every slot starts
+  // Each window is made by its own part of the editor; a slot whose window is not built yet stays
   // empty and the operations below pass over it.
   for (const cPaletteSlot& slot : kPaletteSlots) DeleteWindow(this->*slot.m_pWindow);
+  if (g_ElementEditors.m_pfnMakeGroupWindow) m_lpGroupWnd = g_ElementEditors.m_pfnMakeGroupWindow(this);
   if (g_StageEditState.m_bStageOpen) ShowLayerWindows(g_StageEditState.m_nLayer);
 }
 
@@ -586,10 +591,14 @@ int cStageEditorWnd::RunNewStageDialog() {
   return 0;
 }
 
-void cStageEditorWnd::OpenDataSheet(int) {
-  ShowNotBuilt();
-  // No sheet opened: the layer the cell took the editor to is left again at once.
+void cStageEditorWnd::OpenDataSheet(int kind) {
   cStageEditState& state = g_StageEditState;
+  int opened = kind >= 0 && kind < 3 && g_ElementEditors.m_pfnOpenSheet
+                   ? g_ElementEditors.m_pfnOpenSheet(kind, this, &m_apCellSheet[kind])
+                   : -1;
+  if (opened > 0) return;
+  if (opened < 0) ShowNotBuilt();
+  // No sheet opened: the layer the cell took the editor to is left again at once.
   if (state.m_nPrevLayer != state.m_nLayer) state.SetLayer(state.m_nPrevLayer);
 }
 

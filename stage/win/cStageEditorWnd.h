@@ -11,6 +11,20 @@
 #include "app/win/cMainFrame.h"
 #include "stage/cStageEditor.h"
 
+class cPropSheet;
+
+// What the stage editor window opens of the element editors, which lie above it: installed at
+// start-up (editors/win/ElementEditors.h). A missing one counts as not built yet.
+struct cElementEditorHooks {
+  // Opens the data sheet of a kind (0 blocks, 1 characters, 2 items) on the record the edit state
+  // names, owned by owner, in its slot: 1 opened, 0 none opened (the slot then holds none), -1 the
+  // kind's sheet is not built yet.
+  int (*m_pfnOpenSheet)(int kind, cWindow* owner, cPropSheet** slot) = nullptr;
+  // Makes the character group window of the stage editor window, hidden; null when none was made.
+  cDialog* (*m_pfnMakeGroupWindow)(cWindow* editor) = nullptr;
+};
+extern cElementEditorHooks g_ElementEditors;
+
 class cStageEditorWnd : public cEditorWindow, public cStageEditorHost {
 public:
   enum : uint16_t {
@@ -101,6 +115,9 @@ public:
   cDialog* m_lpStageCharaPlt = nullptr;
   cDialog* m_lpStageItemPlt = nullptr;
   cDialog* m_lpGroupWnd = nullptr;
+  // The data sheet of a placed object of each kind (blocks, characters, items) while it is open;
+  // the window list clears the slot when it ends the sheet.
+  cPropSheet* m_apCellSheet[3] = {};
 
 private:
   static cStageEditorWnd* s_lpInstance;
