@@ -1,0 +1,85 @@
+#pragma once
+// The fixture of the element editors' window tests: the real main frame and stage editor window
+// with the element editors installed, an open stage of 8 x 4 cells with undo, a stage palette and
+// a common palette of named characters, test sheets to draw from, a shell that counts beeps, and
+// helpers that drive the character sheet and the modal dialogs through their controls.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/win/cShellWin.h"
+#include "editors/win/cCharaDataSheet.h"
+#include "editors/win/cFlowEditPage.h"
+#include "stage/win/cStageEditorWnd.h"
+#include "tests/editors/EditorTest.h"
+#include "tests/support/win/BoxAnswerer.h"
+#include "tests/support/win/ProbeDialog.h"
+
+class cBeepShell : public cShellWin {
+public:
+  void Beep() override { ++m_nBeeps; }
+  int m_nBeeps = 0;
+};
+
+// Runs one action on each new dialog window of this thread as it appears, in order: the chooser,
+// then the dialog its button opens, and so on. A dialog that appears when no action is left is
+// closed with its close box.
+class cDialogScript {
+public:
+  explicit cDialogScript(std::vector<std::function<void(HWND)>> actions);
+  ~cDialogScript();
+  int Ran() const { return m_nRan; }
+  // The captions of the dialogs met, in order.
+  const std::vector<std::string>& Captions() const { return m_vCaptions; }
+
+private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  std::vector<std::function<void(HWND)>> m_vActions;
+  std::vector<HWND> m_vKnown;
+  std::vector<std::string> m_vCaptions;
+  int m_nRan = 0;
+  UINT_PTR m_nTimer = 0;
+};
+
+class EditorWndTest : public EditorTest {
+protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  cStageEditorWnd& Editor() { return *g_pStageEditorWnd; }
+  // A character placed in a cell of the stage.
+  void Place(int x, int y, const cEdChara& chara);
+  // Opens the sheet by the edit tool's click on the cell, as the user does.
+  cCharaDataSheet* OpenPlaced(int x, int y);
+  // Opens the sheet on a palette entry (context 1 stage, 2 common) as a palette window does.
+  cCharaDataSheet* OpenEntry(int context, int index);
+  // Opens the sheet on the project's default character.
+  cCharaDataSheet* OpenDefault();
+  cCharaDataSheet* Sheet() { return g_StageEditState.m_pCharaSheet; }
+  // The page's window, made current first.
+  HWND Page(int index);
+  // OK, Cancel or Apply on the sheet; after OK and Cancel the window list ends it.
+  void Press(int button);
+
+  // What a user does to a control of a window.
+  static void Type(HWND window, int id, const char* text);
+  static void Check(HWND window, int id, int on);
+  static void Choose(HWND window, int id, int row);
+  static void Click(HWND window, int id);
+  static void DoubleClick(HWND window, int id);
+  static void Command(HWND window, int id);
+  static std::string Text(HWND window, int id);
+  static int Row(HWND window, int id);
+  static std::vector<std::string> Rows(HWND window, int id);
+  static bool Enabled(HWND window, int id);
+  static bool Shown(HWND window, int id);
+  static bool Checked(HWND window, int id);
+  void Pump();
+
+  cBeepShell m_Beeps;
+  cPropSheet* m_pEntrySlot = nullptr;  // the sheet slot of a palette window
+};
