@@ -195,6 +195,13 @@ void EditorWndTest::DoubleClick(HWND window, int id) {
 
 void EditorWndTest::Command(HWND window, int id) { SendMessageA(window, WM_COMMAND, id, 0); }
 
+void EditorWndTest::SelectRow(HWND window, int id, int row) {
+  SendDlgItemMessageA(window, id, LB_SETSEL, FALSE, -1);
+  SendDlgItemMessageA(window, id, LB_SETSEL, TRUE, row);
+  SendDlgItemMessageA(window, id, LB_SETCARETINDEX, row, 0);
+  SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+
 std::string EditorWndTest::Text(HWND window, int id) {
   char text[1024] = {};
   GetDlgItemTextA(window, id, text, sizeof text);

@@ -72,6 +72,8 @@ protected:
   static void Click(HWND window, int id);
   static void DoubleClick(HWND window, int id);
   static void Command(HWND window, int id);
+  // Selects one row of a multi-selection list as a click does.
+  static void SelectRow(HWND window, int id, int row);
   static std::string Text(HWND window, int id);
   static int Row(HWND window, int id);
   static std::vector<std::string> Rows(HWND window, int id);
