@@ -6,6 +6,7 @@
 #include "app/win/cCanvas.h"
 #include "app/win/cMainFrame.h"
 #include "editors/win/ElementEditors.h"
+#include "model/FlowVocabulary.h"
 #include "project/cProjectSettings.h"
 #include "ui/win/cModelessList.h"
 
@@ -49,6 +50,8 @@ void MakeSheet(cCanvas& canvas, int width, int height) {
 cDialogScript::cDialogScript(std::vector<std::function<void(HWND)>> actions)
     : m_vActions(std::move(actions)), m_vKnown(ThreadDialogs()) {
   g_pScript = this;
+  m_nFirstNew = m_vKnown.size();
+  m_nLastAction = GetTickCount();
   m_nTimer = SetTimer(nullptr, 0, 20, Tick);
 }
 
@@ -60,11 +63,18 @@ cDialogScript::~cDialogScript() {
 void CALLBACK cDialogScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
   cDialogScript* script = g_pScript;
   if (!script) return;
+  constexpr DWORD kGiveUpMs = 8000;
+  if (GetTickCount() - script->m_nLastAction > kGiveUpMs) {
+    for (size_t i = script->m_nFirstNew; i < script->m_vKnown.size(); ++i)
+      if (IsWindow(script->m_vKnown[i])) PostMessageA(script->m_vKnown[i], WM_CLOSE, 0, 0);
+    script->m_nLastAction = GetTickCount();
+  }
   for (HWND dialog : ThreadDialogs()) {
     bool known = false;
     for (HWND old : script->m_vKnown) known = known || old == dialog;
     if (known) continue;
     script->m_vKnown.push_back(dialog);
+    script->m_nLastAction = GetTickCount();
     char caption[256] = {};
     GetWindowTextA(dialog, caption, sizeof caption);
     script->m_vCaptions.push_back(caption);
@@ -91,6 +101,7 @@ void EditorWndTest::SetUp() {
   }
   EditConfig.SetDefaults();
   EditConfig.m_wpCharaGroup.m_bShown = 1;
+  FillScrollStatusTable(ScrollStatusTable, ScrollKindNames);
   g_StateStack.Reset();
   for (int i : {int(kSheetBlock), int(kSheetChara), kSheetChara + 1, int(kSheetItem), int(kSheetMark)})
     MakeSheet(g_aSheetCanvas[i], 256, 480);

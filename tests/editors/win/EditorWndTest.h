@@ -27,7 +27,8 @@ public:
 
 // Runs one action on each new dialog window of this thread as it appears, in order: the chooser,
 // then the dialog its button opens, and so on. A dialog that appears when no action is left is
-// closed with its close box.
+// closed with its close box, and so is every dialog it met that is still open a few seconds after
+// the last action, so that no test hangs.
 class cDialogScript {
 public:
   explicit cDialogScript(std::vector<std::function<void(HWND)>> actions);
@@ -43,6 +44,8 @@ private:
   std::vector<std::string> m_vCaptions;
   int m_nRan = 0;
   UINT_PTR m_nTimer = 0;
+  DWORD m_nLastAction = 0;
+  size_t m_nFirstNew = 0;
 };
 
 class EditorWndTest : public EditorTest {
