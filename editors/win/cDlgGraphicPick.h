@@ -25,6 +25,8 @@ public:
   // The cell under the mouse as last seen.
   int CursorCell() const { return CellAtPoint(m_ptMouse.x, m_ptMouse.y); }
   const cCanvas& Canvas() const { return m_cgSheet.m_Ctrl.m_Back; }
+  // The picker while it runs, or null.
+  static cDlgGraphicPick* Running() { return s_lpInstance; }
 
 private:
   int16_t* m_pDestination;
