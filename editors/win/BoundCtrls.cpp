@@ -84,7 +84,9 @@ int32_t cCtrlChoice::Value() const {
 }
 
 void cCtrlChoice::Show(int32_t value) {
-  cComboChoice choice = ComboChoice(m_vRows, value, m_nOffset);
+  // Without any row there is nothing to choose and nothing to call unknown.
+  cComboChoice choice = m_vRows.empty() ? cComboChoice() : ComboChoice(m_vRows, value, m_nOffset);
+  if (m_vRows.empty()) choice.m_nSel = -1;
   if (!m_bFilled || choice.m_vRows != m_Choice.m_vRows) {
     SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);
     SendMessageA(m_hWnd, CB_RESETCONTENT, 0, 0);

@@ -141,7 +141,11 @@ void cCharaPage::Step(int delta) {
 void cCharaPage::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (!AcceptCommand(wParam)) return;
   cDialog::OnCommand(wParam, lParam);
-  if (!m_bInitialized || m_bRefreshing) return;
+  if (!m_bInitialized || m_bRefreshing) {
+    // The framework held the lists' drawing for the command; they draw again.
+    RedrawList();
+    return;
+  }
   uint16_t id = LOWORD(wParam);
   if (id == kIdcPrevEntry && HIWORD(wParam) == BN_CLICKED) {
     Step(-1);

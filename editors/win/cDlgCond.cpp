@@ -19,7 +19,7 @@ cDlgCond* cDlgCond::s_lpInstance = nullptr;
 namespace {
 constexpr const char* kRenameTitle = "変数名の入力";
 constexpr int32_t kVariableNameLimit = 12;
-enum : uint16_t { kIdcCommonVar = 1045, kIdcStageVar = 1049 };
+enum : uint16_t { kIdcCommonVar = 1045, kIdcStageVar = 1049, kIdcStatus3Subject = 11174 };
 
 // The list a kind dialog is placed by, from the data sheet in use; null for a sheet whose lists
 // are not there (the chooser's own list places it then).
@@ -125,12 +125,13 @@ INT_PTR CALLBACK cDlgCond::Proc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 void cDlgCond::InitDialog() {
-  if (cCtrlChoice* common = m_Ctrls.Combo(kIdcCommonVar)) common->SetRows(VariableRows(kVarScopeCommon));
-  if (cCtrlChoice* stage = m_Ctrls.Combo(kIdcStageVar)) stage->SetRows(VariableRows(kVarScopeStage));
-  if (cCtrlChoice* subjects = m_Ctrls.Combo(11174)) {
+  // Rows given at run time; the ids mean other controls in the other kinds' templates.
+  if (m_nKind == kCondCommonVar) m_Ctrls.Combo(kIdcCommonVar)->SetRows(VariableRows(kVarScopeCommon));
+  if (m_nKind == kCondStageVar) m_Ctrls.Combo(kIdcStageVar)->SetRows(VariableRows(kVarScopeStage));
+  if (m_nKind == kCondStatus3) {
     cVector<cString> names;
     BuildSubjectNames(names, 0, CurrentOpenSheets());
-    subjects->SetRows(names);
+    m_Ctrls.Combo(kIdcStatus3Subject)->SetRows(names);
   }
 }
 
