@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/FileCalls.h"
+#include "app/MessageBox.h"
 #include "app/PathUtil.h"
 #include "app/cApplication.h"
 
@@ -55,6 +56,12 @@ int CloseDataFile(cWriteStream* stream) {
   int ok = stream->Commit();
   delete stream;
   return ok;
+}
+
+int SaveFileReported(cDataRecord& document, const char* path) {
+  if (document.SaveFile(path)) return 1;
+  ErrorBoxF("%s の保存に失敗しました！\n保存前のファイルはそのまま残っています。", path);
+  return 0;
 }
 
 int FindNewestNumberedFile(char* result, const char* path, const char* extension) {

@@ -20,6 +20,10 @@ void CloseDataFile(cReadStream* stream);
 // Finishes the file; 0 when anything written failed (the previous file then stays whole).
 int CloseDataFile(cWriteStream* stream);
 
+// Saves a document to its data file; a failed write is told with the path, and the file as it
+// was before stays whole. 1 when saved.
+int SaveFileReported(cDataRecord& document, const char* path);
+
 // A table file: version, count, records. A damaged file fails and leaves the table as it was.
 template <class T>
 int LoadTableFile(cVector<T>& table, const char* path);

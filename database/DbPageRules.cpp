@@ -49,44 +49,52 @@ cGraphicRule GraphicRuleOf(int kind, int charaExcCount) {
   return rule;
 }
 
-const cIntField<cSwordPosData> kSwordPosFields[kSwordPosFieldCount] = {
-    {1040, 1045, &cSwordPosData::m_nOffsetX, -320, 320, "位置のズレX(dot)"},
-    {1048, 1049, &cSwordPosData::m_nOffsetY, -240, 240, "位置のズレY(dot)"},
-    {11210, 11212, &cSwordPosData::m_nWidth, 0, 640, "横幅"},
-    {11211, 11166, &cSwordPosData::m_nHeight, 0, 480, "縦幅"},
-    {1216, 1217, &cSwordPosData::m_nSrcX, 0, 639, "X"},
-    {1218, 1219, &cSwordPosData::m_nSrcY, 0, 479, "Y"},
-    {1113, 1114, &cSwordPosData::m_nTime, 0, 999, "表示時間(1/10s)"},
+const cNumField<cSwordPosData> kSwordPosFields[kSwordPosFieldCount] = {
+    {1040, 1045, &cSwordPosData::m_nOffsetX, -320, 320, kNoGroup},
+    {1048, 1049, &cSwordPosData::m_nOffsetY, -240, 240, kNoGroup},
+    {11210, 11212, &cSwordPosData::m_nWidth, 0, 640, kNoGroup},
+    {11211, 11166, &cSwordPosData::m_nHeight, 0, 480, kNoGroup},
+    {1216, 1217, &cSwordPosData::m_nSrcX, 0, 639, kNoGroup},
+    {1218, 1219, &cSwordPosData::m_nSrcY, 0, 479, kNoGroup},
+    {1113, 1114, &cSwordPosData::m_nTime, 0, 999, kNoGroup},
 };
-const cCheckField<cSwordPosData> kSwordPosChecks[2] = {
-    {1053, &cSwordPosData::m_bFlipX, "右向きなら反転"},
-    {1055, &cSwordPosData::m_bFlipY, "右向きなら反転"},
+// "右向きなら反転" beside each offset.
+const cCheckField<cSwordPosData, int32_t> kSwordPosChecks[2] = {
+    {1053, &cSwordPosData::m_bFlipX, kNoGroup},
+    {1055, &cSwordPosData::m_bFlipY, kNoGroup},
 };
-
-const cIntField<cEffectFrameData> kEffectFrameFields[2] = {
-    {1202, 1203, &cEffectFrameData::m_nCell, 0, 640, "コマ"},
-    {1204, 1205, &cEffectFrameData::m_nTime, 0, 999, "表示時間(1/10s)"},
-};
-
-const cIntField<cAnimeFrameData> kAnimeFrameFields[2] = {
-    {1202, 1203, &cAnimeFrameData::m_nCell, 0, 299, "コマ"},
-    {1204, 1205, &cAnimeFrameData::m_nTime, 1, 9999, "表示時間(1/10s)"},
-};
-const cCheckField<cAnimeFrameData> kAnimeFrameRunCheck = {1201, &cAnimeFrameData::m_bRunCommand, "コマンドを実行する"};
-
-const cIntField<cEffectData> kEffectCellFields[2] = {
-    {11210, 11212, &cEffectData::m_nCellWidth, 1, 640, "横幅"},
-    {11211, 11166, &cEffectData::m_nCellHeight, 1, 480, "縦幅"},
-};
-const cCheckField<cEffectData> kEffectChecks[2] = {
-    {kIdcSameAsFileName, &cEffectData::m_bSameAsFileName, "ファイル名と同じ"},
-    {1225, &cEffectData::m_bAllowGiant, "巨大化を許可"},
+const cComboField<cSwordPosData> kSwordPosCombos[1] = {
+    {kIdcSwordDirection, &cSwordPosData::m_nDirection, SwordDirNames, 0, kNoGroup},
 };
 
-const cIntField<cAnimeSetData> kAnimeSetShiftFields[3] = {
-    {1201, 1202, &cAnimeSetData::m_nShiftFly, 0, 999, "飛行時のコマのズレ"},
-    {1199, 1200, &cAnimeSetData::m_nShiftInvincible, 0, 999, "無敵時のコマのズレ"},
-    {1263, 1264, &cAnimeSetData::m_nShiftBlock, 0, 999, "ブロック時のコマのズレ"},
+const cNumField<cEffectFrameData> kEffectFrameFields[2] = {
+    {1202, 1203, &cEffectFrameData::m_nCell, 0, 640, kNoGroup},
+    {1204, 1205, &cEffectFrameData::m_nTime, 0, 999, kNoGroup},
+};
+
+const cNumField<cAnimeFrameData> kAnimeFrameFields[2] = {
+    {1202, 1203, &cAnimeFrameData::m_nCell, 0, 299, kNoGroup},
+    {1204, 1205, &cAnimeFrameData::m_nTime, 1, 9999, kNoGroup},
+};
+// "コマンドを実行する"
+const cCheckField<cAnimeFrameData, int32_t> kAnimeFrameRunCheck[1] = {
+    {1201, &cAnimeFrameData::m_bRunCommand, kNoGroup},
+};
+
+const cNumField<cEffectData> kEffectCellFields[2] = {
+    {11210, 11212, &cEffectData::m_nCellWidth, 1, 640, kNoGroup},
+    {11211, 11166, &cEffectData::m_nCellHeight, 1, 480, kNoGroup},
+};
+// "巨大化を許可"
+const cCheckField<cEffectData, int32_t> kEffectChecks[1] = {
+    {1225, &cEffectData::m_bAllowGiant, kNoGroup},
+};
+
+// "飛行時のコマのズレ", "無敵時のコマのズレ", "ブロック時のコマのズレ"
+const cNumField<cAnimeSetData> kAnimeSetShiftFields[3] = {
+    {1201, 1202, &cAnimeSetData::m_nShiftFly, 0, 999, kNoGroup},
+    {1199, 1200, &cAnimeSetData::m_nShiftInvincible, 0, 999, kNoGroup},
+    {1263, 1264, &cAnimeSetData::m_nShiftBlock, 0, 999, kNoGroup},
 };
 
 int PlayBgmPreview(const cString& path) {

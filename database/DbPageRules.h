@@ -3,13 +3,14 @@
 // how a name follows its file, which controls a choice enables, the ranges of every numeric edit
 // (what OK stores) and the sound previews. The texts of list rows are in DbRowLabels.h.
 
-#include <algorithm>
 #include <cstdint>
 
 #include "app/cString.h"
+#include "database/MediaPreview.h"
 #include "database/cAnimeData.h"
 #include "database/cEffectData.h"
 #include "database/cSwordTypeData.h"
+#include "editors/FieldTable.h"
 
 // Control ids shared by the table pages.
 enum : int {
@@ -29,14 +30,6 @@ constexpr int kPathLimit = 260;   // bytes
 constexpr int kDataCountMin = 1;  // the range of the data count dialog
 constexpr int kDataCountMax = 999;
 
-// What the open-file dialog of a browse button starts in and offers. The filter is the dialog's
-// list of pairs (description, patterns), each ended by a zero, the list by a second zero.
-struct cBrowseSpec {
-  const char* m_pFolder;
-  const char* m_pTitle;
-  const char* m_pFilter;
-  const char* m_pDefaultExtension;
-};
 extern const cBrowseSpec kCharaExcBrowse;
 extern const cBrowseSpec kSwordBrowse;
 extern const cBrowseSpec kEffectBrowse;
@@ -68,51 +61,24 @@ struct cGraphicRule {
 };
 cGraphicRule GraphicRuleOf(int kind, int charaExcCount);
 
-// A numeric edit bound to an int field: its id, its up-down control, the range it clamps to and
-// its label.
-template <class T, class V = int32_t>
-struct cIntField {
-  int m_nId;
-  int m_nSpinId;
-  V T::*m_pMember;
-  int32_t m_nMin;
-  int32_t m_nMax;
-  const char* m_pLabel;
-};
-
-// What the edit stores for a typed value: the value clamped to the field's range.
-template <class T, class V>
-void StoreClamped(T& record, const cIntField<T, V>& field, int64_t typed) {
-  record.*field.m_pMember = static_cast<V>(std::clamp<int64_t>(typed, field.m_nMin, field.m_nMax));
-}
-
-// A check box bound to an int flag.
-template <class T>
-struct cCheckField {
-  int m_nId;
-  int32_t T::*m_pMember;
-  const char* m_pCaption;
-};
-
-// The sword position dialog (template 223); its combo box 1128 shows SwordDirNames.
+// The numeric edits (each with its up-down), check boxes and combo boxes of the pages and their
+// dialogs, as rows of field tables: the windows bind their controls from them, and OK stores what
+// the rows' ranges allow (StoreClamped).
+// The sword position dialog (template 223).
 constexpr int kSwordPosFieldCount = 7;
-extern const cIntField<cSwordPosData> kSwordPosFields[kSwordPosFieldCount];
-extern const cCheckField<cSwordPosData> kSwordPosChecks[2];
+extern const cNumField<cSwordPosData> kSwordPosFields[kSwordPosFieldCount];
+extern const cCheckField<cSwordPosData, int32_t> kSwordPosChecks[2];
 constexpr int kIdcSwordDirection = 1128;
+extern const cComboField<cSwordPosData> kSwordPosCombos[1];
 // The effect frame dialog (template 236).
-extern const cIntField<cEffectFrameData> kEffectFrameFields[2];
+extern const cNumField<cEffectFrameData> kEffectFrameFields[2];
 // The anime pattern dialog (template 221): cell, display time and the run-command check box.
-extern const cIntField<cAnimeFrameData> kAnimeFrameFields[2];
-extern const cCheckField<cAnimeFrameData> kAnimeFrameRunCheck;
-// The effect page's cell size (template 211) and its check boxes.
-extern const cIntField<cEffectData> kEffectCellFields[2];
-extern const cCheckField<cEffectData> kEffectChecks[2];
+extern const cNumField<cAnimeFrameData> kAnimeFrameFields[2];
+extern const cCheckField<cAnimeFrameData, int32_t> kAnimeFrameRunCheck[1];
+// The effect page's cell size (template 211) and its check box "巨大化を許可" ("ファイル名と同じ" is
+// every file page's).
+extern const cNumField<cEffectData> kEffectCellFields[2];
+extern const cCheckField<cEffectData, int32_t> kEffectChecks[1];
 // The anime set page's three cell shifts (template 212).
-extern const cIntField<cAnimeSetData> kAnimeSetShiftFields[3];
+extern const cNumField<cAnimeSetData> kAnimeSetShiftFields[3];
 
-// "再生" on the BGM page: the file plays in a loop on channel 0; 0 after the box "読み込み失敗！",
-// which ends the command without a change notice. An empty path does nothing (1).
-int PlayBgmPreview(const cString& path);
-// "再生" on the sound effect page: the file plays once; a file that cannot be played shows
-// "読み込み失敗！" and the command goes on. An empty path does nothing.
-void PlaySoundPreview(const cString& path);

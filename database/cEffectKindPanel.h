@@ -64,6 +64,7 @@ public:
   // The palette colour the swatch shows: parameter 3, the colour of the colour-change kind.
   int SwatchColour() const;
   int PrevKind() const { return m_cPrevKind; }
+  const cEffectKindFamily& Family() const { return m_Family; }
 
 private:
   int IsKind(int kind) const { return kind >= 1 && kind <= m_Family.m_nKinds; }

@@ -54,3 +54,12 @@ void cSwordTypeData::SetDefaults() {
   m_vPos.Reset(1);
   m_vPos[0].m_nTime = 1;
 }
+
+int16_t SwordTypeTotalTime(const cSwordTypeData& type) {
+  uint16_t sum = 0;
+  for (const cSwordPosData& pos : type.m_vPos) {
+    sum = static_cast<uint16_t>(sum + static_cast<uint16_t>(pos.m_nTime));
+    if (static_cast<int16_t>(sum) >= 9999) sum = 9999;
+  }
+  return static_cast<int16_t>(sum);
+}

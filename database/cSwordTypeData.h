@@ -40,3 +40,7 @@ public:
   cString m_strPathRight;  // used while it faces right
   cVector<cSwordPosData> m_vPos;
 };
+
+// The command time of a sword of this type: the display times of its positions added up in order
+// as a 16-bit value, set to 9999 whenever the running sum reaches 9999 or more.
+int16_t SwordTypeTotalTime(const cSwordTypeData& type);

@@ -7,10 +7,17 @@
 #include "database/cDatabaseSet.h"
 #include "editors/CodeArrangeLoopRules.h"
 #include "editors/CondDialogRules.h"
+#include "editors/EffectCommandRules.h"
 #include "editors/FlowOpCommandRules.h"
 #include "editors/ItemCommandChooser.h"
+#include "editors/LookCommandRules.h"
+#include "editors/MediaCommandRules.h"
 #include "editors/MessageCommandRules.h"
 #include "editors/MoveCommandRules.h"
+#include "editors/OtherMoveRules.h"
+#include "editors/ShotCommandRules.h"
+#include "editors/StageCommandRules.h"
+#include "editors/StatusOpRules.h"
 #include "editors/VariableRename.h"
 #include "editors/WaitTurnJumpRules.h"
 #include "model/NameTable.h"
@@ -26,6 +33,12 @@ template <class... F>
 cOverload(F...) -> cOverload<F...>;
 
 const cEdMove* Move(const cCommandData& command) { return command.m_pMove.Get(); }
+const cEdShot* Shot(const cCommandData& command) { return command.m_pShot.Get(); }
+
+int16_t* ShotArrayElement(const cCommandData& command, const cShotArraySlot& slot) {
+  cEdShot* shot = command.m_pShot.Get();
+  return shot && slot.m_nIndex >= 0 && slot.m_nIndex < 3 ? &(shot->*slot.m_pArray)[slot.m_nIndex] : nullptr;
+}
 const cCondList* Conditions(const cCommandData& command) { return command.m_pCondList.Get(); }
 
 template <class T>
@@ -67,6 +80,13 @@ int32_t ReadCmdSlot(const cCommandData& command, const tCmdSlot& slot) {
             return p.m_nIndex >= 0 && p.m_nIndex < command.m_vParam.Count() ? command.m_vParam[p.m_nIndex] : 0;
           },
           [&](cDialogSlot) -> int32_t { return 0; },
+          [&](int8_t cEdShot::*m) -> int32_t { return Shot(command) ? Shot(command)->*m : 0; },
+          [&](int16_t cEdShot::*m) -> int32_t { return Shot(command) ? Shot(command)->*m : 0; },
+          [&](int32_t cEdShot::*m) -> int32_t { return Shot(command) ? Shot(command)->*m : 0; },
+          [&](cShotArraySlot a) -> int32_t {
+            const int16_t* element = ShotArrayElement(command, a);
+            return element ? *element : 0;
+          },
       },
       slot);
 }
@@ -84,6 +104,7 @@ cString ReadCmdSlotText(const cCommandData& command, const tCmdSlot& slot) {
 void WriteCmdSlot(cCommandData& command, const tCmdSlot& slot, int32_t value) {
   cEdMove* move = command.m_pMove.Get();
   cCondList* conditions = command.m_pCondList.Get();
+  cEdShot* shot = command.m_pShot.Get();
   std::visit(cOverload{
                  [&](int8_t cCommandData::*m) { command.*m = Narrow<int8_t>(value); },
                  [&](int16_t cCommandData::*m) { command.*m = Narrow<int16_t>(value); },
@@ -105,6 +126,18 @@ void WriteCmdSlot(cCommandData& command, const tCmdSlot& slot, int32_t value) {
                    if (p.m_nIndex >= 0 && p.m_nIndex < command.m_vParam.Count()) command.m_vParam[p.m_nIndex] = value;
                  },
                  [&](cDialogSlot) {},
+                 [&](int8_t cEdShot::*m) {
+                   if (shot) shot->*m = Narrow<int8_t>(value);
+                 },
+                 [&](int16_t cEdShot::*m) {
+                   if (shot) shot->*m = Narrow<int16_t>(value);
+                 },
+                 [&](int32_t cEdShot::*m) {
+                   if (shot) shot->*m = value;
+                 },
+                 [&](cShotArraySlot a) {
+                   if (int16_t* element = ShotArrayElement(command, a)) *element = Narrow<int16_t>(value);
+                 },
              },
              slot);
 }
@@ -136,20 +169,37 @@ cCmdCtrl CommonCmdCtrl(uint16_t id) {
                   id == kIdcCmdSound ? kRowsSound : kRowsAnime, 0);
 }
 
-cVector<cString> CmdCtrlRows(const cCmdCtrl& ctrl, const cCommandData& shown) {
-  switch (ctrl.m_nRows) {
-    case kRowsAnime: return AnimeRows(g_DatabaseSet);
-    case kRowsSound: return SoundRows(g_DatabaseSet);
-    case kRowsCommonVars: return VariableRows(kVarScopeCommon);
-    case kRowsStageVars: return VariableRows(kVarScopeStage);
-    case kRowsCharaKinds: return CharaKindRows();
-    case kRowsArrangeParams: return ArrangeParamRows(ReadCmdSlot(shown, cParamSlot{kArrangeKindParam}));
-    case kRowsArrangeVars: return ArrangeVarRows(ReadCmdSlot(shown, cParamSlot{kArrangeScopeParam}));
-    default: return ctrl.m_pRows ? NameList(ctrl.m_pRows) : cVector<cString>();
+cCmdRows CmdCtrlRowSet(const cCmdCtrl& ctrl, const cCommandData& shown) {
+  cCmdRows rows;
+  rows.m_nOffset = ctrl.m_nOffset;
+  if (ctrl.m_pfnRows) {
+    ctrl.m_pfnRows(shown, rows);
+    return rows;
   }
+  switch (ctrl.m_nRows) {
+    // Database and variable rows show a value past their table as its number.
+    case kRowsAnime: rows = {AnimeRows(g_DatabaseSet), ctrl.m_nOffset, {2, 0}}; break;
+    case kRowsSound: rows = {SoundRows(g_DatabaseSet), ctrl.m_nOffset, {2, 0}}; break;
+    case kRowsCommonVars: rows = {VariableRows(kVarScopeCommon), ctrl.m_nOffset, {3, 0}}; break;
+    case kRowsStageVars: rows = {VariableRows(kVarScopeStage), ctrl.m_nOffset, {3, 0}}; break;
+    case kRowsCharaKinds: rows.m_vRows = CharaKindRows(); break;
+    case kRowsArrangeParams:
+      rows.m_vRows = ArrangeParamRows(ReadCmdSlot(shown, cParamSlot{kArrangeKindParam}));
+      break;
+    case kRowsArrangeVars: rows.m_vRows = ArrangeVarRows(ReadCmdSlot(shown, cParamSlot{kArrangeScopeParam})); break;
+    default:
+      if (ctrl.m_pRows) rows.m_vRows = NameList(ctrl.m_pRows);
+      break;
+  }
+  return rows;
+}
+
+cVector<cString> CmdCtrlRows(const cCmdCtrl& ctrl, const cCommandData& shown) {
+  return CmdCtrlRowSet(ctrl, shown).m_vRows;
 }
 
 int CmdCtrlRowCount(const cCmdCtrl& ctrl, const cCommandData& shown) {
+  if (ctrl.m_pfnRows) return CmdCtrlRows(ctrl, shown).Count();
   switch (ctrl.m_nRows) {
     case kRowsAnime: return g_DatabaseSet.m_vAnime.Count();
     case kRowsSound: return g_DatabaseSet.m_vSound.Count();
@@ -160,11 +210,26 @@ int CmdCtrlRowCount(const cCmdCtrl& ctrl, const cCommandData& shown) {
   }
 }
 
+int32_t CmdCtrlOffset(const cCmdCtrl& ctrl, const cCommandData& shown) {
+  if (!ctrl.m_pfnRows) return ctrl.m_nOffset;
+  return CmdCtrlRowSet(ctrl, shown).m_nOffset;
+}
+
+cComboChoice CmdCtrlChoice(const cCmdCtrl& ctrl, const cCommandData& shown) {
+  cCmdRows rows = CmdCtrlRowSet(ctrl, shown);
+  return ComboChoice(rows.m_vRows, ReadCmdSlot(shown, ctrl.m_Slot), rows.m_nOffset, rows.m_Numbering);
+}
+
 const cVector<const cCmdDialogDesc*>& CmdDialogDescs() {
   static const cVector<const cCmdDialogDesc*> descs = {
-      &kWaitDialog,    &kMoveStraightDialog, &kMoveStopDialog, &kTurnDialog, &kJumpDialog,
-      &kFlowOpDialog,  &kMessageDialog,      &kCodeDialog,     &kArrangeDialog,
-      &kLoopDialog,    &kItemFlowOpDialog,
+      &kWaitDialog,        &kMoveStraightDialog, &kMoveGroundDialog,   &kMoveCircleDialog,  &kMoveChargeDialog,
+      &kMoveHomingDialog,  &kMoveAvoidDialog,    &kMoveStopDialog,     &kTurnDialog,        &kJumpDialog,
+      &kShotDialog,        &kSwordDialog,        &kBlockSummonDialog,  &kCharaSummonDialog, &kItemSummonDialog,
+      &kFlowOpDialog,      &kStageClearDialog,   &kGameWaitDialog,     &kMessageDialog,     &kWarpDialog,
+      &kTargetDialog,      &kStatusOpDialog,     &kStatusOp2Dialog,    &kVanishDialog,      &kItemGetDialog,
+      &kGraphicDialog,     &kAnimeSetDialog,     &kAnimeDialog,        &kEffectDialog,      &kCharaEffectDialog,
+      &kScrEffectDialog,   &kPictureDialog,      &kScreenColourDialog, &kBackgroundDialog,  &kSoundDialog,
+      &kBgmDialog,         &kCodeDialog,         &kArrangeDialog,      &kLoopDialog,        &kItemFlowOpDialog,
   };
   return descs;
 }
@@ -216,12 +281,12 @@ void OpenCmdDialogValues(const cCmdDialogDesc& desc, cCommandData& shown) {
       // A numeric edit holds its value to its limits; OK stores what it holds.
       double value = ReadCmdSlotDouble(shown, ctrl.m_Slot);
       WriteCmdSlotDouble(shown, ctrl.m_Slot, std::clamp(value, ctrl.m_dMin, ctrl.m_dMax));
-    } else if (ctrl.m_nKind == kCtrlEditVal) {
+    } else if (ctrl.m_nKind == kCtrlEditVal || ctrl.m_nKind == kCtrlSlider) {
       WriteCmdSlot(shown, ctrl.m_Slot, std::clamp(ReadCmdSlot(shown, ctrl.m_Slot), ctrl.m_nMin, ctrl.m_nMax));
     }
     bool moveType = std::holds_alternative<int8_t cEdMove::*>(ctrl.m_Slot) && ctrl.m_nKind == kCtrlCombo &&
                     ctrl.m_nRows == kRowsTable;
-    if (desc.m_bFitMoveTypes && moveType) {
+    if ((desc.m_bFitMoveTypes && moveType) || ctrl.m_bFit) {
       int64_t row = static_cast<int64_t>(ReadCmdSlot(shown, ctrl.m_Slot)) - ctrl.m_nOffset;
       if (row < 0 || row >= CmdCtrlRowCount(ctrl, shown)) WriteCmdSlot(shown, ctrl.m_Slot, ctrl.m_nOffset);
     }
@@ -229,7 +294,7 @@ void OpenCmdDialogValues(const cCmdDialogDesc& desc, cCommandData& shown) {
 }
 
 cCmdDialogModel::cCmdDialogModel(const cCmdDialogDesc& desc, const cCmdEditContext& context)
-    : cCommandEdit(context, desc.m_pfnDefaults), m_Desc(desc) {
+    : cCommandEdit(context, desc.m_pfnDefaults, desc.m_pfnOpening), m_Desc(desc) {
   OpenCmdDialogValues(desc, Work());
   Refresh();
 }
@@ -238,6 +303,20 @@ void cCmdDialogModel::Refresh() {
   if (m_Desc.m_pfnApply) m_Desc.m_pfnApply(Work());
   m_States = cCtrlStates();
   if (m_Desc.m_pfnStates) m_Desc.m_pfnStates(Work(), m_States);
+  // An edit whose limits a rule narrowed shows, and stores, its value within them.
+  ForEachCmdCtrl(m_Desc, [&](const cCmdCtrl& ctrl) {
+    int32_t min = 0, max = 0;
+    if (ctrl.m_nKind != kCtrlEditVal || IsDoubleSlot(ctrl.m_Slot) || !m_States.Range(ctrl.m_nId, min, max)) return;
+    if (!CmdCtrlPresent(m_Desc, ctrl.m_nId)) return;
+    WriteCtrl(ctrl, std::clamp(ReadCtrl(ctrl), min, max));
+  });
+}
+
+void cCmdDialogModel::Range(uint16_t id, int32_t& min, int32_t& max) const {
+  const cCmdCtrl* ctrl = FindCmdCtrl(m_Desc, id);
+  min = ctrl ? ctrl->m_nMin : 0;
+  max = ctrl ? ctrl->m_nMax : 0;
+  m_States.Range(id, min, max);
 }
 
 int32_t cCmdDialogModel::ReadCtrl(const cCmdCtrl& ctrl) const {
@@ -263,22 +342,30 @@ int cCmdDialogModel::SetValue(uint16_t id, int32_t value) {
   if (!ctrl || !Writable(*ctrl) || IsTextSlot(ctrl->m_Slot) || IsDoubleSlot(ctrl->m_Slot)) return 0;
   switch (ctrl->m_nKind) {
     case kCtrlCheck: value = value != 0 ? 1 : 0; break;
-    case kCtrlEditVal: value = std::clamp(value, ctrl->m_nMin, ctrl->m_nMax); break;
+    case kCtrlEditVal:
+    case kCtrlSlider: {
+      int32_t min = 0, max = 0;
+      Range(id, min, max);
+      value = std::clamp(value, min, max);
+      break;
+    }
     case kCtrlCombo: {
-      int64_t row = static_cast<int64_t>(value) - ctrl->m_nOffset;
+      int64_t row = static_cast<int64_t>(value) - CmdCtrlOffset(*ctrl, Work());
       if (row < 0 || row >= CmdCtrlRowCount(*ctrl, Work())) return 0;
       break;
     }
     default: return 0;
   }
+  const cCommandData before = Work();
   WriteCtrl(*ctrl, value);
-  Refresh();
+  Changed(before);
   return 1;
 }
 
 int cCmdDialogModel::SetText(uint16_t id, const cString& text) {
   const cCmdCtrl* ctrl = FindCmdCtrl(m_Desc, id);
   if (!ctrl || !Writable(*ctrl)) return 0;
+  const cCommandData before = Work();
   if (IsTextSlot(ctrl->m_Slot)) {
     WriteCmdSlotText(Work(), ctrl->m_Slot, LimitedText(*ctrl, text));
   } else if (IsDoubleSlot(ctrl->m_Slot)) {
@@ -287,8 +374,13 @@ int cCmdDialogModel::SetText(uint16_t id, const cString& text) {
   } else {
     return 0;
   }
-  Refresh();
+  Changed(before);
   return 1;
+}
+
+void cCmdDialogModel::Changed(const cCommandData& before) {
+  if (m_Desc.m_pfnChange) m_Desc.m_pfnChange(Work(), before);
+  Refresh();
 }
 
 int32_t cCmdDialogModel::Value(uint16_t id) const {
@@ -314,8 +406,13 @@ cString* cCmdDialogModel::RenameSlot(uint16_t button, int& site, int& scope) {
     const cRenameButton& rename = m_Desc.m_pRenames[i];
     if (rename.m_nButton != button) continue;
     site = rename.m_nSite;
-    scope = rename.m_nScope == kRenameScopeByArrange ? ReadCmdSlot(Work(), cParamSlot{kArrangeScopeParam})
-                                                     : rename.m_nScope;
+    // A button its rules disabled renames nothing.
+    if (m_States.Enabled(button) == 0) {
+      Shell().Beep();
+      return nullptr;
+    }
+    scope = rename.m_nScope == kRenameScopeByParam ? ReadCmdSlot(Work(), cParamSlot{rename.m_nScopeParam})
+                                                   : rename.m_nScope;
     cString* slot = nullptr;
     if (scope == kVarScopeCommon || scope == kVarScopeStage) slot = VariableNameSlot(scope, Value(rename.m_nPicker));
     if (!slot) Shell().Beep();

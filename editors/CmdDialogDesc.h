@@ -15,6 +15,7 @@
 
 #include "app/cString.h"
 #include "app/cVector.h"
+#include "editors/ComboChoice.h"
 #include "editors/CommandEdit.h"
 #include "editors/CtrlStates.h"
 #include "editors/FieldTable.h"
@@ -30,12 +31,20 @@ struct cDialogSlot {
   int16_t m_nIndex;
 };
 constexpr int kDialogSlotCount = 2;
+// An element of one of the shot block's three-value arrays (formation and move type parameters).
+struct cShotArraySlot {
+  int16_t (cEdShot::*m_pArray)[3];
+  int8_t m_nIndex;
+};
 
-// Where a control's value lives. Movement and condition-list members read 0 while the command has
-// no such block.
+// Where a control's value lives. Movement, shot and condition-list members read 0 while the
+// command has no such block.
 using tCmdSlot = std::variant<int8_t cCommandData::*, int16_t cCommandData::*, int32_t cCommandData::*,
                               cString cCommandData::*, int8_t cEdMove::*, int16_t cEdMove::*, double cEdMove::*,
-                              int8_t cCondList::*, cParamSlot, cDialogSlot>;
+                              int8_t cCondList::*, cParamSlot, cDialogSlot, int8_t cEdShot::*, int16_t cEdShot::*,
+                              int32_t cEdShot::*, cShotArraySlot>;
+constexpr tCmdSlot FormParamSlot(int index) { return cShotArraySlot{&cEdShot::m_nFormParam, int8_t(index)}; }
+constexpr tCmdSlot MoveParamSlot(int index) { return cShotArraySlot{&cEdShot::m_nMoveParam, int8_t(index)}; }
 
 int32_t ReadCmdSlot(const cCommandData& command, const tCmdSlot& slot);
 double ReadCmdSlotDouble(const cCommandData& command, const tCmdSlot& slot);
@@ -60,9 +69,21 @@ enum : int8_t {
   kRowsArrangeVars,    // the variables of the arrange command's variable kind
 };
 
-// One control. Numeric edits keep their limits in m_nMin .. m_nMax (a double edit in m_dMin ..
-// m_dMax with its step); a text edit keeps its byte limit in m_nMax, or in line mode its
-// characters per line in m_nMax and its lines in m_nLines; a combo stores its row plus m_nOffset.
+// Rows a rule builds from the shown command: the rows, the value of the first, and how a stored
+// value outside them shows (editors/ComboChoice.h).
+struct cCmdRows {
+  cVector<cString> m_vRows;
+  int32_t m_nOffset = 0;
+  cRowNumbering m_Numbering;
+};
+using tCmdRowsFn = void (*)(const cCommandData& shown, cCmdRows& rows);
+
+// One control. Numeric edits and sliders keep their limits in m_nMin .. m_nMax (a double edit in
+// m_dMin .. m_dMax with its step; a slider its value edit in m_nSpinId and its page in m_nPage),
+// which the rules may narrow through their states; a text edit keeps its byte limit in m_nMax, or
+// in line mode its characters per line in m_nMax and its lines in m_nLines; a combo stores its row
+// plus m_nOffset, its rows from a name table, a row kind or a rule (m_pfnRows, which also gives
+// the offset). A fitted combo shows, and stores, a value outside its rows as its first row.
 struct cCmdCtrl {
   uint16_t m_nId;
   int8_t m_nKind;  // kCtrlEditVal, kCtrlEditText, kCtrlCheck, kCtrlCombo
@@ -77,6 +98,9 @@ struct cCmdCtrl {
   const cString* m_pRows;
   int8_t m_nRows;
   int32_t m_nOffset;
+  tCmdRowsFn m_pfnRows = nullptr;
+  int8_t m_bFit = 0;
+  int32_t m_nPage = 0;
 };
 
 constexpr cCmdCtrl NumCtrl(uint16_t id, uint16_t spin, tCmdSlot slot, int32_t min, int32_t max) {
@@ -103,20 +127,38 @@ constexpr cCmdCtrl TextCtrl(uint16_t id, cString cCommandData::*member, int32_t 
 constexpr cCmdCtrl LinesCtrl(uint16_t id, cString cCommandData::*member, int32_t charsPerLine, int32_t lines) {
   return {id, kCtrlEditText, member, 0, 0, charsPerLine, lines, 0.0, 0.0, 0.0, nullptr, kRowsTable, 0};
 }
+constexpr cCmdCtrl FnRowsCtrl(uint16_t id, tCmdSlot slot, tCmdRowsFn rows) {
+  return {id, kCtrlCombo, slot, 0, 0, 0, 0, 0.0, 0.0, 0.0, nullptr, kRowsTable, 0, rows};
+}
+constexpr cCmdCtrl SliderCtrl(uint16_t id, uint16_t valueEdit, tCmdSlot slot, int32_t min, int32_t max,
+                              int32_t page) {
+  return {id, kCtrlSlider, slot, valueEdit, min, max, 0, 0.0, 0.0, 0.0, nullptr, kRowsTable, 0, nullptr, 0, page};
+}
+constexpr cCmdCtrl Fitted(cCmdCtrl ctrl) {
+  ctrl.m_bFit = 1;
+  return ctrl;
+}
 // The common controls of every command dialog (editors/CommandEdit.h), by id.
 cCmdCtrl CommonCmdCtrl(uint16_t id);
 
-// The rows a combo shows for the shown command; the number of them without building them.
+// The rows a combo shows for the shown command, with the value of its first row and how a value
+// outside them shows; the rows alone; their number.
+cCmdRows CmdCtrlRowSet(const cCmdCtrl& ctrl, const cCommandData& shown);
 cVector<cString> CmdCtrlRows(const cCmdCtrl& ctrl, const cCommandData& shown);
 int CmdCtrlRowCount(const cCmdCtrl& ctrl, const cCommandData& shown);
+int32_t CmdCtrlOffset(const cCmdCtrl& ctrl, const cCommandData& shown);
+// What a combo shows of the shown command: its rows, and the one that shows the value (a stored
+// value outside them gets a row of its own and stays stored until the user picks a real row).
+cComboChoice CmdCtrlChoice(const cCmdCtrl& ctrl, const cCommandData& shown);
 
 // A "_" button that renames the variable chosen in a picker.
-constexpr int8_t kRenameScopeByArrange = -1;  // the arrange command's variable kind says which
+constexpr int8_t kRenameScopeByParam = -1;  // the scope is the value of parameter m_nScopeParam
 struct cRenameButton {
   uint16_t m_nButton;
   uint16_t m_nPicker;
   int8_t m_nSite;   // kRename... of editors/VariableRename.h
-  int8_t m_nScope;  // kVarScopeCommon, kVarScopeStage or kRenameScopeByArrange
+  int8_t m_nScope;  // kVarScopeCommon, kVarScopeStage or kRenameScopeByParam
+  int16_t m_nScopeParam = -1;
 };
 
 // A dialog's description, written as CmdDialog(...) followed by the parts the dialog has, e.g.
@@ -145,6 +187,12 @@ struct cCmdDialogDesc {
   // A movement type stored outside its table (a damaged or foreign file) shows, and is stored, as
   // the table's first row, so that every rule reads a row the combo really shows.
   int8_t m_bFitMoveTypes = 0;
+  // What opening writes into the command itself besides the defaults, kept on cancel (a value the
+  // framework raises to a combo's first row at once).
+  void (*m_pfnOpening)(cCommandData& command) = nullptr;
+  // The value rules of a user's change, from the values before it (not run when the dialog opens):
+  // the defaults of a newly chosen formation, a value kept on a newly chosen list.
+  void (*m_pfnChange)(cCommandData& shown, const cCommandData& before) = nullptr;
   // The value rules of a refresh: controls that other controls set.
   void (*m_pfnApply)(cCommandData& shown) = nullptr;
   // The enable, show and text decisions of a refresh.
@@ -194,6 +242,14 @@ struct cCmdDialogDesc {
     m_bFitMoveTypes = 1;
     return *this;
   }
+  cCmdDialogDesc& Opening(void (*opening)(cCommandData&)) {
+    m_pfnOpening = opening;
+    return *this;
+  }
+  cCmdDialogDesc& Change(void (*change)(cCommandData&, const cCommandData&)) {
+    m_pfnChange = change;
+    return *this;
+  }
   cCmdDialogDesc& Apply(void (*apply)(cCommandData&)) {
     m_pfnApply = apply;
     return *this;
@@ -241,8 +297,8 @@ void ForEachCmdCtrl(const cCmdDialogDesc& desc, Visit visit) {
 }
 // What the controls show of a command when the dialog opens, in the copy they are bound to: a
 // control the template lacks reads 0 (so OK stores 0 through it), a text is cut to its edit's
-// limits, a numeric edit holds its value to its limits, and the movement types are fitted to
-// their tables where the dialog asks for it.
+// limits, a numeric edit or slider holds its value to its limits, and the movement types and the
+// fitted combos are fitted to their rows.
 void OpenCmdDialogValues(const cCmdDialogDesc& desc, cCommandData& shown);
 
 // A command dialog without a window: opening sizes the parameters and writes a new command's
@@ -264,6 +320,8 @@ public:
   int SetText(uint16_t id, const cString& text);
   // A control's value as it shows it; 0 for an unknown id.
   int32_t Value(uint16_t id) const;
+  // The limits a numeric edit or slider has now: those its rules decided, else its own.
+  void Range(uint16_t id, int32_t& min, int32_t& max) const;
   int32_t DialogValue(int index) const;
   // Where a window binds a control of a dialog slot (the variable pickers); null outside them.
   int32_t* DialogSlot(int index) { return index >= 0 && index < kDialogSlotCount ? &m_aDialog[index] : nullptr; }
@@ -281,6 +339,8 @@ public:
   int Rename(uint16_t button, const cString& name);
 
 private:
+  // After the user changed a control: the change rules, then a refresh.
+  void Changed(const cCommandData& before);
   int Writable(const cCmdCtrl& ctrl) const;
   int32_t ReadCtrl(const cCmdCtrl& ctrl) const;
   void WriteCtrl(const cCmdCtrl& ctrl, int32_t value);

@@ -47,7 +47,8 @@ const cRenameButton kCodeRenames[] = {
     {kIdcCodeStageRename, kIdcCodeStageVar, kRenameCode, kVarScopeStage},
 };
 const uint16_t kArrangeButtons[] = {kIdcArrangeRename};
-const cRenameButton kArrangeRenames[] = {{kIdcArrangeRename, kIdcArrangeVar, kRenameOther, kRenameScopeByArrange}};
+const cRenameButton kArrangeRenames[] = {
+    {kIdcArrangeRename, kIdcArrangeVar, kRenameOther, kRenameScopeByParam, kArrangeScopeParam}};
 const uint16_t kArrangeVarCtrls[] = {kIdcArrangeScope, kIdcArrangeVar, kIdcArrangeOperation};
 }  // namespace
 

@@ -20,19 +20,20 @@ const cComboField<D> kCmdCommonComboFields[2] = {
 
 namespace {
 // What opening a dialog writes into the command itself, before the copy is taken.
-cCommandData* OpenCommand(const cCmdEditContext& context, tCommandDefaults defaults) {
+cCommandData* OpenCommand(const cCmdEditContext& context, tCommandDefaults defaults, tCommandDefaults opening) {
   cCommandData& command = *context.m_pCommand;
   command.SizeParams();
   if (context.m_bNew) {
     command.CreateNeededPayload();
     if (defaults) defaults(command);
   }
+  if (opening) opening(command);
   return &command;
 }
 }  // namespace
 
-cCommandEdit::cCommandEdit(const cCmdEditContext& context, tCommandDefaults defaults)
-    : cRecordEdit(OpenCommand(context, defaults)), m_Context(context) {}
+cCommandEdit::cCommandEdit(const cCmdEditContext& context, tCommandDefaults defaults, tCommandDefaults opening)
+    : cRecordEdit(OpenCommand(context, defaults, opening)), m_Context(context) {}
 
 cVector<cString> AnimeRows(const cDatabaseSet& db) { return DatabaseRows(db.m_vAnime, 2, 0, "なし"); }
 cVector<cString> SoundRows(const cDatabaseSet& db) { return DatabaseRows(db.m_vSound, 2, 0, "なし"); }

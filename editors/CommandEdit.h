@@ -28,8 +28,9 @@ class cCommandEdit : public cRecordEdit<cCommandData> {
 public:
   // Sizes the command's parameters to the count of its kind in its set (kept on cancel); for a new
   // command creates the payload block its kind works on and writes the kind's defaults (null: none)
-  // into it; then takes the copy the controls are bound to.
-  cCommandEdit(const cCmdEditContext& context, tCommandDefaults defaults);
+  // into it; then what the dialog's opening writes into any command (null: nothing); then takes
+  // the copy the controls are bound to.
+  cCommandEdit(const cCmdEditContext& context, tCommandDefaults defaults, tCommandDefaults opening = nullptr);
 
   const cCmdEditContext& Context() const { return m_Context; }
 

@@ -48,3 +48,12 @@ private:
   // A page has a few dozen controls: a list searched in order is all it needs.
   cVector<cState> m_vState;
 };
+
+// What a page shows now, for the rules that decide over it: the check state of a box and the row
+// of a combo box.
+class cShownCtrls {
+public:
+  virtual ~cShownCtrls() = default;
+  virtual int Checked(uint16_t id) const = 0;
+  virtual int Row(uint16_t id) const = 0;
+};

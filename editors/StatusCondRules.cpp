@@ -47,24 +47,12 @@ constexpr int kFirstOfferedFlag = 1;
 
 bool IsCharaSubject(int subject) { return subject >= 0 && subject < kSystemSubject; }
 
-int VarPicker(int type, int statusType, int varType, int subject, int status, int scope) {
-  if (type == statusType && IsCharaSubject(subject) && status == 0) return kVarPickerCharaVar;
-  if (type != varType) return kVarPickerOff;
-  if (scope == kVarScopeCommon) return kVarPickerCommon;
-  return scope == kVarScopeStage ? kVarPickerStage : kVarPickerOff;
-}
-
-void PickerStates(int picker, uint16_t combo, uint16_t rename, cCtrlStates& states) {
-  states.Enable(combo, picker != kVarPickerOff);
-  states.Enable(rename, picker == kVarPickerCommon || picker == kVarPickerStage);
-}
-
 void LeftSideStates(const cCondData& shown, cCtrlStates& states) {
   bool status = shown.m_cLeftKind == kTypeStatus;
   bool variable = shown.m_cLeftKind == kTypeVariable;
   for (uint16_t id : {kIdcStatSubject, kIdcStatStatus}) states.Enable(id, status);
   for (uint16_t id : {kIdcStatLeftScope, kIdcStatLeftVar, kIdcStatLeftRename}) states.Enable(id, variable);
-  PickerStates(LeftVarPicker(shown), kIdcStatLeftVar, kIdcStatLeftRename, states);
+  VarPickerStates(LeftVarPicker(shown), kIdcStatLeftVar, kIdcStatLeftRename, states);
 }
 
 void RightSideStates(const cCondData& shown, cCtrlStates& states) {
@@ -75,7 +63,7 @@ void RightSideStates(const cCondData& shown, cCtrlStates& states) {
   states.Enable(kIdcStatRightSubject, type == kRightStatus);
   states.Enable(kIdcStatRightStatus, type == kRightStatus);
   states.Enable(kIdcStatRightScope, type == kRightVariable);
-  PickerStates(RightVarPicker(shown), kIdcStatRightVar, kIdcStatRightRename, states);
+  VarPickerStates(RightVarPicker(shown), kIdcStatRightVar, kIdcStatRightRename, states);
 }
 
 template <class T>
@@ -83,6 +71,18 @@ void HoldTo(T& value, int32_t min, int32_t max) {
   value = static_cast<T>(std::clamp<int32_t>(value, min, max));
 }
 }  // namespace
+
+int StatusVarPicker(int type, int statusType, int varType, int subject, int status, int scope) {
+  if (type == statusType && IsCharaSubject(subject) && status == 0) return kVarPickerCharaVar;
+  if (type != varType) return kVarPickerOff;
+  if (scope == kVarScopeCommon) return kVarPickerCommon;
+  return scope == kVarScopeStage ? kVarPickerStage : kVarPickerOff;
+}
+
+void VarPickerStates(int picker, uint16_t combo, uint16_t rename, cCtrlStates& states) {
+  states.Enable(combo, picker != kVarPickerOff);
+  states.Enable(rename, picker == kVarPickerCommon || picker == kVarPickerStage);
+}
 
 const cStatusDesc* StatusTableOf(int subject, int& count) {
   if (IsCharaSubject(subject)) {
@@ -108,11 +108,11 @@ const cStatusDesc* StatusDescOf(int subject, int status) {
 }
 
 int LeftVarPicker(const cCondData& c) {
-  return VarPicker(c.m_cLeftKind, kTypeStatus, kTypeVariable, c.m_cSubject, c.m_cStatus, c.m_cLeftScope);
+  return StatusVarPicker(c.m_cLeftKind, kTypeStatus, kTypeVariable, c.m_cSubject, c.m_cStatus, c.m_cLeftScope);
 }
 
 int RightVarPicker(const cCondData& c) {
-  return VarPicker(c.m_cRightKind, kRightStatus, kRightVariable, c.m_cRightSubject, c.m_cRightStatus,
+  return StatusVarPicker(c.m_cRightKind, kRightStatus, kRightVariable, c.m_cRightSubject, c.m_cRightStatus,
                    c.m_cRightScope);
 }
 
@@ -132,7 +132,7 @@ void StatusCondStates(const cCondData& shown, cCtrlStates& states) {
 
 void ApplyLeftStatus(cCondData& shown, cCtrlStates& states, int reclamp) {
   if (shown.m_cLeftKind != kTypeStatus) return;
-  PickerStates(LeftVarPicker(shown), kIdcStatLeftVar, kIdcStatLeftRename, states);
+  VarPickerStates(LeftVarPicker(shown), kIdcStatLeftVar, kIdcStatLeftRename, states);
   const cStatusDesc* status = StatusDescOf(shown.m_cSubject, shown.m_cStatus);
   if (!status) return;
   int32_t min = status->m_nOpMin;

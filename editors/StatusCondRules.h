@@ -54,8 +54,13 @@ const cStatusDesc* StatusDescOf(int subject, int status);
 
 // What a variable picker (1402 or 1051) lists, with its rename button enabled for the last two.
 enum : int32_t { kVarPickerOff = 0, kVarPickerCharaVar, kVarPickerCommon, kVarPickerStage };
-// Left: a character's status 0 ("キャラ変数") lists the character variables; the type "変数" lists
-// the common or stage variables by its scope; anything else turns the picker off.
+// What a side of a status comparison or operation lists: its status type with a character's
+// status 0 ("キャラ変数") lists the character variables; its variable type lists the common or
+// stage variables by scope; anything else turns the picker off.
+int StatusVarPicker(int type, int statusType, int varType, int subject, int status, int scope);
+// The picker enabled unless off, its rename button only for the common and stage variables.
+void VarPickerStates(int picker, uint16_t combo, uint16_t rename, cCtrlStates& states);
+// Left: StatusVarPicker with the left type 0 ("ステータス") and 1 ("変数").
 int LeftVarPicker(const cCondData& shown);
 // Right: the same with the right type 2 ("ステータス") and 3 ("変数").
 int RightVarPicker(const cCondData& shown);

@@ -308,6 +308,12 @@ int cListRows::OnAccelCommand(uint16_t id) { return RunCommandId(m_wAccelId, id)
 
 int cListRows::OnMenuCommand(uint16_t id) { return RunCommandId(m_wMenuId, id); }
 
+int cListRows::OnCommandId(uint16_t id) {
+  if (FindListCommand(m_wAccelId, id) < 0 && FindListCommand(m_wMenuId, id) < 0) return -1;
+  if (!m_pView || !m_pView->HasFocus()) return -1;
+  return OnAccelCommand(id) || OnMenuCommand(id) ? 1 : 0;
+}
+
 // A command message acts on the focused list only: lists of one page may share ids.
 int cListRows::RunCommandId(const uint16_t* ids, uint16_t id) {
   if (!m_pView->HasFocus()) return 0;

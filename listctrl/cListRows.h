@@ -78,6 +78,9 @@ public:
   // Runs the command of a key or menu id while the list has the focus; 1 when it was carried out.
   int OnAccelCommand(uint16_t id);
   int OnMenuCommand(uint16_t id);
+  // Either of them, as a page offers every command to its list: -1 when the id is none of the
+  // list's or the list has not the focus, else 1 when the command was carried out, 0 refused.
+  int OnCommandId(uint16_t id);
 
   int32_t m_nCurSel = -1;  // in multi-selection mode the caret row
   int32_t m_nAnchor = -1;

@@ -284,12 +284,7 @@ void cCommandData::ValidateSword() {
   if (!IsValidIndex(m_pShot->m_cMoveType, types.Count())) m_pShot->m_cMoveType = 0;
   // Without sword types there are no positions to time.
   if (types.empty()) return;
-  uint16_t sum = 0;
-  for (const cSwordPosData& pos : types[m_pShot->m_cMoveType].m_vPos) {
-    sum = static_cast<uint16_t>(sum + static_cast<uint16_t>(pos.m_nTime));
-    if (static_cast<int16_t>(sum) >= 9999) sum = 9999;
-  }
-  m_nTime = static_cast<int16_t>(sum);
+  m_nTime = SwordTypeTotalTime(types[m_pShot->m_cMoveType]);
 }
 
 // The kinds whose first parameter names a database entry; one outside its table becomes the

@@ -1,7 +1,7 @@
 #include "project/SystemSettingsPages.h"
 
+#include "app/DataFile.h"
 #include "app/DataPaths.h"
-#include "app/MessageBox.h"
 #include "ui/ComboItems.h"
 
 const uint16_t kSysPageTemplates[kSysPageCount] = {kIddSysGeneral, kIddSysMode,   kIddSysSound,  kIddSysStatus,
@@ -351,8 +351,5 @@ void MakeBgmLabels(std::vector<cString>& labels, const cVector<cBgmData>& table)
 }
 
 int SaveSystemSettings(cSystemSettings& settings) {
-  const char* path = g_DataPaths[kPathSystem].GetStr();
-  if (settings.SaveFile(path)) return 1;
-  ErrorBoxF("%s の保存に失敗しました！\n保存前のファイルはそのまま残っています。", path);
-  return 0;
+  return SaveFileReported(settings, g_DataPaths[kPathSystem].GetStr());
 }

@@ -226,14 +226,6 @@ M* Field(R* record, M R::*member) {
 // Every control a page binds, in the page's order.
 void BuildSysPageRows(int page, cSystemSettings& settings, cSysRows& rows);
 
-// What a page shows now: the check state of a box and the row of a combo box.
-class cShownCtrls {
-public:
-  virtual ~cShownCtrls() = default;
-  virtual int Checked(uint16_t id) const = 0;
-  virtual int Row(uint16_t id) const = 0;
-};
-
 // The enable rules of a page over what it shows. Page 2 also unchecks the two story boxes that
 // only lives shared across the story allow.
 void SysPageStates(int page, const cShownCtrls& shown, cCtrlStates& states);

@@ -61,6 +61,7 @@ const cStageCommand kStageCommands[] = {
     {kIdaTestPlayGame, kCmdTestPlayGame, "OnTestPlayGame", 0},
     {kIdtTestPlayGame, kCmdTestPlayGame, "OnTestPlayGame", 0},
     {kIdmBitmapTool, kCmdBitmapTool, "OnBitmapTool", 0},
+    {kIdmEditOptions, kCmdEditOptions, "OnEditOptions", 0},
     {40001, kCmdIgnored, "", 0},
     {40162, kCmdIgnored, "", 0},
     {40002, kCmdIgnored, "", 0},
@@ -219,6 +220,8 @@ void cStageEditor::Run(const cStageCommand& command) {
       return m_TestPlay.TestPlay(1);
     case kCmdBitmapTool:
       return m_Host.OpenTool(kToolBitmapConverter);
+    case kCmdEditOptions:
+      return m_Host.OpenTool(kToolEditOptions);
   }
 }
 

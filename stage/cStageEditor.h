@@ -38,6 +38,7 @@ enum : uint16_t {
   kIdmLoadStagePalette = 40083,
   kIdmSaveStagePalette = 40084,
   kIdmStageOptions = 40085,
+  kIdmEditOptions = 40086,  // no menu item, accelerator or control sends it
   kIdmDatabase = 40063,
   kIdmWorldMap = 40064,
   kIdmSystemSettings = 40122,
@@ -56,7 +57,7 @@ enum : int {
   kCmdViewCommon, kCmdViewStage, kCmdViewGroup,
   kCmdStageSettings, kCmdLoadStagePalette, kCmdSaveStagePalette, kCmdStageOptions,
   kCmdDatabase, kCmdWorldMap, kCmdSystemSettings, kCmdProjectOptions,
-  kCmdTestPlay, kCmdTestPlayGame, kCmdBitmapTool,
+  kCmdTestPlay, kCmdTestPlayGame, kCmdBitmapTool, kCmdEditOptions,
   kCmdIgnored,  // ids of the shared accelerator table that serve the database lists
 };
 

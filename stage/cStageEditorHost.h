@@ -33,6 +33,7 @@ enum : int {
   kToolSystemSettings,
   kToolProjectOptions,
   kToolBitmapConverter,
+  kToolEditOptions,
 };
 
 class cStageEditorHost : public cStageEditView {

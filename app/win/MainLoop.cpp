@@ -21,9 +21,7 @@ bool DesktopIsFullScreenGame() {
 }
 
 bool DatabaseAnimates(cEditorWindow& editor) {
-  if (!editor.m_lpDatabaseWnd) return false;
-  int page = editor.m_lpDatabaseWnd->PreviewPageIndex();
-  return page == 0 || page == 1;
+  return editor.m_lpDatabaseWnd && editor.m_lpDatabaseWnd->PreviewAnimates();
 }
 
 void Refocus(cEditorWindow& editor) {

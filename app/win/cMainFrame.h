@@ -17,8 +17,8 @@ class cModelessList;
 class cPreviewSheetLink {
 public:
   virtual ~cPreviewSheetLink() = default;
-  // The tab the user sees; pages 0 and 1 run animated previews.
-  virtual int PreviewPageIndex() = 0;
+  // 1 while the tab the user sees runs an animated preview (the two anime pages).
+  virtual int PreviewAnimates() = 0;
   // One step of the current page's preview (or a repaint of a page without one).
   virtual void TickPreview(int32_t step) = 0;
 };

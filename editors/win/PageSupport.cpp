@@ -4,10 +4,6 @@
 #include "stage/cStageEditState.h"
 #include "stage/win/FieldBinding.h"
 
-UINT NotifyCode(UINT message, LPARAM lParam) {
-  return message == WM_NOTIFY ? reinterpret_cast<const NMHDR*>(lParam)->code : 0;
-}
-
 void AnswerSheet(HWND page, LONG result) { SetWindowLongA(page, DWL_MSGRESULT, result); }
 
 void TellSheetChanged(const cDialog& page) {

@@ -9,9 +9,8 @@
 #include "editors/OpenSheets.h"
 #include "listctrl/win/cCtrlList.h"
 #include "ui/win/cDialog.h"
+#include "ui/win/cPropSheet.h"
 
-// The notification code of a WM_NOTIFY; 0 for any other message.
-UINT NotifyCode(UINT message, LPARAM lParam);
 // A notification's answer to the sheet: result (0 carry on).
 void AnswerSheet(HWND page, LONG result);
 // Tells the sheet that a page changed something (PSM_CHANGED): its Apply button turns on.

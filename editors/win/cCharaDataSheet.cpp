@@ -10,7 +10,7 @@
 #include "editors/win/cFlowEditPage.h"
 #include "model/NameTable.h"
 #include "stage/cStageEditState.h"
-#include "stage/win/PaintOps.h"
+#include "stage/win/PaintCanvas.h"
 #include "stage/win/cStageEditorWnd.h"
 #include "ui/win/cModelessList.h"
 
@@ -196,7 +196,7 @@ void cCharaPage::OnPaint() {
 
 void cCharaPage::DrawPreview() {
   cSheetExtents extents;
-  LoadedSheetExtents(extents);
+  MeasureSheets(extents);
   cCtrlGroup<cCtrlBitmap>* previews[2] = {&m_cgPreview, m_bTwoPreviews ? &m_cgPreview2 : nullptr};
   for (int half = 0; half < 2; ++half) {
     cCtrlBitmap* preview = previews[half] ? &previews[half]->m_Ctrl : nullptr;

@@ -7,7 +7,7 @@
 #include "app/MessageBox.h"
 #include "app/SheetCanvases.h"
 #include "app/Utility.h"
-#include "stage/win/PaintOps.h"
+#include "stage/win/PaintCanvas.h"
 
 cDlgGraphicPick* cDlgGraphicPick::s_lpInstance = nullptr;
 

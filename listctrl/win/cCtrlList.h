@@ -124,6 +124,31 @@ public:
     }
     return kListActNone;
   }
+  // The page's part of every WM_COMMAND for the editor's list of this kind, in order: the selection
+  // change, the page's buttons and the double click (the edits run in holder's sub-dialog, a dialog
+  // of the second form reading context), then the key and menu ids while the list has the focus.
+  // The result of the list's command that ran (1 done, 0 refused); -1 when none did.
+  template <class Dlg>
+  int OnPageCommand(const cListInstance& instance, uint32_t wParam, cModelessList* list, Dlg*& holder,
+                    cListEditContext* context = nullptr) {
+    if (LOWORD(wParam) == m_wId && HIWORD(wParam) == LBN_SELCHANGE) Core::OnSelChange();
+    int result = -1;
+    switch (int action = ListActionOf(instance, wParam)) {
+      case kListActNone:
+      case kListActAddFiles:  // the page's own file dialog
+        break;
+      case kListActEdit:
+      case kListActInsertEdit:
+        result = EditAsInstance(holder, instance, action == kListActInsertEdit ? 1 : 0, list, context);
+        break;
+      default:
+        RunAction(instance, wParam, list, &result);
+        break;
+    }
+    int byId = Core::OnCommandId(LOWORD(wParam));
+    return byId >= 0 ? byId : result;
+  }
+
   // Asks for the number of records (those with rows) in the value dialog over the page's button and
   // sets it; 0 when cancelled or refused.
   int AskCount(cModelessList* list, uint16_t buttonId) {

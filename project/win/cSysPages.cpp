@@ -42,7 +42,7 @@ DLGPROC cSysPage::ProcOf(int page) {
 }
 
 cSysPage::cSysPage(int page, cWindow* parent, cModelessList* list, cSystemSettingsSheet* sheet)
-    : cDialog(kSysPageTemplates[page], parent, kKindPage, list), m_nPage(page), m_lpSystemSheet(sheet) {
+    : cRuleDialog(kSysPageTemplates[page], parent, kKindPage, list), m_nPage(page), m_lpSystemSheet(sheet) {
   s_apInstance[page] = this;
   m_lpfnProc = ProcOf(page);
   SetGeometry(0, 0, 100, 100, 640, 480, 0, 0, 0, 0, 0, 0);
@@ -150,28 +150,6 @@ void cSysPage::UpdateEnables() {
   cCtrlStates states;
   SysPageStates(m_nPage, *this, states);
   ApplyStates(states);
-}
-
-int cSysPage::Checked(uint16_t id) const { return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED ? 1 : 0; }
-
-int cSysPage::Row(uint16_t id) const {
-  return static_cast<int>(SendDlgItemMessageA(m_hWnd, id, CB_GETCURSEL, 0, 0));
-}
-
-cCtrl* cSysPage::FindBound(uint16_t id) const {
-  for (cCtrl* ctrl : m_vCtrl)
-    if (ctrl->m_wId == id) return ctrl;
-  return nullptr;
-}
-
-// A rule about a control the page did not bind (its list entry is missing) changes nothing.
-void cSysPage::ApplyStates(const cCtrlStates& states) {
-  for (const cCtrlStates::cState& state : states.States()) {
-    cCtrl* ctrl = FindBound(state.m_nId);
-    if (!ctrl) continue;
-    if (state.m_nEnabled >= 0) ctrl->Enable(state.m_nEnabled);
-    if (state.m_nChecked >= 0) SendMessageA(ctrl->m_hWnd, BM_SETCHECK, static_cast<WPARAM>(state.m_nChecked), 0);
-  }
 }
 
 cSysGeneralPage::cSysGeneralPage(cWindow* parent, cModelessList* list, cSystemSettingsSheet* sheet)

@@ -12,11 +12,11 @@
 #include "ui/win/cCtrlCombo.h"
 #include "ui/win/cCtrlEditText.h"
 #include "ui/win/cCtrlEditVal.h"
-#include "ui/win/cDialog.h"
+#include "editors/win/cRuleDialog.h"
 
 class cSystemSettingsSheet;
 
-class cSysPage : public cDialog, public cShownCtrls {
+class cSysPage : public cRuleDialog {
 public:
   cSysPage(int page, cWindow* parent, cModelessList* list, cSystemSettingsSheet* sheet);
   ~cSysPage() override;
@@ -29,10 +29,6 @@ public:
   void UpdateEnables();
   // Stores every bound control; a page whose window was never made has none and stores nothing.
   void Apply() { ControlsToData(); }
-
-  // What the page shows now, for the enable rules.
-  int Checked(uint16_t id) const override;
-  int Row(uint16_t id) const override;
 
   const int32_t m_nPage;
 
@@ -52,8 +48,6 @@ protected:
   cCtrlGroups<cCtrlCombo<int32_t>> m_vCombos;
 
 private:
-  void ApplyStates(const cCtrlStates& states);
-  cCtrl* FindBound(uint16_t id) const;
   // Pages 1, 2, 7 and 8 run the sheet's apply and let the owner revalidate when they go.
   bool RunsSheetApply() const;
   LRESULT OnNotify(HWND window, const NMHDR& notice);

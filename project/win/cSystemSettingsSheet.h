@@ -26,6 +26,8 @@ public:
   int Apply();
   // The owner's revalidation, when a page that carries it goes.
   void Revalidate();
+  // The owner goes first (the program ends with the sheet open): the pages no longer call it.
+  void ForgetOwner() { m_Revalidate = nullptr; }
 
   cSysPage* m_apPages[kSysPageCount] = {};
 

@@ -5,6 +5,7 @@
 #include "app/ProgramPalette.h"
 #include "app/win/FileDialogs.h"
 #include "stage/win/FieldBinding.h"
+#include "stage/win/cStageSettingsSheet.h"
 
 cDlgBackground* cDlgBackground::s_lpInstance = nullptr;
 
@@ -13,14 +14,16 @@ namespace {
 const char kBitmapFilter[] = "BitmapFile ( *.bmp )\0*.bmp\0";
 }  // namespace
 
-cDlgBackground::cDlgBackground(cWindow* parent, cModelessList* manager, cBackgroundData* record, cCtrl* place)
-    : cDialog(kIddBackground, parent, kKindDialog, manager, place, 0) {
+cDlgBackground::cDlgBackground(uint16_t templateId, cWindow* parent, int32_t kind, cModelessList* manager,
+                               cCtrl* place, int32_t center)
+    : cDialog(templateId, parent, kind, manager, place, center), m_pTarget(cStagePageBasic::CurrentBackground()) {
   s_lpInstance = this;
   m_lpfnProc = Proc;
-  AddFieldGroups(m_vIntEdits, kBackgroundNumFields, *record);
-  AddFieldGroups(m_vRealEdits, kBackgroundRealFields, *record);
-  AddFieldGroups(m_vTextEdits, kBackgroundTextFields, *record);
-  AddFieldGroups(m_vChecks, kBackgroundCheckFields, *record);
+  if (m_pTarget) m_Background = *m_pTarget;
+  AddFieldGroups(m_vIntEdits, kBackgroundNumFields, m_Background);
+  AddFieldGroups(m_vRealEdits, kBackgroundRealFields, m_Background);
+  AddFieldGroups(m_vTextEdits, kBackgroundTextFields, m_Background);
+  AddFieldGroups(m_vChecks, kBackgroundCheckFields, m_Background);
   AddCtrlGroup(m_vPictures, kIdcBgPreview, kBgPreviewSize, kBgPreviewSize);
   AddCtrlGroup(m_vButtons, kIdcBgBrowse);
 }
@@ -58,6 +61,7 @@ void cDlgBackground::OnCommand(WPARAM wParam, LPARAM lParam) {
   switch (LOWORD(wParam)) {
     case kIdcOk:
       ControlsToData();
+      if (m_pTarget) *m_pTarget = m_Background;
       Close(1);
       return;
     case kIdcCancel:

@@ -1,6 +1,7 @@
 #pragma once
 // The background dialog (template 136): edits one background of the stage settings page's list,
-// a colour with its preview or a picture with its scroll speeds.
+// a colour with its preview or a picture with its scroll speeds. The list runs it as the edit of
+// a row (first form): it finds the background of the list's current row through the basic page.
 
 #include "stage/StageSettingsRules.h"
 #include "ui/win/cCtrlBitmap.h"
@@ -11,8 +12,10 @@
 
 class cDlgBackground : public cDialog {
 public:
-  // Edits *record, which OK stores; placed at the control place (the list) when given.
-  cDlgBackground(cWindow* parent, cModelessList* manager, cBackgroundData* record, cCtrl* place);
+  // Placed centred on place (the list) with center set, at its corner otherwise, or at its own
+  // position without one.
+  cDlgBackground(uint16_t templateId, cWindow* parent, int32_t kind, cModelessList* manager, cCtrl* place,
+                 int32_t center);
   ~cDlgBackground() override;
   static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -28,6 +31,9 @@ public:
   cCtrlGroups<cCtrlCheck<int32_t>> m_vChecks;
   cCtrlGroups<cCtrlBitmap> m_vPictures;
   cCtrlGroups<cCtrlButton> m_vButtons;
+  // The controls edit a copy; OK stores it into the row's background (none: no list row current).
+  cBackgroundData m_Background;
+  cBackgroundData* m_pTarget = nullptr;
 
 private:
   // "参照": a picture of bmp\back\, kept as a path relative to the working folder.

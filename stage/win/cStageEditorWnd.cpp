@@ -14,12 +14,18 @@
 #include "app/win/MainLoop.h"
 #include "app/win/cGameProcess.h"
 #include "app/win/cShellWin.h"
+#include "database/win/cDatabaseWnd.h"
 #include "model/Inheritance.h"
 #include "project/cProjectSettings.h"
+#include "project/win/RunToolDialog.h"
+#include "project/win/cDlgBmpConvert.h"
+#include "project/win/cOptionDialogs.h"
+#include "project/win/cProjectOptionSheet.h"
+#include "project/win/cSystemSettingsSheet.h"
 #include "stage/cPaletteDoc.h"
-#include "stage/win/PaintOps.h"
+#include "stage/win/PaintCanvas.h"
 #include "stage/win/StageLoad.h"
-#include "ui/win/cPropSheet.h"
+#include "stage/win/cStageSettingsSheet.h"
 #include "ui/win/cModelessList.h"
 #include "ui/win/cValueInputDlg.h"
 
@@ -119,7 +125,7 @@ cStageEditorWnd::cStageEditorWnd(cMainFrame& frame)
 }
 
 cStageEditorWnd::~cStageEditorWnd() {
-  for (cPropSheet*& sheet : m_apCellSheet) SafeDelete(sheet);
+  CloseSheets();
   for (const cPaletteSlot& slot : kPaletteSlots) DeleteWindow(this->*slot.m_pWindow);
   Destroy();
   if (g_StageEditState.m_pView == this) g_StageEditState.m_pView = nullptr;
@@ -367,6 +373,8 @@ void cStageEditorWnd::OnDestroy(HWND window) {
   if (!g_ProjectSettings.SaveFile(g_DataPaths[kPathProjectOptions].GetStr()))
     LogErrorF("PrjOption.Save 失敗");
   if (g_pStageEditorWnd == this) g_pStageEditorWnd = nullptr;
+  // The database window went with its owner; the object goes before this one.
+  CloseDatabase();
 }
 
 void cStageEditorWnd::Minimise() {
@@ -383,7 +391,7 @@ void cStageEditorWnd::OnPaint() {
 
 void cStageEditorWnd::Repaint() {
   if (!m_bInitialized || !m_cgView.m_Ctrl.m_Back.Dc()) return;
-  LoadedSheetExtents(m_Extents);
+  MeasureSheets(m_Extents);
   m_Core.TakePaint(m_ViewInput, m_Extents, m_vPaint);
   for (const cPaintList& list : m_vPaint) {
     CarryOut(list);
@@ -520,7 +528,9 @@ void cStageEditorWnd::OnStageSettingsClosed() {
   g_StageDoc.Normalise();
   SendMessageA(m_hWnd, WM_SIZE, 0, 0);
   RepaintPaletteWindows();
-  g_StageEditState.AllocateUndo(g_StageDoc.m_nUndoDepth, g_StageDoc.m_nPitch, g_StageDoc.m_nHeight);
+  // Only a size change released the history (for the new size); otherwise its steps still hold.
+  if (g_StageEditState.UndoLevels() == 0)
+    g_StageEditState.AllocateUndo(g_StageDoc.m_nUndoDepth, g_StageDoc.m_nPitch, g_StageDoc.m_nHeight);
   UpdateCommandStates();
   m_Frame.m_nEditorKind = 0;
   ShowEditorWindows();
@@ -572,18 +582,126 @@ void cStageEditorWnd::ShowNotBuilt() {
 }
 
 void cStageEditorWnd::OpenTool(int tool) {
-  // The editors the menu opens, one entry each; every one of them comes with a later part.
+  // The editors the menu opens, one entry each; those not listed come with later parts.
   switch (tool) {
     case kToolStageSettings:
-    case kToolStageOptions:
-    case kToolDatabase:
-    case kToolWorldMap:
+      return OpenStageSettings();
     case kToolSystemSettings:
+      return OpenSystemSettings();
+    case kToolDatabase:
+      OpenDatabase();
+      return;
+    case kToolStageOptions:
+      return RunStageOptions();
+    case kToolEditOptions:
+      RunToolDialog(m_pEditOptions, this, m_lpManager);
+      return;
     case kToolProjectOptions:
+      return OpenProjectOptions();
     case kToolBitmapConverter:
+      RunToolDialog(m_pBmpConvert, this, m_lpManager);
+      return;
+    case kToolWorldMap:
       ShowNotBuilt();
       return;
   }
+}
+
+void cStageEditorWnd::OpenDatabase() {
+  // A window left from before goes first: its closing would show the editor's windows again.
+  CloseDatabase();
+  m_lpManager->ShowAll(0);
+  m_lpManager->EnableAll(0);
+  cDatabaseWnd* database = new (std::nothrow) cDatabaseWnd(1, this, m_lpManager, &m_pDatabaseWnd, *this);
+  if (!database) {
+    OutOfMemory();
+    Revalidate();
+    return;
+  }
+  m_pDatabaseWnd = database;
+  m_lpDatabaseWnd = database;
+  if (database->Create()) return;
+  CloseDatabase();
+  Revalidate();
+}
+
+void cStageEditorWnd::CloseDatabase() {
+  // Taken out first: a window deleted from here does not call back.
+  cPropSheet* database = m_pDatabaseWnd;
+  m_pDatabaseWnd = nullptr;
+  m_lpDatabaseWnd = nullptr;
+  delete database;
+}
+
+void cStageEditorWnd::OnDatabaseClosed() {
+  if (!m_pDatabaseWnd) return;
+  m_lpDatabaseWnd = nullptr;
+  Revalidate();
+}
+
+void cStageEditorWnd::RunStageOptions() {
+  RunToolDialog(m_pStageOptions, this, m_lpManager);
+  // The undo steps may have been opened anew.
+  UpdateCommandStates();
+}
+
+template <class Make>
+void cStageEditorWnd::OpenSheet(cPropSheet*& slot, Make make, void (cStageEditorWnd::*closed)()) {
+  // Gone before the windows are hidden: a sheet still open tells this window when it closes.
+  DeleteWindow(slot);
+  m_lpManager->ShowAll(0);
+  m_lpManager->EnableAll(0);
+  auto* sheet = make();
+  if (!sheet) {
+    OutOfMemory();
+    (this->*closed)();
+    return;
+  }
+  slot = sheet;
+  sheet->Create();
+}
+
+void cStageEditorWnd::OpenStageSettings() {
+  OpenSheet(
+      m_pStageSettingsSheet,
+      [this] { return new (std::nothrow) cStageSettingsSheet(1, this, m_lpManager, &m_pStageSettingsSheet, this); },
+      &cStageEditorWnd::OnStageSettingsClosed);
+}
+
+void cStageEditorWnd::OpenSystemSettings() {
+  OpenSheet(
+      m_pSystemSheet,
+      [this] {
+        return new (std::nothrow) cSystemSettingsSheet(1, this, m_lpManager, &m_pSystemSheet, [this] { Revalidate(); });
+      },
+      &cStageEditorWnd::Revalidate);
+}
+
+void cStageEditorWnd::OpenProjectOptions() {
+  OpenSheet(
+      m_pProjectSheet,
+      [this] {
+        cProjectOptionSheet::cOwnerCalls calls;
+        calls.m_Closed = [this] { OnProjectOptionsClosed(); };
+        calls.m_NotBuilt = [this] { ShowNotBuilt(); };
+        calls.m_OpenDataSheet = [](int kind, cWindow* owner, cPropSheet** slot) {
+          return g_ElementEditors.m_pfnOpenSheet ? g_ElementEditors.m_pfnOpenSheet(kind, owner, slot) : -1;
+        };
+        return new (std::nothrow) cProjectOptionSheet(1, this, m_lpManager, &m_pProjectSheet, calls);
+      },
+      &cStageEditorWnd::OnProjectOptionsClosed);
+}
+
+void cStageEditorWnd::CloseSheets() {
+  // Their pointers back to this window would outlive it.
+  if (m_pStageSettingsSheet) static_cast<cStageSettingsSheet*>(m_pStageSettingsSheet)->m_pHost = nullptr;
+  if (m_pSystemSheet) static_cast<cSystemSettingsSheet*>(m_pSystemSheet)->ForgetOwner();
+  if (m_pProjectSheet) static_cast<cProjectOptionSheet*>(m_pProjectSheet)->ForgetOwner();
+  DeleteWindow(m_pStageSettingsSheet);
+  DeleteWindow(m_pSystemSheet);
+  DeleteWindow(m_pProjectSheet);
+  for (cPropSheet*& sheet : m_apCellSheet) DeleteWindow(sheet);
+  CloseDatabase();
 }
 
 int cStageEditorWnd::RunNewStageDialog() {

@@ -9,8 +9,12 @@
 #include <vector>
 
 #include "app/win/cMainFrame.h"
+#include "database/cDatabaseCore.h"
 #include "stage/cStageEditor.h"
 
+class cDlgBmpConvert;
+class cDlgEditOptions;
+class cDlgStageOptions;
 class cPropSheet;
 
 // What the stage editor window opens of the element editors, which lie above it: installed at
@@ -25,7 +29,7 @@ struct cElementEditorHooks {
 };
 extern cElementEditorHooks g_ElementEditors;
 
-class cStageEditorWnd : public cEditorWindow, public cStageEditorHost {
+class cStageEditorWnd : public cEditorWindow, public cStageEditorHost, public cDatabaseHost {
 public:
   enum : uint16_t {
     kTemplateId = 104,
@@ -72,9 +76,10 @@ public:
   void OnBlockSheetClosed() { OnDataSheetClosed(0); }
   void OnCharaSheetClosed() { OnDataSheetClosed(1); }
   void OnItemSheetClosed() { OnDataSheetClosed(2); }
-  void OnStageSettingsClosed();
+  void OnStageSettingsClosed() override;
   void OnWorldMapClosed();
-  void OnDatabaseClosed() { Revalidate(); }
+  // cDatabaseHost: the database window has closed; its tables may have changed.
+  void OnDatabaseClosed() override;
   void Revalidate();
   void OnProjectOptionsClosed();
 
@@ -118,6 +123,16 @@ public:
   // The data sheet of a placed object of each kind (blocks, characters, items) while it is open;
   // the window list clears the slot when it ends the sheet.
   cPropSheet* m_apCellSheet[3] = {};
+  // The sheets while they are open (the window list deletes each when it ends it and clears its
+  // slot here), and the modal tools while they run.
+  cPropSheet* m_pStageSettingsSheet = nullptr;
+  cPropSheet* m_pSystemSheet = nullptr;
+  // The database window while it is open; the window list clears it when it ends the window.
+  cPropSheet* m_pDatabaseWnd = nullptr;
+  cPropSheet* m_pProjectSheet = nullptr;
+  cDlgStageOptions* m_pStageOptions = nullptr;
+  cDlgEditOptions* m_pEditOptions = nullptr;
+  cDlgBmpConvert* m_pBmpConvert = nullptr;
 
 private:
   static cStageEditorWnd* s_lpInstance;
@@ -152,7 +167,21 @@ private:
   void SetStatusText(const char* text);
   // What a later part of the editor will open; until then the status bar says it is missing.
   void ShowNotBuilt();
+  // The database window, with every registered window hidden and disabled while it is open.
+  void OpenDatabase();
+  void CloseDatabase();
   void OnDataSheetClosed(int kind);
+  // A sheet of the project in its slot (the one still held there goes first): every other window
+  // is hidden and disabled until the sheet closes and calls closed. make gives the new sheet, null
+  // when memory ran out; closed then gives the windows back at once.
+  template <class Make>
+  void OpenSheet(cPropSheet*& slot, Make make, void (cStageEditorWnd::*closed)());
+  void OpenStageSettings();
+  void OpenSystemSettings();
+  void OpenProjectOptions();
+  // The sheets still open when this window goes close with it, telling it nothing.
+  void CloseSheets();
+  void RunStageOptions();
   // The palette and group windows of a layer by their saved shown flags; the others hidden.
   void ShowLayerWindows(int layer);
   void ForEachPaletteWindow(void (*action)(cDialog&));

@@ -8,6 +8,7 @@
 #include "app/cBgmManager.h"
 #include "app/cShellSeam.h"
 #include "stage/StageBgmPreview.h"
+#include "stage/StageRowLabels.h"
 #include "stage/cStageEditState.h"
 #include "stage/cStageEditorHost.h"
 #include "stage/win/FieldBinding.h"
@@ -23,10 +24,6 @@ HWND SheetOf(const cDialog& page) { return page.m_hWndSheet ? page.m_hWndSheet :
 
 void TellSheetChanged(const cDialog& page) {
   SendMessageA(SheetOf(page), PSM_CHANGED, reinterpret_cast<WPARAM>(page.m_hWnd), 0);
-}
-
-UINT NotifyCode(UINT message, LPARAM lParam) {
-  return message == WM_NOTIFY ? reinterpret_cast<const NMHDR*>(lParam)->code : 0;
 }
 
 // A notification's answer to the sheet: 0, carry on.
@@ -67,11 +64,14 @@ cStageSettingsSheet::~cStageSettingsSheet() {
 
 void cStageSettingsSheet::Create() {
   m_pBasicPage = NewPage<cStagePageBasic>(kIddStagePageBasic, m_lpParentClass, m_lpManager);
-  if (!m_pBasicPage) return;
-  m_pAdvancedPage = NewPage<cStagePageAdvanced>(kIddStagePageAdvanced, m_lpParentClass, m_lpManager);
-  if (!m_pAdvancedPage) return;
-  m_pAdvancedPage2 = NewPage<cStagePageAdvanced2>(kIddStagePageAdvanced2, m_lpParentClass, m_lpManager);
-  if (!m_pAdvancedPage2) return;
+  if (m_pBasicPage) m_pAdvancedPage = NewPage<cStagePageAdvanced>(kIddStagePageAdvanced, m_lpParentClass, m_lpManager);
+  if (m_pAdvancedPage)
+    m_pAdvancedPage2 = NewPage<cStagePageAdvanced2>(kIddStagePageAdvanced2, m_lpParentClass, m_lpManager);
+  if (!m_pAdvancedPage2) {
+    // The sheet does not run: the editor, which hid its windows for it, has them back at once.
+    if (m_pHost) m_pHost->OnStageSettingsClosed();
+    return;
+  }
   AddPage(m_pBasicPage);
   AddPage(m_pAdvancedPage);
   AddPage(m_pAdvancedPage2);
@@ -99,6 +99,8 @@ cStagePageBasic::cStagePageBasic(uint16_t templateId, cWindow* parent, int32_t k
   m_NewSize.m_nNewWidth = stage.m_nWidth;
   m_NewSize.m_nNewHeight = stage.m_nHeight;
   MakeBgmLabels(m_vBgmLabels);
+  m_cgBackgroundList.m_Param.Set(kIdcBasicBackgrounds, &stage.m_vBackground, &m_vBackgroundWork, nullptr,
+                                 BackgroundRowLabel, kListBackgrounds.m_Shape);
   AddFieldGroups(m_vTextEdits, kStageBasicTextFields, stage);
   AddFieldGroups(m_vIntEdits, kStageBasicSizeFields, m_NewSize);
   AddFieldGroups(m_vIntEdits, kStageBasicNumFields, stage);
@@ -124,15 +126,24 @@ INT_PTR CALLBACK cStagePageBasic::Proc(HWND window, UINT message, WPARAM wParam,
   return GuardedMessage(s_lpInstance, window, message, wParam, lParam);
 }
 
+cBackgroundData* cStagePageBasic::CurrentBackground() {
+  cStagePageBasic* page = s_lpInstance;
+  int index = page ? page->BackgroundList().GetCurIndex() : -1;
+  return index < 0 ? nullptr : &page->m_vBackgroundWork.At(index);
+}
+
 void cStagePageBasic::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   cDialog::OnInitDialog(wParam, lParam);
+  AttachCtrlGroup(m_cgBackgroundList);
   AttachCtrlGroups(m_vTextEdits);
   AttachCtrlGroups(m_vIntEdits);
   AttachCtrlGroups(m_vRealEdits);
   AttachCtrlGroups(m_vCombos);
   AttachCtrlGroups(m_vChecks);
   AttachCtrlGroups(m_vStatics);
+  BackgroundList().SetInstanceIds(kListBackgrounds);
   UpdateEnables();
+  BackgroundList().SetCurSel(0, 1);
   DataToControls();
   UpdateMemoryEstimate();
   UpdateHiddenWidths();
@@ -147,6 +158,7 @@ void cStagePageBasic::OnCommand(WPARAM wParam, LPARAM lParam) {
       {kCtrlButton, kIdcBasicBgmPlay, &cStagePageBasic::PreviewBgm},
   };
   DispatchCommand(*this, kCommands, wParam);
+  BackgroundList().OnPageCommand(kListBackgrounds, static_cast<uint32_t>(wParam), m_lpManager, m_pBackgroundDlg);
   uint16_t id = LOWORD(wParam);
   if (m_bInitialized) {
     if (ChangesHiddenWidths(id)) UpdateHiddenWidths();
@@ -181,6 +193,8 @@ LRESULT cStagePageBasic::OnMessage(HWND window, UINT message, WPARAM wParam, LPA
   } else if (message == WM_CLOSE) {
     Close(0);
     result = 1;
+  } else if (IsRightClicked()) {
+    BackgroundList().PopupAt(m_ptCursorScreen);
   }
   if (result) OnPaint();
   return result;

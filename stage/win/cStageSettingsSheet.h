@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "listctrl/win/cCtrlList.h"
 #include "stage/StageSettingsRules.h"
 #include "ui/win/cCtrlCheck.h"
 #include "ui/win/cCtrlCombo.h"
@@ -28,7 +29,8 @@ public:
                       cStageEditorHost* host);
   ~cStageSettingsSheet() override;
 
-  // Makes the three pages and runs the sheet.
+  // Makes the three pages and runs the sheet. A page that cannot be allocated is reported; the
+  // sheet then does not run and the host hears at once that it has closed.
   void Create();
   // Every page's apply in tab order, and then all of them again.
   void ApplyAll();
@@ -54,8 +56,12 @@ public:
   void UpdateEnables();
   void UpdateMemoryEstimate();
   void UpdateHiddenWidths();
+  // The background of the list's current row while the page is open; null without one.
+  static cBackgroundData* CurrentBackground();
+  cCtrlList<cBackgroundData>& BackgroundList() { return m_cgBackgroundList.m_Ctrl; }
 
   cVector<cBackgroundData> m_vBackgroundWork;
+  cCtrlGroup<cCtrlList<cBackgroundData>> m_cgBackgroundList;
   cCtrlGroups<cCtrlEditVal<int32_t>> m_vIntEdits;
   cCtrlGroups<cCtrlEditVal<double>> m_vRealEdits;
   cCtrlGroups<cCtrlEditText> m_vTextEdits;

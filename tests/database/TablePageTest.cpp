@@ -295,6 +295,10 @@ TEST(PageRules, DialogsStoreClampedValues) {
   StoreClamped(animeFrame, kAnimeFrameFields[0], 300);
   EXPECT_EQ(animeFrame.m_nTime, 1);
   EXPECT_EQ(animeFrame.m_nCell, 299);
+  const cComboField<cSwordPosData>* direction = FindField(kSwordPosCombos, kIdcSwordDirection);
+  ASSERT_NE(direction, nullptr);
+  EXPECT_EQ(direction->m_pRows, SwordDirNames) << "the direction's row is its value";
+  EXPECT_EQ(direction->m_nOffset, 0);
 }
 
 TEST(InnerList, SwordPositionsThroughTheDialog) {

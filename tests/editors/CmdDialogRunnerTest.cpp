@@ -4,8 +4,10 @@
 #include <set>
 #include <string>
 
+#include "app/cValInfoData.h"
 #include "editors/CmdDialogDesc.h"
 #include "model/CmdParamTable.h"
+#include "model/VariableNames.h"
 #include "project/cSystemSettings.h"
 #include "tests/editors/EditorTest.h"
 #include "tests/support/CmdDialogRows.h"
@@ -16,11 +18,17 @@ protected:
   void SetUp() override {
     EditorTest::SetUp();
     BuildCmdParamTable();
+    m_vSavedNames.swap(g_vValInfo);
+    SetUpCmdDialogWorld();
   }
   void TearDown() override {
     g_SystemSettings.m_bCompat751 = 0;
+    RegisterVariableNames<cValInfoData>(kVarScopeCommon, nullptr);
+    RegisterVariableNames<cValInfoData>(kVarScopeStage, nullptr);
+    m_vSavedNames.swap(g_vValInfo);
     EditorTest::TearDown();
   }
+  cVector<cValInfoData> m_vSavedNames;
 };
 
 // Gives every input; a line for each input whose outcome differs from the row's.

@@ -76,10 +76,10 @@ TEST_F(CmdDialogTest, EachKindFindsItsDialogAndTheChoosersAgree) {
       {0, 37, "cDlgCommandCode", 252, "コードの実行"},   {1, 22, "cDlgCommandCode", 252, "コードの実行"},
       {0, 38, "cDlgCommandArrange", 279, "アレンジ"},    {1, 23, "cDlgCommandArrange", 279, "アレンジ"},
       {0, 39, "cDlgCommandLoop", 280, "ループ"},         {1, 24, "cDlgCommandLoop", 280, "ループ"},
-      {1, 1, "cDlgItemFlowOp", 217, "フローの変更"},     {0, 11, nullptr, 0, ""},
-      {1, 2, nullptr, 0, ""},                            {0, 0, nullptr, 0, ""},
+      {1, 1, "cDlgItemFlowOp", 217, "フローの変更"},     {0, 11, "cDlgCommandShot", 209, "ショット"},
+      {1, 2, "cDlgCommandStageClear", 245, "ステージクリア"}, {0, 0, nullptr, 0, ""},
       {0, 40, nullptr, 0, ""},                           {1, 25, nullptr, 0, ""},
-      {0, -3, nullptr, 0, ""},                           {5, 19, nullptr, 0, ""},
+      {0, -3, nullptr, 0, ""},                           {5, 19, "cDlgCommandBackground", 240, "背景の変更"},
   };
   for (const cCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.m_nSet << " " << c.m_nKind);

@@ -211,6 +211,35 @@ TEST(ListCommands, RunFromTheirKeyAndMenuIdsOnlyWithTheFocus) {
   EXPECT_EQ(l.m_View.m_nBeeps, 1);
 }
 
+// A page offers every command id to its list: -1 tells it that the list had nothing to do with it.
+TEST(ListCommands, EveryCommandIdOfferedToTheListSaysWhetherItWasTheLists) {
+  cTestList l(kSubShape, "a b c");
+  ASSERT_TRUE(l.m_List.SelectAccelSet(1, 1));
+  ASSERT_TRUE(l.m_List.SelectMenuSet(1, 1));
+  l.Select(1);
+  const struct {
+    int m_bFocus;
+    uint16_t m_wId;
+    int m_nResult;
+    const char* m_pRecords;
+  } rows[] = {
+      {0, 40009, -1, "a b c"},  // cut, while another control has the focus
+      {1, 1219, -1, "a b c"},   // no id of the list
+      {1, 0, -1, "a b c"},
+      {1, 40039, 1, "a b c"},    // "コピー"
+      {1, 40007, 1, "a b b c"},  // Ctrl+V
+      {1, 40002, -1, "a b b c"},  // Ctrl+I of layout 0: not this list's
+  };
+  for (const auto& row : rows) {
+    l.m_View.m_bFocus = row.m_bFocus;
+    EXPECT_EQ(l.m_List.OnCommandId(row.m_wId), row.m_nResult) << row.m_wId;
+    EXPECT_EQ(l.Records(), row.m_pRecords) << row.m_wId;
+  }
+  l.Select(4);
+  EXPECT_EQ(l.m_List.OnCommandId(40043), 0) << "nothing marked but the extra row: refused";
+  EXPECT_EQ(l.m_View.m_nBeeps, 1);
+}
+
 TEST(ListCommands, DatabaseListsClearOnDeleteAndAppendOnCtrlI) {
   cTestList l(kTableShape, "none a b");
   ASSERT_TRUE(l.m_List.SelectAccelSet(0, 1));

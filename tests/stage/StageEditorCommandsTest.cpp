@@ -27,7 +27,8 @@ TEST_F(StageEditorCommands, Table) {
       {{40063}, "OnDatabase", 0},                  {{40064}, "OnWorldMap", 0},
       {{40122}, "OnSystemSettings", 0},            {{40062}, "OnProjectOptions", 0},
       {{40060, 40006, 40081, 40165}, "OnTestPlay", 1}, {{40131, 40133, 40134}, "OnTestPlayGame", 0},
-      {{40061}, "OnBitmapTool", 0},                {{40001, 40162, 40002, 40007, 40008, 40163, 40009}, "", 0},
+      {{40061}, "OnBitmapTool", 0},                {{40086}, "OnEditOptions", 0},
+      {{40001, 40162, 40002, 40007, 40008, 40163, 40009}, "", 0},
   };
   int ids = 0;
   for (const Case& c : cases)

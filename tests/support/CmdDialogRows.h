@@ -60,6 +60,11 @@ struct cCmdDialogRow {
 
 const std::vector<cCmdDialogRow>& CmdDialogRows();
 
+// The world every row opens in: database tables with names, sword types, both palettes, named
+// variables and the scroll statuses. The caller puts the globals back afterwards (the variable
+// names registered here included).
+void SetUpCmdDialogWorld();
+
 // The command a row's dialog opens on.
 cCommandData RowCommand(const cCmdDialogRow& row);
 // The values that differ from the row's expectations, one line each; empty when all agree.

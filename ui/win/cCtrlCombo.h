@@ -20,12 +20,16 @@ public:
     const cString* m_lpItems = nullptr;
     std::vector<cString>* m_lpItemVec = nullptr;
     int32_t m_nOffset = 0;
-    cVector<T>* m_lpTable = nullptr;
+    const cVector<T>* m_lpTable = nullptr;
     void Set(uint16_t id, T* data, const cString* items, int32_t offset) {
       *this = cCtrlParam{id, data, items, nullptr, offset, nullptr};
     }
     void Set(uint16_t id, T* data, std::vector<cString>* items, int32_t offset) {
       *this = cCtrlParam{id, data, nullptr, items, offset, nullptr};
+    }
+    // Item i stores element i of the table.
+    void Set(uint16_t id, T* data, const cString* items, const cVector<T>* table) {
+      *this = cCtrlParam{id, data, items, nullptr, 0, table};
     }
   };
 
@@ -108,7 +112,7 @@ public:
   const cString* m_lpItems = nullptr;
   std::vector<cString>* m_lpItemVec = nullptr;
   int32_t m_nOffset = 0;
-  cVector<T>* m_lpTable = nullptr;
+  const cVector<T>* m_lpTable = nullptr;
 
 private:
   void Fill() {

@@ -84,14 +84,14 @@ std::string cTestEditor::s_strLog;
 
 class cTestDatabase : public cPreviewSheetLink {
 public:
-  int PreviewPageIndex() override { return m_nPage; }
+  int PreviewAnimates() override { return m_bAnimates; }
   void TickPreview(int32_t step) override {
     ++m_nTicks;
     m_nStep = step;
     cTestEditor::s_strLog += "T";
     if (m_pClock) m_vTickTimes.push_back(*m_pClock);
   }
-  int m_nPage = 0;
+  int m_bAnimates = 1;
   int m_nTicks = 0;
   int m_nStep = 0;
   const uint32_t* m_pClock = nullptr;
@@ -331,7 +331,7 @@ TEST_F(MainFrameTest, FaultInTheFrameIsCaughtAndAsksToClose) {
 TEST_F(MainFrameTest, IdleTickRefocusesAndRunsItsStepsInOrder) {
   cTestEditor* editor = MakeEditor();
   cTestDatabase database;
-  database.m_nPage = 2;  // a page without animation: the tick waits for a message
+  database.m_bAnimates = 0;  // a page without animation: the tick waits for a message
   editor->m_lpDatabaseWnd = &database;
   g_bAppActive = 1;
   g_bRefocusEditor = 1;

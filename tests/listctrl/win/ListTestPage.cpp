@@ -122,23 +122,14 @@ void cListTestPage::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void cListTestPage::RouteToList(tList& list, const cListInstance* ids, WPARAM wParam) {
-  if (LOWORD(wParam) == list.m_wId && HIWORD(wParam) == LBN_SELCHANGE) list.OnSelChange();
-  if (ids && ListActionOf(*ids, static_cast<uint32_t>(wParam)) != kListActNone) {
-    int done = 0;
-    int action = list.RunAction(*ids, static_cast<uint32_t>(wParam), m_lpManager, &done);
-    if (action == kListActEdit || action == kListActInsertEdit) {
-      int insert = action == kListActInsertEdit ? 1 : 0;
-      done = ids->m_Edit.m_nForm == 2 ? list.EditAsInstance(m_pRowDialog2, *ids, insert, m_lpManager, &m_Context)
-                                      : list.EditAsInstance(m_pRowDialog, *ids, insert, m_lpManager);
-    }
-    m_vDone.push_back(done);
-  }
-  // A command id of the list counts only while the list has the focus.
-  WORD id = LOWORD(wParam);
-  if (FindListCommand(list.m_wAccelId, id) >= 0 || FindListCommand(list.m_wMenuId, id) >= 0) {
-    int done = list.OnAccelCommand(id) || list.OnMenuCommand(id) ? 1 : 0;
-    if (GetFocus() == list.m_hWnd) m_vDone.push_back(done);
-  }
+  // Without an instance the list has no buttons and no sub-dialog, only its ids.
+  static const cListInstance kIdsOnly = {};
+  const cListInstance& instance = ids ? *ids : kIdsOnly;
+  uint32_t command = static_cast<uint32_t>(wParam);
+  int done = instance.m_Edit.m_nForm == 2
+                 ? list.OnPageCommand(instance, command, m_lpManager, m_pRowDialog2, &m_Context)
+                 : list.OnPageCommand(instance, command, m_lpManager, m_pRowDialog);
+  if (done >= 0) m_vDone.push_back(done);
 }
 
 std::string cListTestPage::Names(const cVector<cTestRec>& records) {

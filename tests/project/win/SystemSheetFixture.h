@@ -7,6 +7,7 @@
 #include "app/cDataStream.h"
 #include "project/win/cSysPages.h"
 #include "project/win/cSystemSettingsSheet.h"
+#include "tests/project/win/PageInput.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/win/WindowTest.h"
 
@@ -58,23 +59,6 @@ protected:
   void PressApply() {
     SendMessageA(Sheet()->m_hWndSheet, PSM_PRESSBUTTON, PSBTN_APPLYNOW, 0);
     PumpMessages(&m_List);
-  }
-  // Replaces the whole text of an edit, as a paste over a selection does.
-  static void EnterText(HWND page, int id, const char* text) {
-    HWND edit = GetDlgItem(page, id);
-    SendMessageA(edit, EM_SETSEL, 0, -1);
-    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
-  }
-  // The box as a click leaves it, whether or not the rules let it be clicked now.
-  static void SetCheckAsUser(HWND page, int id, bool on) {
-    HWND box = GetDlgItem(page, id);
-    SendMessageA(box, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(box));
-  }
-  static void ChooseRow(HWND page, int id, int row) {
-    HWND combo = GetDlgItem(page, id);
-    SendMessageA(combo, CB_SETCURSEL, row, 0);
-    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
   }
   // What the document's own save writes into a data file.
   static Bytes SavedFile(cSystemSettings& settings) {

@@ -6,9 +6,7 @@
 #include <mmsystem.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -19,18 +17,9 @@
 #include "app/win/FileDialogs.h"
 #include "app/win/cCanvas.h"
 #include "database/cDatabaseSet.h"
+#include "tests/support/RefusedAllocation.h"
 #include "tests/project/win/SystemSheetFixture.h"
 #include "tests/support/FakeSound.h"
-
-namespace {
-// While above 0, counts down the allocations without exceptions; the one that reaches 0 is refused.
-int g_nRefuseAt = 0;
-}  // namespace
-
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  if (g_nRefuseAt > 0 && --g_nRefuseAt == 0) return nullptr;
-  return std::malloc(size ? size : 1);
-}
 
 namespace {
 
@@ -173,9 +162,9 @@ TEST_F(SystemSheetTest, BrowsePutsThePathRelativeToTheWorkingFolder) {
 
 TEST_F(SystemSheetTest, ASheetShortOfAPageDoesNotRun) {
   for (int missing : {1, 3, 8}) {
-    g_nRefuseAt = missing;
+    RefuseNothrowAllocation(missing);
     EXPECT_EQ(Open(), 0) << "page " << missing;
-    g_nRefuseAt = 0;
+    RefuseNothrowAllocation(0);
     EXPECT_EQ(Sheet()->m_hWndSheet, nullptr);
     EXPECT_EQ(Sheet()->m_apPages[missing - 1], nullptr);
     ASSERT_FALSE(m_Shell.m_vBoxes.empty());

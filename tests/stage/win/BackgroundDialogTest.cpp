@@ -1,7 +1,9 @@
-// The background dialog: its enables, the colour preview, the picture browse, OK and Cancel; and
-// the layout of the sheet's pages and of the dialog, held on screen for screenshots when asked.
+// The background dialog, run by the basic page's list for the row's background: its enables, the
+// colour preview, the picture browse, OK and Cancel; and the layout of the sheet's pages and of the
+// dialog, held on screen for screenshots when asked.
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 #include "app/ProgramPalette.h"
 #include "app/win/FileDialogs.h"
@@ -55,14 +57,38 @@ protected:
     g_ProgramPalette.m_aEntry[40] = {10, 20, 200, 0};
     g_ProgramPalette.m_aEntry[100] = {250, 60, 30, 0};
   }
+  // The sheet open on its basic page, with the record as the stage's only background.
+  HWND OpenOnRecord() {
+    g_StageDoc.m_vBackground.clear();
+    g_StageDoc.m_vBackground.push_back(m_Record);
+    Open();
+    return Page(0);
+  }
+  // The button "編集" for the list's current row; action drives the dialog. The dialog's holder
+  // names it while it runs, and nothing after.
+  void EditRow(HWND page, const std::function<void(HWND, cDlgBackground&)>& action) {
+    cModalDriver driver([&](HWND window) {
+      ASSERT_NE(Basic().m_pBackgroundDlg, nullptr);
+      action(window, *Basic().m_pBackgroundDlg);
+    });
+    Press(page, kIdcBasicBgEdit);
+    EXPECT_TRUE(driver.Ran());
+    EXPECT_EQ(Basic().m_pBackgroundDlg, nullptr);
+  }
+  // The stage's background after the sheet applied.
+  const cBackgroundData& Applied() {
+    Apply();
+    EXPECT_EQ(g_StageDoc.m_vBackground.Count(), 1);
+    return g_StageDoc.m_vBackground[0];
+  }
   cBackgroundData m_Record;
 };
 
 }  // namespace
 
 TEST_F(BackgroundDialogTest, ColourOrPictureAndTheColourPreview) {
-  cDlgBackground dialog(&m_Host, &m_List, &m_Record, nullptr);
-  cModalDriver driver([&](HWND window) {
+  HWND page = OpenOnRecord();
+  EditRow(page, [&](HWND window, cDlgBackground& dialog) {
     const int pictureCtrls[] = {1253, 1254, 1256, 1257, 1259, 1260, 1258, 1261};
     EXPECT_TRUE(Enabled(window, 1251));
     for (int id : pictureCtrls) EXPECT_FALSE(Enabled(window, id)) << id;
@@ -88,23 +114,25 @@ TEST_F(BackgroundDialogTest, ColourOrPictureAndTheColourPreview) {
     SendDlgItemMessageA(window, 1258, BM_SETCHECK, BST_CHECKED, 0);
     Command(window, kIdcOk);
   });
-  EXPECT_EQ(dialog.DoModal(0), 1);
-  EXPECT_TRUE(driver.Ran());
-  EXPECT_EQ(m_Record.m_bUseColor, 0);
-  EXPECT_EQ(m_Record.m_nColor, 207);
-  EXPECT_EQ(m_Record.m_dScrollX, 640.0);
-  EXPECT_NEAR(m_Record.m_dScrollY, -12.35, 0.006);
-  EXPECT_EQ(m_Record.m_bShowFromStart, 1);
-  EXPECT_EQ(m_Record.m_bAutoScrollX, 1);
-  EXPECT_EQ(m_Record.m_bAutoScrollY, 0);
-  EXPECT_STREQ(m_Record.m_strPicture.GetStr(), "bmp\\back\\sky.bmp");
+  char row[64] = {};
+  SendDlgItemMessageA(page, kIdcBasicBackgrounds, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(row));
+  EXPECT_STREQ(row, "1 ○ bmp\\back\\sky.bmp") << "OK rewrites the row";
+  const cBackgroundData& stored = Applied();
+  EXPECT_EQ(stored.m_bUseColor, 0);
+  EXPECT_EQ(stored.m_nColor, 207);
+  EXPECT_EQ(stored.m_dScrollX, 640.0);
+  EXPECT_NEAR(stored.m_dScrollY, -12.35, 0.006);
+  EXPECT_EQ(stored.m_bShowFromStart, 1);
+  EXPECT_EQ(stored.m_bAutoScrollX, 1);
+  EXPECT_EQ(stored.m_bAutoScrollY, 0);
+  EXPECT_STREQ(stored.m_strPicture.GetStr(), "bmp\\back\\sky.bmp");
 }
 
 TEST_F(BackgroundDialogTest, BrowseKeepsARelativePathAndCancelKeepsTheRecord) {
   m_Record.m_bUseColor = 0;
   cPictureChoice choice;
-  cDlgBackground dialog(&m_Host, &m_List, &m_Record, nullptr);
-  cModalDriver driver([&](HWND window) {
+  HWND page = OpenOnRecord();
+  EditRow(page, [&](HWND window, cDlgBackground&) {
     char shown[300] = {};
     choice.m_strAnswer = Here() + "\\bmp\\back\\夕焼け.bmp";
     Command(window, 1254);
@@ -120,22 +148,20 @@ TEST_F(BackgroundDialogTest, BrowseKeepsARelativePathAndCancelKeepsTheRecord) {
     EXPECT_STREQ(shown, ".\\bmp\\back\\夕焼け.bmp") << "a cancelled choice changes nothing";
     Command(window, kIdcOk);
   });
-  EXPECT_EQ(dialog.DoModal(0), 1);
-  EXPECT_STREQ(m_Record.m_strPicture.GetStr(), ".\\bmp\\back\\夕焼け.bmp");
+  EXPECT_STREQ(Basic().m_vBackgroundWork[0].m_strPicture.GetStr(), ".\\bmp\\back\\夕焼け.bmp");
   EXPECT_EQ(choice.m_strFolder, "bmp\\back\\");
   EXPECT_EQ(choice.m_strTitle, "ビットマップの選択");
   EXPECT_EQ(choice.m_strExtension, "bmp");
   EXPECT_EQ(choice.m_strFilter, std::string("BitmapFile ( *.bmp )\0*.bmp\0", sizeof "BitmapFile ( *.bmp )\0*.bmp\0"));
 
-  cDlgBackground again(&m_Host, &m_List, &m_Record, nullptr);
-  cModalDriver cancel([&](HWND window) {
+  EditRow(page, [&](HWND window, cDlgBackground&) {
     SetDlgItemTextA(window, 1253, "bmp\\back\\other.bmp");
     SendDlgItemMessageA(window, 1250, BM_SETCHECK, BST_CHECKED, 0);
     Command(window, kIdcCancel);
   });
-  EXPECT_EQ(again.DoModal(0), 0);
-  EXPECT_STREQ(m_Record.m_strPicture.GetStr(), ".\\bmp\\back\\夕焼け.bmp");
-  EXPECT_EQ(m_Record.m_bUseColor, 0);
+  const cBackgroundData& stored = Applied();
+  EXPECT_STREQ(stored.m_strPicture.GetStr(), ".\\bmp\\back\\夕焼け.bmp");
+  EXPECT_EQ(stored.m_bUseColor, 0);
 }
 
 namespace {
@@ -157,6 +183,16 @@ TEST_F(BackgroundDialogTest, EveryLabelFitsInsideItsControl) {
   g_StageDoc.m_bLimitLeft = 1;
   g_StageDoc.m_nLimitLeft = 2;
   g_StageDoc.m_nBgm = 1;
+  // A list of backgrounds of both kinds, as an author's stage has them.
+  g_StageDoc.m_vBackground.clear();
+  for (int i = 0; i < 5; ++i) {
+    cBackgroundData background = m_Record;
+    background.m_bShowFromStart = i % 2;
+    background.m_bUseColor = i % 3 == 0;
+    background.m_nColor = 40 + 16 * i;
+    background.m_strPicture.Format("bmp\\back\\layer%d.bmp", i + 1);
+    g_StageDoc.m_vBackground.push_back(background);
+  }
   Open();
   SetForegroundWindow(m_pSettings->m_hWndSheet);
   for (int page = 0; page < 3; ++page) {
@@ -164,24 +200,20 @@ TEST_F(BackgroundDialogTest, EveryLabelFitsInsideItsControl) {
     ExpectLabelsInside(window);
     HoldForShot(page, hold, &m_List);
   }
-  cDlgBackground dialog(&m_Host, &m_List, &m_Record, nullptr);
-  cModalDriver driver([&](HWND window) {
+  HWND basic = Page(0);
+  EditRow(basic, [&](HWND window, cDlgBackground&) {
     ExpectLabelsInside(window);
     HoldForShot(3, hold, nullptr);
     Command(window, kIdcCancel);
   });
-  dialog.DoModal(0);
-  EXPECT_TRUE(driver.Ran());
 }
 
 TEST_F(BackgroundDialogTest, OpeningAndClosingTheSheetAndTheDialogLeavesNoHandles) {
   auto openAndClose = [this] {
-    Open();
+    HWND basic = OpenOnRecord();
     for (int page = 2; page >= 0; --page) Page(page);
+    EditRow(basic, [](HWND window, cDlgBackground&) { Command(window, kIdcCancel); });
     Finish(PSBTN_CANCEL);
-    cDlgBackground dialog(&m_Host, &m_List, &m_Record, nullptr);
-    cModalDriver driver([](HWND window) { Command(window, kIdcCancel); });
-    dialog.DoModal(0);
   };
   openAndClose();  // the first run loads what the process keeps: fonts, classes, cached contexts
   cGuiObjects before = CountGuiObjects();

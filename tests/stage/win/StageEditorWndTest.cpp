@@ -7,7 +7,9 @@
 #include "app/DataPaths.h"
 #include "app/cEditConfig.h"
 #include "app/win/MainLoop.h"
+#include "database/win/cDbPage.h"
 #include "tests/stage/win/StageWndTest.h"
+#include "tests/support/win/UserInput.h"
 #include "ui/win/cModelessList.h"
 
 namespace {
@@ -385,7 +387,9 @@ TEST_F(StageWndTest, ViewTogglesAreSavedAndChecked) {
 
 TEST_F(StageWndTest, WindowsOfLaterPartsShowANoticeAndNothingElse) {
   OpenStage(20, 15);
-  for (int id : {40013, 40085, 40063, 40064, 40122, 40062, 40061, 40079, 40003}) {
+  // The stage settings (40013), the system settings (40122) and the database (40063) open their
+  // windows (StageEditorSheetsTest, the database tests).
+  for (int id : {40064, 40079, 40003}) {
     SendMessageA(Editor().m_hWndStatus, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(""));
     Editor().Core().View().InvalidateAll();
     std::vector<HWND> before = ThreadWindows();
@@ -396,6 +400,42 @@ TEST_F(StageWndTest, WindowsOfLaterPartsShowANoticeAndNothingElse) {
     EXPECT_TRUE(IsWindowEnabled(Window()));
   }
   EXPECT_EQ(g_MainFrame.m_nEditorKind, 0);
+}
+
+TEST_F(StageWndTest, TheDatabaseOpensOverHiddenWindowsAndItsClosingRevalidatesThePalettes) {
+  CreateDirectoryA("data\\database", nullptr);
+  g_DatabaseSet.m_vEffect.resize(3);
+  g_CommonPalette.m_vChara.resize(2);
+  g_CommonPalette.m_vChara[1].m_nGraphic = 5;
+  g_CommonPalette.m_vChara[1].m_nBodyEffect = 2;
+  OpenStage(20, 15);
+  Command(40063);
+  cDatabaseWnd* database = cDatabaseWnd::Instance();
+  ASSERT_NE(database, nullptr);
+  EXPECT_EQ(Editor().m_pDatabaseWnd, database);
+  EXPECT_EQ(Editor().m_lpDatabaseWnd, database) << "the idle tick steps its samples";
+  EXPECT_FALSE(IsWindowVisible(Window()));
+  EXPECT_FALSE(IsWindowEnabled(Window()));
+  EXPECT_TRUE(IsWindowVisible(database->m_hWndSheet));
+  // Two effects less one: the body effect 2 of the common palette's character points past the end.
+  database->SetCurrentPage(kTabEffect);
+  HWND page = database->Page(kTabEffect)->m_hWnd;
+  cModalDriver count([](HWND dialog) {
+    SetDlgItemTextA(dialog, 1003, "1");
+    PostMessageA(dialog, WM_COMMAND, kIdcOk, 0);
+  });
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(11071, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, 11071)));
+  EXPECT_TRUE(count.Ran());
+  SendMessageA(database->m_hWndSheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+  Pump();
+  EXPECT_EQ(cDatabaseWnd::Instance(), nullptr);
+  EXPECT_EQ(Editor().m_pDatabaseWnd, nullptr);
+  EXPECT_EQ(Editor().m_lpDatabaseWnd, nullptr);
+  EXPECT_EQ(g_DatabaseSet.m_vEffect.Count(), 2);
+  EXPECT_EQ(g_CommonPalette.m_vChara[1].m_nBodyEffect, 0) << "the palette checked against the new tables";
+  EXPECT_TRUE(IsWindowVisible(Window()));
+  EXPECT_TRUE(IsWindowEnabled(Window()));
+  EXPECT_TRUE(FileThere("data\\database\\Effect.dat"));
 }
 
 TEST_F(StageWndTest, MinimisingHidesTheEditorAndTheFrameRestoresIt) {

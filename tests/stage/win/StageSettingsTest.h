@@ -31,6 +31,7 @@ protected:
   ~StageSettingsTest() override;
 
   cStageSettingsSheet* Open();
+  cStagePageBasic& Basic() { return *m_pSettings->m_pBasicPage; }
   // The page's window, made current first (a page gets its window when first shown).
   HWND Page(int index);
   void Type(HWND page, int id, const char* text);

@@ -2,23 +2,8 @@
 
 #include "app/win/cShellWin.h"
 
-namespace {
-thread_local cBoxAnswerer* t_pAnswerer = nullptr;
-}
-
-cBoxAnswerer::cBoxAnswerer(std::vector<int> answers) : m_vAnswers(std::move(answers)) {
-  t_pAnswerer = this;
-  m_hHook = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
-}
-
-cBoxAnswerer::~cBoxAnswerer() {
-  if (m_hHook) UnhookWindowsHookEx(m_hHook);
-  t_pAnswerer = nullptr;
-}
-
-LRESULT CALLBACK cBoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_ACTIVATE && t_pAnswerer) t_pAnswerer->OnActivate(reinterpret_cast<HWND>(wParam));
-  return CallNextHookEx(nullptr, code, wParam, lParam);
+void cBoxAnswerer::OnHook(int code, WPARAM wParam, LPARAM) {
+  if (code == HCBT_ACTIVATE) OnActivate(reinterpret_cast<HWND>(wParam));
 }
 
 void cBoxAnswerer::OnActivate(HWND box) {

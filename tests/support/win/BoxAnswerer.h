@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/win/ThreadHook.h"
+
 class cBoxAnswerer {
 public:
   struct cSeen {
@@ -15,19 +17,19 @@ public:
     HWND m_hOwner;  // null for a box of its own
   };
   // answers: button ids (IDOK, IDYES, ...) pressed in order; when they run out, the first button.
-  explicit cBoxAnswerer(std::vector<int> answers = {});
-  ~cBoxAnswerer();
+  explicit cBoxAnswerer(std::vector<int> answers = {}) : m_vAnswers(std::move(answers)) {}
   const std::vector<cSeen>& Seen() const { return m_vSeen; }
+  // The CBT hook's call.
+  void OnHook(int code, WPARAM wParam, LPARAM lParam);
 
 private:
-  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
   void OnActivate(HWND box);
 
-  HHOOK m_hHook = nullptr;
   std::vector<int> m_vAnswers;
   std::vector<cSeen> m_vSeen;
   // A box is activated again when another program takes the desktop's focus and gives it back.
   std::vector<HWND> m_vAnswered;
+  cThreadHook<cBoxAnswerer> m_Hook{WH_CBT, this};  // last: the answers are there before any box
 };
 
 // Creates a plain top-level window to stand for the main frame; destroyed with the object.

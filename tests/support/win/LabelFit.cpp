@@ -9,10 +9,12 @@ bool IsClass(HWND control, const char* wanted) {
   return lstrcmpiA(name, wanted) == 0;
 }
 
-// Room that a control's frame takes from its label: a check box's box, a button's edges.
+// Room that a control's frame takes from its label: a check box's box, a group box's corners
+// either side of its caption, a button's edges.
 int LabelMargin(HWND control) {
   if (!IsClass(control, "Button")) return 0;
   LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+  if (type == BS_GROUPBOX) return 16;
   return type == BS_AUTOCHECKBOX || type == BS_CHECKBOX ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 6;
 }
 

@@ -183,6 +183,12 @@ void cPopupMenuDriver::OnMessage(UINT message, WPARAM wParam) {
   }
 }
 
+void cPopupMenuWatch::OnHook(int code, WPARAM, LPARAM lParam) {
+  if (code != HC_ACTION) return;
+  const CWPSTRUCT& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+  m_Driver.OnMessage(sent.message, sent.wParam);
+}
+
 bool ClickMenuItem(HMENU popup, UINT id) {
   int count = GetMenuItemCount(popup);
   for (int position = 0; position < count; ++position) {

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "tests/support/win/ThreadHook.h"
+
 class cModelessList;
 
 // Serves this thread's messages for a while (through the list's routing when one is given).
@@ -68,6 +70,18 @@ public:
 
 private:
   bool m_bSeen = false;
+};
+// The same for windows whose messages the test cannot reach (an editor's own pages): a hook sees
+// every message sent on this thread while the watch lives.
+class cPopupMenuWatch {
+public:
+  explicit cPopupMenuWatch(std::function<void(HWND menu)> action) { m_Driver.m_Action = std::move(action); }
+  // The hook's call for every message sent on this thread.
+  void OnHook(int code, WPARAM wParam, LPARAM lParam);
+
+private:
+  cPopupMenuDriver m_Driver;
+  cThreadHook<cPopupMenuWatch> m_Hook{WH_CALLWNDPROC, this};
 };
 // Clicks the item with the command id of a popup menu that is open on screen; false without one.
 bool ClickMenuItem(HMENU popup, UINT id);

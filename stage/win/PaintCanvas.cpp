@@ -1,6 +1,8 @@
-#include "stage/win/PaintOps.h"
+#include "stage/win/PaintCanvas.h"
 
-void LoadedSheetExtents(cSheetExtents& extents) {
+#include "app/SheetCanvases.h"
+
+void MeasureSheets(cSheetExtents& extents) {
   extents.m_vCharaExc.resize(g_vCharaExcCanvas.size());
   for (int i = 0; i < kSheetCanvasCount; ++i) extents.m_aSheet[i] = {g_aSheetCanvas[i].Width(), g_aSheetCanvas[i].Height()};
   for (size_t i = 0; i < g_vCharaExcCanvas.size(); ++i)
