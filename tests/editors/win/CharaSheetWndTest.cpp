@@ -4,6 +4,10 @@
 #include <new>
 
 #include "app/cEditConfig.h"
+#include "project/ProjectOptionsPages.h"
+#include "project/win/cPrjPages.h"
+#include "project/win/cProjectOptionSheet.h"
+#include "stage/cStageEditor.h"
 #include "tests/editors/win/EditorWndTest.h"
 #include "ui/win/cModelessList.h"
 
@@ -133,16 +137,30 @@ TEST_F(CharaSheetWndTest, PreviousAndNextAreOffWhenThePaletteHasNoOtherEntry) {
   Press(PSBTN_CANCEL);
 }
 
-TEST_F(CharaSheetWndTest, TheProjectDefaultIsWrittenWithoutAModifiedFlag) {
-  ASSERT_NE(OpenDefault(), nullptr);
+TEST_F(CharaSheetWndTest, TheProjectOptionsDefaultCharacterIsWrittenWithoutAModifiedFlag) {
+  SendMessageA(Editor().m_hWnd, WM_COMMAND, kIdmProjectOptions, 0);
+  auto* options = static_cast<cProjectOptionSheet*>(Editor().m_pProjectSheet);
+  ASSERT_NE(options, nullptr);
+  auto* general = static_cast<cPrjGeneralPage*>(options->m_apPages[cProjectOptionSheet::kPageGeneral]);
+  Click(general->m_hWnd, kIdcDefChara);
+  ASSERT_NE(Sheet(), nullptr);
+  EXPECT_EQ(general->m_pDataSheet, Sheet()) << "the sheet lives in the options page's slot";
+  EXPECT_EQ(g_StageEditState.m_nEditContext, 3);
+  EXPECT_NE(GetWindowLongA(options->m_hWndSheet, GWL_STYLE) & WS_DISABLED, 0) << "the options wait meanwhile";
   HWND basic = Page(0);
   EXPECT_FALSE(Shown(basic, 1022));
   EXPECT_FALSE(Enabled(basic, 1256));
+  EXPECT_FALSE(Enabled(basic, 1268));
   Type(basic, 1002, "既定");
   Press(PSBTN_OK);
+  EXPECT_EQ(general->m_pDataSheet, nullptr);
   EXPECT_EQ(g_ProjectSettings.m_DefChara.m_strName, "既定");
   EXPECT_EQ(g_StageEditState.m_bStageModified, 0);
   EXPECT_EQ(g_StageEditState.m_bCommonModified, 0);
+  EXPECT_EQ(GetWindowLongA(options->m_hWndSheet, GWL_STYLE) & WS_DISABLED, 0);
+  SendMessageA(options->m_hWndSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+  PostMessageA(Editor().m_hWnd, WM_NULL, 0, 0);
+  Pump();
 }
 
 TEST_F(CharaSheetWndTest, APageThatCannotBeMadeLeavesNoSheetRunning) {
