@@ -1,31 +1,18 @@
 // The character data sheet in the real stage editor: opening in each edit context, the pages'
 // inheritance, the relay and the commit, previous and next, the remembered page, the sheet pointers.
 
-#include <new>
-
 #include "app/cEditConfig.h"
 #include "project/ProjectOptionsPages.h"
 #include "project/win/cPrjPages.h"
 #include "project/win/cProjectOptionSheet.h"
 #include "stage/cStageEditor.h"
 #include "tests/editors/win/EditorWndTest.h"
+#include "tests/support/RefusedAllocation.h"
 #include "ui/win/cModelessList.h"
 
 namespace {
 using CharaSheetWndTest = EditorWndTest;
-
-// The next nothrow allocations fail from the countdown's end on, to show what an allocation
-// failure of a page leaves.
-int g_nFailAfter = -1;
 }  // namespace
-
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  if (g_nFailAfter == 0) return nullptr;
-  if (g_nFailAfter > 0) --g_nFailAfter;
-  return std::malloc(size ? size : 1);
-}
-
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
 
 TEST_F(CharaSheetWndTest, APlacedCharacterOpensFromItsCellAndCommitsWithAnUndoStep) {
   Place(2, 1, NamedChara("歩兵"));
@@ -168,9 +155,9 @@ TEST_F(CharaSheetWndTest, APageThatCannotBeMadeLeavesNoSheetRunning) {
   g_StageEditState.SetTool(kToolEdit);
   // The shortage asks the main window to close, which asks the user; No keeps the editor running.
   cBoxAnswerer boxes({IDOK, IDNO});
-  g_nFailAfter = 2;  // the sheet and the basic page are made, the graphic page is not
+  RefuseNothrowAllocation(3);  // the sheet and the basic page are made, the graphic page is not
   OpenPlaced(1, 1);
-  g_nFailAfter = -1;
+  RefuseNothrowAllocation(0);
   EXPECT_EQ(Sheet(), nullptr);
   EXPECT_EQ(Editor().m_apCellSheet[1], nullptr);
   EXPECT_EQ(g_ModelessList.m_Sheets.size(), 0u);
