@@ -511,7 +511,8 @@ void cStageEditorWnd::OnDataSheetClosed(int kind) {
     cDialog* palette = stage ? (kind == 0 ? m_lpStageBlockPlt : kind == 1 ? m_lpStageCharaPlt : m_lpStageItemPlt)
                              : (kind == 0 ? m_lpCommonBlockPlt : kind == 1 ? m_lpCommonCharaPlt : m_lpCommonItemPlt);
     if (palette && palette->m_hWnd) SetActiveWindow(palette->m_hWnd);
-    int index = state.m_nSelIndex;
+    // The entry the sheet showed last: previous and next move the edit index.
+    int index = state.m_nEditIndex;
     if (kind == 0)
       TakeBrush(state.m_vBrushBlock, stage ? g_StageDoc.m_vStageBlock : g_CommonPalette.m_vBlock, index, kind, situation);
     if (kind == 1)

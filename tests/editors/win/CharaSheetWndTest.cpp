@@ -93,6 +93,9 @@ TEST_F(CharaSheetWndTest, AStagePaletteEntryStepsThroughTheListAndWritesEveryEnt
   EXPECT_EQ(g_StageEditState.m_bStageModified, 1);
   EXPECT_EQ(g_StageEditState.m_bCommonModified, 0);
   EXPECT_EQ(m_pEntrySlot, nullptr);
+  ASSERT_FALSE(g_StageEditState.m_vBrushChara.empty());
+  EXPECT_EQ(g_StageEditState.m_vBrushChara[0].m_strName, "三番") << "the entry shown last becomes the brush";
+  EXPECT_EQ(g_StageEditState.m_vBrushChara[0].m_nInheritIndex, 3);
 }
 
 TEST_F(CharaSheetWndTest, ACommonPaletteEntryRefreshesTheStageAndMarksTheCommonPalette) {
