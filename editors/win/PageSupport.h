@@ -63,7 +63,7 @@ int RouteListCommand(cDialog& page, cCtrlList<T>& list, const cListInstance& ins
   if (id == list.m_wId && HIWORD(wParam) == LBN_SELCHANGE) return list.OnSelChange() ? kListSelected : kListUntouched;
   auto edit = [&](int insert) {
     if (insert && onlyWithRow && list.GetCurSel() == -1) {
-      MessageBeep(0);
+      list.m_ListBox.Beep();
       return kListUntouched;
     }
     int done = list.EditAsInstance(holder, instance, insert, page.m_lpManager, context);

@@ -103,8 +103,10 @@ TEST_F(LayoutWndTest, OpeningAndClosingTheSheetLeavesNoHandles) {
   };
   openAndClose();  // the first run loads what the process keeps: fonts, classes, cached contexts
   cGuiObjects before = CountGuiObjects();
+  size_t windows = g_ModelessList.m_Windows.size();
   for (int i = 0; i < 10; ++i) openAndClose();
   EXPECT_EQ(CountGuiObjects(), before);
+  EXPECT_EQ(g_ModelessList.m_Windows.size(), windows) << "the pages leave the window list with the sheet";
   EXPECT_EQ(Sheet(), nullptr);
   EXPECT_EQ(g_ModelessList.m_Sheets.size(), 0u);
 }
