@@ -4,7 +4,8 @@
 
 void MeasureSheets(cSheetExtents& extents) {
   extents.m_vCharaExc.resize(g_vCharaExcCanvas.size());
-  for (int i = 0; i < kSheetCanvasCount; ++i) extents.m_aSheet[i] = {g_aSheetCanvas[i].Width(), g_aSheetCanvas[i].Height()};
+  for (int i = 0; i < kSheetCanvasCount; ++i)
+    extents.m_aSheet[i] = {g_aSheetCanvas[i].Width(), g_aSheetCanvas[i].Height()};
   for (size_t i = 0; i < g_vCharaExcCanvas.size(); ++i)
     extents.m_vCharaExc[i] = {g_vCharaExcCanvas[i].Width(), g_vCharaExcCanvas[i].Height()};
 }
@@ -48,11 +49,20 @@ void DrawPaintList(cCanvas& back, const cPaintList& list) {
         back.ReleasePen();
         break;
       case cPaintOp::kOutline:
-        back.SelectPen(PS_SOLID, op.m_nPen, op.m_nColour);
+        // The system draws dots only with a pen of one pixel.
+        if (op.m_bDotted) back.SelectPen(PS_DOT, 1, op.m_nColour);
+        else back.SelectPen(PS_SOLID, op.m_nPen, op.m_nColour);
         back.Rectangle(op.m_nX, op.m_nY, op.m_nWidth, op.m_nHeight);
         back.ReleasePen();
         break;
     }
   }
   SelectClipRgn(dc, nullptr);
+}
+
+void PaintOnView(cCtrlBitmap& view, const cPaintList& list) {
+  if (!view.m_Back.Dc()) return;
+  DrawPaintList(view.m_Back, list);
+  view.m_Screen.Blit(list.m_nClipX, list.m_nClipY, list.m_nClipWidth, list.m_nClipHeight, view.m_Back, list.m_nClipX,
+                     list.m_nClipY, 1);
 }

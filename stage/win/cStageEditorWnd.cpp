@@ -1,6 +1,7 @@
 #include "stage/win/cStageEditorWnd.h"
 
 #include <algorithm>
+#include <memory>
 #include <new>
 
 #include "app/DataPaths.h"
@@ -15,7 +16,6 @@
 #include "app/win/cGameProcess.h"
 #include "app/win/cShellWin.h"
 #include "database/win/cDatabaseWnd.h"
-#include "model/Inheritance.h"
 #include "project/cProjectSettings.h"
 #include "project/win/RunToolDialog.h"
 #include "project/win/cDlgBmpConvert.h"
@@ -24,6 +24,8 @@
 #include "project/win/cSystemSettingsSheet.h"
 #include "stage/cPaletteDoc.h"
 #include "stage/win/PaintCanvas.h"
+#include "stage/win/cDlgDataMove.h"
+#include "stage/win/cDlgNewStage.h"
 #include "stage/win/StageLoad.h"
 #include "stage/win/cStageSettingsSheet.h"
 #include "ui/win/cModelessList.h"
@@ -69,20 +71,10 @@ const cToolButton kTestPlayButtons[] = {
     {Button(1, kIdtTestPlayGame), "ゲーム全体のテストプレイ"},
 };
 
-// The palette and group windows: the slot of the window, its saved placement, its layer.
-struct cPaletteSlot {
-  cDialog* cStageEditorWnd::*m_pWindow;
-  cWindowPlacement cEditConfig::*m_pPlacement;
-  int m_nLayer;
-};
-const cPaletteSlot kPaletteSlots[] = {
-    {&cStageEditorWnd::m_lpCommonBlockPlt, &cEditConfig::m_wpCommonBlocks, 0},
-    {&cStageEditorWnd::m_lpStageBlockPlt, &cEditConfig::m_wpStageBlocks, 0},
-    {&cStageEditorWnd::m_lpCommonCharaPlt, &cEditConfig::m_wpCommonCharas, 1},
-    {&cStageEditorWnd::m_lpStageCharaPlt, &cEditConfig::m_wpStageCharas, 1},
-    {&cStageEditorWnd::m_lpGroupWnd, &cEditConfig::m_wpCharaGroup, 1},
-    {&cStageEditorWnd::m_lpCommonItemPlt, &cEditConfig::m_wpCommonItems, 2},
-    {&cStageEditorWnd::m_lpStageItemPlt, &cEditConfig::m_wpStageItems, 2},
+// The palette windows' slots in the numbering of their panes.
+cPaletteWnd* cStageEditorWnd::* const kPaletteSlots[kPaletteWndCount] = {
+    &cStageEditorWnd::m_lpCommonBlockPlt, &cStageEditorWnd::m_lpCommonCharaPlt, &cStageEditorWnd::m_lpCommonItemPlt,
+    &cStageEditorWnd::m_lpStageBlockPlt,  &cStageEditorWnd::m_lpStageCharaPlt,  &cStageEditorWnd::m_lpStageItemPlt,
 };
 
 template <class T>
@@ -95,16 +87,6 @@ int HeightOf(HWND window) {
   RECT rect = {};
   GetWindowRect(window, &rect);
   return rect.bottom - rect.top;
-}
-
-// The brush record of a palette entry, pointed at the entry as its inheritance source (situation 1
-// an entry of the common palette, 2 of the stage palette).
-template <class T>
-void TakeBrush(cVector<T>& brush, const cVector<T>& list, int index, int kind, int situation) {
-  if (index < 0 || index >= list.Count() || brush.empty()) return;
-  brush[0] = list[index];
-  SetInheritSource(&brush[0], kind, g_ProjectSettings.m_nDefInheritPal[situation][kind], static_cast<int16_t>(index),
-                   g_ProjectSettings.m_bbDefInherit[situation][kind]);
 }
 
 }  // namespace
@@ -126,7 +108,8 @@ cStageEditorWnd::cStageEditorWnd(cMainFrame& frame)
 
 cStageEditorWnd::~cStageEditorWnd() {
   CloseSheets();
-  for (const cPaletteSlot& slot : kPaletteSlots) DeleteWindow(this->*slot.m_pWindow);
+  for (cPaletteWnd* cStageEditorWnd::*slot : kPaletteSlots) DeleteWindow(this->*slot);
+  DeleteWindow(m_lpGroupWnd);
   Destroy();
   if (g_StageEditState.m_pView == this) g_StageEditState.m_pView = nullptr;
   if (g_pStageEditorWnd == this) g_pStageEditorWnd = nullptr;
@@ -394,7 +377,7 @@ void cStageEditorWnd::Repaint() {
   MeasureSheets(m_Extents);
   m_Core.TakePaint(m_ViewInput, m_Extents, m_vPaint);
   for (const cPaintList& list : m_vPaint) {
-    CarryOut(list);
+    PaintOnView(m_cgView.m_Ctrl, list);
     // The cursor's cell when it changed; a notice shown by this message stays until the next.
     if (!list.m_strStatus.IsEmpty() && m_strCursorText != list.m_strStatus.GetStr()) {
       m_strCursorText = list.m_strStatus.GetStr();
@@ -402,13 +385,6 @@ void cStageEditorWnd::Repaint() {
     }
   }
   m_bHoldNotice = 0;
-}
-
-void cStageEditorWnd::CarryOut(const cPaintList& list) {
-  cCanvas& back = m_cgView.m_Ctrl.m_Back;
-  DrawPaintList(back, list);
-  m_cgView.m_Ctrl.m_Screen.Blit(list.m_nClipX, list.m_nClipY, list.m_nClipWidth, list.m_nClipHeight, back,
-                                list.m_nClipX, list.m_nClipY, 1);
 }
 
 void cStageEditorWnd::SetStatusText(const char* text) {
@@ -440,51 +416,118 @@ void cStageEditorWnd::UpdateTitle() {
 
 // Palette windows.
 
-void cStageEditorWnd::ForEachPaletteWindow(void (*action)(cDialog&)) {
-  for (const cPaletteSlot& slot : kPaletteSlots)
-    if (cDialog* window = this->*slot.m_pWindow) action(*window);
+cPaletteWnd* cStageEditorWnd::PaletteWnd(int index) {
+  return index >= 0 && index < kPaletteWndCount ? this->*kPaletteSlots[index] : nullptr;
 }
+
+cDialog* cStageEditorWnd::LayerWindow(int index) { return index == kGroupWnd ? m_lpGroupWnd : PaletteWnd(index); }
 
 void cStageEditorWnd::CreatePaletteWindows() {
-  // Each window is made by its own part of the editor; a slot whose window is not built yet stays
-  // empty and the operations below pass over it.
-  for (const cPaletteSlot& slot : kPaletteSlots) DeleteWindow(this->*slot.m_pWindow);
-  if (g_ElementEditors.m_pfnMakeGroupWindow) m_lpGroupWnd = g_ElementEditors.m_pfnMakeGroupWindow(this);
-  if (g_StageEditState.m_bStageOpen) ShowLayerWindows(g_StageEditState.m_nLayer);
+  DeleteWindow(m_lpGroupWnd);
+  int32_t shown[kLayerWindowCount];
+  LayerWindowsShown(g_StageEditState, EditConfig, shown);
+  for (int index : kLayerWindowCreationOrder) {
+    if (index == kGroupWnd) {
+      // The element editors make the group window, hidden; without them its slot stays empty.
+      if (g_ElementEditors.m_pfnMakeGroupWindow) m_lpGroupWnd = g_ElementEditors.m_pfnMakeGroupWindow(this);
+      if (m_lpGroupWnd && shown[index]) ShowWindow(m_lpGroupWnd->m_hWnd, SW_SHOWNA);
+      continue;
+    }
+    cPaletteWnd*& window = this->*kPaletteSlots[index];
+    DeleteWindow(window);
+    // A stage window lies below the frame of its twin, which is made before it.
+    cPaletteWnd* twin = PaletteWnd(TwinPaletteWnd(index));
+    window = new (std::nothrow) cPaletteWnd(*this, m_lpManager, m_Palettes.Pane(index), twin ? twin->FrameHeight() : 0);
+    if (!window) {
+      OutOfMemory();
+      return;
+    }
+    window->Create(0, shown[index]);
+  }
 }
 
-void cStageEditorWnd::ShowLayerWindows(int layer) {
-  if (!g_StageEditState.m_bStageOpen) return;
-  for (const cPaletteSlot& slot : kPaletteSlots) {
-    cDialog* window = this->*slot.m_pWindow;
-    if (!window) continue;
-    window->Show(slot.m_nLayer == layer && (EditConfig.*slot.m_pPlacement).m_bShown);
+void cStageEditorWnd::ShowLayerWindows() {
+  int32_t shown[kLayerWindowCount];
+  LayerWindowsShown(g_StageEditState, EditConfig, shown);
+  for (int index = 0; index < kLayerWindowCount; ++index) {
+    cDialog* window = LayerWindow(index);
+    if (!window || !window->m_hWnd) continue;
+    if (shown[index] && index < kPaletteWndCount) m_Palettes.Pane(index).InvalidateAll();
+    // A window that a layer switch shows leaves the keyboard with the window the user works in.
+    ShowWindow(window->m_hWnd, shown[index] ? SW_SHOWNA : SW_HIDE);
   }
 }
 
 void cStageEditorWnd::ShowEditorWindows() {
   Show(1);
-  if (g_StageEditState.m_bStageOpen) ShowLayerWindows(g_StageEditState.m_nLayer);
-  else ForEachPaletteWindow([](cDialog& window) { window.Show(0); });
+  ShowLayerWindows();
 }
 
 void cStageEditorWnd::HideEditorWindows() {
   Show(0);
-  ForEachPaletteWindow([](cDialog& window) { window.Show(0); });
+  for (int index = 0; index < kLayerWindowCount; ++index)
+    if (cDialog* window = LayerWindow(index)) window->Show(0);
 }
 
 void cStageEditorWnd::RepaintPaletteWindows() {
-  for (const cPaletteSlot& slot : kPaletteSlots) {
-    cDialog* window = this->*slot.m_pWindow;
-    if (window && slot.m_nLayer == g_StageEditState.m_nLayer) window->OnPaint();
-  }
+  // Only what changed: the tools call this at every step of a stroke.
+  for (int palette = 0; palette < 2; ++palette)
+    if (cPaletteWnd* window = PaletteWnd(PaletteWndIndex(palette, g_StageEditState.m_nLayer))) window->OnPaint();
+  if (m_lpGroupWnd && g_StageEditState.m_nLayer == 1) m_lpGroupWnd->OnPaint();
 }
 
-void cStageEditorWnd::PaintPalettePreviews() { ForEachPaletteWindow([](cDialog& window) { window.OnPaint(); }); }
+void cStageEditorWnd::InvalidatePaletteWindows() {
+  for (int index = 0; index < kPaletteWndCount; ++index) m_Palettes.Pane(index).InvalidateAll();
+}
 
-void cStageEditorWnd::ShowLayer(int layer) {
+void cStageEditorWnd::PaintPalettePreviews() {
+  for (int index = 0; index < kLayerWindowCount; ++index)
+    if (cDialog* window = LayerWindow(index)) window->OnPaint();
+}
+
+void cStageEditorWnd::ShowLayer(int) {
   UpdateCommandStates();
-  ShowLayerWindows(layer);
+  ShowLayerWindows();
+}
+
+void cStageEditorWnd::SyncToolButtons(int) {
+  for (int index = 0; index < kPaletteWndCount; ++index)
+    if (cPaletteWnd* window = PaletteWnd(index)) window->SyncToolbar();
+}
+
+void cStageEditorWnd::RepaintEditor() {
+  m_Core.View().InvalidateAll();
+  Repaint();
+}
+
+POINT cStageEditorWnd::PlaceOfPalette(int paletteWnd) {
+  RECT rect = {};
+  cPaletteWnd* window = PaletteWnd(paletteWnd);
+  GetWindowRect(window && window->m_hWnd ? window->m_hWnd : m_hWnd, &rect);
+  return POINT{rect.left, rect.top};
+}
+
+int cStageEditorWnd::RunValueInput(int32_t& value, int32_t minimum, int32_t maximum, const char* caption,
+                                   int paletteWnd) {
+  POINT at = PlaceOfPalette(paletteWnd);
+  cWindow* parent = PaletteWnd(paletteWnd);
+  m_lpManager->EnableAll(0);
+  int result =
+      RunValueInputDialogAt(parent ? parent : this, m_lpManager, &value, minimum, maximum, caption, at.x, at.y);
+  m_lpManager->EnableAll(1);
+  return result;
+}
+
+int cStageEditorWnd::RunDataMove(cDataMove& move, int paletteWnd) {
+  POINT at = PlaceOfPalette(paletteWnd);
+  cWindow* parent = PaletteWnd(paletteWnd);
+  std::unique_ptr<cDlgDataMove> dialog(
+      new (std::nothrow) cDlgDataMove(parent ? parent : this, m_lpManager, move, at.x, at.y));
+  if (!dialog) {
+    OutOfMemory();
+    return 0;
+  }
+  return dialog->DoModal(kRunDisableOthers) == 1 ? 1 : 0;
 }
 
 // Operations called when other windows close.
@@ -500,25 +543,18 @@ void cStageEditorWnd::OnDataSheetClosed(int kind) {
   int context = state.m_nEditContext;
   if (context != 3) {
     ShowEditorWindows();
+    InvalidatePaletteWindows();
     RepaintPaletteWindows();
   }
   if (context == 0) {
     ActivateEditor();
   } else if (context == 1 || context == 2) {
     // The entry edited becomes the brush again, with the inheritance a placed entry gets.
-    bool stage = context == 1;
-    int situation = stage ? 2 : 1;
-    cDialog* palette = stage ? (kind == 0 ? m_lpStageBlockPlt : kind == 1 ? m_lpStageCharaPlt : m_lpStageItemPlt)
-                             : (kind == 0 ? m_lpCommonBlockPlt : kind == 1 ? m_lpCommonCharaPlt : m_lpCommonItemPlt);
-    if (palette && palette->m_hWnd) SetActiveWindow(palette->m_hWnd);
-    // The entry the sheet showed last: previous and next move the edit index.
-    int index = state.m_nEditIndex;
-    if (kind == 0)
-      TakeBrush(state.m_vBrushBlock, stage ? g_StageDoc.m_vStageBlock : g_CommonPalette.m_vBlock, index, kind, situation);
-    if (kind == 1)
-      TakeBrush(state.m_vBrushChara, stage ? g_StageDoc.m_vStageChara : g_CommonPalette.m_vChara, index, kind, situation);
-    if (kind == 2)
-      TakeBrush(state.m_vBrushItem, stage ? g_StageDoc.m_vStageItem : g_CommonPalette.m_vItem, index, kind, situation);
+    cPalettePane& pane = m_Palettes.PaneOf(context == 1, kind);
+    if (cPaletteWnd* palette = PaletteWnd(pane.Index()); palette && palette->m_hWnd) SetActiveWindow(palette->m_hWnd);
+    // The entry the sheet showed last, where previous and next left the edit index.
+    state.m_nSelIndex = state.m_nEditIndex;
+    pane.SetBrushFromSelection();
   }
   if (context != 3) returnToLayer();
   m_Core.View().InvalidateAll();
@@ -528,6 +564,9 @@ void cStageEditorWnd::OnDataSheetClosed(int kind) {
 void cStageEditorWnd::OnStageSettingsClosed() {
   g_StageDoc.Normalise();
   SendMessageA(m_hWnd, WM_SIZE, 0, 0);
+  for (int index = 0; index < kPaletteWndCount; ++index)
+    if (cPaletteWnd* window = PaletteWnd(index)) window->UpdateSize();
+  InvalidatePaletteWindows();
   RepaintPaletteWindows();
   // Only a size change released the history (for the new size); otherwise its steps still hold.
   if (g_StageEditState.UndoLevels() == 0)
@@ -549,6 +588,7 @@ void cStageEditorWnd::Revalidate() {
   g_StageDoc.Normalise();
   ShowEditorWindows();
   m_lpManager->EnableAll(1);
+  InvalidatePaletteWindows();
   RepaintPaletteWindows();
   m_Core.View().InvalidateAll();
   Repaint();
@@ -558,6 +598,7 @@ void cStageEditorWnd::OnProjectOptionsClosed() {
   g_StageDoc.Normalise();
   ShowEditorWindows();
   m_lpManager->EnableAll(1);
+  InvalidatePaletteWindows();
   RepaintPaletteWindows();
   m_Core.View().InvalidateAll();
   Repaint();
@@ -706,14 +747,24 @@ void cStageEditorWnd::CloseSheets() {
 }
 
 int cStageEditorWnd::RunNewStageDialog() {
-  ShowNotBuilt();
-  return 0;
+  cNewStage logic(g_StageDoc, g_CommonPalette, g_StageEditState, *this, EditConfig);
+  std::unique_ptr<cDlgNewStage> dialog(new (std::nothrow) cDlgNewStage(this, m_lpManager, logic));
+  if (!dialog) {
+    OutOfMemory();
+    return 0;
+  }
+  return dialog->DoModal(kRunDisableOthers) == 1 ? 1 : 0;
 }
 
 void cStageEditorWnd::OpenDataSheet(int kind) {
   cStageEditState& state = g_StageEditState;
+  // A palette entry's sheet belongs to the palette window it was opened from.
+  int context = state.m_nEditContext;
+  cWindow* owner = this;
+  if ((context == 1 || context == 2) && kind >= 0 && kind < 3)
+    if (cPaletteWnd* palette = PaletteWnd(PaletteWndIndex(context == 1, kind)); palette && palette->m_hWnd) owner = palette;
   int opened = kind >= 0 && kind < 3 && g_ElementEditors.m_pfnOpenSheet
-                   ? g_ElementEditors.m_pfnOpenSheet(kind, this, &m_apCellSheet[kind])
+                   ? g_ElementEditors.m_pfnOpenSheet(kind, owner, &m_apCellSheet[kind])
                    : -1;
   if (opened > 0) return;
   if (opened < 0) ShowNotBuilt();
@@ -724,13 +775,15 @@ void cStageEditorWnd::OpenDataSheet(int kind) {
 int cStageEditorWnd::ChooseFile(const cFileChoice& choice, cString& path) {
   char buffer[kMaxPath] = {};
   const char* extension = choice.m_strDefaultExtension.IsEmpty() ? nullptr : choice.m_strDefaultExtension.GetStr();
+  // A dialog that browses owns the file dialog it opens.
+  HWND owner = choice.m_pOwner ? static_cast<HWND>(choice.m_pOwner) : m_hWnd;
   int chosen;
   if (choice.m_bSave) {
     lstrcpynA(buffer, choice.m_strInitialName.GetStr(), kMaxPath);
-    chosen = SaveFileDialog(m_hWnd, buffer, choice.m_strFolder.GetStr(), choice.m_strTitle.GetStr(),
+    chosen = SaveFileDialog(owner, buffer, choice.m_strFolder.GetStr(), choice.m_strTitle.GetStr(),
                             choice.m_strFilter.GetStr(), extension, 1);
   } else {
-    chosen = OpenFileDialog(m_hWnd, buffer, kMaxPath, choice.m_strFolder.GetStr(), choice.m_strTitle.GetStr(),
+    chosen = OpenFileDialog(owner, buffer, kMaxPath, choice.m_strFolder.GetStr(), choice.m_strTitle.GetStr(),
                             choice.m_strFilter.GetStr(), extension, 0, nullptr);
   }
   if (!chosen) return 0;

@@ -10,7 +10,9 @@
 
 #include "app/win/cMainFrame.h"
 #include "database/cDatabaseCore.h"
+#include "stage/cPalettePane.h"
 #include "stage/cStageEditor.h"
+#include "stage/win/cPaletteWnd.h"
 
 class cDlgBmpConvert;
 class cDlgEditOptions;
@@ -66,9 +68,6 @@ public:
   void ClearUndo() { m_Core.Map().ClearUndo(); }
   void ShowEditorWindows();
   void HideEditorWindows();
-  void ShowBlockWindows() { ShowLayerWindows(0); }
-  void ShowCharaWindows() { ShowLayerWindows(1); }
-  void ShowItemWindows() { ShowLayerWindows(2); }
   // The menu items' and toolbar buttons' enabled and checked states, all at once.
   void UpdateCommandStates();
 
@@ -85,7 +84,8 @@ public:
 
   // cStageEditorHost
   void ShowLayer(int layer) override;
-  void SyncToolButtons(int) override {}
+  // The tool and right-click buttons of every palette window, as the edit state has them.
+  void SyncToolButtons(int) override;
   void* BoxOwner() override { return m_hWnd; }
   void* FrameOwner() override { return m_Frame.m_hWnd; }
   void UndoChanged() override { UpdateCommandStates(); }
@@ -96,6 +96,9 @@ public:
   void PostRebuild() override;
   void OpenDataSheet(int kind) override;
   int RunNewStageDialog() override;
+  void RepaintEditor() override;
+  int RunValueInput(int32_t& value, int32_t minimum, int32_t maximum, const char* caption, int paletteWnd) override;
+  int RunDataMove(cDataMove& move, int paletteWnd) override;
   void OpenTool(int tool) override;
   int ChooseFile(const cFileChoice& choice, cString& path) override;
   void ShowStatusPopup(const char* text, const char* title) override;
@@ -111,17 +114,24 @@ public:
   HWND ViewWindow() const { return m_cgView.m_Ctrl.m_hWnd; }
   const std::string& StatusText() const { return m_strStatus; }
 
+  // The palette window of a pane (cPalettePanes numbering), and with kGroupWnd the character group
+  // window; null while absent.
+  cPaletteWnd* PaletteWnd(int index);
+  cDialog* LayerWindow(int index);
+  cPalettePanes& Palettes() { return m_Palettes; }
+
   // The palette windows of the two palettes by layer, and the character group window; each null
   // while absent.
-  cDialog* m_lpCommonBlockPlt = nullptr;
-  cDialog* m_lpCommonCharaPlt = nullptr;
-  cDialog* m_lpCommonItemPlt = nullptr;
-  cDialog* m_lpStageBlockPlt = nullptr;
-  cDialog* m_lpStageCharaPlt = nullptr;
-  cDialog* m_lpStageItemPlt = nullptr;
+  cPaletteWnd* m_lpCommonBlockPlt = nullptr;
+  cPaletteWnd* m_lpCommonCharaPlt = nullptr;
+  cPaletteWnd* m_lpCommonItemPlt = nullptr;
+  cPaletteWnd* m_lpStageBlockPlt = nullptr;
+  cPaletteWnd* m_lpStageCharaPlt = nullptr;
+  cPaletteWnd* m_lpStageItemPlt = nullptr;
   cDialog* m_lpGroupWnd = nullptr;
-  // The data sheet of a placed object of each kind (blocks, characters, items) while it is open;
-  // the window list clears the slot when it ends the sheet.
+  // The data sheet of each kind (blocks, characters, items) while it is open, of a placed object or
+  // of a palette entry (only one sheet is open at a time); the window list clears the slot when it
+  // ends the sheet.
   cPropSheet* m_apCellSheet[3] = {};
   // The sheets while they are open (the window list deletes each when it ends it and clears its
   // slot here), and the modal tools while they run.
@@ -163,7 +173,6 @@ private:
   void Minimise();
   // Paints what changed since the last paint, into the view's canvas and onto the screen.
   void Repaint();
-  void CarryOut(const cPaintList& list);
   void SetStatusText(const char* text);
   // What a later part of the editor will open; until then the status bar says it is missing.
   void ShowNotBuilt();
@@ -182,12 +191,17 @@ private:
   // The sheets still open when this window goes close with it, telling it nothing.
   void CloseSheets();
   void RunStageOptions();
-  // The palette and group windows of a layer by their saved shown flags; the others hidden.
-  void ShowLayerWindows(int layer);
-  void ForEachPaletteWindow(void (*action)(cDialog&));
+  // The palette and group windows as the layer and their saved shown flags say; a window shown
+  // draws its whole grid.
+  void ShowLayerWindows();
+  // Every palette window draws its whole grid at its next paint: its entries changed elsewhere.
+  void InvalidatePaletteWindows();
+  // The top-left corner of a palette window, where its dialogs open.
+  POINT PlaceOfPalette(int paletteWnd);
 
   cMainFrame& m_Frame;
   cStageEditor m_Core;
+  cPalettePanes m_Palettes{g_StageDoc, g_CommonPalette, g_StageEditState, *this};
   cSheetExtents m_Extents;
   std::vector<cPaintList> m_vPaint;
   cViewInput m_ViewInput;

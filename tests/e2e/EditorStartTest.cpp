@@ -10,6 +10,7 @@
 #include "app/cApplication.h"
 #include "app/cDataStream.h"
 #include "app/cEditConfig.h"
+#include "stage/cPalettePane.h"
 #include "tests/e2e/cProgramRun.h"
 
 #include <commctrl.h>
@@ -154,7 +155,7 @@ TEST_F(EditorStartTest, FirstStartMakesTheDataFromTheFactoryCopyAndSavesAtExit) 
   RECT window = {};
   GetWindowRect(working, &window);
   CloseEditor(*run, working);
-  // The defaults, with the place of the stage editor window and the heights of its bars.
+  // The defaults, with the places of the stage editor and palette windows and the heights of the bars.
   cEditConfig saved;
   ASSERT_EQ(saved.LoadFile("e_data\\EditConfig.dat"), 1);
   EXPECT_EQ(saved.m_wpStageEditor.m_bValid, 1);
@@ -164,6 +165,12 @@ TEST_F(EditorStartTest, FirstStartMakesTheDataFromTheFactoryCopyAndSavesAtExit) 
   EXPECT_GT(saved.m_nToolbarRowHeight, 0);
   EXPECT_GT(saved.m_nStatusBarHeight, 0);
   cEditConfig defaults;
+  // The palette windows keep their places as well.
+  for (const cPaletteWndInfo& palette : kPaletteWindows) {
+    EXPECT_EQ((saved.*palette.m_pPlacement).m_bValid, 1) << palette.m_pTitle;
+    EXPECT_EQ((saved.*palette.m_pPlacement).m_nWidth, 256) << palette.m_pTitle;
+    saved.*palette.m_pPlacement = defaults.*palette.m_pPlacement;
+  }
   saved.m_wpStageEditor = defaults.m_wpStageEditor;
   saved.m_nToolbarRowHeight = defaults.m_nToolbarRowHeight;
   saved.m_nStatusBarHeight = defaults.m_nStatusBarHeight;

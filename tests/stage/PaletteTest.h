@@ -43,35 +43,66 @@ std::string ListText(const cVector<T>& list) {
   return text;
 }
 
+template <class T>
+void FillTestPalette(cVector<T>& common, cVector<T>& stage, cStageLayer<T>& layer) {
+  common = {T(), Named<T>("A"), Named<T>("B"), Named<T>("C"), Named<T>("D"), Named<T>("E"), Named<T>("F")};
+  stage = {T(), Named<T>("p"), Named<T>("?", kPaletteCommon, 3), Named<T>("r"), Named<T>("s", kPaletteStage, 1, 0)};
+  layer.At(0) = Named<T>("?", kPaletteStage, 3);
+  layer.At(1) = Named<T>("?", kPaletteCommon, 5);
+  layer.At(2) = Named<T>("?", kPaletteStage, 2);
+  layer.At(3) = Named<T>("x");
+}
+
+// The palettes and the map row above, in a stage of at least 4 x 1, with the project's defaults
+// named "新" and new stage palette entries following the common entry of their number by name.
+inline void FillTestPalettes() {
+  g_ProjectSettings.m_DefBlock.m_strName = "新";
+  g_ProjectSettings.m_DefChara.m_strName = "新";
+  g_ProjectSettings.m_DefItem.m_strName = "新";
+  for (int kind = 0; kind < 3; ++kind) {
+    g_ProjectSettings.m_nDefInheritPal[0][kind] = kPaletteCommon;
+    g_ProjectSettings.m_bbDefInherit[0][kind][0] = 1;
+  }
+  FillTestPalette(g_CommonPalette.m_vBlock, g_StageDoc.m_vStageBlock, g_StageDoc.m_vBlockLayer);
+  FillTestPalette(g_CommonPalette.m_vChara, g_StageDoc.m_vStageChara, g_StageDoc.m_vCharaLayer);
+  FillTestPalette(g_CommonPalette.m_vItem, g_StageDoc.m_vStageItem, g_StageDoc.m_vItemLayer);
+  g_StageDoc.RefreshBlocksFromCommon();
+  g_StageDoc.RefreshCharasFromCommon();
+  g_StageDoc.RefreshItemsFromCommon();
+}
+
+// The client pixel at the middle of an entry's cell, the grid scrolled to its top.
+inline int32_t CellX(int entry) { return entry % 8 * 32 + 16; }
+inline int32_t CellY(int entry) { return entry / 8 * 32 + 16; }
+
+// The kind's lists, its map row, the clipboard, the selection, the brush and the modified flags.
+inline std::string PaletteStateText(int kind) {
+  std::string text;
+  cStageEditState& s = g_StageEditState;
+  auto show = [&](auto& common, auto& stage, auto& layer, auto& brush) {
+    text = "C[" + ListText(common) + "] S[" + ListText(stage) + "] M[";
+    for (int cell = 0; cell < 4; ++cell) text += (cell ? " " : "") + EntryText(layer.Get(cell));
+    text += "] brush[" + EntryText(brush[0]) + "]";
+  };
+  if (kind == 0) show(g_CommonPalette.m_vBlock, g_StageDoc.m_vStageBlock, g_StageDoc.m_vBlockLayer, s.m_vBrushBlock);
+  if (kind == 1) show(g_CommonPalette.m_vChara, g_StageDoc.m_vStageChara, g_StageDoc.m_vCharaLayer, s.m_vBrushChara);
+  if (kind == 2) show(g_CommonPalette.m_vItem, g_StageDoc.m_vStageItem, g_StageDoc.m_vItemLayer, s.m_vBrushItem);
+  std::string clip = "-";
+  if (s.m_bClipValid)
+    clip = std::string(s.m_bClipCut ? "cut " : "copy ") + (s.m_nClipPalette ? "s" : "c") +
+           std::to_string(s.m_nClipIndex);
+  text += " clip[" + clip + "] sel[" + (s.m_nSelPalette ? "s" : "c") + std::to_string(s.m_nSelIndex) + "] mod[";
+  text += std::string(s.m_bCommonModified ? "c" : "") + (s.m_bStageModified ? "s" : "") +
+          (s.m_bCommonModified || s.m_bStageModified ? "" : "-") + "]";
+  return text;
+}
+
 class PaletteTest : public StageEditorTest {
 protected:
   void SetUp() override {
     StageEditorTest::SetUp();
     OpenStage(4, 1);
-    g_ProjectSettings.m_DefBlock.m_strName = "新";
-    g_ProjectSettings.m_DefChara.m_strName = "新";
-    g_ProjectSettings.m_DefItem.m_strName = "新";
-    // New stage palette entries follow the common palette entry of their number, by name only.
-    for (int kind = 0; kind < 3; ++kind) {
-      g_ProjectSettings.m_nDefInheritPal[0][kind] = kPaletteCommon;
-      g_ProjectSettings.m_bbDefInherit[0][kind][0] = 1;
-    }
-    Fill(g_CommonPalette.m_vBlock, g_StageDoc.m_vStageBlock, g_StageDoc.m_vBlockLayer);
-    Fill(g_CommonPalette.m_vChara, g_StageDoc.m_vStageChara, g_StageDoc.m_vCharaLayer);
-    Fill(g_CommonPalette.m_vItem, g_StageDoc.m_vStageItem, g_StageDoc.m_vItemLayer);
-    g_StageDoc.RefreshBlocksFromCommon();
-    g_StageDoc.RefreshCharasFromCommon();
-    g_StageDoc.RefreshItemsFromCommon();
-  }
-
-  template <class T>
-  static void Fill(cVector<T>& common, cVector<T>& stage, cStageLayer<T>& layer) {
-    common = {T(), Named<T>("A"), Named<T>("B"), Named<T>("C"), Named<T>("D"), Named<T>("E"), Named<T>("F")};
-    stage = {T(), Named<T>("p"), Named<T>("?", kPaletteCommon, 3), Named<T>("r"), Named<T>("s", kPaletteStage, 1, 0)};
-    layer.At(0) = Named<T>("?", kPaletteStage, 3);
-    layer.At(1) = Named<T>("?", kPaletteCommon, 5);
-    layer.At(2) = Named<T>("?", kPaletteStage, 2);
-    layer.At(3) = Named<T>("x");
+    FillTestPalettes();
   }
 
   // A table row's fresh start.
@@ -83,10 +114,6 @@ protected:
 
   cPalettePane& Common(int kind) { return m_Panes.PaneOf(0, kind); }
   cPalettePane& Stage(int kind) { return m_Panes.PaneOf(1, kind); }
-
-  // The client pixel at the middle of an entry's cell, the grid scrolled to its top.
-  static int32_t CellX(int entry) { return entry % 8 * 32 + 16; }
-  static int32_t CellY(int entry) { return entry / 8 * 32 + 16; }
 
   // Runs a script of blank-separated steps on the panes of a kind:
   //   c5, s5       left click on entry 5 of the common (stage) window
@@ -147,27 +174,7 @@ protected:
     ADD_FAILURE() << "unknown step " << step;
   }
 
-  // The kind's lists, its map row, the clipboard, the selection, the brush and the modified flags.
-  std::string State(int kind) {
-    std::string text;
-    cStageEditState& s = g_StageEditState;
-    auto show = [&](auto& common, auto& stage, auto& layer, auto& brush) {
-      text = "C[" + ListText(common) + "] S[" + ListText(stage) + "] M[";
-      for (int cell = 0; cell < 4; ++cell) text += (cell ? " " : "") + EntryText(layer.Get(cell));
-      text += "] brush[" + EntryText(brush[0]) + "]";
-    };
-    if (kind == 0) show(g_CommonPalette.m_vBlock, g_StageDoc.m_vStageBlock, g_StageDoc.m_vBlockLayer, s.m_vBrushBlock);
-    if (kind == 1) show(g_CommonPalette.m_vChara, g_StageDoc.m_vStageChara, g_StageDoc.m_vCharaLayer, s.m_vBrushChara);
-    if (kind == 2) show(g_CommonPalette.m_vItem, g_StageDoc.m_vStageItem, g_StageDoc.m_vItemLayer, s.m_vBrushItem);
-    std::string clip = "-";
-    if (s.m_bClipValid)
-      clip = std::string(s.m_bClipCut ? "cut " : "copy ") + (s.m_nClipPalette ? "s" : "c") +
-             std::to_string(s.m_nClipIndex);
-    text += " clip[" + clip + "] sel[" + (s.m_nSelPalette ? "s" : "c") + std::to_string(s.m_nSelIndex) + "] mod[";
-    text += std::string(s.m_bCommonModified ? "c" : "") + (s.m_bStageModified ? "s" : "") +
-            (s.m_bCommonModified || s.m_bStageModified ? "" : "-") + "]";
-    return text;
-  }
+  std::string State(int kind) { return PaletteStateText(kind); }
 
   cPalettePanes m_Panes{g_StageDoc, g_CommonPalette, g_StageEditState, m_Host};
   cEntryMenu m_LastMenu;

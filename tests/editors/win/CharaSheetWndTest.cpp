@@ -71,6 +71,12 @@ TEST_F(CharaSheetWndTest, TheSheetOpensOnThePageItWasLastClosedOn) {
 TEST_F(CharaSheetWndTest, AStagePaletteEntryStepsThroughTheListAndWritesEveryEntryOnOk) {
   Place(0, 0, Follower("従", 2, 1, {0}));
   ASSERT_NE(OpenEntry(1, 3), nullptr);
+  EXPECT_EQ(g_StageEditState.m_nEditContext, 1);
+  EXPECT_EQ(g_StageEditState.m_pEditChara, &g_StageDoc.m_vStageChara[3]);
+  EXPECT_EQ(Editor().m_apCellSheet[1], Sheet());
+  EXPECT_EQ(GetWindow(Sheet()->m_hWndSheet, GW_OWNER), Editor().m_lpStageCharaPlt->m_hWnd)
+      << "the sheet belongs to the palette window it was opened from";
+  EXPECT_NE(GetWindowLongA(Editor().m_lpStageCharaPlt->m_hWnd, GWL_STYLE) & WS_DISABLED, 0);
   HWND basic = Page(0);
   EXPECT_EQ(Rows(basic, 1268), (std::vector<std::string>{"継承しない", "コモンパレット"}));
   EXPECT_TRUE(Shown(basic, 1021));
@@ -92,7 +98,8 @@ TEST_F(CharaSheetWndTest, AStagePaletteEntryStepsThroughTheListAndWritesEveryEnt
   EXPECT_EQ(g_StageDoc.m_vCharaLayer.Get(0).m_strName, "一番") << "placed followers take the new entry";
   EXPECT_EQ(g_StageEditState.m_bStageModified, 1);
   EXPECT_EQ(g_StageEditState.m_bCommonModified, 0);
-  EXPECT_EQ(m_pEntrySlot, nullptr);
+  EXPECT_EQ(Editor().m_apCellSheet[1], nullptr);
+  EXPECT_EQ(GetWindowLongA(Editor().m_lpStageCharaPlt->m_hWnd, GWL_STYLE) & WS_DISABLED, 0);
   ASSERT_FALSE(g_StageEditState.m_vBrushChara.empty());
   EXPECT_EQ(g_StageEditState.m_vBrushChara[0].m_strName, "三番") << "the entry shown last becomes the brush";
   EXPECT_EQ(g_StageEditState.m_vBrushChara[0].m_nInheritIndex, 3);
@@ -102,6 +109,11 @@ TEST_F(CharaSheetWndTest, ACommonPaletteEntryRefreshesTheStageAndMarksTheCommonP
   g_StageDoc.m_vStageChara[2] = Follower("stage2", 1, 1, {0});
   Place(0, 0, Follower("従", 1, 1, {0}));
   ASSERT_NE(OpenEntry(2, 1), nullptr);
+  EXPECT_EQ(g_StageEditState.m_nEditContext, 2);
+  EXPECT_EQ(g_StageEditState.m_pEditChara, &g_CommonPalette.m_vChara[1]);
+  EXPECT_EQ(GetWindow(Sheet()->m_hWndSheet, GW_OWNER), Editor().m_lpCommonCharaPlt->m_hWnd);
+  // The right click marks the palettes as it opens the sheet; what the commit marks is checked here.
+  g_StageEditState.m_bStageModified = g_StageEditState.m_bCommonModified = 0;
   HWND basic = Page(0);
   EXPECT_EQ(Rows(basic, 1268), (std::vector<std::string>{"継承しない"}));
   EXPECT_FALSE(Enabled(basic, 1268));
@@ -113,6 +125,21 @@ TEST_F(CharaSheetWndTest, ACommonPaletteEntryRefreshesTheStageAndMarksTheCommonP
   EXPECT_EQ(g_StageDoc.m_vCharaLayer.Get(0).m_strName, "共通");
   EXPECT_EQ(g_StageEditState.m_bCommonModified, 1);
   EXPECT_EQ(g_StageEditState.m_bStageModified, 0);
+}
+
+TEST_F(CharaSheetWndTest, BlockAndItemEntriesHaveNoSheetYetAndSaySo) {
+  g_CommonPalette.m_vBlock.Reset(3);
+  g_StageDoc.m_vStageItem.Reset(3);
+  for (auto [stagePalette, kind] : {std::pair{0, 0}, std::pair{1, 2}}) {
+    SendMessageA(Editor().m_hWndStatus, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(""));
+    g_StageEditState.SetLayer(kind);
+    Editor().PaletteWnd(PaletteWndIndex(stagePalette, kind))->UpdateSize();
+    RightClickEntry(stagePalette, kind, 2);
+    EXPECT_EQ(Editor().StatusText(), "この機能はまだありません") << kind;
+    EXPECT_EQ(Editor().m_apCellSheet[kind], nullptr);
+    EXPECT_EQ(Sheet(), nullptr);
+    EXPECT_EQ(GetWindowLongA(Editor().m_hWnd, GWL_STYLE) & WS_DISABLED, 0) << "nothing waits for a sheet";
+  }
 }
 
 TEST_F(CharaSheetWndTest, PreviousAndNextAreOffWhenThePaletteHasNoOtherEntry) {

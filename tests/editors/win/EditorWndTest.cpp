@@ -118,7 +118,6 @@ void EditorWndTest::SetUp() {
 }
 
 void EditorWndTest::TearDown() {
-  SafeDelete(m_pEntrySlot);
   SafeDelete(g_MainFrame.m_lpStageEditor);
   if (IsWindow(g_hMainWnd)) DestroyWindow(g_hMainWnd);
   MSG message;
@@ -153,23 +152,21 @@ cCharaDataSheet* EditorWndTest::OpenPlaced(int x, int y) {
 }
 
 cCharaDataSheet* EditorWndTest::OpenEntry(int context, int index) {
-  cStageEditState& state = g_StageEditState;
-  state.m_nEditContext = context;
-  state.m_nEditIndex = index;
-  cVector<cEdChara>& list = context == 1 ? g_StageDoc.m_vStageChara : g_CommonPalette.m_vChara;
-  state.m_pEditChara = &list[index];
-  state.SetLayer(1);
-  OpenCharaSheet(&Editor(), &m_pEntrySlot);
-  Pump();
+  g_StageEditState.SetLayer(1);
+  RightClickEntry(context == 1, 1, index);
   return Sheet();
 }
 
-cCharaDataSheet* EditorWndTest::OpenDefault() {
-  g_StageEditState.m_nEditContext = 3;
-  g_StageEditState.m_pEditChara = &g_ProjectSettings.m_DefChara;
-  OpenCharaSheet(&Editor(), &m_pEntrySlot);
+void EditorWndTest::RightClickEntry(int stagePalette, int kind, int index) {
+  g_StageEditState.SetRightClickMode(0);
+  cPaletteWnd* palette = Editor().PaletteWnd(PaletteWndIndex(stagePalette, kind));
+  ASSERT_NE(palette, nullptr);
+  // The entries fill rows of eight cells of 32 pixels from the grid's top-left corner.
+  palette->Pane().SetTopRow(0);
+  int32_t x = index % 8 * 32 + 16 + palette->m_nViewX, y = index / 8 * 32 + 16 + palette->m_nViewY;
+  SendMessageA(palette->m_hWnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y));
+  SendMessageA(palette->m_hWnd, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
   Pump();
-  return Sheet();
 }
 
 HWND EditorWndTest::Page(int index) {

@@ -58,10 +58,12 @@ protected:
   void Place(int x, int y, const cEdChara& chara);
   // Opens the sheet by the edit tool's click on the cell, as the user does.
   cCharaDataSheet* OpenPlaced(int x, int y);
-  // Opens the sheet on a palette entry (context 1 stage, 2 common) as a palette window does.
+  // Opens the sheet on a palette entry (context 1 stage, 2 common) by a right click on it in its
+  // character palette window, in the mode that opens sheets.
   cCharaDataSheet* OpenEntry(int context, int index);
-  // Opens the sheet on the project's default character.
-  cCharaDataSheet* OpenDefault();
+  // A right click on an entry of a palette window (0 common, 1 stage) of a kind, in the mode that
+  // opens sheets.
+  void RightClickEntry(int stagePalette, int kind, int index);
   cCharaDataSheet* Sheet() { return g_StageEditState.m_pCharaSheet; }
   // The page's window, made current first.
   HWND Page(int index);
@@ -86,5 +88,4 @@ protected:
   void Pump();
 
   cBeepShell m_Beeps;
-  cPropSheet* m_pEntrySlot = nullptr;  // the sheet slot of a palette window
 };

@@ -2,8 +2,6 @@
 // the sheet leaves no handles. Asked to (tests/editors/win/screenshot.sh), the windows stay on
 // screen for a screenshot each, announced by a file "shot-N.ready".
 
-#include <cstdio>
-
 #include "tests/editors/win/EditorWndTest.h"
 #include "tests/support/win/GuiObjects.h"
 #include "tests/support/win/LabelFit.h"
@@ -13,15 +11,6 @@
 namespace {
 using LayoutWndTest = EditorWndTest;
 
-void HoldForShot(int shot, int hold) {
-  if (!hold) return;
-  PumpFor(200, &g_ModelessList);
-  char name[32];
-  std::snprintf(name, sizeof name, "shot-%d.ready", shot);
-  WriteFileBytes(name, Bytes{1});
-  PumpFor(hold, &g_ModelessList);
-}
-
 void PostClick(HWND window, int id) {
   PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
@@ -30,7 +19,7 @@ void PostClick(HWND window, int id) {
 std::function<void(HWND)> LookAt(int shot, int hold, int closeWith) {
   return [=](HWND dialog) {
     ExpectLabelsInside(dialog);
-    if (shot >= 0) HoldForShot(shot, hold);
+    if (shot >= 0) HoldForShot(shot, hold, &g_ModelessList);
     PostClick(dialog, closeWith);
   };
 }
@@ -46,13 +35,13 @@ TEST_F(LayoutWndTest, EveryLabelFitsInsideItsControl) {
   SetForegroundWindow(Sheet()->m_hWndSheet);
   for (int page = 0; page < kCharaPageCount; ++page) {
     ExpectLabelsInside(Page(page));
-    HoldForShot(page, hold);
+    HoldForShot(page, hold, &g_ModelessList);
   }
   HWND flow = Page(3);
   {
     cDialogScript script({[&](HWND chooser) {
                             ExpectLabelsInside(chooser);
-                            HoldForShot(4, hold);
+                            HoldForShot(4, hold, &g_ModelessList);
                             PostClick(chooser, 1270);
                           },
                           LookAt(5, hold, kIdcCancel)});
@@ -70,7 +59,7 @@ TEST_F(LayoutWndTest, EveryLabelFitsInsideItsControl) {
   {
     cDialogScript script({[&](HWND chooser) {
       ExpectLabelsInside(chooser);
-      HoldForShot(7, hold);
+      HoldForShot(7, hold, &g_ModelessList);
       PostMessageA(chooser, WM_CLOSE, 0, 0);
     }});
     Click(flow, 1068);
@@ -82,7 +71,7 @@ TEST_F(LayoutWndTest, EveryLabelFitsInsideItsControl) {
   {
     HWND graphic = Page(1);
     cDialogScript script({[&](HWND picker) {
-      HoldForShot(9, hold);
+      HoldForShot(9, hold, &g_ModelessList);
       PostMessageA(picker, WM_CLOSE, 0, 0);
     }});
     Click(graphic, 1446);
@@ -91,7 +80,7 @@ TEST_F(LayoutWndTest, EveryLabelFitsInsideItsControl) {
   HWND group = Editor().m_lpGroupWnd->m_hWnd;
   ShowWindow(group, SW_SHOW);
   ExpectLabelsInside(group);
-  HoldForShot(10, hold);
+  HoldForShot(10, hold, &g_ModelessList);
 }
 
 TEST_F(LayoutWndTest, OpeningAndClosingTheSheetLeavesNoHandles) {

@@ -164,19 +164,6 @@ TEST_F(BackgroundDialogTest, BrowseKeepsARelativePathAndCancelKeepsTheRecord) {
   EXPECT_EQ(stored.m_bUseColor, 0);
 }
 
-namespace {
-// The windows stay on screen this long each for a screenshot when asked to (stage/win/screenshot.sh),
-// each announced by a file "shot-N.ready" in the current folder.
-void HoldForShot(int shot, int hold, cModelessList* list) {
-  if (!hold) return;
-  PumpFor(200, list);
-  char name[32];
-  std::snprintf(name, sizeof name, "shot-%d.ready", shot);
-  WriteFileBytes(name, Bytes{1});
-  PumpFor(hold, list);
-}
-}  // namespace
-
 TEST_F(BackgroundDialogTest, EveryLabelFitsInsideItsControl) {
   int hold = HoldMilliseconds();
   g_StageDoc.m_strName = "草原ステージ";

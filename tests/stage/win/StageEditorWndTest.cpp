@@ -388,8 +388,9 @@ TEST_F(StageWndTest, ViewTogglesAreSavedAndChecked) {
 TEST_F(StageWndTest, WindowsOfLaterPartsShowANoticeAndNothingElse) {
   OpenStage(20, 15);
   // The stage settings (40013), the system settings (40122) and the database (40063) open their
-  // windows (StageEditorSheetsTest, the database tests).
-  for (int id : {40064, 40079, 40003}) {
+  // windows (StageEditorSheetsTest, the database tests), the new-stage command its dialog
+  // (NewStageWndTest).
+  for (int id : {40064}) {
     SendMessageA(Editor().m_hWndStatus, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(""));
     Editor().Core().View().InvalidateAll();
     std::vector<HWND> before = ThreadWindows();
@@ -466,5 +467,6 @@ TEST_F(StageWndTest, TheFrameRebuildsTheEditorKeepingTheStageAndItsFlags) {
   EXPECT_EQ(g_StageEditState.m_nLayer, 0) << "the rest of the edit state starts again";
   EXPECT_EQ(g_StageEditState.m_pView, g_pStageEditorWnd);
   EXPECT_EQ(Title(), "ヴォンタリス  data\\stg4\\a.stg4_771");
-  EXPECT_EQ(g_ModelessList.m_Windows.size(), 1u);
+  // The new editor and its six palette windows; nothing is left of the old ones.
+  EXPECT_EQ(g_ModelessList.m_Windows.size(), 1u + kPaletteWndCount);
 }

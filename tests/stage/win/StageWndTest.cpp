@@ -11,7 +11,8 @@
 
 namespace {
 const char* const kFolders[] = {"data", "data\\stg4", "data\\stg4\\old_ver", "data\\work", "data\\plt4", "e_data", "e_bmp"};
-const char* const kToolbarPictures[] = {"ToolBar_Palette.bmp", "ToolBar_TestPlay.bmp"};
+const char* const kToolbarPictures[] = {"ToolBar_Palette.bmp", "ToolBar_TestPlay.bmp", "ToolBar_Pen.bmp",
+                                        "ToolBar_PltEdit.bmp"};
 }  // namespace
 
 void StageWndTest::SetUp() {

@@ -63,6 +63,16 @@ int HoldMilliseconds() {
   return hold ? atoi(hold) : 0;
 }
 
+void HoldForShot(int shot, int hold, cModelessList* list) {
+  if (!hold) return;
+  PumpFor(200, list);
+  char name[32];
+  wsprintfA(name, "shot-%d.ready", shot);
+  HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  PumpFor(hold, list);
+}
+
 void PressKey(WORD key, bool shift, cModelessList* list) {
   if (shift) SendKey(VK_SHIFT, 0);
   TypeKey(key);

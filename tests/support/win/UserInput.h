@@ -16,6 +16,9 @@ class cModelessList;
 void PumpFor(int milliseconds, cModelessList* list = nullptr);
 // How long the windows stay on screen for a screenshot: VX_SCREENSHOT_HOLD_MS, 0 in a plain run.
 int HoldMilliseconds();
+// With a hold, keeps the windows on screen that long for a screenshot script, announced by a file
+// "shot-N.ready" in the current folder; without one, does nothing.
+void HoldForShot(int shot, int hold, cModelessList* list = nullptr);
 // Presses and releases a key; with shift held when asked.
 void PressKey(WORD key, bool shift = false, cModelessList* list = nullptr);
 // The same with another key held (VK_CONTROL for Ctrl+X).
