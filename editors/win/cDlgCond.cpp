@@ -4,6 +4,7 @@
 
 #include "app/MessageBox.h"
 #include "app/Utility.h"
+#include "app/cShellSeam.h"
 #include "editors/VariableRename.h"
 #include "editors/win/PageSupport.h"
 #include "editors/win/cCharaDataSheet.h"
@@ -150,7 +151,7 @@ void cDlgCond::Rename(uint16_t button, uint16_t picker, int scope, int site) {
   cCtrlChoice* combo = m_Ctrls.Combo(picker);
   cString* name = combo ? VariableNameSlot(scope, combo->Value()) : nullptr;
   if (!name) {
-    MessageBeep(0);
+    Shell().Beep();
     return;
   }
   cCtrl place;

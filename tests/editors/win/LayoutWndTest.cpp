@@ -2,6 +2,7 @@
 // the sheet leaves no handles. Asked to (tests/editors/win/screenshot.sh), the windows stay on
 // screen for a screenshot each, announced by a file "shot-N.ready".
 
+#include "model/cKeyCondData.h"
 #include "tests/editors/win/EditorWndTest.h"
 #include "tests/support/win/GuiObjects.h"
 #include "tests/support/win/LabelFit.h"
@@ -29,7 +30,25 @@ TEST_F(LayoutWndTest, EveryLabelFitsInsideItsControl) {
   int hold = HoldMilliseconds();
   cEdChara chara = NamedChara("ゴブリン");
   chara.m_cControl = 1;
-  chara.m_vFlow.resize(1);
+  // Rows in every list, so that the pictures show how rows look.
+  cCondData cond;
+  cond.m_cKind = 3;
+  cond.m_nNumber = 2;
+  chara.m_vAppearCond.push_back(cond);
+  cFlowData first;
+  first.m_cId = 1;
+  first.m_vCond.push_back(cond);
+  cKeyCondData key;
+  key.m_vKeyState[11] = 1;
+  key.m_bOpenEnd = 1;
+  first.m_vKeyCond.push_back(key);
+  cCommandData wait;
+  wait.m_cKind = 1;
+  wait.m_nTime = 5;
+  wait.SizeParams();
+  first.m_vCommand.push_back(wait);
+  chara.m_vFlow.push_back(first);
+  chara.m_vFlow.push_back(cFlowData());
   Place(1, 1, chara);
   ASSERT_NE(OpenPlaced(1, 1), nullptr);
   SetForegroundWindow(Sheet()->m_hWndSheet);
