@@ -40,8 +40,10 @@ int LoadProjectDocuments() {
     return 0;
   }
   FitValInfo(g_vValInfo);
-  // Conditions and commands show the common variables by these names.
+  // Conditions and commands show the common variables by these names, and the stage variables by
+  // those of the stage loaded at the time.
   RegisterVariableNames(kVarScopeCommon, &g_vValInfo);
+  RegisterVariableNames(kVarScopeStage, &g_StageDoc.m_vStageVarName);
   if (!g_DatabaseSet.LoadDatabaseTables()) return 0;
   if (!LoadDocument(g_SystemSettings, kPathSystem) || !LoadDocument(g_CommonPalette, kPathCommonPalette) ||
       !LoadDocument(g_ProjectSettings, kPathProjectOptions))

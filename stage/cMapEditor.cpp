@@ -381,6 +381,7 @@ void cMapEditor::OpenCellSheet() {
   if (kind < 0) return;
   if (kind != layer) m_State.SwitchLayerKeepPrevious(kind);
   m_State.m_nEditContext = 0;
+  m_State.m_nEditIndex = index;
   m_State.m_pEditBlock = nullptr;
   m_State.m_pEditChara = nullptr;
   m_State.m_pEditItem = nullptr;

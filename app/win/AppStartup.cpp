@@ -21,6 +21,7 @@
 #include "app/win/ProjectSheets.h"
 #include "app/win/cMainFrame.h"
 #include "app/win/cWorkerThread.h"
+#include "editors/win/ElementEditors.h"
 #include "model/CmdParamTable.h"
 #include "model/FlowVocabulary.h"
 #include "stage/cStageDoc.h"
@@ -66,6 +67,7 @@ void ReportProjectLoadFailure() {
 
 void CreateWorkingWindow() {
   InstallStageEditor(g_MainFrame);
+  InstallElementEditors();
   g_MainFrame.CreateStageEditor();
   cEditorWindow* editor = g_MainFrame.m_lpStageEditor;
   if (!editor) return;

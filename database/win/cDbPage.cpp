@@ -4,10 +4,6 @@
 #include "app/win/FileDialogs.h"
 #include "database/win/cDatabaseWnd.h"
 
-UINT NotifyCode(UINT message, LPARAM lParam) {
-  return message == WM_NOTIFY ? reinterpret_cast<const NMHDR*>(lParam)->code : 0;
-}
-
 cDbPage::cDbPage(uint16_t templateId, cDatabaseWnd& window, int tab)
     : cDialog(templateId, window.m_lpParentClass, kKindPage, window.m_lpManager), m_Window(window), m_nTab(tab) {}
 

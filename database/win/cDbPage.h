@@ -58,9 +58,6 @@ protected:
   cCtrlGroups<cCtrlBitmap> m_vBitmaps;
 };
 
-// The notification code of a WM_NOTIFY; 0 for any other message.
-UINT NotifyCode(UINT message, LPARAM lParam);
-
 // A table page over its core: the record list bound to the table, the common commands (a selected
 // row, "新規", "クリア", "データ数") and the command steps. Core is one of the page cores.
 template <class Core>

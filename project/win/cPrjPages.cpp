@@ -2,6 +2,7 @@
 
 #include "app/DataFile.h"
 #include "app/PathUtil.h"
+#include "app/Utility.h"
 #include "app/win/FileDialogs.h"
 #include "stage/cStageEditState.h"
 
@@ -120,9 +121,11 @@ void cPrjGeneralPage::BrowseGameProgram() {
   }
 }
 
+cPrjGeneralPage::~cPrjGeneralPage() { SafeDelete(m_pDataSheet); }
+
 void cPrjGeneralPage::OpenDefaultRecord(int kind) {
   PointAtDefaultRecord(g_StageEditState, g_ProjectSettings, kind);
-  m_lpOptionSheet->ShowNotBuilt();
+  m_lpOptionSheet->OpenDataSheet(kind, this, &m_pDataSheet);
 }
 
 cPrjInheritPage::cPrjInheritPage(cWindow* parent, cModelessList* list, cProjectOptionSheet* sheet)

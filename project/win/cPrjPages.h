@@ -47,6 +47,8 @@ private:
 class cPrjGeneralPage : public cPrjPage {
 public:
   cPrjGeneralPage(cWindow* parent, cModelessList* list, cProjectOptionSheet* sheet);
+  // A default record's data sheet still open goes with the page.
+  ~cPrjGeneralPage() override;
   // "参照": a chosen program's path relative to the working folder goes into the edit and the options.
   void BrowseGameProgram();
   // The data sheet of a default record (cProjectSettings::kKindBlock, ...).
@@ -56,6 +58,8 @@ public:
   cCtrlGroups<cCtrlEditText> m_vTexts;
   cCtrlGroups<cCtrlCombo<int32_t>> m_vCombos;
   cCtrlGroups<cCtrlButton> m_vButtons;
+  // The data sheet of a default record while it is open; the window list clears it.
+  cPropSheet* m_pDataSheet = nullptr;
 
 private:
   void AttachGroups() override;

@@ -56,3 +56,8 @@ void cProjectOptionSheet::OnPagesClosed() {
 void cProjectOptionSheet::ShowNotBuilt() {
   if (m_Calls.m_NotBuilt) m_Calls.m_NotBuilt();
 }
+
+void cProjectOptionSheet::OpenDataSheet(int kind, cWindow* owner, cPropSheet** slot) {
+  int opened = m_Calls.m_OpenDataSheet ? m_Calls.m_OpenDataSheet(kind, owner, slot) : -1;
+  if (opened < 0) ShowNotBuilt();
+}

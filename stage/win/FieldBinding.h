@@ -48,6 +48,9 @@ void AddFieldGroups(cCtrlGroups<cCtrlEditText>& groups, const cTextField<R> (&fi
     AddCtrlGroup(groups, field.m_nId, &(record.*field.m_pMember), field.m_nMaxBytes, 0);
 }
 
-// Enables and shows the dialog's controls as the states say, through their wrappers where the
-// dialog binds them (an edit takes its up-down along).
+// Enables, shows, checks and labels the dialog's controls as the states say, through their
+// wrappers where the dialog binds them (an edit takes its up-down along).
 void ApplyCtrlStates(cDialog& dialog, const cCtrlStates& states);
+// Gives the bound numeric edits (of int) the ranges the states set; the values they show next are
+// held to them. Before the values are shown, so that none is held to a range that is going.
+void ApplyCtrlRanges(cDialog& dialog, const cCtrlStates& states);

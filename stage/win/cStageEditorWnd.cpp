@@ -7,6 +7,7 @@
 #include "app/DataPaths.h"
 #include "app/MessageBox.h"
 #include "app/ReportLog.h"
+#include "app/Utility.h"
 #include "app/cApplication.h"
 #include "app/cEditConfig.h"
 #include "app/win/FileDialogs.h"
@@ -33,6 +34,7 @@
 #include "ui/win/cValueInputDlg.h"
 
 cStageEditorWnd* g_pStageEditorWnd = nullptr;
+cElementEditorHooks g_ElementEditors;
 cStageEditorWnd* cStageEditorWnd::s_lpInstance = nullptr;
 
 namespace {
@@ -415,12 +417,16 @@ cPaletteWnd* cStageEditorWnd::PaletteWnd(int index) {
 cDialog* cStageEditorWnd::LayerWindow(int index) { return index == kGroupWnd ? m_lpGroupWnd : PaletteWnd(index); }
 
 void cStageEditorWnd::CreatePaletteWindows() {
-  // The group window comes with the character sheets; its slot stays empty until then.
   DeleteWindow(m_lpGroupWnd);
   int32_t shown[kLayerWindowCount];
   LayerWindowsShown(g_StageEditState, EditConfig, shown);
   for (int index : kLayerWindowCreationOrder) {
-    if (index == kGroupWnd) continue;
+    if (index == kGroupWnd) {
+      // The element editors make the group window, hidden; without them its slot stays empty.
+      if (g_ElementEditors.m_pfnMakeGroupWindow) m_lpGroupWnd = g_ElementEditors.m_pfnMakeGroupWindow(this);
+      if (m_lpGroupWnd && shown[index]) ShowWindow(m_lpGroupWnd->m_hWnd, SW_SHOWNA);
+      continue;
+    }
     cPaletteWnd*& window = this->*kPaletteSlots[index];
     DeleteWindow(window);
     // A stage window lies below the frame of its twin, which is made before it.
@@ -540,6 +546,8 @@ void cStageEditorWnd::OnDataSheetClosed(int kind) {
     // The entry edited becomes the brush again, with the inheritance a placed entry gets.
     cPalettePane& pane = m_Palettes.PaneOf(context == 1, kind);
     if (cPaletteWnd* palette = PaletteWnd(pane.Index()); palette && palette->m_hWnd) SetActiveWindow(palette->m_hWnd);
+    // The entry the sheet showed last, where previous and next left the edit index.
+    state.m_nSelIndex = state.m_nEditIndex;
     pane.SetBrushFromSelection();
   }
   if (context != 3) returnToLayer();
@@ -727,8 +735,10 @@ void cStageEditorWnd::OpenProjectOptions() {
       [this] {
         cProjectOptionSheet::cOwnerCalls calls;
         calls.m_Closed = [this] { OnProjectOptionsClosed(); };
-        // The default records' data sheets come with the element editors.
         calls.m_NotBuilt = [this] { ShowNotBuilt(); };
+        calls.m_OpenDataSheet = [](int kind, cWindow* owner, cPropSheet** slot) {
+          return g_ElementEditors.m_pfnOpenSheet ? g_ElementEditors.m_pfnOpenSheet(kind, owner, slot) : -1;
+        };
         return new (std::nothrow) cProjectOptionSheet(1, this, m_lpManager, &m_pProjectSheet, calls);
       },
       &cStageEditorWnd::OnProjectOptionsClosed);
@@ -742,6 +752,7 @@ void cStageEditorWnd::CloseSheets() {
   DeleteWindow(m_pStageSettingsSheet);
   DeleteWindow(m_pSystemSheet);
   DeleteWindow(m_pProjectSheet);
+  for (cPropSheet*& sheet : m_apCellSheet) DeleteWindow(sheet);
   CloseDatabase();
 }
 
@@ -756,11 +767,20 @@ int cStageEditorWnd::RunNewStageDialog() {
 }
 
 // Every data sheet of a palette entry or a placed object opens here, from the palette windows and
-// the map alike; until the sheets exist the user gets the notice.
-void cStageEditorWnd::OpenDataSheet(int) {
-  ShowNotBuilt();
-  // No sheet opened: the layer the cell took the editor to is left again at once.
+// the map alike.
+void cStageEditorWnd::OpenDataSheet(int kind) {
   cStageEditState& state = g_StageEditState;
+  // A palette entry's sheet belongs to the palette window it was opened from.
+  int context = state.m_nEditContext;
+  cWindow* owner = this;
+  if ((context == 1 || context == 2) && kind >= 0 && kind < 3)
+    if (cPaletteWnd* palette = PaletteWnd(PaletteWndIndex(context == 1, kind)); palette && palette->m_hWnd) owner = palette;
+  int opened = kind >= 0 && kind < 3 && g_ElementEditors.m_pfnOpenSheet
+                   ? g_ElementEditors.m_pfnOpenSheet(kind, owner, &m_apCellSheet[kind])
+                   : -1;
+  if (opened > 0) return;
+  if (opened < 0) ShowNotBuilt();
+  // No sheet opened: the layer the cell took the editor to is left again at once.
   if (state.m_nPrevLayer != state.m_nLayer) state.SetLayer(state.m_nPrevLayer);
 }
 

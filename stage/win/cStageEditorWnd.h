@@ -20,6 +20,18 @@ class cDlgEditOptions;
 class cDlgStageOptions;
 class cPropSheet;
 
+// What the stage editor window opens of the element editors, which lie above it: installed at
+// start-up (editors/win/ElementEditors.h). A missing one counts as not built yet.
+struct cElementEditorHooks {
+  // Opens the data sheet of a kind (0 blocks, 1 characters, 2 items) on the record the edit state
+  // names, owned by owner, in its slot: 1 opened, 0 none opened (the slot then holds none), -1 the
+  // kind's sheet is not built yet.
+  int (*m_pfnOpenSheet)(int kind, cWindow* owner, cPropSheet** slot) = nullptr;
+  // Makes the character group window of the stage editor window, hidden; null when none was made.
+  cDialog* (*m_pfnMakeGroupWindow)(cWindow* editor) = nullptr;
+};
+extern cElementEditorHooks g_ElementEditors;
+
 class cStageEditorWnd : public cEditorWindow, public cStageEditorHost, public cDatabaseHost {
 public:
   enum : uint16_t {
@@ -120,6 +132,10 @@ public:
   cPaletteWnd* m_lpStageCharaPlt = nullptr;
   cPaletteWnd* m_lpStageItemPlt = nullptr;
   cDialog* m_lpGroupWnd = nullptr;
+  // The data sheet of each kind (blocks, characters, items) while it is open, of a placed object or
+  // of a palette entry (only one sheet is open at a time); the window list clears the slot when it
+  // ends the sheet.
+  cPropSheet* m_apCellSheet[3] = {};
   // The sheets while they are open (the window list deletes each when it ends it and clears its
   // slot here), and the modal tools while they run.
   cPropSheet* m_pStageSettingsSheet = nullptr;

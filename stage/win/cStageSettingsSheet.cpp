@@ -26,10 +26,6 @@ void TellSheetChanged(const cDialog& page) {
   SendMessageA(SheetOf(page), PSM_CHANGED, reinterpret_cast<WPARAM>(page.m_hWnd), 0);
 }
 
-UINT NotifyCode(UINT message, LPARAM lParam) {
-  return message == WM_NOTIFY ? reinterpret_cast<const NMHDR*>(lParam)->code : 0;
-}
-
 // A notification's answer to the sheet: 0, carry on.
 void AnswerSheet(HWND page) { SetWindowLongA(page, DWL_MSGRESULT, 0); }
 

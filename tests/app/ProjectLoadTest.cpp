@@ -48,6 +48,7 @@ protected:
   }
   ~ProjectLoadTest() override {
     RegisterVariableNames<cValInfoData>(kVarScopeCommon, nullptr);
+    RegisterVariableNames<cValInfoData>(kVarScopeStage, nullptr);
     g_vValInfo.clear();
     g_DatabaseSet.SetDefaults();
     g_StageEditState.Reset();
@@ -79,6 +80,13 @@ TEST_F(ProjectLoadTest, VariableNamesAreFittedToTheThousandVariables) {
     EXPECT_STREQ(g_vValInfo[999].m_strName.GetStr(), stored > 999 ? "v999" : "");
     EXPECT_STREQ(VariableName(kVarScopeCommon, 9).GetStr(), "v9") << "the texts name the variables so";
   }
+}
+
+TEST_F(ProjectLoadTest, TheTextsNameTheStageVariablesByTheStagesNames) {
+  ASSERT_EQ(LoadProjectDocuments(), 1);
+  g_StageDoc.m_vStageVarName.resize(kValInfoCount);
+  g_StageDoc.m_vStageVarName[4].m_strName = "扉";
+  EXPECT_STREQ(VariableName(kVarScopeStage, 4).GetStr(), "扉");
 }
 
 TEST_F(ProjectLoadTest, EachMissingFileIsNamedAndStopsTheLoad) {

@@ -155,7 +155,8 @@ TEST_F(EditorStartTest, FirstStartMakesTheDataFromTheFactoryCopyAndSavesAtExit) 
   RECT window = {};
   GetWindowRect(working, &window);
   CloseEditor(*run, working);
-  // The defaults, with the places of the stage editor and palette windows and the heights of the bars.
+  // The defaults, with the places of the stage editor, palette and group windows and the heights of
+  // the bars.
   cEditConfig saved;
   ASSERT_EQ(saved.LoadFile("e_data\\EditConfig.dat"), 1);
   EXPECT_EQ(saved.m_wpStageEditor.m_bValid, 1);
@@ -171,6 +172,9 @@ TEST_F(EditorStartTest, FirstStartMakesTheDataFromTheFactoryCopyAndSavesAtExit) 
     EXPECT_EQ((saved.*palette.m_pPlacement).m_nWidth, 256) << palette.m_pTitle;
     saved.*palette.m_pPlacement = defaults.*palette.m_pPlacement;
   }
+  // So does the character group window.
+  EXPECT_EQ(saved.m_wpCharaGroup.m_bValid, 1);
+  saved.m_wpCharaGroup = defaults.m_wpCharaGroup;
   saved.m_wpStageEditor = defaults.m_wpStageEditor;
   saved.m_nToolbarRowHeight = defaults.m_nToolbarRowHeight;
   saved.m_nStatusBarHeight = defaults.m_nStatusBarHeight;

@@ -423,6 +423,7 @@ TEST_F(MapEditor, RightDoubleClickOpensTheSheetOfTheCell) {
     EXPECT_EQ(g_StageEditState.m_nPrevLayer, c.m_nPrevLayer);
     if (*c.m_pCalls) {
       EXPECT_EQ(g_StageEditState.m_nEditContext, 0);
+      EXPECT_EQ(g_StageEditState.m_nEditIndex, index) << "the sheet names the placed object by its cell";
       const void* edited = c.m_nNowLayer == 2 ? static_cast<const void*>(g_StageEditState.m_pEditItem)
                                               : static_cast<const void*>(g_StageEditState.m_pEditChara);
       const void* cell = c.m_nNowLayer == 2 ? static_cast<const void*>(&g_StageDoc.m_vItemLayer.At(index))

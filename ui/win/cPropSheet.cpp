@@ -15,6 +15,10 @@ int CALLBACK PropSheetCallback(HWND window, UINT message, LPARAM) {
 }
 }  // namespace
 
+UINT NotifyCode(UINT message, LPARAM lParam) {
+  return message == WM_NOTIFY ? reinterpret_cast<const NMHDR*>(lParam)->code : 0;
+}
+
 cPropSheet::cPropSheet(int32_t mode, cWindow* parent, cModelessList* manager)
     : m_nMode(mode), m_hWndParent(parent ? parent->m_hWnd : nullptr), m_lpParentClass(parent), m_lpManager(manager) {}
 

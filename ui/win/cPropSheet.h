@@ -13,6 +13,9 @@ class cDialog;
 class cModelessList;
 class cWindow;
 
+// The notification code of a WM_NOTIFY (a page's PSN_...); 0 for any other message.
+UINT NotifyCode(UINT message, LPARAM lParam);
+
 class cPropSheet {
 public:
   cPropSheet(int32_t mode, cWindow* parent, cModelessList* manager);

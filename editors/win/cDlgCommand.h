@@ -1,0 +1,53 @@
+#pragma once
+// The command parameter dialogs: one window class that plays a dialog's description
+// (editors/CmdDialogDesc.h) on its template. Opening sizes the command's parameters and writes a
+// new command's defaults; the controls show a copy that the description's rules keep current;
+// only an accepted OK stores it; "ｷｬﾝｾﾙ" and the close box leave the command as opening left it.
+// The dialog opens centred over the flow page's command list, inside the work area.
+
+#include "editors/CmdDialogDesc.h"
+#include "editors/win/cBoundDialog.h"
+#include "ui/win/cCtrlEditText.h"
+#include "ui/win/cCtrlEditVal.h"
+
+class cDlgCommand : public cBoundDialog {
+public:
+  // kind 1 (a modal sub-dialog of the chooser); anchor: the command list it is placed over.
+  cDlgCommand(const cCmdDialogDesc& desc, cWindow* parent, int32_t kind, const cCmdEditContext* context,
+              cModelessList* list, cCtrl* anchor);
+  ~cDlgCommand() override;
+  static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  const cCmdDialogModel& Model() const { return m_Model; }
+
+protected:
+  void InitDialog() override;
+  void Rules(uint16_t changed, cCtrlStates& states) override;
+  int DialogCommand(WPARAM wParam) override;
+  int Accept() override;
+
+  cCmdDialogModel m_Model;
+
+private:
+  void Bind(const cCmdCtrl& ctrl);
+  // The combos whose rows follow other controls, built again.
+  void FillDependentRows();
+
+  cCtrlGroups<cCtrlEditVal<double>> m_vRealEdits;
+
+  static cDlgCommand* s_lpInstance;
+};
+
+// The description of the dialog a command kind runs, when the editor has its template; null for a
+// kind whose dialog is not built yet.
+using tCmdDialogLookup = const cCmdDialogDesc* (*)(int set, int kind);
+const cCmdDialogDesc* BuiltCmdDialog(int set, int kind);
+// Where BuiltCmdDialog looks (null: the descriptions and the editor's templates); the tests put
+// dialogs on templates of their own.
+void SetCmdDialogLookup(tCmdDialogLookup lookup);
+
+// Runs the dialog of a command kind of the set (RunCommandDialog of every dialog class): created
+// in the slot, run modally, deleted. 1 after OK; 0 after cancel, the close box, an allocation
+// failure, or for a kind whose dialog is not built yet (with a beep).
+int RunCommandDialog(cDlgCommand*& slot, int set, int kind, cWindow* chooser, const cCmdEditContext* context,
+                     cModelessList* list, cCtrl* anchor);

@@ -1,0 +1,59 @@
+#!/bin/bash
+# The character data sheet's four pages and the element editors' dialogs on a virtual X display:
+# the layout test holds each window on screen and announces it with a file "shot-N.ready"; each
+# is photographed then and checked for labels drawn with glyphs (tests/e2e/glyphs.awk).
+# Usage: screenshot.sh BUILD_DIR
+set -u
+build=$(cd "$1" && pwd)
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+wine_tools=$here/../../../tools/wine
+work=$build/testwork/editors_screenshot
+rm -rf "$work"
+mkdir -p "$work"
+
+fail() { echo "FAILED: $*"; exit 1; }
+
+source "$wine_tools/virtual-display.sh" "$build" "$work" 1024x768
+(cd "$work" && VX_SCREENSHOT_HOLD_MS=2500 exec wine "$build/tests/wintest_editors.exe" \
+  --gtest_filter=LayoutWndTest.EveryLabelFitsInsideItsControl >"$work/wine.log" 2>&1) &
+runner=$!
+
+# shoot N TITLE FILE: waits until window N is announced, then takes the picture of that title.
+shoot() {
+  local ready=""
+  for _ in $(seq 300); do
+    ready=$(find "$work" -name "shot-$1.ready" 2>/dev/null | head -n 1)
+    [ -n "$ready" ] && break
+    sleep 0.05
+  done
+  [ -n "$ready" ] || { cat "$work/wine.log"; fail "window $1 was not announced"; }
+  local window
+  window=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1)
+  [ -n "$window" ] || fail "the window $2 is not on screen"
+  sleep 0.5  # its controls are painted after it is shown
+  import -window "$window" "$work/$3"
+}
+shoot 0 '^キャラデータ$' page1.png
+shoot 1 '^キャラデータ$' page2.png
+shoot 2 '^キャラデータ$' page3.png
+shoot 3 '^キャラデータ$' page4.png
+shoot 4 '^条件$' cond_chooser.png
+shoot 5 '^ステータス条件$' cond_status.png
+shoot 6 '^距離条件$' cond_distance.png
+shoot 7 '^コマンド$' command_chooser.png
+shoot 8 '^キー条件$' key_condition.png
+shoot 9 '^グラフィック$' picker.png
+shoot 10 '^キャラのグループ情報$' group_window.png
+wait $runner
+rc=$?
+wineserver -k; wineserver -w
+[ $rc -eq 0 ] || { cat "$work/wine.log"; fail "the layout test failed"; }
+
+for shot in page1 page2 page3 page4 cond_chooser cond_status cond_distance command_chooser key_condition group_window; do
+  counts=$(convert "$work/$shot.png" -bordercolor '#F0F0F0' -border 10 -shave 16x16 -colorspace Gray -depth 8 \
+    -compress none pgm:- | awk -v min_shapes=12 -f "$here/../../e2e/glyphs.awk")
+  glyphs=$?
+  echo "$shot.png: text lines, ink segments, distinct shapes: $counts"
+  [ $glyphs -eq 0 ] || fail "the labels are not drawn with glyphs (see $work/$shot.png)"
+done
+echo "screenshots in $work"
