@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/cMciSound.h"
 #include "app/cValInfoData.h"
 #include "app/win/cShellWin.h"
 #include "editors/CmdDialogDesc.h"
@@ -33,8 +34,10 @@ protected:
     BuildCmdParamTable();
     m_vSavedNames.swap(g_vValInfo);
     SetUpCmdDialogWorld();
+    ASSERT_EQ(OpenDefaultWave(g_MciSound), 1);
   }
   void TearDown() override {
+    g_MciSound.Shutdown();
     g_SystemSettings.m_bCompat751 = 0;
     RegisterVariableNames<cValInfoData>(kVarScopeCommon, nullptr);
     RegisterVariableNames<cValInfoData>(kVarScopeStage, nullptr);
@@ -44,7 +47,7 @@ protected:
   }
 
   cShellWin m_WinShell;
-  cFakeSound m_Sound;  // a sound chosen where the dialog previews it plays without a device
+  cFakeSound m_Sound;  // a sound chosen where the dialog previews it plays on the fake wave player
   cVector<cValInfoData> m_vSavedNames;
 };
 
