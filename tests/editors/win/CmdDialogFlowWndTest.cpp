@@ -1,8 +1,9 @@
 // The dialogs of waiting, turning, jumping, the straight move and the flow of commands on their
 // own templates, for what the runner rows do not show: every control of a description is on its
-// template and every label fits, the ratio display of the straight move, movement types outside
-// their tables, the renames of the message, code and arrange dialogs, the sound preview, the
-// flow operation's condition list and the item command's nested flows.
+// template (LayoutWndTest sees that their labels fit), the ratio display of the straight move,
+// movement types outside their tables, the renames of the message, code and arrange dialogs, the
+// sound preview, the flow operation's condition list, the item command's nested flows, and a
+// message text as the command row shows it.
 
 #include <algorithm>
 #include <string>
@@ -11,6 +12,7 @@
 #include "app/cMciSound.h"
 #include "app/cValInfoData.h"
 #include "editors/CodeArrangeLoopRules.h"
+#include "editors/CommandChooser.h"
 #include "editors/FlowOpCommandRules.h"
 #include "editors/ItemCommandChooser.h"
 #include "editors/MessageCommandRules.h"
@@ -22,7 +24,7 @@
 #include "tests/editors/win/EditorWndTest.h"
 #include "tests/support/CmdDialogRows.h"
 #include "tests/support/FakeSound.h"
-#include "tests/support/win/LabelFit.h"
+#include "tests/support/win/GuiObjects.h"
 
 namespace {
 void PostClick(HWND window, int id) {
@@ -96,7 +98,7 @@ const cBuiltKind kBuiltKinds[] = {
 };
 }  // namespace
 
-TEST_F(CmdDialogFlowWndTest, EveryDialogHoldsItsControlsAndItsLabelsFit) {
+TEST_F(CmdDialogFlowWndTest, EveryDialogHoldsItsControls) {
   for (const cBuiltKind& built : kBuiltKinds) {
     SCOPED_TRACE(built.m_pCaption);
     const cCmdDialogDesc* desc = BuiltCmdDialog(built.m_nSet, built.m_nKind);
@@ -106,7 +108,6 @@ TEST_F(CmdDialogFlowWndTest, EveryDialogHoldsItsControlsAndItsLabelsFit) {
     bool okIsDefault = false;
     cCommandData command = NewCommand(built.m_nSet, built.m_nKind);
     Run(command, 1, {[&](HWND dialog) {
-          ExpectLabelsInside(dialog);
           for (uint16_t id : DescribedIds(*desc))
             if (!GetDlgItem(dialog, id)) missing.push_back(id);
           okIsDefault = IsDefaultButton(dialog, kIdcOk);
@@ -390,4 +391,35 @@ TEST_F(CmdDialogFlowWndTest, TheItemFlowChangeEditsTheNestedFlowsAlone) {
   EXPECT_EQ(operationRead, kItemFlowChange) << "the flow editor reads the operation shown";
   EXPECT_EQ(command.m_vFlow.Count(), 1) << "the default flow stays after both cancels";
   EXPECT_EQ(g_StageEditState.m_pEditFlows, nullptr);
+}
+
+TEST_F(CmdDialogFlowWndTest, AMessageTextShowsInTheCommandRowAsTyped) {
+  Place(1, 1, NamedChara("歩兵"));
+  ASSERT_NE(OpenPlaced(1, 1), nullptr);
+  HWND page = Page(3);
+  const std::string typed = "100% %s %n #C1.";
+  cDialogScript script({[](HWND chooser) { PostClick(chooser, kCmdSelectEntries[kCmdMessage].m_nCtrlId); },
+                        [&](HWND dialog) {
+                          Type(dialog, kIdcMsgText, typed.c_str());
+                          PostClick(dialog, kIdcOk);
+                        }});
+  Click(page, 1068);
+  ASSERT_EQ(script.Ran(), 2);
+  std::string row = Rows(page, kIdcFlowCommandList)[0];
+  EXPECT_NE(row.find("メッセージ"), std::string::npos) << row;
+  EXPECT_EQ(row.substr(row.size() - typed.size()), typed) << "the text is appended, never read as a format";
+  Press(PSBTN_CANCEL);
+}
+
+TEST_F(CmdDialogFlowWndTest, OpeningAndClosingTheDialogsLeavesNoHandles) {
+  auto openAndClose = [this] {
+    for (const cBuiltKind& built : kBuiltKinds) {
+      cCommandData command = NewCommand(built.m_nSet, built.m_nKind);
+      Run(command, 1, {[](HWND dialog) { PostClick(dialog, kIdcOk); }});
+    }
+  };
+  openAndClose();  // the first run loads what the process keeps: fonts, classes, cached contexts
+  cGuiObjects before = CountGuiObjects();
+  for (int i = 0; i < 5; ++i) openAndClose();
+  EXPECT_EQ(CountGuiObjects(), before);
 }
