@@ -1,11 +1,13 @@
 #include "editors/win/cDlgCommand.h"
 
 #include <new>
+#include <string_view>
 
 #include "app/MessageBox.h"
 #include "app/Utility.h"
 #include "app/cShellSeam.h"
 #include "editors/VariableRename.h"
+#include "editors/win/cDlgCommandFlowOp.h"
 #include "ui/win/cCtrlCombo.h"
 #include "ui/win/cValueInputDlg.h"
 
@@ -41,6 +43,16 @@ cIntRef ModelRef(cCmdDialogModel& model, const cCmdCtrl& ctrl) {
   return ref;
 }
 
+// The dialogs with a list or a sub-dialog of their own have a class of their own; every other
+// plays its description on this class.
+cDlgCommand* NewCommandDialog(const cCmdDialogDesc& desc, cWindow* parent, const cCmdEditContext* context,
+                              cModelessList* list, cCtrl* anchor) {
+  std::string_view name = desc.m_pClass;
+  if (name == "cDlgCommandFlowOp") return new (std::nothrow) cDlgCommandFlowOp(desc, parent, context, list, anchor);
+  if (name == "cDlgItemFlowOp") return new (std::nothrow) cDlgItemFlowOp(desc, parent, context, list, anchor);
+  return new (std::nothrow) cDlgCommand(desc, parent, kKindDialog, context, list, anchor);
+}
+
 bool RowsFollowOthers(const cCmdCtrl& ctrl) {
   return ctrl.m_nRows == kRowsArrangeParams || ctrl.m_nRows == kRowsArrangeVars;
 }
@@ -62,7 +74,7 @@ int RunCommandDialog(cDlgCommand*& slot, int set, int kind, cWindow* chooser, co
     Shell().Beep();
     return 0;
   }
-  slot = new (std::nothrow) cDlgCommand(*desc, chooser, kKindDialog, context, list, anchor);
+  slot = NewCommandDialog(*desc, chooser, context, list, anchor);
   if (!slot) {
     OutOfMemory();
     return 0;
