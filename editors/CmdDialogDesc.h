@@ -328,6 +328,9 @@ public:
 
   // Applies the value rules and decides the states again.
   void Refresh();
+  // After the user changed a control (a window stores its controls itself): the change rules
+  // from the values before, then a refresh.
+  void Changed(const cCommandData& before);
   // OK: 1 when the values were stored (the dialog closes with 1); 0 when the check refused them
   // (the dialog stays open, nothing stored).
   int PressOk();
@@ -339,8 +342,6 @@ public:
   int Rename(uint16_t button, const cString& name);
 
 private:
-  // After the user changed a control: the change rules, then a refresh.
-  void Changed(const cCommandData& before);
   int Writable(const cCmdCtrl& ctrl) const;
   int32_t ReadCtrl(const cCmdCtrl& ctrl) const;
   void WriteCtrl(const cCmdCtrl& ctrl, int32_t value);

@@ -71,10 +71,11 @@ void cCtrlChoice::Attach(cDialog* owner, const cCtrlParam& param) {
   Show(m_Ref.Read());
 }
 
-void cCtrlChoice::SetRows(const cVector<cString>& rows, int32_t offset) {
+void cCtrlChoice::SetRows(const cVector<cString>& rows, int32_t offset, cRowNumbering numbering) {
   int32_t value = m_bFilled ? Value() : m_Ref.Read();
   m_vRows = rows;
   m_nOffset = offset;
+  m_Numbering = numbering;
   Show(value);
 }
 
@@ -85,7 +86,7 @@ int32_t cCtrlChoice::Value() const {
 
 void cCtrlChoice::Show(int32_t value) {
   // Without any row there is nothing to choose and nothing to call unknown.
-  cComboChoice choice = m_vRows.empty() ? cComboChoice() : ComboChoice(m_vRows, value, m_nOffset);
+  cComboChoice choice = m_vRows.empty() ? cComboChoice() : ComboChoice(m_vRows, value, m_nOffset, m_Numbering);
   if (m_vRows.empty()) choice.m_nSel = -1;
   if (!m_bFilled || choice.m_vRows != m_Choice.m_vRows) {
     SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);

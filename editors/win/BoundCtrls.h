@@ -96,9 +96,11 @@ public:
   cCtrlChoice() { m_nKind = kCtrlCombo; }
 
   void Attach(cDialog* owner, const cCtrlParam& param);
-  // New rows and offset; the box shows the stored value among them.
-  void SetRows(const cVector<cString>& rows, int32_t offset);
-  void SetRows(const cVector<cString>& rows) { SetRows(rows, m_nOffset); }
+  // New rows and offset; the box shows the stored value among them. A value outside numbered rows
+  // shows as the numbering says (its number with a blank name, "？" or nothing).
+  void SetRows(const cVector<cString>& rows, int32_t offset, cRowNumbering numbering);
+  void SetRows(const cVector<cString>& rows, int32_t offset) { SetRows(rows, offset, cRowNumbering()); }
+  void SetRows(const cVector<cString>& rows) { SetRows(rows, m_nOffset, m_Numbering); }
   // The value the selected row stands for (the stored value while "？" is selected).
   int32_t Value() const;
   int32_t Offset() const { return m_nOffset; }
@@ -114,6 +116,7 @@ private:
   cIntRef m_Ref;
   cVector<cString> m_vRows;
   int32_t m_nOffset = 0;
+  cRowNumbering m_Numbering;
   cComboChoice m_Choice;
   int32_t m_nStored = 0;  // the value last shown, which the "？" row keeps
   int32_t m_bFilled = 0;

@@ -1,11 +1,10 @@
 #include "editors/win/cDlgCommand.h"
 
-#include <new>
-
 #include "app/MessageBox.h"
 #include "app/Utility.h"
 #include "app/cShellSeam.h"
 #include "editors/VariableRename.h"
+#include "editors/win/cDlgCommandAction.h"
 #include "ui/win/cCtrlCombo.h"
 #include "ui/win/cValueInputDlg.h"
 
@@ -41,8 +40,9 @@ cIntRef ModelRef(cCmdDialogModel& model, const cCmdCtrl& ctrl) {
   return ref;
 }
 
+// Rows that other controls choose: built again after every change.
 bool RowsFollowOthers(const cCmdCtrl& ctrl) {
-  return ctrl.m_nRows == kRowsArrangeParams || ctrl.m_nRows == kRowsArrangeVars;
+  return ctrl.m_pfnRows || ctrl.m_nRows == kRowsArrangeParams || ctrl.m_nRows == kRowsArrangeVars;
 }
 }  // namespace
 
@@ -62,7 +62,7 @@ int RunCommandDialog(cDlgCommand*& slot, int set, int kind, cWindow* chooser, co
     Shell().Beep();
     return 0;
   }
-  slot = new (std::nothrow) cDlgCommand(*desc, chooser, kKindDialog, context, list, anchor);
+  slot = NewCommandDialog(*desc, chooser, kKindDialog, context, list, anchor);
   if (!slot) {
     OutOfMemory();
     return 0;
@@ -74,7 +74,7 @@ int RunCommandDialog(cDlgCommand*& slot, int set, int kind, cWindow* chooser, co
 
 cDlgCommand::cDlgCommand(const cCmdDialogDesc& desc, cWindow* parent, int32_t, const cCmdEditContext* context,
                          cModelessList* list, cCtrl* anchor)
-    : cBoundDialog(desc.m_nTemplate, parent, list, anchor, 1), m_Model(desc, *context) {
+    : cBoundDialog(desc.m_nTemplate, parent, list, anchor, 1), m_Model(desc, *context), m_Shown(m_Model.Work()) {
   s_lpInstance = this;
   m_lpfnProc = Proc;
   ForEachCmdCtrl(desc, [this](const cCmdCtrl& ctrl) { Bind(ctrl); });
@@ -127,22 +127,28 @@ void cDlgCommand::Bind(const cCmdCtrl& ctrl) {
 void cDlgCommand::InitDialog() {
   AttachCtrlGroups(m_vRealEdits);
   SetWindowTextA(m_hWnd, CmdDialogCaption(m_Model.Desc()).GetStr());
-  ForEachCmdCtrl(m_Model.Desc(), [this](const cCmdCtrl& ctrl) {
-    if (ctrl.m_nKind != kCtrlCombo || ctrl.m_nRows == kRowsTable) return;
-    if (cCtrlChoice* combo = m_Ctrls.Combo(ctrl.m_nId)) combo->SetRows(CmdCtrlRows(ctrl, m_Model.Work()));
+  FillRows(1);
+}
+
+void cDlgCommand::ShowRows(const cCmdCtrl& ctrl) {
+  cCtrlChoice* combo = m_Ctrls.Combo(ctrl.m_nId);
+  if (!combo) return;
+  cCmdRows rows = CmdCtrlRowSet(ctrl, m_Model.Work());
+  combo->SetRows(rows.m_vRows, rows.m_nOffset, rows.m_Numbering);
+}
+
+void cDlgCommand::FillRows(int all) {
+  ForEachCmdCtrl(m_Model.Desc(), [this, all](const cCmdCtrl& ctrl) {
+    if (ctrl.m_nKind != kCtrlCombo) return;
+    if (RowsFollowOthers(ctrl) || (all && ctrl.m_nRows != kRowsTable)) ShowRows(ctrl);
   });
 }
 
-void cDlgCommand::FillDependentRows() {
-  ForEachCmdCtrl(m_Model.Desc(), [this](const cCmdCtrl& ctrl) {
-    if (!RowsFollowOthers(ctrl)) return;
-    if (cCtrlChoice* combo = m_Ctrls.Combo(ctrl.m_nId)) combo->SetRows(CmdCtrlRows(ctrl, m_Model.Work()));
-  });
-}
-
-void cDlgCommand::Rules(uint16_t, cCtrlStates& states) {
-  m_Model.Refresh();
-  FillDependentRows();
+void cDlgCommand::Rules(uint16_t changed, cCtrlStates& states) {
+  if (changed) m_Model.Changed(m_Shown);
+  else m_Model.Refresh();
+  m_Shown = m_Model.Work();
+  FillRows(0);
   states = m_Model.States();
 }
 
@@ -162,8 +168,7 @@ int cDlgCommand::DialogCommand(WPARAM wParam) {
     place.Attach(this, id);
     if (!RunStringInputDialog(this, m_lpManager, name, kVariableNameLimit, 1, kRenameTitle, &place, 1)) return 1;
     FinishVariableRename(site, scope);
-    if (const cCmdCtrl* picker = FindCmdCtrl(desc, rename.m_nPicker))
-      if (cCtrlChoice* combo = m_Ctrls.Combo(picker->m_nId)) combo->SetRows(CmdCtrlRows(*picker, m_Model.Work()));
+    if (const cCmdCtrl* picker = FindCmdCtrl(desc, rename.m_nPicker)) ShowRows(*picker);
     return 1;
   }
   return 0;

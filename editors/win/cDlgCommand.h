@@ -30,8 +30,14 @@ protected:
 
 private:
   void Bind(const cCmdCtrl& ctrl);
-  // The combos whose rows follow other controls, built again.
-  void FillDependentRows();
+  // A combo's rows as the shown values make them, with their offset and numbering.
+  void ShowRows(const cCmdCtrl& ctrl);
+  // The combos whose rows follow other controls built again; all: every combo of rows that no
+  // name table gives (database, palette and variable rows).
+  void FillRows(int all);
+
+  // What the controls showed after the last refresh: a user's change is told from it.
+  cCommandData m_Shown;
 
   cCtrlGroups<cCtrlEditVal<double>> m_vRealEdits;
 
