@@ -1,10 +1,14 @@
 #include "editors/win/cDlgCommand.h"
 
+#include <new>
+#include <string_view>
+
 #include "app/MessageBox.h"
 #include "app/Utility.h"
 #include "app/cShellSeam.h"
 #include "editors/VariableRename.h"
 #include "editors/win/cDlgCommandAction.h"
+#include "editors/win/cDlgCommandFlowOp.h"
 #include "ui/win/cCtrlCombo.h"
 #include "ui/win/cValueInputDlg.h"
 
@@ -40,6 +44,19 @@ cIntRef ModelRef(cCmdDialogModel& model, const cCmdCtrl& ctrl) {
   return ref;
 }
 
+// The dialogs with a list, a sub-dialog or a picture of their own have a class of their own; every
+// other plays its description on this class.
+cDlgCommand* NewCommandDialog(const cCmdDialogDesc& desc, cWindow* parent, const cCmdEditContext* context,
+                              cModelessList* list, cCtrl* anchor) {
+  std::string_view name = desc.m_pClass;
+  if (name == "cDlgCommandFlowOp") return new (std::nothrow) cDlgCommandFlowOp(desc, parent, context, list, anchor);
+  if (name == "cDlgItemFlowOp") return new (std::nothrow) cDlgItemFlowOp(desc, parent, context, list, anchor);
+  if (name == "cDlgCommandShot") return new (std::nothrow) cDlgCommandShot(desc, parent, context, list, anchor);
+  if (name == "cDlgCommandStageClear")
+    return new (std::nothrow) cDlgCommandStageClear(desc, parent, context, list, anchor);
+  return new (std::nothrow) cDlgCommand(desc, parent, kKindDialog, context, list, anchor);
+}
+
 // Rows that other controls choose: built again after every change.
 bool RowsFollowOthers(const cCmdCtrl& ctrl) {
   return ctrl.m_pfnRows || ctrl.m_nRows == kRowsArrangeParams || ctrl.m_nRows == kRowsArrangeVars;
@@ -62,7 +79,7 @@ int RunCommandDialog(cDlgCommand*& slot, int set, int kind, cWindow* chooser, co
     Shell().Beep();
     return 0;
   }
-  slot = NewCommandDialog(*desc, chooser, kKindDialog, context, list, anchor);
+  slot = NewCommandDialog(*desc, chooser, context, list, anchor);
   if (!slot) {
     OutOfMemory();
     return 0;

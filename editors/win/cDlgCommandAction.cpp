@@ -1,7 +1,5 @@
 #include "editors/win/cDlgCommandAction.h"
 
-#include <new>
-
 #include "app/DataFile.h"
 #include "app/SheetCanvases.h"
 #include "app/win/FileDialogs.h"
@@ -9,27 +7,17 @@
 #include "editors/StageCommandRules.h"
 #include "editors/win/PageSupport.h"
 #include "editors/win/cDlgGraphicPick.h"
-#include "model/cCmdKindInfo.h"
 
 namespace {
 constexpr int32_t kPreviewSide = 16;
 constexpr COLORREF kPreviewGround = RGB(0, 0, 0);
 }  // namespace
 
-cDlgCommand* NewCommandDialog(const cCmdDialogDesc& desc, cWindow* parent, int32_t kind,
-                              const cCmdEditContext* context, cModelessList* list, cCtrl* anchor) {
-  if (desc.m_nSet == 0 && desc.m_nKind == kCmdShot)
-    return new (std::nothrow) cDlgCommandShot(desc, parent, kind, context, list, anchor);
-  if (desc.m_nSet == 0 && desc.m_nKind == kCmdStageClear)
-    return new (std::nothrow) cDlgCommandStageClear(desc, parent, kind, context, list, anchor);
-  return new (std::nothrow) cDlgCommand(desc, parent, kind, context, list, anchor);
-}
-
 // "ショット".
 
-cDlgCommandShot::cDlgCommandShot(const cCmdDialogDesc& desc, cWindow* parent, int32_t kind,
-                                 const cCmdEditContext* context, cModelessList* list, cCtrl* anchor)
-    : cDlgCommand(desc, parent, kind, context, list, anchor) {
+cDlgCommandShot::cDlgCommandShot(const cCmdDialogDesc& desc, cWindow* parent, const cCmdEditContext* context,
+                                 cModelessList* list, cCtrl* anchor)
+    : cDlgCommand(desc, parent, kKindDialog, context, list, anchor) {
   m_cgPreview.m_Param.Set(kIdcShotPreview, kPreviewSide, kPreviewSide);
 }
 
@@ -76,9 +64,9 @@ void cDlgCommandShot::PickGraphic() {
 
 // "ステージクリア".
 
-cDlgCommandStageClear::cDlgCommandStageClear(const cCmdDialogDesc& desc, cWindow* parent, int32_t kind,
+cDlgCommandStageClear::cDlgCommandStageClear(const cCmdDialogDesc& desc, cWindow* parent,
                                              const cCmdEditContext* context, cModelessList* list, cCtrl* anchor)
-    : cDlgCommand(desc, parent, kind, context, list, anchor) {}
+    : cDlgCommand(desc, parent, kKindDialog, context, list, anchor) {}
 
 int cDlgCommandStageClear::DialogCommand(WPARAM wParam) {
   if (LOWORD(wParam) == kIdcClearBrowse && HIWORD(wParam) == BN_CLICKED) {

@@ -12,8 +12,8 @@
 
 class cDlgCommandShot : public cDlgCommand {
 public:
-  cDlgCommandShot(const cCmdDialogDesc& desc, cWindow* parent, int32_t kind, const cCmdEditContext* context,
-                  cModelessList* list, cCtrl* anchor);
+  cDlgCommandShot(const cCmdDialogDesc& desc, cWindow* parent, const cCmdEditContext* context, cModelessList* list,
+                  cCtrl* anchor);
 
   // After every message the dialog handled the preview is drawn again, so it follows typing.
   LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -35,7 +35,7 @@ private:
 
 class cDlgCommandStageClear : public cDlgCommand {
 public:
-  cDlgCommandStageClear(const cCmdDialogDesc& desc, cWindow* parent, int32_t kind, const cCmdEditContext* context,
+  cDlgCommandStageClear(const cCmdDialogDesc& desc, cWindow* parent, const cCmdEditContext* context,
                         cModelessList* list, cCtrl* anchor);
 
 protected:
@@ -46,7 +46,3 @@ private:
   // file on another drive leaves the path as it was, without a word.
   void BrowseStageFile();
 };
-
-// The dialog object that plays a description: the class of its kind.
-cDlgCommand* NewCommandDialog(const cCmdDialogDesc& desc, cWindow* parent, int32_t kind,
-                              const cCmdEditContext* context, cModelessList* list, cCtrl* anchor);
