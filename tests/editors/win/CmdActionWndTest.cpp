@@ -10,6 +10,7 @@
 #include <mmsystem.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <iterator>
 
@@ -99,22 +100,6 @@ public:
   std::string m_strFolder, m_strTitle, m_strFilter;
   int m_nRuns = 0;
 };
-
-// Copies a folder of the build tree's factory project, with everything below it, to the working
-// folder.
-void CopyTree(const std::string& from, const std::string& to) {
-  CreateDirectoryA(to.c_str(), nullptr);
-  WIN32_FIND_DATAA found = {};
-  HANDLE search = FindFirstFileA((from + "\\*").c_str(), &found);
-  ASSERT_NE(search, INVALID_HANDLE_VALUE) << from;
-  do {
-    std::string name = found.cFileName;
-    if (name == "." || name == "..") continue;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) CopyTree(from + "\\" + name, to + "\\" + name);
-    else EXPECT_TRUE(CopyFileA((from + "\\" + name).c_str(), (to + "\\" + name).c_str(), FALSE)) << name;
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-}
 
 // The window stays on screen this long for a screenshot when asked to, announced by a file
 // "shot-N.ready".
@@ -405,8 +390,10 @@ TEST_F(CmdActionWndTest, APreviewOnThePlatformsSoundFailsQuietlyWithoutADevice) 
 // the order of kActionKinds, each label inside its control.
 TEST_F(CmdActionWndTest, TheDialogsOnScreenOverTheFactoryProject) {
   int hold = HoldMilliseconds();
-  CopyTree(BuildTreePath("project\\default"), "data");
-  CopyTree(BuildTreePath("project\\bmp"), "bmp");
+  namespace fs = std::filesystem;
+  for (const char* folder : {"data", "bmp"}) fs::remove_all(folder);
+  fs::copy(BuildTreePath("project\\default"), "data", fs::copy_options::recursive);
+  fs::copy(BuildTreePath("project\\bmp"), "bmp", fs::copy_options::recursive);
   {
     cBoxAnswerer boxes;
     ASSERT_EQ(LoadProject(), 1);
