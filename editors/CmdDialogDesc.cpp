@@ -22,6 +22,7 @@
 #include "editors/WaitTurnJumpRules.h"
 #include "model/NameTable.h"
 #include "model/VariableNames.h"
+#include "stage/cMapView.h"
 #include "ui/TextLimits.h"
 
 namespace {
@@ -310,6 +311,15 @@ void cCmdDialogModel::Refresh() {
     if (!CmdCtrlPresent(m_Desc, ctrl.m_nId)) return;
     WriteCtrl(ctrl, std::clamp(ReadCtrl(ctrl), min, max));
   });
+}
+
+int cCmdDialogModel::Preview(const cSheetExtents& sheets, cPaintList& list) const {
+  list = cPaintList();
+  if (!m_Desc.m_pfnPreview) return 0;
+  list.Begin(0, 0, kCmdPreviewPixels, kCmdPreviewPixels);
+  list.AddFill(0, 0, kCmdPreviewPixels, kCmdPreviewPixels, kColourBackground);
+  m_Desc.m_pfnPreview(Work(), sheets, list);
+  return 1;
 }
 
 void cCmdDialogModel::Range(uint16_t id, int32_t& min, int32_t& max) const {

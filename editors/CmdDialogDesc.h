@@ -22,6 +22,9 @@
 #include "model/cCommandData.h"
 #include "ui/CtrlCommand.h"
 
+struct cPaintList;
+struct cSheetExtents;
+
 // An element of the command's parameters.
 struct cParamSlot {
   int16_t m_nIndex;
@@ -161,6 +164,19 @@ struct cRenameButton {
   int16_t m_nScopeParam = -1;
 };
 
+// A picture of the shown values that a dialog keeps current (the graphic, the screen colour): the
+// operations drawn over black on the 32 x 32 bitmap control.
+constexpr int kCmdPreviewPixels = 32;
+using tCmdPreviewFn = void (*)(const cCommandData& shown, const cSheetExtents& sheets, cPaintList& list);
+
+// A "一覧" button: the graphic cell picker on the sheet kind chosen in a combo, its pick shown in a
+// numeric edit.
+struct cCellPickButton {
+  uint16_t m_nButton = 0;
+  uint16_t m_nKindCtrl = 0;
+  uint16_t m_nNumberCtrl = 0;
+};
+
 // A dialog's description, written as CmdDialog(...) followed by the parts the dialog has, e.g.
 // CmdDialog(0, kCmdLoop, 280, "cDlgCommandLoop").Ctrls(kLoopCtrls).Defaults(WriteLoopDefaults).
 struct cCmdDialogDesc {
@@ -203,6 +219,13 @@ struct cCmdDialogDesc {
   void (*m_pfnDerive)(cCommandData& shown) = nullptr;
   // The combo whose choice is played at once (0: none).
   uint16_t m_nSoundPreview = 0;
+  // The button that plays the BGM chosen in a combo (0: none); the music stops when the dialog closes.
+  uint16_t m_nBgmPlay = 0;
+  uint16_t m_nBgmCombo = 0;
+  // The bitmap control of the preview and what it draws (0: none).
+  uint16_t m_nPreview = 0;
+  tCmdPreviewFn m_pfnPreview = nullptr;
+  cCellPickButton m_CellPick;
 
   template <size_t N>
   cCmdDialogDesc& Ctrls(const cCmdCtrl (&ctrls)[N]) {
@@ -270,6 +293,20 @@ struct cCmdDialogDesc {
     m_nSoundPreview = id;
     return *this;
   }
+  cCmdDialogDesc& BgmPreview(uint16_t button, uint16_t combo) {
+    m_nBgmPlay = button;
+    m_nBgmCombo = combo;
+    return *this;
+  }
+  cCmdDialogDesc& Preview(uint16_t bitmap, tCmdPreviewFn draw) {
+    m_nPreview = bitmap;
+    m_pfnPreview = draw;
+    return *this;
+  }
+  cCmdDialogDesc& CellPicker(uint16_t button, uint16_t kindCtrl, uint16_t numberCtrl) {
+    m_CellPick = {button, kindCtrl, numberCtrl};
+    return *this;
+  }
 };
 
 inline cCmdDialogDesc CmdDialog(int8_t set, int8_t kind, uint16_t templateId, const char* className) {
@@ -328,6 +365,9 @@ public:
 
   // Applies the value rules and decides the states again.
   void Refresh();
+  // The preview of the shown values: black, then what the description draws; 0 (and an empty
+  // list) for a dialog without one.
+  int Preview(const cSheetExtents& sheets, cPaintList& list) const;
   // OK: 1 when the values were stored (the dialog closes with 1); 0 when the check refused them
   // (the dialog stays open, nothing stored).
   int PressOk();
