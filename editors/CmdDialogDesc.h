@@ -378,9 +378,10 @@ public:
   // The whole rename as the string input dialog's OK makes it; 0 when nothing was renamed.
   int Rename(uint16_t button, const cString& name);
 
-private:
-  // After the user changed a control: the change rules, then a refresh.
+  // After the user changed a control (from the values before): the change rules, then a refresh.
   void Changed(const cCommandData& before);
+
+private:
   int Writable(const cCmdCtrl& ctrl) const;
   int32_t ReadCtrl(const cCmdCtrl& ctrl) const;
   void WriteCtrl(const cCmdCtrl& ctrl, int32_t value);

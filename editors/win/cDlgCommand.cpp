@@ -1,12 +1,14 @@
 #include "editors/win/cDlgCommand.h"
 
 #include <new>
+#include <string_view>
 
 #include "app/MessageBox.h"
 #include "app/Utility.h"
 #include "app/cShellSeam.h"
 #include "editors/MediaCommandRules.h"
 #include "editors/VariableRename.h"
+#include "editors/win/cDlgCommandFlowOp.h"
 #include "editors/win/cDlgGraphicPick.h"
 #include "stage/win/PaintCanvas.h"
 #include "ui/win/cCtrlCombo.h"
@@ -44,6 +46,16 @@ cIntRef ModelRef(cCmdDialogModel& model, const cCmdCtrl& ctrl) {
   return ref;
 }
 
+// The dialogs with a list or a sub-dialog of their own have a class of their own; every other
+// plays its description on this class.
+cDlgCommand* NewCommandDialog(const cCmdDialogDesc& desc, cWindow* parent, const cCmdEditContext* context,
+                              cModelessList* list, cCtrl* anchor) {
+  std::string_view name = desc.m_pClass;
+  if (name == "cDlgCommandFlowOp") return new (std::nothrow) cDlgCommandFlowOp(desc, parent, context, list, anchor);
+  if (name == "cDlgItemFlowOp") return new (std::nothrow) cDlgItemFlowOp(desc, parent, context, list, anchor);
+  return new (std::nothrow) cDlgCommand(desc, parent, kKindDialog, context, list, anchor);
+}
+
 bool RowsBuilt(const cCmdCtrl& ctrl) {
   return ctrl.m_nKind == kCtrlCombo && (ctrl.m_pfnRows || ctrl.m_nRows != kRowsTable);
 }
@@ -72,7 +84,7 @@ int RunCommandDialog(cDlgCommand*& slot, int set, int kind, cWindow* chooser, co
     Shell().Beep();
     return 0;
   }
-  slot = new (std::nothrow) cDlgCommand(*desc, chooser, kKindDialog, context, list, anchor);
+  slot = NewCommandDialog(*desc, chooser, context, list, anchor);
   if (!slot) {
     OutOfMemory();
     return 0;
@@ -84,7 +96,7 @@ int RunCommandDialog(cDlgCommand*& slot, int set, int kind, cWindow* chooser, co
 
 cDlgCommand::cDlgCommand(const cCmdDialogDesc& desc, cWindow* parent, int32_t, const cCmdEditContext* context,
                          cModelessList* list, cCtrl* anchor)
-    : cBoundDialog(desc.m_nTemplate, parent, list, anchor, 1), m_Model(desc, *context) {
+    : cBoundDialog(desc.m_nTemplate, parent, list, anchor, 1), m_Model(desc, *context), m_Before(m_Model.Work()) {
   s_lpInstance = this;
   m_lpfnProc = Proc;
   ForEachCmdCtrl(desc, [this](const cCmdCtrl& ctrl) { Bind(ctrl); });
@@ -156,8 +168,12 @@ void cDlgCommand::FillRows(bool all) {
   });
 }
 
-void cDlgCommand::Rules(uint16_t, cCtrlStates& states) {
-  m_Model.Refresh();
+void cDlgCommand::Rules(uint16_t changed, cCtrlStates& states) {
+  if (changed)
+    m_Model.Changed(m_Before);
+  else
+    m_Model.Refresh();
+  m_Before = m_Model.Work();
   FillRows(false);
   states = m_Model.States();
   DrawPreview();
@@ -184,7 +200,7 @@ void cDlgCommand::PickCell() {
   place.Attach(this, pick.m_nButton);
   if (!PickGraphicCell(&cell, kind->Value(), this, &place)) return;
   number->SetValue(cell);
-  Refresh(1, nullptr);
+  Refresh(1, number);
 }
 
 LRESULT cDlgCommand::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

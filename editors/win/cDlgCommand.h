@@ -44,6 +44,8 @@ private:
 
   cCtrlGroups<cCtrlEditVal<double>> m_vRealEdits;
   cCtrlGroup<cCtrlBitmap> m_cgPreview;
+  // The shown values as the last refresh left them: what a user's change starts from.
+  cCommandData m_Before;
 
   static cDlgCommand* s_lpInstance;
 };

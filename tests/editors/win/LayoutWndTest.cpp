@@ -2,6 +2,13 @@
 // the sheet leaves no handles. Asked to (tests/editors/win/screenshot.sh), the windows stay on
 // screen for a screenshot each, announced by a file "shot-N.ready".
 
+#include <filesystem>
+
+#include "app/ProjectLoad.h"
+#include "app/cValInfoData.h"
+#include "editors/win/cDlgCommand.h"
+#include "model/CmdParamTable.h"
+#include "model/VariableNames.h"
 #include "tests/editors/win/EditorWndTest.h"
 #include "tests/support/win/GuiObjects.h"
 #include "tests/support/win/LabelFit.h"
@@ -81,6 +88,34 @@ TEST_F(LayoutWndTest, EveryLabelFitsInsideItsControl) {
   ShowWindow(group, SW_SHOW);
   ExpectLabelsInside(group);
   HoldForShot(10, hold);
+}
+
+// The command dialogs of the flow of commands, new, on the factory project: the straight move and
+// the code dialog first (screenshots 11 and 12), then the others.
+TEST_F(LayoutWndTest, CommandDialogsOnTheFactoryProject) {
+  namespace fs = std::filesystem;
+  int hold = HoldMilliseconds();
+  fs::remove_all("data");
+  fs::copy(BuildTreePath("project\\default"), "data", fs::copy_options::recursive);
+  ASSERT_EQ(LoadProjectDocuments(), 1);
+  BuildCmdParamTable();
+  const int kinds[][2] = {{0, kCmdStraightMove}, {0, kCmdCode},    {0, kCmdWait},    {0, kCmdTurn},
+                          {0, kCmdJump},         {0, kCmdFlowOp},  {1, kItemCmdFlowChange}, {0, kCmdMessage},
+                          {0, kCmdArrange},      {0, kCmdLoop}};
+  int shot = 11;
+  for (const auto& kind : kinds) {
+    cCommandData command;
+    command.m_cSet = static_cast<int8_t>(kind[0]);
+    command.m_cKind = static_cast<int8_t>(kind[1]);
+    cCmdEditContext context{&command, 1};
+    cDlgCommand* dialog = nullptr;
+    cDialogScript script({LookAt(shot++, hold, kIdcCancel)});
+    EXPECT_EQ(RunCommandDialog(dialog, kind[0], kind[1], &Editor(), &context, &g_ModelessList, nullptr), 0);
+    EXPECT_EQ(script.Ran(), 1) << kind[1];
+  }
+  RegisterVariableNames<cValInfoData>(kVarScopeCommon, nullptr);
+  RegisterVariableNames<cValInfoData>(kVarScopeStage, nullptr);
+  g_vValInfo.clear();
 }
 
 TEST_F(LayoutWndTest, OpeningAndClosingTheSheetLeavesNoHandles) {

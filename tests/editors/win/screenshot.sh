@@ -1,5 +1,6 @@
 #!/bin/bash
-# The character data sheet's four pages and the element editors' dialogs on a virtual X display:
+# The character data sheet's four pages and the element editors' dialogs, and the command dialogs
+# of the flow of commands on the factory project, on a virtual X display:
 # the layout test holds each window on screen and announces it with a file "shot-N.ready"; each
 # is photographed then and checked for labels drawn with glyphs (tests/e2e/glyphs.awk).
 # Usage: screenshot.sh BUILD_DIR
@@ -15,7 +16,7 @@ fail() { echo "FAILED: $*"; exit 1; }
 
 source "$wine_tools/virtual-display.sh" "$build" "$work" 1024x768
 (cd "$work" && VX_SCREENSHOT_HOLD_MS=2500 exec wine "$build/tests/wintest_editors.exe" \
-  --gtest_filter=LayoutWndTest.EveryLabelFitsInsideItsControl >"$work/wine.log" 2>&1) &
+  --gtest_filter=LayoutWndTest.EveryLabelFitsInsideItsControl:LayoutWndTest.CommandDialogsOnTheFactoryProject >"$work/wine.log" 2>&1) &
 runner=$!
 
 # shoot N TITLE FILE: waits until window N is announced, then takes the picture of that title.
@@ -44,12 +45,23 @@ shoot 7 '^コマンド$' command_chooser.png
 shoot 8 '^キー条件$' key_condition.png
 shoot 9 '^グラフィック$' picker.png
 shoot 10 '^キャラのグループ情報$' group_window.png
+shoot 11 '^直線移動$' move_straight.png
+shoot 12 '^コードの実行$' code.png
+shoot 13 '^ウエイト$' wait.png
+shoot 14 '^向き変更$' turn.png
+shoot 15 '^ジャンプ$' jump.png
+shoot 16 '^フローの操作$' flow_operation.png
+shoot 17 '^フローの変更$' item_flow_change.png
+shoot 18 '^メッセージ$' message.png
+shoot 19 '^アレンジ$' arrange.png
+shoot 20 '^ループ$' loop.png
 wait $runner
 rc=$?
 wineserver -k; wineserver -w
 [ $rc -eq 0 ] || { cat "$work/wine.log"; fail "the layout test failed"; }
 
-for shot in page1 page2 page3 page4 cond_chooser cond_status cond_distance command_chooser key_condition group_window; do
+for shot in page1 page2 page3 page4 cond_chooser cond_status cond_distance command_chooser key_condition group_window \
+  move_straight code wait turn jump flow_operation item_flow_change message arrange loop; do
   counts=$(convert "$work/$shot.png" -bordercolor '#F0F0F0' -border 10 -shave 16x16 -colorspace Gray -depth 8 \
     -compress none pgm:- | awk -v min_shapes=12 -f "$here/../../e2e/glyphs.awk")
   glyphs=$?
