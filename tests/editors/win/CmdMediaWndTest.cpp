@@ -24,6 +24,7 @@
 #include "tests/editors/win/EditorWndTest.h"
 #include "tests/support/CmdDialogRows.h"
 #include "tests/support/FakeSound.h"
+#include "tests/support/win/GuiObjects.h"
 #include "tests/support/win/LabelFit.h"
 #include "tests/support/win/UserInput.h"
 #include "ui/win/cModelessList.h"
@@ -296,6 +297,13 @@ TEST_F(CmdMediaWndTest, TheSoundAndBgmPreviewsReachThePlayers) {
     EXPECT_TRUE(stopped()) << closing.m_pName;
     EXPECT_EQ(g_BgmManager.CurrentSlot(), -1) << closing.m_pName << ": nothing plays";
   }
+  cCommandData past = CommandOf(kCmdBgm, {40, 1});
+  Run(past, 0, [&](HWND dialog) {
+    sound.Take();
+    Click(dialog, kIdcBgmPlay);
+    EXPECT_TRUE(sound.Take().empty()) << "a BGM past its table plays nothing";
+    PostClick(dialog, kIdcCancel);
+  });
   cCommandData bgm = CommandOf(kCmdBgm);
   Run(bgm, 1, [&](HWND dialog) {
     Choose(dialog, kIdcBgm, 2);
@@ -411,4 +419,17 @@ TEST_F(CmdMediaWndTest, TheTrackbarsChooseTheColourAndRestoringLocksThem) {
             }),
             1);
   EXPECT_EQ(command.m_vParam, (cVector<int32_t>{255, 0, 60, 100, 0, 25, 0, 1}));
+}
+
+TEST_F(CmdMediaWndTest, OpeningAndClosingTheDialogsLeavesNoHandles) {
+  auto openAndClose = [this] {
+    for (int kind : kMediaKinds) {
+      cCommandData command = CommandOf(kind);
+      Run(command, 1, [](HWND dialog) { PostClick(dialog, kIdcOk); });
+    }
+  };
+  openAndClose();  // the first run loads what the process keeps: fonts, classes, cached contexts
+  cGuiObjects before = CountGuiObjects();
+  for (int i = 0; i < 5; ++i) openAndClose();
+  EXPECT_EQ(CountGuiObjects(), before);
 }
