@@ -9,7 +9,6 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <iterator>
@@ -25,7 +24,7 @@
 #include "editors/StageCommandRules.h"
 #include "editors/StatusCondRules.h"
 #include "editors/StatusOpRules.h"
-#include "editors/win/cDlgCommandAction.h"
+#include "editors/win/cDlgCommand.h"
 #include "editors/win/cDlgGraphicPick.h"
 #include "model/VariableNames.h"
 #include "tests/editors/win/EditorWndTest.h"
@@ -79,8 +78,8 @@ uint32_t SheetColour(int32_t n) {
   return Rgb(pixel[2], pixel[1], pixel[0]);
 }
 
-uint32_t PreviewColour(const cDlgCommandShot& dialog) {
-  const uint8_t* pixel = dialog.Preview().Image().At(8, 8);
+uint32_t PreviewColour(const cDlgCommand& dialog) {
+  const uint8_t* pixel = dialog.PreviewCanvas().Image().At(8, 8);
   return Rgb(pixel[2], pixel[1], pixel[0]);
 }
 
@@ -100,17 +99,6 @@ public:
   std::string m_strFolder, m_strTitle, m_strFilter;
   int m_nRuns = 0;
 };
-
-// The window stays on screen this long for a screenshot when asked to, announced by a file
-// "shot-N.ready".
-void HoldForShot(int shot, int hold) {
-  if (!hold) return;
-  PumpFor(200, &g_ModelessList);
-  char name[32];
-  std::snprintf(name, sizeof name, "shot-%d.ready", shot);
-  WriteFileBytes(name, Bytes{1});
-  PumpFor(hold, &g_ModelessList);
-}
 
 class CmdActionWndTest : public EditorWndTest {
 protected:
@@ -165,7 +153,13 @@ void ExpectControlOfItsKind(HWND dialog, const cCmdCtrl& ctrl) {
     default: break;
   }
   EXPECT_TRUE(StyleOf(item) & WS_TABSTOP) << ctrl.m_nId << " is reached by the tab key";
-  if (ctrl.m_nSpinId) {
+  if (ctrl.m_nKind == kCtrlSlider) {
+    // Its value edit beside it.
+    EXPECT_EQ(name, "msctls_trackbar32") << ctrl.m_nId;
+    HWND value = GetDlgItem(dialog, ctrl.m_nSpinId);
+    ASSERT_NE(value, nullptr) << ctrl.m_nSpinId;
+    EXPECT_EQ(ClassOf(value), "Edit") << ctrl.m_nSpinId;
+  } else if (ctrl.m_nSpinId) {
     HWND spin = GetDlgItem(dialog, ctrl.m_nSpinId);
     ASSERT_NE(spin, nullptr) << ctrl.m_nSpinId;
     EXPECT_EQ(ClassOf(spin), "msctls_updown32");
@@ -206,8 +200,7 @@ TEST_F(CmdActionWndTest, EveryBuiltDialogHoldsTheControlsItsDescriptionBinds) {
 TEST_F(CmdActionWndTest, TheShotPreviewFollowsTheTypedGraphicAndThePicker) {
   uint32_t typed = 0, picked = 0;
   std::string pickedText;
-  int result = Run(0, kCmdShot, 1, [&](HWND dialog, cDlgCommand& base) {
-    auto& shot = dynamic_cast<cDlgCommandShot&>(base);
+  int result = Run(0, kCmdShot, 1, [&](HWND dialog, cDlgCommand& shot) {
     EXPECT_EQ(PreviewColour(shot), SheetColour(1)) << "a new shot shows graphic 1";
     Type(dialog, kIdcShotGraphic, "61");
     typed = PreviewColour(shot);

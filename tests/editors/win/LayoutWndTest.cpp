@@ -2,7 +2,6 @@
 // the sheet leaves no handles. Asked to (tests/editors/win/screenshot.sh), the windows stay on
 // screen for a screenshot each, announced by a file "shot-N.ready".
 
-#include <cstdio>
 #include <filesystem>
 
 #include "app/ProjectLoad.h"
@@ -18,15 +17,6 @@
 
 namespace {
 using LayoutWndTest = EditorWndTest;
-
-void HoldForShot(int shot, int hold) {
-  if (!hold) return;
-  PumpFor(200, &g_ModelessList);
-  char name[32];
-  std::snprintf(name, sizeof name, "shot-%d.ready", shot);
-  WriteFileBytes(name, Bytes{1});
-  PumpFor(hold, &g_ModelessList);
-}
 
 void PostClick(HWND window, int id) {
   PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
