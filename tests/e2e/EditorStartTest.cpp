@@ -167,6 +167,9 @@ TEST_F(EditorStartTest, FirstStartMakesTheDataFromTheFactoryCopyAndSavesAtExit) 
   saved.m_wpStageEditor = defaults.m_wpStageEditor;
   saved.m_nToolbarRowHeight = defaults.m_nToolbarRowHeight;
   saved.m_nStatusBarHeight = defaults.m_nStatusBarHeight;
+  // The character group window, made with the stage editor window, keeps its place too.
+  EXPECT_EQ(saved.m_wpCharaGroup.m_bValid, 1);
+  saved.m_wpCharaGroup = defaults.m_wpCharaGroup;
   EXPECT_EQ(DataFileOf(saved), DataFileOf(defaults));
   EXPECT_EQ(ReadFileBytes("data\\GValInfo.dat"), EmptyNames());
   ExpectReportHead();
