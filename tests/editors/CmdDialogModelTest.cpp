@@ -264,8 +264,8 @@ TEST_F(CmdDialogModelTest, AGraphicNumberIsHeldAtOnceToTheDedicatedBitmaps) {
 }
 
 // The previews draw what the controls show over black: the colour of the red, green and blue
-// trackbars without the strength; the chosen cell of the chosen sheet; a cell past the sheets and a
-// dialog without a preview draw nothing.
+// trackbars without the strength; the chosen cell of the chosen sheet; the shot's graphic, 16 x 16;
+// a cell past the sheets and a dialog without a preview draw nothing.
 TEST_F(CmdDialogModelTest, ThePreviewsDrawTheShownValuesOverBlack) {
   cSheetExtents sheets;
   sheets.m_aSheet[kSheetChara] = {640, 480};
@@ -296,6 +296,10 @@ TEST_F(CmdDialogModelTest, ThePreviewsDrawTheShownValuesOverBlack) {
   EXPECT_EQ(describe(graphic), "fill 0,0 32x32 000000; blit 2 from 96,448; ") << "the shift moves the frame";
   ASSERT_EQ(graphic.SetValue(kIdcGraphicNumber, 15), 1);
   EXPECT_EQ(describe(graphic), "fill 0,0 32x32 000000; ") << "the second character sheet is not loaded";
+
+  cCmdDialogModel& shot = Open(kCmdShot);
+  ASSERT_EQ(shot.SetValue(kIdcShotGraphic, 61), 1);
+  EXPECT_EQ(describe(shot), "fill 0,0 16x16 000000; blit 20 from 64,16; ") << "graphic 61: third column, row 1";
 
   EXPECT_EQ(describe(Open(kCmdBgm)), "none");
 }

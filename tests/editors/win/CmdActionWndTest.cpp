@@ -197,6 +197,12 @@ TEST_F(CmdActionWndTest, EveryBuiltDialogHoldsTheControlsItsDescriptionBinds) {
   EXPECT_GE(checked, static_cast<int>(std::size(kActionKinds)));
 }
 
+// With the flow, media and action dialogs the editor has a dialog for every kind of both sets.
+TEST_F(CmdActionWndTest, EveryKindOfBothSetsHasItsDialog) {
+  for (int kind = 1; kind < kCharaCmdCount; ++kind) EXPECT_NE(BuiltCmdDialog(0, kind), nullptr) << kind;
+  for (int kind = 1; kind < kItemCmdCount; ++kind) EXPECT_NE(BuiltCmdDialog(1, kind), nullptr) << kind;
+}
+
 TEST_F(CmdActionWndTest, TheShotPreviewFollowsTheTypedGraphicAndThePicker) {
   uint32_t typed = 0, picked = 0;
   std::string pickedText;
