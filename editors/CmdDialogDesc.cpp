@@ -22,6 +22,7 @@
 #include "editors/WaitTurnJumpRules.h"
 #include "model/NameTable.h"
 #include "model/VariableNames.h"
+#include "stage/cMapView.h"
 #include "ui/TextLimits.h"
 
 namespace {
@@ -310,6 +311,16 @@ void cCmdDialogModel::Refresh() {
     if (!CmdCtrlPresent(m_Desc, ctrl.m_nId)) return;
     WriteCtrl(ctrl, std::clamp(ReadCtrl(ctrl), min, max));
   });
+}
+
+int cCmdDialogModel::Preview(const cSheetExtents& sheets, cPaintList& list) const {
+  list = cPaintList();
+  if (!m_Desc.m_pfnPreview) return 0;
+  int32_t side = m_Desc.m_nPreviewPixels;
+  list.Begin(0, 0, side, side);
+  list.AddFill(0, 0, side, side, kColourBackground);
+  m_Desc.m_pfnPreview(Work(), sheets, list);
+  return 1;
 }
 
 void cCmdDialogModel::Range(uint16_t id, int32_t& min, int32_t& max) const {

@@ -22,6 +22,10 @@
 #include "model/cCommandData.h"
 #include "ui/CtrlCommand.h"
 
+struct cBrowseSpec;
+struct cPaintList;
+struct cSheetExtents;
+
 // An element of the command's parameters.
 struct cParamSlot {
   int16_t m_nIndex;
@@ -161,6 +165,29 @@ struct cRenameButton {
   int16_t m_nScopeParam = -1;
 };
 
+// A picture of the shown values that a dialog keeps current (the graphic, the screen colour, the
+// shot): the operations drawn over black on a square bitmap control, 32 x 32 unless it says.
+constexpr int kCmdPreviewPixels = 32;
+using tCmdPreviewFn = void (*)(const cCommandData& shown, const cSheetExtents& sheets, cPaintList& list);
+
+// A "一覧" button: the graphic cell picker on the sheet of the graphic kind chosen in a combo (or of
+// a kind of its own when no combo chooses it), its pick shown in a numeric edit.
+struct cCellPickButton {
+  uint16_t m_nButton = 0;
+  uint16_t m_nKindCtrl = 0;
+  uint16_t m_nNumberCtrl = 0;
+  int8_t m_nKind = 0;  // without a kind combo
+};
+
+// A "参照" button: the open-file dialog as the spec says; accept makes the chosen file the text
+// of an edit, or leaves the edit as it was (0).
+struct cBrowseButton {
+  uint16_t m_nButton = 0;
+  uint16_t m_nTextCtrl = 0;
+  const cBrowseSpec* m_pSpec = nullptr;
+  int (*m_pfnAccept)(const cString& chosen, cString& path) = nullptr;
+};
+
 // A dialog's description, written as CmdDialog(...) followed by the parts the dialog has, e.g.
 // CmdDialog(0, kCmdLoop, 280, "cDlgCommandLoop").Ctrls(kLoopCtrls).Defaults(WriteLoopDefaults).
 struct cCmdDialogDesc {
@@ -203,6 +230,15 @@ struct cCmdDialogDesc {
   void (*m_pfnDerive)(cCommandData& shown) = nullptr;
   // The combo whose choice is played at once (0: none).
   uint16_t m_nSoundPreview = 0;
+  // The button that plays the BGM chosen in a combo (0: none); the music stops when the dialog closes.
+  uint16_t m_nBgmPlay = 0;
+  uint16_t m_nBgmCombo = 0;
+  // The bitmap control of the preview and what it draws (0: none).
+  uint16_t m_nPreview = 0;
+  tCmdPreviewFn m_pfnPreview = nullptr;
+  int32_t m_nPreviewPixels = kCmdPreviewPixels;
+  cCellPickButton m_CellPick;
+  cBrowseButton m_Browse;
 
   template <size_t N>
   cCmdDialogDesc& Ctrls(const cCmdCtrl (&ctrls)[N]) {
@@ -270,6 +306,30 @@ struct cCmdDialogDesc {
     m_nSoundPreview = id;
     return *this;
   }
+  cCmdDialogDesc& BgmPreview(uint16_t button, uint16_t combo) {
+    m_nBgmPlay = button;
+    m_nBgmCombo = combo;
+    return *this;
+  }
+  cCmdDialogDesc& Preview(uint16_t bitmap, tCmdPreviewFn draw, int32_t pixels = kCmdPreviewPixels) {
+    m_nPreview = bitmap;
+    m_pfnPreview = draw;
+    m_nPreviewPixels = pixels;
+    return *this;
+  }
+  cCmdDialogDesc& CellPicker(uint16_t button, uint16_t kindCtrl, uint16_t numberCtrl) {
+    m_CellPick = {button, kindCtrl, numberCtrl, 0};
+    return *this;
+  }
+  cCmdDialogDesc& CellPickerOfKind(uint16_t button, int8_t kind, uint16_t numberCtrl) {
+    m_CellPick = {button, 0, numberCtrl, kind};
+    return *this;
+  }
+  cCmdDialogDesc& Browse(uint16_t button, uint16_t textCtrl, const cBrowseSpec& spec,
+                         int (*accept)(const cString&, cString&)) {
+    m_Browse = {button, textCtrl, &spec, accept};
+    return *this;
+  }
 };
 
 inline cCmdDialogDesc CmdDialog(int8_t set, int8_t kind, uint16_t templateId, const char* className) {
@@ -328,6 +388,9 @@ public:
 
   // Applies the value rules and decides the states again.
   void Refresh();
+  // The preview of the shown values: black, then what the description draws; 0 (and an empty
+  // list) for a dialog without one.
+  int Preview(const cSheetExtents& sheets, cPaintList& list) const;
   // OK: 1 when the values were stored (the dialog closes with 1); 0 when the check refused them
   // (the dialog stays open, nothing stored).
   int PressOk();
@@ -338,9 +401,10 @@ public:
   // The whole rename as the string input dialog's OK makes it; 0 when nothing was renamed.
   int Rename(uint16_t button, const cString& name);
 
-private:
-  // After the user changed a control: the change rules, then a refresh.
+  // After the user changed a control (from the values before): the change rules, then a refresh.
   void Changed(const cCommandData& before);
+
+private:
   int Writable(const cCmdCtrl& ctrl) const;
   int32_t ReadCtrl(const cCmdCtrl& ctrl) const;
   void WriteCtrl(const cCmdCtrl& ctrl, int32_t value);

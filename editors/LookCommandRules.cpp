@@ -1,11 +1,18 @@
 #include "editors/LookCommandRules.h"
 
+#include <algorithm>
+
 #include "database/cDatabaseSet.h"
 #include "editors/CharaPageRules.h"
 #include "model/cEdBlock.h"
 #include "model/cEdChara.h"
+#include "stage/cMapView.h"
 
 using C = cCommandData;
+
+namespace {
+int32_t P(const C& command, int16_t index) { return ReadCmdSlot(command, cParamSlot{index}); }
+}  // namespace
 
 void GraphicStates(int32_t kind, int dedicatedCount, cCtrlStates& states) {
   cGraphicRanges ranges = GraphicRanges(kind, dedicatedCount);
@@ -29,6 +36,15 @@ cEdChara GraphicPreviewChara(int32_t kind, int32_t number, int32_t shift) {
   return chara;
 }
 
+void GraphicPreview(const C& shown, const cSheetExtents& sheets, cPaintList& list) {
+  AddCharaGraphic(list, sheets, 0, 0, GraphicPreviewChara(P(shown, 0), P(shown, 1), P(shown, 2)), 0);
+}
+
+void ScreenColourPreview(const C& shown, const cSheetExtents&, cPaintList& list) {
+  auto level = [&](int16_t index) { return static_cast<uint32_t>(std::clamp(P(shown, index), 0, 255)); };
+  list.AddFill(0, 0, kCmdPreviewPixels, kCmdPreviewPixels, Rgb(level(0), level(1), level(2)));
+}
+
 void ScreenColourStates(int32_t restore, int32_t instant, cCtrlStates& states) {
   for (uint16_t id : {kIdcColourRed, kIdcColourGreen, kIdcColourBlue, kIdcColourStrength, kIdcColourInstant})
     states.Enable(id, restore == 0);
@@ -38,8 +54,6 @@ void ScreenColourStates(int32_t restore, int32_t instant, cCtrlStates& states) {
 int32_t ScreenColourInstant(int32_t restore, int32_t instant) { return restore ? 0 : instant; }
 
 namespace {
-int32_t P(const C& command, int16_t index) { return ReadCmdSlot(command, cParamSlot{index}); }
-
 void GraphicDialogStates(const C& shown, cCtrlStates& states) {
   GraphicStates(P(shown, 0), g_DatabaseSet.m_vCharaExc.Count(), states);
 }
@@ -86,10 +100,13 @@ const cCmdDialogDesc kGraphicDialog = CmdDialog(0, kCmdGraphic, 232, "cDlgComman
                                           .Ctrls(kGraphicCtrls)
                                           .Buttons(kGraphicButtons)
                                           .Defaults(WriteGraphicDefaults)
-                                          .States(GraphicDialogStates);
+                                          .States(GraphicDialogStates)
+                                          .CellPicker(kIdcGraphicPick, kIdcGraphicKind, kIdcGraphicNumber)
+                                          .Preview(kIdcGraphicPreview, GraphicPreview);
 
 const cCmdDialogDesc kScreenColourDialog = CmdDialog(0, kCmdScreenColour, 238, "cDlgCommandScreenColor")
                                                .Ctrls(kScreenColourCtrls)
                                                .Defaults(WriteParallel)
                                                .Apply(ApplyScreenColourRules)
-                                               .States(ScreenColourDialogStates);
+                                               .States(ScreenColourDialogStates)
+                                               .Preview(kIdcColourPreview, ScreenColourPreview);

@@ -10,6 +10,8 @@
 #include "editors/CtrlStates.h"
 
 class cEdChara;
+struct cPaintList;
+struct cSheetExtents;
 
 enum : uint16_t {
   kIdcGraphicKind = 1254,
@@ -34,6 +36,10 @@ void GraphicStates(int32_t kind, int dedicatedCount, cCtrlStates& states);
 // The character the graphic preview draws: the sheet kind, number and shift shown, and none of the
 // side, mark, flight, invincibility or block settings that would draw other cells over it.
 cEdChara GraphicPreviewChara(int32_t kind, int32_t number, int32_t shift);
+// The previews over their black: the graphic's cell at full size, and the colour of the red, green
+// and blue sliders (the strength is not shown).
+void GraphicPreview(const cCommandData& shown, const cSheetExtents& sheets, cPaintList& list);
+void ScreenColourPreview(const cCommandData& shown, const cSheetExtents& sheets, cPaintList& list);
 // "元の色に戻す" disables the colour and "瞬間表示"; the count follows "瞬間表示".
 void ScreenColourStates(int32_t restore, int32_t instant, cCtrlStates& states);
 // "元の色に戻す" clears "瞬間表示".

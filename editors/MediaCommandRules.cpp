@@ -141,5 +141,8 @@ const cCmdDialogDesc kSoundDialog = CmdDialog(0, kCmdSound, 228, "cDlgCommandSou
                                         .Defaults(WriteFirstEntry)
                                         .SoundPreview(kIdcSoundPlay);
 
-const cCmdDialogDesc kBgmDialog =
-    CmdDialog(0, kCmdBgm, 229, "cDlgCommandBgm").Ctrls(kBgmCtrls).Buttons(kBgmButtons).Defaults(WriteFirstEntry);
+const cCmdDialogDesc kBgmDialog = CmdDialog(0, kCmdBgm, 229, "cDlgCommandBgm")
+                                      .Ctrls(kBgmCtrls)
+                                      .Buttons(kBgmButtons)
+                                      .Defaults(WriteFirstEntry)
+                                      .BgmPreview(kIdcBgmPlay, kIdcBgm);

@@ -11,6 +11,7 @@
 #include "model/cEdItem.h"
 #include "model/cEdMove.h"
 #include "model/cPaletteLists.h"
+#include "stage/cMapView.h"
 #include "stage/cStageEditState.h"
 
 using C = cCommandData;
@@ -117,6 +118,14 @@ int32_t SwordTypeTime(const cVector<cSwordTypeData>& types, int type) {
 void ShotPreviewOrigin(int32_t n, int32_t& x, int32_t& y) {
   x = 32 * (n / 30);
   y = 16 * (n % 30);
+}
+
+void ShotPreview(const cCommandData& shown, const cSheetExtents&, cPaintList& list) {
+  if (!shown.m_pShot) return;
+  int32_t x = 0, y = 0;
+  ShotPreviewOrigin(shown.m_pShot->m_nGraphic, x, y);
+  list.AddBlit(kSheetShot, 0, 0, 0, kShotPreviewPixels, kShotPreviewPixels, x, y, kShotPreviewPixels,
+               kShotPreviewPixels);
 }
 
 namespace {
@@ -447,7 +456,9 @@ const cCmdDialogDesc kShotDialog = CmdDialog(0, kCmdShot, 209, "cDlgCommandShot"
                                        .Change(ChangeShot)
                                        .Apply(ApplyShotRules)
                                        .States(ShotDialogStates)
-                                       .SoundPreview(kIdcCmdSound);
+                                       .SoundPreview(kIdcCmdSound)
+                                       .CellPickerOfKind(kIdcShotPick, kShotGraphicKind, kIdcShotGraphic)
+                                       .Preview(kIdcShotPreview, ShotPreview, kShotPreviewPixels);
 
 const cCmdDialogDesc kSwordDialog = CmdDialog(0, kCmdSword, 224, "cDlgCommandSword")
                                         .Ctrls(kSwordCtrls)

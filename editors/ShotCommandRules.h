@@ -61,8 +61,10 @@ extern const uint16_t kFormParamEdits[3];
 extern const uint16_t kFormParamLabels[3];
 extern const uint16_t kMoveParamEdits[3];
 extern const uint16_t kMoveParamLabels[3];
-// The picker sheet of the shot graphics (editors/GraphicCells.h).
-constexpr int kShotPickerSheet = 3;
+// The graphic kind of the shots, whose sheet the picker shows (editors/GraphicCells.h).
+constexpr int8_t kShotGraphicKind = 3;
+// The preview of the shot graphic, 16 x 16.
+constexpr int32_t kShotPreviewPixels = 16;
 
 // A formation (0-5) or move type (0-9) outside its table counts as 0.
 int ShotFormationRow(int formation);
@@ -100,6 +102,8 @@ cVector<cString> SummonRows(int kind, int summonPalette);
 int32_t SwordTypeTime(const cVector<cSwordTypeData>& types, int type);
 // The top-left corner on the shot sheet of the 16 x 16 graphic n, which the preview draws.
 void ShotPreviewOrigin(int32_t n, int32_t& x, int32_t& y);
+// The preview: the shown shot graphic from the shot sheet, through its mask.
+void ShotPreview(const cCommandData& shown, const cSheetExtents& sheets, cPaintList& list);
 
 extern const cCmdDialogDesc kShotDialog;
 extern const cCmdDialogDesc kSwordDialog;

@@ -180,7 +180,8 @@ const cCmdDialogDesc kStageClearDialog = CmdDialog(0, kCmdStageClear, 245, "cDlg
                                              .Ctrls(kStageClearCtrls)
                                              .Buttons(kStageClearButtons)
                                              .Defaults(WriteStageClearDefaults)
-                                             .States(StageClearDialogStates);
+                                             .States(StageClearDialogStates)
+                                             .Browse(kIdcClearBrowse, kIdcClearPath, kStageFileBrowse, AcceptStageFile);
 
 const cCmdDialogDesc kGameWaitDialog =
     CmdDialog(0, kCmdGameWait, 244, "cDlgCommandGameWait").Ctrls(kGameWaitCtrls).Defaults(WriteGameWaitDefaults);

@@ -71,10 +71,11 @@ void cCtrlChoice::Attach(cDialog* owner, const cCtrlParam& param) {
   Show(m_Ref.Read());
 }
 
-void cCtrlChoice::SetRows(const cVector<cString>& rows, int32_t offset) {
+void cCtrlChoice::SetRows(const cVector<cString>& rows, int32_t offset, cRowNumbering numbering) {
   int32_t value = m_bFilled ? Value() : m_Ref.Read();
   m_vRows = rows;
   m_nOffset = offset;
+  m_Numbering = numbering;
   Show(value);
 }
 
@@ -84,9 +85,11 @@ int32_t cCtrlChoice::Value() const {
 }
 
 void cCtrlChoice::Show(int32_t value) {
-  // Without any row there is nothing to choose and nothing to call unknown.
-  cComboChoice choice = m_vRows.empty() ? cComboChoice() : ComboChoice(m_vRows, value, m_nOffset);
-  if (m_vRows.empty()) choice.m_nSel = -1;
+  // Without any row there is nothing to choose and nothing to call unknown, unless a stored value
+  // shows as its number.
+  bool nothing = m_vRows.empty() && m_Numbering.m_nDigits == 0;
+  cComboChoice choice = nothing ? cComboChoice() : ComboChoice(m_vRows, value, m_nOffset, m_Numbering);
+  if (nothing) choice.m_nSel = -1;
   if (!m_bFilled || choice.m_vRows != m_Choice.m_vRows) {
     SendMessageA(m_hWnd, WM_SETREDRAW, FALSE, 0);
     SendMessageA(m_hWnd, CB_RESETCONTENT, 0, 0);
@@ -99,14 +102,35 @@ void cCtrlChoice::Show(int32_t value) {
   SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(choice.m_nSel), 0);
 }
 
+void cCtrlIntSlider::Attach(cDialog* owner, const cCtrlParam& param) {
+  m_Ref = param.m_Ref;
+  m_nShadow = m_Ref.Read();
+  // The trackbar works on its own copy, which lives as long as the wrapper.
+  cCtrlSlider::cCtrlParam base;
+  base.Set(param.m_wId, &m_nShadow, param.m_nMin, param.m_nMax, param.m_nPage, 1, param.m_wEditId);
+  cCtrlSlider::Attach(owner, base);
+}
+
+void cCtrlIntSlider::DataToCtrl() {
+  m_nShadow = m_Ref.Read();
+  cCtrlSlider::DataToCtrl();
+}
+
+void cCtrlIntSlider::CtrlToData() {
+  cCtrlSlider::CtrlToData();
+  m_Ref.Write(m_nShadow);
+}
+
 void cBoundCtrls::AttachTo(cDialog& dialog) {
   dialog.AttachCtrlGroups(m_vEdits);
   dialog.AttachCtrlGroups(m_vCombos);
   dialog.AttachCtrlGroups(m_vChecks);
   dialog.AttachCtrlGroups(m_vTexts);
   dialog.AttachCtrlGroups(m_vButtons);
+  dialog.AttachCtrlGroups(m_vSliders);
 }
 
 cCtrlIntEdit* cBoundCtrls::Edit(uint16_t id) { return Bound(m_vEdits, id); }
 cCtrlChoice* cBoundCtrls::Combo(uint16_t id) { return Bound(m_vCombos, id); }
 cCtrlIntCheck* cBoundCtrls::Check(uint16_t id) { return Bound(m_vChecks, id); }
+cCtrlIntSlider* cBoundCtrls::Slider(uint16_t id) { return Bound(m_vSliders, id); }

@@ -13,6 +13,7 @@
 #include "ui/win/cCtrlCheck.h"
 #include "ui/win/cCtrlEditText.h"
 #include "ui/win/cCtrlEditVal.h"
+#include "ui/win/cCtrlSlider.h"
 #include "ui/win/cDialog.h"
 
 // An integer that a control shows and stores: a member of a record in its own width, or a value
@@ -96,9 +97,11 @@ public:
   cCtrlChoice() { m_nKind = kCtrlCombo; }
 
   void Attach(cDialog* owner, const cCtrlParam& param);
-  // New rows and offset; the box shows the stored value among them.
-  void SetRows(const cVector<cString>& rows, int32_t offset);
-  void SetRows(const cVector<cString>& rows) { SetRows(rows, m_nOffset); }
+  // New rows and offset, and how a stored value outside them shows (ComboChoice); the box shows
+  // the stored value among them.
+  void SetRows(const cVector<cString>& rows, int32_t offset, cRowNumbering numbering);
+  void SetRows(const cVector<cString>& rows, int32_t offset) { SetRows(rows, offset, m_Numbering); }
+  void SetRows(const cVector<cString>& rows) { SetRows(rows, m_nOffset, m_Numbering); }
   // The value the selected row stands for (the stored value while "？" is selected).
   int32_t Value() const;
   int32_t Offset() const { return m_nOffset; }
@@ -114,9 +117,34 @@ private:
   cIntRef m_Ref;
   cVector<cString> m_vRows;
   int32_t m_nOffset = 0;
+  cRowNumbering m_Numbering;
   cComboChoice m_Choice;
   int32_t m_nStored = 0;  // the value last shown, which the "？" row keeps
   int32_t m_bFilled = 0;
+};
+
+// A trackbar with its value edit over a cIntRef.
+class cCtrlIntSlider : public cCtrlSlider {
+public:
+  struct cCtrlParam {
+    uint16_t m_wId = 0;
+    cIntRef m_Ref;
+    int32_t m_nMin = 0;
+    int32_t m_nMax = 0;
+    int32_t m_nPage = 0;
+    uint16_t m_wEditId = 0;
+    void Set(uint16_t id, cIntRef ref, int32_t min, int32_t max, int32_t page, uint16_t editId) {
+      *this = cCtrlParam{id, ref, min, max, page, editId};
+    }
+  };
+
+  void Attach(cDialog* owner, const cCtrlParam& param);
+  void DataToCtrl() override;
+  void CtrlToData() override;
+
+private:
+  cIntRef m_Ref;
+  int m_nShadow = 0;
 };
 
 // The wrappers of one page or dialog, bound from field tables.
@@ -126,12 +154,14 @@ struct cBoundCtrls {
   cCtrlGroups<cCtrlIntCheck> m_vChecks;
   cCtrlGroups<cCtrlEditText> m_vTexts;
   cCtrlGroups<cCtrlButton> m_vButtons;
+  cCtrlGroups<cCtrlIntSlider> m_vSliders;
 
   void AttachTo(cDialog& dialog);
   // Null when the id is bound to no wrapper of the kind.
   cCtrlIntEdit* Edit(uint16_t id);
   cCtrlChoice* Combo(uint16_t id);
   cCtrlIntCheck* Check(uint16_t id);
+  cCtrlIntSlider* Slider(uint16_t id);
 };
 
 template <class R>

@@ -3,11 +3,18 @@
 #include <new>
 #include <string_view>
 
+#include "app/DataFile.h"
 #include "app/MessageBox.h"
 #include "app/Utility.h"
 #include "app/cShellSeam.h"
+#include "app/win/FileDialogs.h"
+#include "database/MediaPreview.h"
+#include "editors/MediaCommandRules.h"
 #include "editors/VariableRename.h"
 #include "editors/win/cDlgCommandFlowOp.h"
+#include "editors/win/PageSupport.h"
+#include "editors/win/cDlgGraphicPick.h"
+#include "stage/win/PaintCanvas.h"
 #include "ui/win/cCtrlCombo.h"
 #include "ui/win/cValueInputDlg.h"
 
@@ -53,9 +60,16 @@ cDlgCommand* NewCommandDialog(const cCmdDialogDesc& desc, cWindow* parent, const
   return new (std::nothrow) cDlgCommand(desc, parent, kKindDialog, context, list, anchor);
 }
 
-bool RowsFollowOthers(const cCmdCtrl& ctrl) {
-  return ctrl.m_nRows == kRowsArrangeParams || ctrl.m_nRows == kRowsArrangeVars;
+bool RowsBuilt(const cCmdCtrl& ctrl) {
+  return ctrl.m_nKind == kCtrlCombo && (ctrl.m_pfnRows || ctrl.m_nRows != kRowsTable);
 }
+
+// Rows a rule builds from the shown values may change with any other control.
+bool RowsFollowOthers(const cCmdCtrl& ctrl) {
+  return ctrl.m_pfnRows || ctrl.m_nRows == kRowsArrangeParams || ctrl.m_nRows == kRowsArrangeVars;
+}
+
+bool Clicked(WPARAM wParam, uint16_t button) { return button && LOWORD(wParam) == button && HIWORD(wParam) == BN_CLICKED; }
 }  // namespace
 
 const cCmdDialogDesc* BuiltCmdDialog(int set, int kind) {
@@ -86,11 +100,12 @@ int RunCommandDialog(cDlgCommand*& slot, int set, int kind, cWindow* chooser, co
 
 cDlgCommand::cDlgCommand(const cCmdDialogDesc& desc, cWindow* parent, int32_t, const cCmdEditContext* context,
                          cModelessList* list, cCtrl* anchor)
-    : cBoundDialog(desc.m_nTemplate, parent, list, anchor, 1), m_Model(desc, *context) {
+    : cBoundDialog(desc.m_nTemplate, parent, list, anchor, 1), m_Model(desc, *context), m_Before(m_Model.Work()) {
   s_lpInstance = this;
   m_lpfnProc = Proc;
   ForEachCmdCtrl(desc, [this](const cCmdCtrl& ctrl) { Bind(ctrl); });
   for (int i = 0; i < desc.m_nButtons; ++i) AddCtrlGroup(m_Ctrls.m_vButtons, desc.m_pButtons[i]);
+  m_cgPreview.m_Param.Set(desc.m_nPreview, desc.m_nPreviewPixels, desc.m_nPreviewPixels);
 }
 
 cDlgCommand::~cDlgCommand() {
@@ -117,7 +132,11 @@ void cDlgCommand::Bind(const cCmdCtrl& ctrl) {
       AddCtrlGroup(m_Ctrls.m_vChecks, ctrl.m_nId, ModelRef(m_Model, ctrl));
       break;
     case kCtrlCombo:
-      AddCtrlGroup(m_Ctrls.m_vCombos, ctrl.m_nId, ModelRef(m_Model, ctrl), ctrl.m_pRows, ctrl.m_nOffset);
+      AddCtrlGroup(m_Ctrls.m_vCombos, ctrl.m_nId, ModelRef(m_Model, ctrl), ctrl.m_pRows, CmdCtrlOffset(ctrl, work));
+      break;
+    case kCtrlSlider:
+      AddCtrlGroup(m_Ctrls.m_vSliders, ctrl.m_nId, ModelRef(m_Model, ctrl), ctrl.m_nMin, ctrl.m_nMax, ctrl.m_nPage,
+                   ctrl.m_nSpinId);
       break;
     case kCtrlEditText:
       if (const auto* member = std::get_if<cString cCommandData::*>(&ctrl.m_Slot)) {
@@ -138,24 +157,78 @@ void cDlgCommand::Bind(const cCmdCtrl& ctrl) {
 
 void cDlgCommand::InitDialog() {
   AttachCtrlGroups(m_vRealEdits);
+  if (m_cgPreview.m_Param.m_wId) AttachCtrlGroup(m_cgPreview);
   SetWindowTextA(m_hWnd, CmdDialogCaption(m_Model.Desc()).GetStr());
-  ForEachCmdCtrl(m_Model.Desc(), [this](const cCmdCtrl& ctrl) {
-    if (ctrl.m_nKind != kCtrlCombo || ctrl.m_nRows == kRowsTable) return;
-    if (cCtrlChoice* combo = m_Ctrls.Combo(ctrl.m_nId)) combo->SetRows(CmdCtrlRows(ctrl, m_Model.Work()));
+  FillRows(true);
+}
+
+void cDlgCommand::FillRows(bool all) {
+  ForEachCmdCtrl(m_Model.Desc(), [&](const cCmdCtrl& ctrl) {
+    if (!RowsBuilt(ctrl) || (!all && !RowsFollowOthers(ctrl))) return;
+    cCtrlChoice* combo = m_Ctrls.Combo(ctrl.m_nId);
+    if (!combo) return;
+    cCmdRows rows = CmdCtrlRowSet(ctrl, m_Model.Work());
+    combo->SetRows(rows.m_vRows, rows.m_nOffset, rows.m_Numbering);
   });
 }
 
-void cDlgCommand::FillDependentRows() {
-  ForEachCmdCtrl(m_Model.Desc(), [this](const cCmdCtrl& ctrl) {
-    if (!RowsFollowOthers(ctrl)) return;
-    if (cCtrlChoice* combo = m_Ctrls.Combo(ctrl.m_nId)) combo->SetRows(CmdCtrlRows(ctrl, m_Model.Work()));
-  });
-}
-
-void cDlgCommand::Rules(uint16_t, cCtrlStates& states) {
-  m_Model.Refresh();
-  FillDependentRows();
+void cDlgCommand::Rules(uint16_t changed, cCtrlStates& states) {
+  if (changed)
+    m_Model.Changed(m_Before);
+  else
+    m_Model.Refresh();
+  m_Before = m_Model.Work();
+  FillRows(false);
   states = m_Model.States();
+  DrawPreview();
+}
+
+void cDlgCommand::DrawPreview() {
+  cCtrlBitmap& preview = m_cgPreview.m_Ctrl;
+  if (!preview.m_hWnd || !preview.m_Back.Dc()) return;
+  cSheetExtents sheets;
+  MeasureSheets(sheets);
+  cPaintList list;
+  if (!m_Model.Preview(sheets, list)) return;
+  DrawPaintList(preview.m_Back, list);
+  preview.Present();
+}
+
+void cDlgCommand::PickCell() {
+  const cCellPickButton& pick = m_Model.Desc().m_CellPick;
+  cCtrlChoice* kind = pick.m_nKindCtrl ? m_Ctrls.Combo(pick.m_nKindCtrl) : nullptr;
+  cCtrlIntEdit* number = m_Ctrls.Edit(pick.m_nNumberCtrl);
+  if ((pick.m_nKindCtrl && !kind) || !number) return;
+  int16_t cell = static_cast<int16_t>(number->Value());
+  cCtrl place;
+  place.Attach(this, pick.m_nButton);
+  if (!PickGraphicCell(&cell, kind ? kind->Value() : pick.m_nKind, this, &place)) return;
+  number->SetValue(cell);
+  Refresh(1, number);
+}
+
+void cDlgCommand::BrowseFile() {
+  const cBrowseButton& browse = m_Model.Desc().m_Browse;
+  auto* edit = dynamic_cast<cCtrlEditText*>(BoundCtrlOf(*this, browse.m_nTextCtrl));
+  char chosen[kMaxPath] = {};
+  if (!edit || !OpenFileDialog(m_hWnd, chosen, kMaxPath, browse.m_pSpec->m_pFolder, browse.m_pSpec->m_pTitle,
+                               browse.m_pSpec->m_pFilter, browse.m_pSpec->m_pDefaultExtension, 0, nullptr))
+    return;
+  cString path;
+  if (!browse.m_pfnAccept(cString(chosen), path)) return;
+  edit->SetText(path);
+  Refresh(1, edit);
+}
+
+LRESULT cDlgCommand::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // However the dialog closes, the BGM it played stops.
+  if (message == WM_DESTROY && m_Model.Desc().m_nBgmPlay) StopCmdBgm();
+  LRESULT result = cBoundDialog::OnMessage(window, message, wParam, lParam);
+  // A trackbar moved: its value counts at once, as a combo's choice does.
+  if (message == WM_HSCROLL && m_bInitialized && lParam)
+    for (cCtrlGroup<cCtrlIntSlider>& slider : m_Ctrls.m_vSliders)
+      if (slider.m_Ctrl.m_hWnd == reinterpret_cast<HWND>(lParam)) Refresh(1, &slider.m_Ctrl);
+  return result;
 }
 
 int cDlgCommand::DialogCommand(WPARAM wParam) {
@@ -163,6 +236,18 @@ int cDlgCommand::DialogCommand(WPARAM wParam) {
   const cCmdDialogDesc& desc = m_Model.Desc();
   if (desc.m_nSoundPreview && id == desc.m_nSoundPreview && HIWORD(wParam) == CBN_SELCHANGE)
     if (cCtrlChoice* sound = m_Ctrls.Combo(id)) PlayComboSound(m_hWnd, sound->Value());
+  if (Clicked(wParam, desc.m_nBgmPlay)) {
+    if (cCtrlChoice* bgm = m_Ctrls.Combo(desc.m_nBgmCombo)) PlayCmdBgm(bgm->Value());
+    return 1;
+  }
+  if (Clicked(wParam, desc.m_CellPick.m_nButton)) {
+    PickCell();
+    return 1;
+  }
+  if (Clicked(wParam, desc.m_Browse.m_nButton)) {
+    BrowseFile();
+    return 1;
+  }
   for (int i = 0; i < desc.m_nRenames; ++i) {
     const cRenameButton& rename = desc.m_pRenames[i];
     if (rename.m_nButton != id || HIWORD(wParam) != BN_CLICKED) continue;

@@ -3,7 +3,9 @@
 // (editors/CmdDialogDesc.h) on its template. Opening sizes the command's parameters and writes a
 // new command's defaults; the controls show a copy that the description's rules keep current;
 // only an accepted OK stores it; "ｷｬﾝｾﾙ" and the close box leave the command as opening left it.
-// The dialog opens centred over the flow page's command list, inside the work area.
+// The dialog opens centred over the flow page's command list, inside the work area. Its previews
+// play the chosen sound or BGM (the BGM stops when the dialog closes) and draw the preview picture
+// after every change; "一覧" opens the graphic cell picker, "参照" the open-file dialog.
 
 #include "editors/CmdDialogDesc.h"
 #include "editors/win/cBoundDialog.h"
@@ -19,6 +21,10 @@ public:
   static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   const cCmdDialogModel& Model() const { return m_Model; }
+  // The preview picture as last drawn.
+  const cCanvas& PreviewCanvas() const { return m_cgPreview.m_Ctrl.m_Back; }
+
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
   void InitDialog() override;
@@ -30,10 +36,18 @@ protected:
 
 private:
   void Bind(const cCmdCtrl& ctrl);
-  // The combos whose rows follow other controls, built again.
-  void FillDependentRows();
+  // The combos whose rows the rules build, every one or only those that follow other controls.
+  void FillRows(bool all);
+  void DrawPreview();
+  // "一覧": the picked cell goes into the number edit.
+  void PickCell();
+  // "参照": the chosen file goes into the text edit as the description accepts it.
+  void BrowseFile();
 
   cCtrlGroups<cCtrlEditVal<double>> m_vRealEdits;
+  cCtrlGroup<cCtrlBitmap> m_cgPreview;
+  // The shown values as the last refresh left them: what a user's change starts from.
+  cCommandData m_Before;
 
   static cDlgCommand* s_lpInstance;
 };

@@ -3,7 +3,9 @@
 // limits the rules narrow, what opening writes into the command, renames by a side's scope, the
 // stage file browse and the previews.
 #include <algorithm>
+#include <cstdio>
 #include <memory>
+#include <string>
 
 #include "app/PathUtil.h"
 #include "app/cBgmManager.h"
@@ -18,6 +20,7 @@
 #include "editors/StatusCondRules.h"
 #include "editors/StatusOpRules.h"
 #include "model/VariableNames.h"
+#include "stage/cMapView.h"
 #include "tests/editors/EditorTest.h"
 #include "tests/support/CmdDialogRows.h"
 #include "tests/support/FakeSound.h"
@@ -258,6 +261,47 @@ TEST_F(CmdDialogModelTest, AGraphicNumberIsHeldAtOnceToTheDedicatedBitmaps) {
   ASSERT_EQ(m_pDialog->SetValue(kIdcColourGreen, 400), 1);
   EXPECT_EQ(m_pDialog->Value(kIdcColourGreen), 255);
   EXPECT_EQ(m_pDialog->Value(kIdcColourInstantCount), 1) << "count 0 shows, and is stored as, its minimum";
+}
+
+// The previews draw what the controls show over black: the colour of the red, green and blue
+// trackbars without the strength; the chosen cell of the chosen sheet; the shot's graphic, 16 x 16;
+// a cell past the sheets and a dialog without a preview draw nothing.
+TEST_F(CmdDialogModelTest, ThePreviewsDrawTheShownValuesOverBlack) {
+  cSheetExtents sheets;
+  sheets.m_aSheet[kSheetChara] = {640, 480};
+  auto describe = [&sheets](const cCmdDialogModel& dialog) {
+    cPaintList list;
+    std::string text = dialog.Preview(sheets, list) ? "" : "none";
+    for (const cPaintOp& op : list.m_vOps) {
+      char one[96];
+      if (op.m_nKind == cPaintOp::kFill)
+        std::snprintf(one, sizeof one, "fill %d,%d %dx%d %06X; ", op.m_nX, op.m_nY, op.m_nWidth, op.m_nHeight,
+                      op.m_nColour);
+      else
+        std::snprintf(one, sizeof one, "blit %d from %d,%d; ", op.m_nCanvas, op.m_nSrcX, op.m_nSrcY);
+      text += one;
+    }
+    return text;
+  };
+  cCmdDialogModel& colour = Open(kCmdScreenColour);
+  ASSERT_EQ(colour.SetValue(kIdcColourRed, 255), 1);
+  ASSERT_EQ(colour.SetValue(kIdcColourBlue, 60), 1);
+  ASSERT_EQ(colour.SetValue(kIdcColourStrength, 100), 1);
+  EXPECT_EQ(describe(colour), "fill 0,0 32x32 000000; fill 0,0 32x32 3C00FF; ") << "0x00BBGGRR";
+
+  cCmdDialogModel& graphic = Open(kCmdGraphic);
+  EXPECT_EQ(describe(graphic), "fill 0,0 32x32 000000; blit 2 from 0,32; ") << "character 1, first frame";
+  ASSERT_EQ(graphic.SetValue(kIdcGraphicNumber, 14), 1);
+  ASSERT_EQ(graphic.SetValue(kIdcGraphicShift, 3), 1);
+  EXPECT_EQ(describe(graphic), "fill 0,0 32x32 000000; blit 2 from 96,448; ") << "the shift moves the frame";
+  ASSERT_EQ(graphic.SetValue(kIdcGraphicNumber, 15), 1);
+  EXPECT_EQ(describe(graphic), "fill 0,0 32x32 000000; ") << "the second character sheet is not loaded";
+
+  cCmdDialogModel& shot = Open(kCmdShot);
+  ASSERT_EQ(shot.SetValue(kIdcShotGraphic, 61), 1);
+  EXPECT_EQ(describe(shot), "fill 0,0 16x16 000000; blit 20 from 64,16; ") << "graphic 61: third column, row 1";
+
+  EXPECT_EQ(describe(Open(kCmdBgm)), "none");
 }
 
 TEST_F(CmdDialogModelTest, TheStageFileBrowseStoresARelativePathOrNothing) {

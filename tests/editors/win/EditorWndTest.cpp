@@ -1,5 +1,7 @@
 #include "tests/editors/win/EditorWndTest.h"
 
+#include <cstdio>
+
 #include "app/cApplication.h"
 #include "app/cStateStack.h"
 #include "app/win/MainLoop.h"
@@ -8,6 +10,7 @@
 #include "editors/win/ElementEditors.h"
 #include "model/FlowVocabulary.h"
 #include "project/cProjectSettings.h"
+#include "tests/support/win/UserInput.h"
 #include "ui/win/cModelessList.h"
 
 namespace {
@@ -179,6 +182,15 @@ void EditorWndTest::Press(int button) {
   SendMessageA(sheet, PSM_PRESSBUTTON, button, 0);
   PostMessageA(Editor().m_hWnd, WM_NULL, 0, 0);
   Pump();
+}
+
+void HoldForShot(int shot, int hold) {
+  if (!hold) return;
+  PumpFor(200, &g_ModelessList);
+  char name[32];
+  std::snprintf(name, sizeof name, "shot-%d.ready", shot);
+  WriteFileBytes(name, Bytes{1});
+  PumpFor(hold, &g_ModelessList);
 }
 
 void EditorWndTest::Type(HWND window, int id, const char* text) { SetDlgItemTextA(window, id, text); }

@@ -2,7 +2,6 @@
 // the sheet leaves no handles. Asked to (tests/editors/win/screenshot.sh), the windows stay on
 // screen for a screenshot each, announced by a file "shot-N.ready".
 
-#include <cstdio>
 #include <filesystem>
 
 #include "app/ProjectLoad.h"
