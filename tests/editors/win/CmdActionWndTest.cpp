@@ -404,7 +404,7 @@ TEST_F(CmdActionWndTest, TheDialogsOnScreenOverTheFactoryProject) {
     Run(0, kind, 1, [&](HWND dialog, cDlgCommand&) {
       SetForegroundWindow(dialog);
       ExpectLabelsInside(dialog);
-      HoldForShot(shot, hold);
+      HoldForShot(shot, hold, &g_ModelessList);
       PostClick(dialog, kIdcCancel);
     });
     ++shot;

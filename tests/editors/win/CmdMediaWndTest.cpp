@@ -174,7 +174,7 @@ TEST_F(CmdMediaWndTest, EveryDialogOnTheFactoryProjectHasItsControlsAndItsLabels
       if (kind == kCmdScreenColour) {
         EXPECT_EQ(PixelOf(m_pDialog->PreviewCanvas(), 16, 16), 0xC82800u);
       }
-      HoldForShot(shot, hold);
+      HoldForShot(shot, hold, &g_ModelessList);
       PostClick(dialog, kIdcCancel);
     });
     ++shot;
@@ -192,7 +192,7 @@ TEST_F(CmdMediaWndTest, TheItemNoteShowsForACommandInsideACharactersFlow) {
       EXPECT_EQ(Shown(dialog, kIdcItemGetNote), sheetOpen == 1);
       if (sheetOpen) {
         ExpectLabelsInside(dialog);
-        HoldForShot(kMediaShotItemNote, HoldMilliseconds());
+        HoldForShot(kMediaShotItemNote, HoldMilliseconds(), &g_ModelessList);
       }
       PostClick(dialog, kIdcCancel);
     });

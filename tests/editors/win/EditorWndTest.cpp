@@ -1,6 +1,5 @@
 #include "tests/editors/win/EditorWndTest.h"
 
-#include <cstdio>
 
 #include "app/cApplication.h"
 #include "app/cStateStack.h"
@@ -182,15 +181,6 @@ void EditorWndTest::Press(int button) {
   SendMessageA(sheet, PSM_PRESSBUTTON, button, 0);
   PostMessageA(Editor().m_hWnd, WM_NULL, 0, 0);
   Pump();
-}
-
-void HoldForShot(int shot, int hold) {
-  if (!hold) return;
-  PumpFor(200, &g_ModelessList);
-  char name[32];
-  std::snprintf(name, sizeof name, "shot-%d.ready", shot);
-  WriteFileBytes(name, Bytes{1});
-  PumpFor(hold, &g_ModelessList);
 }
 
 void EditorWndTest::Type(HWND window, int id, const char* text) { SetDlgItemTextA(window, id, text); }

@@ -48,10 +48,6 @@ private:
   size_t m_nFirstNew = 0;
 };
 
-// Keeps the windows on screen for hold milliseconds (none when 0), announced for a screenshot by a
-// file "shot-N.ready" in the working folder.
-void HoldForShot(int shot, int hold);
-
 class EditorWndTest : public EditorTest {
 protected:
   void SetUp() override;
