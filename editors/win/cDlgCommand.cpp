@@ -72,18 +72,15 @@ bool RowsFollowOthers(const cCmdCtrl& ctrl) {
 bool Clicked(WPARAM wParam, uint16_t button) { return button && LOWORD(wParam) == button && HIWORD(wParam) == BN_CLICKED; }
 }  // namespace
 
-const cCmdDialogDesc* BuiltCmdDialog(int set, int kind) {
-  if (g_pfnCmdDialogLookup) return g_pfnCmdDialogLookup(set, kind);
-  const cCmdDialogDesc* desc = FindCmdDialogDesc(set, kind);
-  HMODULE module = GetModuleHandleA(nullptr);
-  return desc && FindResourceA(module, MAKEINTRESOURCEA(desc->m_nTemplate), MAKEINTRESOURCEA(5)) ? desc : nullptr;
+const cCmdDialogDesc* CmdDialogOf(int set, int kind) {
+  return g_pfnCmdDialogLookup ? g_pfnCmdDialogLookup(set, kind) : FindCmdDialogDesc(set, kind);
 }
 
 void SetCmdDialogLookup(tCmdDialogLookup lookup) { g_pfnCmdDialogLookup = lookup; }
 
 int RunCommandDialog(cDlgCommand*& slot, int set, int kind, cWindow* chooser, const cCmdEditContext* context,
                      cModelessList* list, cCtrl* anchor) {
-  const cCmdDialogDesc* desc = BuiltCmdDialog(set, kind);
+  const cCmdDialogDesc* desc = CmdDialogOf(set, kind);
   if (!desc) {
     Shell().Beep();
     return 0;

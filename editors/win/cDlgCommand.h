@@ -52,16 +52,15 @@ private:
   static cDlgCommand* s_lpInstance;
 };
 
-// The description of the dialog a command kind runs, when the editor has its template; null for a
-// kind whose dialog is not built yet.
+// The description of the dialog a command kind of the set runs; null only for a stored kind outside
+// both sets, which no chooser offers.
 using tCmdDialogLookup = const cCmdDialogDesc* (*)(int set, int kind);
-const cCmdDialogDesc* BuiltCmdDialog(int set, int kind);
-// Where BuiltCmdDialog looks (null: the descriptions and the editor's templates); the tests put
-// dialogs on templates of their own.
+const cCmdDialogDesc* CmdDialogOf(int set, int kind);
+// Where CmdDialogOf looks (null: the descriptions); the tests put dialogs on templates of their own.
 void SetCmdDialogLookup(tCmdDialogLookup lookup);
 
 // Runs the dialog of a command kind of the set (RunCommandDialog of every dialog class): created
 // in the slot, run modally, deleted. 1 after OK; 0 after cancel, the close box, an allocation
-// failure, or for a kind whose dialog is not built yet (with a beep).
+// failure, or for a kind outside both sets (with a beep).
 int RunCommandDialog(cDlgCommand*& slot, int set, int kind, cWindow* chooser, const cCmdEditContext* context,
                      cModelessList* list, cCtrl* anchor);

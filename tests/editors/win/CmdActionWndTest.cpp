@@ -169,10 +169,10 @@ void ExpectControlOfItsKind(HWND dialog, const cCmdCtrl& ctrl) {
 }  // namespace
 
 TEST_F(CmdActionWndTest, EveryBuiltDialogHoldsTheControlsItsDescriptionBinds) {
-  for (int kind : kActionKinds) EXPECT_NE(BuiltCmdDialog(0, kind), nullptr) << kind;
+  for (int kind : kActionKinds) EXPECT_NE(CmdDialogOf(0, kind), nullptr) << kind;
   int checked = 0;
   for (const cCmdDialogDesc* desc : CmdDialogDescs()) {
-    if (BuiltCmdDialog(desc->m_nSet, desc->m_nKind) != desc) continue;
+    if (CmdDialogOf(desc->m_nSet, desc->m_nKind) != desc) continue;
     SCOPED_TRACE(desc->m_pClass);
     m_Command = C();
     Run(desc->m_nSet, desc->m_nKind, 1, [&](HWND dialog, cDlgCommand&) {
@@ -197,10 +197,18 @@ TEST_F(CmdActionWndTest, EveryBuiltDialogHoldsTheControlsItsDescriptionBinds) {
   EXPECT_GE(checked, static_cast<int>(std::size(kActionKinds)));
 }
 
-// With the flow, media and action dialogs the editor has a dialog for every kind of both sets.
+// With the flow, media and action dialogs the editor has a dialog, and its template, for every kind
+// of both sets.
 TEST_F(CmdActionWndTest, EveryKindOfBothSetsHasItsDialog) {
-  for (int kind = 1; kind < kCharaCmdCount; ++kind) EXPECT_NE(BuiltCmdDialog(0, kind), nullptr) << kind;
-  for (int kind = 1; kind < kItemCmdCount; ++kind) EXPECT_NE(BuiltCmdDialog(1, kind), nullptr) << kind;
+  HMODULE module = GetModuleHandleA(nullptr);
+  for (int set = 0; set < 2; ++set) {
+    for (int kind = 1; kind < (set ? kItemCmdCount : kCharaCmdCount); ++kind) {
+      const cCmdDialogDesc* desc = CmdDialogOf(set, kind);
+      ASSERT_NE(desc, nullptr) << set << " " << kind;
+      EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(desc->m_nTemplate), MAKEINTRESOURCEA(5)), nullptr)
+          << set << " " << kind;
+    }
+  }
 }
 
 TEST_F(CmdActionWndTest, TheShotPreviewFollowsTheTypedGraphicAndThePicker) {

@@ -101,7 +101,7 @@ const cBuiltKind kBuiltKinds[] = {
 TEST_F(CmdDialogFlowWndTest, EveryDialogHoldsItsControls) {
   for (const cBuiltKind& built : kBuiltKinds) {
     SCOPED_TRACE(built.m_pCaption);
-    const cCmdDialogDesc* desc = BuiltCmdDialog(built.m_nSet, built.m_nKind);
+    const cCmdDialogDesc* desc = CmdDialogOf(built.m_nSet, built.m_nKind);
     ASSERT_NE(desc, nullptr) << "the editor has the template";
     EXPECT_EQ(desc->m_nTemplate, built.m_nTemplate);
     std::vector<uint16_t> missing;

@@ -169,11 +169,8 @@ cRun RunRow(const cCmdDialogRow& row, cCommandData& command, bool pressOk) {
 }  // namespace
 
 TEST_F(CmdDialogRunnerWndTest, EveryBuiltDialogStoresWhatItsRowsExpect) {
-  int played = 0;
   for (const cCmdDialogRow& row : CmdDialogRows()) {
-    if (!BuiltCmdDialog(row.m_nSet, row.m_nKind)) continue;
     SCOPED_TRACE(row.m_pName);
-    ++played;
     g_SystemSettings.m_bCompat751 = row.m_bCompat751;
     cCommandData command = RowCommand(row);
     cRun run = RunRow(row, command, true);
@@ -187,12 +184,10 @@ TEST_F(CmdDialogRunnerWndTest, EveryBuiltDialogStoresWhatItsRowsExpect) {
     }
     EXPECT_EQ(StoredDifferences(command, row), "");
   }
-  EXPECT_GT(played, 0) << "the editor has no command dialog template";
 }
 
 TEST_F(CmdDialogRunnerWndTest, CancelAfterTheSameInputsLeavesTheCommandAsOpened) {
   for (const cCmdDialogRow& row : CmdDialogRows()) {
-    if (!BuiltCmdDialog(row.m_nSet, row.m_nKind)) continue;
     SCOPED_TRACE(row.m_pName);
     g_SystemSettings.m_bCompat751 = row.m_bCompat751;
     cCommandData command = RowCommand(row);

@@ -159,9 +159,9 @@ TEST_F(CmdMediaWndTest, EveryDialogOnTheFactoryProjectHasItsControlsAndItsLabels
   int hold = HoldMilliseconds();
   int shot = 0;
   for (int kind : kMediaKinds) {
-    const cCmdDialogDesc* desc = BuiltCmdDialog(0, kind);
+    const cCmdDialogDesc* desc = CmdDialogOf(0, kind);
     ASSERT_NE(desc, nullptr) << kind;
-    EXPECT_EQ(BuiltCmdDialog(1, kind - kItemCmdOffset), desc) << "the item effect kind has the same dialog";
+    EXPECT_EQ(CmdDialogOf(1, kind - kItemCmdOffset), desc) << "the item effect kind has the same dialog";
     cCommandData command = CommandOf(kind);
     if (kind == kCmdScreenColour) command.m_vParam = {200, 40, 0, 50, 0, 10, 1, 3};
     Run(command, kind != kCmdScreenColour, [&](HWND dialog) {

@@ -10,7 +10,7 @@
 #include "tests/editors/win/EditorWndTest.h"
 
 namespace {
-// "ウエイト" and "ジャンプ" on test templates; every other kind is not built.
+// "ウエイト" and "ジャンプ" on test templates; every other kind on the editor's own.
 cCmdDialogDesc TestDesc(const cCmdDialogDesc& desc, uint16_t templateId) {
   cCmdDialogDesc test = desc;
   test.m_nTemplate = templateId;
@@ -19,8 +19,9 @@ cCmdDialogDesc TestDesc(const cCmdDialogDesc& desc, uint16_t templateId) {
 const cCmdDialogDesc* TestLookup(int set, int kind) {
   static const cCmdDialogDesc wait = TestDesc(kWaitDialog, 941);
   static const cCmdDialogDesc jump = TestDesc(kJumpDialog, 942);
-  if (set != 0) return nullptr;
-  return kind == kCmdWait ? &wait : kind == kCmdJump ? &jump : nullptr;
+  if (set == 0 && kind == kCmdWait) return &wait;
+  if (set == 0 && kind == kCmdJump) return &jump;
+  return FindCmdDialogDesc(set, kind);
 }
 
 void PostClick(HWND window, int id) {
@@ -143,12 +144,14 @@ TEST_F(FlowPageWndTest, AnInsertedCommandStaysOnOkMovesOnAndGoesOnCancel) {
   }
   EXPECT_EQ(FlowPage().ShownFlow().m_vCommand.Count(), 2) << "a cancelled new command leaves no row";
   {
-    // "ショット" has no dialog yet: a beep, and nothing inserted.
-    cDialogScript script({[](HWND chooser) { PostClick(chooser, 1277); }});
+    // "ショット" opens its own dialog; its Cancel inserts nothing either.
+    cDialogScript script({[](HWND chooser) { PostClick(chooser, 1277); },
+                          [](HWND dialog) { PostClick(dialog, kIdcCancel); }});
     Click(page, 1068);
-    EXPECT_EQ(script.Ran(), 1);
+    EXPECT_EQ(script.Ran(), 2);
+    EXPECT_EQ(script.Captions(), (std::vector<std::string>{"コマンド", "ショット"}));
   }
-  EXPECT_EQ(m_Beeps.m_nBeeps, 1);
+  EXPECT_EQ(m_Beeps.m_nBeeps, 0);
   EXPECT_EQ(FlowPage().ShownFlow().m_vCommand.Count(), 2);
   EXPECT_EQ(Rows(page, kIdcFlowList)[0], "1 ×2 A -") << "the flow's row follows its commands";
   Press(PSBTN_OK);
