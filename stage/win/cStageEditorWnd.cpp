@@ -756,6 +756,8 @@ int cStageEditorWnd::RunNewStageDialog() {
   return dialog->DoModal(kRunDisableOthers) == 1 ? 1 : 0;
 }
 
+// Every data sheet of a palette entry or a placed object opens here, from the palette windows and
+// the map alike.
 void cStageEditorWnd::OpenDataSheet(int kind) {
   cStageEditState& state = g_StageEditState;
   // A palette entry's sheet belongs to the palette window it was opened from.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "stage/cDataMove.h"
@@ -119,6 +120,44 @@ TEST_F(PaletteDialogsTest, TheNumberOfEntriesAskedAtThePaletteWindow) {
   PaletteCommand(window, 40088);
   EXPECT_TRUE(cancel.Ran());
   EXPECT_EQ(g_CommonPalette.m_vBlock.Count(), 4);
+}
+
+TEST_F(PaletteDialogsTest, ElevenEntriesBecomeFourOrTwentyOne) {
+  // The numbers typed into "データ数" in a common (c) or stage (s) block window, one after another.
+  const struct {
+    const char* m_pName;
+    std::vector<std::pair<int, const char*>> m_vCounts;
+    const char* m_pState;
+    int m_nStageRows;
+  } rows[] = {
+      {"a common list of 11 entries keeps entries 0 to 3", {{0, "10"}, {0, "3"}},
+       "C[_ A B C] S[_ p C<c3 r s<s1] M[r<s3 E C<s2 x] brush[_<c0] clip[-] sel[c0] mod[c]", 1},
+      {"a stage list of 11 entries gets 10 more, following the common entries of their numbers",
+       {{0, "14"}, {1, "10"}, {1, "20"}},
+       "C[_ A B C D E F 新 新 新 新 新 新 新 新] S[_ p C<c3 r s<s1 E<c5 F<c6 新<c7 新<c8 新<c9 新<c10 新<c11 新<c12 "
+       "新<c13 新<c14 新 新 新 新 新 新] M[r<s3 E<c5 C<s2 x] brush[_<c0] clip[-] sel[c0] mod[cs]",
+       3},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.m_pName);
+    TearDown();
+    SetUp();
+    OpenPalettes();
+    for (const auto& count : row.m_vCounts) {
+      cModalDriver driver([&](HWND dialog) {
+        SetDlgItemTextA(dialog, kIdcInputEdit, count.second);
+        Press(dialog, kIdcOk);
+      });
+      PaletteCommand(Palette(count.first, 0), 40088);
+      EXPECT_TRUE(driver.Ran()) << count.second;
+    }
+    EXPECT_EQ(PaletteStateText(0), row.m_pState);
+    // Both grids and scroll ranges follow their lists.
+    SCROLLINFO scroll = {sizeof scroll, SIF_RANGE, 0, 0, 0, 0, 0};
+    GetScrollInfo(Stage(0).m_cgVScroll.m_Ctrl.m_hWnd, SB_CTL, &scroll);
+    EXPECT_EQ(scroll.nMax, row.m_nStageRows - 1);
+    EXPECT_EQ(Common(0).Pane().GetEntryCount(), g_CommonPalette.m_vBlock.Count());
+  }
 }
 
 TEST_F(PaletteDialogsTest, TheDataMoveDialogsControls) {

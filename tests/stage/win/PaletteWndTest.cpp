@@ -528,7 +528,9 @@ TEST_F(PaletteWndTest, ThePaletteWindowsOnTheFactorySheets) {
   for (int graphic : {5, 6, 7, 8, 1, 2}) g_StageDoc.m_vStageBlock.push_back(FactoryEntry<cEdBlock>(0, graphic, "壁"));
   g_StageDoc.m_vStageChara.resize(1);
   for (int graphic : {2, 3, 4}) g_StageDoc.m_vStageChara.push_back(FactoryEntry<cEdChara>(1, graphic, "敵"));
-  for (int x = 0; x < 30; ++x) g_StageDoc.m_vBlockLayer.At(g_StageDoc.CellIndex(x, 12)) = g_CommonPalette.m_vBlock[5];
+  // Ground and a few characters in the rows the map shows first.
+  for (int x = 0; x < 30; ++x) g_StageDoc.m_vBlockLayer.At(g_StageDoc.CellIndex(x, 7)) = g_CommonPalette.m_vBlock[5];
+  for (int x : {2, 5, 9}) g_StageDoc.m_vCharaLayer.At(g_StageDoc.CellIndex(x, 6)) = g_CommonPalette.m_vChara[x];
   g_StageEditState.m_bStageOpen = 1;
   g_StageEditState.m_strStagePath = "data\\stg4\\見本.stg4_771";
   EditConfig.m_wpStageEditor.Set(10, 10, 384, 300);
