@@ -46,6 +46,7 @@ int cDataSheet<T>::RunPages(const char* title) {
   for (int i = 0; i < m_nPages; ++i) AddPage(m_apPage[i]);
   Run();
   if (!m_hWndSheet) return 0;
+  KeepInsideWorkArea();
   SetWindowTextA(m_hWndSheet, title);
   SetCurrentPage(SheetStartPage<T>());
   return 1;
