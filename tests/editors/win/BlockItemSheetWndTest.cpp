@@ -6,6 +6,7 @@
 #include "app/cEditConfig.h"
 #include "editors/ItemCommandChooser.h"
 #include "editors/StageCommandRules.h"
+#include "editors/StatusCondRules.h"
 #include "editors/win/PageSupport.h"
 #include "editors/win/cDlgCommand.h"
 #include "model/CommandLineText.h"
@@ -359,6 +360,33 @@ TEST_F(BlockItemSheetWndTest, TheConditionListRefusesToPasteADistanceCondition) 
   PressOn(BlockSheet(), PSBTN_OK);
   EXPECT_EQ(PlacedBlock(1, 1).m_vAppearCond.Count(), 2);
   EXPECT_EQ(g_StageEditState.m_vCondClipboard.Count(), 1);
+}
+
+TEST_F(BlockItemSheetWndTest, ANewConditionOfABlockOrAnItemNamesThePlayerAsItsFirstSubject) {
+  Place(1, 1, Named<cEdBlock>("罠"));
+  Place(1, 1, Named<cEdItem>("薬"));
+  for (int kind : {0, 2}) {
+    SCOPED_TRACE(kind);
+    HWND page = kind == 0 ? OpenBlock(1, 1) : OpenItem(1, 1, 0);
+    std::vector<std::string> subjects;
+    cDialogScript script({[](HWND chooser) { PostClick(chooser, 1270); },
+                          [&](HWND dialog) {
+                            subjects = Rows(dialog, kIdcStatSubject);
+                            Choose(dialog, kIdcStatSubject, 2);
+                            PostClick(dialog, kIdcOk);
+                          }});
+    SelectRow(page, 1044, 0);
+    Click(page, 1041);
+    EXPECT_EQ(script.Captions(), (std::vector<std::string>{"条件", "ステータス条件"}));
+    ASSERT_FALSE(subjects.empty());
+    EXPECT_EQ(subjects[0], "主人公");
+    EXPECT_EQ(Rows(page, 1044).size(), 2u);
+    PressOn(kind == 0 ? static_cast<cPropSheet*>(BlockSheet()) : ItemSheet(), PSBTN_OK);
+  }
+  ASSERT_EQ(PlacedBlock(1, 1).m_vAppearCond.Count(), 1);
+  EXPECT_EQ(PlacedBlock(1, 1).m_vAppearCond[0].m_cSubject, 2);
+  ASSERT_EQ(PlacedItem(1, 1).m_vAppearCond.Count(), 1);
+  EXPECT_EQ(PlacedItem(1, 1).m_vAppearCond[0].m_cKind, 4);
 }
 
 TEST_F(BlockItemSheetWndTest, TheProjectOptionsDefaultBlockAndItemOpenFromTheirButtons) {
