@@ -12,6 +12,7 @@
 #include "listctrl/ListEditContext.h"
 #include "listctrl/win/cCtrlList.h"
 #include "stage/cMapView.h"
+#include "stage/cStageEditState.h"
 #include "ui/win/cCtrlBitmap.h"
 #include "ui/win/cPropSheet.h"
 

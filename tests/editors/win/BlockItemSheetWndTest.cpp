@@ -42,23 +42,6 @@ std::string TextOf(HWND window) {
   return text;
 }
 
-template <class T>
-T Named(const char* name) {
-  T record;
-  record.m_strName = name;
-  record.m_nGraphic = 1;  // takes part in inheritance
-  return record;
-}
-
-template <class T>
-T Follower(const char* name, int palette, int index, std::initializer_list<int> groups) {
-  T record = Named<T>(name);
-  record.m_cInheritPalette = static_cast<int8_t>(palette);
-  record.m_nInheritIndex = static_cast<int16_t>(index);
-  for (int group : groups) record.m_bbInherit[group] = 1;
-  return record;
-}
-
 cCommandData ItemCommand(int kind) {
   cCommandData command;
   command.m_cSet = 1;

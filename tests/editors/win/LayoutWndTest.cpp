@@ -159,7 +159,7 @@ TEST_F(LayoutWndTest, OpeningAndClosingTheBlockAndItemSheetsLeavesNoHandles) {
 
 // The block sheet, the item sheet's two pages and the item effect command chooser over entries of
 // the factory project's common palette, with rows in their lists; asked to, each stays on screen
-// for its screenshot (30 to 33, tests/editors/win/sheet-screenshot.sh).
+// for its screenshot (30 to 33, tests/editors/win/screenshot.sh).
 TEST_F(LayoutWndTest, BlockAndItemSheetsOnTheFactoryProject) {
   namespace fs = std::filesystem;
   int hold = HoldMilliseconds();
