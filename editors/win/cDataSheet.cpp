@@ -11,8 +11,9 @@
 #include "ui/win/cModelessList.h"
 
 namespace {
-// The keys and menu item that insert a condition and edit it.
+// The keys and menu item that insert a condition and edit it, and those that paste.
 const uint16_t kCondInsertIds[2] = {40033, 40042};
+const uint16_t kCondPasteIds[2] = {40007, 40040};
 constexpr int kCondListKindPage = 0;
 
 // The stage editor enables the other windows again and takes the edited entry as its brush.
@@ -261,9 +262,9 @@ void cAppearCondList::Attach(cDialog& page) {
 
 int cAppearCondList::Route(cDialog& page, WPARAM wParam, int refuseDistance) {
   uint16_t id = LOWORD(wParam);
-  bool paste = id == 40007 || id == 40040;
-  if (refuseDistance && paste && (FindListCommand(List().m_wAccelId, id) >= 0 || FindListCommand(List().m_wMenuId, id) >= 0))
-    if (RefuseDistancePaste(List().m_vCopyBuf)) return 1;
+  // The keys and menu items act on the focused list only, as the list itself does.
+  bool paste = (id == kCondPasteIds[0] || id == kCondPasteIds[1]) && GetFocus() == List().m_hWnd;
+  if (refuseDistance && paste && RefuseDistancePaste(List().m_vCopyBuf)) return 1;
   int done = RouteListCommand(page, List(), kListConditions, kCondInsertIds, wParam, m_pChooser, &m_Context, 0);
   return done != kListUntouched;
 }

@@ -151,6 +151,11 @@ TEST_F(BlockItemSheetWndTest, AStageBlockEntryStepsThroughThePaletteAndOkWritesE
   HWND palette = Editor().m_lpStageBlockPlt->m_hWnd;
   EXPECT_EQ(GetWindow(BlockSheet()->m_hWndSheet, GW_OWNER), palette) << "the sheet belongs to its palette window";
   EXPECT_TRUE(Disabled(palette));
+  RECT sheet = {}, area = {};
+  GetWindowRect(BlockSheet()->m_hWndSheet, &sheet);
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  EXPECT_TRUE(sheet.left >= area.left && sheet.right <= area.right && sheet.bottom <= area.bottom)
+      << "centred on a palette window at the screen's edge, the sheet is moved inside the work area";
   HWND page = PageOf(BlockSheet(), 0);
   EXPECT_EQ(Rows(page, 1268), (std::vector<std::string>{"継承しない", "コモンパレット"}));
   EXPECT_EQ(Text(page, 1023), "No.3");
@@ -319,6 +324,12 @@ TEST_F(BlockItemSheetWndTest, TheConditionListRefusesToPasteADistanceCondition) 
   g_StageEditState.m_vCondClipboard = {number, distance};
   HWND page = OpenBlock(1, 1);
   ASSERT_EQ(Rows(page, 1044).size(), 2u) << "one condition and the row after the last";
+  {
+    cBoxAnswerer boxes({IDOK});
+    SetFocus(GetDlgItem(page, 1002));
+    Command(page, 40007);  // Ctrl+V in the name: not the list's
+    EXPECT_TRUE(boxes.Seen().empty());
+  }
   SetFocus(GetDlgItem(page, 1044));
   {
     cBoxAnswerer boxes({IDOK});
