@@ -31,7 +31,7 @@ enum : uint16_t {
   kIdcBlockCell = 1036,
   kIdcBlockFrame = 1038,
   kIdcBlockCellPick = 1446,
-  kIdcBlockPreview2 = 1070,
+  kIdcBlockPreview2 = kIdcSheetPreview2,
   kIdcBlockFront = 1181,
   kIdcBlockTransparent = 1258,
   kIdcBlockMarkShow = 1260,

@@ -128,8 +128,6 @@ bool Computer(const cEdChara& chara) { return chara.m_cControl == kControlComput
 
 }  // namespace
 
-cCharaPageView PageView(const cCharaSheetEdit& edit) { return SheetPageView(edit); }
-
 void CommonPageStates(const cCharaPageSpec& page, const cEdChara& chara, const cCharaPageView& view,
                       cCtrlStates& states) {
   InheritPageStates(page, chara, view, states);

@@ -38,7 +38,7 @@ enum : uint16_t {
   kIdcGraphicBlock = 1262,
   kIdcGraphicSight = 1267,
   kIdcGraphicSightRange = 1268,
-  kIdcGraphicPreview2 = 1070,
+  kIdcGraphicPreview2 = kIdcSheetPreview2,
   kIdcStatusActRange = 1257,
   kIdcStatusActJudge = 1078,
   kIdcStatusHasGroup = 1180,
@@ -73,7 +73,6 @@ extern const uint16_t kStatusInheritButtons[13];
 extern const cCharaPageSpec kStatusPageSpec;
 
 using cCharaPageView = cSheetPageView;
-cCharaPageView PageView(const cCharaSheetEdit& edit);
 
 // Shared by every page (InheritPageStates).
 void CommonPageStates(const cCharaPageSpec& page, const cEdChara& chara, const cCharaPageView& view,

@@ -1,7 +1,7 @@
 #pragma once
 // The character data sheet apart from its windows: the shared sheet edit (editors/SheetEdit.h) on a
-// character, whose first page (cCharaBasicPage) owns one cCharaSheetEdit; the other pages hold
-// their own copies and reach it through the sheet for previous and next.
+// character, which the sheet holds; its first page works on the edit's character, the other pages
+// on copies of their own.
 
 #include <cstdint>
 

@@ -29,7 +29,7 @@ enum : uint16_t {
   kIdcItemSheet = 1254,
   kIdcItemCellPick = 1446,
   kIdcItemMarkPick = 1445,
-  kIdcItemPreview2 = 1070,
+  kIdcItemPreview2 = kIdcSheetPreview2,
   kIdcItemHiddenCheck = 1032,  // on template 202, neither shown nor bound
   kIdcItemGiant = 1266,
   kIdcItemTakeMode = 1265,

@@ -23,6 +23,7 @@ struct cSheetKind;
 
 template <>
 struct cSheetKind<cEdBlock> {
+  static constexpr int kKind = 0;
   static constexpr int kLayerFlag = kLayerFlagBlock;
   static constexpr int kPages = 1;
   static cStageLayer<cEdBlock>& Layer() { return g_StageDoc.m_vBlockLayer; }
@@ -39,6 +40,7 @@ struct cSheetKind<cEdBlock> {
 
 template <>
 struct cSheetKind<cEdChara> {
+  static constexpr int kKind = 1;
   static constexpr int kLayerFlag = kLayerFlagChara;
   static constexpr int kPages = kCharaPageCount;
   static cStageLayer<cEdChara>& Layer() { return g_StageDoc.m_vCharaLayer; }
@@ -56,6 +58,7 @@ struct cSheetKind<cEdChara> {
 
 template <>
 struct cSheetKind<cEdItem> {
+  static constexpr int kKind = 2;
   static constexpr int kLayerFlag = kLayerFlagItem;
   static constexpr int kPages = 2;
   static cStageLayer<cEdItem>& Layer() { return g_StageDoc.m_vItemLayer; }
@@ -88,6 +91,11 @@ cSheetEditTarget<T> SheetEditTargetOf(const cStageEditState& state) {
   target.m_nIndex = state.m_nEditIndex;
   if (state.m_nEditContext == kEditProjectDefault) target.m_pRecord = cSheetKind<T>::EditPointer(state);
   return target;
+}
+
+template <class T>
+int SheetKind() {
+  return cSheetKind<T>::kKind;
 }
 
 template <class T>
@@ -203,6 +211,9 @@ template class cSheetEdit<cEdItem>;
 template cSheetEditTarget<cEdBlock> SheetEditTargetOf<cEdBlock>(const cStageEditState&);
 template cSheetEditTarget<cEdChara> SheetEditTargetOf<cEdChara>(const cStageEditState&);
 template cSheetEditTarget<cEdItem> SheetEditTargetOf<cEdItem>(const cStageEditState&);
+template int SheetKind<cEdBlock>();
+template int SheetKind<cEdChara>();
+template int SheetKind<cEdItem>();
 template int SheetPageCount<cEdBlock>();
 template int SheetPageCount<cEdChara>();
 template int SheetPageCount<cEdItem>();

@@ -55,8 +55,10 @@ struct cSheetEditTarget {
 template <class T>
 cSheetEditTarget<T> SheetEditTargetOf(const cStageEditState& state);
 
-// The pages of each sheet and the page it opens on: the one current when it was last closed, held
-// to its pages.
+// The layer of each kind's records (0 blocks, 1 characters, 2 items), the pages of its sheet and
+// the page the sheet opens on: the one current when it was last closed, held to its pages.
+template <class T>
+int SheetKind();
 template <class T>
 int SheetPageCount();
 template <class T>
@@ -111,25 +113,29 @@ using cBlockSheetEdit = cSheetEdit<cEdBlock>;
 using cItemSheetEdit = cSheetEdit<cEdItem>;
 
 // Copies a page's record into the working copies of the sheet's other pages; a from-page outside
-// the sheet's pages does nothing. copies[i] is page i's copy (null: a page that keeps none).
-template <class T, size_t N>
-void RelaySheetRecord(T* const (&copies)[N], const T& record, int fromPage) {
-  if (fromPage < 0 || fromPage >= static_cast<int>(N)) return;
-  for (int page = 0; page < static_cast<int>(N); ++page)
+// the sheet's count pages does nothing. copies[i] is page i's copy (null: a page that keeps none).
+template <class T>
+void RelaySheetRecord(T* const* copies, int count, const T& record, int fromPage) {
+  if (fromPage < 0 || fromPage >= count) return;
+  for (int page = 0; page < count; ++page)
     if (page != fromPage && copies[page]) *copies[page] = record;
 }
+template <class T, size_t N>
+void RelaySheetRecord(T* const (&copies)[N], const T& record, int fromPage) {
+  RelaySheetRecord(copies, static_cast<int>(N), record, fromPage);
+}
 
-// Makes every page of a sheet through make(i), in tab order. When one cannot be made, the out-of-
-// memory message is shown, the pages made so far are deleted, every slot is null and 0 is
+// Makes the count pages of a sheet through make(i), in tab order. When one cannot be made, the
+// out-of-memory message is shown, the pages made so far are deleted, every slot is null and 0 is
 // returned: the caller must not run the sheet.
-template <class Page, size_t N, class Make>
-int MakeSheetPages(Page* (&pages)[N], Make make) {
-  for (Page*& page : pages) page = nullptr;
-  for (size_t i = 0; i < N; ++i) {
-    pages[i] = make(static_cast<int>(i));
+template <class Page, class Make>
+int MakeSheetPages(Page** pages, int count, Make make) {
+  for (int i = 0; i < count; ++i) pages[i] = nullptr;
+  for (int i = 0; i < count; ++i) {
+    pages[i] = make(i);
     if (pages[i]) continue;
     OutOfMemory();
-    for (Page*& page : pages) SafeDelete(page);
+    for (int j = 0; j < count; ++j) SafeDelete(pages[j]);
     return 0;
   }
   return 1;

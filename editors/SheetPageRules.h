@@ -20,7 +20,10 @@ enum : uint16_t {
   kIdcNextEntry = 1022,
   kIdcEntryNumber = 1023,
   kIdcSheetPreview = 1060,
+  kIdcSheetPreview2 = 1070,  // the second preview of the pages that have two
   kIdcSheetFrameBitmap = 1006,  // the framework's own bitmap, which the block and item pages hide
+  kIdcInheritSource = 1268,     // the first pages' "継承パレット"
+  kIdcInheritIndex = 1269,      // and "継承データ"
 };
 
 // A control of an inheritance group that binds no member (a list, its buttons, a "一覧" button).

@@ -4,29 +4,24 @@
 
 #include "app/MessageBox.h"
 #include "app/Utility.h"
+#include "editors/win/cBlockDataSheet.h"
 #include "editors/win/cCharaDataSheet.h"
 #include "editors/win/cCharaGroupWnd.h"
+#include "editors/win/cItemDataSheet.h"
 #include "stage/win/cStageEditorWnd.h"
 #include "ui/win/cModelessList.h"
 
 namespace {
-constexpr int kKindChara = 1;
+enum : int { kKindBlock = 0, kKindChara = 1, kKindItem = 2 };
 
-int OpenSheetOfKind(int kind, cWindow* owner, cPropSheet** slot) {
-  // The block and item sheets come with their own part of the editor.
-  return kind == kKindChara ? OpenCharaSheet(owner, slot) : -1;
-}
-}  // namespace
-
-void InstallElementEditors() {
-  g_ElementEditors.m_pfnOpenSheet = OpenSheetOfKind;
-  g_ElementEditors.m_pfnMakeGroupWindow = MakeCharaGroupWindow;
-}
-
-int OpenCharaSheet(cWindow* owner, cPropSheet** slot) {
+// Opens a data sheet on the record the edit state names (its context, record and index set by the
+// opener), owned by owner, in the slot; every other registered window is disabled while it is open.
+// 0 when none opened: the windows are enabled again, the slot is null.
+template <class Sheet>
+int OpenSheet(cWindow* owner, cPropSheet** slot) {
   g_ModelessList.EnableAll(0);
   SafeDelete(*slot);
-  cCharaDataSheet* sheet = new (std::nothrow) cCharaDataSheet(1, owner, &g_ModelessList, slot);
+  Sheet* sheet = new (std::nothrow) Sheet(1, owner, &g_ModelessList, slot);
   if (!sheet) {
     OutOfMemory();
     g_ModelessList.EnableAll(1);
@@ -37,4 +32,19 @@ int OpenCharaSheet(cWindow* owner, cPropSheet** slot) {
   SafeDelete(*slot);
   g_ModelessList.EnableAll(1);
   return 0;
+}
+
+int OpenSheetOfKind(int kind, cWindow* owner, cPropSheet** slot) {
+  switch (kind) {
+    case kKindBlock: return OpenSheet<cBlockDataSheet>(owner, slot);
+    case kKindChara: return OpenSheet<cCharaDataSheet>(owner, slot);
+    case kKindItem: return OpenSheet<cItemDataSheet>(owner, slot);
+    default: return -1;
+  }
+}
+}  // namespace
+
+void InstallElementEditors() {
+  g_ElementEditors.m_pfnOpenSheet = OpenSheetOfKind;
+  g_ElementEditors.m_pfnMakeGroupWindow = MakeCharaGroupWindow;
 }

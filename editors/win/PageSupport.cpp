@@ -1,6 +1,7 @@
 #include "editors/win/PageSupport.h"
 
 #include "editors/win/cCharaDataSheet.h"
+#include "editors/win/cItemDataSheet.h"
 #include "stage/cStageEditState.h"
 #include "stage/win/FieldBinding.h"
 
@@ -31,5 +32,9 @@ void PresentStates(cDialog& dialog, const cCtrlStates& states, const cCtrl* exce
 cOpenSheets CurrentOpenSheets() {
   cOpenSheets sheets = OpenSheetsOf(g_StageEditState);
   if (cCharaDataSheet* sheet = g_StageEditState.m_pCharaSheet) sheets.m_nPage = sheet->CurrentPageIndex();
+  if (cItemDataSheet* sheet = g_StageEditState.m_pItemSheet) {
+    sheets.m_nPage = sheet->CurrentPageIndex();
+    sheets.m_bItemEffectChooser = sheet->Page2() && sheet->Page2()->Chooser() ? 1 : 0;
+  }
   return sheets;
 }

@@ -7,7 +7,9 @@
 #include "app/cShellSeam.h"
 #include "editors/VariableRename.h"
 #include "editors/win/PageSupport.h"
+#include "editors/win/cBlockDataSheet.h"
 #include "editors/win/cCharaDataSheet.h"
+#include "editors/win/cItemDataSheet.h"
 #include "editors/win/cFlowEditPage.h"
 #include "model/VariableNames.h"
 #include "stage/cStageEditState.h"
@@ -26,7 +28,11 @@ enum : uint16_t { kIdcCommonVar = 1045, kIdcStageVar = 1049, kIdcStatus3Subject 
 // are not there (the chooser's own list places it then).
 cCtrl* AnchorList(int anchor) {
   cCharaDataSheet* sheet = g_StageEditState.m_pCharaSheet;
+  cBlockDataSheet* blocks = g_StageEditState.m_pBlockSheet;
+  cItemDataSheet* items = g_StageEditState.m_pItemSheet;
   switch (anchor) {
+    case kCondAnchorBlockPage: return blocks && blocks->BlockPage() ? &blocks->BlockPage()->CondList() : nullptr;
+    case kCondAnchorItemPage: return items && items->Page1() ? &items->Page1()->CondList() : nullptr;
     case kCondAnchorCharaBasicPage: return sheet ? &sheet->Basic()->CondList() : nullptr;
     case kCondAnchorCharaFlowPage: return sheet && sheet->FlowPage() ? &sheet->FlowPage()->CondList() : nullptr;
     case kCondAnchorItemFlowPage: return cFlowEditPage::Standalone() ? &cFlowEditPage::Standalone()->CondList() : nullptr;

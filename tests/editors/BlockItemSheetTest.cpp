@@ -18,23 +18,6 @@ namespace {
 constexpr int kCell = 9;
 
 template <class T>
-T Named(const char* name) {
-  T record;
-  record.m_strName = name;
-  record.m_nGraphic = 1;  // takes part in inheritance
-  return record;
-}
-
-template <class T>
-T FollowerOf(int palette, int index, std::initializer_list<int> groups) {
-  T record = Named<T>("follower");
-  record.m_cInheritPalette = static_cast<int8_t>(palette);
-  record.m_nInheritIndex = static_cast<int16_t>(index);
-  for (int group : groups) record.m_bbInherit[group] = 1;
-  return record;
-}
-
-template <class T>
 cSheetEditTarget<T> Target(int context, int index, T* record = nullptr) {
   cSheetEditTarget<T> target;
   target.m_nContext = context;
@@ -170,7 +153,7 @@ TEST_F(BlockItemSheetTest, PreviousAndNextVisitEntriesThatOkWritesTogether) {
 }
 
 TEST_F(BlockItemSheetTest, OpeningResolvesInheritanceAndRefusesMissingRecords) {
-  g_StageDoc.m_vBlockLayer.At(kCell) = FollowerOf<cEdBlock>(kPaletteStage, 3, {0});
+  g_StageDoc.m_vBlockLayer.At(kCell) = Follower<cEdBlock>("follower", kPaletteStage, 3, {0});
   cBlockSheetEdit blocks;
   ASSERT_EQ(blocks.Open(Target<cEdBlock>(kEditPlaced, kCell)), 1);
   EXPECT_EQ(blocks.Record().m_strName, "stage3");
@@ -262,7 +245,7 @@ TEST_F(BlockItemSheetTest, ACommonEntryHasNoSourceAndEveryControlIsEditable) {
 }
 
 TEST_F(BlockItemSheetTest, AnInheritedGroupShowsTheSourceAndItsControlsAreDisabled) {
-  cEdBlock block = FollowerOf<cEdBlock>(kPaletteStage, 2, {0, 2});
+  cEdBlock block = Follower<cEdBlock>("follower", kPaletteStage, 2, {0, 2});
   ApplySourceKind(block);
   EXPECT_EQ(block.m_strName, "stage2");
   cCtrlStates states;
@@ -405,7 +388,7 @@ TEST_F(BlockItemSheetTest, AConditionListRefusesAPasteWithADistanceCondition) {
 }
 
 TEST_F(BlockItemSheetTest, ItemPages) {
-  cEdItem item = FollowerOf<cEdItem>(kPaletteCommon, 1, {0, 8, 12});
+  cEdItem item = Follower<cEdItem>("follower", kPaletteCommon, 1, {0, 8, 12});
   ApplyItemPage1Rules(item, 5);
   EXPECT_EQ(item.m_strName, "common1");
   cCtrlStates page1;

@@ -305,7 +305,7 @@ TEST(MakeSheetPages, ASheetWithAPageMissingIsNeverRun) {
     cFakeShell shell;
     int made = 0, deleted = 0;
     cFakePage* pages[kCharaPageCount];
-    int result = MakeSheetPages(pages, [&](int page) -> cFakePage* {
+    int result = MakeSheetPages(pages, kCharaPageCount, [&](int page) -> cFakePage* {
       if (page == failing) return nullptr;
       ++made;
       return new cFakePage(&deleted);

@@ -8,21 +8,24 @@
 #include "editors/CtrlStates.h"
 #include "tests/stage/StageTest.h"
 
-// A character that takes part in inheritance (graphic number not 0), with a name.
-inline cEdChara NamedChara(const char* name) {
-  cEdChara chara;
-  chara.m_strName = name;
-  chara.m_nGraphic = 1;
-  return chara;
+// A block, character or item that takes part in inheritance (graphic number not 0), with a name.
+template <class T>
+T Named(const char* name) {
+  T record;
+  record.m_strName = name;
+  record.m_nGraphic = 1;
+  return record;
 }
+inline cEdChara NamedChara(const char* name) { return Named<cEdChara>(name); }
 
 // Follows entry index of a palette for the groups given.
-inline cEdChara Follower(const char* name, int palette, int index, std::initializer_list<int> groups) {
-  cEdChara chara = NamedChara(name);
-  chara.m_cInheritPalette = static_cast<int8_t>(palette);
-  chara.m_nInheritIndex = static_cast<int16_t>(index);
-  for (int group : groups) chara.m_bbInherit[group] = 1;
-  return chara;
+template <class T = cEdChara>
+T Follower(const char* name, int palette, int index, std::initializer_list<int> groups) {
+  T record = Named<T>(name);
+  record.m_cInheritPalette = static_cast<int8_t>(palette);
+  record.m_nInheritIndex = static_cast<int16_t>(index);
+  for (int group : groups) record.m_bbInherit[group] = 1;
+  return record;
 }
 
 class EditorTest : public StageTest {

@@ -1,5 +1,6 @@
 #include "ui/win/cPropSheet.h"
 
+#include <algorithm>
 #include <new>
 
 #include "app/MessageBox.h"
@@ -84,6 +85,16 @@ void cPropSheet::DestroySheetWindow() {
   if (m_nMode == 0 || !m_hWndSheet) return;
   DestroyWindow(m_hWndSheet);
   m_hWndSheet = nullptr;
+}
+
+void cPropSheet::KeepInsideWorkArea() {
+  RECT window = {}, area = {};
+  if (!m_hWndSheet || !GetWindowRect(m_hWndSheet, &window) || !SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
+    return;
+  LONG x = std::max(area.left, std::min(window.left, area.right - (window.right - window.left)));
+  LONG y = std::max(area.top, std::min(window.top, area.bottom - (window.bottom - window.top)));
+  if (x != window.left || y != window.top)
+    SetWindowPos(m_hWndSheet, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void cPropSheet::AddStyle(uint32_t style) {

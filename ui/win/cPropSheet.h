@@ -31,6 +31,9 @@ public:
   int CurrentPageIndex() const;
   void PaintCurrentPage();
   void DestroySheetWindow();
+  // Moves the sheet window back inside the desktop's work area where it runs past an edge (a sheet
+  // is centred on its owner, which may lie at the edge of the screen).
+  void KeepInsideWorkArea();
   void AddStyle(uint32_t style);
   void RemoveStyle(uint32_t style);
 

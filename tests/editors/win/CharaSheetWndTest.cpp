@@ -127,21 +127,6 @@ TEST_F(CharaSheetWndTest, ACommonPaletteEntryRefreshesTheStageAndMarksTheCommonP
   EXPECT_EQ(g_StageEditState.m_bStageModified, 0);
 }
 
-TEST_F(CharaSheetWndTest, BlockAndItemEntriesHaveNoSheetYetAndSaySo) {
-  g_CommonPalette.m_vBlock.Reset(3);
-  g_StageDoc.m_vStageItem.Reset(3);
-  for (auto [stagePalette, kind] : {std::pair{0, 0}, std::pair{1, 2}}) {
-    SendMessageA(Editor().m_hWndStatus, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(""));
-    g_StageEditState.SetLayer(kind);
-    Editor().PaletteWnd(PaletteWndIndex(stagePalette, kind))->UpdateSize();
-    RightClickEntry(stagePalette, kind, 2);
-    EXPECT_EQ(Editor().StatusText(), "この機能はまだありません") << kind;
-    EXPECT_EQ(Editor().m_apCellSheet[kind], nullptr);
-    EXPECT_EQ(Sheet(), nullptr);
-    EXPECT_EQ(GetWindowLongA(Editor().m_hWnd, GWL_STYLE) & WS_DISABLED, 0) << "nothing waits for a sheet";
-  }
-}
-
 TEST_F(CharaSheetWndTest, PreviousAndNextAreOffWhenThePaletteHasNoOtherEntry) {
   g_CommonPalette.m_vChara.Reset(2);
   g_CommonPalette.m_vChara[1] = NamedChara("唯一");

@@ -21,6 +21,17 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
   return TRUE;
 }
 
+// The editor's own windows (the palette and group windows, the sheets) come and go with the layer
+// and are never a dialog a script waits for.
+bool Modeless(HWND window) {
+  for (cDialog* dialog : g_ModelessList.m_Windows)
+    if (dialog && dialog->m_hWnd == window) return true;
+  for (const cSheetEntry& sheet : g_ModelessList.m_Sheets)
+    if (sheet.m_lpKey && sheet.m_lpKey->m_hWndSheet == window) return true;
+  return false;
+}
+
+// The modal dialogs of this thread that are on screen.
 std::vector<HWND> ThreadDialogs() {
   std::vector<HWND> windows;
   EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
@@ -28,7 +39,7 @@ std::vector<HWND> ThreadDialogs() {
   for (HWND window : windows) {
     char name[16] = {};
     GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(window)) dialogs.push_back(window);
+    if (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(window) && !Modeless(window)) dialogs.push_back(window);
   }
   return dialogs;
 }
@@ -142,7 +153,15 @@ void EditorWndTest::Place(int x, int y, const cEdChara& chara) {
   g_StageDoc.m_vCharaLayer.At(g_StageDoc.CellIndex(x, y)) = chara;
 }
 
-cCharaDataSheet* EditorWndTest::OpenPlaced(int x, int y) {
+void EditorWndTest::Place(int x, int y, const cEdBlock& block) {
+  g_StageDoc.m_vBlockLayer.At(g_StageDoc.CellIndex(x, y)) = block;
+}
+
+void EditorWndTest::Place(int x, int y, const cEdItem& item) {
+  g_StageDoc.m_vItemLayer.At(g_StageDoc.CellIndex(x, y)) = item;
+}
+
+void EditorWndTest::ClickCell(int x, int y) {
   g_StageEditState.SetTool(kToolEdit);
   cStageEditorWnd& editor = Editor();
   LPARAM at = MAKELPARAM(32 * x + 16 + editor.m_nViewX, 32 * y + 16 + editor.m_nViewY);
@@ -150,20 +169,30 @@ cCharaDataSheet* EditorWndTest::OpenPlaced(int x, int y) {
   SendMessageA(editor.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
   SendMessageA(editor.m_hWnd, WM_LBUTTONUP, 0, at);
   Pump();
+}
+
+cCharaDataSheet* EditorWndTest::OpenPlaced(int x, int y) {
+  ClickCell(x, y);
   return Sheet();
 }
 
 cCharaDataSheet* EditorWndTest::OpenEntry(int context, int index) {
-  g_StageEditState.SetLayer(1);
-  RightClickEntry(context == 1, 1, index);
+  OpenPaletteEntry(context, 1, index);
   return Sheet();
+}
+
+void EditorWndTest::OpenPaletteEntry(int context, int kind, int index) {
+  g_StageEditState.SetLayer(kind);
+  RightClickEntry(context == 1, kind, index);
 }
 
 void EditorWndTest::RightClickEntry(int stagePalette, int kind, int index) {
   g_StageEditState.SetRightClickMode(0);
   cPaletteWnd* palette = Editor().PaletteWnd(PaletteWndIndex(stagePalette, kind));
   ASSERT_NE(palette, nullptr);
-  // The entries fill rows of eight cells of 32 pixels from the grid's top-left corner.
+  // The window as tall as the list it shows now; the entries fill rows of eight cells of 32 pixels
+  // from the grid's top-left corner.
+  palette->UpdateSize();
   palette->Pane().SetTopRow(0);
   int32_t x = index % 8 * 32 + 16 + palette->m_nViewX, y = index / 8 * 32 + 16 + palette->m_nViewY;
   SendMessageA(palette->m_hWnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y));
@@ -171,14 +200,17 @@ void EditorWndTest::RightClickEntry(int stagePalette, int kind, int index) {
   Pump();
 }
 
-HWND EditorWndTest::Page(int index) {
-  Sheet()->SetCurrentPage(index);
-  return Sheet()->Page(index)->m_hWnd;
+HWND EditorWndTest::Page(int index) { return PageOf(Sheet(), index); }
+
+HWND EditorWndTest::PageOf(cPropSheet* sheet, int index) {
+  sheet->SetCurrentPage(index);
+  return sheet->m_vPages[index]->m_hWnd;
 }
 
-void EditorWndTest::Press(int button) {
-  HWND sheet = Sheet()->m_hWndSheet;
-  SendMessageA(sheet, PSM_PRESSBUTTON, button, 0);
+void EditorWndTest::Press(int button) { PressOn(Sheet(), button); }
+
+void EditorWndTest::PressOn(cPropSheet* sheet, int button) {
+  SendMessageA(sheet->m_hWndSheet, PSM_PRESSBUTTON, button, 0);
   PostMessageA(Editor().m_hWnd, WM_NULL, 0, 0);
   Pump();
 }

@@ -2,7 +2,7 @@
 // The fixture of the element editors' window tests: the real main frame and stage editor window
 // with the element editors installed, an open stage of 8 x 4 cells with undo, a stage palette and
 // a common palette of named characters, test sheets to draw from, a shell that counts beeps, and
-// helpers that drive the character sheet and the modal dialogs through their controls.
+// helpers that drive the data sheets and the modal dialogs through their controls.
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "app/win/cShellWin.h"
+#include "editors/win/cBlockDataSheet.h"
 #include "editors/win/cCharaDataSheet.h"
+#include "editors/win/cItemDataSheet.h"
 #include "editors/win/cFlowEditPage.h"
 #include "stage/win/cStageEditorWnd.h"
 #include "tests/editors/EditorTest.h"
@@ -56,19 +58,31 @@ protected:
   cStageEditorWnd& Editor() { return *g_pStageEditorWnd; }
   // A character placed in a cell of the stage.
   void Place(int x, int y, const cEdChara& chara);
+  // A block or an item placed in a cell of the stage.
+  void Place(int x, int y, const cEdBlock& block);
+  void Place(int x, int y, const cEdItem& item);
+  // The edit tool's click on a cell, which opens the sheet of the object placed there.
+  void ClickCell(int x, int y);
   // Opens the sheet by the edit tool's click on the cell, as the user does.
   cCharaDataSheet* OpenPlaced(int x, int y);
   // Opens the sheet on a palette entry (context 1 stage, 2 common) by a right click on it in its
   // character palette window, in the mode that opens sheets.
   cCharaDataSheet* OpenEntry(int context, int index);
+  // The same for an entry of a kind (0 blocks, 1 characters, 2 items), its layer shown first.
+  void OpenPaletteEntry(int context, int kind, int index);
   // A right click on an entry of a palette window (0 common, 1 stage) of a kind, in the mode that
   // opens sheets.
   void RightClickEntry(int stagePalette, int kind, int index);
   cCharaDataSheet* Sheet() { return g_StageEditState.m_pCharaSheet; }
-  // The page's window, made current first.
+  cBlockDataSheet* BlockSheet() { return g_StageEditState.m_pBlockSheet; }
+  cItemDataSheet* ItemSheet() { return g_StageEditState.m_pItemSheet; }
+  // The page's window, made current first: of the character sheet, of any sheet.
   HWND Page(int index);
-  // OK, Cancel or Apply on the sheet; after OK and Cancel the window list ends it.
+  static HWND PageOf(cPropSheet* sheet, int index);
+  // OK, Cancel or Apply on the character sheet, on any sheet; after OK and Cancel the window list
+  // ends it.
   void Press(int button);
+  void PressOn(cPropSheet* sheet, int button);
 
   // What a user does to a control of a window.
   static void Type(HWND window, int id, const char* text);

@@ -4,8 +4,10 @@
 
 #include <filesystem>
 
+#include "app/ProgramPalette.h"
 #include "app/ProjectLoad.h"
 #include "app/cValInfoData.h"
+#include "app/win/ProjectSheets.h"
 #include "editors/win/cDlgCommand.h"
 #include "model/CmdParamTable.h"
 #include "model/VariableNames.h"
@@ -152,4 +154,103 @@ TEST_F(LayoutWndTest, OpeningAndClosingTheSheetLeavesNoHandles) {
   EXPECT_EQ(g_ModelessList.m_Windows.size(), windows) << "the pages leave the window list with the sheet";
   EXPECT_EQ(Sheet(), nullptr);
   EXPECT_EQ(g_ModelessList.m_Sheets.size(), 0u);
+}
+
+TEST_F(LayoutWndTest, OpeningAndClosingTheBlockAndItemSheetsLeavesNoHandles) {
+  cEdBlock block;
+  block.m_nGraphic = 1;
+  g_StageDoc.m_vBlockLayer.At(g_StageDoc.CellIndex(1, 1)) = block;
+  cEdItem item;
+  item.m_nGraphic = 1;
+  item.m_vEffect.resize(2);
+  g_StageDoc.m_vItemLayer.At(g_StageDoc.CellIndex(2, 1)) = item;
+  auto openAndClose = [this] {
+    g_StageEditState.SetLayer(0);
+    ClickCell(1, 1);
+    ASSERT_NE(BlockSheet(), nullptr);
+    PressOn(BlockSheet(), PSBTN_CANCEL);
+    g_StageEditState.SetLayer(2);
+    ClickCell(2, 1);
+    ASSERT_NE(ItemSheet(), nullptr);
+    PageOf(ItemSheet(), 1);
+    PageOf(ItemSheet(), 0);
+    PressOn(ItemSheet(), PSBTN_CANCEL);
+  };
+  openAndClose();  // the first run loads what the process keeps
+  cGuiObjects before = CountGuiObjects();
+  size_t windows = g_ModelessList.m_Windows.size();
+  for (int i = 0; i < 10; ++i) openAndClose();
+  EXPECT_EQ(CountGuiObjects(), before);
+  EXPECT_EQ(g_ModelessList.m_Windows.size(), windows);
+  EXPECT_EQ(BlockSheet(), nullptr);
+  EXPECT_EQ(ItemSheet(), nullptr);
+  EXPECT_EQ(g_ModelessList.m_Sheets.size(), 0u);
+}
+
+// The block sheet, the item sheet's two pages and the item effect command chooser over entries of
+// the factory project's common palette, with rows in their lists; asked to, each stays on screen
+// for its screenshot (30 to 33, tests/editors/win/screenshot.sh).
+TEST_F(LayoutWndTest, BlockAndItemSheetsOnTheFactoryProject) {
+  namespace fs = std::filesystem;
+  int hold = HoldMilliseconds();
+  fs::remove_all("data");
+  fs::copy(BuildTreePath("project\\default"), "data", fs::copy_options::recursive);
+  fs::copy(BuildTreePath("project\\bmp"), "bmp", fs::copy_options::recursive);
+  cProgramPalette palette = g_ProgramPalette;
+  ASSERT_EQ(LoadProjectDocuments(), 1);
+  ASSERT_EQ(LoadProgramPalettes(), 1);
+  ASSERT_EQ(LoadSheetCanvases(cString(), cString()), 1);
+  ComposeOverviewSheets();
+  ASSERT_GE(g_CommonPalette.m_vBlock.Count(), 2);
+  ASSERT_GE(g_CommonPalette.m_vItem.Count(), 2);
+  cCondData cond;
+  cond.m_cKind = 3;
+  cond.m_nNumber = 2;
+  cEdBlock& block = g_CommonPalette.m_vBlock[1];
+  block.m_strName = "レンガ";
+  block.m_nGraphic = 3;
+  block.m_cAction = 1;
+  block.m_nActionX = 7;
+  block.m_vAppearCond.push_back(cond);
+  cEdItem& item = g_CommonPalette.m_vItem[1];
+  item.m_strName = "コイン";
+  item.m_nGraphic = 2;
+  item.m_vAppearCond.push_back(cond);
+  for (int kind : {3, 20, 22, 24}) {
+    cCommandData command;
+    command.m_cSet = 1;
+    command.m_cKind = static_cast<int8_t>(kind);
+    command.SizeParams();
+    item.m_vEffect.push_back(command);
+  }
+
+  OpenPaletteEntry(2, 0, 1);
+  ASSERT_NE(BlockSheet(), nullptr);
+  SetForegroundWindow(BlockSheet()->m_hWndSheet);
+  HWND page = PageOf(BlockSheet(), 0);
+  ExpectLabelsInside(page);
+  HoldForShot(30, hold, &g_ModelessList);
+  PressOn(BlockSheet(), PSBTN_CANCEL);
+
+  OpenPaletteEntry(2, 2, 1);
+  ASSERT_NE(ItemSheet(), nullptr);
+  SetForegroundWindow(ItemSheet()->m_hWndSheet);
+  for (int index = 0; index < 2; ++index) {
+    page = PageOf(ItemSheet(), index);
+    ExpectLabelsInside(page);
+    HoldForShot(31 + index, hold, &g_ModelessList);
+  }
+  cDialogScript script({[&](HWND chooser) {
+    ExpectLabelsInside(chooser);
+    HoldForShot(33, hold, &g_ModelessList);
+    PostMessageA(chooser, WM_CLOSE, 0, 0);
+  }});
+  Click(page, 1068);
+  EXPECT_EQ(script.Ran(), 1);
+  PressOn(ItemSheet(), PSBTN_CANCEL);
+  g_ProgramPalette = palette;
+  g_vCharaExcCanvas.clear();
+  RegisterVariableNames<cValInfoData>(kVarScopeCommon, nullptr);
+  RegisterVariableNames<cValInfoData>(kVarScopeStage, nullptr);
+  g_vValInfo.clear();
 }

@@ -1,6 +1,7 @@
 #!/bin/bash
-# The character data sheet's four pages and the element editors' dialogs, and the command dialogs
-# of the flow of commands on the factory project, on a virtual X display:
+# The character data sheet's four pages and the element editors' dialogs, the command dialogs of
+# the flow of commands, and the block and item data sheets with the item effect command chooser
+# on the factory project, on a virtual X display:
 # the layout test holds each window on screen and announces it with a file "shot-N.ready"; each
 # is photographed then and checked for labels drawn with glyphs (tests/e2e/glyphs.awk).
 # Usage: screenshot.sh BUILD_DIR
@@ -16,7 +17,8 @@ fail() { echo "FAILED: $*"; exit 1; }
 
 source "$wine_tools/virtual-display.sh" "$build" "$work" 1024x768
 (cd "$work" && VX_SCREENSHOT_HOLD_MS=2500 exec wine "$build/tests/wintest_editors.exe" \
-  --gtest_filter=LayoutWndTest.EveryLabelFitsInsideItsControl:LayoutWndTest.CommandDialogsOnTheFactoryProject >"$work/wine.log" 2>&1) &
+  --gtest_filter=LayoutWndTest.EveryLabelFitsInsideItsControl:LayoutWndTest.CommandDialogsOnTheFactoryProject:LayoutWndTest.BlockAndItemSheetsOnTheFactoryProject \
+  >"$work/wine.log" 2>&1) &
 runner=$!
 
 # shoot N TITLE FILE: waits until window N is announced, then takes the picture of that title.
@@ -55,13 +57,18 @@ shoot 17 '^フローの変更$' item_flow_change.png
 shoot 18 '^メッセージ$' message.png
 shoot 19 '^アレンジ$' arrange.png
 shoot 20 '^ループ$' loop.png
+shoot 30 '^ブロックデータ$' block_sheet.png
+shoot 31 '^アイテムデータ$' item_page1.png
+shoot 32 '^アイテムデータ$' item_effects.png
+shoot 33 '^コマンド$' item_command_chooser.png
 wait $runner
 rc=$?
 wineserver -k; wineserver -w
 [ $rc -eq 0 ] || { cat "$work/wine.log"; fail "the layout test failed"; }
 
 for shot in page1 page2 page3 page4 cond_chooser cond_status cond_distance command_chooser key_condition group_window \
-  move_straight code wait turn jump flow_operation item_flow_change message arrange loop; do
+  move_straight code wait turn jump flow_operation item_flow_change message arrange loop \
+  block_sheet item_page1 item_effects item_command_chooser; do
   counts=$(convert "$work/$shot.png" -bordercolor '#F0F0F0' -border 10 -shave 16x16 -colorspace Gray -depth 8 \
     -compress none pgm:- | awk -v min_shapes=12 -f "$here/../../e2e/glyphs.awk")
   glyphs=$?

@@ -14,6 +14,8 @@ void cBoxAnswerer::OnActivate(HWND box) {
   if (GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) return;
   // The framework's own dialogs (a working window activated again when a box closes) are no boxes.
   if (GetPropA(box, "DLG_CLASS")) return;
+  // Nor is a property sheet activated again when a box over one of its pages closes.
+  if (FindWindowExA(box, nullptr, "SysTabControl32", nullptr)) return;
   for (HWND answered : m_vAnswered)
     if (answered == box) return;
   m_vAnswered.push_back(box);
