@@ -22,14 +22,14 @@
 namespace {
 constexpr int kItemCmdGameWait = 3;
 
-// "ゲームウエイト" of the item effect set on a test template; every other kind is not built.
+// "ゲームウエイト" of the item effect set on a test template; every other kind on the editor's own.
 const cCmdDialogDesc* TestLookup(int set, int kind) {
   static const cCmdDialogDesc wait = [] {
     cCmdDialogDesc desc = *FindCmdDialogDesc(1, kItemCmdGameWait);
     desc.m_nTemplate = 941;
     return desc;
   }();
-  return set == 1 && kind == kItemCmdGameWait ? &wait : nullptr;
+  return set == 1 && kind == kItemCmdGameWait ? &wait : FindCmdDialogDesc(set, kind);
 }
 
 void PostClick(HWND window, int id) {
@@ -545,17 +545,19 @@ TEST_F(BlockItemSheetWndTest, TheEffectListShowsEveryKindAndTheChooserOffersTheI
   EXPECT_EQ(CurrentOpenSheets().m_bItemEffectChooser, 0);
 }
 
-TEST_F(BlockItemSheetWndTest, AChosenKindRunsItsDialogAndAKindWithoutOneInsertsNothing) {
+TEST_F(BlockItemSheetWndTest, AChosenKindRunsItsDialogAndItsCancelInsertsNothing) {
   Place(1, 1, Named<cEdItem>("箱"));
   HWND effects = OpenItem(1, 1, 1);
   ASSERT_EQ(Rows(effects, 1095).size(), 1u);
-  // "グラフィックの変更" has no dialog in this program: a beep, and no row.
+  // "グラフィックの変更" opens its own dialog; its Cancel leaves no row.
   int beeps = m_Beeps.m_nBeeps;
-  cDialogScript missing({[](HWND chooser) { PostClick(chooser, 1277); }});
+  cDialogScript cancelled({[](HWND chooser) { PostClick(chooser, 1277); },
+                           [](HWND dialog) { PostClick(dialog, kIdcCancel); }});
   SelectRow(effects, 1095, 0);
   Click(effects, 1068);
-  EXPECT_EQ(missing.Ran(), 1);
-  EXPECT_EQ(m_Beeps.m_nBeeps, beeps + 1);
+  EXPECT_EQ(cancelled.Ran(), 2);
+  EXPECT_EQ(cancelled.Captions(), (std::vector<std::string>{"コマンド", "グラフィックの変更"}));
+  EXPECT_EQ(m_Beeps.m_nBeeps, beeps);
   EXPECT_EQ(Rows(effects, 1095).size(), 1u);
   // "ゲームウエイト" runs its dialog; its OK keeps the row, of the item effect set.
   cDialogScript chosen({[](HWND chooser) { PostClick(chooser, 1269); },
