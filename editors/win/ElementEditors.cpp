@@ -39,7 +39,7 @@ int OpenSheetOfKind(int kind, cWindow* owner, cPropSheet** slot) {
     case kKindBlock: return OpenSheet<cBlockDataSheet>(owner, slot);
     case kKindChara: return OpenSheet<cCharaDataSheet>(owner, slot);
     case kKindItem: return OpenSheet<cItemDataSheet>(owner, slot);
-    default: return -1;
+    default: return 0;
   }
 }
 }  // namespace

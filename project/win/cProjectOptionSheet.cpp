@@ -53,11 +53,6 @@ void cProjectOptionSheet::OnPagesClosed() {
   if (m_Calls.m_Closed) m_Calls.m_Closed();
 }
 
-void cProjectOptionSheet::ShowNotBuilt() {
-  if (m_Calls.m_NotBuilt) m_Calls.m_NotBuilt();
-}
-
 void cProjectOptionSheet::OpenDataSheet(int kind, cWindow* owner, cPropSheet** slot) {
-  int opened = m_Calls.m_OpenDataSheet ? m_Calls.m_OpenDataSheet(kind, owner, slot) : -1;
-  if (opened < 0) ShowNotBuilt();
+  if (m_Calls.m_OpenDataSheet) m_Calls.m_OpenDataSheet(kind, owner, slot);
 }

@@ -17,10 +17,8 @@ public:
   struct cOwnerCalls {
     // The sheet's pages went: the owner shows and enables its windows again.
     std::function<void()> m_Closed;
-    // The notice of an editor still missing, for a default record whose data sheet is not built.
-    std::function<void()> m_NotBuilt;
     // Opens the data sheet of a kind (0 blocks, 1 characters, 2 items) on the default record the
-    // edit state names, owned by owner, in the slot: 1 opened, 0 not, -1 not built yet.
+    // edit state names, owned by owner, in the slot: 1 opened, 0 not.
     std::function<int(int kind, cWindow* owner, cPropSheet** slot)> m_OpenDataSheet;
   };
 
@@ -35,8 +33,7 @@ public:
   // user that the file could not be written.
   int Apply();
   void OnPagesClosed();
-  void ShowNotBuilt();
-  // The owner's opener of a data sheet; the notice for a kind whose sheet is not built yet.
+  // The owner's opener of a data sheet.
   void OpenDataSheet(int kind, cWindow* owner, cPropSheet** slot);
   // An owner that goes before the sheet is called no more.
   void ForgetOwner() { m_Calls = cOwnerCalls(); }

@@ -39,8 +39,6 @@ cStageEditorWnd* cStageEditorWnd::s_lpInstance = nullptr;
 
 namespace {
 
-const char* const kNotBuiltText = "この機能はまだありません";
-
 constexpr uint32_t kFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME;
 
 TBBUTTON Button(int image, int id, BYTE style = TBSTYLE_BUTTON) {
@@ -372,13 +370,12 @@ void cStageEditorWnd::Repaint() {
   m_Core.TakePaint(m_ViewInput, m_Extents, m_vPaint);
   for (const cPaintList& list : m_vPaint) {
     PaintOnView(m_cgView.m_Ctrl, list);
-    // The cursor's cell when it changed; a notice shown by this message stays until the next.
+    // The cursor's cell when it changed.
     if (!list.m_strStatus.IsEmpty() && m_strCursorText != list.m_strStatus.GetStr()) {
       m_strCursorText = list.m_strStatus.GetStr();
-      if (!m_bHoldNotice) SetStatusText(list.m_strStatus.GetStr());
+      SetStatusText(list.m_strStatus.GetStr());
     }
   }
-  m_bHoldNotice = 0;
 }
 
 void cStageEditorWnd::SetStatusText(const char* text) {
@@ -628,11 +625,6 @@ void cStageEditorWnd::TakeFocus() {
 
 void cStageEditorWnd::PostRebuild() { PostMessageA(m_Frame.m_hWnd, WM_USER, 1, 0); }
 
-void cStageEditorWnd::ShowNotBuilt() {
-  SetStatusText(kNotBuiltText);
-  m_bHoldNotice = 1;
-}
-
 void cStageEditorWnd::OpenTool(int tool) {
   // The editors the menu opens, one entry each; those not listed come with later parts.
   switch (tool) {
@@ -735,9 +727,8 @@ void cStageEditorWnd::OpenProjectOptions() {
       [this] {
         cProjectOptionSheet::cOwnerCalls calls;
         calls.m_Closed = [this] { OnProjectOptionsClosed(); };
-        calls.m_NotBuilt = [this] { ShowNotBuilt(); };
         calls.m_OpenDataSheet = [](int kind, cWindow* owner, cPropSheet** slot) {
-          return g_ElementEditors.m_pfnOpenSheet ? g_ElementEditors.m_pfnOpenSheet(kind, owner, slot) : -1;
+          return g_ElementEditors.m_pfnOpenSheet ? g_ElementEditors.m_pfnOpenSheet(kind, owner, slot) : 0;
         };
         return new (std::nothrow) cProjectOptionSheet(1, this, m_lpManager, &m_pProjectSheet, calls);
       },
@@ -777,9 +768,8 @@ void cStageEditorWnd::OpenDataSheet(int kind) {
     if (cPaletteWnd* palette = PaletteWnd(PaletteWndIndex(context == 1, kind)); palette && palette->m_hWnd) owner = palette;
   int opened = kind >= 0 && kind < 3 && g_ElementEditors.m_pfnOpenSheet
                    ? g_ElementEditors.m_pfnOpenSheet(kind, owner, &m_apCellSheet[kind])
-                   : -1;
-  if (opened > 0) return;
-  if (opened < 0) ShowNotBuilt();
+                   : 0;
+  if (opened) return;
   // No sheet opened: the layer the cell took the editor to is left again at once.
   if (state.m_nPrevLayer != state.m_nLayer) state.SetLayer(state.m_nPrevLayer);
 }

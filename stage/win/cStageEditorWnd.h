@@ -21,11 +21,10 @@ class cDlgStageOptions;
 class cPropSheet;
 
 // What the stage editor window opens of the element editors, which lie above it: installed at
-// start-up (editors/win/ElementEditors.h). A missing one counts as not built yet.
+// start-up (editors/win/ElementEditors.h). A missing one opens nothing.
 struct cElementEditorHooks {
   // Opens the data sheet of a kind (0 blocks, 1 characters, 2 items) on the record the edit state
-  // names, owned by owner, in its slot: 1 opened, 0 none opened (the slot then holds none), -1 the
-  // kind's sheet is not built yet.
+  // names, owned by owner, in its slot: 1 opened, 0 none opened (the slot then holds none).
   int (*m_pfnOpenSheet)(int kind, cWindow* owner, cPropSheet** slot) = nullptr;
   // Makes the character group window of the stage editor window, hidden; null when none was made.
   cDialog* (*m_pfnMakeGroupWindow)(cWindow* editor) = nullptr;
@@ -169,7 +168,6 @@ private:
   void Repaint();
   void SetStatusText(const char* text);
   // What a later part of the editor will open; until then the status bar says it is missing.
-  void ShowNotBuilt();
   // The database window, with every registered window hidden and disabled while it is open.
   void OpenDatabase();
   void CloseDatabase();
@@ -201,7 +199,6 @@ private:
   cViewInput m_ViewInput;
   std::string m_strStatus;
   std::string m_strCursorText;  // the cursor's cell as the view last painted it
-  int32_t m_bHoldNotice = 0;
   cKeyPress m_aPress[2];  // Space, F5
 };
 

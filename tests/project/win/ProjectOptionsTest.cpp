@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/DataPaths.h"
 #include "app/cDataStream.h"
@@ -59,7 +60,11 @@ protected:
     CloseSheet();
     cProjectOptionSheet::cOwnerCalls calls;
     calls.m_Closed = [this] { ++m_nClosed; };
-    calls.m_NotBuilt = [this] { ++m_nNotices; };
+    calls.m_OpenDataSheet = [this](int kind, cWindow* owner, cPropSheet**) {
+      m_vSheetKinds.push_back(kind);
+      EXPECT_EQ(owner, Sheet()->m_apPages[cProjectOptionSheet::kPageGeneral]) << "the page owns the record's sheet";
+      return 0;
+    };
     auto* sheet = new cProjectOptionSheet(1, &m_Owner, &m_List, &m_pSheet, calls);
     m_pSheet = sheet;
     return sheet->Create();
@@ -92,7 +97,7 @@ protected:
   cProbeDialog<61> m_Owner{kIddOwner, nullptr, &m_List};
   cPropSheet* m_pSheet = nullptr;
   int m_nClosed = 0;
-  int m_nNotices = 0;
+  std::vector<int> m_vSheetKinds;  // the data sheets the buttons asked for
 };
 
 }  // namespace
@@ -264,23 +269,22 @@ TEST_F(ProjectOptionsTest, AFailedSaveIsToldByPathAndKeepsApplyEnabled) {
   EXPECT_EQ(P.m_nOldStageMode, cProjectSettings::kOldStageKeep);
 }
 
-TEST_F(ProjectOptionsTest, TheDefaultRecordsButtonsPointTheEditorAtTheDefaultsAndTellTheyAreMissing) {
+TEST_F(ProjectOptionsTest, TheDefaultRecordsButtonsPointTheEditorAtTheDefaultsAndAskForTheirSheets) {
   ASSERT_EQ(Open(), 1);
   HWND general = ShowPage(cProjectOptionSheet::kPageGeneral);
   struct cCase {
     uint16_t m_nId;
     const void* m_pRecord;
   } cases[] = {{kIdcDefBlock, &P.m_DefBlock}, {kIdcDefChara, &P.m_DefChara}, {kIdcDefItem, &P.m_DefItem}};
-  int notices = 0;
   for (const cCase& c : cases) {
     ClickButton(general, c.m_nId);
-    EXPECT_EQ(m_nNotices, ++notices) << c.m_nId;
     EXPECT_EQ(g_StageEditState.m_nEditContext, 3);
     const void* edited = g_StageEditState.m_pEditBlock   ? static_cast<const void*>(g_StageEditState.m_pEditBlock)
                          : g_StageEditState.m_pEditChara ? static_cast<const void*>(g_StageEditState.m_pEditChara)
                                                          : static_cast<const void*>(g_StageEditState.m_pEditItem);
     EXPECT_EQ(edited, c.m_pRecord) << c.m_nId;
   }
+  EXPECT_EQ(m_vSheetKinds, (std::vector<int>{0, 1, 2}));
   EXPECT_TRUE(IsWindow(Sheet()->m_hWndSheet)) << "the options stay open";
   EXPECT_TRUE(IsWindowEnabled(GetDlgItem(Sheet()->m_hWndSheet, kApplyButton))) << "a button counts as a change";
 }

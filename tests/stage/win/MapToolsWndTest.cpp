@@ -172,10 +172,10 @@ TEST_F(MapToolsWndTest, RealKeysActOnce) {
   EXPECT_EQ(g_StageEditState.m_nLayer, 2) << "Space goes on by one layer";
 }
 
-TEST_F(MapToolsWndTest, TheCellSheetsComeWithALaterPart) {
+TEST_F(MapToolsWndTest, ACellAsksTheElementEditorsForItsSheet) {
   g_StageDoc.m_vItemLayer.At(g_StageDoc.CellIndex(1, 1)) = Record<cEdItem>(2);
   MouseAtCell(WM_RBUTTONDBLCLK, 1, 1, MK_RBUTTON);
-  EXPECT_EQ(StatusText(), "この機能はまだありません");
+  EXPECT_EQ(SheetRequests(), std::vector<int>{2});
   EXPECT_EQ(g_StageEditState.m_nLayer, 0) << "the layer the cell took the editor to is left again";
   EXPECT_EQ(g_StageEditState.m_pEditItem, &g_StageDoc.m_vItemLayer.At(g_StageDoc.CellIndex(1, 1)));
   EXPECT_TRUE(IsWindowEnabled(Window()));
@@ -183,5 +183,5 @@ TEST_F(MapToolsWndTest, TheCellSheetsComeWithALaterPart) {
   MouseAtCell(WM_MOUSEMOVE, 3, 3, 0);
   EXPECT_EQ(StatusText(), "座標 (3,3)");
   MouseAtCell(WM_LBUTTONDOWN, 1, 1, MK_LBUTTON);
-  EXPECT_EQ(StatusText(), "この機能はまだありません");
+  EXPECT_EQ(SheetRequests(), (std::vector<int>{2, 2}));
 }

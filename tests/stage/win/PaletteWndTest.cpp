@@ -220,17 +220,16 @@ TEST_F(PaletteWndTest, AClickMakesTheEntryTheBrushWithTheCaseOfItsPalette) {
 TEST_F(PaletteWndTest, ARightClickOpensTheSheetInMode0AndTheEntryMenuInMode1) {
   OpenPalettes();
   cStageEditState& state = g_StageEditState;
-  // Mode 0: the entry's data sheet, which comes with the character sheets; until then the notice.
+  // Mode 0: the entry's data sheet, asked of the element editors.
   Click(Stage(0), 2, WM_RBUTTONDOWN);
-  EXPECT_EQ(StatusText(), "この機能はまだありません");
+  EXPECT_EQ(SheetRequests(), std::vector<int>{0});
   EXPECT_EQ(state.m_pEditBlock, &g_StageDoc.m_vStageBlock[2]);
   EXPECT_EQ(state.m_nEditContext, 1);
   EXPECT_EQ(state.m_nSelPalette, 1);
   EXPECT_EQ(state.m_nSelIndex, 2);
-  SendMessageA(Editor().m_hWndStatus, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(""));
   state.m_pEditBlock = nullptr;
   Click(Stage(0), 0, WM_RBUTTONDOWN);
-  EXPECT_EQ(StatusText(), "") << "entry 0 has no sheet";
+  EXPECT_EQ(SheetRequests(), std::vector<int>{0}) << "entry 0 has no sheet";
   EXPECT_EQ(state.m_pEditBlock, nullptr);
 
   // Mode 1 from the toolbar; the twin's toolbar follows.

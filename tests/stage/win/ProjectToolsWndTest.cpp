@@ -34,9 +34,9 @@ TEST_F(StageWndTest, ProjectOptionsOpenBesideTheHiddenEditorWhichComesBackWhenTh
   EXPECT_EQ(Caption(sheet->m_hWndSheet), "プロジェクトオプション");
   EXPECT_FALSE(IsWindowVisible(Window()));
   EXPECT_FALSE(IsWindowEnabled(Window()));
-  // A default record's button: its data sheet comes with the element editors; the editor says so.
+  // A default record's button asks the element editors for its data sheet.
   Click(sheet->m_apPages[cProjectOptionSheet::kPageGeneral]->m_hWnd, kIdcDefBlock);
-  EXPECT_EQ(StatusText(), "この機能はまだありません");
+  EXPECT_EQ(SheetRequests(), std::vector<int>{0});
   EXPECT_EQ(g_StageEditState.m_nEditContext, kEditContextProjectDefault);
   EXPECT_EQ(g_StageEditState.m_pEditBlock, &g_ProjectSettings.m_DefBlock);
   SendMessageA(sheet->m_hWndSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);

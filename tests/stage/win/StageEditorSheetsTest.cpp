@@ -14,8 +14,6 @@
 
 namespace {
 
-const char* const kNotice = "この機能はまだありません";
-
 class StageSheetsTest : public StageWndTest {
 protected:
   void TearDown() override {
@@ -37,7 +35,6 @@ protected:
     Command(id);
     cPropSheet* sheet = id == 40013 ? Editor().m_pStageSettingsSheet : Editor().m_pSystemSheet;
     EXPECT_NE(sheet, nullptr) << id;
-    EXPECT_NE(StatusText(), kNotice) << id;
     EXPECT_FALSE(IsWindowVisible(Window())) << id;
     EXPECT_FALSE(IsWindowEnabled(Window())) << id;
     return sheet ? sheet->m_hWndSheet : nullptr;

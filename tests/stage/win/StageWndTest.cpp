@@ -13,7 +13,15 @@ namespace {
 const char* const kFolders[] = {"data", "data\\stg4", "data\\stg4\\old_ver", "data\\work", "data\\plt4", "e_data", "e_bmp"};
 const char* const kToolbarPictures[] = {"ToolBar_Palette.bmp", "ToolBar_TestPlay.bmp", "ToolBar_Pen.bmp",
                                         "ToolBar_PltEdit.bmp"};
+std::vector<int> g_vSheetRequests;
+
+int RecordSheetRequest(int kind, cWindow*, cPropSheet**) {
+  g_vSheetRequests.push_back(kind);
+  return 0;
+}
 }  // namespace
+
+std::vector<int>& StageWndTest::SheetRequests() { return g_vSheetRequests; }
 
 void StageWndTest::SetUp() {
   StageTest::SetUp();
@@ -30,6 +38,8 @@ void StageWndTest::SetUp() {
   g_StateStack.Reset();
   g_nLastLaunchTime = 0;
   InstallStageEditor(g_MainFrame);
+  SheetRequests().clear();
+  g_ElementEditors.m_pfnOpenSheet = RecordSheetRequest;
   ASSERT_EQ(CreateMainFrameWindow(GetModuleHandleA(nullptr)), 1);
   MakeSheet(g_aSheetCanvas[kSheetBlock], 64, 480, 32, 1);
   MakeSheet(g_aSheetCanvas[kSheetChara], 640, 480, 32, 2);
@@ -47,6 +57,7 @@ void StageWndTest::TearDown() {
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {}  // the quit message too
   g_hMainWnd = nullptr;
   g_MainFrame.m_Services = cStageEditorServices();
+  g_ElementEditors.m_pfnOpenSheet = nullptr;
   g_bAppActive = 0;
   for (cCanvas& sheet : g_aSheetCanvas) sheet.Release();
   g_vCharaExcCanvas.clear();

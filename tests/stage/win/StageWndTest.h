@@ -74,6 +74,9 @@ protected:
   void Pump();
   // Whether the frame's queue holds the rebuild request; it is taken off.
   bool RebuildPosted();
+  // The kinds whose data sheet the window asked the element editors for since the test began (the
+  // element editors are not in this program: none opens).
+  static std::vector<int>& SheetRequests();
 
   cClockShell m_Clock;
 };
