@@ -4,6 +4,7 @@
 
 #include "app/MessageBox.h"
 #include "database/win/cDatabaseWnd.h"
+#include "editors/win/cDlgGraphicPick.h"
 #include "model/cEdBlock.h"
 #include "model/cEdChara.h"
 #include "stage/win/PaintCanvas.h"
@@ -69,6 +70,23 @@ void cDbAnimePage<Core>::UpdateDependentControls() {
 }
 
 template <class Core>
+int cDbAnimePage<Core>::PickGraphic(WPARAM wParam) {
+  if (LOWORD(wParam) != kIdcAnimePick || HIWORD(wParam) != BN_CLICKED) return 0;
+  cCtrlCombo<uint8_t>* kind = FindCtrlById(m_vKinds, kIdcAnimeKind);
+  cCtrlEditVal<int16_t>* number = FindCtrlById(m_vShorts, kIdcAnimeNumber);
+  if (!kind || !number) return 1;
+  int16_t cell = number->Value();
+  cCtrl button;
+  button.Attach(this, kIdcAnimePick);
+  if (!PickGraphicCell(&cell, kind->GetCurData(), this, &button)) return 1;
+  number->SetValue(cell);
+  // The button is no bound control: the picked number is stored as a typed one would be.
+  this->StoreControls();
+  this->m_Core.StoreEdited();
+  return 1;
+}
+
+template <class Core>
 void cDbAnimePage<Core>::EndOfCommand() {
   RestartSample();
   DrawSample(0);
@@ -115,6 +133,7 @@ int32_t cDbPageAnimeSet::FlyingShift() {
 }
 
 int cDbPageAnimeSet::OwnCommand(WPARAM wParam) {
+  if (PickGraphic(wParam)) return 1;
   if (LOWORD(wParam) == kIdcAnimeMotions && HIWORD(wParam) == LBN_SELCHANGE) Motions().OnSelChange();
   else if (ListActionOf(kListAnimeMotions, static_cast<uint32_t>(wParam)) == kListActEdit) EditMotionPattern();
   return 1;
@@ -157,6 +176,7 @@ cDbPageAnime::cDbPageAnime(uint16_t templateId, cDatabaseWnd& window, cDbPageAni
 }
 
 int cDbPageAnime::OwnCommand(WPARAM wParam) {
+  if (PickGraphic(wParam)) return 1;
   if (LOWORD(wParam) == kIdcAnimeEditPattern && HIWORD(wParam) == BN_CLICKED) EditPattern();
   return 1;
 }

@@ -46,6 +46,9 @@ protected:
   // The motion whose sample adds the flying shift; -1 on the anime page.
   virtual int SampleMotion() { return -1; }
   virtual int32_t FlyingShift() { return 0; }
+  // "一覧": the graphic cell picker on the chosen sheet kind; a picked cell becomes the graphic
+  // number. 1 when the command was that button's.
+  int PickGraphic(WPARAM wParam);
 
   cCtrlGroups<cCtrlCombo<uint8_t>> m_vKinds;
   cCtrlGroups<cCtrlEditVal<int16_t>> m_vShorts;

@@ -10,14 +10,6 @@
 
 namespace {
 
-const char* const kFactoryPictures[] = {
-    "bmp\\plt\\Palette.bmp", "bmp\\plt\\Palette2.bmp", "bmp\\Block.bmp",      "bmp\\Character1.bmp",
-    "bmp\\Character2.bmp",   "bmp\\Character3.bmp",    "bmp\\Character4.bmp", "bmp\\Character5.bmp",
-    "bmp\\Character6.bmp",   "bmp\\Character7.bmp",    "bmp\\Character8.bmp", "bmp\\Item.bmp",
-    "bmp\\Item_Mini.bmp",    "bmp\\Shot.bmp",          "bmp\\Mark.bmp",       "bmp\\WorldMapChip.bmp",
-    "bmp\\WorldEvent.bmp",   "bmp\\Symbol.bmp",        "bmp\\Accessory.bmp",  "bmp\\chara_sp\\Hero.bmp",
-    "bmp\\chara_sp\\Giant.bmp",
-};
 
 // The window stays on screen this long for a screenshot when asked to, announced by a file
 // "shot-N.ready"; meanwhile the database window's idle step runs sixty times a second.
@@ -37,9 +29,7 @@ void HoldForShot(int shot, int hold, cModelessList* list, cDatabaseWnd* database
 
 TEST_F(DatabaseWndTest, EveryPageAndDialogOnScreen) {
   int hold = HoldMilliseconds();
-  for (const char* picture : kFactoryPictures) CopyFactoryPicture(picture);
-  ASSERT_EQ(LoadProgramPalettes(), 1);
-  ASSERT_EQ(LoadSheetCanvases(cString(), cString()), 1);
+  ASSERT_EQ(LoadFactorySheets(), 1);
   cVector<cCharaExcData>& bitmaps = g_DatabaseSet.m_vCharaExc;
   bitmaps.resize(3);
   bitmaps[1].m_strName = "勇者";

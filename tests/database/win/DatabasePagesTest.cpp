@@ -197,6 +197,34 @@ TEST_F(DatabaseWndTest, TheGraphicRuleOfTheAnimePages) {
   EXPECT_EQ(ItemText(page, 1038), "19");
 }
 
+// "一覧" on both anime pages: the picker on the chosen sheet, a clicked cell becoming the graphic
+// number; closing the picker leaves the number.
+TEST_F(DatabaseWndTest, TheListButtonOfTheAnimePagesPicksTheGraphicNumber) {
+  ASSERT_EQ(LoadFactorySheets(), 1);
+  Open();
+  for (int tab : {kTabAnimeSet, kTabAnime}) {
+    HWND page = Page(tab);
+    Choose(page, 1254, 1);  // キャラ
+    Type(page, 1036, "3");
+    cModalDriver closed([](HWND picker) { PostMessageA(picker, WM_CLOSE, 0, 0); });
+    Press(page, 1446);
+    EXPECT_TRUE(closed.Ran()) << tab;
+    EXPECT_EQ(ItemText(page, 1036), "3") << tab;
+    char caption[64] = {};
+    cModalDriver picked([&](HWND picker) {
+      GetWindowTextA(picker, caption, sizeof caption);
+      SendMessageA(picker, WM_MOUSEMOVE, 0, MAKELPARAM(40, 8));
+      SendMessageA(picker, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 8));
+    });
+    Press(page, 1446);
+    EXPECT_TRUE(picked.Ran()) << tab;
+    EXPECT_EQ(std::string(caption), "グラフィック");
+    EXPECT_EQ(ItemText(page, 1036), "15") << "the second column's top cell, tab " << tab;
+  }
+  EXPECT_EQ(Core().m_AnimeSet.m_vWork[0].m_vMotion[0].m_nGraphic, 15);
+  EXPECT_EQ(Core().m_Anime.m_vWork[1].m_nGraphic, 15);
+}
+
 TEST_F(DatabaseWndTest, TheSamplePlaysAFrameForItsDisplayTimeTimesSixIdleTicks) {
   CopyFactoryPicture("bmp\\plt\\Palette.bmp");
   CopyFactoryPicture("bmp\\plt\\Palette2.bmp");

@@ -4,6 +4,7 @@
 
 #include "app/PathUtil.h"
 #include "app/SheetCanvases.h"
+#include "app/win/ProjectSheets.h"
 
 BOOL cFileChoice::RunOpen(OPENFILENAMEA& record) {
   ++m_nRuns;
@@ -133,6 +134,19 @@ void DatabaseWndTest::CopyFactoryPicture(const char* relative) {
   MakeDirectory("bmp\\plt");
   std::string source = BuildTreePath((std::string("project\\") + relative).c_str());
   WriteFileBytes(relative, ReadFileBytes(source));
+}
+
+int DatabaseWndTest::LoadFactorySheets() {
+  const char* const kFactoryPictures[] = {
+      "bmp\\plt\\Palette.bmp", "bmp\\plt\\Palette2.bmp", "bmp\\Block.bmp",      "bmp\\Character1.bmp",
+      "bmp\\Character2.bmp",   "bmp\\Character3.bmp",    "bmp\\Character4.bmp", "bmp\\Character5.bmp",
+      "bmp\\Character6.bmp",   "bmp\\Character7.bmp",    "bmp\\Character8.bmp", "bmp\\Item.bmp",
+      "bmp\\Item_Mini.bmp",    "bmp\\Shot.bmp",          "bmp\\Mark.bmp",       "bmp\\WorldMapChip.bmp",
+      "bmp\\WorldEvent.bmp",   "bmp\\Symbol.bmp",        "bmp\\Accessory.bmp",  "bmp\\chara_sp\\Hero.bmp",
+      "bmp\\chara_sp\\Giant.bmp",
+  };
+  for (const char* picture : kFactoryPictures) CopyFactoryPicture(picture);
+  return LoadProgramPalettes() && LoadSheetCanvases(cString(), cString());
 }
 
 std::string DatabaseWndTest::Here() {

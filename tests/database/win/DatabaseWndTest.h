@@ -68,6 +68,8 @@ protected:
   std::vector<Bytes> TableFiles() const;
   // Copies a picture the factory tool made into the project, under the same relative path.
   static void CopyFactoryPicture(const char* relative);
+  // Every picture of the factory project copied in, the program palettes and the sheets loaded.
+  static int LoadFactorySheets();
   // The current folder, where the project is.
   static std::string Here();
 
