@@ -9,12 +9,12 @@
 #include "app/cMciSound.h"
 #include "app/cVector.h"
 
-const cBrowseSpec kCharaExcBrowse = {"bmp\\chara_sp\\", "専用bmpの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
-const cBrowseSpec kSwordBrowse = {"bmp\\sword\\", "ビットマップの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
-const cBrowseSpec kEffectBrowse = {"bmp\\effect\\", "ビットマップの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
-const cBrowseSpec kPictureBrowse = {"bmp\\picture\\", "ビットマップの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
-const cBrowseSpec kSoundBrowse = {"wave", "効果音の選択", "WaveFile ( *.wav )\0*.wav\0", "wav"};
-const cBrowseSpec kBgmBrowse = {"bgm\\", "BGMの選択", "BgmFile ( *.mid;*.ogg )\0*.mid;*.ogg\0", "mid;ogg"};
+const cBrowseForm kCharaExcBrowse = {"bmp\\chara_sp\\", "専用bmpの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
+const cBrowseForm kSwordBrowse = {"bmp\\sword\\", "ビットマップの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
+const cBrowseForm kEffectBrowse = {"bmp\\effect\\", "ビットマップの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
+const cBrowseForm kPictureBrowse = {"bmp\\picture\\", "ビットマップの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp"};
+const cBrowseForm kSoundBrowse = {"wave", "効果音の選択", "WaveFile ( *.wav )\0*.wav\0", "wav"};
+const cBrowseForm kBgmBrowse = {"bgm\\", "BGMの選択", "BgmFile ( *.mid;*.ogg )\0*.mid;*.ogg\0", "mid;ogg"};
 
 int AcceptBrowsedFile(cString& path) {
   cString relative = path;

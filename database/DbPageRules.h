@@ -30,12 +30,12 @@ constexpr int kPathLimit = 260;   // bytes
 constexpr int kDataCountMin = 1;  // the range of the data count dialog
 constexpr int kDataCountMax = 999;
 
-extern const cBrowseSpec kCharaExcBrowse;
-extern const cBrowseSpec kSwordBrowse;
-extern const cBrowseSpec kEffectBrowse;
-extern const cBrowseSpec kPictureBrowse;
-extern const cBrowseSpec kSoundBrowse;
-extern const cBrowseSpec kBgmBrowse;
+extern const cBrowseForm kCharaExcBrowse;
+extern const cBrowseForm kSwordBrowse;
+extern const cBrowseForm kEffectBrowse;
+extern const cBrowseForm kPictureBrowse;
+extern const cBrowseForm kSoundBrowse;
+extern const cBrowseForm kBgmBrowse;
 
 // A file chosen in a browse, made relative to the working folder. 0 for a file on another drive:
 // the command then ends at once, with no change and no change notice.

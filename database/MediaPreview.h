@@ -6,7 +6,7 @@
 
 // What the open-file dialog of a browse button starts in and offers. The filter is the dialog's
 // list of pairs (description, patterns), each ended by a zero, the list by a second zero.
-struct cBrowseSpec {
+struct cBrowseForm {
   const char* m_pFolder;
   const char* m_pTitle;
   const char* m_pFilter;

@@ -47,10 +47,10 @@ public:
 template <class T>
 class cFilePageCore : public cTablePageCore<T> {
 public:
-  cFilePageCore(cVector<T>& table, const cListInstance& list, int minimumTable, const cBrowseSpec& browse,
+  cFilePageCore(cVector<T>& table, const cListInstance& list, int minimumTable, const cBrowseForm& browse,
                 cString T::*path)
       : cTablePageCore<T>(table, list, minimumTable), m_Browse(browse), m_pPath(path) {}
-  const cBrowseSpec& Browse() const { return m_Browse; }
+  const cBrowseForm& Browse() const { return m_Browse; }
   // A file chosen in the browse goes into the path; 0 for a file on another drive (nothing changes
   // and the command ends).
   int OnBrowsed(const cString& chosen, cString T::*path) {
@@ -67,7 +67,7 @@ public:
   }
 
 private:
-  const cBrowseSpec& m_Browse;
+  const cBrowseForm& m_Browse;
   cString T::*m_pPath;
 };
 
@@ -91,7 +91,7 @@ private:
 template <class T, class Item>
 class cListPageCore : public cFilePageCore<T> {
 public:
-  cListPageCore(cVector<T>& table, const cListInstance& list, int minimumTable, const cBrowseSpec& browse,
+  cListPageCore(cVector<T>& table, const cListInstance& list, int minimumTable, const cBrowseForm& browse,
                 cString T::*path, const cListInstance& innerList, cVector<Item> T::*items, tRowLabel<Item> label)
       : cFilePageCore<T>(table, list, minimumTable, browse, path),
         m_InnerInstance(innerList),
@@ -221,7 +221,7 @@ public:
 template <class T>
 class cMediaPageCore : public cFilePageCore<T> {
 public:
-  cMediaPageCore(cVector<T>& table, const cListInstance& list, const cBrowseSpec& browse)
+  cMediaPageCore(cVector<T>& table, const cListInstance& list, const cBrowseForm& browse)
       : cFilePageCore<T>(table, list, 2, browse, &T::m_strPath) {}
 };
 class cDbPagePictureCore : public cMediaPageCore<cPictureData> {

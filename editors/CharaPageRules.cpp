@@ -39,7 +39,7 @@ const cTextField<C> kBasicTextFields[1] = {{1002, &C::m_strName, 20, 0}};
 const cGroupCtrl kBasicExtraCtrls[4] = {
     {kIdcBasicAppearList, 4}, {kIdcBasicAppearInsert, 4}, {kIdcBasicAppearEdit, 4}, {kIdcBasicAppearDelete, 4}};
 const uint16_t kBasicInheritButtons[9] = {1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031, 1032};
-const cCharaPageSpec kBasicPageSpec = {kBasicNumFields,   7, kBasicComboFields,   5, kBasicCheckFields,
+const cCharaPageForm kBasicPageForm = {kBasicNumFields,   7, kBasicComboFields,   5, kBasicCheckFields,
                                        4, kBasicTextFields, 1, kBasicExtraCtrls,    4, kBasicInheritButtons,
                                        9, 0};
 
@@ -75,7 +75,7 @@ const cCheckField<C> kGraphicCheckFields[3] = {
 const cGroupCtrl kGraphicExtraCtrls[2] = {{kIdcGraphicCellPick, 9}, {kIdcGraphicMarkPick, 15}};
 const uint16_t kGraphicInheritButtons[14] = {1024, 1025, 1026, 1027, 1028, 1029, 1030,
                                              1031, 1032, 1033, 1034, 1035, 11036, 1041};
-const cCharaPageSpec kGraphicPageSpec = {kGraphicNumFields,   5,  kGraphicComboFields, 14, kGraphicCheckFields,
+const cCharaPageForm kGraphicPageForm = {kGraphicNumFields,   5,  kGraphicComboFields, 14, kGraphicCheckFields,
                                          3,  nullptr,             0,  kGraphicExtraCtrls,  2,  kGraphicInheritButtons,
                                          14, 9};
 
@@ -99,7 +99,7 @@ const cComboField<C> kStatusComboFields[4] = {
 };
 const cCheckField<C> kStatusCheckFields[2] = {{kIdcStatusHasGroup, &C::m_bHasGroup, 33}, {kIdcStatusHoldItem, &C::m_bHoldItem, 35}};
 const uint16_t kStatusInheritButtons[13] = {1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031, 1032, 1033, 1034, 1035, 11036};
-const cCharaPageSpec kStatusPageSpec = {kStatusNumFields,  9,  kStatusComboFields, 4, kStatusCheckFields, 2,
+const cCharaPageForm kStatusPageForm = {kStatusNumFields,  9,  kStatusComboFields, 4, kStatusCheckFields, 2,
                                         nullptr,           0,  nullptr,            0, kStatusInheritButtons,
                                         13,                23};
 
@@ -128,13 +128,13 @@ bool Computer(const cEdChara& chara) { return chara.m_cControl == kControlComput
 
 }  // namespace
 
-void CommonPageStates(const cCharaPageSpec& page, const cEdChara& chara, const cCharaPageView& view,
+void CommonPageStates(const cCharaPageForm& page, const cEdChara& chara, const cCharaPageView& view,
                       cCtrlStates& states) {
   InheritPageStates(page, chara, view, states);
 }
 
 void BasicPageStates(const cEdChara& chara, const cCharaPageView& view, cCtrlStates& states) {
-  CommonPageStates(kBasicPageSpec, chara, view, states);
+  CommonPageStates(kBasicPageForm, chara, view, states);
   const cCharaSheetSetup& setup = CharaSheetSetup(view.m_nContext);
   SourceComboStates(view.m_nContext, chara.m_cInheritPalette, kIdcBasicSource, kIdcBasicSourceIndex, states);
   // The player number has a single value; the template's combo stays hidden.
@@ -167,7 +167,7 @@ void ClampGraphicToSheet(cEdChara& chara, int dedicatedCount) {
 }
 
 void GraphicPageStates(const cEdChara& chara, const cCharaPageView& view, int dedicatedCount, cCtrlStates& states) {
-  CommonPageStates(kGraphicPageSpec, chara, view, states);
+  CommonPageStates(kGraphicPageForm, chara, view, states);
   cGraphicRanges ranges = GraphicRanges(chara.m_cGraphicSheet, dedicatedCount);
   states.SetRange(kIdcGraphicCell, ranges.m_nCellMin, ranges.m_nCellMax);
   if (ranges.m_bOffset) states.SetRange(kIdcGraphicOffset, ranges.m_nOffsetMin, ranges.m_nOffsetMax);
@@ -189,7 +189,7 @@ void GraphicPageStates(const cEdChara& chara, const cCharaPageView& view, int de
 }
 
 void StatusPageStates(const cEdChara& chara, const cCharaPageView& view, cCtrlStates& states) {
-  CommonPageStates(kStatusPageSpec, chara, view, states);
+  CommonPageStates(kStatusPageForm, chara, view, states);
   for (uint16_t id : kStatusUnusedCtrls) states.Show(id, false);
   bool computer = Computer(chara);
   for (const cComputerSet& set : kStatusComputerSets)

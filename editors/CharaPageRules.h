@@ -47,7 +47,7 @@ enum : uint16_t {
   kIdcStatusHoldItem = 1077,
 };
 
-using cCharaPageSpec = cPageDesc<cEdChara>;
+using cCharaPageForm = cPageDesc<cEdChara>;
 // The character pages' preview is the shared one.
 constexpr uint16_t kIdcCharaPreview = kIdcSheetPreview;
 
@@ -57,25 +57,25 @@ extern const cCheckField<cEdChara> kBasicCheckFields[4];
 extern const cTextField<cEdChara> kBasicTextFields[1];
 extern const cGroupCtrl kBasicExtraCtrls[4];
 extern const uint16_t kBasicInheritButtons[9];
-extern const cCharaPageSpec kBasicPageSpec;
+extern const cCharaPageForm kBasicPageForm;
 
 extern const cNumField<cEdChara> kGraphicNumFields[5];
 extern const cComboField<cEdChara> kGraphicComboFields[14];
 extern const cCheckField<cEdChara> kGraphicCheckFields[3];
 extern const cGroupCtrl kGraphicExtraCtrls[2];
 extern const uint16_t kGraphicInheritButtons[14];
-extern const cCharaPageSpec kGraphicPageSpec;
+extern const cCharaPageForm kGraphicPageForm;
 
 extern const cNumField<cEdChara> kStatusNumFields[9];
 extern const cComboField<cEdChara> kStatusComboFields[4];
 extern const cCheckField<cEdChara> kStatusCheckFields[2];
 extern const uint16_t kStatusInheritButtons[13];
-extern const cCharaPageSpec kStatusPageSpec;
+extern const cCharaPageForm kStatusPageForm;
 
 using cCharaPageView = cSheetPageView;
 
 // Shared by every page (InheritPageStates).
-void CommonPageStates(const cCharaPageSpec& page, const cEdChara& chara, const cCharaPageView& view,
+void CommonPageStates(const cCharaPageForm& page, const cEdChara& chara, const cCharaPageView& view,
                       cCtrlStates& states);
 
 // The whole refresh of each page.

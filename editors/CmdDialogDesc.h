@@ -22,7 +22,7 @@
 #include "model/cCommandData.h"
 #include "ui/CtrlCommand.h"
 
-struct cBrowseSpec;
+struct cBrowseForm;
 struct cPaintList;
 struct cSheetExtents;
 
@@ -179,12 +179,12 @@ struct cCellPickButton {
   int8_t m_nKind = 0;  // without a kind combo
 };
 
-// A "参照" button: the open-file dialog as the spec says; accept makes the chosen file the text
+// A "参照" button: the open-file dialog with its folder, title and filter; accept makes the chosen file the text
 // of an edit, or leaves the edit as it was (0).
 struct cBrowseButton {
   uint16_t m_nButton = 0;
   uint16_t m_nTextCtrl = 0;
-  const cBrowseSpec* m_pSpec = nullptr;
+  const cBrowseForm* m_pForm = nullptr;
   int (*m_pfnAccept)(const cString& chosen, cString& path) = nullptr;
 };
 
@@ -325,9 +325,9 @@ struct cCmdDialogDesc {
     m_CellPick = {button, 0, numberCtrl, kind};
     return *this;
   }
-  cCmdDialogDesc& Browse(uint16_t button, uint16_t textCtrl, const cBrowseSpec& spec,
+  cCmdDialogDesc& Browse(uint16_t button, uint16_t textCtrl, const cBrowseForm& form,
                          int (*accept)(const cString&, cString&)) {
-    m_Browse = {button, textCtrl, &spec, accept};
+    m_Browse = {button, textCtrl, &form, accept};
     return *this;
   }
 };

@@ -31,7 +31,7 @@ const uint16_t kFlowEditorCtrls[26] = {
     kIdcFlowCommandList,
 };
 
-const cFlowListSpec kFlowListSpecs[4] = {
+const cFlowListForm kFlowListForms[4] = {
     // The flow list takes the standard ids of list kind 1; a new row is a default flow.
     {kIdcFlowList, 999, 108, {40009, 40001, 40007, 40033, 40032}, 115, {40038, 40039, 40040, 40042, 40043},
      kIdcFlowInsert, 0, kIdcFlowDelete, 0},

@@ -49,7 +49,7 @@ constexpr int kFlowInheritGroup = 36;
 // One of the page's four lists: its maximum rows, accelerator table and popup menu with their
 // command ids (in the order cut, copy, paste, insert, delete), its buttons (0: none) and the
 // template of the dialog that edits a row (0: none).
-struct cFlowListSpec {
+struct cFlowListForm {
   uint16_t m_nId;
   int32_t m_nMaxRows;
   uint16_t m_nAccelTable;
@@ -62,7 +62,7 @@ struct cFlowListSpec {
   uint16_t m_nEditorTemplate;
 };
 enum { kFlowListFlows = 0, kFlowListConds = 1, kFlowListKeys = 2, kFlowListCommands = 3 };
-extern const cFlowListSpec kFlowListSpecs[4];
+extern const cFlowListForm kFlowListForms[4];
 
 // The page's modes: a page of the character sheet, or the modal "フローデータ" of an item's
 // "フローの変更" command.

@@ -8,7 +8,7 @@
 using C = cCommandData;
 using M = cEdMove;
 
-const cBrowseSpec kStageFileBrowse = {"data\\stg4", "ステージファイルの選択", "StageFile ( *.stg4_* )\0*.stg4_*\0",
+const cBrowseForm kStageFileBrowse = {"data\\stg4", "ステージファイルの選択", "StageFile ( *.stg4_* )\0*.stg4_*\0",
                                       "stg4_*"};
 
 namespace {

@@ -61,7 +61,7 @@ enum : uint16_t {
 void StageClearStates(int32_t mode, int32_t moveMap, int32_t forceStart, cCtrlStates& states);
 // "参照": the open-file dialog of a stage file, and the path it stores, relative to the working
 // folder. A file on another drive leaves the path as it was, without a message; 0 then.
-extern const cBrowseSpec kStageFileBrowse;
+extern const cBrowseForm kStageFileBrowse;
 int AcceptStageFile(const cString& chosen, cString& path);
 // "ワープ": direction and distance for modes 0-4 (and any mode but 5), the target coordinates for
 // "目標座標で指定", where "絶対座標" and "画面座標" disable both mirrors.

@@ -30,14 +30,14 @@ constexpr cListButtons PlainButtons(uint16_t insert, uint16_t remove) {
 }
 
 // dialog, form, insert-then-edit, run mode, placement of an edit, of an insert
-constexpr cListEditSpec kNoDialog = {};
-constexpr cListEditSpec FirstForm(uint16_t dialog, int insertEdit) {
+constexpr cListEditForm kNoDialog = {};
+constexpr cListEditForm FirstForm(uint16_t dialog, int insertEdit) {
   return {dialog, 1, insertEdit, kListRunAlone, kListPlaceCentred, kListPlaceCentred};
 }
-constexpr cListEditSpec SecondForm(uint16_t dialog, int runMode, int editPlace, int insertPlace) {
+constexpr cListEditForm SecondForm(uint16_t dialog, int runMode, int editPlace, int insertPlace) {
   return {dialog, 2, 1, runMode, editPlace, insertPlace};
 }
-constexpr cListEditSpec kConditionDialog = SecondForm(170, kListRunAlone, kListPlaceCentred, kListPlaceCentred);
+constexpr cListEditForm kConditionDialog = SecondForm(170, kListRunAlone, kListPlaceCentred, kListPlaceCentred);
 }  // namespace
 
 const cListInstance kListAnimeTable = {

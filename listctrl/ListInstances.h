@@ -48,7 +48,7 @@ enum : int {
 // The edit sub-dialog of a list: its template, its form (1: it finds the element itself; 2: it
 // reads it from the page's context block), whether the page inserts through it, how the other
 // windows fare while it runs (ListEditContext.h) and where it opens for an edit and an insert.
-struct cListEditSpec {
+struct cListEditForm {
   uint16_t m_wDialog;  // 0: no sub-dialog
   int m_nForm;
   int m_bInsertEdit;
@@ -66,7 +66,7 @@ struct cListInstance {
   int m_nIds;
   cListCommandSet m_Set;  // accelerator table, popup menu and ids; unused with kListIdsNone
   cListButtons m_Buttons;
-  cListEditSpec m_Edit;
+  cListEditForm m_Edit;
 };
 
 // The action of a WM_COMMAND (its wParam) for a list: a click of one of its page's buttons, or a

@@ -37,7 +37,7 @@ void cDbPage::AttachFieldGroups() {
   AttachCtrlGroups(m_vBitmaps);
 }
 
-int cDbPage::ChooseFile(const cBrowseSpec& browse, cString& path) {
+int cDbPage::ChooseFile(const cBrowseForm& browse, cString& path) {
   char buffer[kMaxPath] = {};
   if (!OpenFileDialog(m_hWnd, buffer, kMaxPath, browse.m_pFolder, browse.m_pTitle, browse.m_pFilter,
                       browse.m_pDefaultExtension, 0, nullptr))

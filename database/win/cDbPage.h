@@ -43,9 +43,9 @@ protected:
   cCtrl* BoundCtrl(uint16_t id);
   // The group vectors below, bound to their items.
   void AttachFieldGroups();
-  // The browse of a page whose records name a file: the open-file dialog as the spec describes it;
+  // The browse of a page whose records name a file: the open-file dialog with its folder, title and filter;
   // 1 with the path chosen, 0 when cancelled.
-  int ChooseFile(const cBrowseSpec& browse, cString& path);
+  int ChooseFile(const cBrowseForm& browse, cString& path);
 
   cDatabaseWnd& m_Window;
   int m_nTab;

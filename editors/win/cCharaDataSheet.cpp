@@ -52,7 +52,7 @@ cCharaBasicPage::cCharaBasicPage(cWindow* parent, cModelessList* list, cCharaDat
     : cCharaPage(kIddCharaBasic, parent, list, sheet, kCharaPageBasic) {
   s_lpInstance = this;
   m_lpfnProc = Proc;
-  BindDesc(kBasicPageSpec);
+  BindDesc(kBasicPageForm);
   m_Conds.Bind(&Chara().m_vAppearCond, SelfCondRowLabel);
 }
 
@@ -103,7 +103,7 @@ cCharaGraphicPage::cCharaGraphicPage(cWindow* parent, cModelessList* list, cChar
   s_lpInstance = this;
   m_lpfnProc = Proc;
   m_bTwoPreviews = 1;
-  BindDesc(kGraphicPageSpec);
+  BindDesc(kGraphicPageForm);
 }
 
 cCharaGraphicPage::~cCharaGraphicPage() {
@@ -140,7 +140,7 @@ cCharaStatusPage::cCharaStatusPage(cWindow* parent, cModelessList* list, cCharaD
     : cCharaPage(kIddCharaStatus, parent, list, sheet, kCharaPageStatus) {
   s_lpInstance = this;
   m_lpfnProc = Proc;
-  BindDesc(kStatusPageSpec);
+  BindDesc(kStatusPageForm);
 }
 
 cCharaStatusPage::~cCharaStatusPage() {

@@ -208,8 +208,8 @@ void cDlgCommand::BrowseFile() {
   const cBrowseButton& browse = m_Model.Desc().m_Browse;
   auto* edit = dynamic_cast<cCtrlEditText*>(BoundCtrlOf(*this, browse.m_nTextCtrl));
   char chosen[kMaxPath] = {};
-  if (!edit || !OpenFileDialog(m_hWnd, chosen, kMaxPath, browse.m_pSpec->m_pFolder, browse.m_pSpec->m_pTitle,
-                               browse.m_pSpec->m_pFilter, browse.m_pSpec->m_pDefaultExtension, 0, nullptr))
+  if (!edit || !OpenFileDialog(m_hWnd, chosen, kMaxPath, browse.m_pForm->m_pFolder, browse.m_pForm->m_pTitle,
+                               browse.m_pForm->m_pFilter, browse.m_pForm->m_pDefaultExtension, 0, nullptr))
     return;
   cString path;
   if (!browse.m_pfnAccept(cString(chosen), path)) return;

@@ -212,17 +212,17 @@ public:
   template <class Dlg>
   int EditAsInstance(Dlg*& holder, const cListInstance& instance, int insert, cModelessList* list,
                      cListEditContext* context = nullptr) {
-    const cListEditSpec& spec = instance.m_Edit;
-    int place = insert ? spec.m_nInsertPlace : spec.m_nEditPlace;
+    const cListEditForm& form = instance.m_Edit;
+    int place = insert ? form.m_nInsertPlace : form.m_nEditPlace;
     int center = place == kListPlaceCentred ? 1 : 0;
     if constexpr (std::is_constructible_v<Dlg, uint16_t, cWindow*, int32_t, cListEditContext*, cModelessList*, cCtrl*,
                                           int32_t>) {
       cCtrl* corner = place == kListPlaceCorner ? this : nullptr;
-      return insert ? InsertInDialog(holder, spec.m_wDialog, context, list, spec.m_nRunMode, center, corner)
-                    : EditInDialog(holder, spec.m_wDialog, context, list, spec.m_nRunMode, center, corner);
+      return insert ? InsertInDialog(holder, form.m_wDialog, context, list, form.m_nRunMode, center, corner)
+                    : EditInDialog(holder, form.m_wDialog, context, list, form.m_nRunMode, center, corner);
     } else {
-      return insert ? InsertInDialog(holder, spec.m_wDialog, list, spec.m_nRunMode, center)
-                    : EditInDialog(holder, spec.m_wDialog, list, spec.m_nRunMode, center);
+      return insert ? InsertInDialog(holder, form.m_wDialog, list, form.m_nRunMode, center)
+                    : EditInDialog(holder, form.m_wDialog, list, form.m_nRunMode, center);
     }
   }
 

@@ -29,12 +29,12 @@ cEdChara Chara(int control, std::initializer_list<int> inherited = {}, int sourc
   return chara;
 }
 
-const cCharaPageSpec* const kPages[] = {&kBasicPageSpec, &kGraphicPageSpec, &kStatusPageSpec};
+const cCharaPageForm* const kPages[] = {&kBasicPageForm, &kGraphicPageForm, &kStatusPageForm};
 
-void PageStates(const cCharaPageSpec* page, const cEdChara& chara, const cCharaPageView& view, cCtrlStates& states) {
-  if (page == &kBasicPageSpec) BasicPageStates(chara, view, states);
-  if (page == &kGraphicPageSpec) GraphicPageStates(chara, view, 3, states);
-  if (page == &kStatusPageSpec) StatusPageStates(chara, view, states);
+void PageStates(const cCharaPageForm* page, const cEdChara& chara, const cCharaPageView& view, cCtrlStates& states) {
+  if (page == &kBasicPageForm) BasicPageStates(chara, view, states);
+  if (page == &kGraphicPageForm) GraphicPageStates(chara, view, 3, states);
+  if (page == &kStatusPageForm) StatusPageStates(chara, view, states);
 }
 }  // namespace
 
@@ -42,7 +42,7 @@ using CharaPageRulesTest = EditorTest;
 
 TEST_F(CharaPageRulesTest, EveryGroupOfTheThreePagesHasItsButtonAndControls) {
   std::set<int> groups;
-  for (const cCharaPageSpec* page : kPages)
+  for (const cCharaPageForm* page : kPages)
     for (int i = 0; i < page->m_nButtons; ++i) {
       int group = page->m_nFirstGroup + i;
       EXPECT_TRUE(groups.insert(group).second) << group;
@@ -51,12 +51,12 @@ TEST_F(CharaPageRulesTest, EveryGroupOfTheThreePagesHasItsButtonAndControls) {
   // Groups 0-35 belong to the three pages; 36, the flows, to the flow page.
   EXPECT_EQ(groups.size(), 36u);
   EXPECT_EQ(*groups.rbegin(), 35);
-  EXPECT_EQ(GroupCtrlIds(kBasicPageSpec, 4), (cVector<uint16_t>{1255, 1051, 1044, 1041, 1042, 1043}));
-  EXPECT_EQ(GroupCtrlIds(kGraphicPageSpec, 9), (cVector<uint16_t>{1036, 1038, 1254, 1446}));
+  EXPECT_EQ(GroupCtrlIds(kBasicPageForm, 4), (cVector<uint16_t>{1255, 1051, 1044, 1041, 1042, 1043}));
+  EXPECT_EQ(GroupCtrlIds(kGraphicPageForm, 9), (cVector<uint16_t>{1036, 1038, 1254, 1446}));
 }
 
 TEST_F(CharaPageRulesTest, AnInheritedGroupDisablesItsControlsAndChecksItsButton) {
-  for (const cCharaPageSpec* page : kPages)
+  for (const cCharaPageForm* page : kPages)
     for (int i = 0; i < page->m_nButtons; ++i) {
       int group = page->m_nFirstGroup + i;
       SCOPED_TRACE(group);
@@ -72,7 +72,7 @@ TEST_F(CharaPageRulesTest, AnInheritedGroupDisablesItsControlsAndChecksItsButton
 }
 
 TEST_F(CharaPageRulesTest, WithoutASourceNoInheritButtonCanBeChecked) {
-  for (const cCharaPageSpec* page : kPages)
+  for (const cCharaPageForm* page : kPages)
     for (int source : {kPaletteNone, kPaletteCommon}) {
       cCtrlStates states;
       PageStates(page, Chara(kComputer, {}, source), View(kEditStagePalette), states);

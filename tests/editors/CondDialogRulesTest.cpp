@@ -74,8 +74,8 @@ TEST(CondDialogRules, KindButtonsAndTheKindOfAnExistingRow) {
   // A new row (kind 0) and any stored kind outside the table show the chooser for a choice.
   for (int kind : {0, 8, 100, -1}) EXPECT_EQ(CondKindButton(kind), 0) << kind;
   for (uint16_t id : {0, 1266, 1274, 1000}) EXPECT_EQ(CondKindOfButton(id), 0) << id;
-  EXPECT_EQ(kCondKindSpecs[kCondStatus].m_nTemplate, 269);
-  EXPECT_EQ(kCondKindSpecs[kCondDistance].m_nTemplate, 219);
+  EXPECT_EQ(kCondKindForms[kCondStatus].m_nTemplate, 269);
+  EXPECT_EQ(kCondKindForms[kCondDistance].m_nTemplate, 219);
 }
 
 TEST(CondDialogRules, TheDistanceKindNeedsTheCharacterLayerInTheSheetsOwnLists) {
@@ -172,7 +172,7 @@ TEST(CondDialogRules, TheRangeDisplayEnablesColourAndChecks) {
     const char* expected = display ? "111" : "000";
     EXPECT_EQ(EnabledOf(states, {kIdcCondRangeColour, kIdcCondShowUnborn, kIdcCondShowTransparent}), expected);
   }
-  const cCondKindSpec& distance = kCondKindSpecs[kCondDistance];
+  const cCondKindForm& distance = kCondKindForms[kCondDistance];
   cCondData cond;
   StoreClamped(cond, distance.m_pNum[0], 41);
   StoreClamped(cond, distance.m_pNum[1], -16);

@@ -182,7 +182,7 @@ TEST(FlowPageRules, TheFourListsAndTheirEditors) {
       {kIdcFlowCommandList, 999, 205, 40101, 40119},
   };
   for (int i = 0; i < 4; ++i) {
-    const cFlowListSpec& list = kFlowListSpecs[i];
+    const cFlowListForm& list = kFlowListForms[i];
     EXPECT_EQ(list.m_nId, cases[i].m_nId);
     EXPECT_EQ(list.m_nMaxRows, cases[i].m_nMax);
     EXPECT_EQ(list.m_nEditorTemplate, cases[i].m_nTemplate);

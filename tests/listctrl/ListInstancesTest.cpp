@@ -362,7 +362,7 @@ TEST(ListInstances, TheirPagesButtonsAndDoubleClicks) {
 TEST(ListInstances, TheirEditDialogs) {
   struct cCase {
     const cListInstance* m_pList;
-    cListEditSpec m_Edit;
+    cListEditForm m_Edit;
   };
   const cCase cases[] = {
       {&kListAnimeMotions, {221, 1, 0, kListRunAlone, kListPlaceCentred, kListPlaceCentred}},
@@ -386,16 +386,16 @@ TEST(ListInstances, TheirEditDialogs) {
     ++withDialog;
     auto found = std::find_if(std::begin(cases), std::end(cases), [list](const cCase& c) { return c.m_pList == list; });
     ASSERT_NE(found, std::end(cases));
-    const cListEditSpec& want = found->m_Edit;
-    const cListEditSpec& spec = list->m_Edit;
-    EXPECT_EQ(spec.m_wDialog, want.m_wDialog);
-    EXPECT_EQ(spec.m_nForm, want.m_nForm);
-    EXPECT_EQ(spec.m_bInsertEdit, want.m_bInsertEdit);
-    EXPECT_EQ(spec.m_nRunMode, want.m_nRunMode);
-    EXPECT_EQ(spec.m_nEditPlace, want.m_nEditPlace);
-    EXPECT_EQ(spec.m_nInsertPlace, want.m_nInsertPlace);
+    const cListEditForm& want = found->m_Edit;
+    const cListEditForm& form = list->m_Edit;
+    EXPECT_EQ(form.m_wDialog, want.m_wDialog);
+    EXPECT_EQ(form.m_nForm, want.m_nForm);
+    EXPECT_EQ(form.m_bInsertEdit, want.m_bInsertEdit);
+    EXPECT_EQ(form.m_nRunMode, want.m_nRunMode);
+    EXPECT_EQ(form.m_nEditPlace, want.m_nEditPlace);
+    EXPECT_EQ(form.m_nInsertPlace, want.m_nInsertPlace);
     // Insert-then-edit moves on to the row after the new one: such a list ends with the extra row.
-    EXPECT_TRUE(list->m_Shape.m_bExtraRow || !spec.m_bInsertEdit);
+    EXPECT_TRUE(list->m_Shape.m_bExtraRow || !form.m_bInsertEdit);
   }
   EXPECT_EQ(withDialog, 10);
 }

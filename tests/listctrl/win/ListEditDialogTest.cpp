@@ -50,7 +50,7 @@ TEST_F(ListEditDialogTest, EveryListWithASubDialogEditsAndInsertsThroughIt) {
     SCOPED_TRACE(instance->m_pszPage);
     g_RowScript = cRowDialogScript();
     cListInstance ids = OnTestPage(*instance);
-    const cListEditSpec& spec = ids.m_Edit;
+    const cListEditForm& form = ids.m_Edit;
     bool multi = ids.m_Shape.m_bMultiSel != 0;
     cListTestPage& page = Open([&](cListTestPage& p) {
       p.SetSingle(multi ? kSingleShape : ids.m_Shape, multi ? "a" : "a b c d", multi ? nullptr : &ids);
@@ -71,11 +71,11 @@ TEST_F(ListEditDialogTest, EveryListWithASubDialogEditsAndInsertsThroughIt) {
       g_RowScript.m_wAnswer = answer;
       g_RowScript.m_OnOk = [&list, &records, newName] { records.At(list.GetCurIndex()).m_strName = newName; };
       g_RowScript.m_OnShown = [&](HWND) {
-        EXPECT_EQ(Visible(other.m_hWnd), spec.m_nRunMode != kListRunHide);
-        EXPECT_EQ(Disabled(other.m_hWnd), spec.m_nRunMode == kListRunDisable);
+        EXPECT_EQ(Visible(other.m_hWnd), form.m_nRunMode != kListRunHide);
+        EXPECT_EQ(Disabled(other.m_hWnd), form.m_nRunMode == kListRunDisable);
       };
       int result = 0;
-      if (spec.m_nForm == 2) {
+      if (form.m_nForm == 2) {
         cRowDialog::s_lppHolder = reinterpret_cast<cRowDialog**>(&page.m_pRowDialog2);
         result = list.EditAsInstance(page.m_pRowDialog2, ids, insert, &m_List, &page.m_Context);
         EXPECT_EQ(page.m_pRowDialog2, nullptr);
@@ -108,8 +108,8 @@ TEST_F(ListEditDialogTest, EveryListWithASubDialogEditsAndInsertsThroughIt) {
     std::string before = cListTestPage::Names(records);
     EXPECT_EQ(open(0, kIdcCancel, "x"), 0);
     EXPECT_EQ(cListTestPage::Names(records), before);
-    placedAt(spec.m_nEditPlace);
-    if (spec.m_nForm == 2) {
+    placedAt(form.m_nEditPlace);
+    if (form.m_nForm == 2) {
       EXPECT_EQ(g_RowScript.m_Context.m_pElement, &records[1]);
       EXPECT_EQ(g_RowScript.m_Context.m_bInsert, 0);
     }
@@ -118,18 +118,18 @@ TEST_F(ListEditDialogTest, EveryListWithASubDialogEditsAndInsertsThroughIt) {
     std::string row = cListTestPage::Rows(list)[1];
     EXPECT_EQ(row.substr(row.size() - 6), "edited") << "the rows were rebuilt";
     EXPECT_EQ(list.GetCurSel(), 1);
-    if (!spec.m_bInsertEdit) continue;
+    if (!form.m_bInsertEdit) continue;
 
     EXPECT_EQ(open(1, kIdcCancel, "x"), 0);
     EXPECT_EQ(cListTestPage::Names(records), "a edited c d") << "the inserted row went again";
-    placedAt(spec.m_nInsertPlace);
-    if (spec.m_nForm == 2) {
+    placedAt(form.m_nInsertPlace);
+    if (form.m_nForm == 2) {
       EXPECT_EQ(g_RowScript.m_Context.m_bInsert, 1);
     }
     EXPECT_EQ(open(1, kIdcOk, "inserted"), 1);
     EXPECT_EQ(cListTestPage::Names(records), "a inserted edited c d");
     EXPECT_EQ(list.GetCurSel(), 2) << "the row after the new one";
-    if (spec.m_nForm == 2) {
+    if (form.m_nForm == 2) {
       EXPECT_EQ(g_RowScript.m_Context.m_pElement, &records[1]);
     }
   }
