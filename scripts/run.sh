@@ -1,16 +1,19 @@
 #!/bin/bash
 # Installs what is missing, builds the editor for Windows and starts it under Wine in the working
 # folder build/win/workdir, which the build lays out with the factory project (on a virtual X
-# display when there is none; see README for watching and driving it there).
+# display when there is none; see README for watching and driving it there). Where this machine
+# runs no 32-bit programs, the 64-bit build's editor starts instead, in build/win64/workdir.
 set -u
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 scripts/deps.sh || exit 1
+source tools/wine/route.sh
+[ $VX_ROUTE = 64 ] && echo "the 64-bit build of the editor under 64-bit Wine: $VX_ROUTE_WHY"
 mkdir -p build
-cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
-  >build/win.configure.log 2>&1 || { cat build/win.configure.log; exit 1; }
-cmake --build build/win -j "$(nproc)" --target workdir || exit 1
-work=$top/build/win/workdir
+cmake -S . -B $VX_WIN_BUILD -G Ninja -DCMAKE_TOOLCHAIN_FILE=$VX_WIN_TOOLCHAIN -DCMAKE_BUILD_TYPE=Release \
+  >$VX_WIN_BUILD.configure.log 2>&1 || { cat $VX_WIN_BUILD.configure.log; exit 1; }
+cmake --build $VX_WIN_BUILD -j "$(nproc)" --target workdir || exit 1
+work=$top/$VX_WIN_BUILD/workdir
 
 display=${DISPLAY:-}
 virtual=""
@@ -22,8 +25,10 @@ if [ -z "$display" ] || ! xdpyinfo -display "$display" >/dev/null 2>&1; then
   fi
   virtual=$display
 fi
-# The run has a Wine prefix of its own: the tests' prefix runs without a display.
-wine_root=$top/build/wine-run
+# The run has a Wine prefix of its own (one a width): the tests' prefix runs without a display.
+wine_root=$top/build/wine-run$([ $VX_ROUTE = 64 ] && echo 64)
+mkdir -p "$wine_root"
+echo win$VX_ROUTE > "$wine_root/arch"
 tools/wine/prefix-setup.sh "$wine_root"
 VX_WINE_DISPLAY=$display source tools/wine/wine-env.sh "$wine_root"
 cd "$work"

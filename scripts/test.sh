@@ -1,17 +1,22 @@
 #!/bin/bash
 # Installs what is missing, builds both programs and runs every test: native (ASan, UBSan),
-# Windows under Wine, and each fuzz target for a few seconds.
+# Windows under Wine, and each fuzz target for a few seconds. The Windows tests run on the 32-bit
+# program where this machine runs 32-bit programs, else on the 64-bit build (tools/wine/route.sh).
 set -u
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 scripts/deps.sh || exit 1
+source tools/wine/route.sh
 jobs=$(nproc)
 status=0
 
-build() {  # build DIR CMAKE-ARGS...
+build() {  # build DIR CMAKE-ARGS... [-- TARGETS...]
   local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja "$@" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
-  cmake --build "$dir" -j "$jobs" 2>&1 | grep -E 'error|warning|FAILED' ; test "${PIPESTATUS[0]}" -eq 0
+  local args=() targets=()
+  while [ $# -gt 0 ] && [ "$1" != -- ]; do args+=("$1"); shift; done
+  [ $# -gt 0 ] && { shift; targets=(--target "$@"); }
+  cmake -S . -B "$dir" -G Ninja "${args[@]}" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
+  cmake --build "$dir" -j "$jobs" "${targets[@]}" 2>&1 | grep -E 'error|warning|FAILED' ; test "${PIPESTATUS[0]}" -eq 0
 }
 
 summary() {  # summary NAME DIR
@@ -26,8 +31,21 @@ mkdir -p build
 echo "== native build"
 build build/native -DCMAKE_BUILD_TYPE=Debug && summary native build/native || status=1
 
-echo "== windows build"
-build build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release && summary windows build/win || status=1
+# The factory project of every build that writes one is compared byte for byte with the tested one's.
+peers="$top/build/native/project"
+if [ $VX_ROUTE = 64 ]; then
+  echo "Windows tests on the 64-bit build under 64-bit Wine: $VX_ROUTE_WHY; the 32-bit program is only built"
+  echo "== windows build (32-bit program)"
+  win32_targets="Vontaris Vox"
+  # Where 32-bit programs do run (the route was forced), the 32-bit factory tool writes its project too.
+  /usr/lib/wine/wine --version >/dev/null 2>&1 && { win32_targets="$win32_targets factory_project"; peers="$peers;$top/build/win/project"; }
+  build build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -- $win32_targets || status=1
+else
+  echo "Windows tests on the 32-bit program under 32-bit Wine: $VX_ROUTE_WHY"
+fi
+echo "== windows build ($VX_WIN_BUILD)"
+build "$VX_WIN_BUILD" -DCMAKE_TOOLCHAIN_FILE=$VX_WIN_TOOLCHAIN -DCMAKE_BUILD_TYPE=Release "-DVX_FACTORY_PEERS=$peers" &&
+  summary windows "$VX_WIN_BUILD" || status=1
 
 echo "== fuzz"
 if build build/fuzz -DVX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DCMAKE_BUILD_TYPE=RelWithDebInfo; then

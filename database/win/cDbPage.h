@@ -225,7 +225,7 @@ LRESULT cDbTablePage<Core>::OnMessage(HWND window, UINT message, WPARAM wParam, 
   } else if (message == WM_NOTIFY) {
     const NMHDR& notice = *reinterpret_cast<const NMHDR*>(lParam);
     // Answers the sheet "carry on" unless the notice says otherwise.
-    SetWindowLongA(window, DWL_MSGRESULT, 0);
+    SetWindowLongPtrA(window, DWLP_MSGRESULT, 0);
     if (notice.code == static_cast<UINT>(PSN_SETACTIVE)) m_Core.ReloadEdited();
     OnSheetNotice(window, notice);
     result = 1;

@@ -164,7 +164,7 @@ void cDbPageAnimeSet::Apply(HWND window, const NMHDR& notice) {
   // The sheet tells OK from Apply in the notice's parameter.
   int ok = reinterpret_cast<const PSHNOTIFY&>(notice).lParam ? core.OnOk() : core.ApplyAll();
   if (ok) return;
-  SetWindowLongA(window, DWL_MSGRESULT, PSNRET_INVALID_NOCHANGEPAGE);
+  SetWindowLongPtrA(window, DWLP_MSGRESULT, PSNRET_INVALID_NOCHANGEPAGE);
   TellSheetChanged();
 }
 

@@ -5,7 +5,7 @@
 #include "stage/cStageEditState.h"
 #include "stage/win/FieldBinding.h"
 
-void AnswerSheet(HWND page, LONG result) { SetWindowLongA(page, DWL_MSGRESULT, result); }
+void AnswerSheet(HWND page, LONG_PTR result) { SetWindowLongPtrA(page, DWLP_MSGRESULT, result); }
 
 void TellSheetChanged(const cDialog& page) {
   HWND sheet = page.m_hWndSheet ? page.m_hWndSheet : GetParent(page.m_hWnd);

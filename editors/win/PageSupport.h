@@ -12,7 +12,7 @@
 #include "ui/win/cPropSheet.h"
 
 // A notification's answer to the sheet: result (0 carry on).
-void AnswerSheet(HWND page, LONG result);
+void AnswerSheet(HWND page, LONG_PTR result);
 // Tells the sheet that a page changed something (PSM_CHANGED): its Apply button turns on.
 void TellSheetChanged(const cDialog& page);
 

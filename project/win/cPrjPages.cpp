@@ -73,8 +73,8 @@ void cPrjPage::OnNotify(HWND window, const NMHDR& notice) {
     UpdateEnables();
   } else if (notice.code == static_cast<UINT>(PSN_APPLY)) {
     // A file that could not be written keeps the sheet open with its apply button enabled.
-    LONG result = m_lpOptionSheet->Apply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
-    SetWindowLongA(window, DWL_MSGRESULT, result);
+    LONG_PTR result = m_lpOptionSheet->Apply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+    SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
   }
 }
 

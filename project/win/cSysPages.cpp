@@ -135,8 +135,8 @@ LRESULT cSysPage::OnNotify(HWND window, const NMHDR& notice) {
     Reload();
   } else if (notice.code == static_cast<UINT>(PSN_APPLY) && RunsSheetApply()) {
     // A file that could not be written keeps the sheet open with its apply button enabled.
-    LONG result = m_lpSystemSheet->Apply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
-    SetWindowLongA(window, DWL_MSGRESULT, result);
+    LONG_PTR result = m_lpSystemSheet->Apply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+    SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
   }
   return 0;
 }

@@ -27,7 +27,7 @@ void TellSheetChanged(const cDialog& page) {
 }
 
 // A notification's answer to the sheet: 0, carry on.
-void AnswerSheet(HWND page) { SetWindowLongA(page, DWL_MSGRESULT, 0); }
+void AnswerSheet(HWND page) { SetWindowLongPtrA(page, DWLP_MSGRESULT, 0); }
 
 // The ids whose change moves what the scroll limits hide.
 bool ChangesHiddenWidths(uint16_t id) {

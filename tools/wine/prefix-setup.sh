@@ -9,6 +9,13 @@ flock 8
 [ -f "$root/ready" ] && exit 0
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 mkdir -p "$root/locale"
+if [ "$(cat "$root/arch" 2>/dev/null)" = win64 ]; then
+  mkdir -p "$root/bin"
+  for shim in wine wine-stable; do
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' > "$root/bin/$shim"
+    chmod +x "$root/bin/$shim"
+  done
+fi
 # Without a compiled ja_JP.UTF-8 locale Wine turns Japanese file names into 7-bit ASCII.
 localedef -i ja_JP -f UTF-8 "$root/locale/ja_JP.UTF-8" 2>/dev/null || true
 printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' > "$root/alsa-null.conf"

@@ -1,6 +1,15 @@
 # Environment of the build tree's Wine prefix; sourced with the Wine folder as argument.
 export WINEPREFIX=$1/prefix
-export WINEARCH=win32
+# A 64-bit build runs under 64-bit Wine, called by its own loader: Debian's /usr/bin/wine picks the
+# 32-bit loader whenever wine32 is installed, even on a kernel that cannot start it. The shims in
+# bin/ (made with the prefix) serve wineboot, winepath and regedit, which start wine-stable.
+if [ "$(cat "$1/arch" 2>/dev/null)" = win64 ]; then
+  export WINEARCH=win64
+  export WINELOADER=/usr/lib/wine/wine64
+  case ":$PATH:" in *":$1/bin:"*) ;; *) export PATH=$1/bin:$PATH ;; esac
+else
+  export WINEARCH=win32
+fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LOCPATH=$1/locale

@@ -101,15 +101,15 @@ void AppendTextF(cCtrl& ctrl, const char* format, ...) {
 void cCtrl::SubclassItem(const char* property, WNDPROC procedure) {
   if (!m_hWnd) return;
   if (!GetPropA(m_hWnd, property)) {
-    m_lpfnOldProc = reinterpret_cast<WNDPROC>(GetWindowLongA(m_hWnd, GWL_WNDPROC));
-    SetWindowLongA(m_hWnd, GWL_WNDPROC, reinterpret_cast<LONG>(procedure));
+    m_lpfnOldProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
+    SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
   }
   SetPropA(m_hWnd, property, this);
 }
 
 void cCtrl::ReleaseSubclass(const char* property) {
   if (!m_lpfnOldProc || !IsWindow(m_hWnd) || FromItem(m_hWnd, property) != this) return;
-  SetWindowLongA(m_hWnd, GWL_WNDPROC, reinterpret_cast<LONG>(m_lpfnOldProc));
+  SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_lpfnOldProc));
   RemovePropA(m_hWnd, property);
   m_lpfnOldProc = nullptr;
 }

@@ -152,8 +152,8 @@ void cDialog::OnInitDialog(WPARAM, LPARAM) {
   }
   if (!m_lpfnOldProc) {
     SetPropA(m_hWnd, "DLG_CLASS", this);
-    m_lpfnOldProc = reinterpret_cast<WNDPROC>(GetWindowLongA(m_hWnd, GWL_WNDPROC));
-    SetWindowLongA(m_hWnd, GWL_WNDPROC, reinterpret_cast<LONG>(DialogSubclassProc));
+    m_lpfnOldProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
+    SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DialogSubclassProc));
   }
   RefreshMetrics();
   if (m_rcInitClient.right != 0) SetClientSize(m_rcInitClient.right, m_rcInitClient.bottom);

@@ -35,7 +35,7 @@ void cPropSheet::Run() {
     page->m_lpSheet = this;
     page->m_lpParentClass = m_lpParentClass;
   }
-  HINSTANCE module = reinterpret_cast<HINSTANCE>(GetWindowLongA(m_hWndParent, GWL_HINSTANCE));
+  HINSTANCE module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(m_hWndParent, GWLP_HINSTANCE));
   delete[] m_phPages;
   m_phPages = new (std::nothrow) HPROPSHEETPAGE[m_vPages.size() + 1];
   if (!m_phPages) {

@@ -77,7 +77,7 @@ void cWindow::Init(uint16_t templateId, HWND parent, cModelessList* manager) {
   m_wTemplateId = templateId;
   m_hWndParent = parent;
   m_lpManager = manager;
-  m_hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongA(g_hMainWnd, GWL_HINSTANCE));
+  m_hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(g_hMainWnd, GWLP_HINSTANCE));
 }
 
 LRESULT cWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

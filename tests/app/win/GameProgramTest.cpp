@@ -77,11 +77,14 @@ TEST(GameProgram, ProbeReadsResourcesWithoutLoadingTheProgramsLibraries) {
   cScratchFolder folder;
   CopyGame("Game.exe", &kAsBuilt);
   // A program built for another processor cannot be loaded to run here, but its resources read.
+  // The fake game has this build's own processor (i386 or x86-64); it is marked as the other one.
   Bytes bytes = ReadFileBytes("Game.exe");
   uint32_t header = bytes[0x3C] | bytes[0x3D] << 8;
-  ASSERT_EQ(bytes[header + 4], 0x4C);  // i386
-  bytes[header + 4] = 0x64;
-  bytes[header + 5] = 0x86;
+  uint16_t machine = static_cast<uint16_t>(bytes[header + 4] | bytes[header + 5] << 8);
+  ASSERT_EQ(machine, sizeof(void*) == 8 ? 0x8664 : 0x14C);
+  uint16_t other = machine == 0x14C ? 0x8664 : 0x14C;
+  bytes[header + 4] = static_cast<uint8_t>(other);
+  bytes[header + 5] = static_cast<uint8_t>(other >> 8);
   WriteFileBytes("Game.exe", bytes);
   EXPECT_EQ(LoadLibraryA("Game.exe"), nullptr);
   char buffer[260] = {};

@@ -43,7 +43,7 @@ LRESULT CALLBACK WatchListBoxDestroy(HWND window, UINT message, WPARAM wParam, L
   if (message == WM_DESTROY) {
     g_ListBoxAfterDestroy.m_bSeen = true;
     g_ListBoxAfterDestroy.m_pProperty = GetPropA(window, kListProperty);
-    g_ListBoxAfterDestroy.m_lpfnProc = reinterpret_cast<WNDPROC>(GetWindowLongA(window, GWL_WNDPROC));
+    g_ListBoxAfterDestroy.m_lpfnProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
   }
   return result;
 }
@@ -83,14 +83,14 @@ TEST_F(ListWinTest, AttachShowsTheRecordsInTheirOrderAndSubclassesTheListBox) {
 
   HWND single = page.Single().m_hWnd;
   WNDPROC old = page.Single().m_lpfnOldProc;
-  LONG subclass = GetWindowLongA(single, GWL_WNDPROC);
+  LONG_PTR subclass = GetWindowLongPtrA(single, GWLP_WNDPROC);
   page.Single().Attach(&page, page.m_cgSingle.m_Param);
   EXPECT_EQ(page.Single().m_lpfnOldProc, old) << "a second attach does not subclass again";
-  EXPECT_EQ(GetWindowLongA(single, GWL_WNDPROC), subclass);
+  EXPECT_EQ(GetWindowLongPtrA(single, GWLP_WNDPROC), subclass);
   // A procedure over the control's sees what the list box carries once WM_DESTROY went through.
   g_ListBoxAfterDestroy = {};
   g_lpfnBelowWatcher = reinterpret_cast<WNDPROC>(
-      SetWindowLongA(single, GWL_WNDPROC, reinterpret_cast<LONG>(WatchListBoxDestroy)));
+      SetWindowLongPtrA(single, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchListBoxDestroy)));
   DestroyWindow(page.m_hWnd);  // the window goes before its object
   PumpMessages(&m_List);
   EXPECT_FALSE(IsWindow(single));
@@ -461,7 +461,7 @@ TEST_F(ListWinTest, TheNextRefillKeepsTheRowTheUserScrolledTo) {
     p.SetMulti(kSubShape, "r*60", &kSubRecordIds);
   });
   tList& list = page.Multi();
-  SendMessageA(list.m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA * 2), 0);
+  SendMessageA(list.m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA * 2)), 0);
   int top = static_cast<int>(SendMessageA(list.m_hWnd, LB_GETTOPINDEX, 0, 0));
   ASSERT_GT(top, 0);
   page.m_vMulti[0].m_strName = "changed";

@@ -372,12 +372,12 @@ TEST_F(BoundCtrlTest, ScrollBarsBindAndShowNoContextMenu) {
   };
   HWND page = m_pPage->m_hWnd;
   SetPropA(page, "menus", &menus);
-  SetPropA(page, "old", reinterpret_cast<HANDLE>(SetWindowLongA(page, GWL_WNDPROC, reinterpret_cast<LONG>(cCount::Proc))));
+  SetPropA(page, "old", reinterpret_cast<HANDLE>(SetWindowLongPtrA(page, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(cCount::Proc))));
   SendMessageA(Item(kIdcScroll), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
   EXPECT_EQ(menus, 0);
   SendMessageA(Item(1189), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));  // a plain label asks for one
   EXPECT_EQ(menus, 1);
-  SetWindowLongA(page, GWL_WNDPROC, reinterpret_cast<LONG>(GetPropA(page, "old")));
+  SetWindowLongPtrA(page, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GetPropA(page, "old")));
 }
 
 TEST_F(BoundCtrlTest, ViewControlPaintsItsPictureAndTakesSizes) {
