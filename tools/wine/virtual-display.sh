@@ -11,9 +11,35 @@ for _ in $(seq 200); do [ -s "$vd_work/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$vd_work/display")
 
 vd_tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-"$vd_tools/prefix-setup.sh" "$vd_build/wine" || { echo "FAILED: wine prefix"; exit 1; }
-VX_WINE_DISPLAY=$DISPLAY source "$vd_tools/wine-env.sh" "$vd_build/wine"
-# The graphics driver is chosen per server session: the headless session of the other tests ends
-# first (the caller runs alone), and this one ends before the next test starts a headless one.
+# The graphics driver is chosen per server session, so the tests on a display have prefixes (and
+# servers) of their own beside the headless one, VX_DISPLAY_PREFIX of the build's (CTest gives each
+# script one); the scripts on one prefix run one at a time, a session left by the one before ending
+# first.
+vd_root=$vd_build/wine-display${VX_DISPLAY_PREFIX:-1}
+"$vd_tools/prefix-setup.sh" "$vd_root" || { echo "FAILED: wine prefix"; exit 1; }
+VX_WINE_DISPLAY=$DISPLAY source "$vd_tools/wine-env.sh" "$vd_root"
 wineserver -k 2>/dev/null
 wineserver -w
+
+# shoot N TITLE FILE [TITLE2 FILE2]: waits until the test announces window N (a file "shot-N.ready"
+# below WORK_DIR), photographs the window of that title into WORK_DIR/FILE (the whole screen for an
+# empty title; a second window shown with it into FILE2), and tells the test that it may go on.
+shoot() {
+  local ready="" window
+  for _ in $(seq 400); do
+    ready=$(find "$vd_work" -name "shot-$1.ready" 2>/dev/null | head -n 1)
+    [ -n "$ready" ] && break
+    sleep 0.05
+  done
+  [ -n "$ready" ] || { cat "$vd_work/wine.log"; echo "FAILED: window $1 was not announced"; exit 1; }
+  sleep 0.5  # its controls are painted after it is shown
+  if [ -z "$2" ]; then
+    import -window root "$vd_work/$3"
+  else
+    window=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1)
+    [ -n "$window" ] || { echo "FAILED: the window $2 is not on screen"; exit 1; }
+    import -window "$window" "$vd_work/$3"
+  fi
+  [ $# -ge 5 ] && import -window "$(xdotool search --onlyvisible --name "$4" | head -n 1)" "$vd_work/$5"
+  touch "${ready%.ready}.taken"
+}

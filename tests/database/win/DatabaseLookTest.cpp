@@ -1,31 +1,10 @@
 // The database window on screen: every page and dialog with the factory project's pictures, each
 // label inside its control; held for a screenshot when asked (database/win/screenshot.sh), the
 // anime set page with its sample playing.
-#include <cstdio>
-
 #include "app/SheetCanvases.h"
 #include "app/win/ProjectSheets.h"
 #include "tests/database/win/DatabaseWndTest.h"
 #include "tests/support/win/LabelFit.h"
-
-namespace {
-
-
-// The window stays on screen this long for a screenshot when asked to, announced by a file
-// "shot-N.ready"; meanwhile the database window's idle step runs sixty times a second.
-void HoldForShot(int shot, int hold, cModelessList* list, cDatabaseWnd* database) {
-  if (!hold) return;
-  PumpFor(200, list);
-  char name[32];
-  std::snprintf(name, sizeof name, "shot-%d.ready", shot);
-  WriteFileBytes(name, Bytes{1});
-  for (int waited = 0; waited < hold; waited += 16) {
-    PumpFor(16, list);
-    if (database) database->TickPreview(1);
-  }
-}
-
-}  // namespace
 
 TEST_F(DatabaseWndTest, EveryPageAndDialogOnScreen) {
   int hold = HoldMilliseconds();
@@ -68,7 +47,8 @@ TEST_F(DatabaseWndTest, EveryPageAndDialogOnScreen) {
     HWND page = Page(tab);
     if (tab == kTabAnimeSet) SelectRows(page, 1160, {0});
     ExpectLabelsInside(page);
-    HoldForShot(tab, hold, &m_List, m_pDatabase);
+    // Meanwhile the database window's idle step runs sixty times a second.
+    HoldForShot(tab, hold, &m_List, [this] { m_pDatabase->TickPreview(1); });
   }
   // The three dialogs, over the pages that open them.
   struct cDialogShot {
@@ -81,7 +61,7 @@ TEST_F(DatabaseWndTest, EveryPageAndDialogOnScreen) {
     HWND page = Page(dialog.m_nTab);
     cModalDriver driver([&](HWND window) {
       ExpectLabelsInside(window);
-      HoldForShot(shot, hold, nullptr, nullptr);
+      HoldForShot(shot, hold);
       PostMessageA(window, WM_COMMAND, kIdcCancel, 0);
     });
     Press(page, dialog.m_nButton);

@@ -18,27 +18,12 @@ source "$wine_tools/virtual-display.sh" "$build" "$work" 1024x768
   --gtest_filter=CmdActionWndTest.TheDialogsOnScreenOverTheFactoryProject >"$work/wine.log" 2>&1) &
 runner=$!
 
-# shoot N TITLE FILE: waits until window N is announced, then takes the picture of that title.
-shoot() {
-  local ready=""
-  for _ in $(seq 400); do
-    ready=$(find "$work" -name "shot-$1.ready" 2>/dev/null | head -n 1)
-    [ -n "$ready" ] && break
-    sleep 0.05
-  done
-  [ -n "$ready" ] || { cat "$work/wine.log"; fail "window $1 was not announced"; }
-  local window
-  window=$(xdotool search --onlyvisible --name "^$2\$" 2>/dev/null | head -n 1)
-  [ -n "$window" ] || fail "the window $2 is not on screen"
-  sleep 0.5  # its controls are painted after it is shown
-  import -window "$window" "$work/$3.png"
-}
 # In the order of the look test's kinds.
 titles=(地上折り返し移動 円移動 突撃移動 誘導移動 画面外回避移動 移動の無効化 ショット ソード ブロック召喚 キャラ召喚
   アイテム召喚 ステータスの操作 ステータスの操作2 ステージクリア ゲームウエイト ワープ ターゲットの設定 消滅)
 shots=(move_ground move_circle move_charge move_homing move_avoid move_stop shot sword summon_block summon_chara
   summon_item status status2 stage_clear game_wait warp target vanish)
-for i in "${!shots[@]}"; do shoot "$i" "${titles[$i]}" "${shots[$i]}"; done
+for i in "${!shots[@]}"; do shoot "$i" "^${titles[$i]}\$" "${shots[$i]}.png"; done
 wait $runner
 rc=$?
 wineserver -k; wineserver -w

@@ -22,21 +22,7 @@ shots=(effect エフェクトの実行 chara_effect キャラエフェクトの�
   picture ピクチャーの表示 item_get アイテムの取得 anime_set 基本アニメセットの変更 anime アニメの実行
   sound 効果音の再生 bgm BGMの再生 background 背景の変更 graphic グラフィックの変更
   screen_colour 画面の色を変更 item_note アイテムの取得)
-for ((n = 0; n < ${#shots[@]} / 2; ++n)); do
-  file=${shots[2 * n]}.png
-  ready=""
-  for _ in $(seq 300); do
-    # The test runs in a scratch folder of its own below the working folder.
-    ready=$(find "$work" -name "shot-$n.ready" 2>/dev/null | head -n 1)
-    [ -n "$ready" ] && break
-    sleep 0.05
-  done
-  [ -n "$ready" ] || { cat "$work/wine.log"; fail "dialog $n was not announced"; }
-  window=$(xdotool search --onlyvisible --name "^${shots[2 * n + 1]}\$" 2>/dev/null | head -n 1)
-  [ -n "$window" ] || fail "the dialog ${shots[2 * n + 1]} is not on screen"
-  sleep 0.4  # its controls are painted after it is shown
-  import -window "$window" "$work/$file"
-done
+for ((n = 0; n < ${#shots[@]} / 2; ++n)); do shoot "$n" "^${shots[2 * n + 1]}\$" "${shots[2 * n]}.png"; done
 wait $runner
 rc=$?
 wineserver -k; wineserver -w

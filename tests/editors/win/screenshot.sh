@@ -21,21 +21,6 @@ source "$wine_tools/virtual-display.sh" "$build" "$work" 1024x768
   >"$work/wine.log" 2>&1) &
 runner=$!
 
-# shoot N TITLE FILE: waits until window N is announced, then takes the picture of that title.
-shoot() {
-  local ready=""
-  for _ in $(seq 300); do
-    ready=$(find "$work" -name "shot-$1.ready" 2>/dev/null | head -n 1)
-    [ -n "$ready" ] && break
-    sleep 0.05
-  done
-  [ -n "$ready" ] || { cat "$work/wine.log"; fail "window $1 was not announced"; }
-  local window
-  window=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1)
-  [ -n "$window" ] || fail "the window $2 is not on screen"
-  sleep 0.5  # its controls are painted after it is shown
-  import -window "$window" "$work/$3"
-}
 shoot 0 '^キャラデータ$' page1.png
 shoot 1 '^キャラデータ$' page2.png
 shoot 2 '^キャラデータ$' page3.png

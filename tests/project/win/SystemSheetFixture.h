@@ -50,10 +50,13 @@ protected:
     PostMessageA(m_Owner.m_hWnd, WM_NULL, 0, 0);
     PumpMessages(&m_List);
   }
-  // Makes the tab current, as a click on it does; its page window.
+  // Makes the tab current, as a click on it does (a click on the current tab does nothing); its
+  // page window.
   HWND ShowPage(int page) {
-    Sheet()->SetCurrentPage(page);
-    PumpMessages(&m_List);
+    if (Sheet()->CurrentPageIndex() != page) {
+      Sheet()->SetCurrentPage(page);
+      PumpMessages(&m_List);
+    }
     return Sheet()->m_apPages[page]->m_hWnd;
   }
   void PressApply() {

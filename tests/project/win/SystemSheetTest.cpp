@@ -183,59 +183,86 @@ std::string Repeat(const char* piece, int count) {
   return text;
 }
 
+// "０" … "９" for the digits of a number.
+std::string FullWidthDigits(const std::string& digits) {
+  static const char* const kDigits[] = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
+  std::string text;
+  for (char digit : digits) text += kDigits[digit - '0'];
+  return text;
+}
+
 }  // namespace
 
+// Each table is typed in whole and applied once (an apply writes data\System.dat to disk); the
+// values differ from row to row, so that a control bound to another row's member is seen.
 TEST_F(SystemSheetTest, NumericEditsStoreTypedValuesHeldToTheirRanges) {
   Open();
-  for (const cNumRow& row : NumberRows()) {
-    HWND page = ShowPage(row.m_nPage);
-    struct {
-      int64_t m_nTyped;
-      int32_t m_nStored;
-    } typed[] = {{int64_t(row.m_nMin) - 1, row.m_nMin},
-                 {(int64_t(row.m_nMin) + row.m_nMax) / 2, (row.m_nMin + row.m_nMax) / 2},
-                 {int64_t(row.m_nMax) + 1, row.m_nMax}};
-    for (const auto& t : typed) {
-      EnterText(page, row.m_nId, std::to_string(t.m_nTyped).c_str());
-      PressApply();
-      EXPECT_EQ(row.m_Member(), t.m_nStored) << "page " << row.m_nPage + 1 << " id " << row.m_nId << " typed " << t.m_nTyped;
+  std::vector<cNumRow> rows = NumberRows();
+  enum { kBelow, kInside, kAbove };
+  for (int pass : {kBelow, kInside, kAbove}) {
+    std::vector<int32_t> stored;
+    for (size_t i = 0; i < rows.size(); ++i) {
+      const cNumRow& row = rows[i];
+      int64_t span = int64_t(row.m_nMax) - row.m_nMin + 1;
+      int64_t typed = pass == kBelow ? int64_t(row.m_nMin) - 1
+                      : pass == kAbove ? int64_t(row.m_nMax) + 1
+                                       : row.m_nMin + int64_t(i) % span;
+      stored.push_back(pass == kBelow ? row.m_nMin : pass == kAbove ? row.m_nMax : int32_t(typed));
+      EnterText(ShowPage(row.m_nPage), row.m_nId, std::to_string(typed).c_str());
     }
+    PressApply();
+    for (size_t i = 0; i < rows.size(); ++i)
+      EXPECT_EQ(rows[i].m_Member(), stored[i]) << "page " << rows[i].m_nPage + 1 << " id " << rows[i].m_nId << " pass " << pass;
   }
   EXPECT_TRUE(m_Shell.m_vBoxes.empty());
 }
 
+// Each apply flips the boxes whose row number (from 1) has one bit set, so that every two rows
+// differ in some apply and every box is flipped at least once.
 TEST_F(SystemSheetTest, CheckBoxesStoreWhatTheyShow) {
   Open();
-  for (const cCheckRow& row : CheckRows()) {
-    HWND page = ShowPage(row.m_nPage);
-    int32_t before = row.m_Member();
-    SetCheckAsUser(page, row.m_nId, !before);
+  std::vector<cCheckRow> rows = CheckRows();
+  for (const cCheckRow& row : rows) ShowPage(row.m_nPage);
+  for (size_t bit = 1; bit <= rows.size(); bit <<= 1) {
+    for (size_t i = 0; i < rows.size(); ++i) {
+      if (((i + 1) & bit) == 0) continue;
+      HWND page = ShowPage(rows[i].m_nPage);
+      SetCheckAsUser(page, rows[i].m_nId, IsDlgButtonChecked(page, rows[i].m_nId) != BST_CHECKED);
+    }
+    std::vector<int32_t> shown;
+    for (const cCheckRow& row : rows)
+      shown.push_back(IsDlgButtonChecked(Sheet()->m_apPages[row.m_nPage]->m_hWnd, row.m_nId) == BST_CHECKED ? 1 : 0);
     PressApply();
-    EXPECT_EQ(row.m_Member(), before ? 0 : 1) << "page " << row.m_nPage + 1 << " id " << row.m_nId;
+    for (size_t i = 0; i < rows.size(); ++i)
+      EXPECT_EQ(rows[i].m_Member(), shown[i]) << "page " << rows[i].m_nPage + 1 << " id " << rows[i].m_nId << " bit " << bit;
   }
   EXPECT_TRUE(m_Shell.m_vBoxes.empty());
 }
 
 TEST_F(SystemSheetTest, TextEditsKeepTheirLimitsInCharactersOrBytes) {
   Open();
-  for (const cTextRow& row : TextRows()) {
+  std::vector<cTextRow> rows = TextRows();
+  std::vector<std::string> stored;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const cTextRow& row = rows[i];
     HWND page = ShowPage(row.m_nPage);
-    std::string what = "page " + std::to_string(row.m_nPage + 1) + " id " + std::to_string(row.m_nId);
+    std::string number = std::to_string(i);
     if (row.m_bChars) {
       // Double-byte characters up to the limit go in whole; one more is refused.
-      std::string full = Repeat("あ", row.m_nLimit);
+      std::string full = FullWidthDigits(number) + Repeat("あ", row.m_nLimit - int(number.size()));
       EnterText(page, row.m_nId, full.c_str());
       EnterText(page, row.m_nId, (full + "い").c_str());
-      PressApply();
-      EXPECT_EQ(std::string(row.m_Member().GetStr()), full) << what;
+      stored.push_back(full);
     } else {
       // The length bounds only what is read back.
-      std::string longer = Repeat("w", row.m_nLimit + 10);
+      std::string longer = number + Repeat("w", row.m_nLimit + 10 - int(number.size()));
       EnterText(page, row.m_nId, longer.c_str());
-      PressApply();
-      EXPECT_EQ(std::string(row.m_Member().GetStr()), longer.substr(0, row.m_nLimit)) << what;
+      stored.push_back(longer.substr(0, row.m_nLimit));
     }
   }
+  PressApply();
+  for (size_t i = 0; i < rows.size(); ++i)
+    EXPECT_EQ(std::string(rows[i].m_Member().GetStr()), stored[i]) << "page " << rows[i].m_nPage + 1 << " id " << rows[i].m_nId;
 }
 
 TEST_F(SystemSheetTest, CombosStoreTheChosenRow) {

@@ -18,7 +18,7 @@ source "$wine_tools/virtual-display.sh" "$build" "$work" 1024x768
 
 # run FILTER: starts the test program with one test, holding its windows.
 run() {
-  find "$work" -name 'shot-*.ready' -delete
+  find "$work" -name 'shot-*.ready' -delete -o -name 'shot-*.taken' -delete
   (cd "$work" && VX_SCREENSHOT_HOLD_MS=2500 exec wine "$build/tests/wintest_stage.exe" --gtest_filter="$1" \
     >"$work/wine.log" 2>&1) &
   runner=$!
@@ -27,36 +27,16 @@ run() {
 finish() {
   wait $runner || { cat "$work/wine.log"; fail "the test behind the pictures failed"; }
 }
-# shoot N FILE [TITLE]: waits until shot N is announced, then photographs the window of that title,
-# or the whole screen.
-shoot() {
-  local ready=""
-  for _ in $(seq 300); do
-    ready=$(find "$work" -name "shot-$1.ready" 2>/dev/null | head -n 1)
-    [ -n "$ready" ] && break
-    sleep 0.05
-  done
-  [ -n "$ready" ] || { cat "$work/wine.log"; fail "shot $1 was not announced"; }
-  sleep 0.5  # its controls are painted after it is shown
-  if [ $# -ge 3 ]; then
-    local window
-    window=$(xdotool search --onlyvisible --name "$3" 2>/dev/null | head -n 1)
-    [ -n "$window" ] || fail "the window $3 is not on screen"
-    import -window "$window" "$work/$2"
-  else
-    import -window root "$work/$2"
-  fi
-}
 
 run PaletteWndTest.ThePaletteWindowsOnTheFactorySheets
-shoot 2 blocks.png
-shoot 3 characters.png
+shoot 2 '' blocks.png
+shoot 3 '' characters.png
 finish
 run PaletteDialogsTest.TheDataMoveDialogsControls
-shoot 0 datamove.png 'データの移動'
+shoot 0 'データの移動' datamove.png
 finish
 run NewStageWndTest.TheControlsShowTheChoicesOfTheLastUse
-shoot 1 newstage.png 'ステージの新規作成'
+shoot 1 'ステージの新規作成' newstage.png
 finish
 wineserver -k; wineserver -w
 

@@ -63,14 +63,19 @@ int HoldMilliseconds() {
   return hold ? atoi(hold) : 0;
 }
 
-void HoldForShot(int shot, int hold, cModelessList* list) {
+void HoldForShot(int shot, int hold, cModelessList* list, const std::function<void()>& tick) {
   if (!hold) return;
   PumpFor(200, list);
-  char name[32];
-  wsprintfA(name, "shot-%d.ready", shot);
-  HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  char ready[32], taken[32];
+  wsprintfA(ready, "shot-%d.ready", shot);
+  wsprintfA(taken, "shot-%d.taken", shot);
+  HANDLE file = CreateFileA(ready, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-  PumpFor(hold, list);
+  DWORD start = GetTickCount();
+  while (GetFileAttributesA(taken) == INVALID_FILE_ATTRIBUTES && GetTickCount() - start < static_cast<DWORD>(hold)) {
+    PumpFor(16, list);
+    if (tick) tick();
+  }
 }
 
 void PressKey(WORD key, bool shift, cModelessList* list) {

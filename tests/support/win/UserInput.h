@@ -16,9 +16,10 @@ class cModelessList;
 void PumpFor(int milliseconds, cModelessList* list = nullptr);
 // How long the windows stay on screen for a screenshot: VX_SCREENSHOT_HOLD_MS, 0 in a plain run.
 int HoldMilliseconds();
-// With a hold, keeps the windows on screen that long for a screenshot script, announced by a file
-// "shot-N.ready" in the current folder; without one, does nothing.
-void HoldForShot(int shot, int hold, cModelessList* list = nullptr);
+// With a hold, keeps the windows on screen for a screenshot script: announces them by a file
+// "shot-N.ready" in the current folder and serves messages (calling tick every 16 ms, when given)
+// until the script answers with "shot-N.taken", or for the hold at most; without one, does nothing.
+void HoldForShot(int shot, int hold, cModelessList* list = nullptr, const std::function<void()>& tick = {});
 // Presses and releases a key; with shift held when asked.
 void PressKey(WORD key, bool shift = false, cModelessList* list = nullptr);
 // The same with another key held (VK_CONTROL for Ctrl+X).

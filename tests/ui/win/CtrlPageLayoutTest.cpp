@@ -14,8 +14,8 @@ protected:
   ~CtrlPageLayoutTest() override { CloseStatusPopup(); }
 };
 
-void HoldAndCancel(HWND dialog, int hold) {
-  PumpFor(hold);
+void HoldAndCancel(HWND dialog, int shot, int hold) {
+  HoldForShot(shot, hold);
   PostMessageA(dialog, WM_COMMAND, kIdcCancel, 0);
 }
 
@@ -31,19 +31,19 @@ TEST_F(CtrlPageLayoutTest, EveryLabelFitsInsideItsControl) {
   int hold = HoldMilliseconds();
   if (hold) {
     SetForegroundWindow(page.m_hWnd);
-    PumpFor(hold, &m_List);
+    HoldForShot(0, hold, &m_List);
   }
 
   ShowStatusPopup(nullptr, &m_List, "ステージを読み込んでいます…", "お待ちください", &page, 1, 0);
   ExpectLabelsInside(CurrentStatusPopup()->m_hWnd);
   if (hold) {
-    PumpFor(hold, &m_List);
+    HoldForShot(1, hold, &m_List);
     CloseStatusPopup();
     int32_t value = 12;
     cString name = "変数";
-    cModalDriver value_driver([hold](HWND dialog) { HoldAndCancel(dialog, hold); });
+    cModalDriver value_driver([hold](HWND dialog) { HoldAndCancel(dialog, 2, hold); });
     RunValueInputDialog(nullptr, &m_List, &value, 1, 999, "データ数", nullptr, 0);
-    cModalDriver name_driver([hold](HWND dialog) { HoldAndCancel(dialog, hold); });
+    cModalDriver name_driver([hold](HWND dialog) { HoldAndCancel(dialog, 3, hold); });
     RunStringInputDialog(nullptr, &m_List, &name, 12, 1, "変数名の入力", nullptr, 0);
   }
   for (uint16_t id : {kIddValueInput, kIddStringInput}) {

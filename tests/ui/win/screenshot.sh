@@ -18,22 +18,10 @@ source "$wine_tools/virtual-display.sh" "$build" "$work" 1024x768
   --gtest_filter=CtrlPageLayoutTest.EveryLabelFitsInsideItsControl >"$work/wine.log" 2>&1) &
 runner=$!
 
-# shoot TITLE FILE: waits for the window of that title and takes its picture.
-shoot() {
-  local window=""
-  for _ in $(seq 200); do
-    window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    sleep 0.05
-  done
-  [ -n "$window" ] || { cat "$work/wine.log"; fail "the window $1 did not appear"; }
-  sleep 0.5  # its controls are painted after it is mapped
-  import -window "$window" "$work/$2"
-}
-shoot 'コントロール一覧' page.png
-shoot 'お待ちください' status.png
-shoot 'データ数' value.png
-shoot '変数名の入力' string.png
+shoot 0 'コントロール一覧' page.png
+shoot 1 'お待ちください' status.png
+shoot 2 'データ数' value.png
+shoot 3 '変数名の入力' string.png
 wait $runner
 rc=$?
 wineserver -k; wineserver -w
