@@ -164,7 +164,6 @@ public:
   // The first showing: the record, then its kind's labels and ranges without defaults.
   void OnShown() override {
     cTablePageCore<T>::OnShown();
-    m_Panel.ShowRecord(this->m_Edit);
     m_Panel.UpdateKindControls(1, 1);
   }
   // Another record selected (LBN_SELCHANGE, also after a count change or a paste): its values as
@@ -172,12 +171,8 @@ public:
   void OnSelectRecord() {
     m_Panel.ResetParamRanges();
     this->OnSelChange();
-    m_Panel.ShowRecord(this->m_Edit);
     if (this->WasShown()) m_Panel.UpdateKindControls(1, 0);
   }
-  // "新規" and "クリア" show the record but leave the labels and ranges of the kind shown before.
-  int New() { return Shown(cTablePageCore<T>::New()); }
-  int Clear() { return Shown(cTablePageCore<T>::Clear()); }
   int SetDataCount(int count) {
     if (!cTablePageCore<T>::SetDataCount(count)) return 0;
     OnSelectRecord();
@@ -197,11 +192,13 @@ public:
   }
   cEffectKindPanel& Panel() { return m_Panel; }
 
+protected:
+  // Whatever left another record edited (a selection, "新規", "クリア", a key or popup-menu command
+  // of the list) shows its own kind and values; the labels and ranges stay those of the last kind
+  // update, so a value outside them is shown clamped.
+  void OnEditedChanged() override { m_Panel.ShowRecord(this->m_Edit); }
+
 private:
-  int Shown(int changed) {
-    if (changed) m_Panel.ShowRecord(this->m_Edit);
-    return changed;
-  }
   cEffectKindPanel m_Panel;
 };
 

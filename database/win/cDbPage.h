@@ -169,7 +169,7 @@ void cDbTablePage<Core>::OnCommand(WPARAM wParam, LPARAM lParam) {
     return;
   }
   uint16_t id = LOWORD(wParam);
-  if (List().OnAccelCommand(id) || List().OnMenuCommand(id)) {
+  if (m_Core.ListCommand(id)) {
     Refresh();
     AfterListCommand(id);
   } else if (InnerListCommand(id)) {

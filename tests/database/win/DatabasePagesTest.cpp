@@ -6,6 +6,8 @@
 #include <mmsystem.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <functional>
 
 #include "app/ProgramPalette.h"
 #include "app/SheetCanvases.h"
@@ -15,6 +17,7 @@
 #include "app/win/ProjectSheets.h"
 #include "app/win/cSoundWin.h"
 #include "database/win/cDbPageAnime.h"
+#include "database/win/cDbPageCharaEffect.h"
 #include "tests/database/win/DatabaseWndTest.h"
 #include "tests/support/FakeSound.h"
 
@@ -314,6 +317,61 @@ TEST_F(DatabaseWndTest, CharaEffectParametersFollowTheKind) {
   Choose(screen, 1040, 12);  // モザイク
   EXPECT_EQ(GetDlgItem(screen, 1185), nullptr) << "the screen effects have no swatch";
   EXPECT_EQ(Core().m_ScrEffect.m_vWork[1].m_nKind, 13);
+}
+
+// The record list's keys and popup menu leave another record edited: the page shows that record's
+// own kind (its values within the ranges of the kind shown before, as after "新規"), and the next
+// store keeps it.
+TEST_F(DatabaseWndTest, ListKeysAndThePopupMenuShowTheKindOfTheRecordTheyLeaveEdited) {
+  cVector<cCharaEffectData>& table = g_DatabaseSet.m_vCharaEffect;
+  const int kinds[] = {1, 13, 13, 2, 13, 3, 13};  // 13: 色変化, 2 and 3: 分割
+  const int32_t colour[] = {10, 1, 1, 100, 0};
+  const int32_t split[] = {5, 1, 4, 16, 0};
+  table.resize(7);
+  for (int entry = 1; entry < 7; ++entry) {
+    table[entry].m_nKind = kinds[entry];
+    std::copy_n(kinds[entry] == 13 ? colour : split, 5, table[entry].m_anParam);
+  }
+  Open();
+  HWND page = Page(kTabCharaEffect);
+  auto& list = PageObject<cDbPageCharaEffect>(kTabCharaEffect).List();
+  const int paramIds[] = {1160, 1161, 1162, 1169, 1171};
+  int menus = 0;
+  cPopupMenuWatch watch([&](HWND) {
+    ++menus;
+    if (!ClickMenuItem(list.m_hPopupMenu, 40041)) TypeKey(VK_ESCAPE);
+  });
+  struct cRow {
+    const char* m_pCommand;
+    int m_nRow;  // clicked first
+    std::function<void()> m_Command;
+    int m_nEntry;  // edited after the command
+    int m_nKind;
+    std::vector<int32_t> m_vShown;
+  };
+  const std::vector<int32_t> cleared = {1, 1, 1, 16, 0};
+  const cRow rows[] = {
+      {"Delete (クリア)", 0, [&] { KeyOnList(page, 1157, VK_DELETE, false); }, 1, 1, cleared},
+      {"Ctrl+X", 1, [&] { KeyOnList(page, 1157, 'X', true); }, 2, 2, {5, 1, 4, 16, 0}},
+      {"データのクリア", 2, [&] { ClickRow(page, 1157, 2, VK_RBUTTON); }, 3, 1, cleared},
+      {"Ctrl+I (新規)", 4, [&] { KeyOnList(page, 1157, 'I', true); }, 6, 1, cleared},
+  };
+  for (const cRow& row : rows) {
+    ClickRow(page, 1157, row.m_nRow);
+    ASSERT_EQ(SendDlgItemMessageA(page, 1040, CB_GETCURSEL, 0, 0), 12) << row.m_pCommand << ": 色変化";
+    row.m_Command();
+    ASSERT_EQ(list.m_nCurSel + 1, row.m_nEntry) << row.m_pCommand;
+    EXPECT_EQ(SendDlgItemMessageA(page, 1040, CB_GETCURSEL, 0, 0), row.m_nKind - 1) << row.m_pCommand;
+    std::vector<int32_t> shown;
+    for (int id : paramIds) shown.push_back(std::atoi(ItemText(page, id).c_str()));
+    EXPECT_EQ(shown, row.m_vShown) << row.m_pCommand;
+    TypeKeys(page, 1002, "n");
+    const cCharaEffectData& stored = Core().m_CharaEffect.m_vWork[row.m_nEntry];
+    EXPECT_EQ(stored.m_strName, "n") << row.m_pCommand;
+    EXPECT_EQ(stored.m_nKind, row.m_nKind) << row.m_pCommand;
+    EXPECT_EQ(std::vector<int32_t>(stored.m_anParam, stored.m_anParam + 5), row.m_vShown) << row.m_pCommand;
+  }
+  EXPECT_EQ(menus, 1);
 }
 
 TEST_F(DatabaseWndTest, ApplyRebuildsTheDedicatedBitmapsFromTheFactoryPictures) {
