@@ -198,6 +198,55 @@ TEST_F(DatabaseWndTest, TheGraphicRuleOfTheAnimePages) {
   Choose(page, 1254, 1);  // キャラ
   EXPECT_TRUE(Enabled(page, 1038));
   EXPECT_EQ(ItemText(page, 1038), "19");
+  EXPECT_EQ(Core().m_Anime.m_vWork[1].m_nStartCell, 19) << "the store takes what the new range left";
+}
+
+// A start cell beyond a character's 0..19 (a dedicated bitmap's 0..239) is shown and kept as
+// stored, whether its record is shown first or selected after a character's; so is a graphic
+// number that a dedicated bitmap's range would cut.
+TEST_F(DatabaseWndTest, TheAnimePagesShowAndKeepTheStoredGraphic) {
+  g_DatabaseSet.m_vCharaExc.resize(3);
+  struct cGraphic {
+    int8_t m_cKind;
+    int16_t m_nNumber;
+    int16_t m_nStart;
+  };
+  const cGraphic graphics[] = {{4, 2, 100}, {1, 30, 5}, {4, 1, 200}};
+  auto give = [](cAnimeData& anime, const cGraphic& graphic) {
+    anime.m_cGraphicSheet = graphic.m_cKind;
+    anime.m_nGraphic = graphic.m_nNumber;
+    anime.m_nStartCell = graphic.m_nStart;
+  };
+  g_DatabaseSet.m_vAnimeSet.resize(3);
+  g_DatabaseSet.m_vAnime.resize(4);
+  for (int i = 0; i < 3; ++i) {
+    give(g_DatabaseSet.m_vAnimeSet[i].m_vMotion[0], graphics[i]);
+    give(g_DatabaseSet.m_vAnime[i + 1], graphics[i]);
+  }
+  Open();
+  struct cPage {
+    int m_nTab;
+    int m_nList;
+    std::function<const cAnimeData&(int row)> m_Stored;
+  };
+  const cPage pages[] = {
+      {kTabAnimeSet, 1159, [&](int row) -> const cAnimeData& { return Core().m_AnimeSet.m_vWork[row].m_vMotion[0]; }},
+      {kTabAnime, 1160, [&](int row) -> const cAnimeData& { return Core().m_Anime.m_vWork[row + 1]; }},
+  };
+  for (const cPage& tab : pages) {
+    HWND page = Page(tab.m_nTab);
+    for (int row : {0, 1, 2}) {
+      ClickRow(page, tab.m_nList, row);
+      m_pDatabase->TickPreview(1);
+      const cGraphic& graphic = graphics[row];
+      EXPECT_EQ(ItemText(page, 1036), std::to_string(graphic.m_nNumber)) << tab.m_nTab << " row " << row;
+      EXPECT_EQ(ItemText(page, 1038), std::to_string(graphic.m_nStart)) << tab.m_nTab << " row " << row;
+      TypeKeys(page, 1002, "n");
+      const cAnimeData& stored = tab.m_Stored(row);
+      EXPECT_EQ(stored.m_nGraphic, graphic.m_nNumber) << tab.m_nTab << " row " << row;
+      EXPECT_EQ(stored.m_nStartCell, graphic.m_nStart) << tab.m_nTab << " row " << row;
+    }
+  }
 }
 
 // "一覧" on both anime pages: the picker on the chosen sheet, a clicked cell becoming the graphic
