@@ -27,6 +27,8 @@ public:
   void RestartSample() { StartPreview(m_Edit.m_vMotion.At(MotionRow())); }
   int MotionRow() const;
   cCtrlListCore<cAnimeData>& Motions() { return *m_pMotions; }
+  // The graphic stored for the selected set, that of its motion 0; null without a record row.
+  const cAnimeData* StoredGraphic();
 
 protected:
   void OnEditedChanged() override;
@@ -41,9 +43,14 @@ public:
   explicit cDbPageAnimeCore(cVector<cAnimeData>& table) : cTablePageCore(table, kListAnimeTable, 2) {}
   // Every command ends with the edited anime as the sample's schedule.
   void RestartSample() { StartPreview(m_Edit); }
+  // The graphic stored for the selected anime; null without a record row.
+  const cAnimeData* StoredGraphic() {
+    int index = List().GetCurIndex();
+    return index < 0 ? nullptr : &m_vWork[index];
+  }
 };
 
-// The pages whose records name a file: the browse and the name rule.
+// The pages whose records name a file: the browse.
 template <class T>
 class cFilePageCore : public cTablePageCore<T> {
 public:
@@ -60,11 +67,6 @@ public:
     return 1;
   }
   int OnBrowsed(const cString& chosen) { return OnBrowsed(chosen, m_pPath); }
-  // The name rule on the path that names the record; the result is whether the name edit is enabled.
-  int UpdateNameRule() {
-    T& edit = this->m_Edit;
-    return FollowFileName(edit.m_bSameAsFileName, edit.*m_pPath, edit.m_strName);
-  }
 
 private:
   const cBrowseForm& m_Browse;
@@ -78,8 +80,6 @@ public:
       : cFilePageCore(table, kListCharaExcTable, 2, kCharaExcBrowse, &cCharaExcData::m_strPath),
         m_Bitmaps(bitmaps) {}
   void Apply() override;
-  // The giant size combo box follows "巨大キャラ".
-  int GiantSizeEnabled() const { return ::GiantSizeEnabled(m_Edit.m_bGiant); }
 
 private:
   cCharaBitmapTarget& m_Bitmaps;
@@ -164,7 +164,6 @@ public:
   // The first showing: the record, then its kind's labels and ranges without defaults.
   void OnShown() override {
     cTablePageCore<T>::OnShown();
-    m_Panel.ShowRecord(this->m_Edit);
     m_Panel.UpdateKindControls(1, 1);
   }
   // Another record selected (LBN_SELCHANGE, also after a count change or a paste): its values as
@@ -172,12 +171,8 @@ public:
   void OnSelectRecord() {
     m_Panel.ResetParamRanges();
     this->OnSelChange();
-    m_Panel.ShowRecord(this->m_Edit);
     if (this->WasShown()) m_Panel.UpdateKindControls(1, 0);
   }
-  // "新規" and "クリア" show the record but leave the labels and ranges of the kind shown before.
-  int New() { return Shown(cTablePageCore<T>::New()); }
-  int Clear() { return Shown(cTablePageCore<T>::Clear()); }
   int SetDataCount(int count) {
     if (!cTablePageCore<T>::SetDataCount(count)) return 0;
     OnSelectRecord();
@@ -197,11 +192,13 @@ public:
   }
   cEffectKindPanel& Panel() { return m_Panel; }
 
+protected:
+  // Whatever left another record edited (a selection, "新規", "クリア", a key or popup-menu command
+  // of the list) shows its own kind and values; the labels and ranges stay those of the last kind
+  // update, so a value outside them is shown clamped.
+  void OnEditedChanged() override { m_Panel.ShowRecord(this->m_Edit); }
+
 private:
-  int Shown(int changed) {
-    if (changed) m_Panel.ShowRecord(this->m_Edit);
-    return changed;
-  }
   cEffectKindPanel m_Panel;
 };
 

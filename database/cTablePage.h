@@ -81,6 +81,9 @@ public:
   // The list's own edits; each leaves the record it selects edited.
   int New() { return Reloaded(m_pList->New()); }
   int Clear() { return Reloaded(m_pList->Clear()); }
+  // A key or popup-menu command of the list (cut, copy, paste, new, insert, clear, delete); 1 when
+  // the list carried it out.
+  int ListCommand(uint16_t id) { return Reloaded(m_pList->OnAccelCommand(id) || m_pList->OnMenuCommand(id)); }
   // The value the data count dialog starts at: the shown records.
   int DataCount() const { return std::max(0, m_vWork.Count() - m_Instance.m_Shape.m_nLeadOffset); }
   // The number the data count dialog returned; 0 (a beep) outside 1..999.

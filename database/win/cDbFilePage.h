@@ -22,7 +22,22 @@ public:
   }
 
 protected:
-  void UpdateDependentControls() override { this->UpdateNameRule(); }
+  // The name rule on the controls: with "ファイル名と同じ" checked the name edit and the edited
+  // record take the file name of the path edit, and the edit is disabled.
+  void UpdateDependentControls() override {
+    cCtrlCheck<int32_t>* same = FindCtrlById(this->m_vChecks, kIdcSameAsFileName);
+    cCtrlEditText* path = FindCtrlById(this->m_vTexts, m_nPathEdit);
+    cCtrlEditText* name = FindCtrlById(this->m_vTexts, kIdcName);
+    if (!same || !path || !name) return;
+    cString file, shown;
+    path->GetText(file);
+    name->GetText(shown);
+    cString followed = shown;
+    this->EnableCtrl(kIdcName, FollowFileName(same->GetCheck(), file, followed));
+    if (followed == shown) return;
+    name->SetText(followed);
+    name->CtrlToData();
+  }
   int OwnCommand(WPARAM wParam) override {
     if (LOWORD(wParam) == m_nBrowse && HIWORD(wParam) == BN_CLICKED) return this->BrowseInto(m_nPathEdit);
     return 1;

@@ -5,10 +5,10 @@
 // commands to the core and shows what the core changed.
 //
 // Every command runs the same steps: the page's own command (a selection, a button, a browse),
-// the list's keys and popup menu, then, on an initialised page, the controls stored into the
-// edited record and the record into the working copy when the command concerns a bound control,
-// the rules by which controls follow others, a redraw of the lists, and the change notice that
-// enables the sheet's Apply.
+// the list's keys and popup menu, then, on an initialised page, the rules by which controls follow
+// others, the controls stored into the edited record and the record into the working copy when
+// the command concerns a bound control, a redraw of the lists, and the change notice that enables
+// the sheet's Apply.
 
 #include <cstdint>
 #include <type_traits>
@@ -125,9 +125,6 @@ protected:
   // ends). pathEdit and path name the edit and the field of a page with two paths.
   int BrowseInto(uint16_t pathEdit, cString tRecord::*path);
   int BrowseInto(uint16_t pathEdit);
-  // The name rule of the pages with "ファイル名と同じ": the name follows the path in the edited
-  // record and in the name edit, which is disabled while it does.
-  void UpdateNameRule();
 
   Core& m_Core;
   const cListInstance& m_Instance;
@@ -169,16 +166,18 @@ void cDbTablePage<Core>::OnCommand(WPARAM wParam, LPARAM lParam) {
     return;
   }
   uint16_t id = LOWORD(wParam);
-  if (List().OnAccelCommand(id) || List().OnMenuCommand(id)) {
+  if (m_Core.ListCommand(id)) {
     Refresh();
     AfterListCommand(id);
   } else if (InnerListCommand(id)) {
     m_Core.StoreEdited();
   }
-  int bound = FindCommandCtrl(wParam) != 0;
-  if (bound) StoreControls();
+  // The rules first: what they clamp or fill in is what the store takes.
   UpdateDependentControls();
-  if (bound) m_Core.StoreEdited();
+  if (FindCommandCtrl(wParam)) {
+    StoreControls();
+    m_Core.StoreEdited();
+  }
   EndOfCommand();
   RedrawList();
   TellSheetChanged();
@@ -250,11 +249,4 @@ int cDbTablePage<Core>::BrowseInto(uint16_t pathEdit) {
   if (!m_Core.OnBrowsed(chosen)) return 0;
   if (cCtrlEditText* edit = FindCtrlById(m_vTexts, pathEdit)) edit->DataToCtrl();
   return 1;
-}
-
-template <class Core>
-void cDbTablePage<Core>::UpdateNameRule() {
-  int enabled = m_Core.UpdateNameRule();
-  EnableCtrl(kIdcName, enabled);
-  if (cCtrlEditText* name = FindCtrlById(m_vTexts, kIdcName)) name->DataToCtrl();
 }

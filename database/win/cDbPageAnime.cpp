@@ -56,8 +56,8 @@ void cDbAnimePage<Core>::AfterShown() {
 template <class Core>
 void cDbAnimePage<Core>::UpdateDependentControls() {
   cCtrlCombo<uint8_t>* kind = FindCtrlById(m_vKinds, kIdcAnimeKind);
-  cCtrlEditVal<int16_t>* number = FindCtrlById(m_vShorts, kIdcAnimeNumber);
-  cCtrlEditVal<int16_t>* start = FindCtrlById(m_vShorts, kIdcAnimeStart);
+  cCtrlEditVal<int16_t>* number = NumberEdit();
+  cCtrlEditVal<int16_t>* start = StartEdit();
   if (!kind || !number || !start) return;
   cGraphicRule rule = GraphicRuleOf(kind->GetCurData(), this->m_Window.Core().m_CharaExc.Table().Count());
   number->SetRange(1, static_cast<int16_t>(rule.m_nNumberMax));
@@ -67,13 +67,28 @@ void cDbAnimePage<Core>::UpdateDependentControls() {
   start->OnChange();
   start->Enable(rule.m_bStartCellEnabled);
   EnableWindow(GetDlgItem(this->m_hWnd, kIdcAnimePick), rule.m_bPickerEnabled);
+  // Showing a record clamps its values to the ranges of the record shown before.
+  const cAnimeData* stored = this->m_Core.StoredGraphic();
+  if (stored && (number->Value() != stored->m_nGraphic || start->Value() != stored->m_nStartCell))
+    m_bReshowAsked = 1;
+}
+
+template <class Core>
+void cDbAnimePage<Core>::OnIdle() {
+  const cAnimeData* stored = this->m_Core.StoredGraphic();
+  cCtrlEditVal<int16_t>* number = NumberEdit();
+  cCtrlEditVal<int16_t>* start = StartEdit();
+  if (!this->m_bInitialized || !stored || !m_bReshowAsked || !number || !start) return;
+  m_bReshowAsked = 0;
+  if (number->Value() != stored->m_nGraphic) number->SetValue(stored->m_nGraphic);
+  if (start->Value() != stored->m_nStartCell) start->SetValue(stored->m_nStartCell);
 }
 
 template <class Core>
 int cDbAnimePage<Core>::PickGraphic(WPARAM wParam) {
   if (LOWORD(wParam) != kIdcAnimePick || HIWORD(wParam) != BN_CLICKED) return 0;
   cCtrlCombo<uint8_t>* kind = FindCtrlById(m_vKinds, kIdcAnimeKind);
-  cCtrlEditVal<int16_t>* number = FindCtrlById(m_vShorts, kIdcAnimeNumber);
+  cCtrlEditVal<int16_t>* number = NumberEdit();
   if (!kind || !number) return 1;
   int16_t cell = number->Value();
   cCtrl button;
@@ -102,8 +117,8 @@ template <class Core>
 void cDbAnimePage<Core>::DrawSample(int advance) {
   if (!this->m_bInitialized || this->m_vBitmaps.empty()) return;
   cCtrlCombo<uint8_t>* kind = FindCtrlById(m_vKinds, kIdcAnimeKind);
-  cCtrlEditVal<int16_t>* number = FindCtrlById(m_vShorts, kIdcAnimeNumber);
-  cCtrlEditVal<int16_t>* start = FindCtrlById(m_vShorts, kIdcAnimeStart);
+  cCtrlEditVal<int16_t>* number = NumberEdit();
+  cCtrlEditVal<int16_t>* start = StartEdit();
   if (!kind || !number || !start) return;
   int32_t cell = SampleCell(start->Value(), SampleMotion(), FlyingShift(), PreviewFrameCell(advance));
   DrawCharaSample(this->m_vBitmaps[0].m_Ctrl, kind->GetCurData(), number->Value(), cell);

@@ -31,8 +31,13 @@ class cDbAnimePage : public cDbTablePage<Core> {
 public:
   cDbAnimePage(uint16_t templateId, cDatabaseWnd& window, int tab, Core& core, const cListInstance& list,
                cAnimeData& graphic);
-  // The idle step: the sample advanced by one tick.
-  void OnIdleTick(int advance) override { DrawSample(advance); }
+  // The idle step: a re-show asked for, then the sample advanced by one tick.
+  void OnIdleTick(int advance) override {
+    OnIdle();
+    DrawSample(advance);
+  }
+  // The graphic number and start cell as stored, where a range clamped what the edits show.
+  void OnIdle() override;
   // The sample: the graphic shown in the controls at the cell the preview player has reached.
   void DrawSample(int advance);
   const cCanvas& SampleCanvas() { return this->m_vBitmaps[0].m_Ctrl.m_Back; }
@@ -56,6 +61,11 @@ protected:
 
 private:
   void RestartSample() { this->m_Core.RestartSample(); }
+  cCtrlEditVal<int16_t>* NumberEdit() { return FindCtrlById(m_vShorts, kIdcAnimeNumber); }
+  cCtrlEditVal<int16_t>* StartEdit() { return FindCtrlById(m_vShorts, kIdcAnimeStart); }
+
+  // The edits show a value other than the selected record's: the next idle tick shows it again.
+  int32_t m_bReshowAsked = 0;
 };
 
 class cDbPageAnimeSet : public cDbAnimePage<cDbPageAnimeSetCore> {

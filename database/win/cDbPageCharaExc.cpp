@@ -10,5 +10,6 @@ cDbPageCharaExc::cDbPageCharaExc(uint16_t templateId, cDatabaseWnd& window, cDbP
 
 void cDbPageCharaExc::UpdateDependentControls() {
   cDbFilePage::UpdateDependentControls();
-  EnableCtrl(kIdcGiantSize, m_Core.GiantSizeEnabled());
+  if (cCtrlCheck<int32_t>* giant = FindCtrlById(m_vChecks, kIdcGiant))
+    EnableCtrl(kIdcGiantSize, GiantSizeEnabled(giant->GetCheck()));
 }

@@ -163,3 +163,47 @@ TEST(EffectKindPage, AKindOutsideTheFamilyShowsNoParameters) {
   page.OnKindChosen(1);
   EXPECT_EQ(Stored(page.m_vWork[2]), (std::vector<int>{10, 4, 4, 0, 0})) << "from then on a new kind brings its defaults";
 }
+
+// The record list's keys and popup menu leave another record edited; the kind shown and stored
+// with it is its own, its values shown within the ranges of the kind updated last (kind 13 here),
+// as after "新規".
+TEST(EffectKindPage, AListCommandShowsTheKindOfTheRecordItLeavesEdited) {
+  const int kinds[] = {1, kColourChangeKind, kColourChangeKind, 2, kColourChangeKind, 3, kColourChangeKind};
+  const int32_t colour[] = {10, 1, 1, 100, 0};
+  const int32_t split[] = {5, 1, 4, 16, 0};  // 分割 (2 and 3)
+  cVector<cCharaEffectData> table(7);
+  for (int entry = 1; entry < 7; ++entry) {
+    table[entry].m_nKind = kinds[entry];
+    std::copy_n(kinds[entry] == kColourChangeKind ? colour : split, kEffectParams, table[entry].m_anParam);
+  }
+  cDbPageCharaEffectCore page(table);
+  cTableLists<cCharaEffectData> lists(page);
+  lists.m_Table.m_List.SelectAccelSet(0, 1);
+  lists.m_Table.m_List.SelectMenuSet(0, 1);
+  page.OnShown();
+  struct cRow {
+    const char* m_pCommand;
+    int m_nRow;  // selected first
+    uint16_t m_wId;
+    int m_nEntry;  // edited after the command
+    int m_nKind;
+    std::vector<int> m_vStored;
+  };
+  const std::vector<int> cleared = {1, 1, 1, 16, 0};
+  const cRow rows[] = {
+      {"Delete (クリア)", 0, 40008, 1, 1, cleared},
+      {"Ctrl+X", 1, 40009, 2, 2, {5, 1, 4, 16, 0}},
+      {"データのクリア", 2, 40041, 3, 1, cleared},
+      {"Ctrl+I (新規)", 4, 40002, 6, 1, cleared},
+  };
+  for (const cRow& row : rows) {
+    SelectRecord(page, lists, row.m_nRow);
+    ASSERT_EQ(page.Panel().Kind(), kColourChangeKind) << row.m_pCommand;
+    ASSERT_EQ(page.ListCommand(row.m_wId), 1) << row.m_pCommand;
+    ASSERT_EQ(page.List().m_nCurSel + 1, row.m_nEntry) << row.m_pCommand;
+    EXPECT_EQ(page.Panel().Kind(), row.m_nKind) << row.m_pCommand;
+    page.StoreControls();
+    EXPECT_EQ(page.m_vWork[row.m_nEntry].m_nKind, row.m_nKind) << row.m_pCommand;
+    EXPECT_EQ(Stored(page.m_vWork[row.m_nEntry]), row.m_vStored) << row.m_pCommand;
+  }
+}

@@ -204,7 +204,7 @@ TEST(PageRules, BrowsedFilesAreStoredRelative) {
   for (const char* part : {"bmp", "chara_sp", "boss.bmp"}) chosen = chosen + kSeparator + part;
   EXPECT_EQ(page.OnBrowsed(cString(chosen)), 1);
   EXPECT_EQ(page.m_Edit.m_strPath, ".\\bmp\\chara_sp\\boss.bmp");
-  EXPECT_EQ(page.UpdateNameRule(), 0);
+  EXPECT_EQ(FollowFileName(page.m_Edit.m_bSameAsFileName, page.m_Edit.m_strPath, page.m_Edit.m_strName), 0);
   EXPECT_EQ(page.m_Edit.m_strName, "boss");
   EXPECT_EQ(page.OnBrowsed(cString(kOtherDrive)), 0) << "a file on another drive";
   EXPECT_EQ(page.m_Edit.m_strPath, ".\\bmp\\chara_sp\\boss.bmp");

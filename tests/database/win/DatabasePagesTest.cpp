@@ -6,6 +6,8 @@
 #include <mmsystem.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <functional>
 
 #include "app/ProgramPalette.h"
 #include "app/SheetCanvases.h"
@@ -15,6 +17,7 @@
 #include "app/win/ProjectSheets.h"
 #include "app/win/cSoundWin.h"
 #include "database/win/cDbPageAnime.h"
+#include "database/win/cDbPageCharaEffect.h"
 #include "tests/database/win/DatabaseWndTest.h"
 #include "tests/support/FakeSound.h"
 
@@ -195,6 +198,55 @@ TEST_F(DatabaseWndTest, TheGraphicRuleOfTheAnimePages) {
   Choose(page, 1254, 1);  // キャラ
   EXPECT_TRUE(Enabled(page, 1038));
   EXPECT_EQ(ItemText(page, 1038), "19");
+  EXPECT_EQ(Core().m_Anime.m_vWork[1].m_nStartCell, 19) << "the store takes what the new range left";
+}
+
+// A start cell beyond a character's 0..19 (a dedicated bitmap's 0..239) is shown and kept as
+// stored, whether its record is shown first or selected after a character's; so is a graphic
+// number that a dedicated bitmap's range would cut.
+TEST_F(DatabaseWndTest, TheAnimePagesShowAndKeepTheStoredGraphic) {
+  g_DatabaseSet.m_vCharaExc.resize(3);
+  struct cGraphic {
+    int8_t m_cKind;
+    int16_t m_nNumber;
+    int16_t m_nStart;
+  };
+  const cGraphic graphics[] = {{4, 2, 100}, {1, 30, 5}, {4, 1, 200}};
+  auto give = [](cAnimeData& anime, const cGraphic& graphic) {
+    anime.m_cGraphicSheet = graphic.m_cKind;
+    anime.m_nGraphic = graphic.m_nNumber;
+    anime.m_nStartCell = graphic.m_nStart;
+  };
+  g_DatabaseSet.m_vAnimeSet.resize(3);
+  g_DatabaseSet.m_vAnime.resize(4);
+  for (int i = 0; i < 3; ++i) {
+    give(g_DatabaseSet.m_vAnimeSet[i].m_vMotion[0], graphics[i]);
+    give(g_DatabaseSet.m_vAnime[i + 1], graphics[i]);
+  }
+  Open();
+  struct cPage {
+    int m_nTab;
+    int m_nList;
+    std::function<const cAnimeData&(int row)> m_Stored;
+  };
+  const cPage pages[] = {
+      {kTabAnimeSet, 1159, [&](int row) -> const cAnimeData& { return Core().m_AnimeSet.m_vWork[row].m_vMotion[0]; }},
+      {kTabAnime, 1160, [&](int row) -> const cAnimeData& { return Core().m_Anime.m_vWork[row + 1]; }},
+  };
+  for (const cPage& tab : pages) {
+    HWND page = Page(tab.m_nTab);
+    for (int row : {0, 1, 2}) {
+      ClickRow(page, tab.m_nList, row);
+      m_pDatabase->TickPreview(1);
+      const cGraphic& graphic = graphics[row];
+      EXPECT_EQ(ItemText(page, 1036), std::to_string(graphic.m_nNumber)) << tab.m_nTab << " row " << row;
+      EXPECT_EQ(ItemText(page, 1038), std::to_string(graphic.m_nStart)) << tab.m_nTab << " row " << row;
+      TypeKeys(page, 1002, "n");
+      const cAnimeData& stored = tab.m_Stored(row);
+      EXPECT_EQ(stored.m_nGraphic, graphic.m_nNumber) << tab.m_nTab << " row " << row;
+      EXPECT_EQ(stored.m_nStartCell, graphic.m_nStart) << tab.m_nTab << " row " << row;
+    }
+  }
 }
 
 // "一覧" on both anime pages: the picker on the chosen sheet, a clicked cell becoming the graphic
@@ -314,6 +366,61 @@ TEST_F(DatabaseWndTest, CharaEffectParametersFollowTheKind) {
   Choose(screen, 1040, 12);  // モザイク
   EXPECT_EQ(GetDlgItem(screen, 1185), nullptr) << "the screen effects have no swatch";
   EXPECT_EQ(Core().m_ScrEffect.m_vWork[1].m_nKind, 13);
+}
+
+// The record list's keys and popup menu leave another record edited: the page shows that record's
+// own kind (its values within the ranges of the kind shown before, as after "新規"), and the next
+// store keeps it.
+TEST_F(DatabaseWndTest, ListKeysAndThePopupMenuShowTheKindOfTheRecordTheyLeaveEdited) {
+  cVector<cCharaEffectData>& table = g_DatabaseSet.m_vCharaEffect;
+  const int kinds[] = {1, 13, 13, 2, 13, 3, 13};  // 13: 色変化, 2 and 3: 分割
+  const int32_t colour[] = {10, 1, 1, 100, 0};
+  const int32_t split[] = {5, 1, 4, 16, 0};
+  table.resize(7);
+  for (int entry = 1; entry < 7; ++entry) {
+    table[entry].m_nKind = kinds[entry];
+    std::copy_n(kinds[entry] == 13 ? colour : split, 5, table[entry].m_anParam);
+  }
+  Open();
+  HWND page = Page(kTabCharaEffect);
+  auto& list = PageObject<cDbPageCharaEffect>(kTabCharaEffect).List();
+  const int paramIds[] = {1160, 1161, 1162, 1169, 1171};
+  int menus = 0;
+  cPopupMenuWatch watch([&](HWND) {
+    ++menus;
+    if (!ClickMenuItem(list.m_hPopupMenu, 40041)) TypeKey(VK_ESCAPE);
+  });
+  struct cRow {
+    const char* m_pCommand;
+    int m_nRow;  // clicked first
+    std::function<void()> m_Command;
+    int m_nEntry;  // edited after the command
+    int m_nKind;
+    std::vector<int32_t> m_vShown;
+  };
+  const std::vector<int32_t> cleared = {1, 1, 1, 16, 0};
+  const cRow rows[] = {
+      {"Delete (クリア)", 0, [&] { KeyOnList(page, 1157, VK_DELETE, false); }, 1, 1, cleared},
+      {"Ctrl+X", 1, [&] { KeyOnList(page, 1157, 'X', true); }, 2, 2, {5, 1, 4, 16, 0}},
+      {"データのクリア", 2, [&] { ClickRow(page, 1157, 2, VK_RBUTTON); }, 3, 1, cleared},
+      {"Ctrl+I (新規)", 4, [&] { KeyOnList(page, 1157, 'I', true); }, 6, 1, cleared},
+  };
+  for (const cRow& row : rows) {
+    ClickRow(page, 1157, row.m_nRow);
+    ASSERT_EQ(SendDlgItemMessageA(page, 1040, CB_GETCURSEL, 0, 0), 12) << row.m_pCommand << ": 色変化";
+    row.m_Command();
+    ASSERT_EQ(list.m_nCurSel + 1, row.m_nEntry) << row.m_pCommand;
+    EXPECT_EQ(SendDlgItemMessageA(page, 1040, CB_GETCURSEL, 0, 0), row.m_nKind - 1) << row.m_pCommand;
+    std::vector<int32_t> shown;
+    for (int id : paramIds) shown.push_back(std::atoi(ItemText(page, id).c_str()));
+    EXPECT_EQ(shown, row.m_vShown) << row.m_pCommand;
+    TypeKeys(page, 1002, "n");
+    const cCharaEffectData& stored = Core().m_CharaEffect.m_vWork[row.m_nEntry];
+    EXPECT_EQ(stored.m_strName, "n") << row.m_pCommand;
+    EXPECT_EQ(stored.m_nKind, row.m_nKind) << row.m_pCommand;
+    EXPECT_EQ(std::vector<int32_t>(stored.m_anParam, stored.m_anParam + 5), row.m_vShown) << row.m_pCommand;
+  }
+  EXPECT_EQ(menus, 1);
 }
 
 TEST_F(DatabaseWndTest, ApplyRebuildsTheDedicatedBitmapsFromTheFactoryPictures) {

@@ -81,6 +81,30 @@ void DatabaseWndTest::SelectRows(HWND window, int id, std::initializer_list<int>
   SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
+void DatabaseWndTest::ClickRow(HWND window, int id, int row, int button) {
+  HWND list = GetDlgItem(window, id);
+  RECT item = {};
+  SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
+  POINT point = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+  ClientToScreen(list, &point);
+  MoveCursorTo(point);
+  PressButton(button);
+  PumpFor(20, &m_List);
+  ReleaseButton(button);
+  PumpFor(100, &m_List);
+}
+
+void DatabaseWndTest::KeyOnList(HWND window, int id, WORD key, bool ctrl) {
+  FocusItem(window, id);
+  if (ctrl) PressKeyWith(VK_CONTROL, key, &m_List);
+  else PressKey(key, false, &m_List);
+}
+
+void DatabaseWndTest::TypeKeys(HWND window, int id, const char* text) {
+  FocusItem(window, id);
+  TypeText(text, &m_List);
+}
+
 std::string DatabaseWndTest::ItemText(HWND window, int id) {
   char text[1024] = {};
   GetDlgItemTextA(window, id, text, sizeof text);

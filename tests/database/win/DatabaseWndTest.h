@@ -56,6 +56,13 @@ protected:
   void DoubleClick(HWND window, int id);
   // Selects rows of a list box (the first alone, the others added as with Ctrl) and tells the page.
   void SelectRows(HWND window, int id, std::initializer_list<int> rows);
+  // A click with the button (VK_LBUTTON or VK_RBUTTON) on a row of a list box, through the input
+  // queue as the user's mouse makes it.
+  void ClickRow(HWND window, int id, int row, int button = VK_LBUTTON);
+  // A key on the focused list box, with Ctrl held when asked.
+  void KeyOnList(HWND window, int id, WORD key, bool ctrl);
+  // Typing into an edit with the keyboard.
+  void TypeKeys(HWND window, int id, const char* text);
   std::string ItemText(HWND window, int id);
   std::vector<std::string> Rows(HWND window, int id);
   bool Enabled(HWND window, int id);
