@@ -41,7 +41,7 @@ public:
   int32_t m_bMinimized = 0;
 };
 
-// What the frame asks of the stage editor's documents; filled in when the stage editor is wired in.
+// What the frame asks of the stage editor's documents; the stage editor fills it in at start-up.
 struct cStageEditorServices {
   // Constructs the stage editor window: template 104, the frame as parent, kind 1, the list.
   cEditorWindow* (*m_pfnMakeEditor)(cMainFrame& frame) = nullptr;

@@ -167,7 +167,6 @@ private:
   // Paints what changed since the last paint, into the view's canvas and onto the screen.
   void Repaint();
   void SetStatusText(const char* text);
-  // What a later part of the editor will open; until then the status bar says it is missing.
   // The database window, with every registered window hidden and disabled while it is open.
   void OpenDatabase();
   void CloseDatabase();
