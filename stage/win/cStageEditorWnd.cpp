@@ -548,6 +548,8 @@ void cStageEditorWnd::OnDataSheetClosed(int kind) {
     pane.SetBrushFromSelection();
   }
   if (context != 3) returnToLayer();
+  // The sheet's commits took undo steps and set the modified flags.
+  UpdateCommandStates();
   m_Core.View().InvalidateAll();
   Repaint();
 }

@@ -64,7 +64,7 @@ public:
   void PaintPalettePreviews() override;
 
   // Operations of other windows: undo steps around their edits of placed objects.
-  void PushUndo(int flags) { m_Core.Map().PushUndo(flags); }
+  void PushUndo(int flags) override { m_Core.Map().PushUndo(flags); }
   void ClearUndo() { m_Core.Map().ClearUndo(); }
   void ShowEditorWindows();
   void HideEditorWindows();
