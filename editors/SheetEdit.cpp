@@ -178,7 +178,8 @@ int cSheetEdit<T>::Commit(int currentPage) {
     case kEditPlaced: {
       cStageLayer<T>& layer = Kind::Layer();
       if (!IsValidIndex(index, layer.Count())) return 0;
-      g_StageEditState.PushUndo(Kind::kLayerFlag, g_StageDoc);
+      // Through the stage editor, whose undo and redo buttons follow the new step.
+      if (cStageEditView* editor = g_StageEditState.m_pView) editor->PushUndo(Kind::kLayerFlag);
       layer.At(index) = m_Record;
       g_StageEditState.m_bStageModified = 1;
       return 1;

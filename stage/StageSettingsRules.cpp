@@ -243,14 +243,15 @@ int ApplyStageSize(cStageDoc& stage, cStageEditState& state, cStageNewSize& size
   size.m_nNewWidth = std::max(size.m_nNewWidth, kStageMinWidth);
   size.m_nNewHeight = std::max(size.m_nNewHeight, kStageMinHeight);
   if (size.m_nNewWidth == stage.m_nWidth && size.m_nNewHeight == stage.m_nHeight) return kSizeKept;
+  // Snapshots of the old size cannot be given back to a stage of another size; the memory they
+  // held is free for the new one before it is measured.
+  state.ReleaseUndo();
   uint64_t need = 2 * cStageEditState::EstimateSnapshotBytes(size.m_nNewWidth, size.m_nNewHeight);
   bool grows = size.m_nNewWidth > stage.m_nWidth || size.m_nNewHeight > stage.m_nHeight;
   if (grows && FreePhysicalMemory() < need) {
     ErrorBoxF("メモリ不足により、サイズの変更に失敗しました！");
     return kSizeRefused;
   }
-  // Snapshots of the old size cannot be given back to a stage of another size.
-  state.ReleaseUndo();
   view.ShowBusy("サイズを変更しています...", "ステージサイズの変更");
   int resized = stage.SetSize(size.m_nNewWidth, size.m_nNewHeight, anchorX, anchorY);
   view.CloseBusy();

@@ -213,7 +213,7 @@ public:
 enum : int {
   kSizeKept,     // the new size is the stage's own: nothing done
   kSizeChanged,  // resized; the undo history was released
-  kSizeRefused,  // growing needs more memory than is free: refused after a box
+  kSizeRefused,  // growing needs more than is free with the history released: refused after a box
   kSizeFailed,   // the stage could not be resized: the main window is destroyed after a box
 };
 // Raises the new size to the smallest stage, then resizes the stage toward the anchors (rows of

@@ -29,7 +29,8 @@ enum { kLayerFlagBlock = 1, kLayerFlagChara = 2, kLayerFlagItem = 4, kLayerFlagA
 // The estimated bytes of one cell of the three layers with what its records own.
 constexpr uint64_t kSnapshotBytesPerCell = 2325;
 
-// What a layer switch shows on the stage editor and its palette windows.
+// What the edit state and the other editors ask of the stage editor: what a layer switch shows on
+// it and its palette windows, and the undo step before another window edits the stage's layers.
 class cStageEditView {
 public:
   virtual ~cStageEditView() = default;
@@ -37,6 +38,9 @@ public:
   virtual void ShowLayer(int layer) = 0;
   // The tool buttons of the layer's stage and common palette windows.
   virtual void SyncToolButtons(int tool) = 0;
+  // The stage editor's own push of the flagged layers: its undo and redo buttons follow, and memory
+  // running out costs the history, not the edit that follows.
+  virtual void PushUndo(int flags) = 0;
 };
 
 // The brush of a layer while another layer is current.

@@ -40,6 +40,7 @@ class cStageEditorHost : public cStageEditView {
 public:
   void ShowLayer(int) override {}
   void SyncToolButtons(int) override {}
+  void PushUndo(int) override {}
 
   // The owner of the boxes the editor shows (its window), and that of the main frame.
   virtual void* BoxOwner() { return nullptr; }

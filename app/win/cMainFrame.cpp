@@ -91,6 +91,9 @@ LRESULT cMainFrame::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_USER:
       RecreateStageEditor(wParam);
       return 0;
+    case WM_SIZE:
+      if (wParam == SIZE_MINIMIZED) OnMinimized();
+      return result ? 0 : DefWindowProcA(window, message, wParam, lParam);
     case kMsgGameEnded:
       // A game that closed without its end message; news of an earlier launch is stale.
       if (g_GameProcess.IsCurrent(wParam)) EndTestPlay();
@@ -110,18 +113,34 @@ void cMainFrame::OnActivateApp(WPARAM wParam, LPARAM lParam) {
   if (!EditorHasWindow() || lParam == 0) return;
   if (wParam) {
     RestoreEditor();
-  } else if (m_nEditorKind == 0 && m_lpStageEditor->m_bInitialized && m_lpStageEditor->m_bMinimized) {
-    m_lpStageEditor->HideAll();
+  } else if (EditorMinimized()) {
+    ShowWorkingWindows(0);
     ShowWindow(m_hWnd, SW_MINIMIZE);
   }
+}
+
+void cMainFrame::OnMinimized() {
+  // The stage editor's own minimise has hidden its windows already.
+  if (!EditorHasWindow() || !m_lpStageEditor->m_bInitialized || m_lpStageEditor->m_bMinimized) return;
+  m_lpStageEditor->m_bMinimized = 1;
+  ShowWorkingWindows(0);
 }
 
 void cMainFrame::RestoreEditor() {
   ShowWindow(m_hWnd, SW_RESTORE);
   g_bRefocusEditor = 1;
-  if (m_nEditorKind == 0 && EditorHasWindow() && m_lpStageEditor->m_bInitialized && m_lpStageEditor->m_bMinimized) {
+  if (!EditorMinimized()) return;
+  ShowWorkingWindows(1);
+  m_lpStageEditor->m_bMinimized = 0;
+}
+
+void cMainFrame::ShowWorkingWindows(int show) {
+  if (m_nEditorKind == 1) {
+    if (cWorldMapWindow* worldMap = m_lpStageEditor->m_lpWorldMapWnd) worldMap->ShowWindows(show);
+  } else if (show) {
     m_lpStageEditor->ShowAll();
-    m_lpStageEditor->m_bMinimized = 0;
+  } else {
+    m_lpStageEditor->HideAll();
   }
 }
 

@@ -23,6 +23,15 @@ public:
   virtual void TickPreview(int32_t step) = 0;
 };
 
+// What the frame uses of the world map window, whose class comes with the project's editors; that
+// window derives from this.
+class cWorldMapWindow : public cDialog {
+public:
+  using cDialog::cDialog;
+  // Shows (1) or hides (0) the window and the palette window of its mode.
+  virtual void ShowWindows(int show) = 0;
+};
+
 // What the frame and the idle tick use of the stage editor window; that window derives from this.
 class cEditorWindow : public cDialog {
 public:
@@ -37,11 +46,11 @@ public:
   virtual void PaintPalettePreviews() = 0;
 
   cPreviewSheetLink* m_lpDatabaseWnd = nullptr;  // the database window while it is open
-  cWindow* m_lpWorldMapWnd = nullptr;            // the world map window while it is open
+  cWorldMapWindow* m_lpWorldMapWnd = nullptr;    // the world map window while it is open
   int32_t m_bMinimized = 0;
 };
 
-// What the frame asks of the stage editor's documents; filled in when the stage editor is wired in.
+// What the frame asks of the stage editor's documents; the stage editor fills it in at start-up.
 struct cStageEditorServices {
   // Constructs the stage editor window: template 104, the frame as parent, kind 1, the list.
   cEditorWindow* (*m_pfnMakeEditor)(cMainFrame& frame) = nullptr;
@@ -71,6 +80,15 @@ public:
 
 private:
   void OnActivateApp(WPARAM wParam, LPARAM lParam);
+  // The frame went to the taskbar, whoever sent it there: the windows the user works in go too.
+  void OnMinimized();
+  // Shows (1) or hides (0) the windows the user works in: the stage editor's, or the world map's
+  // while it is open.
+  void ShowWorkingWindows(int show);
+  // The stage editor window is there and has hidden its working windows for a minimised program.
+  bool EditorMinimized() const {
+    return EditorHasWindow() && m_lpStageEditor->m_bInitialized && m_lpStageEditor->m_bMinimized;
+  }
   bool EditorHasWindow() const { return m_lpStageEditor && m_lpStageEditor->m_hWnd; }
 };
 

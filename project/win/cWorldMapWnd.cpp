@@ -58,7 +58,7 @@ void SetMenuItem(HMENU menu, int id, int enabled) {
 }  // namespace
 
 cWorldMapWnd::cWorldMapWnd(cWindow* owner, cModelessList* list)
-    : cDialog(kTemplateId, owner, kKindDialog, list, PlacementStart(EditConfig.m_wpWorldMap, owner, 0).x,
+    : cWorldMapWindow(kTemplateId, owner, kKindDialog, list, PlacementStart(EditConfig.m_wpWorldMap, owner, 0).x,
               PlacementStart(EditConfig.m_wpWorldMap, owner, 0).y),
       m_Editor(g_WorldMap, g_WorldMapEditState, EditConfig, g_StageEditState.m_bWorldMapModified, *this) {
   s_lpInstance = this;
@@ -368,13 +368,20 @@ void cWorldMapWnd::OpenEventPalette() {
   m_pEventPalette->Create(0, 1);
 }
 
+cDialog* cWorldMapWnd::OpenPalette() {
+  return m_pChipPalette ? static_cast<cDialog*>(m_pChipPalette) : m_pEventPalette;
+}
+
+void cWorldMapWnd::ShowWindows(int show) {
+  for (cDialog* window : {static_cast<cDialog*>(this), OpenPalette()})
+    if (window && window->m_hWnd) window->Show(show);
+}
+
 void cWorldMapWnd::HoldOwnWindows(int runFlags, int restore) {
-  cDialog* palette = m_pChipPalette ? static_cast<cDialog*>(m_pChipPalette) : m_pEventPalette;
-  for (cDialog* window : {static_cast<cDialog*>(this), palette}) {
-    if (!window || !window->m_hWnd) continue;
-    if (runFlags & kRunHideOthers) window->Show(restore);
-    if (runFlags & kRunDisableOthers) window->Enable(restore);
-  }
+  if (runFlags & kRunHideOthers) ShowWindows(restore);
+  if (runFlags & kRunDisableOthers)
+    for (cDialog* window : {static_cast<cDialog*>(this), OpenPalette()})
+      if (window && window->m_hWnd) window->Enable(restore);
 }
 
 int cWorldMapWnd::RunEventDialog(cWorldEvent& event, int runFlags) {

@@ -51,7 +51,7 @@ TBBUTTON Button(int image, int id, BYTE style = TBSTYLE_BUTTON) {
 }
 TBBUTTON Separator() { return Button(0, 0, TBSTYLE_SEP); }
 
-// The toolbar, as the Part's three groups of images.
+// The toolbar: the standard images, then the layer and the test play pictures of their own.
 const cToolButton kStandardButtons[] = {
     {Button(STD_FILENEW, kIdmNewStage), "新規作成"},
     {Button(STD_FILEOPEN, kIdmOpenStage), "開く"},
@@ -548,6 +548,8 @@ void cStageEditorWnd::OnDataSheetClosed(int kind) {
     pane.SetBrushFromSelection();
   }
   if (context != 3) returnToLayer();
+  // The sheet's commits took undo steps and set the modified flags.
+  UpdateCommandStates();
   m_Core.View().InvalidateAll();
   Repaint();
 }
@@ -626,7 +628,7 @@ void cStageEditorWnd::TakeFocus() {
 void cStageEditorWnd::PostRebuild() { PostMessageA(m_Frame.m_hWnd, WM_USER, 1, 0); }
 
 void cStageEditorWnd::OpenTool(int tool) {
-  // The editors the menu opens, one entry each; those not listed come with later parts.
+  // The editors and tools the menu opens, one entry each.
   switch (tool) {
     case kToolWorldMap:
       OpenWorldMap();

@@ -64,7 +64,7 @@ public:
   void PaintPalettePreviews() override;
 
   // Operations of other windows: undo steps around their edits of placed objects.
-  void PushUndo(int flags) { m_Core.Map().PushUndo(flags); }
+  void PushUndo(int flags) override { m_Core.Map().PushUndo(flags); }
   void ClearUndo() { m_Core.Map().ClearUndo(); }
   void ShowEditorWindows();
   void HideEditorWindows();
@@ -167,7 +167,6 @@ private:
   // Paints what changed since the last paint, into the view's canvas and onto the screen.
   void Repaint();
   void SetStatusText(const char* text);
-  // What a later part of the editor will open; until then the status bar says it is missing.
   // The database window, with every registered window hidden and disabled while it is open.
   void OpenDatabase();
   void CloseDatabase();

@@ -94,6 +94,8 @@ protected:
       EXPECT_EQ(g_StageEditState.m_bStageModified, c.m_bStageModified);
       EXPECT_EQ(g_StageEditState.m_bCommonModified, c.m_bCommonModified);
       EXPECT_EQ(g_StageEditState.UndoCount(), c.m_nUndo);
+      // The step is the stage editor's, of the kind's layer alone.
+      EXPECT_EQ(m_View.m_vFlags, std::vector<int>(static_cast<size_t>(c.m_nUndo), 1 << SheetKind<T>()));
       EXPECT_EQ(storedPage, SheetPageCount<T>() - 1);
       // Cancel after Apply keeps what was applied and records the page.
       edit.Record().m_strName = "cancelled";

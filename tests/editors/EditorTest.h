@@ -3,6 +3,7 @@
 // common palette of named characters, and a character maker.
 
 #include <string>
+#include <vector>
 
 #include "app/cEditConfig.h"
 #include "editors/CtrlStates.h"
@@ -28,10 +29,25 @@ T Follower(const char* name, int palette, int index, std::initializer_list<int> 
   return record;
 }
 
+// Stands for the stage editor: the undo step it is asked for goes onto the edit state, as its
+// window's own push does, and its layer flags are noted.
+class cUndoPushView : public cStageEditView {
+public:
+  void ShowLayer(int) override {}
+  void SyncToolButtons(int) override {}
+  void PushUndo(int flags) override {
+    m_vFlags.push_back(flags);
+    g_StageEditState.PushUndo(flags, g_StageDoc);
+  }
+  std::vector<int> m_vFlags;
+};
+
 class EditorTest : public StageTest {
 protected:
   void SetUp() override {
     StageTest::SetUp();
+    m_View.m_vFlags.clear();
+    g_StageEditState.m_pView = &m_View;
     g_StageDoc.SetSize(8, 4, 0, 0);
     g_StageEditState.AllocateUndo(3, g_StageDoc.m_nPitch, g_StageDoc.m_nHeight);
     g_StageDoc.m_vStageChara.Reset(4);
@@ -41,6 +57,12 @@ protected:
     EditConfig.m_nCharaSheetPage = 0;
     g_StageEditState.m_nEditIndex = 0;
   }
+  void TearDown() override {
+    if (g_StageEditState.m_pView == &m_View) g_StageEditState.m_pView = nullptr;
+    StageTest::TearDown();
+  }
+
+  cUndoPushView m_View;
 };
 
 // The decided states of one aspect, for compact expectations: "1" enabled, "0" disabled, "-" none.

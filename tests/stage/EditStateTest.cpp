@@ -54,6 +54,7 @@ class RecordingView : public cStageEditView {
 public:
   void ShowLayer(int layer) override { m_strCalls += "L" + std::to_string(layer); }
   void SyncToolButtons(int tool) override { m_strCalls += "T" + std::to_string(tool); }
+  void PushUndo(int flags) override { m_strCalls += "U" + std::to_string(flags); }
   std::string m_strCalls;
 };
 

@@ -264,7 +264,7 @@ TEST_F(StageSettingsRules, GrowingWithoutMemoryIsRefusedAndShrinkingIsNot) {
   ASSERT_EQ(m_Shell.m_vBoxes.size(), 1u);
   EXPECT_EQ(m_Shell.m_vBoxes[0].m_strText, "メモリ不足により、サイズの変更に失敗しました！");
   EXPECT_EQ(m_Shell.m_vBoxes[0].m_strCaption, "エラー");
-  EXPECT_EQ(g_StageEditState.UndoCount(), 1) << "a refused change keeps the history";
+  EXPECT_EQ(g_StageEditState.UndoLevels(), 0) << "the history was given up to make room, in vain";
 
   m_Shell.m_nFreeMemory = 0;
   cStageNewSize shrink{30, 30};
@@ -272,6 +272,39 @@ TEST_F(StageSettingsRules, GrowingWithoutMemoryIsRefusedAndShrinkingIsNot) {
   EXPECT_EQ(stage.m_nWidth, 30);
   EXPECT_EQ(m_Shell.m_vBoxes.size(), 1u);
   EXPECT_EQ(m_Shell.m_nDestroys, 0);
+}
+
+TEST_F(StageSettingsRules, MemoryTheHistoryHoldsCountsAsFreeForGrowing) {
+  const uint64_t need = 2 * cStageEditState::EstimateSnapshotBytes(41, 30);
+  const struct {
+    const char* m_pName;
+    uint64_t m_nFree, m_nHeld;
+    int m_nResult;
+    int m_nWidth;
+  } rows[] = {
+      {"fits once the history is released", need / 2, need / 2, kSizeChanged, 41},
+      {"fits without releasing anything", need, 0, kSizeChanged, 41},
+      {"short even without the history", need / 2, need / 2 - 1, kSizeRefused, 40},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.m_pName);
+    SetShell(&m_Shell);
+    cStageDoc& stage = g_StageDoc;
+    stage.SetSize(40, 30, 0, 0);
+    g_StageEditState.AllocateUndo(3, stage.m_nPitch, stage.m_nHeight);
+    g_StageEditState.PushUndo(kLayerFlagBlock, stage);
+    ASSERT_EQ(g_StageEditState.UndoLevels(), 3);
+    cHistoryMemoryShell shell;
+    shell.m_nFreeMemory = row.m_nFree;
+    shell.m_nHeld = row.m_nHeld;
+    cBusyRecorder view;
+    cStageNewSize grow{41, 30};
+    EXPECT_EQ(ApplyStageSize(stage, g_StageEditState, grow, 0, 0, view), row.m_nResult);
+    EXPECT_EQ(stage.m_nWidth, row.m_nWidth);
+    EXPECT_EQ(shell.m_vBoxes.size(), row.m_nResult == kSizeRefused ? 1u : 0u);
+    EXPECT_EQ(g_StageEditState.UndoLevels(), 0);
+  }
+  SetShell(&m_Shell);
 }
 
 TEST_F(StageSettingsRules, BgmLabelsNumberTheTable) {

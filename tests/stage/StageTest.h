@@ -37,6 +37,14 @@ inline Bytes StageFileAt(uint32_t version, const cStageDoc& doc, const cStageFil
   return file;
 }
 
+// Free memory as the machine reports it while the undo history's steps hold m_nHeld bytes of it,
+// which their release gives back.
+class cHistoryMemoryShell : public cFakeShell {
+public:
+  uint64_t FreePhysicalMemory() override { return m_nFreeMemory + (g_StageEditState.UndoLevels() ? 0 : m_nHeld); }
+  uint64_t m_nHeld = 0;
+};
+
 // Each test starts from a new stage, a new common palette, an edit state without undo, the default
 // project options, and the default database tables with a BGM table of three entries; all is put
 // back afterwards.

@@ -82,6 +82,35 @@ int cTestEditor::s_nMade = 0;
 int cTestEditor::s_nDeleted = 0;
 std::string cTestEditor::s_strLog;
 
+// Stands in for the world map window: a window of its own that notes what the frame shows ("S")
+// and hides ("H") of it.
+class cTestWorldMap : public cWorldMapWindow {
+public:
+  cTestWorldMap() : cWorldMapWindow(104, nullptr, kKindDialog, &g_ModelessList) {
+    s_lpInstance = this;
+    m_lpfnProc = Proc;
+  }
+  ~cTestWorldMap() override {
+    Destroy();
+    if (s_lpInstance == this) s_lpInstance = nullptr;
+  }
+  static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedMessage(s_lpInstance, window, message, wParam, lParam);
+  }
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+    return WindowProc(window, message, wParam, lParam);
+  }
+  void OnInitDialog(WPARAM wParam, LPARAM lParam) override {
+    cDialog::OnInitDialog(wParam, lParam);
+    m_bInitialized = 1;
+  }
+  void ShowWindows(int show) override { m_strShown += show ? "S" : "H"; }
+
+  std::string m_strShown;
+  static cTestWorldMap* s_lpInstance;
+};
+cTestWorldMap* cTestWorldMap::s_lpInstance = nullptr;
+
 class cTestDatabase : public cPreviewSheetLink {
 public:
   int PreviewAnimates() override { return m_bAnimates; }
@@ -293,6 +322,45 @@ TEST_F(MainFrameTest, MinimiseAndRestoreFollowTheApplicationsActivation) {
   EXPECT_TRUE(answerer.Seen().empty());
 }
 
+TEST_F(MainFrameTest, MinimisingTheFrameHidesTheWorkingWindowsUntilItIsRestored) {
+  cTestEditor* editor = MakeEditor();
+  cTestWorldMap worldMap;
+  worldMap.Create(0, 1);
+  editor->m_lpWorldMapWnd = &worldMap;
+  const struct {
+    int m_nEditorKind;
+    const char* m_pWorldMap;  // what the world map window was asked: "H" hidden, "S" shown
+    int m_nEditorHidden, m_nEditorShown;
+  } rows[] = {
+      {0, "", 1, 1},
+      {1, "HS", 0, 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.m_nEditorKind);
+    g_MainFrame.m_nEditorKind = row.m_nEditorKind;
+    worldMap.m_strShown.clear();
+    editor->m_nHidden = editor->m_nShown = 0;
+    // To the taskbar from outside, as the shell's "minimise all" sends it.
+    ShowWindow(Frame(), SW_MINIMIZE);
+    EXPECT_TRUE(IsIconic(Frame()));
+    EXPECT_EQ(editor->m_bMinimized, 1);
+    SendMessageA(Frame(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(IsIconic(Frame()));
+    EXPECT_EQ(editor->m_bMinimized, 0);
+    EXPECT_EQ(worldMap.m_strShown, row.m_pWorldMap);
+    EXPECT_EQ(editor->m_nHidden, row.m_nEditorHidden);
+    EXPECT_EQ(editor->m_nShown, row.m_nEditorShown);
+  }
+
+  // The application deactivated while the world map window's program is minimised hides it again.
+  editor->m_bMinimized = 1;
+  worldMap.m_strShown.clear();
+  SendMessageA(Frame(), WM_ACTIVATEAPP, 0, 1);
+  EXPECT_EQ(worldMap.m_strShown, "H");
+  EXPECT_TRUE(IsIconic(Frame()));
+  editor->m_lpWorldMapWnd = nullptr;
+}
+
 TEST_F(MainFrameTest, NewStageRebuildsTheEditorWindow) {
   cTestEditor* first = MakeEditor();
   HWND firstWindow = first->m_hWnd;
@@ -343,7 +411,7 @@ TEST_F(MainFrameTest, IdleTickRefocusesAndRunsItsStepsInOrder) {
   EXPECT_EQ(cTestEditor::s_strLog, "ISTP");
   EXPECT_EQ(database.m_nStep, 1);
 
-  cProbeDialog<50> worldMap(104, nullptr, &g_ModelessList);
+  cTestWorldMap worldMap;
   worldMap.Create(0, 1);
   editor->m_lpWorldMapWnd = &worldMap;
   g_MainFrame.m_nEditorKind = 1;

@@ -497,6 +497,31 @@ TEST_F(WorldMapWndTest, PalettesStayAndTheWindowIsNotMinimised) {
   EXPECT_EQ(WindowRect(EventPalette()->m_hWnd).left, 700);
 }
 
+TEST_F(WorldMapWndTest, MinimisingTheProgramHidesTheMapAndItsPaletteUntilItIsRestored) {
+  OpenWorldMap();
+  HWND stage = g_pStageEditorWnd->m_hWnd;
+  for (int mode : {0, 1}) {
+    SCOPED_TRACE(mode);
+    Command(mode ? 40072 : 40071);
+    HWND palette = mode ? EventPalette()->m_hWnd : ChipPalette()->m_hWnd;
+    ASSERT_TRUE(IsWindowVisible(palette));
+    // To the taskbar from outside (the window itself cannot be minimised), as the shell's
+    // "minimise all" sends the program there; back through the taskbar button's restore.
+    ShowWindow(g_hMainWnd, SW_MINIMIZE);
+    Pump();
+    EXPECT_TRUE(IsIconic(g_hMainWnd));
+    EXPECT_FALSE(IsWindowVisible(Window()));
+    EXPECT_FALSE(IsWindowVisible(palette));
+    SendMessageA(g_hMainWnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+    Pump();
+    EXPECT_FALSE(IsIconic(g_hMainWnd));
+    EXPECT_TRUE(IsWindowVisible(Window()));
+    EXPECT_TRUE(IsWindowVisible(palette));
+    EXPECT_FALSE(IsWindowVisible(stage)) << "the stage editor waits for the world map to close";
+    EXPECT_EQ(g_pStageEditorWnd->m_bMinimized, 0);
+  }
+}
+
 TEST_F(WorldMapWndTest, ARightDragBeyondThePictureScrollsAndTakesTheBrushWhenLetGo) {
   g_WorldMap.SetSize(40, 15);
   OpenWorldMap();

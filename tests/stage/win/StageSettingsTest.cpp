@@ -12,6 +12,7 @@
 #include "app/PathUtil.h"
 #include "app/win/cSoundWin.h"
 #include "app/cBgmManager.h"
+#include "tests/stage/StageTest.h"
 #include "tests/support/FakeSound.h"
 #include "tests/support/MidiFixtures.h"
 
@@ -272,7 +273,7 @@ TEST_F(StageSettingsTest, LabelsAreThoseOfTheTemplates) {
       {0, 1318, "クリア時間"},
       {0, 1319, "残りHP"},
       {0, 1320, "残りSP"},
-      {0, 0, "消費メモリ\n上限"},
+      {0, 0, "消費メモリ\r\n上限"},
       {0, 1217, "再生"},
       {0, 1219, "挿入"},
       {0, 1220, "編集"},
@@ -483,6 +484,24 @@ TEST_F(StageSettingsTest, GrowingBeyondFreeMemoryIsRefusedAndTheOtherSettingsSta
   EXPECT_EQ(g_StageDoc.m_nTimeLimit, 300);
   ASSERT_GE(m_Shell.m_vBoxes.size(), 1u);
   EXPECT_EQ(m_Shell.m_vBoxes[0].m_strText, "メモリ不足により、サイズの変更に失敗しました！");
+}
+
+TEST_F(StageSettingsTest, GrowingIntoTheMemoryTheUndoHistoryHeldIsNotRefused) {
+  cStageDoc& stage = g_StageDoc;
+  g_StageEditState.AllocateUndo(5, stage.m_nPitch, stage.m_nHeight);
+  g_StageEditState.PushUndo(kLayerFlagBlock, stage);
+  // Half of what the new size needs is free; the steps hold the other half.
+  const uint64_t need = 2 * cStageEditState::EstimateSnapshotBytes(40, stage.m_nHeight);
+  cHistoryMemoryShell shell;
+  shell.m_nFreeMemory = need / 2;
+  shell.m_nHeld = need - need / 2;
+  Open();
+  Type(Page(0), 11210, "40");
+  Apply();
+  EXPECT_EQ(stage.m_nWidth, 40);
+  EXPECT_TRUE(shell.m_vBoxes.empty()) << (shell.m_vBoxes.empty() ? "" : shell.m_vBoxes[0].m_strText);
+  EXPECT_EQ(g_StageEditState.UndoLevels(), 0) << "released for the new size";
+  SetShell(&m_Shell);
 }
 
 TEST_F(StageSettingsTest, CancelChangesNothingAndClosingTellsTheEditor) {
