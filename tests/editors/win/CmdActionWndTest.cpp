@@ -218,7 +218,7 @@ TEST_F(CmdActionWndTest, TheShotPreviewFollowsTheTypedGraphicAndThePicker) {
     EXPECT_EQ(PreviewColour(shot), SheetColour(1)) << "a new shot shows graphic 1";
     Type(dialog, kIdcShotGraphic, "61");
     typed = PreviewColour(shot);
-    cDialogScript pick({[](HWND picker) { SendMessageA(picker, WM_LBUTTONDOWN, 0, MAKELPARAM(40, 8)); }});
+    cDialogScript pick({[](HWND picker) { ClickPickerCell(picker, 15); }});
     Click(dialog, kIdcShotPick);
     EXPECT_EQ(pick.Captions(), (std::vector<std::string>{"グラフィック"}));
     pickedText = Text(dialog, kIdcShotGraphic);
