@@ -2,8 +2,9 @@
 // dialog holds the controls its description binds and no input control it does not, each label
 // inside its control; the shot's preview and graphic picker; the stage clear's stage file browse;
 // the rows that the rules build (numbered rows for stored values past their tables, an empty
-// sword-type table) and the rules that act on a user's change; the sound previews. Asked to (tests/editors/win/action-screenshot.sh),
-// the shot and status operation dialogs stay on screen over the factory project.
+// sword-type table) and the rules that act on a user's change; the sound previews. Asked to
+// (tests/editors/win/action-screenshot.sh), the shot and status operation dialogs stay on screen
+// over the factory project.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -211,7 +212,9 @@ TEST_F(CmdActionWndTest, EveryBuiltDialogHoldsTheControlsItsDescriptionBindsAndN
       std::set<int> bound = BoundIds(*desc);
       for (HWND item = GetWindow(dialog, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT)) {
         int id = GetDlgCtrlID(item);
-        if (IsInputItem(item)) EXPECT_EQ(bound.count(id), 1u) << id << " on the template is bound by nothing";
+        if (IsInputItem(item)) {
+          EXPECT_EQ(bound.count(id), 1u) << id << " on the template is bound by nothing";
+        }
       }
       for (int i = 0; i < desc->m_nButtons; ++i) {
         HWND button = GetDlgItem(dialog, desc->m_pButtons[i]);
