@@ -205,6 +205,8 @@ struct cCmdDialogDesc {
   int m_nButtons = 0;
   const cRenameButton* m_pRenames = nullptr;
   int m_nRenames = 0;
+  // The list of the command's own conditions, which the dialog class edits (0: none).
+  uint16_t m_nCondList = 0;
   // The controls the template holds when it lacks some bound ones (null: it holds them all). A
   // bound control the template lacks reads 0, so OK stores 0 through it.
   const uint16_t* m_pPresent = nullptr;
@@ -262,6 +264,10 @@ struct cCmdDialogDesc {
   cCmdDialogDesc& Renames(const cRenameButton (&renames)[N]) {
     m_pRenames = renames;
     m_nRenames = static_cast<int>(N);
+    return *this;
+  }
+  cCmdDialogDesc& CondList(uint16_t list) {
+    m_nCondList = list;
     return *this;
   }
   template <size_t N>

@@ -51,6 +51,7 @@ cCondEditContext FlowOpCondContext(cCondData* cond, int inserted) {
 const cCmdDialogDesc kFlowOpDialog = CmdDialog(0, kCmdFlowOp, 225, "cDlgCommandFlowOp")
                                      .Ctrls(kFlowOpCtrls)
                                      .Buttons(kFlowOpButtons)
+                                     .CondList(kIdcFlowOpCondList)
                                      .Defaults(WriteFlowOpDefaults)
                                      .Apply(ApplyFlowOpRules)
                                      .States(FlowOpStates);

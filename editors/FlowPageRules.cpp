@@ -31,45 +31,18 @@ const uint16_t kFlowEditorCtrls[26] = {
     kIdcFlowCommandList,
 };
 
-const cFlowListForm kFlowListForms[4] = {
-    // The flow list takes the standard ids of list kind 1; a new row is a default flow.
-    {kIdcFlowList, 999, 108, {40009, 40001, 40007, 40033, 40032}, 115, {40038, 40039, 40040, 40042, 40043},
-     kIdcFlowInsert, 0, kIdcFlowDelete, 0},
-    {kIdcFlowCondList, 99, 110, {40019, 40012, 40017, 40034, 40035}, 116, {40103, 40104, 40105, 40106, 40107},
-     1083, 1084, 1085, 170},
-    {kIdcFlowKeyList, 99, 109, {40029, 40022, 40027, 40036, 40037}, 117, {40108, 40109, 40110, 40111, 40112},
-     1091, 1092, 1093, 204},
-    {kIdcFlowCommandList, 999, 112, {40098, 40091, 40096, 40101, 40102}, 177, {40115, 40116, 40117, 40119, 40120},
-     1068, 1070, 1069, 205},
-};
+const uint16_t kFlowCondInsertIds[2] = {40034, 40106};
+const uint16_t kFlowKeyCondInsertIds[2] = {40036, 40111};
+const uint16_t kFlowCommandInsertIds[2] = {40101, 40119};
 
 namespace {
 constexpr int kTriggerAlways = 0;
 constexpr int kTriggerDeath = 3;
 constexpr int kTriggerBeforeStart = 21;
-constexpr int kLayerChara = 1;
-constexpr int kLayerItem = 2;
 constexpr int kFlowOpChange = 1;
 const uint16_t kNavigationAndPreview[] = {kIdcEntryNumber, kIdcPrevEntry, kIdcNextEntry, kIdcCharaPreview,
                                           kIdcFlowInherit};
 }  // namespace
-
-int FlowPageMode(int context, int layer, int optionsHoldChara, int optionsHoldItem) {
-  if (optionsHoldChara) return kFlowModeSheet;
-  if (context != 3 && layer == kLayerChara) return kFlowModeSheet;
-  if ((context != 3 && layer == kLayerItem) || optionsHoldItem) return kFlowModeStandalone;
-  return kFlowModeSheet;
-}
-
-int FlowPageForCommands(const cOpenSheets& sheets) {
-  if (sheets.m_bItem && sheets.m_bEditFlows) return kFlowPageStandalone;
-  return sheets.m_bChara ? kFlowPageOfCharaSheet : kFlowPageNone;
-}
-
-int FlowPageForRowText(const cOpenSheets& sheets) {
-  if (sheets.m_bChara) return kFlowPageOfCharaSheet;
-  return sheets.m_bItem && sheets.m_bEditFlows ? kFlowPageStandalone : kFlowPageNone;
-}
 
 cString TriggerNote(int trigger) {
   if (trigger == kTriggerDeath) return "※実行時間0の並列実行コマンド（P-0）のみ実行可";
@@ -114,7 +87,3 @@ void FlowPageStates(const cFlowData& shown, const cEdChara& chara, const cFlowPa
   if (standalone && view.m_nFlowOperation == kFlowOpChange) states.Enable(kIdcFlowId, false);
 }
 
-void FlowRowText(cString& text, const cFlowData& flow) {
-  text.Format("×%d %s %s", flow.m_vCommand.Count(), NameRow(FlowIdNames, flow.m_cId).c_str(),
-              NameRow(FlowGroupNames, flow.m_cGroup).c_str());
-}

@@ -1,6 +1,7 @@
 #include "editors/StatusCondRules.h"
 
 #include <algorithm>
+#include <variant>
 
 #include "editors/CondDialogRules.h"
 #include "model/VariableNames.h"
@@ -70,6 +71,16 @@ template <class T>
 void HoldTo(T& value, int32_t min, int32_t max) {
   value = static_cast<T>(std::clamp<int32_t>(value, min, max));
 }
+
+// The three value edits of kStatusCondNums: the constant's, and the random number's two bounds.
+constexpr int kStatusValueEdits = 3;
+bool UsesValueEdit(int rightType, int edit) {
+  return edit == 0 ? rightType == kRightConstant : rightType == kRightRandom;
+}
+void HoldValueToItsEdit(cCondData& shown, const cStatusValueLimits& limits, int edit) {
+  std::visit([&](auto member) { HoldTo(shown.*member, limits.m_anMin[edit], limits.m_anMax[edit]); },
+             kStatusCondNums[edit].m_Member);
+}
 }  // namespace
 
 int StatusVarPicker(int type, int statusType, int varType, int subject, int status, int scope) {
@@ -130,24 +141,25 @@ void StatusCondStates(const cCondData& shown, cCtrlStates& states) {
   RightSideStates(shown, states);
 }
 
-void ApplyLeftStatus(cCondData& shown, cCtrlStates& states, int reclamp) {
+cStatusValueLimits::cStatusValueLimits() {
+  for (int i = 0; i < kStatusValueEdits; ++i) {
+    m_anMin[i] = kStatusCondNums[i].m_nMin;
+    m_anMax[i] = kStatusCondNums[i].m_nMax;
+  }
+}
+
+void ApplyLeftStatus(cCondData& shown, cStatusValueLimits& limits, cCtrlStates& states, int reclamp) {
   if (shown.m_cLeftKind != kTypeStatus) return;
   VarPickerStates(LeftVarPicker(shown), kIdcStatLeftVar, kIdcStatLeftRename, states);
   const cStatusDesc* status = StatusDescOf(shown.m_cSubject, shown.m_cStatus);
   if (!status) return;
-  int32_t min = status->m_nOpMin;
-  int32_t max = status->m_nOpMax;
-  if (shown.m_cRightKind == kRightConstant) {
-    states.SetRange(kIdcStatValue, min, max);
-    if (reclamp) HoldTo(shown.m_nValue, min, max);
-  } else if (shown.m_cRightKind == kRightRandom) {
-    states.SetRange(kIdcStatRandMin, min, max);
-    states.SetRange(kIdcStatRandMax, min, max);
-    if (reclamp) {
-      HoldTo(shown.m_nRandMin, min, max);
-      HoldTo(shown.m_nRandMax, min, max);
-    }
+  for (int i = 0; i < kStatusValueEdits; ++i) {
+    if (!UsesValueEdit(shown.m_cRightKind, i)) continue;
+    limits.m_anMin[i] = status->m_nOpMin;
+    limits.m_anMax[i] = status->m_nOpMax;
+    states.SetRange(kStatusCondNums[i].m_nId, status->m_nOpMin, status->m_nOpMax);
   }
+  for (int i = 0; i < kStatusValueEdits && reclamp; ++i) HoldValueToItsEdit(shown, limits, i);
   bool percent = status->m_bPercentCond != 0;
   states.Enable(kIdcStatPercent, percent);
   if (!percent) {

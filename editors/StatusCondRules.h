@@ -69,11 +69,18 @@ cVector<cString> VarPickerRows(int picker);
 // UpdateControls of kind 4: the left side by its type, the status lists by their subjects, the
 // right side's controls by the right type, and both variable pickers.
 void StatusCondStates(const cCondData& shown, cCtrlStates& states);
+// The limits the three value edits (1403, 1048, 1054, in the order of kStatusCondNums) have now:
+// their own until a left status sets those of the edits its right type uses.
+struct cStatusValueLimits {
+  cStatusValueLimits();
+  int32_t m_anMin[3];
+  int32_t m_anMax[3];
+};
 // A change of the left status (and initialisation), while the left type is "ステータス": the value
-// edits that the right type uses take the status's comparison range, and "％で指定" is allowed only
-// for a status that can be compared in percent (its check is cleared otherwise). With reclamp set
-// the values of those edits are held to their new range.
-void ApplyLeftStatus(cCondData& shown, cCtrlStates& states, int reclamp);
+// edits that the right type uses take the status's comparison range, in the limits and the
+// states, and "％で指定" is allowed only for a status that can be compared in percent (its check is
+// cleared otherwise). With reclamp set the values are held to their edits' limits.
+void ApplyLeftStatus(cCondData& shown, cStatusValueLimits& limits, cCtrlStates& states, int reclamp);
 
 // The left status chosen last in a status condition dialog during this run of the editor. The
 // value edits re-clamp when, after initialisation, another status is chosen than the last one.

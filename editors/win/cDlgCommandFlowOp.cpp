@@ -28,7 +28,7 @@ cDlgCommandFlowOp::cDlgCommandFlowOp(const cCmdDialogDesc& desc, cWindow* parent
   // one, stored on OK.
   cCommandData& shown = m_Model.Work();
   if (!shown.m_pCondList) shown.m_pCondList.Create();
-  m_cgCondList.m_Param.Set(kIdcFlowOpCondList, nullptr, &shown.m_pCondList->m_vCond, nullptr, SelfCondRowLabel,
+  m_cgCondList.m_Param.Set(desc.m_nCondList, nullptr, &shown.m_pCondList->m_vCond, nullptr, SelfCondRowLabel,
                            kListConditions.m_Shape);
   m_CondContext.m_anPage[0] = kCondListKindFlowOp;
 }

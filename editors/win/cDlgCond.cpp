@@ -207,7 +207,7 @@ void cDlgCondStatus::Rules(uint16_t changed, cCtrlStates& states) {
   FillRows();
   StatusCondStates(shown, states);
   if (changed == 0 || changed == kIdcStatStatus)
-    ApplyLeftStatus(shown, states, g_StatusCondMemory.NoteLeftStatus(shown.m_cStatus, m_bInitialized));
+    ApplyLeftStatus(shown, m_Limits, states, g_StatusCondMemory.NoteLeftStatus(shown.m_cStatus, m_bInitialized));
 }
 
 int cDlgCondStatus::DialogCommand(WPARAM wParam) {

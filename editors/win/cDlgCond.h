@@ -79,6 +79,7 @@ private:
   void FillRows();
 
   cVector<cString> m_vSubjects;
+  cStatusValueLimits m_Limits;
   int32_t m_nLeftPicker = -1;  // the rows the variable pickers show (kVarPicker...)
   int32_t m_nRightPicker = -1;
 };

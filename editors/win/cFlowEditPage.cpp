@@ -12,10 +12,7 @@
 cFlowEditPage* cFlowEditPage::s_lpInstance = nullptr;
 
 namespace {
-// The page's own ids of insert-then-edit (key, menu item) and of paste (menu item, key).
-const uint16_t kCondInsertIds[2] = {40034, 40106};
-const uint16_t kKeyCondInsertIds[2] = {40036, 40111};
-const uint16_t kCommandInsertIds[2] = {40101, 40119};
+// The page's own ids of paste (menu item, key).
 const uint16_t kFlowPasteIds[2] = {40040, 40007};
 const uint16_t kCommandPasteIds[2] = {40117, 40096};
 constexpr int kCondListKindFlow = 1;
@@ -127,13 +124,13 @@ int cFlowEditPage::RouteFlowList(WPARAM wParam) {
 }
 
 int cFlowEditPage::RouteInnerLists(WPARAM wParam) {
-  int done = RouteListCommand(*this, CondList(), kListFlowConditions, kCondInsertIds, wParam, m_pCondChooser,
+  int done = RouteListCommand(*this, CondList(), kListFlowConditions, kFlowCondInsertIds, wParam, m_pCondChooser,
                               &m_CondContext, 0);
   if (done == kListUntouched)
-    done = RouteListCommand(*this, KeyCondList(), kListKeyConditions, kKeyCondInsertIds, wParam, m_pKeyCondDialog,
+    done = RouteListCommand(*this, KeyCondList(), kListKeyConditions, kFlowKeyCondInsertIds, wParam, m_pKeyCondDialog,
                             &m_KeyCondContext, 0);
   if (done == kListUntouched) {
-    done = RouteListCommand(*this, CommandList(), kListFlowCommands, kCommandInsertIds, wParam, m_pCommandChooser,
+    done = RouteListCommand(*this, CommandList(), kListFlowCommands, kFlowCommandInsertIds, wParam, m_pCommandChooser,
                             &m_CommandContext, 1);
     if (done == kListChanged && IsOneOf(LOWORD(wParam), kCommandPasteIds)) {
       for (cCommandData& command : m_EditFlow.m_vCommand) command.ValidatePaletteRefs();

@@ -385,14 +385,20 @@ TEST(CmdDialogKinds, TheGraphicSheetAndTheScreenColour) {
   }
 }
 
+// A command is inside a flow on the character sheet's flow page, or on the item command's own flow
+// page ("フローデータ") while the item sheet is in use.
 TEST(CmdDialogKinds, TheItemNoteIsForCommandsInsideAFlow) {
-  cOpenSheets chara, item, itemFlows;
-  chara.m_bChara = 1;
-  item.m_bItem = 1;
-  itemFlows = item;
-  itemFlows.m_bEditFlows = 1;
-  EXPECT_EQ(ItemGetNoteShown(chara), 1);
-  EXPECT_EQ(ItemGetNoteShown(item), 0);
-  EXPECT_EQ(ItemGetNoteShown(itemFlows), 1);
-  EXPECT_EQ(ItemGetNoteShown(cOpenSheets()), 0);
+  struct cCase {
+    int m_bChara, m_bItem, m_bEditFlows, m_bShown;
+  };
+  const cCase cases[] = {
+      {1, 0, 0, 1}, {0, 1, 1, 1}, {0, 1, 0, 0}, {1, 1, 1, 1}, {0, 0, 1, 0}, {0, 0, 0, 0},
+  };
+  for (const cCase& c : cases) {
+    cOpenSheets sheets;
+    sheets.m_bChara = c.m_bChara;
+    sheets.m_bItem = c.m_bItem;
+    sheets.m_bEditFlows = c.m_bEditFlows;
+    EXPECT_EQ(ItemGetNoteShown(sheets), c.m_bShown) << c.m_bChara << c.m_bItem << c.m_bEditFlows;
+  }
 }

@@ -1,9 +1,11 @@
-// The flow editor page's rules: trigger rules, inheritance, modes, the flow row text, and the key
-// condition dialog's time rule.
+// The flow editor page's rules: trigger rules, inheritance, modes, its lists with the flow row text,
+// and the key condition dialog's time rule.
 #include <string>
 
+#include "editors/ElementRowLabels.h"
 #include "editors/FlowPageRules.h"
 #include "editors/KeyCondRules.h"
+#include "listctrl/ListInstances.h"
 #include "tests/editors/EditorTest.h"
 
 namespace {
@@ -114,41 +116,6 @@ TEST(FlowPageRules, StandaloneModeHidesTheSheetsControlsAndChangeKeepsTheIds) {
   EXPECT_EQ(sheet.Shown(kIdcFlowTestButton), 0);
 }
 
-TEST(FlowPageRules, TheModeFollowsTheEditState) {
-  struct cCase {
-    int m_nContext, m_nLayer, m_bOptionsChara, m_bOptionsItem, m_nMode;
-  };
-  const cCase cases[] = {
-      {0, 1, 0, 0, kFlowModeSheet},      {1, 1, 0, 0, kFlowModeSheet},      {2, 2, 0, 0, kFlowModeStandalone},
-      {0, 2, 0, 0, kFlowModeStandalone}, {3, 1, 1, 0, kFlowModeSheet},      {3, 2, 1, 0, kFlowModeSheet},
-      {3, 0, 0, 1, kFlowModeStandalone}, {3, 1, 0, 1, kFlowModeStandalone}, {3, 0, 0, 0, kFlowModeSheet},
-  };
-  for (const cCase& c : cases)
-    EXPECT_EQ(FlowPageMode(c.m_nContext, c.m_nLayer, c.m_bOptionsChara, c.m_bOptionsItem), c.m_nMode)
-        << c.m_nContext << " " << c.m_nLayer << " " << c.m_bOptionsChara << c.m_bOptionsItem;
-}
-
-TEST(FlowPageRules, WhichFlowPageOtherEditorsMean) {
-  struct cCase {
-    int m_bChara, m_bItem, m_bEditFlows, m_nForCommands, m_nForRowText;
-  };
-  const cCase cases[] = {
-      {1, 0, 0, kFlowPageOfCharaSheet, kFlowPageOfCharaSheet},
-      {0, 1, 1, kFlowPageStandalone, kFlowPageStandalone},
-      {0, 1, 0, kFlowPageNone, kFlowPageNone},
-      {1, 1, 1, kFlowPageStandalone, kFlowPageOfCharaSheet},
-      {0, 0, 1, kFlowPageNone, kFlowPageNone},
-  };
-  for (const cCase& c : cases) {
-    cOpenSheets sheets;
-    sheets.m_bChara = c.m_bChara;
-    sheets.m_bItem = c.m_bItem;
-    sheets.m_bEditFlows = c.m_bEditFlows;
-    EXPECT_EQ(FlowPageForCommands(sheets), c.m_nForCommands) << c.m_bChara << c.m_bItem << c.m_bEditFlows;
-    EXPECT_EQ(FlowPageForRowText(sheets), c.m_nForRowText) << c.m_bChara << c.m_bItem << c.m_bEditFlows;
-  }
-}
-
 TEST(FlowPageRules, FlowRowsShowCommandsIdAndGroup) {
   struct cCase {
     int m_nCommands, m_nId, m_nGroup;
@@ -163,31 +130,44 @@ TEST(FlowPageRules, FlowRowsShowCommandsIdAndGroup) {
     flow.m_cId = static_cast<int8_t>(c.m_nId);
     flow.m_cGroup = static_cast<int8_t>(c.m_nGroup);
     cString text = "old";
-    FlowRowText(text, flow);
+    FlowRowLabel(&text, 0, &flow);
     EXPECT_EQ(text, c.m_pRow);
   }
 }
 
+// The page's four lists, their limits and editors, and the ids by which a key or a menu item inserts
+// a row: the flow list's own, the page's for the three lists whose rows a dialog edits.
 TEST(FlowPageRules, TheFourListsAndTheirEditors) {
   struct cCase {
+    const cListInstance* m_pList;
+    const uint16_t* m_pPageInsertIds;  // null: the list inserts through its own command set
     uint16_t m_nId;
     int m_nMax;
     uint16_t m_nTemplate;
     uint16_t m_nInsertKey, m_nInsertMenu;
   };
   const cCase cases[] = {
-      {kIdcFlowList, 999, 0, 40033, 40042},
-      {kIdcFlowCondList, 99, 170, 40034, 40106},
-      {kIdcFlowKeyList, 99, 204, 40036, 40111},
-      {kIdcFlowCommandList, 999, 205, 40101, 40119},
+      {&kListFlows, nullptr, kIdcFlowList, 999, 0, 40033, 40042},
+      {&kListFlowConditions, kFlowCondInsertIds, kIdcFlowCondList, 99, 170, 40034, 40106},
+      {&kListKeyConditions, kFlowKeyCondInsertIds, kIdcFlowKeyList, 99, 204, 40036, 40111},
+      {&kListFlowCommands, kFlowCommandInsertIds, kIdcFlowCommandList, 999, 205, 40101, 40119},
   };
-  for (int i = 0; i < 4; ++i) {
-    const cFlowListForm& list = kFlowListForms[i];
-    EXPECT_EQ(list.m_nId, cases[i].m_nId);
-    EXPECT_EQ(list.m_nMaxRows, cases[i].m_nMax);
-    EXPECT_EQ(list.m_nEditorTemplate, cases[i].m_nTemplate);
-    EXPECT_EQ(list.m_aAccelIds[3], cases[i].m_nInsertKey);
-    EXPECT_EQ(list.m_aMenuIds[3], cases[i].m_nInsertMenu);
+  for (const cCase& c : cases) {
+    const cListInstance& list = *c.m_pList;
+    SCOPED_TRACE(c.m_nId);
+    EXPECT_EQ(std::string(list.m_pszPage), "cFlowEditPage");
+    EXPECT_EQ(list.m_wListId, c.m_nId);
+    EXPECT_EQ(list.m_Shape.m_nMaxCount, c.m_nMax);
+    EXPECT_EQ(list.m_Edit.m_wDialog, c.m_nTemplate);
+    const uint16_t* set[2] = {list.m_Set.m_wAccelId, list.m_Set.m_wMenuId};
+    for (int i = 0; i < 2; ++i) {
+      uint16_t insert = c.m_pPageInsertIds ? c.m_pPageInsertIds[i] : set[i][kListInsert];
+      EXPECT_EQ(insert, i == 0 ? c.m_nInsertKey : c.m_nInsertMenu);
+      // Where the page inserts, the list does not.
+      if (c.m_pPageInsertIds) {
+        EXPECT_EQ(set[i][kListInsert], 0);
+      }
+    }
   }
 }
 

@@ -114,9 +114,11 @@ TEST_F(StatusCondRulesTest, TheLeftStatusSetsLimitsAndThePercentPermission) {
     cond.m_bPercent = 1;
     cond.m_nValue = cond.m_nRandMin = cond.m_nRandMax = 5000;
     cCtrlStates states;
-    ApplyLeftStatus(cond, states, 1);
+    cStatusValueLimits limits;
+    ApplyLeftStatus(cond, limits, states, 1);
     int32_t min = 0, max = 0;
-    for (uint16_t edit : {kIdcStatValue, kIdcStatRandMin, kIdcStatRandMax}) {
+    for (int i = 0; i < 3; ++i) {
+      uint16_t edit = kStatusCondNums[i].m_nId;
       bool limited = c.m_nEdit == edit || (c.m_nEdit == kIdcStatRandMin && edit == kIdcStatRandMax) ||
                      (c.m_nEdit == kIdcStatRandMax && edit == kIdcStatRandMin);
       EXPECT_EQ(states.Range(edit, min, max), limited ? 1 : 0) << edit;
@@ -124,6 +126,8 @@ TEST_F(StatusCondRulesTest, TheLeftStatusSetsLimitsAndThePercentPermission) {
         EXPECT_EQ(min, c.m_nMin);
         EXPECT_EQ(max, c.m_nMax);
       }
+      EXPECT_EQ(limits.m_anMin[i], limited ? c.m_nMin : -999999) << edit;
+      EXPECT_EQ(limits.m_anMax[i], limited ? c.m_nMax : 999999) << edit;
     }
     EXPECT_EQ(cond.m_nValue, c.m_nRightType == 0 ? std::min(5000, c.m_nMax) : 5000);
     EXPECT_EQ(states.Enabled(kIdcStatPercent), c.m_bPercent);
@@ -133,14 +137,49 @@ TEST_F(StatusCondRulesTest, TheLeftStatusSetsLimitsAndThePercentPermission) {
   cCondData cond = Status(0, 0, 5, 0);
   cond.m_nValue = 5000;
   cCtrlStates states;
-  ApplyLeftStatus(cond, states, 0);
+  cStatusValueLimits limits;
+  ApplyLeftStatus(cond, limits, states, 0);
   EXPECT_EQ(cond.m_nValue, 5000);
   cCondData variable = Status(1, 0, 5, 0);
   variable.m_bPercent = 1;
   cCtrlStates none;
-  ApplyLeftStatus(variable, none, 1);
+  ApplyLeftStatus(variable, limits, none, 1);
   EXPECT_TRUE(none.States().empty());
   EXPECT_EQ(variable.m_bPercent, 1);
+}
+
+// A re-clamp holds every value edit to the limits it has: those the new status gives the edits of
+// the right type, and those an earlier status left on the others.
+TEST_F(StatusCondRulesTest, ANewLeftStatusHoldsAllThreeValuesToTheirEditsLimits) {
+  struct cCase {
+    int m_nRightType, m_nStatus, m_bReclamp;
+    int32_t m_nValue, m_nRandMin, m_nRandMax;
+  };
+  // Status 1 "HP" compares over -999999 .. 999999, status 5 "キャラID" over -99 .. 99.
+  const cCase cases[] = {
+      {1, 1, 1, 99, -5000, 5000},  {0, 1, 1, 5000, -8, 8},   {2, 1, 1, 99, -8, 8},
+      {3, 5, 1, 99, -8, 8},        {1, 5, 1, 99, -99, 99},  {1, 1, 0, 5000, -5000, 5000},
+  };
+  for (const cCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.m_nRightType << " " << c.m_nStatus << " " << c.m_bReclamp);
+    // Earlier statuses left the constant's edit at -99 .. 99 and the random number's at -8 .. 8.
+    cStatusValueLimits limits;
+    limits.m_anMin[0] = -99;
+    limits.m_anMax[0] = 99;
+    for (int i : {1, 2}) {
+      limits.m_anMin[i] = -8;
+      limits.m_anMax[i] = 8;
+    }
+    cCondData cond = Status(0, 0, c.m_nStatus, c.m_nRightType);
+    cond.m_nValue = 5000;
+    cond.m_nRandMin = -5000;
+    cond.m_nRandMax = 5000;
+    cCtrlStates states;
+    ApplyLeftStatus(cond, limits, states, c.m_bReclamp);
+    EXPECT_EQ(cond.m_nValue, c.m_nValue);
+    EXPECT_EQ(cond.m_nRandMin, c.m_nRandMin);
+    EXPECT_EQ(cond.m_nRandMax, c.m_nRandMax);
+  }
 }
 
 TEST_F(StatusCondRulesTest, TheEditsReclampOnlyWhenAnotherStatusIsChosenAfterInitialisation) {

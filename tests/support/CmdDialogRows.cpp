@@ -41,6 +41,12 @@ std::vector<cStoredValue> WithZeroedMove(std::vector<cStoredValue> values) {
   return values;
 }
 
+void ParallelCircleMove(C& command) {
+  command.m_pMove.Create();
+  command.m_pMove->m_cTimeMode = 1;
+  command.m_bParallel = 1;
+}
+
 void StoppedMoveWithSpeedMode(C& command) {
   command.m_pMove.Create();
   command.m_pMove->m_cTimeMode = 2;
@@ -362,6 +368,8 @@ const std::vector<cCmdDialogRow> kRows = {
     {"circle move takes speed 0 and holds 200 to 180", 0, kCmdCircleMove, 1, nullptr, 0,
      {Set(kIdcMoveSpeed, 0), Set(kIdcMoveCloneSpeed, 200), Set(kIdcMoveRotation, 3)}, 1, {},
      {Stored(&M::m_nSpeed, 0), Stored(&M::m_nCloneSpeed, 180), Stored(&M::m_cDirection, 3)}},
+    {"a circle move has no parallel box and keeps its parallel flag", 0, kCmdCircleMove, 0, ParallelCircleMove, 0,
+     {Refused(kIdcCmdParallel, 0)}, 1, {}, {Stored(&C::m_bParallel, 1)}},
     {"avoid move", 0, kCmdEvadeMove, 1, nullptr, 0, {Set(kIdcMoveDir, 12), Set(kIdcMoveKeepFacing, 1)}, 1, {},
      {Stored(&M::m_cDirection, 12), Stored(&M::m_bKeepFacing, 1), Stored(&M::m_nMaxSpeed, 200)}},
 

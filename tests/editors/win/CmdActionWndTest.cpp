@@ -1,9 +1,10 @@
 // The command dialogs of what a character does, on the editor's own templates: every built
-// dialog holds the controls its description binds, each label inside its control; the shot's
-// preview and graphic picker; the stage clear's stage file browse; the rows that the rules build
-// (numbered rows for stored values past their tables, an empty sword-type table) and the rules that
-// act on a user's change; the sound previews. Asked to (tests/editors/win/action-screenshot.sh),
-// the shot and status operation dialogs stay on screen over the factory project.
+// dialog holds the controls its description binds and no input control it does not, each label
+// inside its control; the shot's preview and graphic picker; the stage clear's stage file browse;
+// the rows that the rules build (numbered rows for stored values past their tables, an empty
+// sword-type table) and the rules that act on a user's change; the sound previews. Asked to
+// (tests/editors/win/action-screenshot.sh), the shot and status operation dialogs stay on screen
+// over the factory project.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <iterator>
+#include <set>
 
 #include "app/SheetCanvases.h"
 #include "app/cMciSound.h"
@@ -166,9 +168,33 @@ void ExpectControlOfItsKind(HWND dialog, const cCmdCtrl& ctrl) {
     EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(spin, UDM_GETBUDDY, 0, 0)), item) << ctrl.m_nSpinId;
   }
 }
+
+// Whether the user changes or presses the item: edits, combos, lists, sliders, up-downs and every
+// button but a group box.
+bool IsInputItem(HWND item) {
+  std::string name = ClassOf(item);
+  if (name == "Button") return (StyleOf(item) & BS_TYPEMASK) != BS_GROUPBOX;
+  return name == "Edit" || name == "ComboBox" || name == "ListBox" || name == "msctls_trackbar32" ||
+         name == "msctls_updown32";
+}
+
+// The ids a description binds or handles: its controls with their up-downs or value edits, its
+// buttons of their own, renames, condition list, cell picker, browse and BGM play, and OK and cancel.
+std::set<int> BoundIds(const cCmdDialogDesc& desc) {
+  std::set<int> ids = {kIdcOk, kIdcCancel, desc.m_nCondList, desc.m_CellPick.m_nButton, desc.m_Browse.m_nButton,
+                       desc.m_nBgmPlay};
+  ForEachCmdCtrl(desc, [&](const cCmdCtrl& ctrl) {
+    ids.insert(ctrl.m_nId);
+    ids.insert(ctrl.m_nSpinId);
+  });
+  for (int i = 0; i < desc.m_nButtons; ++i) ids.insert(desc.m_pButtons[i]);
+  for (int i = 0; i < desc.m_nRenames; ++i) ids.insert(desc.m_pRenames[i].m_nButton);
+  ids.erase(0);
+  return ids;
+}
 }  // namespace
 
-TEST_F(CmdActionWndTest, EveryBuiltDialogHoldsTheControlsItsDescriptionBinds) {
+TEST_F(CmdActionWndTest, EveryBuiltDialogHoldsTheControlsItsDescriptionBindsAndNoOthers) {
   for (int kind : kActionKinds) EXPECT_NE(CmdDialogOf(0, kind), nullptr) << kind;
   int checked = 0;
   for (const cCmdDialogDesc* desc : CmdDialogDescs()) {
@@ -183,6 +209,13 @@ TEST_F(CmdActionWndTest, EveryBuiltDialogHoldsTheControlsItsDescriptionBinds) {
         if (CmdCtrlPresent(*desc, ctrl.m_nId)) ExpectControlOfItsKind(dialog, ctrl);
         else EXPECT_EQ(GetDlgItem(dialog, ctrl.m_nId), nullptr) << ctrl.m_nId << " is not on this template";
       });
+      std::set<int> bound = BoundIds(*desc);
+      for (HWND item = GetWindow(dialog, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT)) {
+        int id = GetDlgCtrlID(item);
+        if (IsInputItem(item)) {
+          EXPECT_EQ(bound.count(id), 1u) << id << " on the template is bound by nothing";
+        }
+      }
       for (int i = 0; i < desc->m_nButtons; ++i) {
         HWND button = GetDlgItem(dialog, desc->m_pButtons[i]);
         ASSERT_NE(button, nullptr) << desc->m_pButtons[i];
@@ -218,7 +251,7 @@ TEST_F(CmdActionWndTest, TheShotPreviewFollowsTheTypedGraphicAndThePicker) {
     EXPECT_EQ(PreviewColour(shot), SheetColour(1)) << "a new shot shows graphic 1";
     Type(dialog, kIdcShotGraphic, "61");
     typed = PreviewColour(shot);
-    cDialogScript pick({[](HWND picker) { SendMessageA(picker, WM_LBUTTONDOWN, 0, MAKELPARAM(40, 8)); }});
+    cDialogScript pick({[](HWND picker) { ClickPickerCell(picker, 15); }});
     Click(dialog, kIdcShotPick);
     EXPECT_EQ(pick.Captions(), (std::vector<std::string>{"グラフィック"}));
     pickedText = Text(dialog, kIdcShotGraphic);

@@ -360,10 +360,7 @@ TEST_F(CmdMediaWndTest, TheGraphicPreviewFollowsTheSheetTheCellAndThePicker) {
               EXPECT_EQ(Pixels(preview), CharaCell(1)) << "a new command shows cell 1 of the character sheet";
               Type(dialog, kIdcGraphicNumber, "2");
               EXPECT_EQ(Pixels(preview), CharaCell(2));
-              cDialogScript pick({[](HWND picker) {
-                SendMessageA(picker, WM_MOUSEMOVE, 0, MAKELPARAM(8, 136));
-                SendMessageA(picker, WM_LBUTTONDOWN, 0, MAKELPARAM(8, 136));
-              }});
+              cDialogScript pick({[](HWND picker) { ClickPickerCell(picker, 4); }});
               Click(dialog, kIdcGraphicPick);
               EXPECT_EQ(pick.Captions(), std::vector<std::string>{"グラフィック"});
               EXPECT_EQ(Text(dialog, kIdcGraphicNumber), "4") << "the first column's fifth cell";

@@ -2,6 +2,10 @@
 // character sheet: the kinds offered, the defaults of a new row, the subjects, the status lists,
 // and renaming a variable.
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "app/DataPaths.h"
 #include "app/cValInfoData.h"
 #include "editors/CondDialogRules.h"
@@ -12,6 +16,37 @@
 namespace {
 void PostClick(HWND window, int id) {
   PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+
+// The text of the static whose middle lies between two controls on their line; empty without one.
+std::string TextBetween(HWND dialog, int leftId, int rightId) {
+  RECT left = {}, right = {};
+  GetWindowRect(GetDlgItem(dialog, leftId), &left);
+  GetWindowRect(GetDlgItem(dialog, rightId), &right);
+  for (HWND item = GetWindow(dialog, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT)) {
+    char name[16] = {}, text[64] = {};
+    GetClassNameA(item, name, sizeof name);
+    GetWindowTextA(item, text, sizeof text);
+    RECT at = {};
+    GetWindowRect(item, &at);
+    LONG x = (at.left + at.right) / 2, y = (at.top + at.bottom) / 2;
+    if (lstrcmpiA(name, "Static") == 0 && x > left.right && x < right.left && y > left.top && y < left.bottom)
+      return text;
+  }
+  return "";
+}
+
+// The texts of a dialog's statics that show one, in byte order.
+std::vector<std::string> StaticTexts(HWND dialog) {
+  std::vector<std::string> texts;
+  for (HWND item = GetWindow(dialog, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT)) {
+    char name[16] = {}, text[64] = {};
+    GetClassNameA(item, name, sizeof name);
+    GetWindowTextA(item, text, sizeof text);
+    if (lstrcmpiA(name, "Static") == 0 && text[0]) texts.push_back(text);
+  }
+  std::sort(texts.begin(), texts.end());
+  return texts;
 }
 
 class CondDialogsWndTest : public EditorWndTest {
@@ -160,6 +195,29 @@ TEST_F(CondDialogsWndTest, TheStatusDialogsNameTheCharacterItselfAndFollowTheirS
   EXPECT_EQ(stored.m_cKind, 4);
   EXPECT_EQ(stored.m_nValue, 99);
   EXPECT_EQ(stored.m_bPercent, 0);
+}
+
+// Each side reads as a sentence: "ステータス が 自分 の HP", "変数 が コモン変数 の 001", "～" between
+// the random number's bounds.
+TEST_F(CondDialogsWndTest, TheStatusConditionsTextsJoinItsControls) {
+  HWND basic = BasicPage();
+  std::vector<std::string> texts, between;
+  cDialogScript script({[](HWND chooser) { PostClick(chooser, 1270); },
+                        [&](HWND dialog) {
+                          texts = StaticTexts(dialog);
+                          const int pairs[][2] = {{kIdcStatLeftType, kIdcStatSubject},
+                                                  {kIdcStatSubject, kIdcStatStatus},
+                                                  {kIdcStatLeftScope, kIdcStatLeftVar},
+                                                  {kIdcStatRandMin, kIdcStatRandMax},
+                                                  {kIdcStatRightSubject, kIdcStatRightStatus},
+                                                  {kIdcStatRightScope, kIdcStatRightVar}};
+                          for (const auto& pair : pairs) between.push_back(TextBetween(dialog, pair[0], pair[1]));
+                          PostClick(dialog, kIdcCancel);
+                        }});
+  Click(basic, 1041);
+  EXPECT_EQ(script.Captions(), (std::vector<std::string>{"条件", "ステータス条件"}));
+  EXPECT_EQ(texts, (std::vector<std::string>{"～", "が", "が", "の", "の", "の", "の"}));
+  EXPECT_EQ(between, (std::vector<std::string>{"が", "の", "の", "～", "の", "の"}));
 }
 
 TEST_F(CondDialogsWndTest, TheSecondStatusDialogListsFlagsOrScrollModes) {

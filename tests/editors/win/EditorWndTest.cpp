@@ -6,6 +6,7 @@
 #include "app/win/MainLoop.h"
 #include "app/win/cCanvas.h"
 #include "app/win/cMainFrame.h"
+#include "editors/GraphicCells.h"
 #include "editors/win/ElementEditors.h"
 #include "model/FlowVocabulary.h"
 #include "project/cProjectSettings.h"
@@ -242,6 +243,24 @@ void EditorWndTest::SelectRow(HWND window, int id, int row) {
   SendDlgItemMessageA(window, id, LB_SETSEL, TRUE, row);
   SendDlgItemMessageA(window, id, LB_SETCARETINDEX, row, 0);
   SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+
+POINT EditorWndTest::PickerCellCentre(HWND picker, int cell) {
+  int32_t x = 0, y = 0;
+  CellOrigin(cell, x, y);
+  POINT point = {x + kCellSize / 2, y + kCellSize / 2};
+  ClientToScreen(picker, &point);
+  return point;
+}
+
+void EditorWndTest::ClickPickerCell(HWND picker, int cell) {
+  POINT before = {};
+  GetCursorPos(&before);
+  MoveCursorTo(PickerCellCentre(picker, cell));
+  PressButton(VK_LBUTTON);
+  ReleaseButton(VK_LBUTTON);
+  PumpFor(30, &g_ModelessList);
+  MoveCursorTo(before);
 }
 
 std::string EditorWndTest::Text(HWND window, int id) {

@@ -93,6 +93,12 @@ protected:
   static void Command(HWND window, int id);
   // Selects one row of a multi-selection list as a click does.
   static void SelectRow(HWND window, int id, int row);
+  // The screen point at the centre of a cell of the graphic cell picker, whose sheet fills its
+  // client area.
+  static POINT PickerCellCentre(HWND picker, int cell);
+  // A click of the mouse on a cell of the picker, through the input queue; the cursor then goes
+  // back where it was.
+  static void ClickPickerCell(HWND picker, int cell);
   static std::string Text(HWND window, int id);
   static int Row(HWND window, int id);
   static std::vector<std::string> Rows(HWND window, int id);

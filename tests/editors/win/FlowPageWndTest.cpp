@@ -88,6 +88,7 @@ TEST_F(FlowPageWndTest, TheFourListsShowTheRowsOfTheShownFlow) {
   EXPECT_EQ(Rows(page, kIdcFlowCommandList)[0], CommandRow(Placed().m_vFlow[0].m_vCommand[0]));
   EXPECT_FALSE(Shown(page, kIdcOk)) << "the sheet's own buttons serve the page";
   EXPECT_FALSE(Shown(page, kIdcFlowTestButton));
+  EXPECT_EQ(cFlowEditPage::Standalone(), nullptr) << "the sheet's page is in sheet mode";
   // Choosing the second flow shows its fields and empty inner lists.
   SelectRow(page, kIdcFlowList, 1);
   EXPECT_EQ(Row(page, kIdcFlowId), 0);
@@ -314,11 +315,12 @@ TEST_F(FlowPageWndTest, AloneThePageEditsTheNestedFlowsOfAnItemCommand) {
   g_StageEditState.m_pEditFlows = &nested;
   g_StageEditState.m_nFlowOperation = 1;
   std::string title;
-  bool okShown = false, navigationShown = true, idEnabled = true;
+  bool standalone = false, okShown = false, navigationShown = true, idEnabled = true;
   cDialogScript script({[&](HWND dialog) {
     char text[64] = {};
     GetWindowTextA(dialog, text, sizeof text);
     title = text;
+    standalone = cFlowEditPage::Standalone() && cFlowEditPage::Standalone()->m_hWnd == dialog;
     okShown = Shown(dialog, kIdcOk);
     navigationShown = Shown(dialog, 1021) || Shown(dialog, kIdcFlowInherit);
     idEnabled = Enabled(dialog, kIdcFlowId);
@@ -327,6 +329,7 @@ TEST_F(FlowPageWndTest, AloneThePageEditsTheNestedFlowsOfAnItemCommand) {
   }});
   EXPECT_EQ(RunFlowDataDialog(&Editor(), &g_ModelessList), 1);
   EXPECT_EQ(title, "フローデータ");
+  EXPECT_TRUE(standalone);
   EXPECT_TRUE(okShown);
   EXPECT_FALSE(navigationShown);
   EXPECT_FALSE(idEnabled) << "\"変更\" keeps every flow's ID";

@@ -6,12 +6,38 @@
 #include "editors/win/cDlgGraphicPick.h"
 #include "stage/cStageEditor.h"
 #include "tests/editors/win/EditorWndTest.h"
+#include "tests/support/win/UserInput.h"
+#include "ui/win/cModelessList.h"
 
 namespace {
 using PickerWndTest = EditorWndTest;
 using GroupWndTest = EditorWndTest;
 
-void MouseAt(HWND window, UINT message, int x, int y) { SendMessageA(window, message, 0, MAKELPARAM(x, y)); }
+bool White(const cCanvas& canvas, int32_t x, int32_t y) {
+  if (x < 0 || y < 0 || x >= canvas.Width() || y >= canvas.Height()) return false;
+  const uint8_t* pixel = canvas.Image().At(x, y);
+  return pixel[0] == 255 && pixel[1] == 255 && pixel[2] == 255;
+}
+
+// The cells whose four edges carry the white outline at their middles (the test sheets hold no
+// white); a pen of two pixels lies within a pixel of the edge.
+std::vector<int> OutlinedCells(const cCanvas& canvas) {
+  auto edge = [&](int32_t x, int32_t y, int32_t dx, int32_t dy) {
+    for (int32_t d = -1; d <= 1; ++d)
+      if (White(canvas, x + d * dx, y + d * dy)) return true;
+    return false;
+  };
+  std::vector<int> cells;
+  for (int cell = 0; cell < kSheetCells; ++cell) {
+    int32_t x = 0, y = 0;
+    CellOrigin(cell, x, y);
+    int32_t mid = kCellSize / 2;
+    if (edge(x, y + mid, 1, 0) && edge(x + kCellSize - 1, y + mid, 1, 0) && edge(x + mid, y, 0, 1) &&
+        edge(x + mid, y + kCellSize - 1, 0, 1))
+      cells.push_back(cell);
+  }
+  return cells;
+}
 
 cEdChara Grouped(int group, int hasGroup) {
   cEdChara chara = NamedChara("群");
@@ -21,28 +47,34 @@ cEdChara Grouped(int group, int hasGroup) {
 }
 }  // namespace
 
-TEST_F(PickerWndTest, AClickOnTheSheetPicksTheCellUnderIt) {
+TEST_F(PickerWndTest, TheOutlineFollowsTheMouseAndAClickPicksTheCellUnderIt) {
   Place(1, 1, NamedChara("歩兵"));
   ASSERT_NE(OpenPlaced(1, 1), nullptr);
   HWND graphic = Page(1);
-  bool outlined = false;
+  POINT before = {};
+  GetCursorPos(&before);
   RECT client = {};
+  std::vector<std::vector<int>> outlined;
+  bool closedByTheClick = false;
   cDialogScript script({[&](HWND picker) {
     GetClientRect(picker, &client);
-    MouseAt(picker, WM_MOUSEMOVE, 40, 8);
-    // The cell under the mouse is outlined in white.
-    const cCanvas& canvas = cDlgGraphicPick::Running()->Canvas();
-    for (int x = 31; x <= 33 && !outlined; ++x) {
-      const uint8_t* pixel = canvas.Image().At(x, 16);
-      outlined = pixel[0] == 255 && pixel[1] == 255 && pixel[2] == 255;
+    for (int cell : {1, 37, 15}) {
+      MoveCursorTo(PickerCellCentre(picker, cell));
+      PumpFor(30, &g_ModelessList);
+      outlined.push_back(OutlinedCells(cDlgGraphicPick::Running()->Canvas()));
     }
-    MouseAt(picker, WM_LBUTTONDOWN, 40, 8);
+    PressButton(VK_LBUTTON);
+    PumpFor(30, &g_ModelessList);
+    closedByTheClick = !IsWindowVisible(picker);
+    ReleaseButton(VK_LBUTTON);
   }});
   Click(graphic, 1446);
+  MoveCursorTo(before);
   EXPECT_EQ(script.Captions(), (std::vector<std::string>{"グラフィック"}));
   EXPECT_EQ(client.right, 256);
   EXPECT_EQ(client.bottom, 480);
-  EXPECT_TRUE(outlined);
+  EXPECT_EQ(outlined, (std::vector<std::vector<int>>{{1}, {37}, {15}})) << "the cell under the mouse, and it alone";
+  EXPECT_TRUE(closedByTheClick);
   EXPECT_EQ(Text(graphic, 1036), "15") << "the second column's top cell is 15";
   cDialogScript close({[](HWND picker) { PostMessageA(picker, WM_CLOSE, 0, 0); }});
   Click(graphic, 1445);
