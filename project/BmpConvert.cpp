@@ -81,12 +81,12 @@ int ReadConverted(const char* input, const cBmpConvertOptions& options, cConvert
 
 cBmpConvertOptions ConvertOptionsOf(const cEditConfig& config) {
   cBmpConvertOptions options;
-  options.m_bTransparent = config.m_bConvUseTransparent;
-  options.m_nTransparentIndex = config.m_nConvTransparentIndex;
+  options.m_bTransparent = config.m_bBmpTransparent;
+  options.m_nTransparentIndex = config.m_nBmpTransparentIndex;
   options.m_TrueColourKey = g_ProgramPalette.m_TrueColourKey;
-  options.m_bReplaceLine = config.m_bConvReplaceLine;
-  options.m_nLineFrom = config.m_nConvLineFrom;
-  options.m_nLineTo = config.m_nConvLineTo;
+  options.m_bReplaceLine = config.m_bBmpReplaceLine;
+  options.m_nLineFrom = config.m_nBmpLineFrom;
+  options.m_nLineTo = config.m_nBmpLineTo;
   return options;
 }
 

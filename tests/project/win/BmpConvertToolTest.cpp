@@ -266,10 +266,10 @@ TEST_F(BmpConvertToolTest, TheSettingsGoIntoTheEditorConfigurationAtOnceAndRuleT
     enables = {Enabled(dialog, kIdcConvTransparentIndex), Enabled(dialog, kIdcConvLineFrom),
                Enabled(dialog, kIdcConvLineTo), Enabled(dialog, kIdcConvOutputFolder)};
     SetCheckAsUser(dialog, kIdcConvReplaceLine, true);
-    EXPECT_EQ(EditConfig.m_bConvReplaceLine, 1);
+    EXPECT_EQ(EditConfig.m_bBmpReplaceLine, 1);
     EXPECT_TRUE(Enabled(dialog, kIdcConvLineFrom));
     EnterText(dialog, kIdcConvLineFrom, "300");
-    EXPECT_EQ(EditConfig.m_nConvLineFrom, 255) << "held to 0 .. 255";
+    EXPECT_EQ(EditConfig.m_nBmpLineFrom, 255) << "held to 0 .. 255";
     EnterText(dialog, kIdcConvLineFrom, "3");
     EnterText(dialog, kIdcConvLineTo, "12");
     EnterText(dialog, kIdcConvTransparentIndex, "7");
@@ -280,23 +280,23 @@ TEST_F(BmpConvertToolTest, TheSettingsGoIntoTheEditorConfigurationAtOnceAndRuleT
     EXPECT_FALSE(Enabled(dialog, kIdcConvOutputFolder));
   });
   EXPECT_EQ(enables, (std::vector<bool>{true, false, false, true}));
-  EXPECT_EQ(EditConfig.m_nConvLineFrom, 3);
-  EXPECT_EQ(EditConfig.m_nConvLineTo, 12);
-  EXPECT_EQ(EditConfig.m_nConvTransparentIndex, 7);
-  EXPECT_EQ(EditConfig.m_bConvUseTransparent, 0);
-  EXPECT_EQ(EditConfig.m_bConvOverwrite, 1);
-  EXPECT_EQ(EditConfig.m_strConvOutputFolder, "out");
+  EXPECT_EQ(EditConfig.m_nBmpLineFrom, 3);
+  EXPECT_EQ(EditConfig.m_nBmpLineTo, 12);
+  EXPECT_EQ(EditConfig.m_nBmpTransparentIndex, 7);
+  EXPECT_EQ(EditConfig.m_bBmpTransparent, 0);
+  EXPECT_EQ(EditConfig.m_bBmpOverwrite, 1);
+  EXPECT_EQ(EditConfig.m_strBmpOutDir, "out");
   // Written with the editor configuration, they come back from e_data\EditConfig.dat.
   CreateDirectoryA("e_data", nullptr);
   ASSERT_EQ(EditConfig.SaveFile("e_data\\EditConfig.dat"), 1);
   cEditConfig loaded;
   ASSERT_EQ(loaded.LoadFile("e_data\\EditConfig.dat"), 1);
-  EXPECT_EQ(loaded.m_bConvReplaceLine, 1);
-  EXPECT_EQ(loaded.m_nConvLineFrom, 3);
-  EXPECT_EQ(loaded.m_nConvLineTo, 12);
-  EXPECT_EQ(loaded.m_nConvTransparentIndex, 7);
-  EXPECT_EQ(loaded.m_bConvOverwrite, 1);
-  EXPECT_EQ(loaded.m_strConvOutputFolder, "out");
+  EXPECT_EQ(loaded.m_bBmpReplaceLine, 1);
+  EXPECT_EQ(loaded.m_nBmpLineFrom, 3);
+  EXPECT_EQ(loaded.m_nBmpLineTo, 12);
+  EXPECT_EQ(loaded.m_nBmpTransparentIndex, 7);
+  EXPECT_EQ(loaded.m_bBmpOverwrite, 1);
+  EXPECT_EQ(loaded.m_strBmpOutDir, "out");
   // Opened again, the tool shows them.
   Run([&](HWND dialog) {
     EXPECT_TRUE(Checked(dialog, kIdcConvReplaceLine));
@@ -371,7 +371,7 @@ TEST_F(BmpConvertToolTest, TheOutputFolderIsChosenRelativeAndTheListClearedWithN
   });
   EXPECT_EQ(m_Dialogs.m_strTitle, "出力先のパス指定");
   EXPECT_EQ(shown, ".\\out");
-  EXPECT_EQ(EditConfig.m_strConvOutputFolder, ".\\out");
+  EXPECT_EQ(EditConfig.m_strBmpOutDir, ".\\out");
   EXPECT_TRUE(rowsAfterClear.empty());
   ExpectConverted("pics\\logo24.bmp", "out\\logo24.bmp", -1, {0, 177, 0});
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"変換完了！"}) << "one run only";

@@ -213,7 +213,7 @@ TEST_F(WorldMapDialogsTest, TheEventDialogShowsThePagesAndFollowsTheTypeRules) {
 
 TEST_F(WorldMapDialogsTest, CancelLeavesTheEventAsItWasAndTakesNoCheckpoint) {
   g_WorldMap.PlaceEvent(g_WorldMap.m_vTemplate[0], 2, 2);
-  EditConfig.m_bEventEditIfPlaced = 1;
+  EditConfig.m_bEditIfPlaced = 1;
   OpenWorldMap();
   Command(40072);
   {
@@ -278,7 +278,7 @@ TEST_F(WorldMapDialogsTest, RenamingACommonVariableSavesTheNamesAtOnce) {
 
 TEST_F(WorldMapDialogsTest, DialogsHoldOnlyTheWorldMapWindows) {
   g_WorldMap.PlaceEvent(g_WorldMap.m_vTemplate[0], 2, 2);
-  EditConfig.m_bEventEditIfPlaced = 1;
+  EditConfig.m_bEditIfPlaced = 1;
   OpenWorldMap();
   Command(40072);
   HWND stage = g_pStageEditorWnd->m_hWnd;
