@@ -23,12 +23,12 @@ void cEditConfig::SetDefaults() {
   m_nToolbarRowHeight = 28;
   m_strNewStageTemplate = "data\\stg4\\Default.stg4_***";
   m_nNewStagePaletteSource = 1;
-  m_bEventEditBeforePlace = 1;
-  m_bAutoWorldNumber = 1;
-  m_bConvUseTransparent = 1;
-  m_nConvLineFrom = 1;
-  m_nConvLineTo = 15;
-  m_strConvOutputFolder = "bmp\\convert";
+  m_bEditBeforePlacing = 1;
+  m_bAutoWorldNo = 1;
+  m_bBmpTransparent = 1;
+  m_nBmpLineFrom = 1;
+  m_nBmpLineTo = 15;
+  m_strBmpOutDir = "bmp\\convert";
 }
 
 void cEditConfig::RegisterFields(uint32_t version) {
@@ -54,18 +54,18 @@ void cEditConfig::RegisterFields(uint32_t version) {
     RegisterInt(&m_nResizeDirY);
   }
   if (version == 130) RegisterDiscardString();
-  RegisterInt(&m_bEventEditIfPlaced);
-  RegisterInt(&m_bEventEditBeforePlace);
-  RegisterInt(&m_bAutoWorldNumber);
-  RegisterInt(&m_bConvUseTransparent);
-  RegisterInt(&m_nConvTransparentIndex);
+  RegisterInt(&m_bEditIfPlaced);
+  RegisterInt(&m_bEditBeforePlacing);
+  RegisterInt(&m_bAutoWorldNo);
+  RegisterInt(&m_bBmpTransparent);
+  RegisterInt(&m_nBmpTransparentIndex);
   if (version >= 87) {
-    RegisterInt(&m_bConvReplaceLine);
-    RegisterInt(&m_nConvLineFrom);
-    RegisterInt(&m_nConvLineTo);
+    RegisterInt(&m_bBmpReplaceLine);
+    RegisterInt(&m_nBmpLineFrom);
+    RegisterInt(&m_nBmpLineTo);
   }
-  RegisterInt(&m_bConvOverwrite);
-  RegisterString(&m_strConvOutputFolder);
+  RegisterInt(&m_bBmpOverwrite);
+  RegisterString(&m_strBmpOutDir);
 }
 
 void cEditConfig::Load(cReadStream& stream) {

@@ -34,16 +34,16 @@ public:
   int32_t m_nItemSheetPage = 0;
   int32_t m_nResizeDirX = 0;
   int32_t m_nResizeDirY = 0;
-  int32_t m_bEventEditIfPlaced = 0;
-  int32_t m_bEventEditBeforePlace = 0;
-  int32_t m_bAutoWorldNumber = 0;
-  int32_t m_bConvUseTransparent = 0;
-  int32_t m_nConvTransparentIndex = 0;
-  int32_t m_bConvReplaceLine = 0;
-  int32_t m_nConvLineFrom = 0;
-  int32_t m_nConvLineTo = 0;
-  int32_t m_bConvOverwrite = 0;
-  cString m_strConvOutputFolder;
+  int32_t m_bEditIfPlaced = 0;
+  int32_t m_bEditBeforePlacing = 0;
+  int32_t m_bAutoWorldNo = 0;
+  int32_t m_bBmpTransparent = 0;
+  int32_t m_nBmpTransparentIndex = 0;
+  int32_t m_bBmpReplaceLine = 0;
+  int32_t m_nBmpLineFrom = 0;
+  int32_t m_nBmpLineTo = 0;
+  int32_t m_bBmpOverwrite = 0;
+  cString m_strBmpOutDir;
 
   cEditConfig();
   void SetDefaults();

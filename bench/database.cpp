@@ -2,20 +2,14 @@
 // against plain fread/fwrite of the same bytes.
 // Counters vs_fread / vs_fwrite: time of the load (save) divided by the time of reading (writing)
 // the ten files whole.
-#include <benchmark/benchmark.h>
-
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <string>
+#include <iterator>
 #include <vector>
 
 #include "app/PathUtil.h"
+#include "bench/FileTiming.h"
 #include "database/cDatabaseSet.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 // Rows of the table pages (999 shown, plus entry 0 where it is reserved) and of their inner lists.
 constexpr int kShownRows = 999;
@@ -57,38 +51,7 @@ cDatabaseSet FullSet() {
   return set;
 }
 
-size_t FileSize(const char* path) {
-  FILE* file = std::fopen(HostPath(path).c_str(), "rb");
-  if (!file) return 0;
-  std::fseek(file, 0, SEEK_END);
-  size_t size = static_cast<size_t>(std::ftell(file));
-  std::fclose(file);
-  return size;
-}
-
-double FreadSeconds() {
-  auto start = Clock::now();
-  for (const char* path : cDatabaseSet::kTableFiles) {
-    FILE* file = std::fopen(HostPath(path).c_str(), "rb");
-    std::fseek(file, 0, SEEK_END);
-    std::vector<char> bytes(static_cast<size_t>(std::ftell(file)));
-    std::fseek(file, 0, SEEK_SET);
-    benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), file));
-    std::fclose(file);
-  }
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double FwriteSeconds(const std::vector<size_t>& sizes) {
-  std::vector<char> bytes(*std::max_element(sizes.begin(), sizes.end()), 1);
-  auto start = Clock::now();
-  for (size_t size : sizes) {
-    FILE* file = std::fopen("bench_raw.bin", "wb");
-    std::fwrite(bytes.data(), 1, size, file);
-    std::fclose(file);
-  }
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
+const std::vector<const char*> kTables(std::begin(cDatabaseSet::kTableFiles), std::end(cDatabaseSet::kTableFiles));
 
 // The tables live in data\database\ below the working folder while the benchmark runs.
 struct cTableFolder {
@@ -102,12 +65,6 @@ struct cTableFolder {
   }
 };
 
-double TotalBytes() {
-  double total = 0;
-  for (const char* path : cDatabaseSet::kTableFiles) total += static_cast<double>(FileSize(path));
-  return total;
-}
-
 void BM_LoadFullDatabase(benchmark::State& state) {
   cTableFolder folder;
   cDatabaseSet full = FullSet();
@@ -115,30 +72,29 @@ void BM_LoadFullDatabase(benchmark::State& state) {
   double load = 0, raw = 0;
   for (auto _ : state) {
     cDatabaseSet set;
-    auto start = Clock::now();
+    auto start = bench::Clock::now();
     if (!set.LoadDatabaseTables()) state.SkipWithError("load failed");
-    load += std::chrono::duration<double>(Clock::now() - start).count();
-    raw += FreadSeconds();
+    load += bench::SecondsSince(start);
+    raw += bench::FreadSeconds(kTables);
   }
   state.counters["vs_fread"] = load / raw;
-  state.counters["bytes"] = TotalBytes();
+  state.counters["bytes"] = bench::FilesSize(kTables);
 }
 
 void BM_SaveFullDatabase(benchmark::State& state) {
   cTableFolder folder;
   cDatabaseSet full = FullSet();
   full.SaveDatabaseTables();
-  std::vector<size_t> sizes;
-  for (const char* path : cDatabaseSet::kTableFiles) sizes.push_back(FileSize(path));
+  std::vector<size_t> sizes = bench::FileSizes(kTables);
   double save = 0, raw = 0;
   for (auto _ : state) {
-    auto start = Clock::now();
+    auto start = bench::Clock::now();
     if (!full.SaveDatabaseTables()) state.SkipWithError("save failed");
-    save += std::chrono::duration<double>(Clock::now() - start).count();
-    raw += FwriteSeconds(sizes);
+    save += bench::SecondsSince(start);
+    raw += bench::FwriteSeconds(sizes);
   }
   state.counters["vs_fwrite"] = save / raw;
-  state.counters["bytes"] = TotalBytes();
+  state.counters["bytes"] = bench::FilesSize(kTables);
 }
 
 }  // namespace

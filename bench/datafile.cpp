@@ -1,17 +1,12 @@
 // Loading and saving data files against plain fread/fwrite of the same bytes.
 // Counter vs_fread: time of the load (or save) divided by the time of reading (writing) the file.
-#include <benchmark/benchmark.h>
-
-#include <chrono>
 #include <cstdio>
-#include <vector>
 
 #include "app/DataFile.h"
+#include "bench/FileTiming.h"
 #include "tests/support/SampleRecords.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 cSampleNode MakeNode(int i, int leaves) {
   cSampleNode node;
@@ -29,27 +24,6 @@ cSampleNode MakeNode(int i, int leaves) {
   return node;
 }
 
-double FreadSeconds(const char* path) {
-  auto start = Clock::now();
-  FILE* file = std::fopen(path, "rb");
-  std::fseek(file, 0, SEEK_END);
-  long size = std::ftell(file);
-  std::fseek(file, 0, SEEK_SET);
-  std::vector<char> bytes(size);
-  benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), file));
-  std::fclose(file);
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double FwriteSeconds(const char* path, size_t size) {
-  std::vector<char> bytes(size, 1);
-  auto start = Clock::now();
-  FILE* file = std::fopen(path, "wb");
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::fclose(file);
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
 void RunTable(benchmark::State& state, int records, int leaves, const char* path) {
   cVector<cSampleNode> table;
   for (int i = 0; i < records; ++i) table.push_back(MakeNode(i, leaves));
@@ -57,36 +31,20 @@ void RunTable(benchmark::State& state, int records, int leaves, const char* path
   double load = 0, raw = 0;
   for (auto _ : state) {
     cVector<cSampleNode> loaded;
-    auto start = Clock::now();
+    auto start = bench::Clock::now();
     benchmark::DoNotOptimize(LoadTableFile(loaded, path));
-    load += std::chrono::duration<double>(Clock::now() - start).count();
-    raw += FreadSeconds(path);
+    load += bench::SecondsSince(start);
+    raw += bench::FreadSeconds({path});
   }
   state.counters["vs_fread"] = load / raw;
-  std::FILE* f = std::fopen(path, "rb");
-  std::fseek(f, 0, SEEK_END);
-  state.counters["bytes"] = static_cast<double>(std::ftell(f));
-  std::fclose(f);
+  state.counters["bytes"] = static_cast<double>(bench::FileSize(path));
   std::remove(path);
 }
 
 void SaveTable(benchmark::State& state, int records, int leaves, const char* path) {
   cVector<cSampleNode> table;
   for (int i = 0; i < records; ++i) table.push_back(MakeNode(i, leaves));
-  double save = 0, raw = 0;
-  for (auto _ : state) {
-    auto start = Clock::now();
-    benchmark::DoNotOptimize(SaveTableFile(table, path));
-    save += std::chrono::duration<double>(Clock::now() - start).count();
-    std::FILE* f = std::fopen(path, "rb");
-    std::fseek(f, 0, SEEK_END);
-    size_t size = static_cast<size_t>(std::ftell(f));
-    std::fclose(f);
-    raw += FwriteSeconds("bench_raw.bin", size);
-  }
-  state.counters["vs_fwrite"] = save / raw;
-  std::remove(path);
-  std::remove("bench_raw.bin");
+  bench::TimeSave(state, path, [&] { return SaveTableFile(table, path); });
 }
 
 void BM_LoadTable999(benchmark::State& state) { RunTable(state, 999, 8, "bench_table.dat"); }

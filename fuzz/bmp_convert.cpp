@@ -1,5 +1,6 @@
-// The bitmap conversion from arbitrary bytes: what the reader accepts is converted and written as
-// a 256-colour file of the same size that the reader accepts again, with every index drawable.
+// The bitmap conversion from arbitrary bytes: a 256-colour picture the reader accepts is converted
+// and written as a 256-colour file of the same size that the reader accepts again, with every index
+// drawable; any other picture is refused.
 #include <cstring>
 
 #include "app/cBmpReader.h"
@@ -18,7 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   options.m_nLineTo = 12;
   cConvertedImage image;
   int result = ConvertPicture(reader, options, image);
-  if (result == kConvertUnsupported && reader.BitCount() == 32) return 0;
+  if (reader.BitCount() != 8) {
+    if (result != kConvertUnsupported) __builtin_trap();
+    return 0;
+  }
   if (result != kConvertOk) __builtin_trap();  // the headers said the rows are there
   cWriteStream out;
   WriteConvertedBitmap(out, image, options);

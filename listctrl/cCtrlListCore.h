@@ -214,7 +214,7 @@ public:
   // Removes the current record (row -1: the list box's), or every marked one in multi-selection
   // mode, down to the minimum count. onlyCurrent removes the current row alone.
   int Delete(int row, int onlyCurrent) {
-    return Refilled(m_bMultiSel ? DeleteMarked(onlyCurrent, 1) : DeleteCurrent(row, 1));
+    return Refilled(m_bMultiSel ? DeleteMarked(onlyCurrent) : DeleteCurrent(row));
   }
 
   int SetCount(int count) {
@@ -269,8 +269,8 @@ public:
   }
 
   // Inserts a record at the current row and edits it; a cancelled edit takes the new row out
-  // again, a confirmed one moves on to the row after it, so that a series of inserts stands in the
-  // order of entry. 0 when nothing was added.
+  // again (not below the minimum count), a confirmed one moves on to the row after it, so that a
+  // series of inserts stands in the order of entry. 0 when refused or cancelled.
   template <class Run>
   int InsertAndEdit(Run&& run) {
     if (!Insert()) return 0;
@@ -285,8 +285,9 @@ public:
       SelectNextRow(1);
       return 1;
     }
-    // The user made no record: the row goes even from a list below its minimum, without a beep.
-    Refilled(m_bMultiSel ? DeleteMarked(1, 0) : DeleteCurrent(m_nCurSel, 0));
+    // Cancelled: the new row goes like any deleted row; at the minimum count the delete refuses
+    // with a beep and the default row stays, so a list that must hold a record gets one.
+    Delete(m_nCurSel, 1);
     return 0;
   }
 
@@ -335,12 +336,12 @@ private:
     return 1;
   }
 
-  // Single selection. No current record row: nothing to delete, but no refusal either. keepMinimum:
-  // refused at the minimum count.
-  int DeleteCurrent(int row, int keepMinimum) {
+  // Single selection. No current record row: nothing to delete, but no refusal either; refused at
+  // the minimum count.
+  int DeleteCurrent(int row) {
     m_nCurSel = row != -1 ? row : GetCurSel();
     if (!IsRecordRow(m_nCurSel)) return 1;
-    if (keepMinimum && AtMinimum()) return Refuse();
+    if (AtMinimum()) return Refuse();
     m_pWork->EraseAt(m_nLeadOffset + m_nCurSel);
     if (LoadRow(m_nCurSel)) return 1;
     // The last record went: the row above becomes current.
@@ -354,8 +355,8 @@ private:
 
   // Multi selection: the marked record rows in order while the count stays above the minimum;
   // onlyCurrent takes the current row alone, marked or not.
-  int DeleteMarked(int onlyCurrent, int keepMinimum) {
-    if (keepMinimum && AtMinimum()) return Refuse();
+  int DeleteMarked(int onlyCurrent) {
+    if (AtMinimum()) return Refuse();
     cVector<int> drop(m_vSelFlag.size(), 0);
     int removed = 0, removedBefore = 0;
     if (onlyCurrent) {

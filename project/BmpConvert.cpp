@@ -44,29 +44,11 @@ void MakeIndexMap(const cBmpReader& reader, const cBmpConvertOptions& options, u
   }
 }
 
-void ConvertIndexedRows(const std::vector<uint8_t>& source, int32_t sourceStride, const uint8_t* map,
-                        cConvertedImage& image) {
+// The rows' padding stays 0 in the image.
+void ConvertIndexedRows(const std::vector<uint8_t>& source, const uint8_t* map, cConvertedImage& image) {
   for (int32_t y = 0; y < image.m_nHeight; ++y) {
-    const uint8_t* in = source.data() + static_cast<size_t>(sourceStride) * y;
-    uint8_t* out = image.m_vPixels.data() + static_cast<size_t>(image.m_nStride) * y;
-    for (int32_t x = 0; x < image.m_nWidth; ++x) out[x] = map[in[x]];
-  }
-}
-
-void ConvertTrueColourRows(const std::vector<uint8_t>& source, int32_t sourceStride,
-                           const cBmpConvertOptions& options, cConvertedImage& image) {
-  cNearestColour nearest(options.m_pSecondPalette);
-  for (int32_t y = 0; y < image.m_nHeight; ++y) {
-    const uint8_t* in = source.data() + static_cast<size_t>(sourceStride) * y;
-    uint8_t* out = image.m_vPixels.data() + static_cast<size_t>(image.m_nStride) * y;
-    for (int32_t x = 0; x < image.m_nWidth; ++x, in += 3) {
-      cColourEntry colour;
-      colour.m_nBlue = in[0];
-      colour.m_nGreen = in[1];
-      colour.m_nRed = in[2];
-      bool keyed = options.m_bTransparent && colour.SameColour(options.m_TrueColourKey);
-      out[x] = keyed ? 0 : DrawableIndex(nearest.Find(colour));
-    }
+    size_t row = static_cast<size_t>(image.m_nStride) * y;
+    for (int32_t x = 0; x < image.m_nWidth; ++x) image.m_vPixels[row + x] = map[source[row + x]];
   }
 }
 
@@ -81,12 +63,11 @@ int ReadConverted(const char* input, const cBmpConvertOptions& options, cConvert
 
 cBmpConvertOptions ConvertOptionsOf(const cEditConfig& config) {
   cBmpConvertOptions options;
-  options.m_bTransparent = config.m_bConvUseTransparent;
-  options.m_nTransparentIndex = config.m_nConvTransparentIndex;
-  options.m_TrueColourKey = g_ProgramPalette.m_TrueColourKey;
-  options.m_bReplaceLine = config.m_bConvReplaceLine;
-  options.m_nLineFrom = config.m_nConvLineFrom;
-  options.m_nLineTo = config.m_nConvLineTo;
+  options.m_bTransparent = config.m_bBmpTransparent;
+  options.m_nTransparentIndex = config.m_nBmpTransparentIndex;
+  options.m_bReplaceLine = config.m_bBmpReplaceLine;
+  options.m_nLineFrom = config.m_nBmpLineFrom;
+  options.m_nLineTo = config.m_nBmpLineTo;
   return options;
 }
 
@@ -125,27 +106,22 @@ void MakeConvertedPalette(cColourEntry* palette, const cColourEntry* second, con
 }
 
 int ConvertPicture(cBmpReader& reader, const cBmpConvertOptions& options, cConvertedImage& image) {
-  int32_t bitCount = reader.BitCount();
-  if (bitCount != 8 && bitCount != 24) return kConvertUnsupported;
+  if (reader.BitCount() != 8) return kConvertUnsupported;
   image.m_nWidth = reader.Width();
   image.m_nHeight = reader.Height();
   image.m_nStride = BitmapStride(image.m_nWidth, 8);
-  int32_t sourceStride = BitmapStride(image.m_nWidth, bitCount);
+  size_t bytes = static_cast<size_t>(image.m_nStride) * image.m_nHeight;
   std::vector<uint8_t> source;
   try {
-    source.resize(static_cast<size_t>(sourceStride) * image.m_nHeight);
-    image.m_vPixels.assign(static_cast<size_t>(image.m_nStride) * image.m_nHeight, 0);
+    source.resize(bytes);
+    image.m_vPixels.assign(bytes, 0);
   } catch (const std::bad_alloc&) {
     return kConvertNoMemory;
   }
-  if (!reader.ReadRows(source.data(), sourceStride)) return kConvertDamaged;
-  if (bitCount == 8) {
-    uint8_t map[kPaletteSize];
-    MakeIndexMap(reader, options, map);
-    ConvertIndexedRows(source, sourceStride, map, image);
-  } else {
-    ConvertTrueColourRows(source, sourceStride, options, image);
-  }
+  if (!reader.ReadRows(source.data(), image.m_nStride)) return kConvertDamaged;
+  uint8_t map[kPaletteSize];
+  MakeIndexMap(reader, options, map);
+  ConvertIndexedRows(source, map, image);
   return kConvertOk;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The bitmap conversion tool apart from any window: its control ids, the conversion of a 256-colour
-// or 24-bit picture to the colours the program draws with, the names of the files it writes and
+// picture to the colours the program draws with, the names of the files it writes and
 // reads, and the enable rules of its dialog.
 //
 // Every pixel takes the nearest colour of the second program palette (squared distance over red,
@@ -44,12 +44,10 @@ constexpr int32_t kConvOutputFolderLength = 259;
 
 // What a conversion does besides finding the nearest colours.
 struct cBmpConvertOptions {
-  // Pixels of this input index become 0 (256-colour inputs); pixels of the true-colour key become
-  // 0 (24-bit inputs, where the project keys that colour out).
+  // Pixels of this input index become 0.
   int32_t m_bTransparent = 1;
   int32_t m_nTransparentIndex = 0;
-  cColourEntry m_TrueColourKey;
-  // Pixels of input index from become index to, unconverted (256-colour inputs).
+  // Pixels of input index from become index to, unconverted.
   int32_t m_bReplaceLine = 0;
   int32_t m_nLineFrom = 1;
   int32_t m_nLineTo = 15;
@@ -91,8 +89,8 @@ struct cConvertedImage {
 };
 
 enum : int { kConvertOk, kConvertUnsupported, kConvertDamaged, kConvertNoMemory };
-// Converts the picture of a reader whose headers were accepted; only 8- and 24-bit pictures are
-// converted.
+// Converts the picture of a reader whose headers were accepted; only 256-colour pictures are
+// converted: any other keeps colours the tool's index rules cannot speak of.
 int ConvertPicture(cBmpReader& reader, const cBmpConvertOptions& options, cConvertedImage& image);
 // Writes a 256-colour bitmap file of the image: headers, the converted palette, rows bottom first.
 void WriteConvertedBitmap(cWriteStream& stream, const cConvertedImage& image, const cBmpConvertOptions& options);

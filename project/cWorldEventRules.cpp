@@ -33,8 +33,10 @@ cString cWorldEventRules::PageRow(const cWorldEventPage& page) {
   return row;
 }
 
-void cWorldEventRules::ApplyType(cWorldEventPage& page) {
-  if (page.m_nType != cWorldEventPage::kTypeWorld) page.m_nWorldNo = 0;
+int cWorldEventRules::ApplyType(cWorldEventPage& page) {
+  if (page.m_nType == cWorldEventPage::kTypeWorld || page.m_nWorldNo == 0) return 0;
+  page.m_nWorldNo = 0;
+  return 1;
 }
 
 std::array<cCtrlEnable, cWorldEventRules::kEnableCount> cWorldEventRules::Enables(const cWorldEventPage& page) {

@@ -74,8 +74,8 @@ public:
 
   // "ワールド番号 %d" with the page's number.
   static cString PageRow(const cWorldEventPage& page);
-  // A road or wall has no world number.
-  static void ApplyType(cWorldEventPage& page);
+  // A road or wall has no world number: 1 when the page lost one.
+  static int ApplyType(cWorldEventPage& page);
   // The controls that follow the condition variable, the type and the variation box.
   static std::array<cCtrlEnable, kEnableCount> Enables(const cWorldEventPage& page);
   // "1" .. "N", one row of the event sheet each.

@@ -87,8 +87,8 @@ unsigned cWorldMapEditor::OnMouse(const cWorldMapMouse& mouse) {
     if (mouse.m_nEvent == cWorldMapMouse::kLeftDown) {
       m_bStroke = 0;
       // Where a dialog opens, its OK takes the checkpoint.
-      int editPlaced = m_Config.m_bEventEditIfPlaced && m_Doc.HasEventAt(m_Cursor.m_nX, m_Cursor.m_nY);
-      if (!editPlaced && !m_Config.m_bEventEditBeforePlace) Checkpoint();
+      int editPlaced = m_Config.m_bEditIfPlaced && m_Doc.HasEventAt(m_Cursor.m_nX, m_Cursor.m_nY);
+      if (!editPlaced && !m_Config.m_bEditBeforePlacing) Checkpoint();
     }
     if (mouse.m_bLeftHeld) PlaceAtCursor();
     else m_bStroke = 0;
@@ -128,12 +128,12 @@ void cWorldMapEditor::PlaceAtCursor() {
 
 void cWorldMapEditor::PlaceOnCell(int32_t x, int32_t y) {
   cWorldEvent* placed = m_Doc.FindEventAt(x, y);
-  if (m_Config.m_bEventEditIfPlaced && placed) {
+  if (m_Config.m_bEditIfPlaced && placed) {
     m_View.RunEventDialog(*placed, kWorldEventRunDisableOthers);
     return;
   }
   PrepareNewEvent(m_State.m_CurEvent, x, y);
-  if (m_Config.m_bEventEditBeforePlace && !m_View.RunEventDialog(m_NewEvent, kWorldEventRunDisableOthers)) return;
+  if (m_Config.m_bEditBeforePlacing && !m_View.RunEventDialog(m_NewEvent, kWorldEventRunDisableOthers)) return;
   m_Doc.PlaceEvent(m_NewEvent, x, y);
 }
 
@@ -142,7 +142,7 @@ void cWorldMapEditor::PrepareNewEvent(const cWorldEvent& source, int32_t x, int3
   m_NewEvent.m_nX = x;
   m_NewEvent.m_nY = y;
   // The free number is searched once for each event placed.
-  if (m_Config.m_bAutoWorldNumber) m_Doc.AssignWorldNo(m_NewEvent, m_Doc.FindEventAt(x, y));
+  if (m_Config.m_bAutoWorldNo) m_Doc.AssignWorldNo(m_NewEvent, m_Doc.FindEventAt(x, y));
 }
 
 void cWorldMapEditor::BeginCapture() {

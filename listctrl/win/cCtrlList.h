@@ -172,9 +172,9 @@ public:
     return Core::EditCurrent(DialogRun(holder, list, runMode, templateId, Owner(), kKindDialog, list,
                                        center ? this : nullptr, center));
   }
-  // Inserts a default record at the current row and edits it: cancelled, the row goes again;
-  // confirmed, the row after it becomes current. 0 when nothing was added (also when the list is
-  // full: one beep, no dialog).
+  // Inserts a default record at the current row and edits it: cancelled, the row goes again unless
+  // the list is at its minimum count (a beep); confirmed, the row after it becomes current. 0 when
+  // cancelled, and when the list is full (one beep, no dialog).
   template <class Dlg>
   int InsertInDialog(Dlg*& holder, uint16_t templateId, cModelessList* list, int runMode, int center) {
     return Core::InsertAndEdit(DialogRun(holder, list, runMode, templateId, Owner(), kKindDialog, list,

@@ -29,13 +29,14 @@ cDlgBmpConvert::cDlgBmpConvert(cWindow* owner, cModelessList* list)
   m_lpfnProc = Proc;
   cEditConfig& c = EditConfig;
   m_cgFiles.m_Param.Set(kIdcConvFiles, nullptr, &m_vFiles, nullptr, TextRowLabel, kListFileNames.m_Shape);
-  AddCtrlGroup(m_vNumbers, kIdcConvTransparentIndex, &c.m_nConvTransparentIndex, 0, 255, kIdcConvTransparentIndexSpin, 1);
-  AddCtrlGroup(m_vNumbers, kIdcConvLineFrom, &c.m_nConvLineFrom, 0, 255, kIdcConvLineFromSpin, 1);
-  AddCtrlGroup(m_vNumbers, kIdcConvLineTo, &c.m_nConvLineTo, 0, 255, kIdcConvLineToSpin, 1);
-  AddCtrlGroup(m_vTexts, kIdcConvOutputFolder, &c.m_strConvOutputFolder, kConvOutputFolderLength, 0);
-  AddCtrlGroup(m_vChecks, kIdcConvTransparent, &c.m_bConvUseTransparent);
-  AddCtrlGroup(m_vChecks, kIdcConvReplaceLine, &c.m_bConvReplaceLine);
-  AddCtrlGroup(m_vChecks, kIdcConvOverwrite, &c.m_bConvOverwrite);
+  AddCtrlGroup(m_vNumbers, kIdcConvTransparentIndex, &c.m_nBmpTransparentIndex, 0, 255, kIdcConvTransparentIndexSpin,
+               1);
+  AddCtrlGroup(m_vNumbers, kIdcConvLineFrom, &c.m_nBmpLineFrom, 0, 255, kIdcConvLineFromSpin, 1);
+  AddCtrlGroup(m_vNumbers, kIdcConvLineTo, &c.m_nBmpLineTo, 0, 255, kIdcConvLineToSpin, 1);
+  AddCtrlGroup(m_vTexts, kIdcConvOutputFolder, &c.m_strBmpOutDir, kConvOutputFolderLength, 0);
+  AddCtrlGroup(m_vChecks, kIdcConvTransparent, &c.m_bBmpTransparent);
+  AddCtrlGroup(m_vChecks, kIdcConvReplaceLine, &c.m_bBmpReplaceLine);
+  AddCtrlGroup(m_vChecks, kIdcConvOverwrite, &c.m_bBmpOverwrite);
   for (uint16_t id : {kIdcConvAddFiles, kIdcConvClearFiles, kIdcConvBrowse, kIdcConvRun}) AddCtrlGroup(m_vButtons, id);
 }
 
@@ -151,7 +152,7 @@ void cDlgBmpConvert::Convert() {
   if (m_bBusy || m_vFiles.empty()) return;
   m_bBusy = 1;
   SetWaitCursor();
-  ConvertBitmapFiles(m_vFiles, EditConfig.m_strConvOutputFolder, EditConfig.m_bConvOverwrite,
+  ConvertBitmapFiles(m_vFiles, EditConfig.m_strBmpOutDir, EditConfig.m_bBmpOverwrite,
                      ConvertOptionsOf(EditConfig));
   SetArrowCursor();
   ShowMessageBox(m_hWnd, "変換完了！", "変換完了", kMbOk);

@@ -135,14 +135,17 @@ void cDlgWorldEvent::ShowPage() {
 void cDlgWorldEvent::StoreChange() {
   for (cCtrl* ctrl : m_vCtrl)
     if (ctrl != &Pages()) ctrl->CtrlToData();
-  int32_t number = m_Page.m_nWorldNo;
-  cWorldEventRules::ApplyType(m_Page);
-  if (m_Page.m_nWorldNo != number)
-    if (cCtrlEditVal<int32_t>* edit = FindCtrlById(m_vNumbers, kIdcWorldNo)) edit->SetValue(m_Page.m_nWorldNo);
+  Pages().StoreEdited();
+}
+
+void cDlgWorldEvent::ApplyTypeRule() {
+  if (!cWorldEventRules::ApplyType(m_Page)) return;
+  if (cCtrlEditVal<int32_t>* edit = FindCtrlById(m_vNumbers, kIdcWorldNo)) edit->SetValue(m_Page.m_nWorldNo);
   Pages().StoreEdited();
 }
 
 void cDlgWorldEvent::ApplyEnables() {
+  ApplyTypeRule();
   for (const cCtrlEnable& enable : cWorldEventRules::Enables(m_Page))
     for (cCtrl* ctrl : m_vCtrl)
       if (ctrl->m_wId == enable.m_nId) ctrl->Enable(enable.m_bEnabled);

@@ -50,9 +50,11 @@ private:
   int RunPageCommand(WPARAM wParam);
   // The controls show the current page (the list keeps its rows).
   void ShowPage();
-  // A control's new value: into the page, the type's rule, the page back into the list.
+  // A control's new value: into the page, and the page back into the list.
   void StoreChange();
+  // The type's rule on the page shown (a road or wall loses its world number), then the enables.
   void ApplyEnables();
+  void ApplyTypeRule();
   void PaintPreview();
   void BrowseStartStage();
   void RenameVariable(uint16_t buttonId, uint16_t comboId);

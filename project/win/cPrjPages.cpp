@@ -84,7 +84,7 @@ void cPrjPage::UpdateEnables() {
   ApplyStates(states);
 }
 
-cPrjGeneralPage::cPrjGeneralPage(cWindow* parent, cModelessList* list, cProjectOptionSheet* sheet)
+cPrjPageGeneral::cPrjPageGeneral(cWindow* parent, cModelessList* list, cProjectOptionSheet* sheet)
     : cPrjPage(cProjectOptionSheet::kPageGeneral, parent, list, sheet) {
   cProjectSettings& s = g_ProjectSettings;
   for (const cDefaultButton& button : kDefaultButtons) AddCtrlGroup(m_vButtons, button.m_nId);
@@ -94,21 +94,21 @@ cPrjGeneralPage::cPrjGeneralPage(cWindow* parent, cModelessList* list, cProjectO
   AddCtrlGroup(m_vCombos, kIdcOldStageMode, &s.m_nOldStageMode, kOldStageModeNames, 0);
 }
 
-void cPrjGeneralPage::AttachGroups() {
+void cPrjPageGeneral::AttachGroups() {
   AttachCtrlGroups(m_vButtons);
   AttachCtrlGroups(m_vChecks);
   AttachCtrlGroups(m_vTexts);
   AttachCtrlGroups(m_vCombos);
 }
 
-void cPrjGeneralPage::OnPageCommand(uint16_t id, uint16_t code) {
+void cPrjPageGeneral::OnPageCommand(uint16_t id, uint16_t code) {
   if (code != BN_CLICKED) return;
   if (id == kIdcGameProgramBrowse) return BrowseGameProgram();
   for (const cDefaultButton& button : kDefaultButtons)
     if (button.m_nId == id) return OpenDefaultRecord(button.m_nKind);
 }
 
-void cPrjGeneralPage::BrowseGameProgram() {
+void cPrjPageGeneral::BrowseGameProgram() {
   char path[kMaxPath] = {};
   if (!OpenFileDialog(m_hWnd, path, kMaxPath, ".\\", "ゲームプログラムの選択", "ExeFile ( *.exe )\0*.exe\0\0", "exe", 0,
                       nullptr))
@@ -121,14 +121,14 @@ void cPrjGeneralPage::BrowseGameProgram() {
   }
 }
 
-cPrjGeneralPage::~cPrjGeneralPage() { SafeDelete(m_pDataSheet); }
+cPrjPageGeneral::~cPrjPageGeneral() { SafeDelete(m_pDataSheet); }
 
-void cPrjGeneralPage::OpenDefaultRecord(int kind) {
+void cPrjPageGeneral::OpenDefaultRecord(int kind) {
   PointAtDefaultRecord(g_StageEditState, g_ProjectSettings, kind);
   m_lpOptionSheet->OpenDataSheet(kind, this, &m_pDataSheet);
 }
 
-cPrjInheritPage::cPrjInheritPage(cWindow* parent, cModelessList* list, cProjectOptionSheet* sheet)
+cPrjPageInheritDefaults::cPrjPageInheritDefaults(cWindow* parent, cModelessList* list, cProjectOptionSheet* sheet)
     : cPrjPage(cProjectOptionSheet::kPageInherit, parent, list, sheet) {
   cProjectSettings& s = g_ProjectSettings;
   cVector<cInheritCheck> checks;
@@ -144,7 +144,7 @@ cPrjInheritPage::cPrjInheritPage(cWindow* parent, cModelessList* list, cProjectO
   }
 }
 
-void cPrjInheritPage::AttachGroups() {
+void cPrjPageInheritDefaults::AttachGroups() {
   AttachCtrlGroups(m_vChecks);
   AttachCtrlGroups(m_vCombos);
 }

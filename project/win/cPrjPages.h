@@ -44,11 +44,11 @@ private:
 };
 
 // "全般": the default records' buttons, the game program and what a save does with old stage files.
-class cPrjGeneralPage : public cPrjPage {
+class cPrjPageGeneral : public cPrjPage {
 public:
-  cPrjGeneralPage(cWindow* parent, cModelessList* list, cProjectOptionSheet* sheet);
+  cPrjPageGeneral(cWindow* parent, cModelessList* list, cProjectOptionSheet* sheet);
   // A default record's data sheet still open goes with the page.
-  ~cPrjGeneralPage() override;
+  ~cPrjPageGeneral() override;
   // "参照": a chosen program's path relative to the working folder goes into the edit and the options.
   void BrowseGameProgram();
   // The data sheet of a default record (cProjectSettings::kKindBlock, ...).
@@ -68,9 +68,9 @@ private:
 };
 
 // "継承のデフォルト": a check box per inheritance flag and the source palette of each kind and situation.
-class cPrjInheritPage : public cPrjPage {
+class cPrjPageInheritDefaults : public cPrjPage {
 public:
-  cPrjInheritPage(cWindow* parent, cModelessList* list, cProjectOptionSheet* sheet);
+  cPrjPageInheritDefaults(cWindow* parent, cModelessList* list, cProjectOptionSheet* sheet);
 
   cCtrlGroups<cCtrlCheck<int8_t>> m_vChecks;
   cCtrlGroups<cCtrlCombo<int32_t>> m_vCombos;

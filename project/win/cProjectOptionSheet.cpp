@@ -27,8 +27,8 @@ cProjectOptionSheet::~cProjectOptionSheet() {
 }
 
 int cProjectOptionSheet::Create() {
-  m_apPages[kPageGeneral] = new (std::nothrow) cPrjGeneralPage(m_lpParentClass, m_lpManager, this);
-  m_apPages[kPageInherit] = new (std::nothrow) cPrjInheritPage(m_lpParentClass, m_lpManager, this);
+  m_apPages[kPageGeneral] = new (std::nothrow) cPrjPageGeneral(m_lpParentClass, m_lpManager, this);
+  m_apPages[kPageInherit] = new (std::nothrow) cPrjPageInheritDefaults(m_lpParentClass, m_lpManager, this);
   // A sheet short of a page would apply through a page that is not there: it does not run.
   if (!m_apPages[kPageGeneral] || !m_apPages[kPageInherit]) {
     OutOfMemory();

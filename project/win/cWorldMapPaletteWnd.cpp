@@ -151,9 +151,9 @@ cEventPaletteWnd::cEventPaletteWnd(cWorldMapWnd* owner, cModelessList* list)
   SetGeometry(0, 0, 100, 100, 640, 480, 0, 0, 0, 0, 0, 0);
   m_cgList.m_Param.Set(kIdcTemplateList, nullptr, &g_WorldMap.m_vTemplate, nullptr, TemplateRow,
                        kListWorldEvents.m_Shape);
-  AddCtrlGroup(m_vChecks, kIdcEditIfPlaced, &EditConfig.m_bEventEditIfPlaced);
-  AddCtrlGroup(m_vChecks, kIdcEditBeforePlacing, &EditConfig.m_bEventEditBeforePlace);
-  AddCtrlGroup(m_vChecks, kIdcAutoWorldNo, &EditConfig.m_bAutoWorldNumber);
+  AddCtrlGroup(m_vChecks, kIdcEditIfPlaced, &EditConfig.m_bEditIfPlaced);
+  AddCtrlGroup(m_vChecks, kIdcEditBeforePlacing, &EditConfig.m_bEditBeforePlacing);
+  AddCtrlGroup(m_vChecks, kIdcAutoWorldNo, &EditConfig.m_bAutoWorldNo);
   for (uint16_t id : {kIdcTemplateInsert, kIdcTemplateEdit, kIdcTemplateDelete, kIdcTemplateCount})
     AddCtrlGroup(m_vButtons, id);
 }

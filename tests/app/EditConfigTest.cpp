@@ -40,8 +40,8 @@ void MakeUnusual(cEditConfig& config) {
   config.m_nBlockSheetPage = 5;
   config.m_nResizeDirX = 1;
   config.m_nResizeDirY = 1;
-  config.m_bConvReplaceLine = 1;
-  config.m_nConvLineTo = 44;
+  config.m_bBmpReplaceLine = 1;
+  config.m_nBmpLineTo = 44;
 }
 
 class EditConfigFile : public ::testing::Test {
@@ -70,7 +70,7 @@ TEST_F(EditConfigFile, DefaultFileBytes) {
 TEST_F(EditConfigFile, SaveLoadSaveIsByteIdentical) {
   cEditConfig config;
   MakeUnusual(config);
-  config.m_strConvOutputFolder = "bmp\\出力";
+  config.m_strBmpOutDir = "bmp\\出力";
   config.m_wpWorldMap.Set(30, 40, 641, 481);
   config.m_wpStageBlocks.m_bShown = 0;
   ASSERT_EQ(config.SaveFile(kPath), 1);
@@ -78,7 +78,7 @@ TEST_F(EditConfigFile, SaveLoadSaveIsByteIdentical) {
   cEditConfig again;
   ASSERT_EQ(again.LoadFile(kPath), 1);
   EXPECT_EQ(again.m_wpWorldMap.m_nWidth, 641);
-  EXPECT_EQ(again.m_strConvOutputFolder, "bmp\\出力");
+  EXPECT_EQ(again.m_strBmpOutDir, "bmp\\出力");
   ASSERT_EQ(again.SaveFile(kPath), 1);
   EXPECT_EQ(ToHex(ReadFileBytes(kPath)), ToHex(first));
 }
@@ -131,14 +131,14 @@ TEST_F(EditConfigFile, EveryOlderVersionLoads) {
     EXPECT_EQ(config.m_nBlockSheetPage, row.m_nBlockPage);
     EXPECT_EQ(config.m_nResizeDirX, row.m_nResizeX);
     EXPECT_EQ(config.m_nResizeDirY, row.m_nResizeX);
-    EXPECT_EQ(config.m_bEventEditIfPlaced, row.m_nIfPlaced);
-    EXPECT_EQ(config.m_nConvTransparentIndex, 7);
-    EXPECT_EQ(config.m_bConvReplaceLine, row.m_nReplaceLine);
-    EXPECT_EQ(config.m_nConvLineTo, row.m_nLineTo);
-    EXPECT_EQ(config.m_bConvOverwrite, row.m_nOverwrite);
+    EXPECT_EQ(config.m_bEditIfPlaced, row.m_nIfPlaced);
+    EXPECT_EQ(config.m_nBmpTransparentIndex, 7);
+    EXPECT_EQ(config.m_bBmpReplaceLine, row.m_nReplaceLine);
+    EXPECT_EQ(config.m_nBmpLineTo, row.m_nLineTo);
+    EXPECT_EQ(config.m_bBmpOverwrite, row.m_nOverwrite);
     EXPECT_EQ(config.m_strLastStagePath, row.m_pLastStage);
     EXPECT_EQ(config.m_strNewStageTemplate, row.m_pTemplate);
-    EXPECT_EQ(config.m_strConvOutputFolder, row.m_pOutput);
+    EXPECT_EQ(config.m_strBmpOutDir, row.m_pOutput);
     EXPECT_EQ(config.m_wpStageEditor.m_nX, row.m_nEditorX);
     EXPECT_EQ(config.m_wpStageEditor.m_bValid, row.m_nEditorX ? 1 : 0);
     // The hidden common block window takes its two companions with it.

@@ -371,8 +371,8 @@ TEST(InnerList, AnEffectWithoutFramesInsertsAtRow0) {
   EXPECT_EQ(page.InsertInner(cancel), 0);
   EXPECT_EQ(seen.m_nCell, 0);
   EXPECT_EQ(seen.m_nTime, 1);
-  EXPECT_TRUE(page.m_Edit.m_vFrame.empty()) << "Cancel takes it out again, even below the fewest frames";
-  EXPECT_EQ(lists.m_Inner.m_View.m_nBeeps, 0);
+  EXPECT_EQ(page.m_Edit.m_vFrame.size(), 1u) << "Cancel keeps the default frame: never below the fewest frames";
+  EXPECT_EQ(lists.m_Inner.m_View.m_nBeeps, 1);
   EXPECT_EQ(page.New(), 1);
   EXPECT_EQ(page.m_Edit.m_nCellWidth, 32);
   EXPECT_EQ(page.m_Edit.m_bAllowGiant, 0);

@@ -88,8 +88,10 @@ TEST(ListEdit, InsertAndEdit) {
       {"at the extra row: appended, the extra row current again", kSubShape, "a b", {2}, 2, {"x"}, 1, "a b x", 3,
        0, 1},
       {"at the maximum: a beep and no dialog", {1, 0, 1, 3, 0, 1, 0}, "a b c", {0}, 0, {"x"}, 0, "a b c", 0, 1, 0},
-      // The user made no record: the list goes back below its minimum, without a beep.
-      {"cancelled at the minimum: the new row goes all the same", kSubShape, "", {0}, 0, {}, 0, "", 0, 0, 1},
+      // An empty list that must hold one record keeps the default row: the delete refuses.
+      {"cancelled at the minimum: the default row stays", kSubShape, "", {0}, 0, {}, 0, "new", 0, 1, 1},
+      {"cancelled at the minimum, single selection", kSingleShape, "", {0}, 0, {}, 0, "new", 0, 1, 1},
+      {"cancelled above the minimum", kSingleShape, "a", {0}, 0, {}, 0, "a", 0, 0, 1},
       // The caret's row was not marked: the new row at row 0 is edited all the same.
       {"caret on an unmarked row", kSubShape, "a b c", {1, 2}, 0, {"x"}, 1, "x a b c", 1, 0, 1},
       {"single selection", kSingleShape, "a b", {1}, 1, {"x"}, 1, "a x b", 2, 0, 1},

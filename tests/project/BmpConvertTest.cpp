@@ -233,30 +233,6 @@ TEST_F(BmpConvertTest, AnIndexBeyondTheColoursAndATopDownPictureAreReadAsTheyAre
   EXPECT_EQ(back.m_vPixels, (std::vector<uint8_t>{120, 52, 52, 120}));
 }
 
-TEST_F(BmpConvertTest, ATrueColourPictureTakesTheNearestColoursAndKeysOutTheProjectsKeyColour) {
-  cBmpFields fields;
-  fields.m_nWidth = 3;
-  fields.m_nHeight = 1;
-  fields.m_nBitCount = 24;
-  fields.m_Pixels = Hex("FF 00 FF  28 28 28  FF FF FF  00 00 00");  // blue green red, padded to 12
-  WriteFileBytes("in.bmp", BmpFile(fields));
-  m_Options.m_TrueColourKey = Rgb(255, 0, 255);
-  struct cCase {
-    int m_bTransparent;
-    std::vector<uint8_t> m_vExpected;
-  } cases[] = {{1, {0, 40, 31}}, {0, {170, 40, 31}}};
-  for (const cCase& c : cases) {
-    m_Options.m_bTransparent = c.m_bTransparent;
-    ASSERT_EQ(ConvertBitmapFile("out.bmp", "in.bmp", m_Options), 1);
-    cReadBack back = ReadBack("out.bmp");
-    EXPECT_EQ(back.m_nBits, 8);
-    EXPECT_EQ(back.m_vPixels, c.m_vExpected) << c.m_bTransparent;
-    ASSERT_EQ(back.m_vColours.size(), 256u);
-    EXPECT_TRUE(back.m_vColours[12].SameColour(Rgb(12, 0, 0))) << "a line colour of the program palette";
-    EXPECT_TRUE(back.m_vColours[40].SameColour(Rgb(40, 40, 40)));
-  }
-}
-
 TEST_F(BmpConvertTest, PicturesTheToolCannotReadAreRefusedAndNothingIsWritten) {
   cBmpFields rle;
   rle.m_nWidth = 2;
@@ -264,6 +240,11 @@ TEST_F(BmpConvertTest, PicturesTheToolCannotReadAreRefusedAndNothingIsWritten) {
   rle.m_nCompression = 1;
   rle.m_Table = RampTable(256);
   rle.m_Pixels = Hex("02 05 00 01");
+  cBmpFields trueColour;
+  trueColour.m_nWidth = 3;
+  trueColour.m_nHeight = 1;
+  trueColour.m_nBitCount = 24;
+  trueColour.m_Pixels = Hex("FF 00 FF  28 28 28  FF FF FF  00 00 00");  // blue green red, padded to 12
   cBmpFields deep;
   deep.m_nWidth = 1;
   deep.m_nHeight = 1;
@@ -283,6 +264,7 @@ TEST_F(BmpConvertTest, PicturesTheToolCannotReadAreRefusedAndNothingIsWritten) {
     const char* m_pMessage;
   } cases[] = {
       {"run-length compressed", BmpFile(rle), "in.bmp は256色ではありません！"},
+      {"24 bits a pixel", BmpFile(trueColour), "in.bmp は256色ではありません！"},
       {"32 bits a pixel", BmpFile(deep), "in.bmp は256色ではありません！"},
       {"rows beyond the end", BmpFile(shortRows), "in.bmp のロードに失敗！"},
       {"a pixel offset beyond the end", BmpFile(farPixels), "in.bmp のロードに失敗！"},

@@ -36,16 +36,17 @@ TEST(WorldEventRules, PageRowsAndTypeRule) {
     int32_t m_nType, m_nNumber;
     const char* m_pRow;
     int32_t m_nNumberAfter;
+    int m_bChanged;
   };
   const cRow rows[] = {
-      {0, 0, "ワールド番号 0", 0}, {0, 12, "ワールド番号 12", 12}, {0, 999, "ワールド番号 999", 999},
-      {1, 5, "ワールド番号 0", 0}, {2, 7, "ワールド番号 0", 0},
+      {0, 0, "ワールド番号 0", 0, 0}, {0, 12, "ワールド番号 12", 12, 0}, {0, 999, "ワールド番号 999", 999, 0},
+      {1, 5, "ワールド番号 0", 0, 1}, {2, 7, "ワールド番号 0", 0, 1}, {1, 0, "ワールド番号 0", 0, 0},
   };
   for (const cRow& row : rows) {
     cWorldEventPage page;
     page.m_nType = row.m_nType;
     page.m_nWorldNo = row.m_nNumber;
-    cWorldEventRules::ApplyType(page);
+    EXPECT_EQ(cWorldEventRules::ApplyType(page), row.m_bChanged);
     EXPECT_EQ(page.m_nWorldNo, row.m_nNumberAfter);
     EXPECT_EQ(cWorldEventRules::PageRow(page), row.m_pRow);
   }

@@ -52,9 +52,9 @@ protected:
     State().Reset(m_Doc);
     m_View.m_pEditor = &m_Editor;
     m_Editor.SetPictureSize(640, 480);
-    m_Config.m_bEventEditIfPlaced = 0;
-    m_Config.m_bEventEditBeforePlace = 0;
-    m_Config.m_bAutoWorldNumber = 0;
+    m_Config.m_bEditIfPlaced = 0;
+    m_Config.m_bEditBeforePlacing = 0;
+    m_Config.m_bAutoWorldNo = 0;
   }
   cWorldMapEditState& State() { return *m_pState; }
 
@@ -303,9 +303,9 @@ TEST_F(WorldMapEditor, PlacingFollowsTheEventPaletteOptions) {
       cWorldEvent old = World("old", 2);
       m_Doc.PlaceEvent(old, 4, 5);
     }
-    m_Config.m_bEventEditIfPlaced = row.m_bEditIfPlaced;
-    m_Config.m_bEventEditBeforePlace = row.m_bEditBeforePlacing;
-    m_Config.m_bAutoWorldNumber = row.m_bAuto;
+    m_Config.m_bEditIfPlaced = row.m_bEditIfPlaced;
+    m_Config.m_bEditBeforePlacing = row.m_bEditBeforePlacing;
+    m_Config.m_bAutoWorldNo = row.m_bAuto;
     State().ClearUndo();
     m_View.m_vRuns.clear();
     m_View.m_vAnswers = {row.m_bAnswer};
@@ -332,7 +332,7 @@ TEST_F(WorldMapEditor, PlacingFollowsTheEventPaletteOptions) {
 }
 
 TEST_F(WorldMapEditor, DraggingPlacesOnceOnEveryCellPassed) {
-  m_Config.m_bAutoWorldNumber = 1;
+  m_Config.m_bAutoWorldNo = 1;
   m_Editor.OnCommand(kCmdWorldMapEventButton);
   Mouse(M::kLeftDown, Px(1), Px(1), 1);
   Mouse(M::kMove, Px(1) + 5, Px(1), 1);
@@ -350,7 +350,7 @@ TEST_F(WorldMapEditor, DraggingPlacesOnceOnEveryCellPassed) {
   EXPECT_EQ(m_Doc.m_vEvent.size(), 3u);
   EXPECT_EQ(NumberAt(2, 1), 2);
   // With edit-before-placing, a button still held after the dialog does not reopen it in that cell.
-  m_Config.m_bEventEditBeforePlace = 1;
+  m_Config.m_bEditBeforePlacing = 1;
   Mouse(M::kLeftDown, Px(6), Px(6), 1);
   Mouse(M::kMove, Px(6) + 9, Px(6) + 9, 1);
   EXPECT_EQ(m_View.m_vRuns.size(), 1u);
@@ -374,7 +374,7 @@ TEST_F(WorldMapEditor, NothingIsPlacedWithoutATemplateOrBeyondTheMap) {
 }
 
 TEST_F(WorldMapEditor, PopupCommandsActOnTheClickedCell) {
-  m_Config.m_bAutoWorldNumber = 1;
+  m_Config.m_bAutoWorldNo = 1;
   m_Editor.SetMode(1);
   cWorldMapEditState& state = State();
   cWorldEventPopup popup;
@@ -421,7 +421,7 @@ TEST_F(WorldMapEditor, PopupCommandsActOnTheClickedCell) {
 }
 
 TEST_F(WorldMapEditor, PopupEditAndNewRunTheDialog) {
-  m_Config.m_bAutoWorldNumber = 1;
+  m_Config.m_bAutoWorldNo = 1;
   m_Editor.SetMode(1);
   cWorldEvent placed = World("placed", 1);
   m_Doc.PlaceEvent(placed, 2, 2);

@@ -116,16 +116,18 @@ TEST_F(DatabaseWndTest, EffectFramesOfANewEffect) {
   });
   Press(page, 1227);
   EXPECT_TRUE(cancel.Ran());
-  EXPECT_TRUE(Core().m_Effect.m_vWork[2].m_vFrame.empty());
+  EXPECT_EQ(Rows(page, 1206), (std::vector<std::string>{"0-1", std::string(64, '-')}))
+      << "cancelled at the fewest frames: the default frame stays";
+  EXPECT_TRUE(Core().m_Effect.m_vWork[2].m_vFrame.empty()) << "a cancelled dialog stores nothing into the table";
   cModalDriver ok([&](HWND dialog) {
     SetDlgItemTextA(dialog, 1202, "641");
     SetDlgItemTextA(dialog, 1204, "5");
     CommandTo(dialog, kIdcOk);
   });
   Press(page, 1227);
-  ASSERT_EQ(Core().m_Effect.m_vWork[2].m_vFrame.Count(), 1);
+  ASSERT_EQ(Core().m_Effect.m_vWork[2].m_vFrame.Count(), 2);
   EXPECT_EQ(Core().m_Effect.m_vWork[2].m_vFrame[0].m_nCell, 640);
-  EXPECT_EQ(Rows(page, 1206)[0], "640-5");
+  EXPECT_EQ(Rows(page, 1206), (std::vector<std::string>{"640-5", "0-1", std::string(64, '-')}));
 }
 
 TEST_F(DatabaseWndTest, AnimePatternOfTheAnimePage) {

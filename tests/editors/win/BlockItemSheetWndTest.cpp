@@ -92,10 +92,10 @@ protected:
   }
   const cEdBlock& PlacedBlock(int x, int y) { return g_StageDoc.m_vBlockLayer.Get(g_StageDoc.CellIndex(x, y)); }
   const cEdItem& PlacedItem(int x, int y) { return g_StageDoc.m_vItemLayer.Get(g_StageDoc.CellIndex(x, y)); }
-  cPrjGeneralPage* OpenProjectOptions() {
+  cPrjPageGeneral* OpenProjectOptions() {
     SendMessageA(Editor().m_hWnd, WM_COMMAND, kIdmProjectOptions, 0);
     auto* options = static_cast<cProjectOptionSheet*>(Editor().m_pProjectSheet);
-    return options ? static_cast<cPrjGeneralPage*>(options->m_apPages[cProjectOptionSheet::kPageGeneral]) : nullptr;
+    return options ? static_cast<cPrjPageGeneral*>(options->m_apPages[cProjectOptionSheet::kPageGeneral]) : nullptr;
   }
 };
 }  // namespace
@@ -384,7 +384,7 @@ TEST_F(BlockItemSheetWndTest, ANewConditionOfABlockOrAnItemNamesThePlayerAsItsFi
 }
 
 TEST_F(BlockItemSheetWndTest, TheProjectOptionsDefaultBlockAndItemOpenFromTheirButtons) {
-  cPrjGeneralPage* general = OpenProjectOptions();
+  cPrjPageGeneral* general = OpenProjectOptions();
   ASSERT_NE(general, nullptr);
   Click(general->m_hWnd, kIdcDefBlock);
   ASSERT_NE(BlockSheet(), nullptr);

@@ -143,7 +143,7 @@ TEST_F(CharaSheetWndTest, TheProjectOptionsDefaultCharacterIsWrittenWithoutAModi
   SendMessageA(Editor().m_hWnd, WM_COMMAND, kIdmProjectOptions, 0);
   auto* options = static_cast<cProjectOptionSheet*>(Editor().m_pProjectSheet);
   ASSERT_NE(options, nullptr);
-  auto* general = static_cast<cPrjGeneralPage*>(options->m_apPages[cProjectOptionSheet::kPageGeneral]);
+  auto* general = static_cast<cPrjPageGeneral*>(options->m_apPages[cProjectOptionSheet::kPageGeneral]);
   Click(general->m_hWnd, kIdcDefChara);
   ASSERT_NE(Sheet(), nullptr);
   EXPECT_EQ(general->m_pDataSheet, Sheet()) << "the sheet lives in the options page's slot";

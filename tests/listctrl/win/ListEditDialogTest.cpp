@@ -225,3 +225,24 @@ TEST_F(ListEditDialogTest, ButtonsAndDoubleClicksOpenTheDialogOnRecordRowsOnly) 
   EXPECT_EQ(page.Multi().GetCurSel(), 3);
   EXPECT_EQ(cListTestPage::Rows(page.Multi())[3], "q");
 }
+
+// An effect without frames, whose list must hold one: "挿入" cancelled keeps the default frame with
+// a beep, where other lists lose the new row again.
+TEST_F(ListEditDialogTest, AnInsertCancelledOnAnEmptyListAtItsMinimumKeepsTheDefaultRow) {
+  cListInstance ids = OnTestPage(kListEffectFrames);
+  ids.m_Buttons = {{{1083, kListActInsertEdit}, {1084, kListActEdit}, {1085, kListActDelete}}};
+  ASSERT_EQ(ids.m_Shape.m_nMinCount, 1);
+  cListTestPage& page = Open([&ids](cListTestPage& p) {
+    p.SetSingle(kSingleShape, "a");
+    p.SetMulti(ids.m_Shape, "", &ids);
+  });
+  cRowDialog::s_lppHolder = &page.m_pRowDialog;
+  g_RowScript.m_wAnswer = kIdcCancel;
+  int beeps = m_Shell.m_nBeeps;
+  ClickButton(1083);
+  EXPECT_EQ(g_RowScript.m_nRuns, 1);
+  EXPECT_EQ(page.m_vDone.back(), 0) << "cancelled";
+  EXPECT_EQ(m_Shell.m_nBeeps, beeps + 1);
+  EXPECT_EQ(cListTestPage::Names(page.m_vMulti), "new");
+  EXPECT_EQ(cListTestPage::Rows(page.Multi()), (std::vector<std::string>{"new", std::string(64, '-')}));
+}

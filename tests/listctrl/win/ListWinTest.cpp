@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -60,6 +62,60 @@ std::vector<int> Marks(const tList& list) {
   for (int row = 0; row < count; ++row)
     if (SendMessageA(list.m_hWnd, LB_GETSEL, row, 0) > 0) marks.push_back(row);
   return marks;
+}
+
+// What each command of a set does to the list "p q r s t": the row clicked before it, then the
+// records and the copy buffer after it. The keys go first, then the popup menu's items on what the
+// keys left; the row clicked stays the only marked row. Layout 0 appends and clears, layout 1
+// inserts and deletes.
+struct cCommandStep {
+  int m_nCommand;
+  int m_nRow;
+  const char* m_pRecords;
+  const char* m_pBuffer;
+};
+const std::vector<cCommandStep> kKeySteps[2] = {
+    {{kListCut, 1, "p r s t", "q"},
+     {kListCopy, 2, "p r s t", "s"},
+     {kListPaste, 0, "s p r s t", "s"},
+     {kListNew, 1, "s p r s t new", "s"},
+     {kListClear, 1, "s cleared r s t new", "s"}},
+    {{kListCut, 1, "p r s t", "q"},
+     {kListCopy, 2, "p r s t", "s"},
+     {kListPaste, 0, "s p r s t", "s"},
+     {kListInsert, 1, "s new p r s t", "s"},
+     {kListDelete, 3, "s new p s t", "s"}},
+};
+const std::vector<cCommandStep> kMenuSteps[2] = {
+    {{kListCut, 1, "s r s t new", "cleared"},
+     {kListCopy, 3, "s r s t new", "t"},
+     {kListPaste, 0, "t s r s t new", "t"},
+     {kListClear, 2, "t s cleared s t new", "t"}},
+    {{kListCut, 1, "s p s t", "new"},
+     {kListCopy, 3, "s p s t", "t"},
+     {kListPaste, 0, "t s p s t", "t"},
+     {kListInsert, 2, "t s new p s t", "t"},
+     {kListDelete, 4, "t s new p t", "t"}},
+};
+
+// The ids of a set in command order, without the commands it has none for.
+std::vector<int> CommandsWithIds(const uint16_t (&ids)[kListCommandCount]) {
+  std::vector<int> commands;
+  for (int command = 0; command < kListCommandCount; ++command)
+    if (ids[command]) commands.push_back(command);
+  return commands;
+}
+
+void ExpectStep(cListTestPage& page, const cCommandStep& step) {
+  ASSERT_FALSE(page.m_vDone.empty());
+  EXPECT_EQ(page.m_vDone.back(), 1);
+  EXPECT_EQ(cListTestPage::Names(page.m_vMulti), step.m_pRecords);
+  EXPECT_EQ(cListTestPage::Names(page.Multi().m_vCopyBuf), step.m_pBuffer);
+  std::vector<std::string> rows;
+  std::istringstream names(step.m_pRecords);
+  for (std::string name; names >> name;) rows.push_back(name);
+  EXPECT_EQ(cListTestPage::Rows(page.Multi()), WithExtra(rows));
+  EXPECT_EQ(Marks(page.Multi()), std::vector<int>{step.m_nRow});
 }
 }  // namespace
 
@@ -125,7 +181,7 @@ TEST_F(ListWinTest, ClicksSelectRowsAndLoadTheEditedRecord) {
 }
 
 // Each of the eight command sets against the real list box: the keys of its accelerator table and
-// the items of its popup menu do to the list what the same ids do to the portable list.
+// the items of its popup menu reach the list and do what their commands do.
 TEST_F(ListWinTest, EveryCommandSetReachesTheListThroughKeysAndPopupMenu) {
   for (const cListCommandSet& set : kListCommandSets) {
     SCOPED_TRACE("accelerator table " + std::to_string(set.m_wAccelTable));
@@ -136,45 +192,34 @@ TEST_F(ListWinTest, EveryCommandSetReachesTheListThroughKeysAndPopupMenu) {
       p.SetSingle(kSingleShape, "a b c");
       p.SetMulti(kSubShape, "p q r s t", &ids);
     });
-    cTestList portable(kSubShape, "p q r s t");
-    portable.m_List.SelectAccelSet(set.m_nLayout, set.m_nKind);
-    portable.m_List.SelectMenuSet(set.m_nLayout, set.m_nKind);
     std::string single = SingleState();
     cVector<cAccelKeyDef> keys = ListAccelTable(set.m_wAccelTable);
-    for (int command = 0; command < kListCommandCount; ++command) {
-      uint16_t id = set.m_wAccelId[command];
-      if (!id) continue;
+    const std::vector<cCommandStep>& keySteps = kKeySteps[set.m_nLayout];
+    std::vector<int> commands = CommandsWithIds(set.m_wAccelId);
+    ASSERT_EQ(commands.size(), keySteps.size());
+    for (size_t i = 0; i < commands.size(); ++i) {
+      uint16_t id = set.m_wAccelId[commands[i]];
       SCOPED_TRACE("key id " + std::to_string(id));
+      ASSERT_EQ(commands[i], keySteps[i].m_nCommand);
       auto key = std::find_if(keys.begin(), keys.end(), [id](const cAccelKeyDef& def) { return def.m_wCmd == id; });
       ASSERT_NE(key, keys.end());
-      Click(page.Multi(), 1);
-      portable.Select(1);
-      SCOPED_TRACE("before: " + MultiState() + " / " + portable.State());
+      Click(page.Multi(), keySteps[i].m_nRow);
       if (key->m_bCtrl) PressCtrl(key->m_wKey);
       else Press(key->m_wKey);
-      int expected = portable.m_List.OnAccelCommand(id);
-      portable.m_List.Redraw();
-      ASSERT_FALSE(page.m_vDone.empty());
-      EXPECT_EQ(page.m_vDone.back(), expected);
-      EXPECT_EQ(cListTestPage::Names(page.m_vMulti), portable.Records());
-      EXPECT_EQ(cListTestPage::Rows(page.Multi()), portable.m_View.m_vRows);
-      EXPECT_EQ(Marks(page.Multi()), portable.m_View.Marked());
+      ExpectStep(page, keySteps[i]);
     }
-    for (int command = 0; command < kListCommandCount; ++command) {
-      uint16_t id = set.m_wMenuId[command];
-      if (!id) continue;
+    const std::vector<cCommandStep>& menuSteps = kMenuSteps[set.m_nLayout];
+    commands = CommandsWithIds(set.m_wMenuId);
+    ASSERT_EQ(commands.size(), menuSteps.size());
+    for (size_t i = 0; i < commands.size(); ++i) {
+      uint16_t id = set.m_wMenuId[commands[i]];
       SCOPED_TRACE("menu id " + std::to_string(id));
-      portable.Select(1);
+      ASSERT_EQ(commands[i], menuSteps[i].m_nCommand);
       int shown = m_nMenusShown;
       ChooseFromNextMenu(id);
-      RightClick(cListTestPage::RowPoint(page.Multi(), 1));
+      RightClick(cListTestPage::RowPoint(page.Multi(), menuSteps[i].m_nRow));
       EXPECT_EQ(m_nMenusShown, shown + 1);
-      int expected = portable.m_List.OnMenuCommand(id);
-      portable.m_List.Redraw();
-      ASSERT_FALSE(page.m_vDone.empty());
-      EXPECT_EQ(page.m_vDone.back(), expected);
-      EXPECT_EQ(cListTestPage::Names(page.m_vMulti), portable.Records());
-      EXPECT_EQ(cListTestPage::Rows(page.Multi()), portable.m_View.m_vRows);
+      ExpectStep(page, menuSteps[i]);
     }
     EXPECT_EQ(SingleState(), single) << "the other list heard nothing";
   }
@@ -219,34 +264,24 @@ TEST_F(ListWinTest, TheKeyHandlerOfAModalDialogSendsEveryIdOfTheKey) {
   cListTestPage page(&m_List);
   page.SetSingle(kSingleShape, "a b c");
   page.SetMulti(kSubShape, "p q r s");
-  cTestList portable(kSubShape, "p q r s");
-  // The ids a key sent run on the portable list as well, each command followed by the redraw.
-  auto run = [&portable](const std::vector<WORD>& ids) {
-    for (WORD id : ids) {
-      portable.m_List.OnAccelCommand(id);
-      portable.m_List.Redraw();
-    }
-  };
   cModalDriver driver([&](HWND dialog) {
     Click(page.Multi(), 1);
-    portable.Select(1);
     page.m_vCommands.clear();
     PressKeyWith(VK_CONTROL, 'I');
     EXPECT_EQ(page.m_vCommands, (std::vector<WORD>{40002, 40033}));
-    run(page.m_vCommands);
-    EXPECT_EQ(cListTestPage::Names(page.m_vMulti), portable.Records());
     EXPECT_EQ(cListTestPage::Names(page.m_vMulti), "new p q r s new") << "appended, then inserted";
+    // Clear and delete both take the marked row, which the marks keep at row 1: "p" now.
     page.m_vCommands.clear();
     PressKey(VK_DELETE);
     EXPECT_EQ(page.m_vCommands, (std::vector<WORD>{40008, 40032}));
-    run(page.m_vCommands);
-    EXPECT_EQ(cListTestPage::Names(page.m_vMulti), portable.Records());
+    EXPECT_EQ(cListTestPage::Names(page.m_vMulti), "new q r s new");
+    // The delete left row 0 the marked row.
     page.m_vCommands.clear();
     PressKeyWith(VK_CONTROL, VK_DELETE);
     EXPECT_EQ(page.m_vCommands, (std::vector<WORD>{40008, 40032}));
-    run(page.m_vCommands);
-    EXPECT_EQ(cListTestPage::Names(page.m_vMulti), portable.Records());
-    EXPECT_EQ(cListTestPage::Rows(page.Multi()), portable.m_View.m_vRows);
+    EXPECT_EQ(cListTestPage::Names(page.m_vMulti), "q r s new");
+    EXPECT_EQ(cListTestPage::Rows(page.Multi()), WithExtra({"q", "r", "s", "new"}));
+    EXPECT_EQ(Marks(page.Multi()), std::vector<int>{0});
     page.m_vCommands.clear();
     PressKey('X');
     EXPECT_TRUE(page.m_vCommands.empty());

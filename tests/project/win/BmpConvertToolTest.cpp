@@ -86,10 +86,10 @@ int ExpectedIndex(int blue, int green, int red) {
   return best;
 }
 
-// Every pixel of the converted file against the input, and the written palette.
-void ExpectConverted(const std::string& input, const std::string& output, int transparentIndex,
-                     const std::array<uint8_t, 3>& key) {
+// Every pixel of the converted file against the 256-colour input, and the written palette.
+void ExpectConverted(const std::string& input, const std::string& output, int transparentIndex) {
   cPicture in = ReadPicture(input), out = ReadPicture(output);
+  ASSERT_EQ(in.m_nBits, 8) << input;
   ASSERT_EQ(out.m_nBits, 8) << output;
   ASSERT_EQ(out.m_nWidth, in.m_nWidth);
   ASSERT_EQ(out.m_nHeight, in.m_nHeight);
@@ -102,16 +102,9 @@ void ExpectConverted(const std::string& input, const std::string& output, int tr
   int keyed = 0, differing = 0;
   for (int y = 0; y < in.m_nHeight; ++y) {
     for (int x = 0; x < in.m_nWidth; ++x) {
-      std::array<uint8_t, 3> colour;
-      int expected;
-      if (in.m_nBits == 8) {
-        int index = in.m_vRows[y][x];
-        colour = in.m_vTable.at(index);
-        expected = index == transparentIndex ? 0 : ExpectedIndex(colour[0], colour[1], colour[2]);
-      } else {
-        colour = {in.m_vRows[y][3 * x], in.m_vRows[y][3 * x + 1], in.m_vRows[y][3 * x + 2]};
-        expected = colour == key ? 0 : ExpectedIndex(colour[0], colour[1], colour[2]);
-      }
+      int index = in.m_vRows[y][x];
+      const std::array<uint8_t, 3>& colour = in.m_vTable.at(index);
+      int expected = index == transparentIndex ? 0 : ExpectedIndex(colour[0], colour[1], colour[2]);
       keyed += expected == 0;
       if (out.m_vRows[y][x] != expected && ++differing <= 5)
         ADD_FAILURE() << output << " (" << x << ", " << y << "): " << int(out.m_vRows[y][x]) << ", expected " << expected;
@@ -187,9 +180,6 @@ protected:
     EditConfig = cEditConfig();
     ReadBmpPalette(g_ProgramPalette.m_aEntry, BuildTreePath("project\\bmp\\plt\\Palette.bmp").c_str());
     ReadBmpPalette(g_aSecondPalette, BuildTreePath("project\\bmp\\plt\\Palette2.bmp").c_str());
-    cColourEntry key;
-    key.m_nGreen = 177;  // the project's key colour as the factory system settings have it
-    SetTrueColourKey(key);
     GetCurrentDirectoryA(MAX_PATH, m_szFolder);
     CreateDirectoryA("bmp", nullptr);
     CreateDirectoryA("bmp\\convert", nullptr);
@@ -250,13 +240,17 @@ TEST_F(BmpConvertToolTest, RealPicturesDroppedOnTheWindowAreConvertedToTheirNear
   std::vector<std::string> sorted = rows;
   std::sort(sorted.begin(), sorted.end());
   EXPECT_EQ(sorted, (std::vector<std::string>{".\\pics\\logo24.bmp", ".\\pics\\logo8.bmp", ".\\pics\\logo8rle.bmp"}));
-  ExpectConverted("pics\\logo8.bmp", "bmp\\convert\\logo8.bmp", 0, {});
-  ExpectConverted("pics\\logo24.bmp", "bmp\\convert\\logo24.bmp", -1, {0, 177, 0});
+  ExpectConverted("pics\\logo8.bmp", "bmp\\convert\\logo8.bmp", 0);
+  EXPECT_FALSE(FileThere("bmp\\convert\\logo24.bmp")) << "a 24-bit picture is refused";
   EXPECT_FALSE(FileThere("bmp\\convert\\logo8rle.bmp")) << "a compressed picture is refused";
-  ASSERT_EQ(m_Shell.m_vBoxes.size(), 2u) << "the refusal, then the end of the run";
-  EXPECT_EQ(m_Shell.m_vBoxes[0].m_strText, ".\\pics\\logo8rle.bmp は256色ではありません！");
-  EXPECT_EQ(m_Shell.m_vBoxes[1].m_strText, "変換完了！");
-  EXPECT_EQ(m_Shell.m_vBoxes[1].m_strCaption, "変換完了");
+  // The refusals in list order, then the end of the run.
+  std::vector<std::string> expected;
+  for (const std::string& row : rows)
+    if (row != ".\\pics\\logo8.bmp") expected.push_back(row + " は256色ではありません！");
+  expected.push_back("変換完了！");
+  EXPECT_EQ(BoxTexts(), expected);
+  for (const auto& box : m_Shell.m_vBoxes)
+    EXPECT_EQ(box.m_strCaption, box.m_strText == "変換完了！" ? "変換完了" : "エラー");
 }
 
 TEST_F(BmpConvertToolTest, TheSettingsGoIntoTheEditorConfigurationAtOnceAndRuleTheEnables) {
@@ -266,10 +260,10 @@ TEST_F(BmpConvertToolTest, TheSettingsGoIntoTheEditorConfigurationAtOnceAndRuleT
     enables = {Enabled(dialog, kIdcConvTransparentIndex), Enabled(dialog, kIdcConvLineFrom),
                Enabled(dialog, kIdcConvLineTo), Enabled(dialog, kIdcConvOutputFolder)};
     SetCheckAsUser(dialog, kIdcConvReplaceLine, true);
-    EXPECT_EQ(EditConfig.m_bConvReplaceLine, 1);
+    EXPECT_EQ(EditConfig.m_bBmpReplaceLine, 1);
     EXPECT_TRUE(Enabled(dialog, kIdcConvLineFrom));
     EnterText(dialog, kIdcConvLineFrom, "300");
-    EXPECT_EQ(EditConfig.m_nConvLineFrom, 255) << "held to 0 .. 255";
+    EXPECT_EQ(EditConfig.m_nBmpLineFrom, 255) << "held to 0 .. 255";
     EnterText(dialog, kIdcConvLineFrom, "3");
     EnterText(dialog, kIdcConvLineTo, "12");
     EnterText(dialog, kIdcConvTransparentIndex, "7");
@@ -280,23 +274,23 @@ TEST_F(BmpConvertToolTest, TheSettingsGoIntoTheEditorConfigurationAtOnceAndRuleT
     EXPECT_FALSE(Enabled(dialog, kIdcConvOutputFolder));
   });
   EXPECT_EQ(enables, (std::vector<bool>{true, false, false, true}));
-  EXPECT_EQ(EditConfig.m_nConvLineFrom, 3);
-  EXPECT_EQ(EditConfig.m_nConvLineTo, 12);
-  EXPECT_EQ(EditConfig.m_nConvTransparentIndex, 7);
-  EXPECT_EQ(EditConfig.m_bConvUseTransparent, 0);
-  EXPECT_EQ(EditConfig.m_bConvOverwrite, 1);
-  EXPECT_EQ(EditConfig.m_strConvOutputFolder, "out");
+  EXPECT_EQ(EditConfig.m_nBmpLineFrom, 3);
+  EXPECT_EQ(EditConfig.m_nBmpLineTo, 12);
+  EXPECT_EQ(EditConfig.m_nBmpTransparentIndex, 7);
+  EXPECT_EQ(EditConfig.m_bBmpTransparent, 0);
+  EXPECT_EQ(EditConfig.m_bBmpOverwrite, 1);
+  EXPECT_EQ(EditConfig.m_strBmpOutDir, "out");
   // Written with the editor configuration, they come back from e_data\EditConfig.dat.
   CreateDirectoryA("e_data", nullptr);
   ASSERT_EQ(EditConfig.SaveFile("e_data\\EditConfig.dat"), 1);
   cEditConfig loaded;
   ASSERT_EQ(loaded.LoadFile("e_data\\EditConfig.dat"), 1);
-  EXPECT_EQ(loaded.m_bConvReplaceLine, 1);
-  EXPECT_EQ(loaded.m_nConvLineFrom, 3);
-  EXPECT_EQ(loaded.m_nConvLineTo, 12);
-  EXPECT_EQ(loaded.m_nConvTransparentIndex, 7);
-  EXPECT_EQ(loaded.m_bConvOverwrite, 1);
-  EXPECT_EQ(loaded.m_strConvOutputFolder, "out");
+  EXPECT_EQ(loaded.m_bBmpReplaceLine, 1);
+  EXPECT_EQ(loaded.m_nBmpLineFrom, 3);
+  EXPECT_EQ(loaded.m_nBmpLineTo, 12);
+  EXPECT_EQ(loaded.m_nBmpTransparentIndex, 7);
+  EXPECT_EQ(loaded.m_bBmpOverwrite, 1);
+  EXPECT_EQ(loaded.m_strBmpOutDir, "out");
   // Opened again, the tool shows them.
   Run([&](HWND dialog) {
     EXPECT_TRUE(Checked(dialog, kIdcConvReplaceLine));
@@ -318,6 +312,7 @@ TEST_F(BmpConvertToolTest, BrowsedFilesAreConvertedOverTheInputsWithTheLineAndTr
   for (uint8_t index : before.m_vRows[26])
     if (lineFrom == transparent) lineFrom = index;
   ASSERT_NE(lineFrom, transparent);
+  Bytes trueColour = ReadFileBytes("pics\\logo24.bmp");
   std::vector<std::string> rows;
   Run([&](HWND dialog) {
     ClickButton(dialog, kIdcConvAddFiles);
@@ -346,9 +341,10 @@ TEST_F(BmpConvertToolTest, BrowsedFilesAreConvertedOverTheInputsWithTheLineAndTr
       lines += index == lineFrom;
     }
   EXPECT_GT(lines, 0);
-  EXPECT_EQ(ReadPicture("pics\\logo24.bmp").m_nBits, 8) << "rewritten in place";
+  EXPECT_EQ(ReadFileBytes("pics\\logo24.bmp"), trueColour) << "a 24-bit picture is refused, not rewritten";
   EXPECT_FALSE(FileThere("bmp\\convert\\logo8.bmp"));
-  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"変換完了！"});
+  EXPECT_EQ(BoxTexts(),
+            (std::vector<std::string>{".\\pics\\logo24.bmp は256色ではありません！", "変換完了！"}));
 }
 
 TEST_F(BmpConvertToolTest, TheOutputFolderIsChosenRelativeAndTheListClearedWithNothingLeftToConvert) {
@@ -363,7 +359,7 @@ TEST_F(BmpConvertToolTest, TheOutputFolderIsChosenRelativeAndTheListClearedWithN
     shown = text;
     m_Dialogs.m_strFolderChoice = "Q:\\elsewhere";  // another drive: no relative path, dropped
     ClickButton(dialog, kIdcConvBrowse);
-    SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({Here("pics\\logo24.bmp")})), 0);
+    SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({Here("pics\\logo8.bmp")})), 0);
     ClickButton(dialog, kIdcConvRun);
     ClickButton(dialog, kIdcConvClearFiles);
     rowsAfterClear = Rows(dialog);
@@ -371,9 +367,9 @@ TEST_F(BmpConvertToolTest, TheOutputFolderIsChosenRelativeAndTheListClearedWithN
   });
   EXPECT_EQ(m_Dialogs.m_strTitle, "出力先のパス指定");
   EXPECT_EQ(shown, ".\\out");
-  EXPECT_EQ(EditConfig.m_strConvOutputFolder, ".\\out");
+  EXPECT_EQ(EditConfig.m_strBmpOutDir, ".\\out");
   EXPECT_TRUE(rowsAfterClear.empty());
-  ExpectConverted("pics\\logo24.bmp", "out\\logo24.bmp", -1, {0, 177, 0});
+  ExpectConverted("pics\\logo8.bmp", "out\\logo8.bmp", 0);
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"変換完了！"}) << "one run only";
 }
 

@@ -67,6 +67,19 @@ std::vector<std::string> ListRows(HWND dialog, int id) {
   return rows;
 }
 
+// A real click on a row of a list box.
+void ClickRow(HWND dialog, int id, int row) {
+  HWND list = GetDlgItem(dialog, id);
+  RECT item = {};
+  SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
+  POINT point = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+  ClientToScreen(list, &point);
+  MoveCursorTo(point);
+  PressButton(VK_LBUTTON);
+  ReleaseButton(VK_LBUTTON);
+  PumpFor(50);
+}
+
 // Makes a row of a multi-selection list the only selected one, as a click on it does.
 void SelectRow(HWND dialog, int id, int row) {
   HWND list = GetDlgItem(dialog, id);
@@ -211,9 +224,48 @@ TEST_F(WorldMapDialogsTest, TheEventDialogShowsThePagesAndFollowsTheTypeRules) {
   EXPECT_EQ(g_StageEditState.m_bWorldMapModified, 1);
 }
 
+// Pages stored with a world number on a road or a wall (an older file, another tool): the page
+// shown loses it, in the edit, in its row and, on OK, in the event.
+TEST_F(WorldMapDialogsTest, ARoadOrWallPageShownLosesItsStoredWorldNumber) {
+  cWorldEvent& event = g_WorldMap.m_vTemplate[0];
+  event.m_vPage[0].m_nType = cWorldEventPage::kTypeRoad;
+  event.m_vPage[0].m_nWorldNo = 7;
+  for (int32_t type : {cWorldEventPage::kTypeWall, cWorldEventPage::kTypeWorld}) {
+    cWorldEventPage page;
+    page.m_nType = type;
+    page.m_nWorldNo = 4 + type;
+    event.m_vPage.push_back(page);
+  }
+  OpenWorldMap();
+  std::vector<std::string> opened, shown;
+  std::string first, second, third;
+  EditTemplate([&](HWND dialog) {
+    first = Text(dialog, 1245);
+    opened = ListRows(dialog, 1254);
+    ClickRow(dialog, 1254, 1);
+    second = Text(dialog, 1245);
+    ClickRow(dialog, 1254, 2);
+    third = Text(dialog, 1245);
+    shown = ListRows(dialog, 1254);
+    Click(dialog, 1000);
+  });
+  EXPECT_EQ(first, "0");
+  EXPECT_EQ(opened[0], "1 ワールド番号 0");
+  EXPECT_EQ(opened[1], "2 ワールド番号 6") << "a page not shown yet keeps its number";
+  EXPECT_EQ(second, "0");
+  EXPECT_EQ(third, "4") << "a world keeps its number";
+  EXPECT_EQ(shown, (std::vector<std::string>{"1 ワールド番号 0", "2 ワールド番号 0", "3 ワールド番号 4",
+                                             std::string(64, '-')}));
+  const cWorldEvent& edited = g_WorldMap.m_vTemplate[0];
+  ASSERT_EQ(edited.m_vPage.Count(), 3);
+  EXPECT_EQ(edited.m_vPage[0].m_nWorldNo, 0);
+  EXPECT_EQ(edited.m_vPage[1].m_nWorldNo, 0);
+  EXPECT_EQ(edited.m_vPage[2].m_nWorldNo, 4);
+}
+
 TEST_F(WorldMapDialogsTest, CancelLeavesTheEventAsItWasAndTakesNoCheckpoint) {
   g_WorldMap.PlaceEvent(g_WorldMap.m_vTemplate[0], 2, 2);
-  EditConfig.m_bEventEditIfPlaced = 1;
+  EditConfig.m_bEditIfPlaced = 1;
   OpenWorldMap();
   Command(40072);
   {
@@ -278,7 +330,7 @@ TEST_F(WorldMapDialogsTest, RenamingACommonVariableSavesTheNamesAtOnce) {
 
 TEST_F(WorldMapDialogsTest, DialogsHoldOnlyTheWorldMapWindows) {
   g_WorldMap.PlaceEvent(g_WorldMap.m_vTemplate[0], 2, 2);
-  EditConfig.m_bEventEditIfPlaced = 1;
+  EditConfig.m_bEditIfPlaced = 1;
   OpenWorldMap();
   Command(40072);
   HWND stage = g_pStageEditorWnd->m_hWnd;

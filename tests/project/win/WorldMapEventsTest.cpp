@@ -82,7 +82,7 @@ TEST_F(WorldMapEventsTest, WithoutOptionsTheTemplateIsPlacedOnEveryCellTheMouseP
 TEST_F(WorldMapEventsTest, AutomaticNumbersTakeTheFreeNumberOncePerPlacement) {
   EventMode();
   ClickCheck(Palette(), 1036, true);
-  EXPECT_EQ(EditConfig.m_bAutoWorldNumber, 1) << "stored at once";
+  EXPECT_EQ(EditConfig.m_bAutoWorldNo, 1) << "stored at once";
   ClickCell(1, 1);
   ClickCell(2, 1);
   ClickCell(3, 1);
@@ -90,7 +90,7 @@ TEST_F(WorldMapEventsTest, AutomaticNumbersTakeTheFreeNumberOncePerPlacement) {
   ClickCell(2, 1);
   EXPECT_EQ(Events(), "村@1,1#1 村@3,1#3 村@2,1#2") << "the event replaced gives its number up";
   ClickCheck(Palette(), 1036, false);
-  EXPECT_EQ(EditConfig.m_bAutoWorldNumber, 0);
+  EXPECT_EQ(EditConfig.m_bAutoWorldNo, 0);
   ClickCell(6, 1);
   EXPECT_EQ(Events(), "村@1,1#1 村@3,1#3 村@2,1#2 村@6,1#0");
 }
@@ -98,7 +98,7 @@ TEST_F(WorldMapEventsTest, AutomaticNumbersTakeTheFreeNumberOncePerPlacement) {
 TEST_F(WorldMapEventsTest, EditBeforePlacingOpensTheDialogOnACopyAndCancelPlacesNothing) {
   EventMode();
   ClickCheck(Palette(), 1035, true);
-  EXPECT_EQ(EditConfig.m_bEventEditBeforePlace, 1);
+  EXPECT_EQ(EditConfig.m_bEditBeforePlacing, 1);
   {
     cModalDriver driver([](HWND dialog) { SendMessageA(dialog, WM_COMMAND, 1001, 0); });
     ClickCell(2, 2);
@@ -144,8 +144,8 @@ TEST_F(WorldMapEventsTest, EditIfPlacedOpensThePlacedEvent) {
   Command(40071);
   cEditConfig saved;
   ASSERT_EQ(saved.LoadFile("e_data\\EditConfig.dat"), 1);
-  EXPECT_EQ(saved.m_bEventEditIfPlaced, 1);
-  EXPECT_EQ(saved.m_bEventEditBeforePlace, 1);
+  EXPECT_EQ(saved.m_bEditIfPlaced, 1);
+  EXPECT_EQ(saved.m_bEditBeforePlacing, 1);
   Command(40072);
   EXPECT_EQ(SendMessageA(GetDlgItem(Palette(), 1037), BM_GETCHECK, 0, 0), BST_CHECKED);
 }

@@ -47,8 +47,8 @@ void WorldMapWndTest::SetUp() {
   }
   EditConfig.SetDefaults();
   // The placing options start off here (a new configuration has two on): each test sets its own.
-  EditConfig.m_bEventEditBeforePlace = 0;
-  EditConfig.m_bAutoWorldNumber = 0;
+  EditConfig.m_bEditBeforePlacing = 0;
+  EditConfig.m_bAutoWorldNo = 0;
   g_StageDoc.SetDefaults();
   g_StageEditState.Reset();
   g_vValInfo.clear();
