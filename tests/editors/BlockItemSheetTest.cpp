@@ -15,8 +15,6 @@
 #include "tests/editors/EditorTest.h"
 
 namespace {
-constexpr int kCell = 9;
-
 template <class T>
 cSheetEditTarget<T> Target(int context, int index, T* record = nullptr) {
   cSheetEditTarget<T> target;
@@ -26,7 +24,7 @@ cSheetEditTarget<T> Target(int context, int index, T* record = nullptr) {
   return target;
 }
 
-cSheetPageView View(int context, int index = 2, int canStep = 1) {
+cSheetPageView PageView(int context, int index = 2, int canStep = 1) {
   cSheetPageView view;
   view.m_nContext = context;
   view.m_nIndex = index;
@@ -56,8 +54,8 @@ protected:
       g_CommonPalette.m_vBlock[i] = Named<cEdBlock>(("common" + std::to_string(i)).c_str());
       g_CommonPalette.m_vItem[i] = Named<cEdItem>(("common" + std::to_string(i)).c_str());
     }
-    g_StageDoc.m_vBlockLayer.At(kCell) = Named<cEdBlock>("placed");
-    g_StageDoc.m_vItemLayer.At(kCell) = Named<cEdItem>("placed");
+    g_StageDoc.m_vBlockLayer.At(kPlacedCell) = Named<cEdBlock>("placed");
+    g_StageDoc.m_vItemLayer.At(kPlacedCell) = Named<cEdItem>("placed");
     g_ProjectSettings.m_DefBlock = Named<cEdBlock>("default");
     g_ProjectSettings.m_DefItem = Named<cEdItem>("default");
     EditConfig.m_nBlockSheetPage = 0;
@@ -70,7 +68,7 @@ protected:
     struct cCase {
       int m_nContext, m_nIndex, m_bStageModified, m_bCommonModified, m_nUndo;
     };
-    const cCase cases[] = {{kEditPlaced, kCell, 1, 0, 1},
+    const cCase cases[] = {{kEditPlaced, kPlacedCell, 1, 0, 1},
                            {kEditStagePalette, 2, 1, 0, 0},
                            {kEditCommonPalette, 1, 0, 1, 0},
                            {kEditProjectDefault, 0, 0, 0, 0}};
@@ -116,20 +114,20 @@ TEST_F(BlockItemSheetTest, CommitWritesBackByContext) {
 
 TEST_F(BlockItemSheetTest, APlacedCommitRecordsTheUndoStepOfItsLayerOnly) {
   cItemSheetEdit items;
-  ASSERT_EQ(items.Open(Target<cEdItem>(kEditPlaced, kCell)), 1);
+  ASSERT_EQ(items.Open(Target<cEdItem>(kEditPlaced, kPlacedCell)), 1);
   items.Record().m_strName = "after";
   ASSERT_EQ(items.Commit(1), 1);
-  g_StageDoc.m_vBlockLayer.At(kCell).m_strName = "block edited later";
+  g_StageDoc.m_vBlockLayer.At(kPlacedCell).m_strName = "block edited later";
   g_StageEditState.Undo(g_StageDoc);
-  EXPECT_EQ(g_StageDoc.m_vItemLayer.Get(kCell).m_strName, "placed");
-  EXPECT_EQ(g_StageDoc.m_vBlockLayer.Get(kCell).m_strName, "block edited later");
+  EXPECT_EQ(g_StageDoc.m_vItemLayer.Get(kPlacedCell).m_strName, "placed");
+  EXPECT_EQ(g_StageDoc.m_vBlockLayer.Get(kPlacedCell).m_strName, "block edited later");
 
   cBlockSheetEdit blocks;
-  ASSERT_EQ(blocks.Open(Target<cEdBlock>(kEditPlaced, kCell)), 1);
+  ASSERT_EQ(blocks.Open(Target<cEdBlock>(kEditPlaced, kPlacedCell)), 1);
   blocks.Record().m_strName = "block after";
   ASSERT_EQ(blocks.Commit(0), 1);
   g_StageEditState.Undo(g_StageDoc);
-  EXPECT_EQ(g_StageDoc.m_vBlockLayer.Get(kCell).m_strName, "block edited later");
+  EXPECT_EQ(g_StageDoc.m_vBlockLayer.Get(kPlacedCell).m_strName, "block edited later");
 }
 
 TEST_F(BlockItemSheetTest, PreviousAndNextVisitEntriesThatOkWritesTogether) {
@@ -155,9 +153,9 @@ TEST_F(BlockItemSheetTest, PreviousAndNextVisitEntriesThatOkWritesTogether) {
 }
 
 TEST_F(BlockItemSheetTest, OpeningResolvesInheritanceAndRefusesMissingRecords) {
-  g_StageDoc.m_vBlockLayer.At(kCell) = Follower<cEdBlock>("follower", kPaletteStage, 3, {0});
+  g_StageDoc.m_vBlockLayer.At(kPlacedCell) = Follower<cEdBlock>("follower", kPaletteStage, 3, {0});
   cBlockSheetEdit blocks;
-  ASSERT_EQ(blocks.Open(Target<cEdBlock>(kEditPlaced, kCell)), 1);
+  ASSERT_EQ(blocks.Open(Target<cEdBlock>(kEditPlaced, kPlacedCell)), 1);
   EXPECT_EQ(blocks.Record().m_strName, "stage3");
   const cSheetEditTarget<cEdItem> missing[] = {Target<cEdItem>(kEditPlaced, -1), Target<cEdItem>(kEditStagePalette, 4),
                                                Target<cEdItem>(kEditProjectDefault, 0), Target<cEdItem>(9, 1)};
@@ -227,7 +225,7 @@ TEST(ItemPageRules, EachGroupCoversItsControlsOnItsPage) {
 TEST_F(BlockItemSheetTest, ACommonEntryHasNoSourceAndEveryControlIsEditable) {
   cEdBlock block = Named<cEdBlock>("b");
   cCtrlStates states;
-  BlockPageStates(block, View(kEditCommonPalette), 5, states);
+  BlockPageStates(block, PageView(kEditCommonPalette), 5, states);
   EXPECT_EQ(EnabledOf(states, {kIdcBlockSource, kIdcBlockSourceIndex}), "00");
   for (uint16_t box : kBlockInheritButtons) {
     EXPECT_EQ(states.Enabled(box), 0) << box;
@@ -251,7 +249,7 @@ TEST_F(BlockItemSheetTest, AnInheritedGroupShowsTheSourceAndItsControlsAreDisabl
   ApplySourceKind(block);
   EXPECT_EQ(block.m_strName, "stage2");
   cCtrlStates states;
-  BlockPageStates(block, View(kEditPlaced), 5, states);
+  BlockPageStates(block, PageView(kEditPlaced), 5, states);
   EXPECT_EQ(EnabledOf(states, {kIdcBlockSource, kIdcBlockSourceIndex, 1024, 1026, 1027}), "11111");
   EXPECT_EQ(states.Checked(1024) + states.Checked(1026), 2);
   EXPECT_EQ(states.Checked(1025), 0);
@@ -287,7 +285,7 @@ TEST(BlockPageRules, TheGraphicSheetDecidesNumberFrameAndPicker) {
     block.m_nGraphic = 300;
     block.m_nGraphicFrame = 300;
     cCtrlStates states;
-    BlockPageStates(block, View(kEditPlaced), c.m_nDedicated, states);
+    BlockPageStates(block, PageView(kEditPlaced), c.m_nDedicated, states);
     int32_t min = 0, max = 0;
     ASSERT_EQ(states.Range(kIdcBlockCell, min, max), 1);
     EXPECT_EQ(max, c.m_nCellMax) << c.m_nSheet;
@@ -300,10 +298,10 @@ TEST(BlockPageRules, TheGraphicSheetDecidesNumberFrameAndPicker) {
   }
   cEdBlock block;
   cCtrlStates states;
-  BlockPageStates(block, View(kEditPlaced), 5, states);
+  BlockPageStates(block, PageView(kEditPlaced), 5, states);
   EXPECT_EQ(EnabledOf(states, {kIdcBlockMark, kIdcBlockMarkPick}), "00");
   block.m_cMarkShow = 2;
-  BlockPageStates(block, View(kEditPlaced), 5, states);
+  BlockPageStates(block, PageView(kEditPlaced), 5, states);
   EXPECT_EQ(EnabledOf(states, {kIdcBlockMark, kIdcBlockMarkPick}), "11");
 }
 
@@ -328,7 +326,7 @@ TEST(BlockPageRules, TheActionResetsXOnlyWhenTheUserChangesIt) {
     memory.Apply(block);
     EXPECT_EQ(block.m_nActionX, step.m_nX) << step.m_nAction;
     cCtrlStates states;
-    BlockPageStates(block, View(kEditPlaced), 5, states);
+    BlockPageStates(block, PageView(kEditPlaced), 5, states);
     EXPECT_EQ(EnabledOf(states, {kIdcBlockActionX}), step.m_pEnabled);
     int32_t min = -1, max = -1;
     states.Range(kIdcBlockActionX, min, max);
@@ -358,14 +356,14 @@ TEST_F(BlockItemSheetTest, AcquiredItemAndFaction) {
   EXPECT_EQ(BlockItemIndexRows(kPaletteStage), (cVector<cString>{"001 stage1", "002 stage2", "003 stage3"}));
   cEdBlock block;
   cCtrlStates states;
-  BlockPageStates(block, View(kEditPlaced), 5, states);
+  BlockPageStates(block, PageView(kEditPlaced), 5, states);
   EXPECT_EQ(states.Enabled(kIdcBlockItemIndex), 0);
   block.m_cItemPalette = kPaletteCommon;
   block.m_nItemIndex = 40;
   cBlockActionMemory memory;
   ApplyBlockPageRules(block, memory, 5);
   EXPECT_EQ(block.m_nItemIndex, 2);
-  BlockPageStates(block, View(kEditPlaced), 5, states);
+  BlockPageStates(block, PageView(kEditPlaced), 5, states);
   EXPECT_EQ(states.Enabled(kIdcBlockItemIndex), 1);
   // "なし" of the disabled faction stores 255.
   const cComboField<cEdBlock>* faction = FindField(kBlockComboFields, kIdcBlockFaction);
@@ -394,11 +392,11 @@ TEST_F(BlockItemSheetTest, ItemPages) {
   ApplyItemPage1Rules(item, 5);
   EXPECT_EQ(item.m_strName, "common1");
   cCtrlStates page1;
-  ItemPage1States(item, View(kEditPlaced), 5, page1);
+  ItemPage1States(item, PageView(kEditPlaced), 5, page1);
   EXPECT_EQ(page1.Shown(kIdcItemHiddenCheck), 0);
   EXPECT_EQ(EnabledOf(page1, {1024, kIdcItemName, 1256, kIdcItemSource, kIdcItemSourceIndex}), "10111");
   cCtrlStates page2;
-  ItemPage2States(item, View(kEditPlaced), page2);
+  ItemPage2States(item, PageView(kEditPlaced), page2);
   EXPECT_EQ(EnabledOf(page2, {1024, 1025, 1026, 1027, 1028}), "11111");
   EXPECT_EQ(page2.Checked(1024) + page2.Checked(1028), 2);
   EXPECT_EQ(EnabledOf(page2, {kIdcItemGiant, kIdcItemTakeMode, kIdcItemShowOnTake, kIdcItemSound,
@@ -408,7 +406,7 @@ TEST_F(BlockItemSheetTest, ItemPages) {
   item.m_cInheritPalette = kPaletteNone;
   ApplyItemPage1Rules(item, 5);
   cCtrlStates cleared;
-  ItemPage2States(item, View(kEditPlaced), cleared);
+  ItemPage2States(item, PageView(kEditPlaced), cleared);
   EXPECT_EQ(EnabledOf(cleared, {1024, 1028, kIdcItemGiant, kIdcItemCommandList}), "0011");
   EXPECT_EQ(cleared.Checked(1028), 0);
 }

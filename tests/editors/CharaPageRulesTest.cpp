@@ -12,7 +12,7 @@ namespace {
 constexpr int kPlayer = 0;
 constexpr int kComputer = 1;
 
-cCharaPageView View(int context, int index = 1, int canStep = 1) {
+cCharaPageView CharaView(int context, int index = 1, int canStep = 1) {
   cCharaPageView view;
   view.m_nContext = context;
   view.m_nIndex = index;
@@ -62,8 +62,8 @@ TEST_F(CharaPageRulesTest, AnInheritedGroupDisablesItsControlsAndChecksItsButton
       SCOPED_TRACE(group);
       for (int control : {kPlayer, kComputer}) {
         cCtrlStates inherited, free;
-        PageStates(page, Chara(control, {group}), View(kEditStagePalette), inherited);
-        PageStates(page, Chara(control), View(kEditStagePalette), free);
+        PageStates(page, Chara(control, {group}), CharaView(kEditStagePalette), inherited);
+        PageStates(page, Chara(control), CharaView(kEditStagePalette), free);
         EXPECT_EQ(inherited.Checked(page->m_pButtons[i]), 1);
         EXPECT_EQ(free.Checked(page->m_pButtons[i]), 0);
         for (uint16_t id : GroupCtrlIds(*page, group)) EXPECT_EQ(inherited.Enabled(id), 0) << id;
@@ -75,7 +75,7 @@ TEST_F(CharaPageRulesTest, WithoutASourceNoInheritButtonCanBeChecked) {
   for (const cCharaPageForm* page : kPages)
     for (int source : {kPaletteNone, kPaletteCommon}) {
       cCtrlStates states;
-      PageStates(page, Chara(kComputer, {}, source), View(kEditStagePalette), states);
+      PageStates(page, Chara(kComputer, {}, source), CharaView(kEditStagePalette), states);
       for (int i = 0; i < page->m_nButtons; ++i) EXPECT_EQ(states.Enabled(page->m_pButtons[i]), source != 0);
     }
 }
@@ -132,7 +132,7 @@ TEST_F(CharaPageRulesTest, BasicPageFollowsTheControlTypeUnlessInherited) {
   };
   for (const cCase& c : cases) {
     cCtrlStates states;
-    BasicPageStates(Chara(c.m_nControl, c.m_Inherited), View(kEditStagePalette), states);
+    BasicPageStates(Chara(c.m_nControl, c.m_Inherited), CharaView(kEditStagePalette), states);
     EXPECT_EQ(EnabledOf(states, {kIdcBasicAppearList, 1255, kIdcBasicClones}), c.m_pEnabled) << c.m_nControl;
   }
 }
@@ -152,7 +152,7 @@ TEST_F(CharaPageRulesTest, BasicPageByContext) {
   for (const cCase& c : cases) {
     SCOPED_TRACE(c.m_nContext);
     cCtrlStates states;
-    BasicPageStates(Chara(kComputer, {}, c.m_nSource), View(c.m_nContext, 5), states);
+    BasicPageStates(Chara(kComputer, {}, c.m_nSource), CharaView(c.m_nContext, 5), states);
     EXPECT_EQ(EnabledOf(states, {kIdcBasicSource, kIdcBasicSourceIndex, kIdcBasicControl, kIdcBasicControlInherit}),
               c.m_pEnabled);
     EXPECT_EQ(states.Shown(kIdcBasicPlayerNo), 0);
@@ -165,7 +165,7 @@ TEST_F(CharaPageRulesTest, BasicPageByContext) {
 TEST_F(CharaPageRulesTest, PreviousAndNextAreDisabledWithoutAnotherEntry) {
   for (int canStep : {0, 1}) {
     cCtrlStates states;
-    StatusPageStates(Chara(kComputer), View(kEditCommonPalette, 1, canStep), states);
+    StatusPageStates(Chara(kComputer), CharaView(kEditCommonPalette, 1, canStep), states);
     EXPECT_EQ(EnabledOf(states, {kIdcPrevEntry, kIdcNextEntry}), canStep ? "11" : "00");
   }
 }
@@ -187,7 +187,7 @@ TEST_F(CharaPageRulesTest, TheGraphicSheetSetsTheRangesAndThePicker) {
     cEdChara chara = Chara(kComputer);
     chara.m_cGraphicSheet = static_cast<int8_t>(c.m_nSheet);
     cCtrlStates states;
-    GraphicPageStates(chara, View(kEditPlaced), c.m_nDedicated, states);
+    GraphicPageStates(chara, CharaView(kEditPlaced), c.m_nDedicated, states);
     int32_t min = 0, max = 0;
     ASSERT_TRUE(states.Range(kIdcGraphicCell, min, max));
     EXPECT_EQ(min, 1);
@@ -238,7 +238,7 @@ TEST_F(CharaPageRulesTest, GraphicPageEmblemBlockAndSight) {
     chara.m_cMarkShow = static_cast<int8_t>(c.m_nMarkShow);
     chara.m_cViewShape = static_cast<int8_t>(c.m_nSight);
     cCtrlStates states;
-    GraphicPageStates(chara, View(kEditPlaced), 3, states);
+    GraphicPageStates(chara, CharaView(kEditPlaced), 3, states);
     EXPECT_EQ(EnabledOf(states, {kIdcGraphicMark, kIdcGraphicMarkPick, kIdcGraphicBlock, kIdcGraphicSight,
                                  kIdcGraphicSightRange}),
               c.m_pEnabled)
@@ -261,7 +261,7 @@ TEST_F(CharaPageRulesTest, StatusPageForPlayersAndGroups) {
     cEdChara chara = Chara(c.m_nControl, c.m_Inherited);
     chara.m_bHasGroup = static_cast<int8_t>(c.m_bHasGroup);
     cCtrlStates states;
-    StatusPageStates(chara, View(kEditPlaced), states);
+    StatusPageStates(chara, CharaView(kEditPlaced), states);
     EXPECT_EQ(EnabledOf(states, {kIdcStatusActRange, kIdcStatusActJudge, kIdcStatusHasGroup, kIdcStatusGroupNo,
                                  kIdcStatusScore, kIdcStatusHoldItem}),
               c.m_pEnabled)

@@ -8,9 +8,7 @@
 #include "tests/editors/EditorTest.h"
 
 namespace {
-constexpr int kCell = 9;
-
-cCharaEditTarget Target(int context, int index = 0) {
+cCharaEditTarget CharaTarget(int context, int index = 0) {
   cCharaEditTarget target;
   target.m_nContext = context;
   target.m_nIndex = index;
@@ -32,7 +30,7 @@ class CharaSheetEditTest : public EditorTest {
 protected:
   void SetUp() override {
     EditorTest::SetUp();
-    g_StageDoc.m_vCharaLayer.At(kCell) = NamedChara("placed");
+    g_StageDoc.m_vCharaLayer.At(kPlacedCell) = NamedChara("placed");
     g_ProjectSettings.m_DefChara = NamedChara("default");
   }
 };
@@ -47,7 +45,7 @@ TEST_F(CharaSheetEditTest, CommitWritesBackByContext) {
     int m_nUndo;
   };
   const cCase cases[] = {
-      {kEditPlaced, kCell, 1, 0, 1},
+      {kEditPlaced, kPlacedCell, 1, 0, 1},
       {kEditStagePalette, 2, 1, 0, 0},
       {kEditCommonPalette, 1, 0, 1, 0},
       {kEditProjectDefault, 0, 0, 0, 0},
@@ -56,7 +54,7 @@ TEST_F(CharaSheetEditTest, CommitWritesBackByContext) {
     SCOPED_TRACE(c.m_nContext);
     SetUp();
     cCharaSheetEdit edit;
-    ASSERT_EQ(edit.Open(Target(c.m_nContext, c.m_nIndex)), 1);
+    ASSERT_EQ(edit.Open(CharaTarget(c.m_nContext, c.m_nIndex)), 1);
     edit.Chara().m_strName = "新しい名前";
     EXPECT_NE(Record(c.m_nContext, c.m_nIndex).m_strName, "新しい名前");  // nothing before the commit
     EXPECT_EQ(edit.Commit(2), 1);
@@ -70,18 +68,18 @@ TEST_F(CharaSheetEditTest, CommitWritesBackByContext) {
 
 TEST_F(CharaSheetEditTest, PlacedCommitLeavesTheUndoStepAsItWas) {
   cCharaSheetEdit edit;
-  ASSERT_EQ(edit.Open(Target(kEditPlaced, kCell)), 1);
+  ASSERT_EQ(edit.Open(CharaTarget(kEditPlaced, kPlacedCell)), 1);
   edit.Chara().m_strName = "after";
   ASSERT_EQ(edit.Commit(0), 1);
   g_StageEditState.Undo(g_StageDoc);
-  EXPECT_EQ(g_StageDoc.m_vCharaLayer.Get(kCell).m_strName, "placed");
+  EXPECT_EQ(g_StageDoc.m_vCharaLayer.Get(kPlacedCell).m_strName, "placed");
   g_StageEditState.Redo(g_StageDoc);
-  EXPECT_EQ(g_StageDoc.m_vCharaLayer.Get(kCell).m_strName, "after");
+  EXPECT_EQ(g_StageDoc.m_vCharaLayer.Get(kPlacedCell).m_strName, "after");
 }
 
 TEST_F(CharaSheetEditTest, ApplyTwiceCommitsFromTheSameCopies) {
   cCharaSheetEdit edit;
-  ASSERT_EQ(edit.Open(Target(kEditStagePalette, 1)), 1);
+  ASSERT_EQ(edit.Open(CharaTarget(kEditStagePalette, 1)), 1);
   edit.Chara().m_nHp = 50;
   ASSERT_EQ(edit.Commit(0), 1);
   edit.Chara().m_nSp = 7;
@@ -92,13 +90,13 @@ TEST_F(CharaSheetEditTest, ApplyTwiceCommitsFromTheSameCopies) {
 
 TEST_F(CharaSheetEditTest, ARecordWithoutFlowsKeepsItsNewFlowOnCancel) {
   const std::pair<int, int> targets[] = {
-      {kEditPlaced, kCell}, {kEditStagePalette, 3}, {kEditCommonPalette, 2}, {kEditProjectDefault, 0}};
+      {kEditPlaced, kPlacedCell}, {kEditStagePalette, 3}, {kEditCommonPalette, 2}, {kEditProjectDefault, 0}};
   for (const auto& target : targets) {
     SCOPED_TRACE(target.first);
     SetUp();
     ASSERT_TRUE(Record(target.first, target.second).m_vFlow.empty());
     cCharaSheetEdit edit;
-    ASSERT_EQ(edit.Open(Target(target.first, target.second)), 1);
+    ASSERT_EQ(edit.Open(CharaTarget(target.first, target.second)), 1);
     EXPECT_EQ(edit.Chara().m_vFlow.Count(), 1);
     edit.Cancel(3);
     EXPECT_EQ(Record(target.first, target.second).m_vFlow.Count(), 1);
@@ -109,14 +107,14 @@ TEST_F(CharaSheetEditTest, ARecordWithoutFlowsKeepsItsNewFlowOnCancel) {
   // A record that has flows keeps exactly those.
   g_StageDoc.m_vStageChara[1].m_vFlow.resize(2);
   cCharaSheetEdit edit;
-  ASSERT_EQ(edit.Open(Target(kEditStagePalette, 1)), 1);
+  ASSERT_EQ(edit.Open(CharaTarget(kEditStagePalette, 1)), 1);
   EXPECT_EQ(edit.Chara().m_vFlow.Count(), 2);
 }
 
 TEST_F(CharaSheetEditTest, ATargetThatNamesNoRecordOpensNothing) {
   const cCharaEditTarget targets[] = {
-      Target(kEditPlaced, -1), Target(kEditPlaced, 8 * 4), Target(kEditStagePalette, 4), Target(kEditCommonPalette, -1),
-      {kEditProjectDefault, 0, nullptr}, Target(7, 1)};
+      CharaTarget(kEditPlaced, -1), CharaTarget(kEditPlaced, 8 * 4), CharaTarget(kEditStagePalette, 4), CharaTarget(kEditCommonPalette, -1),
+      {kEditProjectDefault, 0, nullptr}, CharaTarget(7, 1)};
   for (const cCharaEditTarget& target : targets) {
     cCharaSheetEdit edit;
     EXPECT_EQ(edit.Open(target), 0) << target.m_nContext << " " << target.m_nIndex;
@@ -141,7 +139,7 @@ TEST_F(CharaSheetEditTest, PreviousAndNextWrapWithinTheEntries) {
       {kEditStagePalette, 4, 3, +1, 1},  {kEditStagePalette, 4, 1, -1, 3}, {kEditStagePalette, 4, 2, +1, 3},
       {kEditStagePalette, 4, 0, +1, 1},  {kEditStagePalette, 4, 0, -1, 3}, {kEditStagePalette, 2, 0, +1, 1},
       {kEditStagePalette, 2, 1, +1, -1}, {kEditStagePalette, 1, 0, +1, -1}, {kEditStagePalette, 1, 0, -1, -1},
-      {kEditCommonPalette, 3, 2, +1, 1}, {kEditPlaced, 4, kCell, +1, -1},  {kEditProjectDefault, 4, 0, +1, -1},
+      {kEditCommonPalette, 3, 2, +1, 1}, {kEditPlaced, 4, kPlacedCell, +1, -1},  {kEditProjectDefault, 4, 0, +1, -1},
   };
   for (const cCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.m_nContext << " count " << c.m_nCount << " at " << c.m_nIndex << " by "
@@ -149,7 +147,7 @@ TEST_F(CharaSheetEditTest, PreviousAndNextWrapWithinTheEntries) {
     SetUp();
     g_StageDoc.m_vStageChara.resize(c.m_nCount);
     cCharaSheetEdit edit;
-    ASSERT_EQ(edit.Open(Target(c.m_nContext, c.m_nIndex)), 1);
+    ASSERT_EQ(edit.Open(CharaTarget(c.m_nContext, c.m_nIndex)), 1);
     EXPECT_EQ(edit.CanStep(), c.m_nNext >= 0 ? 1 : 0);
     const cEdChara* next = edit.Step(c.m_nDelta, edit.Chara());
     EXPECT_EQ(next != nullptr, c.m_nNext >= 0);
@@ -163,7 +161,7 @@ TEST_F(CharaSheetEditTest, PreviousAndNextWrapWithinTheEntries) {
 
 TEST_F(CharaSheetEditTest, OkAfterNextWritesEveryVisitedEntry) {
   cCharaSheetEdit edit;
-  ASSERT_EQ(edit.Open(Target(kEditStagePalette, 3)), 1);
+  ASSERT_EQ(edit.Open(CharaTarget(kEditStagePalette, 3)), 1);
   edit.Chara().m_strName = "A";
   cEdChara shown = *edit.Step(+1, edit.Chara());  // from the last entry to entry 1
   EXPECT_EQ(edit.EditIndex(), 1);
@@ -204,7 +202,7 @@ TEST_F(CharaSheetEditTest, APaletteCommitResolvesTheFollowersOfTheEntry) {
     g_StageDoc.ResolveLayers(kLayerFlagChara);
     g_StageDoc.RefreshCharasFromCommon();
     cCharaSheetEdit edit;
-    ASSERT_EQ(edit.Open(Target(c.m_nContext, c.m_nIndex)), 1);
+    ASSERT_EQ(edit.Open(CharaTarget(c.m_nContext, c.m_nIndex)), 1);
     edit.Chara().m_strName = "renamed";
     ASSERT_EQ(edit.Commit(0), 1);
     EXPECT_EQ(g_StageDoc.m_vStageChara[2].m_strName, c.m_pStageEntry2);
@@ -219,7 +217,7 @@ TEST_F(CharaSheetEditTest, InheritedGroupsShowTheSourcesValuesOnOpening) {
   g_StageDoc.m_vStageChara[1].m_nHp = 3;
   g_CommonPalette.m_vChara[2].m_nHp = 40;
   cCharaSheetEdit edit;
-  ASSERT_EQ(edit.Open(Target(kEditStagePalette, 1)), 1);
+  ASSERT_EQ(edit.Open(CharaTarget(kEditStagePalette, 1)), 1);
   EXPECT_EQ(edit.Chara().m_strName, "common2");
   EXPECT_EQ(edit.Chara().m_nHp, 40);
 }

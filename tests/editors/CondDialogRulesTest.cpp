@@ -21,11 +21,6 @@ cOpenSheets Sheets(const char* which, int page = 0, int chooser = 0) {
   return sheets;
 }
 
-std::string Joined(const cVector<cString>& list) {
-  std::string text;
-  for (const cString& row : list) text += row + "|";
-  return text;
-}
 }  // namespace
 
 TEST(CondDialogRules, SubjectNamesFollowTheSheetInUse) {

@@ -9,6 +9,9 @@
 #include "editors/CtrlStates.h"
 #include "tests/stage/StageTest.h"
 
+// The stage cell where the data sheet tests place the object they edit.
+constexpr int kPlacedCell = 9;
+
 // A block, character or item that takes part in inheritance (graphic number not 0), with a name.
 template <class T>
 T Named(const char* name) {

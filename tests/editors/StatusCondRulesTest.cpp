@@ -17,12 +17,6 @@ cCondData Status(int leftType, int subject, int status, int rightType = 0) {
   return cond;
 }
 
-std::string Joined(const cVector<cString>& list) {
-  std::string text;
-  for (const cString& row : list) text += row + "|";
-  return text;
-}
-
 class StatusCondRulesTest : public EditorTest {
 protected:
   void SetUp() override {

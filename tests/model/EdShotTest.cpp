@@ -8,7 +8,7 @@
 namespace {
 
 // The 64 fields of a new shot block in stored order, by a short name.
-const std::vector<std::pair<std::string, std::string>> kFields = {
+const std::vector<std::pair<std::string, std::string>> kShotFields = {
     {"cnt", "00"}, {"frm", "00"}, {"fp", "000000000000"}, {"aim", "00"}, {"dir", "00"}, {"aa", "00"},
     {"tno", "00"}, {"ang", "0000"}, {"cang", "0000"}, {"mrot", "01"}, {"spr", "0000"}, {"aoff", "00"},
     {"ccnt", "00"}, {"ox", "0000"}, {"cox", "0000"}, {"oy", "0000"}, {"coy", "0000"}, {"mx", "01"},
@@ -25,7 +25,7 @@ const std::vector<std::pair<std::string, std::string>> kFields = {
 Bytes ShotBody(const std::set<std::string>& absent, const std::map<std::string, std::string>& values) {
   std::string hex;
   uint32_t count = 0;
-  for (const auto& field : kFields) {
+  for (const auto& field : kShotFields) {
     if (absent.count(field.first)) continue;
     auto value = values.find(field.first);
     hex += (value != values.end() ? value->second : field.second) + " ";

@@ -4,7 +4,7 @@
 
 namespace {
 //                     fb min  max  oe jd
-const char* kFields = "05000000 01 0A00 E703 00 02 00000000";
+const char* kKeyCondBody = "05000000 01 0A00 E703 00 02 00000000";
 const char* kNineteen = "13000000 00 01 02 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 01";
 }  // namespace
 
@@ -16,7 +16,7 @@ TEST(KeyCondData, DefaultBody) {
 TEST(KeyCondData, LoadsAndAlwaysHoldsOneStatePerKey) {
   using Row = cLoadRow<cKeyCondData>;
   RunLoadRows<cKeyCondData>({
-      Row{100, Hex(std::string(kFields) + kNineteen),
+      Row{100, Hex(std::string(kKeyCondBody) + kNineteen),
           [](const cKeyCondData& k) {
             EXPECT_EQ(k.m_bFrontBack, 1);
             EXPECT_EQ(k.m_nPressMin, 10);
@@ -29,14 +29,14 @@ TEST(KeyCondData, LoadsAndAlwaysHoldsOneStatePerKey) {
             EXPECT_EQ(k.m_vKeyState[18], 1);
           }},
       // Other counts: the states read are kept, missing ones are "not tested", surplus dropped.
-      Row{771, Hex(std::string(kFields) + "02000000 02 01"),
+      Row{771, Hex(std::string(kKeyCondBody) + "02000000 02 01"),
           [](const cKeyCondData& k) {
             ASSERT_EQ(k.m_vKeyState.size(), 19u);
             EXPECT_EQ(k.m_vKeyState[0], 2);
             EXPECT_EQ(k.m_vKeyState[1], 1);
             EXPECT_EQ(k.m_vKeyState[18], 0);
           }},
-      Row{771, Cat({Hex(kFields), U32(25), Bytes(18, 0), Bytes(7, 1)}),
+      Row{771, Cat({Hex(kKeyCondBody), U32(25), Bytes(18, 0), Bytes(7, 1)}),
           [](const cKeyCondData& k) {
             ASSERT_EQ(k.m_vKeyState.size(), 19u);
             EXPECT_EQ(k.m_vKeyState[17], 0);
@@ -44,7 +44,7 @@ TEST(KeyCondData, LoadsAndAlwaysHoldsOneStatePerKey) {
           }},
   });
   cKeyCondData key;
-  EXPECT_FALSE(LoadBytes(key, kDataVersion, Hex(std::string(kFields) + "FFFFFF00 00")));
+  EXPECT_FALSE(LoadBytes(key, kDataVersion, Hex(std::string(kKeyCondBody) + "FFFFFF00 00")));
 }
 
 TEST(KeyCondData, CopyEqualityAndRoundTrip) {
@@ -60,5 +60,5 @@ TEST(KeyCondData, CopyEqualityAndRoundTrip) {
   EXPECT_EQ(a.m_vKeyState[18], 0);
   b.SetDefaults();
   EXPECT_TRUE(b == cKeyCondData());
-  ExpectPrefixesFail<cKeyCondData>(Hex(std::string(kFields) + kNineteen));
+  ExpectPrefixesFail<cKeyCondData>(Hex(std::string(kKeyCondBody) + kNineteen));
 }

@@ -7,22 +7,9 @@
 #include "app/DataPaths.h"
 #include "project/ProjectOptionsPages.h"
 #include "stage/cStageEditState.h"
+#include "tests/project/FakeShown.h"
 #include "tests/support/TestSupport.h"
 #include "ui/ComboItems.h"
-
-namespace {
-
-class cFakeShown : public cShownCtrls {
-public:
-  explicit cFakeShown(std::set<uint16_t> checked) : m_Checked(std::move(checked)) {}
-  int Checked(uint16_t id) const override { return m_Checked.count(id) ? 1 : 0; }
-  int Row(uint16_t) const override { return 0; }
-
-private:
-  std::set<uint16_t> m_Checked;
-};
-
-}  // namespace
 
 TEST(ProjectOptionsPagesTest, EveryInheritanceFlagHasItsOwnCheckBox) {
   cFakeShell shell;

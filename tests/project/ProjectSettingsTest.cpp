@@ -10,7 +10,7 @@
 
 namespace {
 
-const char* kPath = "data\\PrjOption.dat";
+const char* kPrjOptionPath = "data\\PrjOption.dat";
 using Flags = std::vector<int>;
 
 // The three default records as a file of the version holds them, written out by hand: graphics
@@ -76,7 +76,7 @@ protected:
 
 TEST_F(ProjectSettingsFile, DefaultFileBytes) {
   cProjectSettings settings;
-  ASSERT_EQ(settings.SaveFile(kPath), 1);
+  ASSERT_EQ(settings.SaveFile(kPrjOptionPath), 1);
   Bytes expected = Cat({Hex("03 03 00 00  0B 00 00 00  00 00 00 00 00 00 00 00 00 00 00 00"
                             "01 00 00 00 01 00 00 00 01 00 00 00  02 00 00 00 02 00 00 00 02 00 00 00"
                             "01 00 00 00  00 00 00 00  01 00 00 00  01 00 00 00"),
@@ -84,7 +84,7 @@ TEST_F(ProjectSettingsFile, DefaultFileBytes) {
                         FlagBytes(Flags(11, 0)), FlagBytes(Flags(37, 0)), FlagBytes(Flags(13, 0))});
   for (int situation = 1; situation < 3; ++situation)
     for (int kind = 0; kind < 3; ++kind) expected = Cat({expected, FlagBytes(Placed(kind))});
-  Bytes written = ReadFileBytes(kPath);
+  Bytes written = ReadFileBytes(kPrjOptionPath);
   EXPECT_EQ(ToHex(written), ToHex(expected));
   // Header and body: 4 + 4 + 44 + 4 + 4 + 1 bytes; the nine vectors close the file.
   EXPECT_EQ(ToHex(Bytes(written.end() - 17, written.end() - 13)), "0D 00 00 00");
@@ -99,14 +99,14 @@ TEST_F(ProjectSettingsFile, SaveLoadSaveIsByteIdentical) {
   settings.m_DefChara.m_strName = "主人公";
   settings.m_DefItem.m_nGraphic = 12;
   settings.m_bbDefInherit[0][2][5] = 1;
-  ASSERT_EQ(settings.SaveFile(kPath), 1);
-  Bytes first = ReadFileBytes(kPath);
+  ASSERT_EQ(settings.SaveFile(kPrjOptionPath), 1);
+  Bytes first = ReadFileBytes(kPrjOptionPath);
   cProjectSettings again;
-  ASSERT_EQ(again.LoadFile(kPath), 1);
+  ASSERT_EQ(again.LoadFile(kPrjOptionPath), 1);
   EXPECT_EQ(again.m_DefChara.m_strName, "主人公");
   EXPECT_EQ(again.m_bbDefInherit[0][2][5], 1);
-  ASSERT_EQ(again.SaveFile(kPath), 1);
-  EXPECT_EQ(ToHex(ReadFileBytes(kPath)), ToHex(first));
+  ASSERT_EQ(again.SaveFile(kPrjOptionPath), 1);
+  EXPECT_EQ(ToHex(ReadFileBytes(kPrjOptionPath)), ToHex(first));
 }
 
 TEST_F(ProjectSettingsFile, RecordBodyOfEveryVersion) {
@@ -169,10 +169,10 @@ TEST_F(ProjectSettingsFile, RecordBodyOfEveryVersion) {
   };
   for (const cRow& row : rows) {
     SCOPED_TRACE(row.m_nVersion);
-    WriteFileBytes(kPath, Cat({U32(row.m_nVersion), row.m_Content}));
+    WriteFileBytes(kPrjOptionPath, Cat({U32(row.m_nVersion), row.m_Content}));
     cProjectSettings settings;
     MakeUnusual(settings);
-    ASSERT_EQ(settings.LoadFile(kPath), 1);
+    ASSERT_EQ(settings.LoadFile(kPrjOptionPath), 1);
     for (int kind = 0; kind < 3; ++kind) {
       EXPECT_EQ(settings.m_nDefInheritPal[0][kind], row.m_nPal0);
       EXPECT_EQ(settings.m_nDefInheritPal[1][kind], row.m_nPal1);
@@ -237,9 +237,9 @@ TEST_F(ProjectSettingsFile, FlagVectorsOpenTheGroupsLaterVersionsAdded) {
       for (int i = 0; i < 11; ++i) file = Cat({file, Body({1, 1, 2, 3, 4}, {})});
     for (int situation = 0; situation < 3; ++situation)
       for (int kind = 0; kind < 3; ++kind) file = Cat({file, FlagBytes(Counting(row.m_anStored[kind], first[kind]))});
-    WriteFileBytes(kPath, file);
+    WriteFileBytes(kPrjOptionPath, file);
     cProjectSettings settings;
-    ASSERT_EQ(settings.LoadFile(kPath), 1);
+    ASSERT_EQ(settings.LoadFile(kPrjOptionPath), 1);
     for (int situation = 0; situation < 3; ++situation) {
       for (int kind = 0; kind < 3; ++kind) {
         Flags expected = opened(Counting(row.m_anStored[kind], first[kind]), cProjectSettings::GroupCount(kind),
@@ -266,11 +266,11 @@ TEST_F(ProjectSettingsFile, Version50KeepsTheCommonPlacedFlags) {
     int flag = situation == 0 ? 0 : 1;
     file = Cat({file, FlagBytes(Flags(10, flag)), FlagBytes(Flags(30, flag)), FlagBytes(Flags(12, flag))});
   }
-  WriteFileBytes(kPath, file);
+  WriteFileBytes(kPrjOptionPath, file);
   cProjectSettings settings;
   settings.m_bbDefInherit[1][1][0] = 0;
   Flags common = FlagsOf(settings.m_bbDefInherit[1][1]);
-  ASSERT_EQ(settings.LoadFile(kPath), 1);
+  ASSERT_EQ(settings.LoadFile(kPrjOptionPath), 1);
   EXPECT_EQ(FlagsOf(settings.m_bbDefInherit[1][0]), Placed(0));
   EXPECT_EQ(FlagsOf(settings.m_bbDefInherit[1][1]), common) << "vectors the file lacks are not shifted";
   EXPECT_EQ(FlagsOf(settings.m_bbDefInherit[1][2]), Placed(2));
@@ -290,9 +290,9 @@ TEST_F(ProjectSettingsFile, FlagVectorsEndWithOneFlagPerGroup) {
   };
   for (const auto& situation : stored)
     for (const Flags& flags : situation) file = Cat({file, FlagBytes(flags)});
-  WriteFileBytes(kPath, file);
+  WriteFileBytes(kPrjOptionPath, file);
   cProjectSettings settings;
-  ASSERT_EQ(settings.LoadFile(kPath), 1);
+  ASSERT_EQ(settings.LoadFile(kPrjOptionPath), 1);
   Flags block = Flags(11, 0);
   std::fill(block.begin(), block.begin() + 5, 1);
   EXPECT_EQ(FlagsOf(settings.m_bbDefInherit[0][0]), block) << "missing flags come from the defaults";

@@ -11,7 +11,7 @@
 
 namespace {
 
-const char* kPath = "data\\System.dat";
+const char* kSystemPath = "data\\System.dat";
 constexpr int32_t kDepends = -99999;  // the value an old file ends with depends on other fields
 
 // The stored fields in file order: the first version holding each, and what an older file ends
@@ -158,7 +158,7 @@ std::vector<std::string> TermTexts(const cSystemSettings& s) { return {s.m_vTerm
 
 TEST_F(SystemSettingsFile, DefaultFileBytes) {
   cSystemSettings settings;
-  ASSERT_EQ(settings.SaveFile(kPath), 1);
+  ASSERT_EQ(settings.SaveFile(kSystemPath), 1);
   Bytes expected = Cat({U32(771), U32(54),
                         I32s({0, 100, 1, 0, 60, 0, 0, 1, 1, 1, 1, 1, 40, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0}),
                         Hex("00 00 00"),
@@ -196,7 +196,7 @@ TEST_F(SystemSettingsFile, DefaultFileBytes) {
                   Body({0, 2}, {"VSync", ""}), Body({0, 0}, {"D3D_FontCache", ""}), Body({0, 1}, {"DD_FontCache", ""}),
                   Body({0, 0}, {"DD_VideoStretch", ""}), Body({0, 1}, {"ShowFps", ""}), Body({1, 0}, {"FreeStage", ""}),
                   Body({0, 0}, {"English", ""})});
-  Bytes written = ReadFileBytes(kPath);
+  Bytes written = ReadFileBytes(kSystemPath);
   EXPECT_EQ(ToHex(written), ToHex(expected));
   EXPECT_EQ(ToHex(Bytes(written.begin() + 4, written.begin() + 8)), "36 00 00 00");
 }
@@ -210,14 +210,14 @@ TEST_F(SystemSettingsFile, SaveLoadSaveIsByteIdentical) {
   settings.m_vIniEntry[8].m_strValue = "data\\stg4\\x.stg4_771";
   settings.m_vRanking[1].m_vbItem[4] = 0;
   settings.m_vStatusItem[2].m_nBarThreshold = 999999;
-  ASSERT_EQ(settings.SaveFile(kPath), 1);
-  Bytes first = ReadFileBytes(kPath);
+  ASSERT_EQ(settings.SaveFile(kSystemPath), 1);
+  Bytes first = ReadFileBytes(kSystemPath);
   cSystemSettings again;
-  ASSERT_EQ(again.LoadFile(kPath), 1);
+  ASSERT_EQ(again.LoadFile(kSystemPath), 1);
   EXPECT_EQ(again.m_byTransG, 200);
   EXPECT_EQ(again.m_vRanking[1].m_vbItem[4], 0);
-  ASSERT_EQ(again.SaveFile(kPath), 1);
-  EXPECT_EQ(ToHex(ReadFileBytes(kPath)), ToHex(first));
+  ASSERT_EQ(again.SaveFile(kSystemPath), 1);
+  EXPECT_EQ(ToHex(ReadFileBytes(kSystemPath)), ToHex(first));
 }
 
 TEST_F(SystemSettingsFile, FieldsOfEveryVersionLoadAndUpgrade) {
@@ -228,13 +228,13 @@ TEST_F(SystemSettingsFile, FieldsOfEveryVersionLoadAndUpgrade) {
   for (uint32_t list : {186u, 191u, 202u, 204u, 501u, 587u, 674u}) versions.insert({list - 1, list});
   for (uint32_t v : versions) {
     SCOPED_TRACE(v);
-    WriteFileBytes(kPath, SettingsFile(v));
+    WriteFileBytes(kSystemPath, SettingsFile(v));
     cSystemSettings settings;
     for (const cField& field : kFields) {
       if (field.m_pInt) settings.*field.m_pInt = 7777;
       else settings.*field.m_pByte = 77;
     }
-    ASSERT_EQ(settings.LoadFile(kPath), 1);
+    ASSERT_EQ(settings.LoadFile(kSystemPath), 1);
     for (size_t i = 0; i < std::size(kFields); ++i) {
       const cField& field = kFields[i];
       int32_t expected = FileValue(i, field.m_pByte != nullptr);
@@ -262,9 +262,9 @@ TEST_F(SystemSettingsFile, StockTargetsGetTheirNewSlots) {
   Bytes lists = ListsFor(160);
   Bytes stock = ByteList({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22});
   lists.erase(lists.begin(), lists.begin() + 4 + 25);
-  WriteFileBytes(kPath, FileWithLists(160, Cat({stock, lists})));
+  WriteFileBytes(kSystemPath, FileWithLists(160, Cat({stock, lists})));
   cSystemSettings settings;
-  ASSERT_EQ(settings.LoadFile(kPath), 1);
+  ASSERT_EQ(settings.LoadFile(kSystemPath), 1);
   std::vector<int> flags(settings.m_vbStockTarget.begin(), settings.m_vbStockTarget.end());
   // The three new flags land where today's layout has them: 9, 15 and 18 (defence).
   EXPECT_EQ(flags, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 10, 11, 12, 13, 14, 0, 15, 16, 1, 17, 18, 19, 20, 21,
@@ -282,9 +282,9 @@ TEST_F(SystemSettingsFile, TermsOfVersion160EndInTheCurrentLayout) {
   Bytes lists = Cat({Repeat(Hex("00"), 25), Repeat(StatusItemBody(160, 1), 5), Repeat(I32s({3}), 4), terms,
                      Repeat(StoredString(""), 17), Repeat(I32s({0}), 4), Repeat(Body({1}, {"m"}), 7),
                      Repeat(Body({1}, {"w"}), 3), Repeat(Body({1}, {"m"}), 6), Repeat(Body({0, 1}, {"key", ""}), 5)});
-  WriteFileBytes(kPath, FileWithLists(160, lists));
+  WriteFileBytes(kSystemPath, FileWithLists(160, lists));
   cSystemSettings settings;
-  ASSERT_EQ(settings.LoadFile(kPath), 1);
+  ASSERT_EQ(settings.LoadFile(kSystemPath), 1);
   std::vector<std::string> expected = TermTexts(defaults);
   expected[22] = "マップへ戻る";  // the pause menu's return, which today starts empty
   EXPECT_EQ(TermTexts(settings), expected);
@@ -308,9 +308,9 @@ TEST_F(SystemSettingsFile, TermsOfVersion755GetThePauseReturn) {
     size_t at = 4 + 25 + 4 + 25 + 4 + 5 * StatusItemBody(755, 1).size() + 4 + 16 + 4 + 16 + 4 + 4 * (12 + 4 + 5);
     lists.erase(lists.begin() + at, lists.begin() + at + 4 + 29 * 6);
     lists.insert(lists.begin() + at, terms.begin(), terms.end());
-    WriteFileBytes(kPath, FileWithLists(755, lists));
+    WriteFileBytes(kSystemPath, FileWithLists(755, lists));
     cSystemSettings settings;
-    ASSERT_EQ(settings.LoadFile(kPath), 1) << row.m_nCount;
+    ASSERT_EQ(settings.LoadFile(kSystemPath), 1) << row.m_nCount;
     ASSERT_EQ(settings.m_vTerm.size(), 29u);
     EXPECT_EQ(settings.m_vTerm[21], "t21");
     EXPECT_EQ(settings.m_vTerm[22], "マップへ戻る");
@@ -329,9 +329,9 @@ TEST_F(SystemSettingsFile, IniEntriesOfVersion285EndInTheCurrentLayout) {
                      Body({1, 0}, {"FreeStage", "s.stg"})});
     Bytes lists = ListsFor(285);
     lists.resize(lists.size() - Repeat(Body({0, 1}, {"key", ""}), 10).size());
-    WriteFileBytes(kPath, FileWithLists(285, Cat({lists, ini})));
+    WriteFileBytes(kSystemPath, FileWithLists(285, Cat({lists, ini})));
     cSystemSettings settings;
-    ASSERT_EQ(settings.LoadFile(kPath), 1);
+    ASSERT_EQ(settings.LoadFile(kSystemPath), 1);
     const char* keys[] = {"Direct3D",        "WindowMode", "Bpp",       "VSync",  "D3D_FontCache", "DD_FontCache",
                           "DD_VideoStretch", "ShowFps",    "FreeStage", "English"};
     const int32_t values[] = {1, 1, 0, row.m_nExpected, 0, 1, 0, 1, 0, 0};
@@ -352,8 +352,8 @@ TEST_F(SystemSettingsFile, ListsMissingFromOldFilesAreUpgraded) {
   settings.m_vbBgmLoop.Fill(0);
   settings.m_vbInfiniteLives.Fill(7);
   settings.m_vRankingKindName[0] = "keep";
-  WriteFileBytes(kPath, SettingsFile(180));
-  ASSERT_EQ(settings.LoadFile(kPath), 1);
+  WriteFileBytes(kSystemPath, SettingsFile(180));
+  ASSERT_EQ(settings.LoadFile(kSystemPath), 1);
   EXPECT_EQ(std::vector<int>(settings.m_vbStockReset.begin(), settings.m_vbStockReset.end()), std::vector<int>(25, 0));
   EXPECT_EQ(std::vector<int>(settings.m_vbBgmLoop.begin(), settings.m_vbBgmLoop.end()), std::vector<int>(4, 1));
   EXPECT_EQ(std::vector<int>(settings.m_vbInfiniteLives.begin(), settings.m_vbInfiniteLives.end()),
@@ -375,9 +375,9 @@ TEST_F(SystemSettingsFile, ColourAnimationFollowsTheBitmapFormat) {
     size_t at = 4 + 4 + 24 * 4;
     Bytes value = U32(static_cast<uint32_t>(format));
     std::copy(value.begin(), value.end(), file.begin() + at);
-    WriteFileBytes(kPath, file);
+    WriteFileBytes(kSystemPath, file);
     cSystemSettings settings;
-    ASSERT_EQ(settings.LoadFile(kPath), 1);
+    ASSERT_EQ(settings.LoadFile(kSystemPath), 1);
     EXPECT_EQ(settings.m_nBitmapFormat, format);
     EXPECT_EQ(settings.m_bColorAnime256, format == 0 ? 1 : 0);
   }
@@ -390,9 +390,9 @@ TEST_F(SystemSettingsFile, ShortListsGrowFromTheDefaultsAndLongOnesStay) {
                      Repeat(StoredString("t"), 31), Repeat(StoredString(""), 3), Repeat(I32s({0}), 1), ByteList({0}),
                      Repeat(Body({0}, {"m"}), 2), Repeat(Body({1}, {"m"}), 0), Repeat(Body({1}, {"m"}), 6),
                      Repeat(StoredString("k"), 1), Repeat(Body({0, 1}, {"key", ""}), 3)});
-  WriteFileBytes(kPath, FileWithLists(771, lists));
+  WriteFileBytes(kSystemPath, FileWithLists(771, lists));
   cSystemSettings settings;
-  ASSERT_EQ(settings.LoadFile(kPath), 1);
+  ASSERT_EQ(settings.LoadFile(kSystemPath), 1);
   EXPECT_EQ(settings.m_vbStockTarget.size(), 25u);
   EXPECT_EQ(settings.m_vbStockTarget[0], 0) << "read entries stay";
   EXPECT_EQ(settings.m_vbStockTarget[13], 1) << "missing entries come from the defaults";
@@ -421,10 +421,10 @@ TEST_F(SystemSettingsFile, BgmSlotsStayInsideTheTable) {
   g_DatabaseSet.m_vBgm.Reset(5);
   cSystemSettings settings;
   settings.m_vnBgm = {4, 5, -1, 1};
-  ASSERT_EQ(settings.SaveFile(kPath), 1);
+  ASSERT_EQ(settings.SaveFile(kSystemPath), 1);
   EXPECT_EQ(std::vector<int>(settings.m_vnBgm.begin(), settings.m_vnBgm.end()), (std::vector<int>{4, 0, 0, 1}));
   g_DatabaseSet.m_vBgm.Reset(2);
-  ASSERT_EQ(settings.LoadFile(kPath), 1);
+  ASSERT_EQ(settings.LoadFile(kSystemPath), 1);
   EXPECT_EQ(std::vector<int>(settings.m_vnBgm.begin(), settings.m_vnBgm.end()), (std::vector<int>{0, 0, 0, 1}));
 }
 

@@ -9,7 +9,7 @@
 
 namespace {
 
-const char* kPath = "data\\WorldMap.dat";
+const char* kWorldMapPath = "data\\WorldMap.dat";
 
 Bytes DefaultPage() { return Body({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0}, {"", ""}); }
 
@@ -44,13 +44,13 @@ protected:
 TEST_F(WorldMapFile, DefaultFileBytes) {
   cWorldMapDoc doc;
   EXPECT_EQ(doc.m_vMap.size(), 480u);
-  ASSERT_EQ(doc.SaveFile(kPath), 1);
+  ASSERT_EQ(doc.SaveFile(kWorldMapPath), 1);
   Bytes expected = Cat({U32(771), Body({20, 15, 32, 5, 9, 7, 16, 0}, {"ワールド", ""}), U32(10)});
   for (int i = 0; i < 10; ++i)
     expected = Cat({expected, Body({0, i < 5 ? 1 : 0, i}, {"", i < 5 ? "通行不可" : "通行可"})});
   expected = Cat({expected, U32(480), Bytes(480 * 4, 0), U32(0), U32(1), Body({0, 0}, {"デフォルト"}), U32(1),
                   DefaultPage()});
-  EXPECT_EQ(ToHex(ReadFileBytes(kPath)), ToHex(expected));
+  EXPECT_EQ(ToHex(ReadFileBytes(kWorldMapPath)), ToHex(expected));
 }
 
 TEST_F(WorldMapFile, SaveLoadSaveIsByteIdentical) {
@@ -65,16 +65,16 @@ TEST_F(WorldMapFile, SaveLoadSaveIsByteIdentical) {
   event.m_vPage[1].m_strStartStage = "data\\stg4\\a.stg4_771";
   doc.PlaceEvent(event, 4, 6);
   doc.m_vTemplate.push_back(WorldEvent({{2, 0}}));
-  ASSERT_EQ(doc.SaveFile(kPath), 1);
-  Bytes first = ReadFileBytes(kPath);
+  ASSERT_EQ(doc.SaveFile(kWorldMapPath), 1);
+  Bytes first = ReadFileBytes(kWorldMapPath);
   cWorldMapDoc again;
-  ASSERT_EQ(again.LoadFile(kPath), 1);
+  ASSERT_EQ(again.LoadFile(kWorldMapPath), 1);
   EXPECT_EQ(again.m_nPitch, 64);
   EXPECT_EQ(again.ChipAt(32, 19), 7);
   ASSERT_EQ(again.m_vEvent.size(), 1u);
   EXPECT_EQ(again.m_vEvent[0].m_vPage[0].m_nVariationVar, 12);
-  ASSERT_EQ(again.SaveFile(kPath), 1);
-  EXPECT_EQ(ToHex(ReadFileBytes(kPath)), ToHex(first));
+  ASSERT_EQ(again.SaveFile(kWorldMapPath), 1);
+  EXPECT_EQ(ToHex(ReadFileBytes(kWorldMapPath)), ToHex(first));
 }
 
 TEST_F(WorldMapFile, PagesOfEveryVersionLoad) {
@@ -92,9 +92,9 @@ TEST_F(WorldMapFile, PagesOfEveryVersionLoad) {
   };
   for (const cRow& row : rows) {
     SCOPED_TRACE(row.m_nVersion);
-    WriteFileBytes(kPath, OnePageFile(row.m_nVersion, row.m_Page));
+    WriteFileBytes(kWorldMapPath, OnePageFile(row.m_nVersion, row.m_Page));
     cWorldMapDoc doc;
-    ASSERT_EQ(doc.LoadFile(kPath), 1);
+    ASSERT_EQ(doc.LoadFile(kWorldMapPath), 1);
     ASSERT_EQ(doc.m_vEvent.size(), 1u);
     ASSERT_EQ(doc.m_vEvent[0].m_vPage.size(), 1u);
     const cWorldEventPage& page = doc.m_vEvent[0].m_vPage[0];
@@ -108,11 +108,11 @@ TEST_F(WorldMapFile, PagesOfEveryVersionLoad) {
     EXPECT_EQ(page.m_nVariationValue, row.m_nVariationValue);
     EXPECT_EQ(doc.m_vTemplate.size(), 0u) << "a file's template list replaces the default one";
     // Written again, the page holds all 14 fields.
-    ASSERT_EQ(doc.SaveFile(kPath), 1);
+    ASSERT_EQ(doc.SaveFile(kWorldMapPath), 1);
     Bytes page14 = Body({0, 3, 8, 1, 1, 2, 4, 5, 6, 7, row.m_nTotalScore, row.m_bVariation, row.m_nVariationVar,
                          row.m_nVariationValue},
                         {"n", "s"});
-    EXPECT_EQ(ToHex(ReadFileBytes(kPath)), ToHex(OnePageFile(771, page14)));
+    EXPECT_EQ(ToHex(ReadFileBytes(kWorldMapPath)), ToHex(OnePageFile(771, page14)));
   }
 }
 
@@ -134,18 +134,18 @@ TEST_F(WorldMapFile, UntrustworthyFilesFailAndKeepTheDocument) {
       {"taller than the brush", file(20, 151, 32, 32 * 151)},
   };
   for (const cRow& row : rows) {
-    WriteFileBytes(kPath, row.m_File);
+    WriteFileBytes(kWorldMapPath, row.m_File);
     cWorldMapDoc doc;
     doc.ChipAt(1, 1) = 4;
-    EXPECT_EQ(doc.LoadFile(kPath), 0) << row.m_pWhat;
+    EXPECT_EQ(doc.LoadFile(kWorldMapPath), 0) << row.m_pWhat;
     EXPECT_EQ(doc.m_nWidth, 20) << row.m_pWhat;
     EXPECT_EQ(doc.m_vMap.size(), 480u) << row.m_pWhat;
     EXPECT_EQ(doc.ChipAt(1, 1), 4) << row.m_pWhat;
   }
   // A wrong stored pitch is recomputed when the grid fits the width.
-  WriteFileBytes(kPath, file(20, 15, 7, 480));
+  WriteFileBytes(kWorldMapPath, file(20, 15, 7, 480));
   cWorldMapDoc doc;
-  ASSERT_EQ(doc.LoadFile(kPath), 1);
+  ASSERT_EQ(doc.LoadFile(kWorldMapPath), 1);
   EXPECT_EQ(doc.m_nPitch, 32);
   EXPECT_EQ(doc.m_nPitch_Shift, 5);
 }

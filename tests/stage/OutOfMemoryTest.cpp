@@ -39,9 +39,9 @@ void FailChunkCopies(int count) {
 
 }  // namespace
 
-using OutOfMemory = StageEditorTest;
+using OutOfMemoryTest = StageEditorTest;
 
-TEST_F(OutOfMemory, EditGoesOnWithoutUndo) {
+TEST_F(OutOfMemoryTest, EditGoesOnWithoutUndo) {
   struct Case {
     const char* m_pName;
     int m_nFailures;

@@ -62,6 +62,12 @@ std::string ToHex(const Bytes& bytes) {
   return text;
 }
 
+std::string Joined(const cVector<cString>& rows) {
+  std::string text;
+  for (const cString& row : rows) text += row + "|";
+  return text;
+}
+
 Bytes U32(uint32_t value) {
   return Bytes{static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
                static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};

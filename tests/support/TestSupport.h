@@ -9,12 +9,16 @@
 #include "app/cApplication.h"
 #include "app/cDataStream.h"
 #include "app/cShellSeam.h"
+#include "app/cString.h"
+#include "app/cVector.h"
 
 using Bytes = std::vector<unsigned char>;
 
 // "02 00 00 00 61" -> bytes; blanks, commas and line breaks are ignored.
 Bytes Hex(const std::string& text);
 std::string ToHex(const Bytes& bytes);
+// The rows of a list in one text, each followed by "|".
+std::string Joined(const cVector<cString>& rows);
 // A little-endian 32-bit value as four bytes, for building fixtures.
 Bytes U32(uint32_t value);
 Bytes Cat(std::initializer_list<Bytes> parts);

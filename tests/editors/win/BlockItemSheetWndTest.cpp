@@ -17,23 +17,20 @@
 #include "project/win/cProjectOptionSheet.h"
 #include "stage/cStageEditor.h"
 #include "tests/editors/win/EditorWndTest.h"
+#include "tests/support/win/DialogItems.h"
 #include "ui/win/cModelessList.h"
 
 namespace {
 constexpr int kItemCmdGameWait = 3;
 
 // "ゲームウエイト" of the item effect set on a test template; every other kind on the editor's own.
-const cCmdDialogDesc* TestLookup(int set, int kind) {
+const cCmdDialogDesc* SheetCommandLookup(int set, int kind) {
   static const cCmdDialogDesc wait = [] {
     cCmdDialogDesc desc = *FindCmdDialogDesc(1, kItemCmdGameWait);
     desc.m_nTemplate = 941;
     return desc;
   }();
   return set == 1 && kind == kItemCmdGameWait ? &wait : FindCmdDialogDesc(set, kind);
-}
-
-void PostClick(HWND window, int id) {
-  PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
 
 std::string TextOf(HWND window) {
@@ -56,7 +53,7 @@ class BlockItemSheetWndTest : public EditorWndTest {
 protected:
   void SetUp() override {
     EditorWndTest::SetUp();
-    SetCmdDialogLookup(TestLookup);
+    SetCmdDialogLookup(SheetCommandLookup);
     g_StageDoc.m_vStageBlock.Reset(4);
     g_StageDoc.m_vStageItem.Reset(4);
     for (int i = 1; i < 4; ++i) {

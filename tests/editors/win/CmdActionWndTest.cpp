@@ -32,6 +32,7 @@
 #include "tests/editors/win/EditorWndTest.h"
 #include "tests/support/CmdDialogRows.h"
 #include "tests/support/FakeSound.h"
+#include "tests/support/win/DialogItems.h"
 #include "tests/support/win/LabelFit.h"
 #include "tests/support/win/UserInput.h"
 #include "ui/win/cModelessList.h"
@@ -45,10 +46,6 @@ const int kActionKinds[] = {kCmdGroundMove, kCmdCircleMove, kCmdChargeMove, kCmd
                             kCmdStopMove,   kCmdShot,       kCmdSword,      kCmdBlockSummon, kCmdCharaSummon,
                             kCmdItemSummon, kCmdStatus,     kCmdStatus2,    kCmdStageClear,  kCmdGameWait,
                             kCmdWarp,       kCmdSetTarget,  kCmdVanish};
-
-void PostClick(HWND window, int id) {
-  PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
-}
 
 std::string ClassOf(HWND item) {
   char name[64] = {};

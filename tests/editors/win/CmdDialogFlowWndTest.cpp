@@ -24,13 +24,10 @@
 #include "tests/editors/win/EditorWndTest.h"
 #include "tests/support/CmdDialogRows.h"
 #include "tests/support/FakeSound.h"
+#include "tests/support/win/DialogItems.h"
 #include "tests/support/win/GuiObjects.h"
 
 namespace {
-void PostClick(HWND window, int id) {
-  PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
-}
-
 bool IsDefaultButton(HWND dialog, int id) {
   return (GetWindowLongA(GetDlgItem(dialog, id), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
 }

@@ -24,6 +24,7 @@
 #include "tests/editors/win/EditorWndTest.h"
 #include "tests/support/CmdDialogRows.h"
 #include "tests/support/FakeSound.h"
+#include "tests/support/win/DialogItems.h"
 #include "tests/support/win/GuiObjects.h"
 #include "tests/support/win/LabelFit.h"
 #include "tests/support/win/UserInput.h"
@@ -38,10 +39,6 @@ const int kMediaKinds[] = {kCmdEffect,  kCmdCharaEffect, kCmdScrEffect, kCmdPict
 
 // The screenshot of the item dialog with its note comes after one of each dialog.
 constexpr int kMediaShotItemNote = sizeof kMediaKinds / sizeof kMediaKinds[0];
-
-void PostClick(HWND window, int id) {
-  PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
-}
 
 cCommandData CommandOf(int kind, std::initializer_list<int32_t> params = {}) {
   cCommandData command;

@@ -12,12 +12,9 @@
 #include "editors/StatusCondRules.h"
 #include "model/VariableNames.h"
 #include "tests/editors/win/EditorWndTest.h"
+#include "tests/support/win/DialogItems.h"
 
 namespace {
-void PostClick(HWND window, int id) {
-  PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
-}
-
 // The text of the static whose middle lies between two controls on their line; empty without one.
 std::string TextBetween(HWND dialog, int leftId, int rightId) {
   RECT left = {}, right = {};

@@ -8,6 +8,7 @@
 #include "editors/win/cDlgCommand.h"
 #include "model/cKeyCondData.h"
 #include "tests/editors/win/EditorWndTest.h"
+#include "tests/support/win/DialogItems.h"
 
 namespace {
 // "ウエイト" and "ジャンプ" on test templates; every other kind on the editor's own.
@@ -16,16 +17,12 @@ cCmdDialogDesc TestDesc(const cCmdDialogDesc& desc, uint16_t templateId) {
   test.m_nTemplate = templateId;
   return test;
 }
-const cCmdDialogDesc* TestLookup(int set, int kind) {
+const cCmdDialogDesc* FlowPageLookup(int set, int kind) {
   static const cCmdDialogDesc wait = TestDesc(kWaitDialog, 941);
   static const cCmdDialogDesc jump = TestDesc(kJumpDialog, 942);
   if (set == 0 && kind == kCmdWait) return &wait;
   if (set == 0 && kind == kCmdJump) return &jump;
   return FindCmdDialogDesc(set, kind);
-}
-
-void PostClick(HWND window, int id) {
-  PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
 
 cCommandData MakeCommand(int kind, int time) {
@@ -46,7 +43,7 @@ class FlowPageWndTest : public EditorWndTest {
 protected:
   void SetUp() override {
     EditorWndTest::SetUp();
-    SetCmdDialogLookup(TestLookup);
+    SetCmdDialogLookup(FlowPageLookup);
     cEdChara chara = NamedChara("歩兵");
     cFlowData flow;
     flow.m_cId = 1;

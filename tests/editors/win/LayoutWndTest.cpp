@@ -13,6 +13,7 @@
 #include "model/VariableNames.h"
 #include "model/cKeyCondData.h"
 #include "tests/editors/win/EditorWndTest.h"
+#include "tests/support/win/DialogItems.h"
 #include "tests/support/win/GuiObjects.h"
 #include "tests/support/win/LabelFit.h"
 #include "tests/support/win/UserInput.h"
@@ -20,10 +21,6 @@
 
 namespace {
 using LayoutWndTest = EditorWndTest;
-
-void PostClick(HWND window, int id) {
-  PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
-}
 
 // Looks at a dialog (and photographs it when shot is not -1), then closes it with the button.
 std::function<void(HWND)> LookAt(int shot, int hold, int closeWith) {

@@ -27,7 +27,6 @@
 
 namespace {
 
-constexpr uint16_t kIddOwner = 590;
 
 uint32_t Le32(const Bytes& b, size_t at) {
   return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
@@ -217,7 +216,7 @@ protected:
   cToolDialogs m_Dialogs;
   cEditConfig m_Saved;
   char m_szFolder[MAX_PATH] = {};
-  cProbeDialog<64> m_Owner{kIddOwner, nullptr, &m_List};
+  cProbeDialog<64> m_Owner{kIddTestOwner, nullptr, &m_List};
   cDlgBmpConvert* m_pTool = nullptr;
 };
 

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr uint16_t kIddOwner = 590;
 
 class OptionDialogsTest : public cWindowTest {
 protected:
@@ -48,8 +47,8 @@ protected:
   }
 
   cFakeShell m_Shell;
-  cProbeDialog<62> m_Owner{kIddOwner, nullptr, &m_List};
-  cProbeDialog<63> m_Other{kIddOwner, nullptr, &m_List};
+  cProbeDialog<62> m_Owner{kIddTestOwner, nullptr, &m_List};
+  cProbeDialog<63> m_Other{kIddTestOwner, nullptr, &m_List};
   cDlgStageOptions* m_pStageOptions = nullptr;
   cDlgEditOptions* m_pEditOptions = nullptr;
   bool m_bOtherEnabledMeanwhile = true;

@@ -4,6 +4,11 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
+// The owner window's template of the page and dialog tests (tests/project/win/SystemSheet.rc).
+constexpr uint16_t kIddTestOwner = 590;
+
 // Replaces the whole text of an edit, as a paste over a selection does.
 inline void EnterText(HWND page, int id, const char* text) {
   HWND edit = GetDlgItem(page, id);

@@ -12,6 +12,7 @@
 #include "project/win/cPrjPages.h"
 #include "project/win/cProjectOptionSheet.h"
 #include "stage/cStageEditState.h"
+#include "tests/project/win/FileAnswer.h"
 #include "tests/project/win/PageInput.h"
 #include "tests/support/RefusedAllocation.h"
 #include "tests/project/win/WindowPicture.h"
@@ -23,22 +24,7 @@ namespace {
 
 cProjectSettings& P = g_ProjectSettings;
 
-// The owner's template (tests/project/win/SystemSheet.rc).
-constexpr uint16_t kIddOwner = 590;
 constexpr int kApplyButton = 0x3021;
-
-class cChosenFile : public cFileDialogSeam {
-public:
-  BOOL RunOpen(OPENFILENAMEA& record) override {
-    m_strFolder = record.lpstrInitialDir ? record.lpstrInitialDir : "";
-    m_strTitle = record.lpstrTitle ? record.lpstrTitle : "";
-    m_strFilter.assign(record.lpstrFilter, record.lpstrFilter + 25);
-    if (m_strPath.empty()) return FALSE;
-    lstrcpynA(record.lpstrFile, m_strPath.c_str(), record.nMaxFile);
-    return TRUE;
-  }
-  std::string m_strPath, m_strFolder, m_strTitle, m_strFilter;
-};
 
 class ProjectOptionsTest : public cWindowTest {
 protected:
@@ -94,7 +80,7 @@ protected:
   static Bytes SavedFile() { return Cat({U32(771), SavedBytes(P)}); }
 
   cFakeShell m_Shell;
-  cProbeDialog<61> m_Owner{kIddOwner, nullptr, &m_List};
+  cProbeDialog<61> m_Owner{kIddTestOwner, nullptr, &m_List};
   cPropSheet* m_pSheet = nullptr;
   int m_nClosed = 0;
   std::vector<int> m_vSheetKinds;  // the data sheets the buttons asked for
@@ -195,25 +181,24 @@ TEST_F(ProjectOptionsTest, TheGameProgramPathIsTypedWhenTheSearchIsOffAndKeptToI
 }
 
 TEST_F(ProjectOptionsTest, BrowsePutsTheChosenProgramRelativeToTheWorkingFolder) {
-  cChosenFile chosen;
-  SetFileDialogSeam(&chosen);
+  cOpenFileAnswer chosen;
   CreateDirectoryA("game", nullptr);
   char folder[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, folder);
   ASSERT_EQ(Open(), 1);
   HWND general = ShowPage(cProjectOptionSheet::kPageGeneral);
-  chosen.m_strPath = std::string(folder) + "\\game\\ゲーム.exe";
+  chosen.m_strAnswer = std::string(folder) + "\\game\\ゲーム.exe";
   ClickButton(general, kIdcGameProgramBrowse);
   EXPECT_EQ(chosen.m_strFolder, ".\\");
   EXPECT_EQ(chosen.m_strTitle, "ゲームプログラムの選択");
-  EXPECT_EQ(chosen.m_strFilter, std::string("ExeFile ( *.exe )\0*.exe\0", 25));
+  EXPECT_EQ(chosen.m_strFilter, "ExeFile ( *.exe )|*.exe");
   char shown[MAX_PATH] = {};
   GetDlgItemTextA(general, kIdcGameProgram, shown, sizeof shown);
   EXPECT_STREQ(shown, ".\\game\\ゲーム.exe");
   EXPECT_EQ(P.m_strGameProgram, ".\\game\\ゲーム.exe") << "the choice goes into the options at once";
   // Another drive has no relative path, and a cancelled dialog chooses nothing: both leave it.
   for (const char* path : {"Q:\\other\\Game.exe", ""}) {
-    chosen.m_strPath = path;
+    chosen.m_strAnswer = path;
     ClickButton(general, kIdcGameProgramBrowse);
     GetDlgItemTextA(general, kIdcGameProgram, shown, sizeof shown);
     EXPECT_STREQ(shown, ".\\game\\ゲーム.exe") << path;

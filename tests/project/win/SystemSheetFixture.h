@@ -14,8 +14,6 @@
 // The settings the sheet edits, by a short name.
 inline cSystemSettings& S = g_SystemSettings;
 
-// The owner window's template (tests/project/win/SystemSheet.rc).
-constexpr uint16_t kIddTestOwner = 590;
 
 class SystemSheetTest : public cWindowTest {
 protected:

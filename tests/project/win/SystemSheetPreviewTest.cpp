@@ -18,6 +18,7 @@
 #include "app/win/cCanvas.h"
 #include "database/cDatabaseSet.h"
 #include "tests/support/RefusedAllocation.h"
+#include "tests/project/win/FileAnswer.h"
 #include "tests/project/win/SystemSheetFixture.h"
 #include "tests/support/FakeSound.h"
 
@@ -121,29 +122,12 @@ TEST_F(SystemSheetTest, PreviewsGoThroughTheSoundServices) {
   SetSoundSeam(nullptr);
 }
 
-namespace {
-// Answers the open dialog with a path of its own.
-class cChosenFile : public cFileDialogSeam {
-public:
-  explicit cChosenFile(std::string path) : m_strPath(std::move(path)) {}
-  BOOL RunOpen(OPENFILENAMEA& record) override {
-    m_strFolder = record.lpstrInitialDir ? record.lpstrInitialDir : "";
-    m_strTitle = record.lpstrTitle ? record.lpstrTitle : "";
-    if (m_strPath.empty()) return FALSE;
-    lstrcpynA(record.lpstrFile, m_strPath.c_str(), record.nMaxFile);
-    return TRUE;
-  }
-  std::string m_strPath, m_strFolder, m_strTitle;
-};
-}  // namespace
-
 TEST_F(SystemSheetTest, BrowsePutsThePathRelativeToTheWorkingFolder) {
   CreateDirectoryA("wave", nullptr);
   CreateDirectoryA("wave\\se", nullptr);
   char folder[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, folder);
-  cChosenFile chosen(std::string(folder) + "\\wave\\se\\決定.wav");
-  SetFileDialogSeam(&chosen);
+  cOpenFileAnswer chosen(std::string(folder) + "\\wave\\se\\決定.wav");
   Open();
   HWND page = ShowPage(kSysPageSound);
   SendDlgItemMessageA(page, 1359, BM_CLICK, 0, 0);
@@ -151,13 +135,12 @@ TEST_F(SystemSheetTest, BrowsePutsThePathRelativeToTheWorkingFolder) {
   GetDlgItemTextA(page, 1358, shown, sizeof shown);
   EXPECT_STREQ(shown, ".\\wave\\se\\決定.wav") << "relative as every stored path of the project";
   EXPECT_EQ(chosen.m_strTitle, "効果音の選択");
-  chosen.m_strPath.clear();  // cancelled
+  chosen.m_strAnswer.clear();  // cancelled
   SendDlgItemMessageA(page, 1356, BM_CLICK, 0, 0);
   GetDlgItemTextA(page, 1355, shown, sizeof shown);
   EXPECT_STREQ(shown, "");
   PressApply();
   EXPECT_EQ(S.m_vSoundFile[1], ".\\wave\\se\\決定.wav");
-  SetFileDialogSeam(nullptr);
 }
 
 TEST_F(SystemSheetTest, ASheetShortOfAPageDoesNotRun) {

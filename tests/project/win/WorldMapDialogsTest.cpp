@@ -15,6 +15,7 @@
 #include "app/cValInfoData.h"
 #include "app/win/FileDialogs.h"
 #include "stage/cStageEditState.h"
+#include "tests/project/win/FileAnswer.h"
 #include "tests/project/win/WorldMapFixture.h"
 #include "tests/support/BmpFixture.h"
 #include "tests/support/win/LabelFit.h"
@@ -102,21 +103,6 @@ std::string WorkingFolder() {
 }
 
 // The open-file dialog answered with a path; what it was asked with is kept.
-class cOpenFileAnswer : public cFileDialogSeam {
-public:
-  explicit cOpenFileAnswer(std::string answer) : m_strAnswer(std::move(answer)) { SetFileDialogSeam(this); }
-  ~cOpenFileAnswer() override { SetFileDialogSeam(nullptr); }
-  BOOL RunOpen(OPENFILENAMEA& record) override {
-    m_strFolder = record.lpstrInitialDir ? record.lpstrInitialDir : "";
-    m_strTitle = record.lpstrTitle ? record.lpstrTitle : "";
-    m_strExtension = record.lpstrDefExt ? record.lpstrDefExt : "";
-    const char* filter = record.lpstrFilter;
-    m_strFilter = filter ? std::string(filter) + "|" + std::string(filter + std::strlen(filter) + 1) : "";
-    std::snprintf(record.lpstrFile, record.nMaxFile, "%s", m_strAnswer.c_str());
-    return TRUE;
-  }
-  std::string m_strAnswer, m_strFolder, m_strTitle, m_strExtension, m_strFilter;
-};
 
 class WorldMapDialogsTest : public WorldMapWndTest {
 protected:

@@ -9,6 +9,7 @@
 #include "app/win/FileDialogs.h"
 #include "stage/win/cDlgBackground.h"
 #include "tests/stage/win/StageSettingsTest.h"
+#include "tests/support/win/DialogItems.h"
 #include "tests/support/win/GuiObjects.h"
 #include "tests/support/win/LabelFit.h"
 #include "tests/support/win/UserInput.h"
@@ -32,18 +33,6 @@ public:
   std::string m_strAnswer;
   std::string m_strFolder, m_strTitle, m_strExtension, m_strFilter;
 };
-
-std::string Here() {
-  char folder[MAX_PATH] = {};
-  GetCurrentDirectoryA(sizeof folder, folder);
-  return folder;
-}
-
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
-
-void Command(HWND dialog, int id, int code = BN_CLICKED) {
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
 
 COLORREF PreviewPixel(cDlgBackground& dialog) { return GetPixel(dialog.m_vPictures[0].m_Ctrl.m_Back.Dc(), 16, 16); }
 
@@ -71,7 +60,7 @@ protected:
       ASSERT_NE(Basic().m_pBackgroundDlg, nullptr);
       action(window, *Basic().m_pBackgroundDlg);
     });
-    Press(page, kIdcBasicBgEdit);
+    SendItemCommand(page, kIdcBasicBgEdit);
     EXPECT_TRUE(driver.Ran());
     EXPECT_EQ(Basic().m_pBackgroundDlg, nullptr);
   }
@@ -105,14 +94,14 @@ TEST_F(BackgroundDialogTest, ColourOrPictureAndTheColourPreview) {
     EXPECT_STREQ(shown, "207");
 
     SendDlgItemMessageA(window, 1250, BM_SETCHECK, BST_UNCHECKED, 0);
-    Command(window, 1250);
+    SendItemCommand(window, 1250);
     EXPECT_FALSE(Enabled(window, 1251));
     for (int id : pictureCtrls) EXPECT_TRUE(Enabled(window, id)) << id;
     SetDlgItemTextA(window, 1256, "700");
     SetDlgItemTextA(window, 1259, "-12.345");
     SendDlgItemMessageA(window, 1182, BM_SETCHECK, BST_CHECKED, 0);
     SendDlgItemMessageA(window, 1258, BM_SETCHECK, BST_CHECKED, 0);
-    Command(window, kIdcOk);
+    SendItemCommand(window, kIdcOk);
   });
   char row[64] = {};
   SendDlgItemMessageA(page, kIdcBasicBackgrounds, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(row));
@@ -135,18 +124,18 @@ TEST_F(BackgroundDialogTest, BrowseKeepsARelativePathAndCancelKeepsTheRecord) {
   EditRow(page, [&](HWND window, cDlgBackground&) {
     char shown[300] = {};
     choice.m_strAnswer = Here() + "\\bmp\\back\\夕焼け.bmp";
-    Command(window, 1254);
+    SendItemCommand(window, 1254);
     GetDlgItemTextA(window, 1253, shown, sizeof shown);
     EXPECT_STREQ(shown, ".\\bmp\\back\\夕焼け.bmp");
     choice.m_strAnswer = "C:\\other\\far.bmp";  // another drive than the working folder's
-    Command(window, 1254);
+    SendItemCommand(window, 1254);
     GetDlgItemTextA(window, 1253, shown, sizeof shown);
     EXPECT_STREQ(shown, ".\\bmp\\back\\夕焼け.bmp") << "a picture without a relative path is ignored";
     choice.m_strAnswer.clear();
-    Command(window, 1254);
+    SendItemCommand(window, 1254);
     GetDlgItemTextA(window, 1253, shown, sizeof shown);
     EXPECT_STREQ(shown, ".\\bmp\\back\\夕焼け.bmp") << "a cancelled choice changes nothing";
-    Command(window, kIdcOk);
+    SendItemCommand(window, kIdcOk);
   });
   EXPECT_STREQ(Basic().m_vBackgroundWork[0].m_strPicture.GetStr(), ".\\bmp\\back\\夕焼け.bmp");
   EXPECT_EQ(choice.m_strFolder, "bmp\\back\\");
@@ -157,7 +146,7 @@ TEST_F(BackgroundDialogTest, BrowseKeepsARelativePathAndCancelKeepsTheRecord) {
   EditRow(page, [&](HWND window, cDlgBackground&) {
     SetDlgItemTextA(window, 1253, "bmp\\back\\other.bmp");
     SendDlgItemMessageA(window, 1250, BM_SETCHECK, BST_CHECKED, 0);
-    Command(window, kIdcCancel);
+    SendItemCommand(window, kIdcCancel);
   });
   const cBackgroundData& stored = Applied();
   EXPECT_STREQ(stored.m_strPicture.GetStr(), ".\\bmp\\back\\夕焼け.bmp");
@@ -191,7 +180,7 @@ TEST_F(BackgroundDialogTest, EveryLabelFitsInsideItsControl) {
   EditRow(basic, [&](HWND window, cDlgBackground&) {
     ExpectLabelsInside(window);
     HoldForShot(3, hold, nullptr);
-    Command(window, kIdcCancel);
+    SendItemCommand(window, kIdcCancel);
   });
 }
 
@@ -199,7 +188,7 @@ TEST_F(BackgroundDialogTest, OpeningAndClosingTheSheetAndTheDialogLeavesNoHandle
   auto openAndClose = [this] {
     HWND basic = OpenOnRecord();
     for (int page = 2; page >= 0; --page) Page(page);
-    EditRow(basic, [](HWND window, cDlgBackground&) { Command(window, kIdcCancel); });
+    EditRow(basic, [](HWND window, cDlgBackground&) { SendItemCommand(window, kIdcCancel); });
     Finish(PSBTN_CANCEL);
   };
   openAndClose();  // the first run loads what the process keeps: fonts, classes, cached contexts

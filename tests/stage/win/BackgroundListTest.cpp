@@ -8,6 +8,7 @@
 #include "stage/StageRowLabels.h"
 #include "stage/win/cDlgBackground.h"
 #include "tests/stage/win/StageSettingsTest.h"
+#include "tests/support/win/DialogItems.h"
 #include "tests/support/win/OwnDesktop.h"
 #include "tests/support/win/UserInput.h"
 
@@ -19,10 +20,6 @@ const int g_nOwnDesktop = UseOwnDesktop();
 
 const std::string kExtraRow(64, '-');
 
-void Command(HWND window, int id, int code = BN_CLICKED) {
-  SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
-}
-
 // The background dialog's answer: a colour, or a picture (with "最初から表示" cleared); Cancel
 // when neither is given.
 struct cBackgroundAnswer {
@@ -31,18 +28,18 @@ struct cBackgroundAnswer {
 };
 void Answer(HWND dialog, const cBackgroundAnswer& answer) {
   if (!answer.m_nColour && !answer.m_pPicture) {
-    Command(dialog, kIdcCancel);
+    SendItemCommand(dialog, kIdcCancel);
     return;
   }
   SendDlgItemMessageA(dialog, kIdcBgUseColor, BM_SETCHECK, answer.m_nColour ? BST_CHECKED : BST_UNCHECKED, 0);
-  Command(dialog, kIdcBgUseColor);
+  SendItemCommand(dialog, kIdcBgUseColor);
   if (answer.m_nColour) {
     SetDlgItemTextA(dialog, kIdcBgColor, std::to_string(answer.m_nColour).c_str());
   } else {
     SetDlgItemTextA(dialog, kIdcBgPicture, answer.m_pPicture);
     SendDlgItemMessageA(dialog, kIdcBgShowFromStart, BM_SETCHECK, BST_UNCHECKED, 0);
   }
-  Command(dialog, kIdcOk);
+  SendItemCommand(dialog, kIdcOk);
 }
 
 class BackgroundListTest : public StageSettingsTest {
@@ -74,7 +71,7 @@ protected:
     SendMessageA(ListBox(), LB_SETSEL, TRUE, row);
     SendMessageA(ListBox(), LB_SETCARETINDEX, row, 0);
     SendMessageA(ListBox(), LB_SETANCHORINDEX, row, 0);
-    Command(m_hPage, kIdcBasicBackgrounds, LBN_SELCHANGE);
+    SendItemCommand(m_hPage, kIdcBasicBackgrounds, LBN_SELCHANGE);
   }
   // A command of the page, with the background dialog that it opens answered; the number of
   // dialogs that opened (0 or 1).
@@ -85,7 +82,7 @@ protected:
     return driver.Ran() ? 1 : 0;
   }
   int PressWithDialog(int id, const cBackgroundAnswer& answer) {
-    return WithDialog([&] { Press(m_hPage, id); }, answer);
+    return WithDialog([&] { SendItemCommand(m_hPage, id); }, answer);
   }
   // A key with Ctrl (or alone) while the list has the focus, through the sheet's routing.
   void KeyOnList(WORD key, bool ctrl) {
@@ -130,7 +127,7 @@ TEST_F(BackgroundListTest, ButtonsAndTheDoubleClickEditThroughTheBackgroundDialo
   EXPECT_EQ(g_StageDoc.m_vBackground.Count(), 0) << "the stage waits for the apply";
 
   SelectRow(0);
-  EXPECT_EQ(WithDialog([&] { Command(m_hPage, kIdcBasicBackgrounds, LBN_DBLCLK); }, {50, nullptr}), 1);
+  EXPECT_EQ(WithDialog([&] { SendItemCommand(m_hPage, kIdcBasicBackgrounds, LBN_DBLCLK); }, {50, nullptr}), 1);
   EXPECT_EQ(Rows()[0], "1 ○ 色番号50") << "a double click edits the row";
   EXPECT_EQ(PressWithDialog(kIdcBasicBgEdit, {}), 1);
   EXPECT_EQ(Rows()[0], "1 ○ 色番号50") << "a cancelled edit keeps the row";
@@ -139,10 +136,10 @@ TEST_F(BackgroundListTest, ButtonsAndTheDoubleClickEditThroughTheBackgroundDialo
   EXPECT_EQ(Applied(), "○ 色番号50|‐ bmp\\back\\b.bmp|");
 
   SelectRow(0);
-  Press(m_hPage, kIdcBasicBgDelete);
+  SendItemCommand(m_hPage, kIdcBasicBgDelete);
   EXPECT_EQ(Rows(), (std::vector<std::string>{"1 ‐ bmp\\back\\b.bmp", kExtraRow}));
   EXPECT_EQ(Applied(), "‐ bmp\\back\\b.bmp|");
-  Press(m_hPage, kIdcBasicBgDelete);
+  SendItemCommand(m_hPage, kIdcBasicBgDelete);
   EXPECT_EQ(Applied(), "") << "the list may be emptied";
   EXPECT_EQ(m_Shell.m_nBeeps, 0);
 }
@@ -203,7 +200,7 @@ TEST_F(BackgroundListTest, KeysMenuIdsAndThePopupMenuKeepToEightBackgrounds) {
 
   // Every row marked and the Delete key: the stage is left without backgrounds.
   SendMessageA(ListBox(), LB_SETSEL, TRUE, -1);
-  Command(m_hPage, kIdcBasicBackgrounds, LBN_SELCHANGE);
+  SendItemCommand(m_hPage, kIdcBasicBackgrounds, LBN_SELCHANGE);
   KeyOnList(VK_DELETE, false);
   EXPECT_EQ(Rows(), std::vector<std::string>{kExtraRow});
   EXPECT_EQ(Applied(), "");

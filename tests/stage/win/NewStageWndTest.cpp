@@ -12,6 +12,7 @@
 #include "app/win/FileDialogs.h"
 #include "stage/cNewStage.h"
 #include "tests/stage/win/PaletteWndTest.h"
+#include "tests/support/win/DialogItems.h"
 #include "tests/support/win/LabelFit.h"
 #include "tests/support/win/UserInput.h"
 
@@ -21,27 +22,9 @@ const char kTemplateLabel[] =
     "コピーするステージファイルのパス（テンプレート）\n※実際に読み込まれるファイルは、最も新しいバージョン（同名ファイル"
     "の中で拡張子の最後の番号が最も大きいもの）になります。";
 
-void Press(HWND dialog, int id, int code = BN_CLICKED) {
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
 void Choose(HWND dialog, int row) {
   SendDlgItemMessageA(dialog, kIdcNewStagePaletteSource, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
-  Press(dialog, kIdcNewStagePaletteSource, CBN_SELCHANGE);
-}
-
-std::string ItemText(HWND dialog, int id) {
-  char text[512] = {};
-  GetDlgItemTextA(dialog, id, text, sizeof text);
-  return text;
-}
-
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
-
-std::string Here() {
-  char folder[MAX_PATH] = {};
-  GetCurrentDirectoryA(sizeof folder, folder);
-  return folder;
+  SendItemCommand(dialog, kIdcNewStagePaletteSource, CBN_SELCHANGE);
 }
 
 // Answers the open-file dialog with a path and notes what it was asked.
@@ -100,7 +83,7 @@ protected:
     SetDlgItemTextA(dialog, kIdcNewStageTemplatePath, stage);
     Choose(dialog, source);
     SetDlgItemTextA(dialog, kIdcNewStagePalettePath, palette);
-    Press(dialog, kIdcOk);
+    SendItemCommand(dialog, kIdcOk);
     return IsWindow(dialog) && IsWindowVisible(dialog);
   }
 };
@@ -142,7 +125,7 @@ TEST_F(NewStageWndTest, TheControlsShowTheChoicesOfTheLastUse) {
     EXPECT_TRUE(label);
     ExpectLabelsInside(dialog);
     HoldForShot(1, HoldMilliseconds());
-    Press(dialog, kIdcCancel);
+    SendItemCommand(dialog, kIdcCancel);
   });
   EXPECT_TRUE(ran);
   EXPECT_FALSE(RebuildPosted());
@@ -242,7 +225,7 @@ TEST_F(NewStageWndTest, FailuresAreReportedAndLeaveTheOpenStage) {
       EXPECT_EQ(ItemText(dialog, kIdcNewStagePalettePath), row.m_pPaletteFile);
       EXPECT_FALSE(IsWindowEnabled(Window()));
       EXPECT_FALSE(IsWindowEnabled(Stage(0).m_hWnd));
-      Press(dialog, kIdcCancel);
+      SendItemCommand(dialog, kIdcCancel);
     }));
     EXPECT_EQ(open, row.m_bStaysOpen);
     ASSERT_EQ(answerer.Seen().size(), 2u);
@@ -262,23 +245,23 @@ TEST_F(NewStageWndTest, BrowseButtonsChooseFilesRelativeToTheWorkingFolder) {
   cBoxAnswerer answerer({IDYES});
   EXPECT_TRUE(RunNew([&](HWND dialog) {
     files.m_strAnswer = Here() + "\\data\\stg4\\T.stg4_123";
-    Press(dialog, kIdcNewStageBrowseTemplate);
+    SendItemCommand(dialog, kIdcNewStageBrowseTemplate);
     EXPECT_EQ(files.m_hOwner, dialog) << "the dialog owns the file dialog";
     EXPECT_EQ(files.m_strFolder, "data\\stg4\\");
     EXPECT_EQ(files.m_strTitle, "ステージの選択");
     EXPECT_EQ(files.m_strFilter, "StageFile ( *.stg4_* )");
     EXPECT_EQ(ItemText(dialog, kIdcNewStageTemplatePath), ".\\data\\stg4\\T.stg4_123");
     files.m_strAnswer.clear();
-    Press(dialog, kIdcNewStageBrowseTemplate);
+    SendItemCommand(dialog, kIdcNewStageBrowseTemplate);
     EXPECT_EQ(ItemText(dialog, kIdcNewStageTemplatePath), ".\\data\\stg4\\T.stg4_123") << "a cancelled choice";
     Choose(dialog, kNewPaletteOfFile);
     files.m_strAnswer = Here() + "\\data\\plt4\\P.plt4";
-    Press(dialog, kIdcNewStageBrowsePalette);
+    SendItemCommand(dialog, kIdcNewStageBrowsePalette);
     EXPECT_EQ(files.m_strFolder, "data\\plt4\\");
     EXPECT_EQ(files.m_strTitle, "ステージパレットの選択");
     EXPECT_EQ(files.m_strFilter, "PaletteFile ( *.plt4 )");
     EXPECT_EQ(ItemText(dialog, kIdcNewStagePalettePath), ".\\data\\plt4\\P.plt4");
-    Press(dialog, kIdcOk);
+    SendItemCommand(dialog, kIdcOk);
   }));
   EXPECT_EQ(g_StageDoc.m_strName, "新しい") << "the newest version of the chosen template";
   EXPECT_EQ(ListText(g_StageDoc.m_vStageBlock), "f0 f1 f2 f3");

@@ -8,30 +8,21 @@
 
 #include "stage/cDataMove.h"
 #include "tests/stage/win/PaletteWndTest.h"
+#include "tests/support/win/DialogItems.h"
 #include "tests/support/win/LabelFit.h"
 #include "tests/support/win/UserInput.h"
 #include "ui/win/cValueInputDlg.h"
 
 namespace {
 
-void Press(HWND dialog, int id, int code = BN_CLICKED) {
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
 void Type(HWND dialog, int id, const char* text) {
   SetDlgItemTextA(dialog, id, text);
-  Press(dialog, id, EN_KILLFOCUS);
+  SendItemCommand(dialog, id, EN_KILLFOCUS);
 }
 
 void Choose(HWND dialog, int id, int row) {
   SendDlgItemMessageA(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
-  Press(dialog, id, CBN_SELCHANGE);
-}
-
-std::string ItemText(HWND dialog, int id) {
-  char text[256] = {};
-  GetDlgItemTextA(dialog, id, text, sizeof text);
-  return text;
+  SendItemCommand(dialog, id, CBN_SELCHANGE);
 }
 
 std::vector<std::string> ComboRows(HWND dialog, int id) {
@@ -58,8 +49,6 @@ std::vector<std::string> StaticTexts(HWND dialog) {
   }
   return texts;
 }
-
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
 void UpDownRange(HWND dialog, int id, int& low, int& high) {
   SendDlgItemMessageA(dialog, id, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
@@ -89,7 +78,7 @@ TEST_F(PaletteDialogsTest, TheNumberOfEntriesAskedAtThePaletteWindow) {
     at = TopLeft(dialog);
     othersDisabled = !IsWindowEnabled(Window()) && !IsWindowEnabled(Stage(0).m_hWnd);
     SetDlgItemTextA(dialog, kIdcInputEdit, "3");
-    Press(dialog, kIdcOk);
+    SendItemCommand(dialog, kIdcOk);
   });
   PaletteCommand(window, 40088);
   ASSERT_TRUE(driver.Ran());
@@ -106,7 +95,7 @@ TEST_F(PaletteDialogsTest, TheNumberOfEntriesAskedAtThePaletteWindow) {
   // longer exists.
   cModalDriver grow([&](HWND dialog) {
     SetDlgItemTextA(dialog, kIdcInputEdit, "5");
-    Press(dialog, kIdcOk);
+    SendItemCommand(dialog, kIdcOk);
   });
   PaletteCommand(Stage(0), 40088);
   EXPECT_EQ(PaletteStateText(0),
@@ -115,7 +104,7 @@ TEST_F(PaletteDialogsTest, TheNumberOfEntriesAskedAtThePaletteWindow) {
 
   cModalDriver cancel([&](HWND dialog) {
     SetDlgItemTextA(dialog, kIdcInputEdit, "1");
-    Press(dialog, kIdcCancel);
+    SendItemCommand(dialog, kIdcCancel);
   });
   PaletteCommand(window, 40088);
   EXPECT_TRUE(cancel.Ran());
@@ -147,7 +136,7 @@ TEST_F(PaletteDialogsTest, ElevenEntriesBecomeFourOrTwentyOne) {
     for (const auto& count : row.m_vCounts) {
       cModalDriver driver([&](HWND dialog) {
         SetDlgItemTextA(dialog, kIdcInputEdit, count.second);
-        Press(dialog, kIdcOk);
+        SendItemCommand(dialog, kIdcOk);
       });
       PaletteCommand(Palette(count.first, 0), 40088);
       EXPECT_TRUE(driver.Ran()) << count.second;
@@ -198,7 +187,7 @@ TEST_F(PaletteDialogsTest, TheDataMoveDialogsControls) {
     EXPECT_TRUE(Enabled(dialog, kIdcMoveDestSpin));
     ExpectLabelsInside(dialog);
     HoldForShot(0, HoldMilliseconds());
-    Press(dialog, kIdcCancel);
+    SendItemCommand(dialog, kIdcCancel);
   });
   PaletteCommand(window, 40089);
   EXPECT_TRUE(driver.Ran());
@@ -241,7 +230,7 @@ TEST_F(PaletteDialogsTest, ADataMoveKeepsEveryReference) {
       Type(dialog, kIdcMoveLast, row.m_pLast);
       Type(dialog, kIdcMoveDest, row.m_pDest);
       Choose(dialog, kIdcMoveOperation, row.m_nOperation);
-      Press(dialog, kIdcOk);
+      SendItemCommand(dialog, kIdcOk);
     });
     PaletteCommand(Palette(row.m_bStage, 0), 40089);
     EXPECT_TRUE(driver.Ran());

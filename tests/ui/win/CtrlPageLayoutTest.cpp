@@ -6,6 +6,7 @@
 #include "tests/support/win/UserInput.h"
 #include "tests/support/win/WindowTest.h"
 #include "tests/ui/win/CtrlTestPage.h"
+#include "tests/ui/win/TestTemplates.h"
 #include "ui/win/cValueInputDlg.h"
 
 namespace {
@@ -18,8 +19,6 @@ void HoldAndCancel(HWND dialog, int shot, int hold) {
   HoldForShot(shot, hold);
   PostMessageA(dialog, WM_COMMAND, kIdcCancel, 0);
 }
-
-INT_PTR CALLBACK PlainProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
 
 }  // namespace
 

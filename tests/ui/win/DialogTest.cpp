@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "tests/support/win/WindowTest.h"
+#include "tests/ui/win/TestTemplates.h"
 
 namespace {
 constexpr uint16_t kModalTemplate = 500;
-constexpr uint16_t kToolTemplate = 501;
 constexpr uint16_t kScrollTemplate = 503;
 
 class DialogTest : public cWindowTest {};

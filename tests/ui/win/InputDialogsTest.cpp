@@ -2,6 +2,7 @@
 
 #include "tests/support/win/UserInput.h"
 #include "tests/support/win/WindowTest.h"
+#include "tests/ui/win/TestTemplates.h"
 #include "ui/win/cValueInputDlg.h"
 
 namespace {
@@ -24,8 +25,6 @@ struct cItem {
   RECT units;
   DWORD style;
 };
-
-INT_PTR CALLBACK PlainProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 
 // Makes the template with a procedure that changes nothing and compares it with the table.
 void ExpectTemplate(uint16_t id, const char* caption, SIZE units, DWORD style, const std::vector<cItem>& items) {
@@ -184,7 +183,7 @@ TEST_F(InputDialogsTest, StringDialogStoresATextWithinItsCharacterLimit) {
 }
 
 TEST_F(InputDialogsTest, StatusPopupDisablesTheOtherWindowsUntilItCloses) {
-  cProbeDialog<40> tool(501, nullptr, &m_List);
+  cProbeDialog<40> tool(kToolTemplate, nullptr, &m_List);
   tool.Create(0, 1);
   ShowStatusPopup(nullptr, &m_List, "ステージを読み込んでいます…", "お待ちください", &tool, 1, 1);
   cStatusPopup* popup = CurrentStatusPopup();

@@ -5,10 +5,10 @@
 #include "tests/support/win/BoxAnswerer.h"
 #include "tests/support/win/ProbeDialog.h"
 #include "tests/support/win/UserInput.h"
+#include "tests/ui/win/TestTemplates.h"
 #include "ui/win/cModelessList.h"
 
 namespace {
-constexpr uint16_t kToolTemplate = 501;
 const POINT kAway = {900, 700};  // off every window of these tests
 
 class MouseTest : public ::testing::Test {

@@ -14,11 +14,12 @@
 #include "tests/support/win/GuiObjects.h"
 #include "tests/support/win/ProbeDialog.h"
 #include "tests/support/win/UserInput.h"
+#include "tests/ui/win/TestTemplates.h"
 #include "ui/win/cModelessList.h"
 #include "ui/win/cPopupMenu.h"
 
 namespace {
-constexpr uint16_t kToolTemplate = 530;
+constexpr uint16_t kToolbarWindowTemplate = 530;
 constexpr uint16_t kPopupMenuId = 620;
 constexpr uint16_t kSaveAccelerators = 621;  // Ctrl+S: 40005
 constexpr uint16_t kToolbarId = 124;
@@ -82,7 +83,7 @@ std::string ToolbarPicture(const char* name) {
 class cToolWindow : public cDialog {
 public:
   explicit cToolWindow(cModelessList* list)
-      : cDialog(kToolTemplate, nullptr, kKindDialog, list, 40, 40),
+      : cDialog(kToolbarWindowTemplate, nullptr, kKindDialog, list, 40, 40),
         m_strPens(ToolbarPicture("ToolBar_Pen.bmp")),
         m_strClicks(ToolbarPicture("ToolBar_PltEdit.bmp")) {
     s_lpInstance = this;
@@ -424,7 +425,7 @@ TEST_F(ToolbarTest, RestingTheCursorOnAButtonShowsItsTooltip) {
 
 TEST_F(ToolbarTest, AcceleratorKeysReachOnlyTheActiveWindow) {
   Open();
-  cProbeDialog<60> other(501, nullptr, &m_List);
+  cProbeDialog<60> other(kToolTemplate, nullptr, &m_List);
   other.Create(0, 1);
   other.AddAccelerators(other.m_hWnd, kSaveAccelerators);
   EXPECT_EQ(other.m_AccelList.front().m_hAccel, m_pWindow->m_AccelList.front().m_hAccel) << "a table is loaded once";
