@@ -175,3 +175,7 @@ std::string FormatOsVersion(uint32_t platformId, uint32_t major, uint32_t minor,
 int32_t CapDiskSpace(uint64_t bytes) {
   return bytes > 0x7FFFFFFFull ? 0x7FFFFFFF : static_cast<int32_t>(bytes);
 }
+
+uint32_t CapMemorySize(uint64_t bytes) {
+  return bytes > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<uint32_t>(bytes);
+}

@@ -38,3 +38,6 @@ std::string FormatOsVersion(uint32_t platformId, uint32_t major, uint32_t minor,
                             const char* servicePack);
 // Free bytes as the report shows them: capped at the largest signed 32-bit value.
 int32_t CapDiskSpace(uint64_t bytes);
+// A memory size as the report's 32-bit fields hold it: at most 4 GB less one byte, as the 32-bit
+// program's memory status gives it, so that a 64-bit build's larger sizes never wrap around.
+uint32_t CapMemorySize(uint64_t bytes);

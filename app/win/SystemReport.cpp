@@ -89,10 +89,10 @@ int SystemReport() {
   facts.m_dClockHz = cpu.m_dClock;
   MEMORYSTATUS memory;
   GetMemoryStatus(memory);
-  facts.m_nMemTotal = static_cast<uint32_t>(memory.dwTotalPhys);
-  facts.m_nMemFree = static_cast<uint32_t>(memory.dwAvailPhys);
-  facts.m_nVirTotal = static_cast<uint32_t>(memory.dwTotalVirtual);
-  facts.m_nVirFree = static_cast<uint32_t>(memory.dwAvailVirtual);
+  facts.m_nMemTotal = CapMemorySize(memory.dwTotalPhys);
+  facts.m_nMemFree = CapMemorySize(memory.dwAvailPhys);
+  facts.m_nVirTotal = CapMemorySize(memory.dwTotalVirtual);
+  facts.m_nVirFree = CapMemorySize(memory.dwAvailVirtual);
   facts.m_nDiskFree = FreeDiskSpace(nullptr);
   return WriteSystemReport(facts);
 }

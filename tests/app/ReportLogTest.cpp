@@ -44,6 +44,23 @@ TEST(ReportLog, SystemReportLines) {
   EXPECT_EQ(log.Lines(), expected);
 }
 
+TEST(ReportLog, SizesAreCappedToTheReportsFields) {
+  struct {
+    uint64_t m_nBytes;
+    int32_t m_nDisk;
+    uint32_t m_nMemory;
+  } rows[] = {{0, 0, 0},
+              {0x7FFFFFFFull, 0x7FFFFFFF, 0x7FFFFFFFu},
+              {0x80000000ull, 0x7FFFFFFF, 0x80000000u},
+              {0xFFFFFFFFull, 0x7FFFFFFF, 0xFFFFFFFFu},
+              {0x100000000ull, 0x7FFFFFFF, 0xFFFFFFFFu},  // 4 GB: no wrap around to 0
+              {24ull << 30, 0x7FFFFFFF, 0xFFFFFFFFu}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(CapDiskSpace(row.m_nBytes), row.m_nDisk) << row.m_nBytes;
+    EXPECT_EQ(CapMemorySize(row.m_nBytes), row.m_nMemory) << row.m_nBytes;
+  }
+}
+
 TEST(ReportLog, OsNames) {
   EXPECT_STREQ(OsNameOf(1, 4, 10), "Windows 98");
   EXPECT_STREQ(OsNameOf(2, 6, 1), "Windows 7");
