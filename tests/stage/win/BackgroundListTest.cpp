@@ -9,14 +9,9 @@
 #include "stage/win/cDlgBackground.h"
 #include "tests/stage/win/StageSettingsTest.h"
 #include "tests/support/win/DialogItems.h"
-#include "tests/support/win/OwnDesktop.h"
 #include "tests/support/win/UserInput.h"
 
 namespace {
-
-// These tests activate the sheet, focus the list, type and click: the program runs on a desktop of
-// its own, made before any window.
-const int g_nOwnDesktop = UseOwnDesktop();
 
 const std::string kExtraRow(64, '-');
 
@@ -113,7 +108,6 @@ protected:
 }  // namespace
 
 TEST_F(BackgroundListTest, ButtonsAndTheDoubleClickEditThroughTheBackgroundDialog) {
-  ASSERT_EQ(g_nOwnDesktop, 1);
   OpenBasic();
   EXPECT_EQ(Rows(), std::vector<std::string>{kExtraRow}) << "a stage without backgrounds";
 

@@ -1,5 +1,5 @@
-// These tests activate and focus windows and answer boxes: the program works on a desktop of its
-// own, made before any test makes a window.
+// Part of every Windows test program: its tests activate and focus windows, click, type and answer
+// boxes, so the program works on a desktop of its own, made before any test makes a window.
 #include <gtest/gtest.h>
 #include <windows.h>
 
