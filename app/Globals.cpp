@@ -116,4 +116,4 @@ cString g_PaletteSourceNames[kPaletteSourceCount] = {
     "上記ステージのパレットをそのまま使用", "データなし", "コモンパレットをコピー", "ステージパレットファイルからコピー", "",
 };
 cMciSound g_MciSound;
-int32_t TestPlayRunning = 0;
+int32_t g_bTestPlayRunning = 0;

@@ -10,7 +10,7 @@ cColourEntry g_aSecondPalette[kPaletteSize];
 namespace {
 int FirstEntryOf(const cColourEntry& colour) {
   for (int i = 0; i < kPaletteSize; ++i)
-    if (g_ProgramPalette.m_aEntry[i].SameColour(colour)) return i;
+    if (g_ProgramPalette.m_Pal[i].SameColour(colour)) return i;
   return -1;
 }
 }  // namespace
@@ -22,7 +22,7 @@ int ReadBmpPalette(cColourEntry* table, const char* path) {
   return 1;
 }
 
-int LoadProgramPalette(const char* path) { return ReadBmpPalette(g_ProgramPalette.m_aEntry, path); }
+int LoadProgramPalette(const char* path) { return ReadBmpPalette(g_ProgramPalette.m_Pal, path); }
 
 void SetTransparentColour(const cColourEntry& colour) {
   g_ProgramPalette.m_TransparentColour = colour;
@@ -38,7 +38,7 @@ void SetOpaqueMaskColour(const cColourEntry& colour) {
 void SetTrueColourKey(const cColourEntry& colour) { g_ProgramPalette.m_TrueColourKey = colour; }
 
 void MakeSurfaceColourTable(cColourEntry* table) {
-  std::memcpy(table, g_ProgramPalette.m_aEntry, sizeof g_ProgramPalette.m_aEntry);
+  std::memcpy(table, g_ProgramPalette.m_Pal, sizeof g_ProgramPalette.m_Pal);
   table[0].m_nBlue = table[0].m_nGreen = table[0].m_nRed = 0;
   table[255].m_nBlue = table[255].m_nGreen = table[255].m_nRed = 255;
 }

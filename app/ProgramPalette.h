@@ -18,7 +18,7 @@ struct cColourEntry {
 };
 
 struct cProgramPalette {
-  cColourEntry m_aEntry[kPaletteSize];
+  cColourEntry m_Pal[kPaletteSize];
   cColourEntry m_TransparentColour;
   uint8_t m_nTransparentIndex = 0;
   uint8_t m_nMaskIndex = 0;  // what opaque pixels become in the mask of a 256-colour image

@@ -25,7 +25,7 @@ extern cApplication App;
 
 // 1 while a test play runs: set when the test play starts the game program, cleared when the start
 // fails or when the game reports its end to the main frame.
-extern int32_t TestPlayRunning;
+extern int32_t g_bTestPlayRunning;
 
 void SetDataVersion(uint32_t version, int stripCR);
 inline uint32_t VersionRead() { return cApplication::m_nVersionRead; }

@@ -49,7 +49,7 @@ const cCheckField<D> kDistanceChecks[2] = {
 };
 }  // namespace
 
-const cCondKindForm kCondKindForms[kCondKindCount] = {
+const cDlgCondKindEntry kCondKindEntries[kCondKindCount] = {
     {0, 0, nullptr, 0, nullptr, 0, nullptr, 0},
     {1267, 196, kValueField, 1, kCommonVarCombos, 2, nullptr, 0},
     {1268, 197, kValueField, 1, kStageVarCombos, 2, nullptr, 0},
@@ -61,17 +61,18 @@ const cCondKindForm kCondKindForms[kCondKindCount] = {
 };
 
 uint16_t CondKindButton(int kind) {
-  return kind > 0 && kind < kCondKindCount ? kCondKindForms[kind].m_nButton : 0;
+  return kind > 0 && kind < kCondKindCount ? kCondKindEntries[kind].m_nButton : 0;
 }
 
 int CondKindOfButton(uint16_t id) {
   for (int kind = 1; kind < kCondKindCount; ++kind)
-    if (id != 0 && kCondKindForms[kind].m_nButton == id) return kind;
+    if (id != 0 && kCondKindEntries[kind].m_nButton == id) return kind;
   return 0;
 }
 
 void CondChooserStates(int listKind, int layer, cCtrlStates& states) {
-  for (int kind = 1; kind < kCondKindCount; ++kind) states.SetText(kCondKindForms[kind].m_nButton, CondKindNames[kind]);
+  for (int kind = 1; kind < kCondKindCount; ++kind)
+    states.SetText(kCondKindEntries[kind].m_nButton, CondKindNames[kind]);
   states.Enable(kIdcCondDistanceButton, !(listKind == 0 && layer != kLayerChara));
 }
 

@@ -37,7 +37,7 @@ constexpr int kCondKindCount = 8;  // row 0 stands for no kind
 // One kind: its chooser button, its dialog's template, and the controls of the dialogs of this
 // core's kinds 1, 2, 3, 6 and 7 (kinds 4 and 5: editors/StatusCondRules.h). Its caption is
 // CondKindNames[kind].
-struct cCondKindForm {
+struct cDlgCondKindEntry {
   uint16_t m_nButton;
   uint16_t m_nTemplate;
   const cNumField<cCondData>* m_pNum;
@@ -47,7 +47,7 @@ struct cCondKindForm {
   const cCheckField<cCondData>* m_pCheck;
   int m_nCheck;
 };
-extern const cCondKindForm kCondKindForms[kCondKindCount];
+extern const cDlgCondKindEntry kCondKindEntries[kCondKindCount];
 
 enum : uint16_t {
   kIdcCondDistanceButton = 1273,
@@ -89,7 +89,7 @@ int PressCondKindButton(cCondData& cond, uint16_t button, const cOpenSheets& she
   if (!kind) return -1;
   cond.m_cKind = static_cast<int8_t>(kind);
   int anchor = CondKindDialogAnchor(sheets);
-  return anchor == kCondAnchorNone ? 0 : run(kind, kCondKindForms[kind].m_nTemplate, anchor);
+  return anchor == kCondAnchorNone ? 0 : run(kind, kCondKindEntries[kind].m_nTemplate, anchor);
 }
 
 // The subjects the status dialogs offer: "主人公" first for the block sheet and for the item sheet's

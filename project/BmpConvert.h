@@ -54,7 +54,7 @@ struct cBmpConvertOptions {
   // The palette the colours are found in, and the program palette whose line and reserved colours
   // the written file carries; 256 entries each.
   const cColourEntry* m_pSecondPalette = g_aSecondPalette;
-  const cColourEntry* m_pProgramPalette = g_ProgramPalette.m_aEntry;
+  const cColourEntry* m_pProgramPalette = g_ProgramPalette.m_Pal;
 };
 // The tool's settings as the editor configuration holds them, with the project's palettes.
 cBmpConvertOptions ConvertOptionsOf(const cEditConfig& config);

@@ -40,20 +40,8 @@ cMapEditor::cMapEditor(cStageDoc& stage, cStageEditState& state, cStageEditorHos
       m_Host(host) {}
 
 void cMapEditor::RunTool(int tool, const cMapMouse& mouse) {
-  switch (tool) {
-    case kToolPen:
-      return PenTool(mouse);
-    case kToolLine:
-      return LineTool(mouse);
-    case kToolRect:
-      return RectTool(mouse);
-    case kToolFill:
-      return FillTool(mouse);
-    case kToolEdit:
-      return EditTool(mouse);
-    case kModeSelect:
-      return SelectionTool(mouse);
-  }
+  if (tool == kModeSelect) SelectionTool(mouse);
+  else if (tool >= 0 && tool < kToolCount) (this->*m_apfnTool[tool])(mouse);
 }
 
 template <class T>

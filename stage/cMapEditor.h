@@ -26,7 +26,7 @@ enum : uint32_t {
   kRButtonDblClk = 0x0206,
 };
 // The tools and drawing modes of the edit state.
-enum : int32_t { kToolPen, kToolLine, kToolRect, kToolFill, kToolEdit };
+enum : int32_t { kToolPen, kToolLine, kToolRect, kToolFill, kToolEdit, kToolCount };
 enum : int32_t { kModePen, kModeLine, kModeRect, kModeCell, kModeSelect = 5 };
 constexpr int kCellPixels = 32;
 // What an idle tick asks of the window: nothing, a repaint, or a repaint after drag-scrolling.
@@ -137,6 +137,9 @@ private:
   cStageEditState& m_State;
   cStageEditorHost& m_Host;
   cMapChanges m_Changes;
+  // The handlers of the five tools, by the edit state's tool number.
+  void (cMapEditor::*m_apfnTool[kToolCount])(const cMapMouse& mouse) = {
+      &cMapEditor::PenTool, &cMapEditor::LineTool, &cMapEditor::RectTool, &cMapEditor::FillTool, &cMapEditor::EditTool};
 };
 
 // The cells a line from the centre of the start cell to the target visits, in order, at most

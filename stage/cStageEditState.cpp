@@ -109,7 +109,7 @@ void cStageEditState::SwitchLayer(int layer) {
 
 void cStageEditState::Push(int flags, cVector<cLayerSnapshot>& stack, cStageDoc& stage) {
   // No snapshot is taken while a test play runs.
-  if (m_nUndoLevels <= 0 || TestPlayRunning) return;
+  if (m_nUndoLevels <= 0 || g_bTestPlayRunning) return;
   cLayerSnapshot step;
   step.m_nFlags = flags;
   // Copies share every chunk with the stage until one of them is written.

@@ -28,21 +28,21 @@ void cTestPlay::TestPlay(int wholeGame) {
     return;
   }
   uint32_t now = Shell().TickCount();
-  if (TestPlayRunning) {
+  if (g_bTestPlayRunning) {
     if (now - g_nLastLaunchTime >= kLaunchGuardMs)
       ErrorBox("二重起動はできません！\n二重起動でないのにこのエラーが出る場合はエディタープログラムとゲームプログラムの"
                "バージョンが合っていない可能性があります。");
     return;
   }
   g_nLastLaunchTime = now;
-  TestPlayRunning = 1;
+  g_bTestPlayRunning = 1;
   if (m_State.m_bStageOpen && !PrepareStage()) {
-    TestPlayRunning = 0;
+    g_bTestPlayRunning = 0;
     return;
   }
   // The game starts in the editor's working folder, against which the stored stage path resolves.
   if (!m_Host.LaunchGame(program.GetStr(), wholeGame ? nullptr : m_State.m_strStagePath.GetStr())) {
-    TestPlayRunning = 0;
+    g_bTestPlayRunning = 0;
     ErrorBoxOwnerF(m_Host.FrameOwner(), "ゲームプログラムが呼び出せません！");
     GiveUndoBack(m_Stage, m_State, &m_Host);
   }
@@ -75,5 +75,5 @@ void EndTestPlay(cStageDoc& stage, cStageEditState& state, cStageEditorHost* hos
   if (host) host->ForgetGame();
   GiveUndoBack(stage, state, host);
   if (host) host->ActivateEditor();
-  TestPlayRunning = 0;
+  g_bTestPlayRunning = 0;
 }

@@ -28,8 +28,8 @@ void Refocus(cEditorWindow& editor) {
   if (!g_bRefocusEditor) return;
   g_bRefocusEditor = 0;
   if (g_MainFrame.m_nEditorKind == 0) SetFocus(editor.m_hWnd);
-  else if (editor.m_lpWorldMapWnd && editor.m_lpWorldMapWnd->m_bInitialized)
-    SetFocus(editor.m_lpWorldMapWnd->m_hWnd);
+  else if (editor.m_pWorldMapWnd && editor.m_pWorldMapWnd->m_bInitialized)
+    SetFocus(editor.m_pWorldMapWnd->m_hWnd);
 }
 
 // One pass of the loop; false once the quit message has come.

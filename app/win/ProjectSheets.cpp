@@ -66,8 +66,8 @@ int LoadProgramPalettes() {
     ErrorBoxF("パレットの生成に失敗！\n%s が見つかりません！", kPalettePath);
     return 0;
   }
-  SetTransparentColour(g_ProgramPalette.m_aEntry[kTransparentEntry]);
-  SetOpaqueMaskColour(g_ProgramPalette.m_aEntry[kMaskEntry]);
+  SetTransparentColour(g_ProgramPalette.m_Pal[kTransparentEntry]);
+  SetOpaqueMaskColour(g_ProgramPalette.m_Pal[kMaskEntry]);
   if (!ReadBmpPalette(g_aSecondPalette, kSecondPalettePath)) {
     ErrorBoxF("パレットの生成に失敗！\n%s が見つかりません！", kSecondPalettePath);
     return 0;

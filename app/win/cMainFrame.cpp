@@ -121,8 +121,8 @@ void cMainFrame::OnActivateApp(WPARAM wParam, LPARAM lParam) {
 
 void cMainFrame::OnMinimized() {
   // The stage editor's own minimise has hidden its windows already.
-  if (!EditorHasWindow() || !m_lpStageEditor->m_bInitialized || m_lpStageEditor->m_bMinimized) return;
-  m_lpStageEditor->m_bMinimized = 1;
+  if (!EditorHasWindow() || !m_lpStageEditor->m_bInitialized || m_lpStageEditor->m_bMinimised) return;
+  m_lpStageEditor->m_bMinimised = 1;
   ShowWorkingWindows(0);
 }
 
@@ -131,12 +131,12 @@ void cMainFrame::RestoreEditor() {
   g_bRefocusEditor = 1;
   if (!EditorMinimized()) return;
   ShowWorkingWindows(1);
-  m_lpStageEditor->m_bMinimized = 0;
+  m_lpStageEditor->m_bMinimised = 0;
 }
 
 void cMainFrame::ShowWorkingWindows(int show) {
   if (m_nEditorKind == 1) {
-    if (cWorldMapWindow* worldMap = m_lpStageEditor->m_lpWorldMapWnd) worldMap->ShowWindows(show);
+    if (cWorldMapWindow* worldMap = m_lpStageEditor->m_pWorldMapWnd) worldMap->ShowWindows(show);
   } else if (show) {
     m_lpStageEditor->ShowAll();
   } else {
@@ -153,7 +153,7 @@ void cMainFrame::OnCopyData(WPARAM, const COPYDATASTRUCT* data) {
 void cMainFrame::EndTestPlay() {
   g_GameProcess.Forget();
   if (m_Services.m_pfnEndTestPlay) m_Services.m_pfnEndTestPlay();
-  TestPlayRunning = 0;
+  g_bTestPlayRunning = 0;
 }
 
 void cMainFrame::CreateStageEditor() {

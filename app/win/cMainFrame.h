@@ -46,8 +46,8 @@ public:
   virtual void PaintPalettePreviews() = 0;
 
   cPreviewSheetLink* m_lpDatabaseWnd = nullptr;  // the database window while it is open
-  cWorldMapWindow* m_lpWorldMapWnd = nullptr;    // the world map window while it is open
-  int32_t m_bMinimized = 0;
+  cWorldMapWindow* m_pWorldMapWnd = nullptr;     // the world map window while it is open
+  int32_t m_bMinimised = 0;
 };
 
 // What the frame asks of the stage editor's documents; the stage editor fills it in at start-up.
@@ -87,7 +87,7 @@ private:
   void ShowWorkingWindows(int show);
   // The stage editor window is there and has hidden its working windows for a minimised program.
   bool EditorMinimized() const {
-    return EditorHasWindow() && m_lpStageEditor->m_bInitialized && m_lpStageEditor->m_bMinimized;
+    return EditorHasWindow() && m_lpStageEditor->m_bInitialized && m_lpStageEditor->m_bMinimised;
   }
   bool EditorHasWindow() const { return m_lpStageEditor && m_lpStageEditor->m_hWnd; }
 };

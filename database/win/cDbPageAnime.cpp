@@ -131,14 +131,14 @@ template class cDbAnimePage<cDbPageAnimeCore>;
 
 cDbPageAnimeSet::cDbPageAnimeSet(uint16_t templateId, cDatabaseWnd& window, cDbPageAnimeSetCore& core)
     : cDbAnimePage(templateId, window, kTabAnimeSet, core, kListAnimeSetTable, core.m_Edit.m_vMotion[kMotionStand]) {
-  m_cgMotions.m_Param = m_Core.MotionsParam();
+  m_cgMotionList.m_Param = m_Core.MotionsParam();
   AddFieldGroups(m_vInts, kAnimeSetShiftFields, m_Core.m_Edit);
   AddCtrlGroup(m_vButtons, kIdcAnimeEditMotion);
 }
 
 void cDbPageAnimeSet::AttachOtherGroups() {
   cDbAnimePage::AttachOtherGroups();
-  AttachCtrlGroup(m_cgMotions);
+  AttachCtrlGroup(m_cgMotionList);
   m_Core.BindMotions(Motions());
 }
 

@@ -73,7 +73,7 @@ public:
   cDbPageAnimeSet(uint16_t templateId, cDatabaseWnd& window, cDbPageAnimeSetCore& core);
 
   LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
-  cCtrlList<cAnimeData>& Motions() { return m_cgMotions.m_Ctrl; }
+  cCtrlList<cAnimeData>& Motions() { return m_cgMotionList.m_Ctrl; }
 
 protected:
   void AttachOtherGroups() override;
@@ -89,7 +89,7 @@ private:
   // PSN_APPLY: OK and Apply commit every page; a failure keeps the sheet open and Apply enabled.
   void Apply(HWND window, const NMHDR& notice);
 
-  cCtrlGroup<cCtrlList<cAnimeData>> m_cgMotions;
+  cCtrlGroup<cCtrlList<cAnimeData>> m_cgMotionList;
 };
 
 class cDbPageAnime : public cDbAnimePage<cDbPageAnimeCore> {

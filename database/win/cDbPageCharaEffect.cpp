@@ -81,7 +81,7 @@ void cDbEffectKindPage<Core>::OnPaint() {
   if (this->m_vBitmaps.empty() || !panel.SwatchShown()) return;
   cCtrlBitmap& swatch = this->m_vBitmaps[0].m_Ctrl;
   if (!swatch.m_Back.Dc()) return;
-  swatch.m_Back.FillRgb(g_ProgramPalette.m_aEntry[panel.SwatchColour()]);
+  swatch.m_Back.FillRgb(g_ProgramPalette.m_Pal[panel.SwatchColour()]);
   swatch.Present();
 }
 

@@ -51,7 +51,7 @@ cDlgCondKind::cDlgCondKind(uint16_t templateId, cWindow* parent, int32_t, cListE
   m_Context.m_pCond = static_cast<cCondData*>(context->m_pElement);
   m_Context.m_bNew = context->m_bInsert;
   m_Context.m_nListKind = context->m_anPage[0];
-  for (int kind = 1; kind < kCondKindCount; ++kind) AddCtrlGroup(m_vButtons, kCondKindForms[kind].m_nButton);
+  for (int kind = 1; kind < kCondKindCount; ++kind) AddCtrlGroup(m_vButtons, kCondKindEntries[kind].m_nButton);
 }
 
 cDlgCondKind::~cDlgCondKind() {
@@ -117,10 +117,10 @@ cDlgCond::cDlgCond(uint16_t templateId, cWindow* parent, const cCondEditContext*
   s_lpInstance = this;
   m_lpfnProc = Proc;
   if (m_nKind <= 0 || m_nKind >= kCondKindCount) return;
-  const cCondKindForm& form = kCondKindForms[m_nKind];
-  AddFields(m_Ctrls, form.m_pNum, form.m_nNum, m_Edit.Work());
-  AddFields(m_Ctrls, form.m_pCombo, form.m_nCombo, m_Edit.Work());
-  AddFields(m_Ctrls, form.m_pCheck, form.m_nCheck, m_Edit.Work());
+  const cDlgCondKindEntry& entry = kCondKindEntries[m_nKind];
+  AddFields(m_Ctrls, entry.m_pNum, entry.m_nNum, m_Edit.Work());
+  AddFields(m_Ctrls, entry.m_pCombo, entry.m_nCombo, m_Edit.Work());
+  AddFields(m_Ctrls, entry.m_pCheck, entry.m_nCheck, m_Edit.Work());
 }
 
 cDlgCond::~cDlgCond() {

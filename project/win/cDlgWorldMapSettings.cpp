@@ -106,6 +106,6 @@ void cDlgWorldMapSettings::PaintPreview() {
   if (!m_bInitialized || !preview || !preview->m_Back.Dc()) return;
   cCtrlEditVal<int32_t>* colour = FindCtrlById(m_vNumbers, kIdcMapBackColor);
   if (!colour) return;
-  preview->m_Back.FillRgb(g_ProgramPalette.m_aEntry[colour->Value()]);
+  preview->m_Back.FillRgb(g_ProgramPalette.m_Pal[colour->Value()]);
   preview->Present();
 }

@@ -116,7 +116,7 @@ void cMapChipPaletteWnd::Repaint() {
   if (!m_bInitialized || !canvas.Dc()) return;
   const cWorldMapDoc& doc = g_WorldMap;
   const cCanvas& sheet = g_aSheetCanvas[kSheetWorldChip];
-  canvas.FillRgb(g_ProgramPalette.m_aEntry[kChipBackEntry]);
+  canvas.FillRgb(g_ProgramPalette.m_Pal[kChipBackEntry]);
   for (int32_t row = 0; row < kChipRows; ++row) {
     for (int32_t column = 0; column < cMapChipPaletteRules::kColumns; ++column) {
       int32_t chip = (row + m_nScrollRow) * cMapChipPaletteRules::kColumns + column;

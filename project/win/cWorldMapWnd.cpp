@@ -420,7 +420,7 @@ void cWorldMapWnd::Repaint() {
   const cWorldMapDoc& doc = g_WorldMap;
   int32_t width = std::min(m_nViewWidth, kMaxViewWidth), height = std::min(m_nViewHeight, kMaxViewHeight);
   int32_t scrollX = m_Editor.ScrollX(), scrollY = m_Editor.ScrollY();
-  canvas.FillRgb(g_ProgramPalette.m_aEntry[static_cast<uint8_t>(doc.m_nBackColor)]);
+  canvas.FillRgb(g_ProgramPalette.m_Pal[static_cast<uint8_t>(doc.m_nBackColor)]);
   if (doc.m_bUseBackImage)
     canvas.Blit(0, 0, width, height, g_aSheetCanvas[kSheetWorldBack], scrollX * kCell, scrollY * kCell, 1);
   const cCanvas& chips = g_aSheetCanvas[kSheetWorldChip];

@@ -100,6 +100,6 @@ void cDlgBackground::OnPaint() {
   if (!preview || !preview->m_Back.Dc()) return;
   cCtrlEditVal<int32_t>* colour = FindCtrlById(m_vIntEdits, kIdcBgColor);
   if (!colour) return;
-  preview->m_Back.FillRgb(g_ProgramPalette.m_aEntry[colour->Value()]);
+  preview->m_Back.FillRgb(g_ProgramPalette.m_Pal[colour->Value()]);
   preview->Present();
 }

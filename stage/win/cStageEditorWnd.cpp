@@ -73,8 +73,8 @@ const cToolButton kTestPlayButtons[] = {
 
 // The palette windows' slots in the numbering of their panes.
 cPaletteWnd* cStageEditorWnd::* const kPaletteSlots[kPaletteWndCount] = {
-    &cStageEditorWnd::m_lpCommonBlockPlt, &cStageEditorWnd::m_lpCommonCharaPlt, &cStageEditorWnd::m_lpCommonItemPlt,
-    &cStageEditorWnd::m_lpStageBlockPlt,  &cStageEditorWnd::m_lpStageCharaPlt,  &cStageEditorWnd::m_lpStageItemPlt,
+    &cStageEditorWnd::m_pCommonBlockWnd, &cStageEditorWnd::m_pCommonCharaWnd, &cStageEditorWnd::m_pCommonItemWnd,
+    &cStageEditorWnd::m_pStageBlockWnd,  &cStageEditorWnd::m_pStageCharaWnd,  &cStageEditorWnd::m_pStageItemWnd,
 };
 
 template <class T>
@@ -107,10 +107,10 @@ cStageEditorWnd::cStageEditorWnd(cMainFrame& frame)
 }
 
 cStageEditorWnd::~cStageEditorWnd() {
-  DeleteWindow(m_lpWorldMapWnd);
+  DeleteWindow(m_pWorldMapWnd);
   CloseSheets();
   for (cPaletteWnd* cStageEditorWnd::*slot : kPaletteSlots) DeleteWindow(this->*slot);
-  DeleteWindow(m_lpGroupWnd);
+  DeleteWindow(m_pGroupWnd);
   Destroy();
   if (g_StageEditState.m_pView == this) g_StageEditState.m_pView = nullptr;
   if (g_pStageEditorWnd == this) g_pStageEditorWnd = nullptr;
@@ -353,7 +353,7 @@ void cStageEditorWnd::OnDestroy(HWND window) {
 }
 
 void cStageEditorWnd::Minimise() {
-  m_bMinimized = 1;
+  m_bMinimised = 1;
   HideEditorWindows();
   ShowWindow(m_Frame.m_hWnd, SW_MINIMIZE);
 }
@@ -411,17 +411,17 @@ cPaletteWnd* cStageEditorWnd::PaletteWnd(int index) {
   return index >= 0 && index < kPaletteWndCount ? this->*kPaletteSlots[index] : nullptr;
 }
 
-cDialog* cStageEditorWnd::LayerWindow(int index) { return index == kGroupWnd ? m_lpGroupWnd : PaletteWnd(index); }
+cDialog* cStageEditorWnd::LayerWindow(int index) { return index == kGroupWnd ? m_pGroupWnd : PaletteWnd(index); }
 
 void cStageEditorWnd::CreatePaletteWindows() {
-  DeleteWindow(m_lpGroupWnd);
+  DeleteWindow(m_pGroupWnd);
   int32_t shown[kLayerWindowCount];
   LayerWindowsShown(g_StageEditState, EditConfig, shown);
   for (int index : kLayerWindowCreationOrder) {
     if (index == kGroupWnd) {
       // The element editors make the group window, hidden; without them its slot stays empty.
-      if (g_ElementEditors.m_pfnMakeGroupWindow) m_lpGroupWnd = g_ElementEditors.m_pfnMakeGroupWindow(this);
-      if (m_lpGroupWnd && shown[index]) ShowWindow(m_lpGroupWnd->m_hWnd, SW_SHOWNA);
+      if (g_ElementEditors.m_pfnMakeGroupWindow) m_pGroupWnd = g_ElementEditors.m_pfnMakeGroupWindow(this);
+      if (m_pGroupWnd && shown[index]) ShowWindow(m_pGroupWnd->m_hWnd, SW_SHOWNA);
       continue;
     }
     cPaletteWnd*& window = this->*kPaletteSlots[index];
@@ -464,7 +464,7 @@ void cStageEditorWnd::RepaintPaletteWindows() {
   // Only what changed: the tools call this at every step of a stroke.
   for (int palette = 0; palette < 2; ++palette)
     if (cPaletteWnd* window = PaletteWnd(PaletteWndIndex(palette, g_StageEditState.m_nLayer))) window->OnPaint();
-  if (m_lpGroupWnd && g_StageEditState.m_nLayer == 1) m_lpGroupWnd->OnPaint();
+  if (m_pGroupWnd && g_StageEditState.m_nLayer == 1) m_pGroupWnd->OnPaint();
 }
 
 void cStageEditorWnd::InvalidatePaletteWindows() {
@@ -572,14 +572,14 @@ void cStageEditorWnd::OnStageSettingsClosed() {
 
 void cStageEditorWnd::OpenWorldMap() {
   g_WorldMapEditState.Reset(g_WorldMap);
-  DeleteWindow(m_lpWorldMapWnd);
+  DeleteWindow(m_pWorldMapWnd);
   cWorldMapWnd* window = new (std::nothrow) cWorldMapWnd(this, m_lpManager);
   // Without the window there is nothing to run: the stage editor stays as it is.
   if (!window) {
     OutOfMemory();
     return;
   }
-  m_lpWorldMapWnd = window;
+  m_pWorldMapWnd = window;
   window->Create(kRunHideOthers | kRunDisableOthers, 1);
   if (!window->m_hWnd) return;
   m_Frame.m_nEditorKind = 1;
@@ -648,7 +648,7 @@ void cStageEditorWnd::OpenTool(int tool) {
     case kToolProjectOptions:
       return OpenProjectOptions();
     case kToolBitmapConverter:
-      RunToolDialog(m_pBmpConvert, this, m_lpManager);
+      RunToolDialog(m_pBitmapToolDlg, this, m_lpManager);
       return;
   }
 }
@@ -686,7 +686,7 @@ void cStageEditorWnd::OnDatabaseClosed() {
 }
 
 void cStageEditorWnd::RunStageOptions() {
-  RunToolDialog(m_pStageOptions, this, m_lpManager);
+  RunToolDialog(m_pStageOptionsDlg, this, m_lpManager);
   // The undo steps may have been opened anew.
   UpdateCommandStates();
 }
@@ -725,14 +725,14 @@ void cStageEditorWnd::OpenSystemSettings() {
 
 void cStageEditorWnd::OpenProjectOptions() {
   OpenSheet(
-      m_pProjectSheet,
+      m_pProjectOptionsSheet,
       [this] {
         cProjectOptionSheet::cOwnerCalls calls;
         calls.m_Closed = [this] { OnProjectOptionsClosed(); };
         calls.m_OpenDataSheet = [](int kind, cWindow* owner, cPropSheet** slot) {
           return g_ElementEditors.m_pfnOpenSheet ? g_ElementEditors.m_pfnOpenSheet(kind, owner, slot) : 0;
         };
-        return new (std::nothrow) cProjectOptionSheet(1, this, m_lpManager, &m_pProjectSheet, calls);
+        return new (std::nothrow) cProjectOptionSheet(1, this, m_lpManager, &m_pProjectOptionsSheet, calls);
       },
       &cStageEditorWnd::OnProjectOptionsClosed);
 }
@@ -741,10 +741,10 @@ void cStageEditorWnd::CloseSheets() {
   // Their pointers back to this window would outlive it.
   if (m_pStageSettingsSheet) static_cast<cStageSettingsSheet*>(m_pStageSettingsSheet)->m_pHost = nullptr;
   if (m_pSystemSheet) static_cast<cSystemSettingsSheet*>(m_pSystemSheet)->ForgetOwner();
-  if (m_pProjectSheet) static_cast<cProjectOptionSheet*>(m_pProjectSheet)->ForgetOwner();
+  if (m_pProjectOptionsSheet) static_cast<cProjectOptionSheet*>(m_pProjectOptionsSheet)->ForgetOwner();
   DeleteWindow(m_pStageSettingsSheet);
   DeleteWindow(m_pSystemSheet);
-  DeleteWindow(m_pProjectSheet);
+  DeleteWindow(m_pProjectOptionsSheet);
   for (cPropSheet*& sheet : m_apCellSheet) DeleteWindow(sheet);
   CloseDatabase();
 }

@@ -124,13 +124,13 @@ public:
 
   // The palette windows of the two palettes by layer, and the character group window; each null
   // while absent.
-  cPaletteWnd* m_lpCommonBlockPlt = nullptr;
-  cPaletteWnd* m_lpCommonCharaPlt = nullptr;
-  cPaletteWnd* m_lpCommonItemPlt = nullptr;
-  cPaletteWnd* m_lpStageBlockPlt = nullptr;
-  cPaletteWnd* m_lpStageCharaPlt = nullptr;
-  cPaletteWnd* m_lpStageItemPlt = nullptr;
-  cDialog* m_lpGroupWnd = nullptr;
+  cPaletteWnd* m_pCommonBlockWnd = nullptr;
+  cPaletteWnd* m_pCommonCharaWnd = nullptr;
+  cPaletteWnd* m_pCommonItemWnd = nullptr;
+  cPaletteWnd* m_pStageBlockWnd = nullptr;
+  cPaletteWnd* m_pStageCharaWnd = nullptr;
+  cPaletteWnd* m_pStageItemWnd = nullptr;
+  cDialog* m_pGroupWnd = nullptr;
   // The data sheet of each kind (blocks, characters, items) while it is open, of a placed object or
   // of a palette entry (only one sheet is open at a time); the window list clears the slot when it
   // ends the sheet.
@@ -141,10 +141,10 @@ public:
   cPropSheet* m_pSystemSheet = nullptr;
   // The database window while it is open; the window list clears it when it ends the window.
   cPropSheet* m_pDatabaseWnd = nullptr;
-  cPropSheet* m_pProjectSheet = nullptr;
-  cDlgStageOptions* m_pStageOptions = nullptr;
+  cPropSheet* m_pProjectOptionsSheet = nullptr;
+  cDlgStageOptions* m_pStageOptionsDlg = nullptr;
   cDlgEditOptions* m_pEditOptions = nullptr;
-  cDlgBmpConvert* m_pBmpConvert = nullptr;
+  cDlgBmpConvert* m_pBitmapToolDlg = nullptr;
 
 private:
   static cStageEditorWnd* s_lpInstance;

@@ -166,15 +166,15 @@ TEST(ProgramPalette, ReadsTheColourTableTheFileHolds) {
 
 TEST(ProgramPalette, KeysTakeTheFirstEntryOfTheirColour) {
   cProgramPalette saved = g_ProgramPalette;
-  for (int i = 0; i < kPaletteSize; ++i) g_ProgramPalette.m_aEntry[i] = cColourEntry{uint8_t(i), 1, 2, 3};
-  g_ProgramPalette.m_aEntry[40] = g_ProgramPalette.m_aEntry[15];
+  for (int i = 0; i < kPaletteSize; ++i) g_ProgramPalette.m_Pal[i] = cColourEntry{uint8_t(i), 1, 2, 3};
+  g_ProgramPalette.m_Pal[40] = g_ProgramPalette.m_Pal[15];
   g_ProgramPalette.m_nTransparentIndex = 77;
   SetTransparentColour(cColourEntry{15, 1, 2, 0});
   EXPECT_EQ(g_ProgramPalette.m_nTransparentIndex, 15);
   SetTransparentColour(cColourEntry{15, 9, 9, 0});
   EXPECT_EQ(g_ProgramPalette.m_nTransparentIndex, 15) << "no entry of that colour: kept";
   EXPECT_EQ(g_ProgramPalette.m_TransparentColour.m_nGreen, 9);
-  g_ProgramPalette.m_aEntry[60] = g_ProgramPalette.m_aEntry[90] = cColourEntry{7, 7, 7, 0};
+  g_ProgramPalette.m_Pal[60] = g_ProgramPalette.m_Pal[90] = cColourEntry{7, 7, 7, 0};
   SetOpaqueMaskColour(cColourEntry{7, 7, 7, 0});
   EXPECT_EQ(g_ProgramPalette.m_nMaskIndex, 60);
   SetOpaqueMaskColour(cColourEntry{7, 7, 8, 0});

@@ -69,8 +69,8 @@ TEST(CondDialogRules, KindButtonsAndTheKindOfAnExistingRow) {
   // A new row (kind 0) and any stored kind outside the table show the chooser for a choice.
   for (int kind : {0, 8, 100, -1}) EXPECT_EQ(CondKindButton(kind), 0) << kind;
   for (uint16_t id : {0, 1266, 1274, 1000}) EXPECT_EQ(CondKindOfButton(id), 0) << id;
-  EXPECT_EQ(kCondKindForms[kCondStatus].m_nTemplate, 269);
-  EXPECT_EQ(kCondKindForms[kCondDistance].m_nTemplate, 219);
+  EXPECT_EQ(kCondKindEntries[kCondStatus].m_nTemplate, 269);
+  EXPECT_EQ(kCondKindEntries[kCondDistance].m_nTemplate, 219);
 }
 
 TEST(CondDialogRules, TheDistanceKindNeedsTheCharacterLayerInTheSheetsOwnLists) {
@@ -167,7 +167,7 @@ TEST(CondDialogRules, TheRangeDisplayEnablesColourAndChecks) {
     const char* expected = display ? "111" : "000";
     EXPECT_EQ(EnabledOf(states, {kIdcCondRangeColour, kIdcCondShowUnborn, kIdcCondShowTransparent}), expected);
   }
-  const cCondKindForm& distance = kCondKindForms[kCondDistance];
+  const cDlgCondKindEntry& distance = kCondKindEntries[kCondDistance];
   cCondData cond;
   StoreClamped(cond, distance.m_pNum[0], 41);
   StoreClamped(cond, distance.m_pNum[1], -16);

@@ -101,7 +101,7 @@ TEST_F(EditState, NoSnapshotsWithoutLevels) {
   } cases[] = {
       {"released", [] { g_StageEditState.ReleaseUndo(); }},
       {"depth 0", [] { g_StageEditState.AllocateUndo(0, 32, 15); }},
-      {"test play", [] { TestPlayRunning = 1; }},
+      {"test play", [] { g_bTestPlayRunning = 1; }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.m_pName);
@@ -111,7 +111,7 @@ TEST_F(EditState, NoSnapshotsWithoutLevels) {
     RunActions("e101u");
     EXPECT_EQ(Row(g_StageDoc.m_vBlockLayer), "1.......");
     EXPECT_EQ(g_StageEditState.UndoCount(), 0);
-    TestPlayRunning = 0;
+    g_bTestPlayRunning = 0;
   }
 }
 

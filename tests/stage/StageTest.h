@@ -58,7 +58,7 @@ protected:
     g_CommonPalette.SetDefaults();
     g_StageEditState.Reset();
     g_StageEditState.ReleaseUndo();
-    TestPlayRunning = 0;
+    g_bTestPlayRunning = 0;
     g_DatabaseSet.SetDefaults();
     g_DatabaseSet.m_vBgm.resize(3);
     g_ProjectSettings.SetDefaults();

@@ -15,7 +15,7 @@ protected:
     m_Shell.m_nTick = 100000;
   }
   void TearDown() override {
-    TestPlayRunning = 0;
+    g_bTestPlayRunning = 0;
     StageEditorTest::TearDown();
   }
   // An open stage with a player, saved once, changed since.
@@ -45,7 +45,7 @@ TEST_F(TestPlay, StageTestPlay) {
   EXPECT_EQ(g_StageEditState.m_bStageModified, 0);
   EXPECT_EQ(g_StageEditState.m_bCommonModified, 0);
   EXPECT_EQ(g_StageEditState.UndoLevels(), 0);
-  EXPECT_EQ(TestPlayRunning, 1);
+  EXPECT_EQ(g_bTestPlayRunning, 1);
   EXPECT_EQ(g_nLastLaunchTime, 100000u);
 
   // The game reports its end: undo comes back, the editor is active, the guard open.
@@ -53,7 +53,7 @@ TEST_F(TestPlay, StageTestPlay) {
   EndTestPlay(g_StageDoc, g_StageEditState, &m_Host);
   EXPECT_EQ(m_Host.m_strCalls, "forget,activate");
   EXPECT_EQ(g_StageEditState.UndoLevels(), g_StageDoc.m_nUndoDepth);
-  EXPECT_EQ(TestPlayRunning, 0);
+  EXPECT_EQ(g_bTestPlayRunning, 0);
 }
 
 TEST_F(TestPlay, Refusals) {
@@ -78,8 +78,9 @@ TEST_F(TestPlay, Refusals) {
        "コモンパレットファイル data\\CommonPalette.cplt4 の保存に失敗しました！", 0},
       {"the stage cannot be written", [](cRecordingHost&) { MakeDirectory("data\\stg4\\t.stg4_771.~tmp"); },
        "ステージファイル data\\stg4\\t.stg4_771 の保存に失敗しました！\n保存前のファイルはそのまま残っています。", 0},
-      {"still running, the same key press", [](cRecordingHost&) { TestPlayRunning = 1, g_nLastLaunchTime = 99000; }, "", 1},
-      {"still running, 3000 ms later", [](cRecordingHost&) { TestPlayRunning = 1, g_nLastLaunchTime = 97000; },
+      {"still running, the same key press", [](cRecordingHost&) { g_bTestPlayRunning = 1, g_nLastLaunchTime = 99000; },
+       "", 1},
+      {"still running, 3000 ms later", [](cRecordingHost&) { g_bTestPlayRunning = 1, g_nLastLaunchTime = 97000; },
        "二重起動はできません！\n二重起動でないのにこのエラーが出る場合はエディタープログラムとゲームプログラムのバージョンが合っ"
        "ていない可能性があります。",
        1},
@@ -91,13 +92,13 @@ TEST_F(TestPlay, Refusals) {
     m_Shell.m_vBoxes.clear();
     m_Host.m_strCalls.clear();
     m_Host.m_strGame = "Game.exe";
-    TestPlayRunning = 0;
+    g_bTestPlayRunning = 0;
     c.m_Setup(m_Host);
     uint32_t last = g_nLastLaunchTime;
     m_Editor.RunCommand(kIdaTestPlayF5);
     EXPECT_EQ(Boxes(), c.m_pBoxes);
     EXPECT_EQ(m_Host.m_strCalls.find("launch"), std::string::npos);
-    EXPECT_EQ(TestPlayRunning, c.m_bStillRunning);
+    EXPECT_EQ(g_bTestPlayRunning, c.m_bStillRunning);
     if (c.m_bStillRunning) {
       EXPECT_EQ(g_nLastLaunchTime, last);
     }
@@ -126,7 +127,7 @@ TEST_F(TestPlay, FailedLaunch) {
   m_Host.m_bLaunchWorks = 0;
   m_Editor.RunCommand(kIdmTestPlay);
   EXPECT_EQ(Boxes(), "ゲームプログラムが呼び出せません！");
-  EXPECT_EQ(TestPlayRunning, 0);
+  EXPECT_EQ(g_bTestPlayRunning, 0);
   // The undo buffers come back at once instead of waiting for the next stage.
   EXPECT_EQ(g_StageEditState.UndoLevels(), g_StageDoc.m_nUndoDepth);
   EXPECT_EQ(m_Host.m_strCalls.substr(m_Host.m_strCalls.rfind(',') + 1), "inactive");
@@ -135,5 +136,5 @@ TEST_F(TestPlay, FailedLaunch) {
 TEST_F(TestPlay, NeedsAStageForTheStageTest) {
   m_Editor.RunCommand(kIdmTestPlay);
   EXPECT_EQ(m_Host.m_strCalls, "");
-  EXPECT_EQ(TestPlayRunning, 0);
+  EXPECT_EQ(g_bTestPlayRunning, 0);
 }

@@ -12,7 +12,7 @@ protected:
   CanvasTest() {
     m_Saved = g_ProgramPalette;
     for (int i = 0; i < kPaletteSize; ++i)
-      g_ProgramPalette.m_aEntry[i] = cColourEntry{uint8_t(i), uint8_t(255 - i), uint8_t(i / 2), 0};
+      g_ProgramPalette.m_Pal[i] = cColourEntry{uint8_t(i), uint8_t(255 - i), uint8_t(i / 2), 0};
     g_ProgramPalette.m_nTransparentIndex = 0;
     g_ProgramPalette.m_nMaskIndex = 0;
     g_ProgramPalette.m_TrueColourKey = cColourEntry{0, 177, 0, 0};
@@ -156,7 +156,7 @@ TEST_F(CanvasTest, EmptyCanvasesAreWhiteAndFillsUseThePaletteColour) {
     for (int x = 0; x < 256; ++x) white += image.At(x, y)[0] == 255;
   EXPECT_EQ(white, 256 * 480);
 
-  canvas.FillRgb(g_ProgramPalette.m_aEntry[40]);
+  canvas.FillRgb(g_ProgramPalette.m_Pal[40]);
   EXPECT_EQ(image.At(0, 0)[0], 40);
   EXPECT_EQ(image.At(255, 479)[0], 40);
   canvas.Fill(RGB(0, 0, 0));
@@ -254,8 +254,8 @@ std::string FactoryPath(const char* path) { return BuildTreePath((std::string("p
 
 TEST_F(CanvasTest, FactorySheetsLoadAsTheProjectLoadsThem) {
   ASSERT_EQ(LoadProgramPalette(FactoryPath("bmp\\plt\\Palette.bmp").c_str()), 1);
-  SetTransparentColour(g_ProgramPalette.m_aEntry[0]);
-  SetOpaqueMaskColour(g_ProgramPalette.m_aEntry[15]);
+  SetTransparentColour(g_ProgramPalette.m_Pal[0]);
+  SetOpaqueMaskColour(g_ProgramPalette.m_Pal[15]);
   EXPECT_EQ(g_ProgramPalette.m_nTransparentIndex, 0);
   EXPECT_EQ(g_ProgramPalette.m_nMaskIndex, 0) << "opaque pixels clear the destination in a masked blit";
   cColourEntry second[kPaletteSize];

@@ -252,15 +252,15 @@ TEST_F(MainFrameTest, EndOfATestPlayEndsItAndClearsTheFlag) {
   cTestEditor* editor = MakeEditor();
   ASSERT_NE(editor, nullptr);
   SetActiveWindow(Frame());
-  TestPlayRunning = 1;
+  g_bTestPlayRunning = 1;
   COPYDATASTRUCT other = {5, 0, nullptr};
   SendMessageA(Frame(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&other));
-  EXPECT_EQ(TestPlayRunning, 1) << "another kind of data is ignored";
+  EXPECT_EQ(g_bTestPlayRunning, 1) << "another kind of data is ignored";
   SendMessageA(Frame(), WM_COPYDATA, 0, 0);
-  EXPECT_EQ(TestPlayRunning, 1) << "a message without its record is ignored";
+  EXPECT_EQ(g_bTestPlayRunning, 1) << "a message without its record is ignored";
   COPYDATASTRUCT end = {0, 4, nullptr};  // its block is never read
   EXPECT_EQ(SendMessageA(Frame(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&end)), 0);
-  EXPECT_EQ(TestPlayRunning, 0);
+  EXPECT_EQ(g_bTestPlayRunning, 0);
   EXPECT_EQ(g_nTestPlayEnds, 1);
 }
 
@@ -271,15 +271,15 @@ TEST_F(MainFrameTest, TheFakeGameEndsATestPlay) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
-  TestPlayRunning = 1;
+  g_bTestPlayRunning = 1;
   ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
   DWORD start = GetTickCount();
-  while (TestPlayRunning && GetTickCount() - start < 10000) {
+  while (g_bTestPlayRunning && GetTickCount() - start < 10000) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
   }
-  EXPECT_EQ(TestPlayRunning, 0);
+  EXPECT_EQ(g_bTestPlayRunning, 0);
   WaitForSingleObject(process.hProcess, 10000);
   DWORD exitCode = 99;
   GetExitCodeProcess(process.hProcess, &exitCode);
@@ -296,15 +296,15 @@ TEST_F(MainFrameTest, MinimiseAndRestoreFollowTheApplicationsActivation) {
   SendMessageA(Frame(), WM_ACTIVATEAPP, 0, 0);
   EXPECT_EQ(g_bAppActive, 0);
   EXPECT_EQ(editor->m_nHidden, 0) << "not minimised: nothing to hide";
-  editor->m_bMinimized = 1;
+  editor->m_bMinimised = 1;
   SendMessageA(Frame(), WM_ACTIVATEAPP, 0, 1);
   EXPECT_EQ(editor->m_nHidden, 1);
   EXPECT_TRUE(IsIconic(Frame()));
-  EXPECT_EQ(editor->m_bMinimized, 1);
+  EXPECT_EQ(editor->m_bMinimised, 1);
 
   SendMessageA(Frame(), WM_SYSCOMMAND, SC_RESTORE, 0);
   EXPECT_EQ(editor->m_nShown, 1);
-  EXPECT_EQ(editor->m_bMinimized, 0);
+  EXPECT_EQ(editor->m_bMinimised, 0);
   EXPECT_EQ(g_bRefocusEditor, 1);
   EXPECT_FALSE(IsIconic(Frame()));
 
@@ -326,7 +326,7 @@ TEST_F(MainFrameTest, MinimisingTheFrameHidesTheWorkingWindowsUntilItIsRestored)
   cTestEditor* editor = MakeEditor();
   cTestWorldMap worldMap;
   worldMap.Create(0, 1);
-  editor->m_lpWorldMapWnd = &worldMap;
+  editor->m_pWorldMapWnd = &worldMap;
   const struct {
     int m_nEditorKind;
     const char* m_pWorldMap;  // what the world map window was asked: "H" hidden, "S" shown
@@ -343,22 +343,22 @@ TEST_F(MainFrameTest, MinimisingTheFrameHidesTheWorkingWindowsUntilItIsRestored)
     // To the taskbar from outside, as the shell's "minimise all" sends it.
     ShowWindow(Frame(), SW_MINIMIZE);
     EXPECT_TRUE(IsIconic(Frame()));
-    EXPECT_EQ(editor->m_bMinimized, 1);
+    EXPECT_EQ(editor->m_bMinimised, 1);
     SendMessageA(Frame(), WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_FALSE(IsIconic(Frame()));
-    EXPECT_EQ(editor->m_bMinimized, 0);
+    EXPECT_EQ(editor->m_bMinimised, 0);
     EXPECT_EQ(worldMap.m_strShown, row.m_pWorldMap);
     EXPECT_EQ(editor->m_nHidden, row.m_nEditorHidden);
     EXPECT_EQ(editor->m_nShown, row.m_nEditorShown);
   }
 
   // The application deactivated while the world map window's program is minimised hides it again.
-  editor->m_bMinimized = 1;
+  editor->m_bMinimised = 1;
   worldMap.m_strShown.clear();
   SendMessageA(Frame(), WM_ACTIVATEAPP, 0, 1);
   EXPECT_EQ(worldMap.m_strShown, "H");
   EXPECT_TRUE(IsIconic(Frame()));
-  editor->m_lpWorldMapWnd = nullptr;
+  editor->m_pWorldMapWnd = nullptr;
 }
 
 TEST_F(MainFrameTest, NewStageRebuildsTheEditorWindow) {
@@ -413,14 +413,14 @@ TEST_F(MainFrameTest, IdleTickRefocusesAndRunsItsStepsInOrder) {
 
   cTestWorldMap worldMap;
   worldMap.Create(0, 1);
-  editor->m_lpWorldMapWnd = &worldMap;
+  editor->m_pWorldMapWnd = &worldMap;
   g_MainFrame.m_nEditorKind = 1;
   g_bRefocusEditor = 1;
   PostMessageA(Frame(), WM_NULL, 0, 0);
   IdleTick();
   EXPECT_TRUE(FocusIn(worldMap.m_hWnd)) << "the world map is the working window";
   editor->m_lpDatabaseWnd = nullptr;
-  editor->m_lpWorldMapWnd = nullptr;
+  editor->m_pWorldMapWnd = nullptr;
 }
 
 namespace {

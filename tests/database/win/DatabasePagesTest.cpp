@@ -324,7 +324,7 @@ TEST_F(DatabaseWndTest, TheSamplePlaysAFrameForItsDisplayTimeTimesSixIdleTicks) 
 }
 
 TEST_F(DatabaseWndTest, CharaEffectParametersFollowTheKind) {
-  g_ProgramPalette.m_aEntry[16] = {30, 60, 200, 0};
+  g_ProgramPalette.m_Pal[16] = {30, 60, 200, 0};
   Open();
   HWND page = Page(kTabCharaEffect);
   EXPECT_EQ(ItemText(page, 1165), "実行時間(1/10s)") << "kind 1: 破裂";

@@ -91,7 +91,7 @@ protected:
   const cEdItem& PlacedItem(int x, int y) { return g_StageDoc.m_vItemLayer.Get(g_StageDoc.CellIndex(x, y)); }
   cPrjPageGeneral* OpenProjectOptions() {
     SendMessageA(Editor().m_hWnd, WM_COMMAND, kIdmProjectOptions, 0);
-    auto* options = static_cast<cProjectOptionSheet*>(Editor().m_pProjectSheet);
+    auto* options = static_cast<cProjectOptionSheet*>(Editor().m_pProjectOptionsSheet);
     return options ? static_cast<cPrjPageGeneral*>(options->m_apPages[cProjectOptionSheet::kPageGeneral]) : nullptr;
   }
 };
@@ -145,7 +145,7 @@ TEST_F(BlockItemSheetWndTest, AStageBlockEntryStepsThroughThePaletteAndOkWritesE
   ASSERT_NE(BlockSheet(), nullptr);
   EXPECT_EQ(g_StageEditState.m_nEditContext, 1);
   EXPECT_EQ(g_StageEditState.m_pEditBlock, &g_StageDoc.m_vStageBlock[3]);
-  HWND palette = Editor().m_lpStageBlockPlt->m_hWnd;
+  HWND palette = Editor().m_pStageBlockWnd->m_hWnd;
   EXPECT_EQ(GetWindow(BlockSheet()->m_hWndSheet, GW_OWNER), palette) << "the sheet belongs to its palette window";
   EXPECT_TRUE(Disabled(palette));
   RECT sheet = {}, area = {};
@@ -185,7 +185,7 @@ TEST_F(BlockItemSheetWndTest, ACommonBlockEntryHasNoSourceAndRefreshesWhatFollow
   OpenPaletteEntry(2, 0, 2);
   ASSERT_NE(BlockSheet(), nullptr);
   EXPECT_EQ(g_StageEditState.m_nEditContext, 2);
-  EXPECT_EQ(GetWindow(BlockSheet()->m_hWndSheet, GW_OWNER), Editor().m_lpCommonBlockPlt->m_hWnd);
+  EXPECT_EQ(GetWindow(BlockSheet()->m_hWndSheet, GW_OWNER), Editor().m_pCommonBlockWnd->m_hWnd);
   HWND page = PageOf(BlockSheet(), 0);
   EXPECT_EQ(Rows(page, 1268), (std::vector<std::string>{"継承しない"}));
   EXPECT_FALSE(Enabled(page, 1268));
@@ -410,7 +410,7 @@ TEST_F(BlockItemSheetWndTest, TheProjectOptionsDefaultBlockAndItemOpenFromTheirB
   EXPECT_EQ(g_ProjectSettings.m_DefItem.m_cGiant, 4);
   EXPECT_EQ(g_StageEditState.m_bStageModified, 0);
   EXPECT_EQ(g_StageEditState.m_bCommonModified, 0);
-  HWND options = Editor().m_pProjectSheet->m_hWndSheet;
+  HWND options = Editor().m_pProjectOptionsSheet->m_hWndSheet;
   EXPECT_FALSE(Disabled(options));
   SendMessageA(options, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
   PostMessageA(Editor().m_hWnd, WM_NULL, 0, 0);
@@ -461,7 +461,7 @@ TEST_F(BlockItemSheetWndTest, AStageItemEntryStepsFromTheEffectPage) {
   OpenPaletteEntry(1, 2, 1);
   ASSERT_NE(ItemSheet(), nullptr);
   EXPECT_EQ(g_StageEditState.m_nEditContext, 1);
-  EXPECT_EQ(GetWindow(ItemSheet()->m_hWndSheet, GW_OWNER), Editor().m_lpStageItemPlt->m_hWnd);
+  EXPECT_EQ(GetWindow(ItemSheet()->m_hWndSheet, GW_OWNER), Editor().m_pStageItemWnd->m_hWnd);
   HWND effects = PageOf(ItemSheet(), 1);
   EXPECT_EQ(Text(effects, 1023), "No.1");
   Choose(effects, 1266, 1);

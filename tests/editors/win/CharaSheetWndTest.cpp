@@ -74,9 +74,9 @@ TEST_F(CharaSheetWndTest, AStagePaletteEntryStepsThroughTheListAndWritesEveryEnt
   EXPECT_EQ(g_StageEditState.m_nEditContext, 1);
   EXPECT_EQ(g_StageEditState.m_pEditChara, &g_StageDoc.m_vStageChara[3]);
   EXPECT_EQ(Editor().m_apCellSheet[1], Sheet());
-  EXPECT_EQ(GetWindow(Sheet()->m_hWndSheet, GW_OWNER), Editor().m_lpStageCharaPlt->m_hWnd)
+  EXPECT_EQ(GetWindow(Sheet()->m_hWndSheet, GW_OWNER), Editor().m_pStageCharaWnd->m_hWnd)
       << "the sheet belongs to the palette window it was opened from";
-  EXPECT_NE(GetWindowLongA(Editor().m_lpStageCharaPlt->m_hWnd, GWL_STYLE) & WS_DISABLED, 0);
+  EXPECT_NE(GetWindowLongA(Editor().m_pStageCharaWnd->m_hWnd, GWL_STYLE) & WS_DISABLED, 0);
   HWND basic = Page(0);
   EXPECT_EQ(Rows(basic, 1268), (std::vector<std::string>{"継承しない", "コモンパレット"}));
   EXPECT_TRUE(Shown(basic, 1021));
@@ -99,7 +99,7 @@ TEST_F(CharaSheetWndTest, AStagePaletteEntryStepsThroughTheListAndWritesEveryEnt
   EXPECT_EQ(g_StageEditState.m_bStageModified, 1);
   EXPECT_EQ(g_StageEditState.m_bCommonModified, 0);
   EXPECT_EQ(Editor().m_apCellSheet[1], nullptr);
-  EXPECT_EQ(GetWindowLongA(Editor().m_lpStageCharaPlt->m_hWnd, GWL_STYLE) & WS_DISABLED, 0);
+  EXPECT_EQ(GetWindowLongA(Editor().m_pStageCharaWnd->m_hWnd, GWL_STYLE) & WS_DISABLED, 0);
   ASSERT_FALSE(g_StageEditState.m_vBrushChara.empty());
   EXPECT_EQ(g_StageEditState.m_vBrushChara[0].m_strName, "三番") << "the entry shown last becomes the brush";
   EXPECT_EQ(g_StageEditState.m_vBrushChara[0].m_nInheritIndex, 3);
@@ -111,7 +111,7 @@ TEST_F(CharaSheetWndTest, ACommonPaletteEntryRefreshesTheStageAndMarksTheCommonP
   ASSERT_NE(OpenEntry(2, 1), nullptr);
   EXPECT_EQ(g_StageEditState.m_nEditContext, 2);
   EXPECT_EQ(g_StageEditState.m_pEditChara, &g_CommonPalette.m_vChara[1]);
-  EXPECT_EQ(GetWindow(Sheet()->m_hWndSheet, GW_OWNER), Editor().m_lpCommonCharaPlt->m_hWnd);
+  EXPECT_EQ(GetWindow(Sheet()->m_hWndSheet, GW_OWNER), Editor().m_pCommonCharaWnd->m_hWnd);
   // The right click marks the palettes as it opens the sheet; what the commit marks is checked here.
   g_StageEditState.m_bStageModified = g_StageEditState.m_bCommonModified = 0;
   HWND basic = Page(0);
@@ -141,7 +141,7 @@ TEST_F(CharaSheetWndTest, PreviousAndNextAreOffWhenThePaletteHasNoOtherEntry) {
 
 TEST_F(CharaSheetWndTest, TheProjectOptionsDefaultCharacterIsWrittenWithoutAModifiedFlag) {
   SendMessageA(Editor().m_hWnd, WM_COMMAND, kIdmProjectOptions, 0);
-  auto* options = static_cast<cProjectOptionSheet*>(Editor().m_pProjectSheet);
+  auto* options = static_cast<cProjectOptionSheet*>(Editor().m_pProjectOptionsSheet);
   ASSERT_NE(options, nullptr);
   auto* general = static_cast<cPrjPageGeneral*>(options->m_apPages[cProjectOptionSheet::kPageGeneral]);
   Click(general->m_hWnd, kIdcDefChara);

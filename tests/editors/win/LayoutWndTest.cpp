@@ -102,7 +102,7 @@ TEST_F(LayoutWndTest, EveryLabelFitsInsideItsControl) {
     Click(graphic, 1446);
   }
   Press(PSBTN_CANCEL);
-  HWND group = Editor().m_lpGroupWnd->m_hWnd;
+  HWND group = Editor().m_pGroupWnd->m_hWnd;
   ShowWindow(group, SW_SHOW);
   ExpectLabelsInside(group);
   HoldForShot(10, hold, &g_ModelessList);

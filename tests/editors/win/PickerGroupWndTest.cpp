@@ -94,13 +94,13 @@ TEST_F(PickerWndTest, TheDedicatedBitmapsHaveNoPicker) {
 }
 
 TEST_F(GroupWndTest, TheButtonsShowTheGroupsThePlacedCharactersUse) {
-  ASSERT_NE(Editor().m_lpGroupWnd, nullptr);
-  HWND group = Editor().m_lpGroupWnd->m_hWnd;
+  ASSERT_NE(Editor().m_pGroupWnd, nullptr);
+  HWND group = Editor().m_pGroupWnd->m_hWnd;
   ASSERT_TRUE(IsWindow(group));
   Place(0, 0, Grouped(0, 1));
   Place(1, 0, Grouped(59, 1));
   Place(2, 0, Grouped(5, 0));
-  Editor().m_lpGroupWnd->OnPaint();
+  Editor().m_pGroupWnd->OnPaint();
   EXPECT_EQ(Text(group, kCharaGroupButtons[0]), "0");
   EXPECT_EQ(Text(group, kCharaGroupButtons[59]), "59");
   std::string checked;
@@ -114,7 +114,7 @@ TEST_F(GroupWndTest, TheButtonsShowTheGroupsThePlacedCharactersUse) {
 }
 
 TEST_F(GroupWndTest, TheEditorsShortcutsAndSpaceReachTheStageEditor) {
-  HWND group = Editor().m_lpGroupWnd->m_hWnd;
+  HWND group = Editor().m_pGroupWnd->m_hWnd;
   Place(3, 3, NamedChara("前"));
   Editor().PushUndo(kLayerFlagChara);
   Place(3, 3, NamedChara("後"));
@@ -128,7 +128,7 @@ TEST_F(GroupWndTest, TheEditorsShortcutsAndSpaceReachTheStageEditor) {
 }
 
 TEST_F(GroupWndTest, ItsPlaceIsKeptWhenTheEditorCloses) {
-  HWND group = Editor().m_lpGroupWnd->m_hWnd;
+  HWND group = Editor().m_pGroupWnd->m_hWnd;
   SetWindowPos(group, nullptr, 123, 145, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   RECT rect = {};
   GetWindowRect(group, &rect);
@@ -142,7 +142,7 @@ TEST_F(GroupWndTest, ItsPlaceIsKeptWhenTheEditorCloses) {
   // The next editor opens it there.
   g_MainFrame.CreateStageEditor();
   g_MainFrame.m_lpStageEditor->CreatePaletteWindows();
-  GetWindowRect(Editor().m_lpGroupWnd->m_hWnd, &rect);
+  GetWindowRect(Editor().m_pGroupWnd->m_hWnd, &rect);
   EXPECT_EQ(rect.left, 123);
   EXPECT_EQ(rect.top, 145);
 }

@@ -95,7 +95,7 @@ void ExpectConverted(const std::string& input, const std::string& output, int tr
   ASSERT_EQ(out.m_vTable.size(), 256u);
   for (int i = 0; i < 256; ++i) {
     bool program = (i >= 10 && i <= 15) || (i >= 208 && i <= 239);
-    const cColourEntry& e = program ? g_ProgramPalette.m_aEntry[i] : g_aSecondPalette[i];
+    const cColourEntry& e = program ? g_ProgramPalette.m_Pal[i] : g_aSecondPalette[i];
     EXPECT_EQ(out.m_vTable[i], (std::array<uint8_t, 3>{e.m_nBlue, e.m_nGreen, e.m_nRed})) << "colour " << i;
   }
   int keyed = 0, differing = 0;
@@ -177,7 +177,7 @@ protected:
   BmpConvertToolTest() {
     m_Saved = EditConfig;
     EditConfig = cEditConfig();
-    ReadBmpPalette(g_ProgramPalette.m_aEntry, BuildTreePath("project\\bmp\\plt\\Palette.bmp").c_str());
+    ReadBmpPalette(g_ProgramPalette.m_Pal, BuildTreePath("project\\bmp\\plt\\Palette.bmp").c_str());
     ReadBmpPalette(g_aSecondPalette, BuildTreePath("project\\bmp\\plt\\Palette2.bmp").c_str());
     GetCurrentDirectoryA(MAX_PATH, m_szFolder);
     CreateDirectoryA("bmp", nullptr);

@@ -351,7 +351,7 @@ TEST_F(WorldMapDialogsTest, DialogsHoldOnlyTheWorldMapWindows) {
 }
 
 TEST_F(WorldMapDialogsTest, TheSettingsDialogResizesTheMapAndEmptiesTheHistory) {
-  g_ProgramPalette.m_aEntry[207] = cColourEntry{30, 200, 10, 0};
+  g_ProgramPalette.m_Pal[207] = cColourEntry{30, 200, 10, 0};
   OpenWorldMap();
   ClickCell(1, 1);
   ASSERT_TRUE(MenuEnabled(40052));
@@ -372,7 +372,7 @@ TEST_F(WorldMapDialogsTest, TheSettingsDialogResizesTheMapAndEmptiesTheHistory) 
     Type(dialog, 1257, "300");
     EXPECT_EQ(Text(dialog, 1257), "207") << "held to 16 .. 207 while typed";
     const uint8_t* pixel = Map().m_pSettingsDlg->PreviewCanvas()->Image().At(10, 10);
-    const cColourEntry& entry = g_ProgramPalette.m_aEntry[207];
+    const cColourEntry& entry = g_ProgramPalette.m_Pal[207];
     EXPECT_EQ(RGB(pixel[2], pixel[1], pixel[0]), RGB(entry.m_nRed, entry.m_nGreen, entry.m_nBlue)) << "the preview";
     Click(dialog, 1000);
   });

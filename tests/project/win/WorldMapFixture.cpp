@@ -86,7 +86,7 @@ void WorldMapWndTest::TearDown() {
 
 void WorldMapWndTest::OpenWorldMap() {
   SendMessageA(g_pStageEditorWnd->m_hWnd, WM_COMMAND, 40064, 0);
-  ASSERT_NE(g_pStageEditorWnd->m_lpWorldMapWnd, nullptr);
+  ASSERT_NE(g_pStageEditorWnd->m_pWorldMapWnd, nullptr);
   ASSERT_NE(Window(), nullptr);
 }
 

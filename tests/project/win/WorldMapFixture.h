@@ -39,7 +39,7 @@ protected:
 
   // The stage editor's command 40064.
   void OpenWorldMap();
-  cWorldMapWnd& Map() { return *static_cast<cWorldMapWnd*>(g_pStageEditorWnd->m_lpWorldMapWnd); }
+  cWorldMapWnd& Map() { return *static_cast<cWorldMapWnd*>(g_pStageEditorWnd->m_pWorldMapWnd); }
   HWND Window() { return Map().m_hWnd; }
   cWorldMapEditor& Editor() { return Map().Editor(); }
   cWorldMapEditState& State() { return g_WorldMapEditState; }

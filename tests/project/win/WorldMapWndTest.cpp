@@ -461,7 +461,7 @@ TEST_F(WorldMapWndTest, AWindowWithoutMemoryIsNotRun) {
   RefuseNothrowAllocation(1);
   SendMessageA(g_pStageEditorWnd->m_hWnd, WM_COMMAND, 40064, 0);
   RefuseNothrowAllocation(0);
-  EXPECT_EQ(g_pStageEditorWnd->m_lpWorldMapWnd, nullptr);
+  EXPECT_EQ(g_pStageEditorWnd->m_pWorldMapWnd, nullptr);
   ASSERT_EQ(answers.Seen().size(), 1u);
   EXPECT_EQ(answers.Seen()[0].m_strText, "メモリが不足しています！");
   EXPECT_EQ(g_MainFrame.m_nEditorKind, 0);
@@ -518,7 +518,7 @@ TEST_F(WorldMapWndTest, MinimisingTheProgramHidesTheMapAndItsPaletteUntilItIsRes
     EXPECT_TRUE(IsWindowVisible(Window()));
     EXPECT_TRUE(IsWindowVisible(palette));
     EXPECT_FALSE(IsWindowVisible(stage)) << "the stage editor waits for the world map to close";
-    EXPECT_EQ(g_pStageEditorWnd->m_bMinimized, 0);
+    EXPECT_EQ(g_pStageEditorWnd->m_bMinimised, 0);
   }
 }
 

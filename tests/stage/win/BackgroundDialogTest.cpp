@@ -43,8 +43,8 @@ protected:
     m_Record.m_nColor = 40;
     m_Record.m_strPicture = "bmp\\back\\sky.bmp";
     m_Record.m_dScrollX = 0.5;
-    g_ProgramPalette.m_aEntry[40] = {10, 20, 200, 0};
-    g_ProgramPalette.m_aEntry[100] = {250, 60, 30, 0};
+    g_ProgramPalette.m_Pal[40] = {10, 20, 200, 0};
+    g_ProgramPalette.m_Pal[100] = {250, 60, 30, 0};
   }
   // The sheet open on its basic page, with the record as the stage's only background.
   HWND OpenOnRecord() {

@@ -28,7 +28,7 @@ void Click(HWND dialog, int id) {
 TEST_F(StageWndTest, ProjectOptionsOpenBesideTheHiddenEditorWhichComesBackWhenTheyClose) {
   OpenStage(20, 15);
   Command(kIdmProjectOptions);
-  auto* sheet = static_cast<cProjectOptionSheet*>(Editor().m_pProjectSheet);
+  auto* sheet = static_cast<cProjectOptionSheet*>(Editor().m_pProjectOptionsSheet);
   ASSERT_NE(sheet, nullptr);
   ASSERT_NE(sheet->m_hWndSheet, nullptr);
   EXPECT_EQ(Caption(sheet->m_hWndSheet), "プロジェクトオプション");
@@ -42,7 +42,7 @@ TEST_F(StageWndTest, ProjectOptionsOpenBesideTheHiddenEditorWhichComesBackWhenTh
   SendMessageA(sheet->m_hWndSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
   PostMessageA(Window(), WM_NULL, 0, 0);
   Pump();
-  EXPECT_EQ(Editor().m_pProjectSheet, nullptr) << "the window list ended the sheet and cleared the slot";
+  EXPECT_EQ(Editor().m_pProjectOptionsSheet, nullptr) << "the window list ended the sheet and cleared the slot";
   EXPECT_TRUE(IsWindowVisible(Window()));
   EXPECT_TRUE(IsWindowEnabled(Window()));
   g_StageEditState.m_nEditContext = 0;
@@ -67,7 +67,7 @@ TEST_F(StageWndTest, StageOptionsTakeEffectOnTheUndoStepsAndTheMenu) {
   EXPECT_EQ(g_StageDoc.m_nUndoDepth, 2);
   EXPECT_EQ(g_StageEditState.UndoLevels(), 2);
   EXPECT_EQ(g_StageEditState.m_bStageModified, 1);
-  EXPECT_EQ(Editor().m_pStageOptions, nullptr);
+  EXPECT_EQ(Editor().m_pStageOptionsDlg, nullptr);
 }
 
 TEST_F(StageWndTest, EditOptionsAndTheBitmapToolRunModallyFromTheirCommands) {
@@ -92,5 +92,5 @@ TEST_F(StageWndTest, EditOptionsAndTheBitmapToolRunModallyFromTheirCommands) {
     EXPECT_TRUE(IsWindowEnabled(Window())) << c.m_nCommand;
   }
   EXPECT_EQ(Editor().m_pEditOptions, nullptr);
-  EXPECT_EQ(Editor().m_pBmpConvert, nullptr);
+  EXPECT_EQ(Editor().m_pBitmapToolDlg, nullptr);
 }

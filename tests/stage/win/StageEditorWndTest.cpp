@@ -424,11 +424,11 @@ TEST_F(StageWndTest, TheDatabaseOpensOverHiddenWindowsAndItsClosingRevalidatesTh
 TEST_F(StageWndTest, MinimisingHidesTheEditorAndTheFrameRestoresIt) {
   OpenStage(20, 15);
   EXPECT_EQ(SendMessageA(Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0), 0);
-  EXPECT_EQ(Editor().m_bMinimized, 1);
+  EXPECT_EQ(Editor().m_bMinimised, 1);
   EXPECT_FALSE(IsWindowVisible(Window()));
   EXPECT_TRUE(IsIconic(g_hMainWnd));
   SendMessageA(g_hMainWnd, WM_SYSCOMMAND, SC_RESTORE, 0);
-  EXPECT_EQ(Editor().m_bMinimized, 0);
+  EXPECT_EQ(Editor().m_bMinimised, 0);
   EXPECT_TRUE(IsWindowVisible(Window()));
 }
 

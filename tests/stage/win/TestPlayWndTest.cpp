@@ -117,7 +117,7 @@ TEST_F(TestPlayWndTest, AStageTestPlaySavesLaunchesTheGameOnTheStageAndItsEndGiv
   ASSERT_EQ(saved.LoadStageFile(kStagePath), 1);
   EXPECT_EQ(saved.m_vBlockLayer.Get(saved.CellIndex(2, 1)).m_nGraphic, 5);
   EXPECT_TRUE(FileThere("data\\CommonPalette.cplt4"));
-  ASSERT_TRUE(PumpUntil([] { return TestPlayRunning == 0; })) << "the game's end message ends the test play";
+  ASSERT_TRUE(PumpUntil([] { return g_bTestPlayRunning == 0; })) << "the game's end message ends the test play";
   EXPECT_EQ(FileText("FakeGame.txt"), kStagePath);
   EXPECT_EQ(Runs(), 1);
   EXPECT_GT(g_StageEditState.UndoLevels(), 0) << "the undo buffers are back";
@@ -147,7 +147,7 @@ TEST_F(TestPlayWndTest, ASecondRequestWithinThreeSecondsIsDroppedAndLaterRefused
   PumpFor(300);
   EXPECT_EQ(Runs(), 1);
   SetEvent(m_hHold);
-  ASSERT_TRUE(PumpUntil([] { return TestPlayRunning == 0; }));
+  ASSERT_TRUE(PumpUntil([] { return g_bTestPlayRunning == 0; }));
   Command(40060);
   EXPECT_TRUE(GameRan(2)) << "after the end the next test play starts";
 }
@@ -166,7 +166,7 @@ TEST_F(TestPlayWndTest, OnePressOfF5StartsOneTestPlay) {
   PumpFor(500, &g_ModelessList);
   EXPECT_EQ(Runs(), 1);
   EXPECT_TRUE(answerer.Seen().empty()) << "no second request reached the guard";
-  EXPECT_EQ(TestPlayRunning, 1);
+  EXPECT_EQ(g_bTestPlayRunning, 1);
 }
 
 TEST_F(TestPlayWndTest, AGameThatEndsWithoutItsMessageStillEndsTheTestPlay) {
@@ -174,7 +174,7 @@ TEST_F(TestPlayWndTest, AGameThatEndsWithoutItsMessageStillEndsTheTestPlay) {
   SetEnvironmentVariableA("VX_FAKEGAME_SILENT", "1");
   Command(40060);
   ASSERT_TRUE(GameRan(1));
-  EXPECT_TRUE(PumpUntil([] { return TestPlayRunning == 0; }));
+  EXPECT_TRUE(PumpUntil([] { return g_bTestPlayRunning == 0; }));
   EXPECT_GT(g_StageEditState.UndoLevels(), 0);
 }
 
@@ -184,7 +184,7 @@ TEST_F(TestPlayWndTest, NewsOfAnEarlierGameIsStale) {
   Command(40060);
   ASSERT_TRUE(GameRan(1));
   SendMessageA(g_hMainWnd, kMsgGameEnded, 0, 0);
-  EXPECT_EQ(TestPlayRunning, 1) << "not the launch the editor keeps";
+  EXPECT_EQ(g_bTestPlayRunning, 1) << "not the launch the editor keeps";
   EXPECT_TRUE(g_GameProcess.Running());
 }
 
@@ -196,7 +196,7 @@ TEST_F(TestPlayWndTest, AGameKeptAcrossARebuildStillEndsTheTestPlay) {
   ASSERT_TRUE(GameRan(1));
   SendMessageA(g_hMainWnd, WM_USER, 1, 0);
   SetEvent(m_hHold);
-  EXPECT_TRUE(PumpUntil([] { return TestPlayRunning == 0; }));
+  EXPECT_TRUE(PumpUntil([] { return g_bTestPlayRunning == 0; }));
 }
 
 TEST_F(TestPlayWndTest, TheChecksBeforeALaunch) {
@@ -224,7 +224,7 @@ TEST_F(TestPlayWndTest, TheChecksBeforeALaunch) {
     } else {
       EXPECT_NE(answerer.Seen().back().m_strText.find(row.m_pPath), std::string::npos) << "the failed save names it";
     }
-    EXPECT_EQ(TestPlayRunning, 0) << row.m_pPath;
+    EXPECT_EQ(g_bTestPlayRunning, 0) << row.m_pPath;
     PumpFor(200);
     EXPECT_FALSE(FileThere("FakeGameRuns.txt")) << "nothing launched";
     SafeDelete(g_MainFrame.m_lpStageEditor);
@@ -239,7 +239,7 @@ TEST_F(TestPlayWndTest, WholeGameTestPlayWithoutAStage) {
   ASSERT_TRUE(GameRan(1));
   EXPECT_EQ(FileText("FakeGame.txt"), "") << "no parameters";
   EXPECT_FALSE(FileThere("data\\CommonPalette.cplt4")) << "nothing saved";
-  ASSERT_TRUE(PumpUntil([] { return TestPlayRunning == 0; }));
+  ASSERT_TRUE(PumpUntil([] { return g_bTestPlayRunning == 0; }));
   EXPECT_EQ(g_StageEditState.UndoLevels(), 0) << "no stage, no undo buffers";
   EXPECT_EQ(GetActiveWindow(), Window());
 }
@@ -251,5 +251,5 @@ TEST_F(TestPlayWndTest, WithoutAGameProgramNothingStarts) {
   Key(VK_F7);
   ASSERT_EQ(answerer.Seen().size(), 1u);
   EXPECT_EQ(answerer.Seen()[0].m_strText, "ゲームプログラムが見つかりません！");
-  EXPECT_EQ(TestPlayRunning, 0);
+  EXPECT_EQ(g_bTestPlayRunning, 0);
 }
