@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "tests/support/win/DialogItems.h"
+
 // The owner window's template of the page and dialog tests (tests/project/win/SystemSheet.rc).
 constexpr uint16_t kIddTestOwner = 590;
 
@@ -30,4 +32,3 @@ inline void ClickButton(HWND page, int id) {
   SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
 }
 inline bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
-inline bool Enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != 0; }

@@ -16,26 +16,13 @@
 #include "app/win/FileDialogs.h"
 #include "stage/cStageEditState.h"
 #include "tests/project/win/FileAnswer.h"
+#include "tests/project/win/PageInput.h"
 #include "tests/project/win/WorldMapFixture.h"
 #include "tests/support/BmpFixture.h"
+#include "tests/support/win/DialogItems.h"
 #include "tests/support/win/LabelFit.h"
 
 namespace {
-
-void Click(HWND dialog, int id) {
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-void Check(HWND dialog, int id, bool on) {
-  SendMessageA(GetDlgItem(dialog, id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-  Click(dialog, id);
-}
-
-void Choose(HWND dialog, int id, int row) {
-  HWND combo = GetDlgItem(dialog, id);
-  SendMessageA(combo, CB_SETCURSEL, row, 0);
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-}
 
 int Chosen(HWND dialog, int id) { return static_cast<int>(SendMessageA(GetDlgItem(dialog, id), CB_GETCURSEL, 0, 0)); }
 
@@ -44,17 +31,6 @@ std::string ComboRow(HWND dialog, int id, int row) {
   SendMessageA(GetDlgItem(dialog, id), CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text));
   return text;
 }
-
-// The edit's whole text replaced, as typing over a selection does.
-void Type(HWND dialog, int id, const char* text) { SetDlgItemTextA(dialog, id, text); }
-
-std::string Text(HWND dialog, int id) {
-  char text[512] = {};
-  GetDlgItemTextA(dialog, id, text, sizeof text);
-  return text;
-}
-
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
 
 std::vector<std::string> ListRows(HWND dialog, int id) {
   HWND list = GetDlgItem(dialog, id);
@@ -96,11 +72,6 @@ std::string Caption(HWND window) {
   return text;
 }
 
-std::string WorkingFolder() {
-  char folder[MAX_PATH] = {};
-  GetCurrentDirectoryA(sizeof folder, folder);
-  return folder;
-}
 
 // The open-file dialog answered with a path; what it was asked with is kept.
 
@@ -140,9 +111,9 @@ TEST_F(WorldMapDialogsTest, TheEventDialogShowsThePagesAndFollowsTheTypeRules) {
     ExpectLabelsInside(dialog);
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, 1075)));
     EXPECT_EQ(ListRows(dialog, 1254), (std::vector<std::string>{"1 ワールド番号 3", "2 ワールド番号 0", std::string(64, '-')}));
-    EXPECT_EQ(Text(dialog, 1002), "村");
-    EXPECT_EQ(Text(dialog, 1245), "3");
-    EXPECT_EQ(Text(dialog, 1255), "はじまりの村");
+    EXPECT_EQ(ItemText(dialog, 1002), "村");
+    EXPECT_EQ(ItemText(dialog, 1245), "3");
+    EXPECT_EQ(ItemText(dialog, 1255), "はじまりの村");
     EXPECT_EQ(ComboRow(dialog, 1033, 1), "道");
     EXPECT_EQ(ComboRow(dialog, 1244, 2), "タイトルへ戻る");
     EXPECT_EQ(ComboRow(dialog, 1253, 6), "の倍数である");
@@ -162,40 +133,40 @@ TEST_F(WorldMapDialogsTest, TheEventDialogShowsThePagesAndFollowsTheTypeRules) {
       return RGB(pixel[2], pixel[1], pixel[0]);
     };
     EXPECT_EQ(preview(), TestSheetColour(2, 0, 0));
-    Choose(dialog, 1032, 2);
+    ChooseRow(dialog, 1032, 2);
     EXPECT_EQ(preview(), TestSheetColour(2, 0, 2));
-    Type(dialog, 1245, "0");
+    EnterText(dialog, 1245, "0");
     EXPECT_EQ(preview(), TestSheetColour(2, 1, 2));
-    Choose(dialog, 1032, 0);
-    Type(dialog, 1245, "3");
-    Choose(dialog, 1033, 1);  // 道
-    EXPECT_EQ(Text(dialog, 1245), "0");
+    ChooseRow(dialog, 1032, 0);
+    EnterText(dialog, 1245, "3");
+    ChooseRow(dialog, 1033, 1);  // 道
+    EXPECT_EQ(ItemText(dialog, 1245), "0");
     for (int id : {1245, 1255, 1247, 1038, 1036, 1037, 1244, 1258, 1259, 1260})
       EXPECT_FALSE(Enabled(dialog, id)) << id;
     EXPECT_EQ(ListRows(dialog, 1254)[0], "1 ワールド番号 0");
-    Choose(dialog, 1033, 0);  // ワールド again: the number stays 0
-    EXPECT_EQ(Text(dialog, 1245), "0");
+    ChooseRow(dialog, 1033, 0);  // ワールド again: the number stays 0
+    EXPECT_EQ(ItemText(dialog, 1245), "0");
     for (int id : {1245, 1255, 1247, 1038, 1036, 1037, 1244}) EXPECT_TRUE(Enabled(dialog, id)) << id;
-    Type(dialog, 1245, "12");
+    EnterText(dialog, 1245, "12");
     EXPECT_EQ(ListRows(dialog, 1254)[0], "1 ワールド番号 12");
-    Check(dialog, 1038, true);
+    SetCheckAsUser(dialog, 1038, true);
     EXPECT_TRUE(Enabled(dialog, 1258));
     EXPECT_TRUE(Enabled(dialog, 1260));
-    Choose(dialog, 1249, 5);
+    ChooseRow(dialog, 1249, 5);
     EXPECT_TRUE(Enabled(dialog, 1251));
     EXPECT_TRUE(Enabled(dialog, 1253));
-    Type(dialog, 1002, "城下町");
+    EnterText(dialog, 1002, "城下町");
 
     SelectRow(dialog, 1254, 1);
     EXPECT_EQ(Chosen(dialog, 1033), 1) << "page 2, the road";
     EXPECT_EQ(Chosen(dialog, 1032), 2);
     EXPECT_FALSE(Enabled(dialog, 1245));
-    Click(dialog, 1066);  // a new page before page 2
+    ClickButton(dialog, 1066);  // a new page before page 2
     EXPECT_EQ(ListRows(dialog, 1254).size(), 4u);
     EXPECT_EQ(Chosen(dialog, 1033), 0) << "a default page";
     EXPECT_EQ(Chosen(dialog, 1258), 0) << "its variation variable 1";
     EXPECT_TRUE(Enabled(dialog, 1245));
-    Click(dialog, 1000);
+    ClickButton(dialog, 1000);
   });
   const cWorldEvent& edited = g_WorldMap.m_vTemplate[0];
   EXPECT_EQ(edited.m_strName, "城下町");
@@ -226,14 +197,14 @@ TEST_F(WorldMapDialogsTest, ARoadOrWallPageShownLosesItsStoredWorldNumber) {
   std::vector<std::string> opened, shown;
   std::string first, second, third;
   EditTemplate([&](HWND dialog) {
-    first = Text(dialog, 1245);
+    first = ItemText(dialog, 1245);
     opened = ListRows(dialog, 1254);
     ClickRow(dialog, 1254, 1);
-    second = Text(dialog, 1245);
+    second = ItemText(dialog, 1245);
     ClickRow(dialog, 1254, 2);
-    third = Text(dialog, 1245);
+    third = ItemText(dialog, 1245);
     shown = ListRows(dialog, 1254);
-    Click(dialog, 1000);
+    ClickButton(dialog, 1000);
   });
   EXPECT_EQ(first, "0");
   EXPECT_EQ(opened[0], "1 ワールド番号 0");
@@ -256,9 +227,9 @@ TEST_F(WorldMapDialogsTest, CancelLeavesTheEventAsItWasAndTakesNoCheckpoint) {
   Command(40072);
   {
     cModalDriver driver([](HWND dialog) {
-      Type(dialog, 1002, "別名");
-      Choose(dialog, 1033, 2);
-      Click(dialog, 1001);
+      EnterText(dialog, 1002, "別名");
+      ChooseRow(dialog, 1033, 2);
+      ClickButton(dialog, 1001);
     });
     ClickCell(2, 2);
     EXPECT_TRUE(driver.Ran());
@@ -273,16 +244,16 @@ TEST_F(WorldMapDialogsTest, TheStartStageIsStoredRelativeToTheWorkingFolder) {
   EditTemplate([&](HWND dialog) {
     {
       cOpenFileAnswer choice("Q:\\elsewhere\\far.stg4_771");
-      Click(dialog, 1248);
-      EXPECT_EQ(Text(dialog, 1247), "") << "another drive is not taken";
+      ClickButton(dialog, 1248);
+      EXPECT_EQ(ItemText(dialog, 1247), "") << "another drive is not taken";
       EXPECT_EQ(choice.m_strFolder, "data\\stg4");
       EXPECT_EQ(choice.m_strTitle, "ステージファイルの選択");
       EXPECT_EQ(choice.m_strFilter, "StageFile ( *.stg4_* )|*.stg4_*");
     }
-    cOpenFileAnswer choice(WorkingFolder() + "\\data\\stg4\\first.stg4_771");
-    Click(dialog, 1248);
-    EXPECT_EQ(Text(dialog, 1247), ".\\data\\stg4\\first.stg4_771") << "as the shell makes it relative";
-    Click(dialog, 1000);
+    cOpenFileAnswer choice(Here() + "\\data\\stg4\\first.stg4_771");
+    ClickButton(dialog, 1248);
+    EXPECT_EQ(ItemText(dialog, 1247), ".\\data\\stg4\\first.stg4_771") << "as the shell makes it relative";
+    ClickButton(dialog, 1000);
   });
   EXPECT_EQ(g_WorldMap.m_vTemplate[0].m_vPage[0].m_strStartStage, ".\\data\\stg4\\first.stg4_771");
 }
@@ -291,24 +262,24 @@ TEST_F(WorldMapDialogsTest, RenamingACommonVariableSavesTheNamesAtOnce) {
   OpenWorldMap();
   EditTemplate([&](HWND dialog) {
     m_Shell.m_nBeeps = 0;
-    Click(dialog, 1250);
+    ClickButton(dialog, 1250);
     EXPECT_EQ(m_Shell.m_nBeeps, 1) << "変数条件なし has no name";
-    Choose(dialog, 1249, 3);
+    ChooseRow(dialog, 1249, 3);
     std::string caption;
     {
       cModalDriver names([&](HWND input) {
         caption = Caption(input);
-        Type(input, 1003, "難易度");
-        Click(input, 1000);
+        EnterText(input, 1003, "難易度");
+        ClickButton(input, 1000);
       });
-      Click(dialog, 1250);
+      ClickButton(dialog, 1250);
       EXPECT_TRUE(names.Ran());
     }
     EXPECT_EQ(caption, "変数名の入力");
     EXPECT_EQ(ComboRow(dialog, 1249, 3), "003 難易度");
     EXPECT_EQ(ComboRow(dialog, 1258, 2), "003 難易度");
     EXPECT_EQ(Chosen(dialog, 1249), 3) << "the choice stays";
-    Click(dialog, 1001);
+    ClickButton(dialog, 1001);
   });
   EXPECT_EQ(g_vValInfo[3].m_strName, "難易度");
   EXPECT_TRUE(FileThere("data\\GValInfo.dat")) << "saved even though the dialog was cancelled";
@@ -326,7 +297,7 @@ TEST_F(WorldMapDialogsTest, DialogsHoldOnlyTheWorldMapWindows) {
   EditTemplate([&](HWND dialog) {
     mapShown = IsWindowVisible(Window());
     paletteShown = IsWindowVisible(palette);
-    Click(dialog, 1001);
+    ClickButton(dialog, 1001);
   });
   EXPECT_FALSE(mapShown);
   EXPECT_FALSE(paletteShown);
@@ -335,7 +306,7 @@ TEST_F(WorldMapDialogsTest, DialogsHoldOnlyTheWorldMapWindows) {
     cModalDriver driver([&](HWND dialog) {
       mapEnabled = IsWindowEnabled(Window()) || IsWindowEnabled(palette);
       mapShown = IsWindowVisible(Window());
-      Click(dialog, 1001);
+      ClickButton(dialog, 1001);
     });
     ClickCell(2, 2);
     EXPECT_TRUE(driver.Ran());
@@ -362,19 +333,19 @@ TEST_F(WorldMapDialogsTest, TheSettingsDialogResizesTheMapAndEmptiesTheHistory) 
     ExpectLabelsInside(dialog);
     hidden = !IsWindowVisible(Window()) && !IsWindowVisible(palette);
     disabled = !IsWindowEnabled(Window()) && !IsWindowEnabled(palette);
-    EXPECT_EQ(Text(dialog, 11210), "20");
-    EXPECT_EQ(Text(dialog, 11211), "15");
-    EXPECT_EQ(Text(dialog, 1213), "9");
-    EXPECT_EQ(Text(dialog, 1215), "7");
-    EXPECT_EQ(Text(dialog, 1257), "16");
-    Type(dialog, 11210, "40");
-    Type(dialog, 11211, "30");
-    Type(dialog, 1257, "300");
-    EXPECT_EQ(Text(dialog, 1257), "207") << "held to 16 .. 207 while typed";
+    EXPECT_EQ(ItemText(dialog, 11210), "20");
+    EXPECT_EQ(ItemText(dialog, 11211), "15");
+    EXPECT_EQ(ItemText(dialog, 1213), "9");
+    EXPECT_EQ(ItemText(dialog, 1215), "7");
+    EXPECT_EQ(ItemText(dialog, 1257), "16");
+    EnterText(dialog, 11210, "40");
+    EnterText(dialog, 11211, "30");
+    EnterText(dialog, 1257, "300");
+    EXPECT_EQ(ItemText(dialog, 1257), "207") << "held to 16 .. 207 while typed";
     const uint8_t* pixel = Map().m_pSettingsDlg->PreviewCanvas()->Image().At(10, 10);
     const cColourEntry& entry = g_ProgramPalette.m_Pal[207];
     EXPECT_EQ(RGB(pixel[2], pixel[1], pixel[0]), RGB(entry.m_nRed, entry.m_nGreen, entry.m_nBlue)) << "the preview";
-    Click(dialog, 1000);
+    ClickButton(dialog, 1000);
   });
   EXPECT_TRUE(hidden);
   EXPECT_TRUE(disabled);
@@ -398,11 +369,11 @@ TEST_F(WorldMapDialogsTest, TheSettingsDialogResizesTheMapAndEmptiesTheHistory) 
 TEST_F(WorldMapDialogsTest, ShrinkingPullsTheStartInAndDropsTheEventsOutside) {
   OpenWorldMap();
   Settings([](HWND dialog) {
-    Type(dialog, 11210, "200");
-    Type(dialog, 11211, "150");
-    Type(dialog, 1213, "199");
-    Type(dialog, 1215, "149");
-    Click(dialog, 1000);
+    EnterText(dialog, 11210, "200");
+    EnterText(dialog, 11211, "150");
+    EnterText(dialog, 1213, "199");
+    EnterText(dialog, 1215, "149");
+    ClickButton(dialog, 1000);
   });
   EXPECT_EQ(g_WorldMap.m_nPitch, 256);
   EXPECT_EQ(g_WorldMap.m_nStartX, 199);
@@ -410,16 +381,16 @@ TEST_F(WorldMapDialogsTest, ShrinkingPullsTheStartInAndDropsTheEventsOutside) {
   g_WorldMap.PlaceEvent(g_WorldMap.m_vTemplate[0], 30, 20);
   g_WorldMap.PlaceEvent(g_WorldMap.m_vTemplate[0], 19, 14);
   Settings([](HWND dialog) {
-    Type(dialog, 11210, "20");
-    Type(dialog, 11211, "15");
-    Click(dialog, 1000);
+    EnterText(dialog, 11210, "20");
+    EnterText(dialog, 11211, "15");
+    ClickButton(dialog, 1000);
   });
   EXPECT_EQ(g_WorldMap.m_nStartX, 19);
   EXPECT_EQ(g_WorldMap.m_nStartY, 14);
   EXPECT_EQ(Events(), "村@19,14#0");
   Settings([](HWND dialog) {
-    Type(dialog, 11210, "35");
-    Click(dialog, 1001);
+    EnterText(dialog, 11210, "35");
+    ClickButton(dialog, 1001);
   });
   EXPECT_EQ(g_WorldMap.m_nWidth, 20) << "Cancel";
 }
@@ -433,20 +404,20 @@ TEST_F(WorldMapDialogsTest, TheBackgroundPictureIsStoredAtOnceAndReloadedByOk) {
   WriteFileBytes("bmp\\WorldBackTest.bmp", BmpFile(fields));
   OpenWorldMap();
   Settings([&](HWND dialog) {
-    cOpenFileAnswer choice(WorkingFolder() + "\\bmp\\WorldBackTest.bmp");
-    Click(dialog, 1256);
-    EXPECT_EQ(Text(dialog, 1255), ".\\bmp\\WorldBackTest.bmp");
+    cOpenFileAnswer choice(Here() + "\\bmp\\WorldBackTest.bmp");
+    ClickButton(dialog, 1256);
+    EXPECT_EQ(ItemText(dialog, 1255), ".\\bmp\\WorldBackTest.bmp");
     EXPECT_EQ(choice.m_strFolder, "bmp\\");
     EXPECT_EQ(choice.m_strTitle, "背景画像の選択");
     EXPECT_EQ(choice.m_strExtension, "bmp");
     EXPECT_EQ(choice.m_strFilter, "BitmapFile ( *.bmp )|*.bmp");
-    Click(dialog, 1001);
+    ClickButton(dialog, 1001);
   });
   EXPECT_EQ(g_WorldMap.m_strBackImage, ".\\bmp\\WorldBackTest.bmp") << "kept although cancelled";
   EXPECT_EQ(g_aSheetCanvas[kSheetWorldBack].Width(), 0) << "the picture itself waits for OK";
   Settings([](HWND dialog) {
-    Check(dialog, 1035, true);
-    Click(dialog, 1000);
+    SetCheckAsUser(dialog, 1035, true);
+    ClickButton(dialog, 1000);
   });
   EXPECT_EQ(g_WorldMap.m_bUseBackImage, 1);
   EXPECT_EQ(g_aSheetCanvas[kSheetWorldBack].Width(), 64) << "sheet canvas 23 reloaded";
