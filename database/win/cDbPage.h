@@ -116,8 +116,9 @@ protected:
   virtual void Refresh() { RefreshControlsExcept(0, &m_cgList.m_Ctrl); }
   // After a message the page handled.
   virtual void AfterHandled() {}
-  // A right click: the popup menu of the list under the cursor, the record list first.
-  virtual int PopupAt(POINT screen) { return List().PopupAt(screen); }
+  // A right click: the popup menu of the list under the cursor, the record list first. The row it
+  // selects in the record list is shown as a click's selection is.
+  virtual int PopupAt(POINT screen) { return List().PopupAt(screen, 1); }
   // The sheet's notifications beyond the page's activation.
   virtual void OnSheetNotice(HWND, const NMHDR&) {}
 

@@ -160,6 +160,46 @@ TEST_F(DatabaseWndTest, AnimePatternOfTheAnimePage) {
   EXPECT_EQ(frames[1].m_nTime, 1) << "the default frame, moved down";
 }
 
+// A right click on another frame of the pattern dialog shows that frame before its menu opens: with
+// the menu dismissed, a typed cell goes into that frame beside its own display time.
+TEST_F(DatabaseWndTest, ADismissedPopupMenuOfThePatternDialogLeavesTheRightClickedFrameShown) {
+  cVector<cAnimeFrameData>& stored = g_DatabaseSet.m_vAnime[1].m_vFrame;
+  stored.resize(2);
+  stored[0].m_nCell = 3;
+  stored[0].m_nTime = 5;
+  stored[1].m_nCell = 7;
+  stored[1].m_nTime = 9;
+  stored[1].m_bRunCommand = 1;
+  Open();
+  HWND page = Page(kTabAnime);
+  int menus = 0;
+  cPopupMenuWatch watch([&](HWND) {
+    ++menus;
+    TypeKey(VK_ESCAPE);
+  });
+  cModalDriver driver([&](HWND dialog) {
+    ClickRow(dialog, 1206, 0);
+    ClickRow(dialog, 1206, 1, VK_RBUTTON);
+    EXPECT_EQ(ItemText(dialog, 1204), "9");
+    FocusItem(dialog, 1202);
+    PressKey(VK_HOME, false, &m_List);
+    PressKey(VK_END, true, &m_List);
+    TypeText("1", &m_List);
+    CommandTo(dialog, kIdcOk);
+  });
+  Press(page, 1226);
+  ASSERT_TRUE(driver.Ran());
+  EXPECT_EQ(menus, 1);
+  const cVector<cAnimeFrameData>& frames = Core().m_Anime.m_vWork[1].m_vFrame;
+  ASSERT_EQ(frames.Count(), 2);
+  EXPECT_EQ(frames[0].m_nCell, 3);
+  EXPECT_EQ(frames[0].m_nTime, 5);
+  EXPECT_EQ(frames[0].m_bRunCommand, 0);
+  EXPECT_EQ(frames[1].m_nCell, 1);
+  EXPECT_EQ(frames[1].m_nTime, 9);
+  EXPECT_EQ(frames[1].m_bRunCommand, 1);
+}
+
 TEST_F(DatabaseWndTest, AnimePatternOfAMotionTakesMotionZerosGraphic) {
   Open();
   HWND page = Page(kTabAnimeSet);
