@@ -291,6 +291,53 @@ TEST_F(DatabaseWndTest, TheAnimePagesShowAndKeepTheStoredGraphic) {
   }
 }
 
+// "データ数" only counts: a count that leaves the selection on another record shows it, first
+// within the ranges of the graphic shown before, and stores nothing; the idle tick shows it as stored.
+TEST_F(DatabaseWndTest, TheDataCountOfTheAnimePagesKeepsTheGraphicOfTheRecordItSelects) {
+  g_DatabaseSet.m_vCharaExc.resize(3);
+  auto give = [](cAnimeData& anime, int8_t kind, int16_t number, int16_t start) {
+    anime.m_cGraphicSheet = kind;
+    anime.m_nGraphic = number;
+    anime.m_nStartCell = start;
+  };
+  g_DatabaseSet.m_vAnimeSet.resize(3);
+  g_DatabaseSet.m_vAnime.resize(4);
+  // A dedicated bitmap's start cell beyond a character's 0..19 first, then two characters.
+  for (int row = 0; row < 3; ++row) {
+    give(g_DatabaseSet.m_vAnimeSet[row].m_vMotion[0], row ? 1 : 4, row ? 30 : 2, row ? 5 : 100);
+    give(g_DatabaseSet.m_vAnime[row + 1], row ? 1 : 4, row ? 30 : 2, row ? 5 : 100);
+  }
+  Open();
+  struct cPage {
+    int m_nTab;
+    int m_nList;
+    std::function<const cAnimeData&()> m_First;
+  };
+  const cPage pages[] = {
+      {kTabAnimeSet, 1159, [&]() -> const cAnimeData& { return Core().m_AnimeSet.m_vWork[0].m_vMotion[0]; }},
+      {kTabAnime, 1160, [&]() -> const cAnimeData& { return Core().m_Anime.m_vWork[1]; }},
+  };
+  for (const cPage& tab : pages) {
+    SCOPED_TRACE(tab.m_nTab);
+    HWND page = Page(tab.m_nTab);
+    ClickRow(page, tab.m_nList, 2);
+    cModalDriver count([](HWND dialog) {
+      SetDlgItemTextA(dialog, 1003, "2");
+      PostMessageA(dialog, WM_COMMAND, kIdcOk, 0);
+    });
+    Press(page, kIdcDataCount);
+    ASSERT_TRUE(count.Ran());
+    ASSERT_EQ(Rows(page, tab.m_nList).size(), 3u) << "two records and the end row";
+    const cAnimeData& first = tab.m_First();
+    EXPECT_EQ(first.m_cGraphicSheet, 4);
+    EXPECT_EQ(first.m_nGraphic, 2);
+    EXPECT_EQ(first.m_nStartCell, 100) << "kept as stored, not as the edits first showed it";
+    m_pDatabase->TickPreview(1);
+    EXPECT_EQ(ItemText(page, 1036), "2");
+    EXPECT_EQ(ItemText(page, 1038), "100");
+  }
+}
+
 // "一覧" on both anime pages: the picker on the chosen sheet, a clicked cell becoming the graphic
 // number; closing the picker leaves the number.
 TEST_F(DatabaseWndTest, TheListButtonOfTheAnimePagesPicksTheGraphicNumber) {
