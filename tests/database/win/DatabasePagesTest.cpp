@@ -118,7 +118,8 @@ TEST_F(DatabaseWndTest, EffectFramesOfANewEffect) {
   EXPECT_TRUE(cancel.Ran());
   EXPECT_EQ(Rows(page, 1206), (std::vector<std::string>{"0-1", std::string(64, '-')}))
       << "cancelled at the fewest frames: the default frame stays";
-  EXPECT_TRUE(Core().m_Effect.m_vWork[2].m_vFrame.empty()) << "a cancelled dialog stores nothing into the table";
+  ASSERT_EQ(Core().m_Effect.m_vWork[2].m_vFrame.Count(), 1) << "the frame the list keeps is the effect's";
+  EXPECT_EQ(Core().m_Effect.m_vWork[2].m_vFrame[0].m_nTime, 1);
   cModalDriver ok([&](HWND dialog) {
     SetDlgItemTextA(dialog, 1202, "641");
     SetDlgItemTextA(dialog, 1204, "5");
