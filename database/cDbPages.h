@@ -112,13 +112,23 @@ public:
   // "編集", "挿入" and "削除" of the inner list; what they changed is stored into m_vWork.
   template <class Run>
   int EditInner(Run run) {
-    return Stored(m_pInner->EditCurrent(run));
+    return EditInnerWith([&] { return m_pInner->EditCurrent(run); });
   }
   template <class Run>
   int InsertInner(Run run) {
-    return Stored(m_pInner->InsertAndEdit(run));
+    return EditInnerWith([&] { return m_pInner->InsertAndEdit(run); });
   }
   int DeleteInner() { return Stored(m_pInner->Delete(-1, 0)); }
+  // An edit of the inner list through its sub-dialog, with its result: a confirmed dialog is
+  // stored, and so is a cancelled insert that had to keep its default row at the fewest rows
+  // (its result is 0, yet the list shows the row).
+  template <class Edit>
+  int EditInnerWith(Edit edit) {
+    int rows = m_pInner->RecordRows();
+    int result = edit();
+    if (result || m_pInner->RecordRows() != rows) this->StoreEdited();
+    return result;
+  }
   cCtrlListCore<Item>& InnerList() { return *m_pInner; }
 
 protected:

@@ -229,6 +229,12 @@ public:
         ResetListRecord(*m_pEdit);
         m_nCurSel = -1;
       }
+      // Row 0, whose record is edited now, is the only marked row: a mark left behind could stand
+      // on the extra row.
+      if (m_bMultiSel) {
+        MarkOnly(m_nCurSel);
+        m_nAnchor = m_nCurSel;
+      }
     }
     Fill();
     Redraw();

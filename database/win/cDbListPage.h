@@ -43,10 +43,10 @@ protected:
   int PopupAt(POINT screen) override { return Base::PopupAt(screen) || Inner().PopupAt(screen); }
 
 private:
-  // The dialog on the selected sub-record, or on a new one inserted at the selection; OK's values
-  // go into the working copy.
+  // The dialog on the selected sub-record, or on a new one inserted at the selection; what it
+  // changed goes into the working copy.
   void EditInner(int insert) {
-    if (Inner().EditAsInstance(m_pDialog, m_Inner, insert, this->m_lpManager)) this->m_Core.StoreEdited();
+    this->m_Core.EditInnerWith([&] { return Inner().EditAsInstance(m_pDialog, m_Inner, insert, this->m_lpManager); });
   }
 
   const cListInstance& m_Inner;

@@ -72,7 +72,6 @@ public:
     m_lpfnProc = Proc;
     m_cgList.m_Param = m_Core.ListParam();
     AddCtrlGroup(m_vTexts, kIdcName, &m_Core.m_Edit.m_strName, kNameLimit, 1);
-    AddCtrlGroup(m_vButtons, kIdcDataCount);
   }
   ~cDbTablePage() override {
     if (m_bModeless) Destroy();
@@ -116,8 +115,9 @@ protected:
   virtual void Refresh() { RefreshControlsExcept(0, &m_cgList.m_Ctrl); }
   // After a message the page handled.
   virtual void AfterHandled() {}
-  // A right click: the popup menu of the list under the cursor, the record list first.
-  virtual int PopupAt(POINT screen) { return List().PopupAt(screen); }
+  // A right click: the popup menu of the list under the cursor, the record list first. The row it
+  // selects in the record list is shown as a click's selection is.
+  virtual int PopupAt(POINT screen) { return List().PopupAt(screen, 1); }
   // The sheet's notifications beyond the page's activation.
   virtual void OnSheetNotice(HWND, const NMHDR&) {}
 
@@ -210,8 +210,10 @@ int cDbTablePage<Core>::TableCommand(WPARAM wParam) {
 template <class Core>
 void cDbTablePage<Core>::AskDataCount() {
   int32_t count = m_Core.DataCount();
-  cCtrlButton* button = FindCtrlById(m_vButtons, kIdcDataCount);
-  if (!RunValueInputDialog(this, m_lpManager, &count, kDataCountMin, kDataCountMax, "データ数", button, 1)) return;
+  // The button is no change of the record: a count shows a record, it never stores the controls.
+  cCtrl button;
+  button.Attach(this, kIdcDataCount);
+  if (!RunValueInputDialog(this, m_lpManager, &count, kDataCountMin, kDataCountMax, "データ数", &button, 1)) return;
   if (m_Core.SetDataCount(count)) Refresh();
 }
 

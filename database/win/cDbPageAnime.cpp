@@ -254,7 +254,7 @@ void cDlgAnimePattern::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 
 LRESULT cDlgAnimePattern::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = WindowProc(window, message, wParam, lParam);
-  if (IsRightClicked()) m_cgList.m_Ctrl.PopupAt(m_ptCursorScreen);
+  if (IsRightClicked()) m_cgList.m_Ctrl.PopupAt(m_ptCursorScreen, 1);
   OnPaint();
   if (message == WM_CLOSE) {
     Close(0);

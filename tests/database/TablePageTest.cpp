@@ -372,6 +372,7 @@ TEST(InnerList, AnEffectWithoutFramesInsertsAtRow0) {
   EXPECT_EQ(seen.m_nCell, 0);
   EXPECT_EQ(seen.m_nTime, 1);
   EXPECT_EQ(page.m_Edit.m_vFrame.size(), 1u) << "Cancel keeps the default frame: never below the fewest frames";
+  EXPECT_EQ(page.m_vWork[1].m_vFrame.size(), 1u) << "and the effect holds the frame its list shows";
   EXPECT_EQ(lists.m_Inner.m_View.m_nBeeps, 1);
   EXPECT_EQ(page.New(), 1);
   EXPECT_EQ(page.m_Edit.m_nCellWidth, 32);

@@ -123,6 +123,9 @@ TEST(ListCommands, ChangeRowsMarksAndCurrentRow) {
       {"Clear without a row", kPlainShape, "a b", NoRow(), Clear, 1, "a b", {}, -1, "a", nullptr},
       {"SetCount below the current row selects row 0", kTableShape, "none a b c d e", Select(4), SetCount(2), 1,
        "none a b", {0}, 0, "a", nullptr},
+      // The mark of the old current row would stand on the extra row: row 0 takes it.
+      {"SetCount to the current row's number selects row 0", kTableShape, "none a b c", Select(2), SetCount(2), 1,
+       "none a b", {0}, 0, "a", nullptr},
       {"SetCount growing keeps the current row", kTableShape, "none a b c", Select(1), SetCount(5), 1,
        "none a b c new new", {1}, 1, "b", nullptr},
       {"Copy of three rows, Paste twice at row 5", kSubShape, "a b c d e f g h", Select({0, 1, 2}, 2),

@@ -118,7 +118,8 @@ TEST_F(DatabaseWndTest, EffectFramesOfANewEffect) {
   EXPECT_TRUE(cancel.Ran());
   EXPECT_EQ(Rows(page, 1206), (std::vector<std::string>{"0-1", std::string(64, '-')}))
       << "cancelled at the fewest frames: the default frame stays";
-  EXPECT_TRUE(Core().m_Effect.m_vWork[2].m_vFrame.empty()) << "a cancelled dialog stores nothing into the table";
+  ASSERT_EQ(Core().m_Effect.m_vWork[2].m_vFrame.Count(), 1) << "the frame the list keeps is the effect's";
+  EXPECT_EQ(Core().m_Effect.m_vWork[2].m_vFrame[0].m_nTime, 1);
   cModalDriver ok([&](HWND dialog) {
     SetDlgItemTextA(dialog, 1202, "641");
     SetDlgItemTextA(dialog, 1204, "5");
@@ -158,6 +159,46 @@ TEST_F(DatabaseWndTest, AnimePatternOfTheAnimePage) {
   EXPECT_EQ(frames[0].m_nTime, 5);
   EXPECT_EQ(frames[0].m_bRunCommand, 1);
   EXPECT_EQ(frames[1].m_nTime, 1) << "the default frame, moved down";
+}
+
+// A right click on another frame of the pattern dialog shows that frame before its menu opens: with
+// the menu dismissed, a typed cell goes into that frame beside its own display time.
+TEST_F(DatabaseWndTest, ADismissedPopupMenuOfThePatternDialogLeavesTheRightClickedFrameShown) {
+  cVector<cAnimeFrameData>& stored = g_DatabaseSet.m_vAnime[1].m_vFrame;
+  stored.resize(2);
+  stored[0].m_nCell = 3;
+  stored[0].m_nTime = 5;
+  stored[1].m_nCell = 7;
+  stored[1].m_nTime = 9;
+  stored[1].m_bRunCommand = 1;
+  Open();
+  HWND page = Page(kTabAnime);
+  int menus = 0;
+  cPopupMenuWatch watch([&](HWND) {
+    ++menus;
+    TypeKey(VK_ESCAPE);
+  });
+  cModalDriver driver([&](HWND dialog) {
+    ClickRow(dialog, 1206, 0);
+    ClickRow(dialog, 1206, 1, VK_RBUTTON);
+    EXPECT_EQ(ItemText(dialog, 1204), "9");
+    FocusItem(dialog, 1202);
+    PressKey(VK_HOME, false, &m_List);
+    PressKey(VK_END, true, &m_List);
+    TypeText("1", &m_List);
+    CommandTo(dialog, kIdcOk);
+  });
+  Press(page, 1226);
+  ASSERT_TRUE(driver.Ran());
+  EXPECT_EQ(menus, 1);
+  const cVector<cAnimeFrameData>& frames = Core().m_Anime.m_vWork[1].m_vFrame;
+  ASSERT_EQ(frames.Count(), 2);
+  EXPECT_EQ(frames[0].m_nCell, 3);
+  EXPECT_EQ(frames[0].m_nTime, 5);
+  EXPECT_EQ(frames[0].m_bRunCommand, 0);
+  EXPECT_EQ(frames[1].m_nCell, 1);
+  EXPECT_EQ(frames[1].m_nTime, 9);
+  EXPECT_EQ(frames[1].m_bRunCommand, 1);
 }
 
 TEST_F(DatabaseWndTest, AnimePatternOfAMotionTakesMotionZerosGraphic) {
@@ -248,6 +289,53 @@ TEST_F(DatabaseWndTest, TheAnimePagesShowAndKeepTheStoredGraphic) {
       EXPECT_EQ(stored.m_nGraphic, graphic.m_nNumber) << tab.m_nTab << " row " << row;
       EXPECT_EQ(stored.m_nStartCell, graphic.m_nStart) << tab.m_nTab << " row " << row;
     }
+  }
+}
+
+// "データ数" only counts: a count that leaves the selection on another record shows it, first
+// within the ranges of the graphic shown before, and stores nothing; the idle tick shows it as stored.
+TEST_F(DatabaseWndTest, TheDataCountOfTheAnimePagesKeepsTheGraphicOfTheRecordItSelects) {
+  g_DatabaseSet.m_vCharaExc.resize(3);
+  auto give = [](cAnimeData& anime, int8_t kind, int16_t number, int16_t start) {
+    anime.m_cGraphicSheet = kind;
+    anime.m_nGraphic = number;
+    anime.m_nStartCell = start;
+  };
+  g_DatabaseSet.m_vAnimeSet.resize(3);
+  g_DatabaseSet.m_vAnime.resize(4);
+  // A dedicated bitmap's start cell beyond a character's 0..19 first, then two characters.
+  for (int row = 0; row < 3; ++row) {
+    give(g_DatabaseSet.m_vAnimeSet[row].m_vMotion[0], row ? 1 : 4, row ? 30 : 2, row ? 5 : 100);
+    give(g_DatabaseSet.m_vAnime[row + 1], row ? 1 : 4, row ? 30 : 2, row ? 5 : 100);
+  }
+  Open();
+  struct cPage {
+    int m_nTab;
+    int m_nList;
+    std::function<const cAnimeData&()> m_First;
+  };
+  const cPage pages[] = {
+      {kTabAnimeSet, 1159, [&]() -> const cAnimeData& { return Core().m_AnimeSet.m_vWork[0].m_vMotion[0]; }},
+      {kTabAnime, 1160, [&]() -> const cAnimeData& { return Core().m_Anime.m_vWork[1]; }},
+  };
+  for (const cPage& tab : pages) {
+    SCOPED_TRACE(tab.m_nTab);
+    HWND page = Page(tab.m_nTab);
+    ClickRow(page, tab.m_nList, 2);
+    cModalDriver count([](HWND dialog) {
+      SetDlgItemTextA(dialog, 1003, "2");
+      PostMessageA(dialog, WM_COMMAND, kIdcOk, 0);
+    });
+    Press(page, kIdcDataCount);
+    ASSERT_TRUE(count.Ran());
+    ASSERT_EQ(Rows(page, tab.m_nList).size(), 3u) << "two records and the end row";
+    const cAnimeData& first = tab.m_First();
+    EXPECT_EQ(first.m_cGraphicSheet, 4);
+    EXPECT_EQ(first.m_nGraphic, 2);
+    EXPECT_EQ(first.m_nStartCell, 100) << "kept as stored, not as the edits first showed it";
+    m_pDatabase->TickPreview(1);
+    EXPECT_EQ(ItemText(page, 1036), "2");
+    EXPECT_EQ(ItemText(page, 1038), "100");
   }
 }
 

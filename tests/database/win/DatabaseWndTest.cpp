@@ -7,6 +7,7 @@
 
 #include "app/DataFile.h"
 #include "app/PathUtil.h"
+#include "database/EffectKindTables.h"
 #include "tests/support/win/GuiObjects.h"
 #include "tests/support/win/LabelFit.h"
 
@@ -105,6 +106,88 @@ TEST_F(DatabaseWndTest, NewClearAndDataCountThroughTheValueDialog) {
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(Core().m_SwordType.m_vWork.Count(), 1);
   EXPECT_EQ(g_DatabaseSet.m_vPicture.Count(), 2) << "nothing reaches the table before Apply";
+}
+
+namespace {
+// An effect record of another kind, with that kind's own parameters.
+template <class T>
+void GiveEffectKind(T& record, int kind, const cEffectParam (*params)[kEffectParams]) {
+  record.m_nKind = kind;
+  for (int i = 0; i < kEffectParams; ++i) record.m_anParam[i] = params[kind][i].m_nDefault;
+}
+}  // namespace
+
+// A right click on another row selects it and shows its record before the popup menu opens: with
+// the menu dismissed, what the user types next goes into that record alone, beside its own values.
+TEST_F(DatabaseWndTest, ADismissedPopupMenuLeavesTheRightClickedRecordShownAndStoredAsItsOwn) {
+  cDatabaseSet& set = g_DatabaseSet;
+  // The second shown record of every table differs from the first in fields that controls show.
+  set.m_vAnimeSet.resize(2);
+  for (cAnimeSetData& animeSet : set.m_vAnimeSet) animeSet.m_vMotion[0].m_nGraphic = 1;  // within the edit's range
+  set.m_vAnimeSet[1].m_nShiftFly = 7;
+  set.m_vAnimeSet[1].m_nShiftBlock = 3;
+  set.m_vAnime.resize(3);
+  set.m_vAnime[2].m_nGraphic = 5;
+  set.m_vAnime[2].m_nStartCell = 3;
+  set.m_vCharaExc.resize(3);
+  set.m_vCharaExc[2].m_strPath = "bmp\\chara_sp\\b.bmp";
+  set.m_vCharaExc[2].m_bGiant = 1;
+  set.m_vCharaExc[2].m_nGiantSize = 4;
+  set.m_vSwordType.resize(2);
+  set.m_vSwordType[1].m_strPathLeft = "bmp\\sword\\b.bmp";
+  set.m_vSwordType[1].m_strPathRight = "bmp\\sword\\c.bmp";
+  set.m_vEffect.resize(3);
+  set.m_vEffect[2].m_strPath = "bmp\\effect\\b.bmp";
+  set.m_vEffect[2].m_nCellWidth = 64;
+  set.m_vCharaEffect.resize(3);
+  GiveEffectKind(set.m_vCharaEffect[2], 2, CharaEffectParams);
+  set.m_vScrEffect.resize(3);
+  GiveEffectKind(set.m_vScrEffect[2], 2, ScrEffectParams);
+  set.m_vPicture.resize(3);
+  set.m_vPicture[2].m_strPath = "bmp\\picture\\b.bmp";
+  set.m_vSound.resize(3);
+  set.m_vSound[2].m_strPath = "wave\\b.wav";
+  set.m_vBgm.resize(3);
+  set.m_vBgm[2].m_strPath = "bgm\\b.ogg";
+  // No names: what is typed is the whole name.
+  auto unnamed = [](auto&... tables) {
+    auto clear = [](auto& table) {
+      for (auto& record : table) record.m_strName = "";
+    };
+    (clear(tables), ...);
+  };
+  unnamed(set.m_vAnimeSet, set.m_vAnime, set.m_vCharaExc, set.m_vSwordType, set.m_vEffect, set.m_vCharaEffect,
+          set.m_vScrEffect, set.m_vPicture, set.m_vSound, set.m_vBgm);
+  Open();
+  int menus = 0;
+  cPopupMenuWatch watch([&](HWND) {
+    ++menus;
+    TypeKey(VK_ESCAPE);
+  });
+  // The table stays as it was until Apply: the record as the table holds it, with the typed name.
+  auto check = [&](int tab, auto& table, auto& work, int lead) {
+    SCOPED_TRACE(kDbTabs[tab].m_pCaption);
+    HWND page = Page(tab);
+    int list = kDbTabs[tab].m_nListId;
+    ClickRow(page, list, 0);
+    ClickRow(page, list, 1, VK_RBUTTON);
+    TypeKeys(page, kIdcName, "n");
+    auto expected = table[lead + 1];
+    expected.m_strName = "n";
+    EXPECT_EQ(ToHex(SavedBytes(work[lead + 1])), ToHex(SavedBytes(expected)));
+    EXPECT_EQ(ToHex(SavedBytes(work[lead])), ToHex(SavedBytes(table[lead])));
+  };
+  check(kTabAnimeSet, set.m_vAnimeSet, Core().m_AnimeSet.m_vWork, 0);
+  check(kTabAnime, set.m_vAnime, Core().m_Anime.m_vWork, 1);
+  check(kTabCharaExc, set.m_vCharaExc, Core().m_CharaExc.m_vWork, 1);
+  check(kTabSwordType, set.m_vSwordType, Core().m_SwordType.m_vWork, 0);
+  check(kTabEffect, set.m_vEffect, Core().m_Effect.m_vWork, 1);
+  check(kTabCharaEffect, set.m_vCharaEffect, Core().m_CharaEffect.m_vWork, 1);
+  check(kTabScrEffect, set.m_vScrEffect, Core().m_ScrEffect.m_vWork, 1);
+  check(kTabPicture, set.m_vPicture, Core().m_Picture.m_vWork, 1);
+  check(kTabSound, set.m_vSound, Core().m_Sound.m_vWork, 1);
+  check(kTabBgm, set.m_vBgm, Core().m_Bgm.m_vWork, 1);
+  EXPECT_EQ(menus, kTabCount);
 }
 
 namespace {
