@@ -121,11 +121,13 @@ void cPrjPageGeneral::BrowseGameProgram() {
   }
 }
 
-cPrjPageGeneral::~cPrjPageGeneral() { SafeDelete(m_pDataSheet); }
+cPrjPageGeneral::~cPrjPageGeneral() {
+  for (cPropSheet*& sheet : m_apDataSheet) SafeDelete(sheet);
+}
 
 void cPrjPageGeneral::OpenDefaultRecord(int kind) {
   PointAtDefaultRecord(g_StageEditState, g_ProjectSettings, kind);
-  m_lpOptionSheet->OpenDataSheet(kind, this, &m_pDataSheet);
+  m_lpOptionSheet->OpenDataSheet(kind, this, &m_apDataSheet[kind]);
 }
 
 cPrjPageInheritDefaults::cPrjPageInheritDefaults(cWindow* parent, cModelessList* list, cProjectOptionSheet* sheet)

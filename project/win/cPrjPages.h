@@ -58,8 +58,8 @@ public:
   cCtrlGroups<cCtrlEditText> m_vTexts;
   cCtrlGroups<cCtrlCombo<int32_t>> m_vCombos;
   cCtrlGroups<cCtrlButton> m_vButtons;
-  // The data sheet of a default record while it is open; the window list clears it.
-  cPropSheet* m_pDataSheet = nullptr;
+  // The data sheet of each kind's default record while it is open; the window list clears it.
+  cPropSheet* m_apDataSheet[cProjectSettings::kKinds] = {};
 
 private:
   void AttachGroups() override;

@@ -385,7 +385,8 @@ TEST_F(BlockItemSheetWndTest, TheProjectOptionsDefaultBlockAndItemOpenFromTheirB
   ASSERT_NE(general, nullptr);
   Click(general->m_hWnd, kIdcDefBlock);
   ASSERT_NE(BlockSheet(), nullptr);
-  EXPECT_EQ(general->m_pDataSheet, BlockSheet()) << "the sheet lives in the options page's slot";
+  EXPECT_EQ(general->m_apDataSheet[cProjectSettings::kKindBlock], BlockSheet())
+      << "the sheet lives in the options page's slot";
   EXPECT_EQ(g_StageEditState.m_nEditContext, 3);
   HWND page = PageOf(BlockSheet(), 0);
   EXPECT_FALSE(Shown(page, 1022));
@@ -393,12 +394,12 @@ TEST_F(BlockItemSheetWndTest, TheProjectOptionsDefaultBlockAndItemOpenFromTheirB
   EXPECT_EQ(Rows(page, 1270), (std::vector<std::string>{"なし", "コモンパレット"}));
   Type(page, 1002, "既定ブロック");
   PressOn(BlockSheet(), PSBTN_OK);
-  EXPECT_EQ(general->m_pDataSheet, nullptr);
+  EXPECT_EQ(general->m_apDataSheet[cProjectSettings::kKindBlock], nullptr);
   EXPECT_EQ(g_ProjectSettings.m_DefBlock.m_strName, "既定ブロック");
 
   Click(general->m_hWnd, kIdcDefItem);
   ASSERT_NE(ItemSheet(), nullptr);
-  EXPECT_EQ(general->m_pDataSheet, ItemSheet());
+  EXPECT_EQ(general->m_apDataSheet[cProjectSettings::kKindItem], ItemSheet());
   page = PageOf(ItemSheet(), 0);
   EXPECT_FALSE(Shown(page, 1021));
   Type(page, 1002, "既定アイテム");

@@ -146,7 +146,8 @@ TEST_F(CharaSheetWndTest, TheProjectOptionsDefaultCharacterIsWrittenWithoutAModi
   auto* general = static_cast<cPrjPageGeneral*>(options->m_apPages[cProjectOptionSheet::kPageGeneral]);
   Click(general->m_hWnd, kIdcDefChara);
   ASSERT_NE(Sheet(), nullptr);
-  EXPECT_EQ(general->m_pDataSheet, Sheet()) << "the sheet lives in the options page's slot";
+  EXPECT_EQ(general->m_apDataSheet[cProjectSettings::kKindChara], Sheet())
+      << "the sheet lives in the options page's slot";
   EXPECT_EQ(g_StageEditState.m_nEditContext, 3);
   EXPECT_NE(GetWindowLongA(options->m_hWndSheet, GWL_STYLE) & WS_DISABLED, 0) << "the options wait meanwhile";
   HWND basic = Page(0);
@@ -155,7 +156,7 @@ TEST_F(CharaSheetWndTest, TheProjectOptionsDefaultCharacterIsWrittenWithoutAModi
   EXPECT_FALSE(Enabled(basic, 1268));
   Type(basic, 1002, "既定");
   Press(PSBTN_OK);
-  EXPECT_EQ(general->m_pDataSheet, nullptr);
+  EXPECT_EQ(general->m_apDataSheet[cProjectSettings::kKindChara], nullptr);
   EXPECT_EQ(g_ProjectSettings.m_DefChara.m_strName, "既定");
   EXPECT_EQ(g_StageEditState.m_bStageModified, 0);
   EXPECT_EQ(g_StageEditState.m_bCommonModified, 0);
