@@ -82,16 +82,7 @@ void DatabaseWndTest::SelectRows(HWND window, int id, std::initializer_list<int>
 }
 
 void DatabaseWndTest::ClickRow(HWND window, int id, int row, int button) {
-  HWND list = GetDlgItem(window, id);
-  RECT item = {};
-  SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
-  POINT point = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-  ClientToScreen(list, &point);
-  MoveCursorTo(point);
-  PressButton(button);
-  PumpFor(20, &m_List);
-  ReleaseButton(button);
-  PumpFor(100, &m_List);
+  ClickListBoxRow(GetDlgItem(window, id), row, button, &m_List);
 }
 
 void DatabaseWndTest::KeyOnList(HWND window, int id, WORD key, bool ctrl) {

@@ -45,17 +45,7 @@ std::vector<std::string> ListRows(HWND dialog, int id) {
 }
 
 // A real click on a row of a list box.
-void ClickRow(HWND dialog, int id, int row) {
-  HWND list = GetDlgItem(dialog, id);
-  RECT item = {};
-  SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
-  POINT point = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-  ClientToScreen(list, &point);
-  MoveCursorTo(point);
-  PressButton(VK_LBUTTON);
-  ReleaseButton(VK_LBUTTON);
-  PumpFor(50);
-}
+void ClickRow(HWND dialog, int id, int row) { ClickListBoxRow(GetDlgItem(dialog, id), row); }
 
 // Makes a row of a multi-selection list the only selected one, as a click on it does.
 void SelectRow(HWND dialog, int id, int row) {

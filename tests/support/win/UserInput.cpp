@@ -178,6 +178,18 @@ void ReleaseButton(int button) {
   WaitUntilInputArrived([button] { return (GetAsyncKeyState(button) & 0x8000) == 0; });
 }
 
+void ClickListBoxRow(HWND listBox, int row, int button, cModelessList* list) {
+  RECT item = {};
+  SendMessageA(listBox, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
+  POINT point = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+  ClientToScreen(listBox, &point);
+  MoveCursorTo(point);
+  PressButton(button);
+  PumpFor(20, list);
+  ReleaseButton(button);
+  PumpFor(100, list);
+}
+
 void TypeKey(WORD key) {
   SendKey(key, 0);
   SendKey(key, KEYEVENTF_KEYUP);

@@ -58,6 +58,9 @@ void MoveCursorTo(POINT screen);
 // Presses or releases VK_LBUTTON or VK_RBUTTON where the cursor is.
 void PressButton(int button);
 void ReleaseButton(int button);
+// A click with VK_LBUTTON or VK_RBUTTON on the middle of a list box's row; messages are served
+// (through the list's routing when one is given) while the button is down and after it.
+void ClickListBoxRow(HWND listBox, int row, int button = VK_LBUTTON, cModelessList* list = nullptr);
 // Presses and releases a key without serving messages (for use inside a menu's own loop).
 void TypeKey(WORD key);
 // Holds a key down, or lets it go, without serving messages (a modifier around clicks).
