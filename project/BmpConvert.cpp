@@ -15,10 +15,6 @@ constexpr uint32_t kFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;
 constexpr uint32_t kPaletteBytes = 4 * kPaletteSize;
 
-uint32_t ColourKey(const cColourEntry& colour) {
-  return static_cast<uint32_t>(colour.m_nRed) << 16 | static_cast<uint32_t>(colour.m_nGreen) << 8 | colour.m_nBlue;
-}
-
 void Put16(uint8_t* p, uint32_t value) {
   p[0] = static_cast<uint8_t>(value);
   p[1] = static_cast<uint8_t>(value >> 8);
@@ -30,7 +26,6 @@ void Put32(uint8_t* p, uint32_t value) {
 
 // The index a 256-colour pixel becomes, for every index at once.
 void MakeIndexMap(const cBmpReader& reader, const cBmpConvertOptions& options, uint8_t* map) {
-  cNearestColour nearest(options.m_pSecondPalette);
   for (int index = 0; index < kPaletteSize; ++index) {
     if (options.m_bTransparent && index == options.m_nTransparentIndex) {
       map[index] = 0;
@@ -39,7 +34,7 @@ void MakeIndexMap(const cBmpReader& reader, const cBmpConvertOptions& options, u
     } else {
       // An index beyond the file's colours has none: it counts as black.
       cColourEntry colour = index < reader.ColourCount() ? reader.Colour(index) : cColourEntry();
-      map[index] = DrawableIndex(nearest.Find(colour));
+      map[index] = DrawableIndex(NearestEntry(options.m_pSecondPalette, colour));
     }
   }
 }
@@ -78,7 +73,7 @@ uint8_t DrawableIndex(int nearest) {
   return static_cast<uint8_t>(nearest);
 }
 
-uint8_t cNearestColour::Search(const cColourEntry* table, const cColourEntry& colour) {
+uint8_t NearestEntry(const cColourEntry* table, const cColourEntry& colour) {
   int best = 0;
   int bestDistance = 3 * 255 * 255 + 1;
   for (int i = 0; i < kPaletteSize && bestDistance > 0; ++i) {
@@ -92,12 +87,6 @@ uint8_t cNearestColour::Search(const cColourEntry* table, const cColourEntry& co
     }
   }
   return static_cast<uint8_t>(best);
-}
-
-uint8_t cNearestColour::Find(const cColourEntry& colour) {
-  auto found = m_Found.emplace(ColourKey(colour), 0);
-  if (found.second) found.first->second = Search(m_pTable, colour);
-  return found.first->second;
 }
 
 void MakeConvertedPalette(cColourEntry* palette, const cColourEntry* second, const cColourEntry* program) {

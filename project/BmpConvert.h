@@ -10,7 +10,6 @@
 // in place included, as it was.
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "app/ProgramPalette.h"
@@ -63,18 +62,8 @@ cBmpConvertOptions ConvertOptionsOf(const cEditConfig& config);
 // reserved and become 16, entry 0 becomes 52 and entry 255 becomes 31.
 uint8_t DrawableIndex(int nearest);
 
-// The nearest entry of a 256-colour table, remembered per colour: a photograph repeats its colours.
-class cNearestColour {
-public:
-  explicit cNearestColour(const cColourEntry* table) : m_pTable(table) {}
-  uint8_t Find(const cColourEntry& colour);
-  // Without remembering.
-  static uint8_t Search(const cColourEntry* table, const cColourEntry& colour);
-
-private:
-  const cColourEntry* m_pTable;
-  std::unordered_map<uint32_t, uint8_t> m_Found;
-};
+// The nearest entry of a 256-colour table.
+uint8_t NearestEntry(const cColourEntry* table, const cColourEntry& colour);
 
 // The colours of a converted file: the second palette with entries 10 to 15 (the line colours) and
 // 208 to 239 taken from the program palette.
