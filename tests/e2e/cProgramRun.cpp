@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "tests/support/win/OwnDesktop.h"
+
 namespace {
 constexpr DWORD kPollMs = 5;
 
@@ -57,16 +59,6 @@ BOOL CALLBACK FindFirstButton(HWND child, LPARAM param) {
 }
 }  // namespace
 
-const char* DriverDesktopName() {
-  static const std::string name = [] {
-    std::string made = "vx_e2e_" + std::to_string(GetCurrentProcessId());
-    HDESK desktop = CreateDesktopA(made.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
-    if (desktop) SetThreadDesktop(desktop);
-    return made;
-  }();
-  return name.c_str();
-}
-
 cSeenBox ReadBox(HWND box) {
   cSeenBox seen;
   seen.m_hWnd = box;
@@ -84,7 +76,8 @@ int FirstButton(HWND dialog) {
 cProgramRun::cProgramRun(const std::string& program, const std::string& folder) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
-  startup.lpDesktop = const_cast<char*>(DriverDesktopName());
+  UseOwnDesktop();
+  startup.lpDesktop = const_cast<char*>(OwnDesktopName());
   std::string command = "\"" + program + "\"";
   if (!CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                       &m_Process))
@@ -126,7 +119,7 @@ DWORD cProgramRun::ExitCode() const {
 
 std::vector<HWND> cProgramRun::WindowsOf(const char* className, const char* caption) const {
   cSearch search{m_Process.dwProcessId, className, caption, {}};
-  DriverDesktopName();
+  UseOwnDesktop();
   EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
   return search.m_vFound;
 }

@@ -54,7 +54,3 @@ private:
 cSeenBox ReadBox(HWND box);
 // The id of a dialog's first push button; 0 for a dialog without buttons (not a message box).
 int FirstButton(HWND dialog);
-
-// The test's own desktop, made on first use and current for the calling thread; the programs are
-// started on it so that no other test's windows take their activation.
-const char* DriverDesktopName();

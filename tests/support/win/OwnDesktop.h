@@ -4,3 +4,6 @@
 
 // Makes the desktop and puts the calling thread on it, once; before any window exists. 1 on success.
 int UseOwnDesktop();
+
+// The desktop's name: "vx_test_" and the process id.
+const char* OwnDesktopName();
