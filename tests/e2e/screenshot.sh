@@ -39,13 +39,17 @@ for _ in $(seq 300); do
   sleep 0.05
 done
 [ -n "$window" ] || { cat "$work/wine.log"; fail "the working window did not appear"; }
-sleep 0.3  # its texts are painted after it is mapped
-import -window "$window" "$work/window.png"
+# The stage editor's menu bar, right below its caption: its texts are painted after the window is
+# mapped, so it is taken again until they show (ten seconds at most).
+for _ in $(seq 40); do
+  import -window "$window" "$work/window.png"
+  convert "$work/window.png" -crop 480x20+4+22 +repage "$work/menubar.png"
+  glyphs "$work/menubar.png" >/dev/null && break
+  sleep 0.25
+done
 import -window root "$work/screen.png"
 wineserver -k; wineserver -w
 
-# The stage editor's menu bar, right below its caption.
-convert "$work/window.png" -crop 480x20+4+22 +repage "$work/menubar.png"
 glyphs "$work/menubar.png" || fail "the working window's menu is not drawn with glyphs (see $work/window.png)"
 text="ファイル(F) 編集(E) 表示(V) ステージ(S) プロジェクト(P) 実行(R) その他(O)"
 # The renderings to compare with get a margin as wide as the window's frame.

@@ -10,6 +10,10 @@ for _ in $(seq 200); do [ -s "$vd_work/display" ] && break; sleep 0.05; done
 [ -s "$vd_work/display" ] || { echo "FAILED: no virtual display"; exit 1; }
 export DISPLAY=:$(cat "$vd_work/display")
 
+# The tests behind a picture hold each window until the script says it is taken (tests/support/win's
+# HoldForShot); this is only the longest they wait, for a script that stopped.
+export VX_SCREENSHOT_HOLD_MS=60000
+
 vd_tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # The graphics driver is chosen per server session, so the tests on a display have prefixes (and
 # servers) of their own beside the headless one, VX_DISPLAY_PREFIX of the build's (CTest gives each

@@ -14,7 +14,7 @@ mkdir -p "$work"
 fail() { echo "FAILED: $*"; exit 1; }
 
 source "$wine_tools/virtual-display.sh" "$build" "$work" 1024x768
-(cd "$work" && VX_SCREENSHOT_HOLD_MS=1500 exec wine "$build/tests/wintest_database.exe" \
+(cd "$work" && exec wine "$build/tests/wintest_database.exe" \
   --gtest_filter=DatabaseWndTest.EveryPageAndDialogOnScreen >"$work/wine.log" 2>&1) &
 runner=$!
 

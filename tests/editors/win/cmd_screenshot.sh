@@ -13,7 +13,7 @@ mkdir -p "$work"
 fail() { echo "FAILED: $*"; exit 1; }
 
 source "$here/../../../tools/wine/virtual-display.sh" "$build" "$work" 1024x768
-(cd "$work" && VX_SCREENSHOT_HOLD_MS=1500 exec wine "$build/tests/wintest_editors.exe" \
+(cd "$work" && exec wine "$build/tests/wintest_editors.exe" \
   --gtest_filter='CmdMediaWndTest.EveryDialog*:CmdMediaWndTest.TheItemNote*' >"$work/wine.log" 2>&1) &
 runner=$!
 

@@ -531,10 +531,10 @@ TEST_F(ListWinTest, ThePageShowsItsRowsMarksAndPopupMenu) {
   Click(page.Single(), 2);
   EXPECT_EQ(Marks(page.Multi()), (std::vector<int>{1, 3, 4}));
   int hold = HoldMilliseconds();
-  PumpFor(hold, &m_List);
+  HoldForShot(0, hold, &m_List);
   page.m_MenuDriver.m_Action = [this, hold](HWND) {
     ++m_nMenusShown;
-    PumpFor(hold);
+    HoldForShot(1, hold);
     TypeKey(VK_ESCAPE);
   };
   RightClick(cListTestPage::RowPoint(page.Multi(), 3));

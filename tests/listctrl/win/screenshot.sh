@@ -13,21 +13,12 @@ mkdir -p "$work"
 fail() { echo "FAILED: $*"; exit 1; }
 
 source "$wine_tools/virtual-display.sh" "$build" "$work" 1024x768
-(cd "$work" && VX_SCREENSHOT_HOLD_MS=2500 exec wine "$build/tests/wintest_listctrl.exe" \
+(cd "$work" && exec wine "$build/tests/wintest_listctrl.exe" \
   --gtest_filter=ListWinTest.ThePageShowsItsRowsMarksAndPopupMenu >"$work/wine.log" 2>&1) &
 runner=$!
 
-window=""
-for _ in $(seq 200); do
-  window=$(xdotool search --onlyvisible --name 'リストの試験' 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
-  sleep 0.05
-done
-[ -n "$window" ] || { cat "$work/wine.log"; fail "the page did not appear"; }
-sleep 1.2  # the clicks on the rows, then the page holds
-import -window "$window" "$work/page.png"
-sleep 2.5  # the popup menu opens and holds
-import -window root "$work/menu.png"
+shoot 0 '^リストの試験$' page.png  # after the clicks on the rows
+shoot 1 '' menu.png  # the popup menu open
 wait $runner
 rc=$?
 wineserver -k; wineserver -w

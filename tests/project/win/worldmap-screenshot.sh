@@ -13,7 +13,7 @@ mkdir -p "$work"
 fail() { echo "FAILED: $*"; exit 1; }
 
 source "$here/../../../tools/wine/virtual-display.sh" "$build" "$work" 1024x768
-(cd "$work" && VX_SCREENSHOT_HOLD_MS=2000 exec wine "$build/tests/wintest_project.exe" \
+(cd "$work" && exec wine "$build/tests/wintest_project.exe" \
   --gtest_filter=WorldMapWndTest.FactoryWorldMapWithEvents >"$work/wine.log" 2>&1) &
 runner=$!
 

@@ -57,12 +57,8 @@ TEST_F(StageWndTest, PaintedStageOnTheFactorySheets) {
   int x = 32 * (7 - Editor().Core().View().ScrollX()) + 12, y = 32 * (12 - Editor().Core().View().ScrollY()) + 12;
   EXPECT_NE(PixelAt(view, x, y), RGB(0, 0, 0)) << "a block of the factory sheet";
   EXPECT_TRUE(answerer.Seen().empty());
-  if (const char* hold = std::getenv("VX_SCREENSHOT_HOLD_MS")) {
+  if (int hold = HoldMilliseconds()) {
     ShowWindow(Window(), SW_SHOW);
-    DWORD start = GetTickCount(), ms = static_cast<DWORD>(std::atoi(hold));
-    while (GetTickCount() - start < ms) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-      Pump();
-    }
+    HoldForShot(0, hold, &g_ModelessList);
   }
 }

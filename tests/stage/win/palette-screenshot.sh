@@ -19,7 +19,7 @@ source "$wine_tools/virtual-display.sh" "$build" "$work" 1024x768
 # run FILTER: starts the test program with one test, holding its windows.
 run() {
   find "$work" -name 'shot-*.ready' -delete -o -name 'shot-*.taken' -delete
-  (cd "$work" && VX_SCREENSHOT_HOLD_MS=2500 exec wine "$build/tests/wintest_stage.exe" --gtest_filter="$1" \
+  (cd "$work" && exec wine "$build/tests/wintest_stage.exe" --gtest_filter="$1" \
     >"$work/wine.log" 2>&1) &
   runner=$!
 }

@@ -13,19 +13,11 @@ mkdir -p "$work"
 fail() { echo "FAILED: $*"; exit 1; }
 
 source "$wine_tools/virtual-display.sh" "$build" "$work" 1024x768
-(cd "$work" && VX_SCREENSHOT_HOLD_MS=3000 exec wine "$build/tests/wintest_stage.exe" \
+(cd "$work" && exec wine "$build/tests/wintest_stage.exe" \
   --gtest_filter=StageWndTest.PaintedStageOnTheFactorySheets >"$work/wine.log" 2>&1) &
 runner=$!
 
-window=""
-for _ in $(seq 300); do
-  window=$(xdotool search --onlyvisible --name 'ヴォンタリス  data' 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
-  sleep 0.05
-done
-[ -n "$window" ] || { cat "$work/wine.log"; fail "the stage editor window did not appear"; }
-sleep 0.8  # its bars are painted after it is mapped
-import -window "$window" "$work/window.png"
+shoot 0 '^ヴォンタリス  data' window.png
 wait $runner
 rc=$?
 wineserver -k; wineserver -w

@@ -416,10 +416,10 @@ TEST_F(ToolbarTest, RestingTheCursorOnAButtonShowsItsTooltip) {
   MoveCursorTo(m_pWindow->ViewPoint(100, 60));
   EXPECT_TRUE(PumpUntil(&m_List, [&] { return ShownTip(m_pWindow->m_hWnd).empty(); })) << "gone off the toolbar";
   // Held for a screenshot when one is being taken (tests/ui/win/toolbar-screenshot.sh).
-  if (const char* hold = getenv("VX_HOLD_MS")) {
+  if (int hold = HoldMilliseconds()) {
     MoveCursorTo(ButtonCentre(11));
-    DWORD until = GetTickCount() + atoi(hold);
-    PumpUntil(&m_List, [&] { return GetTickCount() > until; });
+    PumpUntil(&m_List, [&] { return ShownTip(m_pWindow->m_hWnd) == kAllButtons[11]->m_lpszTip; });
+    HoldForShot(0, hold, &m_List);
   }
 }
 

@@ -14,7 +14,7 @@ mkdir -p "$work"
 fail() { echo "FAILED: $*"; exit 1; }
 
 source "$wine_tools/virtual-display.sh" "$build" "$work" 1024x768
-(cd "$work" && VX_SCREENSHOT_HOLD_MS=2000 exec wine "$build/tests/wintest_ui.exe" \
+(cd "$work" && exec wine "$build/tests/wintest_ui.exe" \
   --gtest_filter=CtrlPageLayoutTest.EveryLabelFitsInsideItsControl >"$work/wine.log" 2>&1) &
 runner=$!
 
