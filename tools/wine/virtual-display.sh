@@ -25,12 +25,24 @@ VX_WINE_DISPLAY=$DISPLAY source "$vd_tools/wine-env.sh" "$vd_root"
 wineserver -k 2>/dev/null
 wineserver -w
 
+# visible_window TITLE: the id of a mapped window of that title, waiting for it (ten seconds at most,
+# as a loaded machine maps and names a window shown just now only a little later); empty if none.
+visible_window() {
+  local window=""
+  for _ in $(seq 200); do
+    window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$window" ] && break
+    sleep 0.05
+  done
+  echo "$window"
+}
+
 # shoot N TITLE FILE [TITLE2 FILE2]: waits until the test announces window N (a file "shot-N.ready"
-# below WORK_DIR), photographs the window of that title into WORK_DIR/FILE (the whole screen for an
+# below WORK_DIR; two minutes at most, for a loaded machine), photographs the window of that title into WORK_DIR/FILE (the whole screen for an
 # empty title; a second window shown with it into FILE2), and tells the test that it may go on.
 shoot() {
   local ready="" window
-  for _ in $(seq 400); do
+  for _ in $(seq 2400); do
     ready=$(find "$vd_work" -name "shot-$1.ready" 2>/dev/null | head -n 1)
     [ -n "$ready" ] && break
     sleep 0.05
@@ -40,10 +52,10 @@ shoot() {
   if [ -z "$2" ]; then
     import -window root "$vd_work/$3"
   else
-    window=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1)
+    window=$(visible_window "$2")
     [ -n "$window" ] || { echo "FAILED: the window $2 is not on screen"; exit 1; }
     import -window "$window" "$vd_work/$3"
   fi
-  [ $# -ge 5 ] && import -window "$(xdotool search --onlyvisible --name "$4" | head -n 1)" "$vd_work/$5"
+  [ $# -ge 5 ] && import -window "$(visible_window "$4")" "$vd_work/$5"
   touch "${ready%.ready}.taken"
 }
