@@ -151,9 +151,11 @@ void CALLBACK cModalDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
       KillTimer(nullptr, driver->m_nTimer);
       driver->m_nTimer = 0;
       driver->m_hWndDialog = window;
-      driver->m_nGuard = SetTimer(nullptr, 0, 3000, Guard);
       SetForegroundWindow(window);
       driver->m_Action(window);
+      // Counted from the action's end: an action may hold the dialog (for a picture) as long as it
+      // needs, and a loaded machine may take a while to end it.
+      driver->m_nGuard = SetTimer(nullptr, 0, 10000, Guard);
       return;
     }
 }

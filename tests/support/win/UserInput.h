@@ -31,7 +31,7 @@ void FocusItem(HWND dialog, int id);
 
 // Runs the action once on the next visible dialog window of this thread that is not one of the
 // windows that existed before, with the dialog in front; call it right before the modal run. A
-// dialog that the action did not end within a few seconds is closed, so that no test hangs.
+// dialog still open ten seconds after the action is closed, so that no test hangs.
 class cModalDriver {
 public:
   explicit cModalDriver(std::function<void(HWND)> action);
