@@ -28,6 +28,15 @@ void cCtrlEditText::SetText(const cString& text) {
   m_bAttaching = 1;
   OnChange();
   m_bAttaching = 0;
+  m_strGiven = text;
+  GetText(m_strShown);
+  NoteGiven();
+}
+
+int cCtrlEditText::ChangedByUser() const {
+  cString text;
+  GetText(text);
+  return cCtrl::ChangedByUser() || text != m_strShown;
 }
 
 void cCtrlEditText::GetText(cString& text) const { GetDlgItemString(m_hWndOwner, m_wId, text, ReadLimit()); }
@@ -37,11 +46,17 @@ void cCtrlEditText::DataToCtrl() {
 }
 
 void cCtrlEditText::CtrlToData() {
-  if (m_lpData) GetText(*m_lpData);
+  if (!m_lpData) return;
+  if (ChangedByUser()) GetText(*m_lpData);
+  else *m_lpData = m_strGiven;
+  m_strGiven = *m_lpData;
+  GetText(m_strShown);
+  NoteGiven();
 }
 
 void cCtrlEditText::OnChange() {
   if (m_bBusy) return;
+  if (!m_bAttaching) NoteUserChange();
   m_bBusy = 1;
   cString text;
   GetText(text);
