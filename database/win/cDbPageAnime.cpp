@@ -1,5 +1,6 @@
 #include "database/win/cDbPageAnime.h"
 
+#include <cstdint>
 #include <new>
 
 #include "app/MessageBox.h"
@@ -62,7 +63,9 @@ void cDbAnimePage<Core>::UpdateDependentControls() {
   // The ranges bound what the user types and steps; the values shown stay those of the record.
   cGraphicRule rule = GraphicRuleOf(kind->GetCurData(), CharaExcCount());
   number->SetRange(1, static_cast<int16_t>(rule.m_nNumberMax));
+  // A kind without a start cell keeps any: its disabled edit shows it whole.
   if (rule.m_bStartCellEnabled) start->SetRange(0, static_cast<int16_t>(rule.m_nStartCellMax));
+  else start->SetRange(INT16_MIN, INT16_MAX);
   start->Enable(rule.m_bStartCellEnabled);
   EnableWindow(GetDlgItem(this->m_hWnd, kIdcAnimePick), rule.m_bPickerEnabled);
 }

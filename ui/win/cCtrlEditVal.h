@@ -134,11 +134,14 @@ public:
   // wrapper, as a slider's value edit).
   int ChangedByUser() const override { return cCtrl::ChangedByUser() || ItemText() != m_strShown; }
 
-  // New limits for what the user types and steps; the value given stays as it is.
+  // New limits for what the user types and steps; the value given stays as it is and is shown
+  // again within them, unless the user is changing the text.
   void SetRange(T min, T max) {
+    bool changed = min != m_Min || max != m_Max;
     m_Min = min;
     m_Max = max;
     if (m_Spin.m_hWnd) m_Spin.SetRange(min, max);
+    if (changed && m_hWnd && !m_bTyping && !ChangedByUser()) Display(m_Given);
   }
 
   void Enable(int flag) override {

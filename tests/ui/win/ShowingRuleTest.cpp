@@ -115,7 +115,8 @@ TEST_F(ShowingRuleTest, TheUsersChangesAreStored) {
 
   FocusItem(m_pPage->m_hWnd, kIdcSound);
   PressKey(VK_DOWN, false, &m_List);
-  EXPECT_EQ(m_Record.m_nSound, m_pPage->m_vIntCombos.At(0).m_Ctrl.SelectedData()) << "a choice in the list";
+  int chosen = static_cast<int>(SendMessageA(Item(kIdcSound), CB_GETCURSEL, 0, 0));
+  EXPECT_EQ(m_Record.m_nSound, chosen + 1) << "a choice in the list (rows from 1)";
   EXPECT_NE(m_Record.m_nSound, 9);
 
   FocusItem(m_pPage->m_hWnd, kIdcRed);
