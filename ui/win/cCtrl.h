@@ -8,6 +8,13 @@
 //   AddCtrlGroup(m_vEdits, kIdcSpeed, &m_Rec.m_nSpeed, 0, 100, kIdcSpeedSpin, 1);
 // and attaches them when its window exists (cDialog::AttachCtrlGroups); from then on
 // DataToControls shows the record and ControlsToData stores it.
+//
+// Showing never changes a stored value. DataToCtrl, and a wrapper's own show (SetValue,
+// SetCurData, SetCheck, SetPos, SetText), give the wrapper a value; CtrlToData writes that value
+// back unchanged unless the user changed the control since (ChangedByUser), and what it wrote is
+// the value given from then on. A range or item change, a disabled control and whatever the
+// control can display (a clamped number, no row, a cut text) store nothing new. A clamp that a
+// rule orders is made on the record, which the controls then show.
 
 #include <windows.h>
 
