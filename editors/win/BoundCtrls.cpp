@@ -97,7 +97,8 @@ int32_t cCtrlChoice::Value() const {
 }
 
 int cCtrlChoice::ChangedByUser() const {
-  return cCtrl::ChangedByUser() || static_cast<int32_t>(SendMessageA(m_hWnd, CB_GETCURSEL, 0, 0)) != m_nShownSel;
+  return !Showing() &&
+         (cCtrl::ChangedByUser() || static_cast<int32_t>(SendMessageA(m_hWnd, CB_GETCURSEL, 0, 0)) != m_nShownSel);
 }
 
 void cCtrlChoice::CtrlToData() {

@@ -64,6 +64,8 @@ public:
   // A wrapper also counts a state of its item other than the one it last wrote (a page or a
   // control whose notices reach no wrapper).
   virtual int ChangedByUser() const { return m_bUserChanged; }
+  // 1 while the wrapper writes into its item: nothing the item shows then is the user's.
+  int Showing() const { return m_nShowing; }
   // A change of the item while no showing runs is the user's.
   void NoteUserChange() {
     if (!m_nShowing) m_bUserChanged = 1;

@@ -29,7 +29,7 @@ public:
   int GetCheck() const { return static_cast<int>(SendMessageA(m_hWnd, BM_GETCHECK, 0, 0)); }
   // The value that storing takes: the flag given, or the box's state after the user's click.
   T Value() const { return ChangedByUser() ? static_cast<T>(GetCheck()) : m_Given; }
-  int ChangedByUser() const override { return cCtrl::ChangedByUser() || GetCheck() != m_nShown; }
+  int ChangedByUser() const override { return !Showing() && (cCtrl::ChangedByUser() || GetCheck() != m_nShown); }
   void DataToCtrl() override {
     if (m_lpData) SetCheck(*m_lpData);
   }

@@ -60,7 +60,7 @@ public:
   }
   // The value that storing takes: the data given, or that of the item the user chose.
   T GetCurData() const { return ChangedByUser() ? SelectedData() : m_Given; }
-  int ChangedByUser() const override { return cCtrl::ChangedByUser() || CurSel() != m_nShownPos; }
+  int ChangedByUser() const override { return !Showing() && (cCtrl::ChangedByUser() || CurSel() != m_nShownPos); }
   // The data of the selected item.
   T SelectedData() const { return PosToData(CurSel()); }
   // Shows given data: storing writes it as it is until the user chooses an item.

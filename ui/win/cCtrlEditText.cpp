@@ -19,6 +19,7 @@ void cCtrlEditText::Attach(cDialog* owner, const cCtrlParam& param) {
 }
 
 void cCtrlEditText::SetText(const cString& text) {
+  cShowing showing(*this);
   // The change notice of the new text must not put the previous text back: the limits of a text
   // the program sets are applied below, by cutting it.
   m_bBusy = 1;
@@ -36,7 +37,7 @@ void cCtrlEditText::SetText(const cString& text) {
 int cCtrlEditText::ChangedByUser() const {
   cString text;
   GetText(text);
-  return cCtrl::ChangedByUser() || text != m_strShown;
+  return !Showing() && (cCtrl::ChangedByUser() || text != m_strShown);
 }
 
 void cCtrlEditText::GetText(cString& text) const { GetDlgItemString(m_hWndOwner, m_wId, text, ReadLimit()); }

@@ -101,6 +101,7 @@ public:
     NoteGiven();
     m_bTyping = 0;
     m_strTyped.clear();
+    cShowing showing(*this);
     Display(value);
   }
 
@@ -132,7 +133,9 @@ public:
   // 1 when the user changed the text since it was given or stored: a change notice outside the
   // wrapper's own writes, or a text other than the one it wrote (an edit whose notices reach no
   // wrapper, as a slider's value edit).
-  int ChangedByUser() const override { return cCtrl::ChangedByUser() || ItemText() != m_strShown; }
+  int ChangedByUser() const override {
+    return !Showing() && (cCtrl::ChangedByUser() || ItemText() != m_strShown);
+  }
 
   // New limits for what the user types and steps; the value given stays as it is and is shown
   // again within them, unless the user is changing the text.
@@ -141,7 +144,9 @@ public:
     m_Min = min;
     m_Max = max;
     if (m_Spin.m_hWnd) m_Spin.SetRange(min, max);
-    if (changed && m_hWnd && !m_bTyping && !ChangedByUser()) Display(m_Given);
+    if (!changed || !m_hWnd || m_bTyping || ChangedByUser()) return;
+    cShowing showing(*this);
+    Display(m_Given);
   }
 
   void Enable(int flag) override {
@@ -223,9 +228,9 @@ public:
   cCtrl* m_lpLeaveTarget = nullptr;
 
 private:
-  // The value written into the edit within the limits; what the wrapper keeps stays.
+  // The value written into the edit within the limits; what the wrapper keeps stays. A value
+  // given to show is written under cShowing, one the user stepped or finished typing is not.
   void Display(T value) {
-    cShowing showing(*this);
     m_bEmpty = 0;
     ShowValue(value, 1);
     m_strShown = ItemText();

@@ -22,6 +22,7 @@ void cCtrlSlider::Attach(cDialog* owner, const cCtrlParam& param) {
 void cCtrlSlider::SetPos(int value) {
   m_nGiven = value;
   NoteGiven();
+  cShowing showing(*this);
   ShowPos(value);
 }
 
@@ -33,7 +34,7 @@ void cCtrlSlider::ShowPos(int value) {
 
 int cCtrlSlider::Value() const { return ChangedByUser() ? GetPos() : m_nGiven; }
 
-int cCtrlSlider::ChangedByUser() const { return cCtrl::ChangedByUser() || GetPos() != m_nShownPos; }
+int cCtrlSlider::ChangedByUser() const { return !Showing() && (cCtrl::ChangedByUser() || GetPos() != m_nShownPos); }
 
 void cCtrlSlider::Enable(int flag) {
   EnableWindow(m_hWnd, flag);
@@ -63,6 +64,6 @@ int cCtrlSlider::OnScroll(WPARAM, LPARAM lParam) {
 
 void cCtrlSlider::OnKillFocus() {
   if (!m_Edit.m_hWnd || !m_Edit.ChangedByUser()) return;
-  ShowPos(m_Edit.Value());
   NoteUserChange();
+  ShowPos(m_Edit.Value());
 }

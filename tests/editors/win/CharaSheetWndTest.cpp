@@ -266,7 +266,9 @@ TEST_F(CharaSheetWndTest, AStoredOffsetIsShownAndKeptWhateverTheSheet) {
     Place(1, 1, chara);
     ASSERT_NE(OpenPlaced(1, 1), nullptr);
     HWND graphic = Page(1);
-    if (sheet != 1) EXPECT_EQ(Text(graphic, 1038), "100");
+    if (sheet != 1) {
+      EXPECT_EQ(Text(graphic, 1038), "100");
+    }
     Page(2);
     Press(PSBTN_OK);
     EXPECT_EQ(g_StageDoc.m_vCharaLayer.Get(g_StageDoc.CellIndex(1, 1)).m_nGraphicFrame, 100);
