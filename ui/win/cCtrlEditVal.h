@@ -4,7 +4,7 @@
 // characters that cannot belong to a number are refused, full-width digits from the input method
 // become half-width, and every change is shown limited. Reading the text saturates to the type and
 // storing keeps the limits. A value given to show is displayed within the limits but kept as it
-// is: storing writes it unchanged until the user types or steps (cCtrl::UserChanged).
+// is: storing writes it unchanged until the user types or steps (cCtrl::ChangedByUser).
 
 #include <windows.h>
 #include <commctrl.h>
