@@ -1,5 +1,6 @@
 #include "database/DbPageRules.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/DataFile.h"
@@ -47,6 +48,13 @@ cGraphicRule GraphicRuleOf(int kind, int charaExcCount) {
     rule.m_bPickerEnabled = 0;
   }
   return rule;
+}
+
+void ApplyGraphicKind(cAnimeData& anime, int charaExcCount) {
+  cGraphicRule rule = GraphicRuleOf(anime.m_cGraphicSheet, charaExcCount);
+  anime.m_nGraphic = static_cast<int16_t>(std::clamp<int32_t>(anime.m_nGraphic, 1, rule.m_nNumberMax));
+  if (rule.m_bStartCellEnabled)
+    anime.m_nStartCell = static_cast<int16_t>(std::clamp<int32_t>(anime.m_nStartCell, 0, rule.m_nStartCellMax));
 }
 
 const cNumField<cSwordPosData> kSwordPosFields[kSwordPosFieldCount] = {

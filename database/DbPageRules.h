@@ -60,6 +60,10 @@ struct cGraphicRule {
   int32_t m_bPickerEnabled = 0;
 };
 cGraphicRule GraphicRuleOf(int kind, int charaExcCount);
+// The graphic kind the user chose for an anime: its graphic number within 1 .. the kind's last
+// number, and its start cell within the kind's cells where the kind has a start cell (the other
+// kinds keep it).
+void ApplyGraphicKind(cAnimeData& anime, int charaExcCount);
 
 // The numeric edits (each with its up-down), check boxes and combo boxes of the pages and their
 // dialogs, as rows of field tables: the windows bind their controls from them, and OK stores what

@@ -29,11 +29,6 @@ cAnimeData* cDbPageAnimeSetCore::MotionToEdit() {
   return &PrepareMotion(m_Edit, motion);
 }
 
-const cAnimeData* cDbPageAnimeSetCore::StoredGraphic() {
-  int index = List().GetCurIndex();
-  return index < 0 ? nullptr : &m_vWork[index].m_vMotion[kMotionStand];
-}
-
 int cDbPageAnimeSetCore::MotionRow() const {
   int row = m_pMotions ? m_pMotions->m_nCurSel : -1;
   return row >= 0 && row < kMotionCount ? row : kMotionStand;

@@ -27,8 +27,6 @@ public:
   void RestartSample() { StartPreview(m_Edit.m_vMotion.At(MotionRow())); }
   int MotionRow() const;
   cCtrlListCore<cAnimeData>& Motions() { return *m_pMotions; }
-  // The graphic stored for the selected set, that of its motion 0; null without a record row.
-  const cAnimeData* StoredGraphic();
 
 protected:
   void OnEditedChanged() override;
@@ -43,11 +41,6 @@ public:
   explicit cDbPageAnimeCore(cVector<cAnimeData>& table) : cTablePageCore(table, kListAnimeTable, 2) {}
   // Every command ends with the edited anime as the sample's schedule.
   void RestartSample() { StartPreview(m_Edit); }
-  // The graphic stored for the selected anime; null without a record row.
-  const cAnimeData* StoredGraphic() {
-    int index = List().GetCurIndex();
-    return index < 0 ? nullptr : &m_vWork[index];
-  }
 };
 
 // The pages whose records name a file: the browse.
@@ -177,9 +170,8 @@ public:
     m_Panel.UpdateKindControls(1, 1);
   }
   // Another record selected (LBN_SELCHANGE, also after a count change or a paste): its values as
-  // stored, then its kind's labels and ranges, clamping what lies outside them; no defaults.
+  // stored, then its kind's labels and ranges; no defaults, and no value changes.
   void OnSelectRecord() {
-    m_Panel.ResetParamRanges();
     this->OnSelChange();
     if (this->WasShown()) m_Panel.UpdateKindControls(1, 0);
   }
@@ -188,11 +180,10 @@ public:
     OnSelectRecord();
     return 1;
   }
-  // A kind chosen in the combo box: labels, ranges and, for a new kind, its defaults; then the
-  // store step writes the kind and the parameters.
+  // A kind chosen in the combo box: labels, ranges, the values clamped into them and, for a new
+  // kind, its defaults; then the store step writes the kind and the parameters.
   void OnKindChosen(int item) {
     m_Panel.ChooseItem(item);
-    m_Panel.UpdateKindControls(1, 1);
     StoreControls();
   }
   // The store step of a command on a bound control.
@@ -205,7 +196,7 @@ public:
 protected:
   // Whatever left another record edited (a selection, "新規", "クリア", a key or popup-menu command
   // of the list) shows its own kind and values; the labels and ranges stay those of the last kind
-  // update, so a value outside them is shown clamped.
+  // update, and the values stored stay what they are.
   void OnEditedChanged() override { m_Panel.ShowRecord(this->m_Edit); }
 
 private:

@@ -10,13 +10,12 @@ const int kParamSpinIds[kEffectParams] = {1163, 1164, 1057, 1058, 1059};
 const int kParamLabelIds[kEffectParams] = {1165, 1166, 1167, 1168, 1170};
 
 namespace {
-const int32_t kOpenRange = 9999;
 const int kColourParam = 3;
 }  // namespace
 
 void cEffectKindPanel::ShowRecord(const cEffectKindData& record) {
   m_nItem = IsKind(record.m_nKind) ? record.m_nKind - 1 : -1;
-  for (int i = 0; i < kEffectParams; ++i) TypeValue(i, record.m_anParam[i]);
+  for (int i = 0; i < kEffectParams; ++i) m_aParam[i].m_nValue = record.m_anParam[i];
 }
 
 void cEffectKindPanel::StoreRecord(cEffectKindData& record) const {
@@ -24,16 +23,17 @@ void cEffectKindPanel::StoreRecord(cEffectKindData& record) const {
   for (int i = 0; i < kEffectParams; ++i) record.m_anParam[i] = m_aParam[i].m_nValue;
 }
 
-void cEffectKindPanel::ResetParamRanges() {
-  for (cParamEdit& edit : m_aParam) {
-    edit.m_nMin = -kOpenRange;
-    edit.m_nMax = kOpenRange;
-  }
-}
-
 void cEffectKindPanel::TypeValue(int param, int64_t value) {
   cParamEdit& edit = m_aParam[param];
   edit.m_nValue = static_cast<int32_t>(std::clamp<int64_t>(value, edit.m_nMin, edit.m_nMax));
+}
+
+void cEffectKindPanel::ChooseItem(int item) {
+  m_nItem = item;
+  int defaults = IsKind(Kind()) && m_cPrevKind != -1 && m_cPrevKind != Kind();
+  UpdateKindControls(1, 1);
+  if (defaults) return;
+  for (int i = 0; i < kEffectParams; ++i) TypeValue(i, m_aParam[i].m_nValue);
 }
 
 void cEffectKindPanel::UpdateKindControls(int setRange, int setDefaults) {
@@ -53,7 +53,6 @@ void cEffectKindPanel::UpdateKindControls(int setRange, int setDefaults) {
     if (setRange) {
       edit.m_nMin = row.m_nMin;
       edit.m_nMax = row.m_nMax;
-      TypeValue(i, edit.m_nValue);
     }
   }
   m_bSwatchShown = m_Family.m_bSwatch && kind == kColourChangeKind ? 1 : 0;

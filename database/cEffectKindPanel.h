@@ -40,20 +40,20 @@ public:
   explicit cEffectKindPanel(const cEffectKindFamily& family) : m_Family(family) {}
 
   // The record as its controls show it: its kind chosen (none when outside the family), its
-  // parameters clamped to the ranges the edits have now.
+  // parameters as stored, whatever the ranges of the edits (showing changes no value).
   void ShowRecord(const cEffectKindData& record);
-  // The kind chosen and the values shown go into the record; without a choice its kind stays.
+  // The kind chosen and the values kept go into the record; without a choice its kind stays.
   void StoreRecord(cEffectKindData& record) const;
-  // Every parameter edit takes -9999..9999, so that a record shown next keeps its values.
-  void ResetParamRanges();
   // A value typed into an edit: clamped to its range, as the edit does.
   void TypeValue(int param, int64_t value);
-  // The combo box item chosen by the user: kind item + 1; -1 for none.
-  void ChooseItem(int item) { m_nItem = item; }
+  // The combo box item chosen by the user (kind item + 1): the labels and ranges of that kind,
+  // the values clamped into the ranges, then, for a kind other than the one of the last update,
+  // the kind's defaults. The rule the record follows when its kind changes.
+  void ChooseItem(int item);
   // Brings the labels, enabled states, note and swatch in line with the chosen kind; with setRange
-  // the ranges too (shown values clamped into them); with setDefaults the kind's defaults when the
-  // kind differs from the one of the last update. A choice outside the family shows no note,
-  // disables every parameter and leaves ranges and values.
+  // the ranges too (the values stay); with setDefaults the kind's defaults when the kind differs
+  // from the one of the last update. A choice outside the family shows no note, disables every
+  // parameter and leaves ranges and values.
   void UpdateKindControls(int setRange, int setDefaults);
 
   int Item() const { return m_nItem; }

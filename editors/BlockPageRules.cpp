@@ -83,10 +83,10 @@ void FitBlockItemIndex(cEdBlock& shown) {
   if (count >= 2) shown.m_nItemIndex = static_cast<int16_t>(std::clamp<int32_t>(shown.m_nItemIndex, 1, count - 1));
 }
 
-void ApplyBlockPageRules(cEdBlock& shown, cBlockActionMemory& action, int dedicatedCount) {
+void ApplyBlockPageRules(cEdBlock& shown, cBlockActionMemory& action, int dedicatedCount, uint16_t changed) {
   ApplySourceKind(shown);
   // A control of an inherited group is disabled, and its handler then does nothing.
-  if (!Inherited(shown, kGroupGraphic)) ClampObjectGraphic(shown, dedicatedCount);
+  if (changed == kIdcBlockSheet && !Inherited(shown, kGroupGraphic)) ClampObjectGraphic(shown, dedicatedCount);
   if (!Inherited(shown, kGroupAction)) action.Apply(shown);
   if (!Inherited(shown, kGroupItem) && shown.m_cItemPalette != 0) FitBlockItemIndex(shown);
 }

@@ -90,9 +90,10 @@ cVector<cString> BlockItemIndexRows(int palette);
 // palette's entries 1 .. count - 1 when the palette has any.
 void FitBlockItemIndex(cEdBlock& shown);
 
-// Every value rule of a refresh on the shown block: the inheritance source, the graphic limits,
-// the action and the acquired item.
-void ApplyBlockPageRules(cEdBlock& shown, cBlockActionMemory& action, int dedicatedCount);
+// Every value rule of a refresh on the shown block: the inheritance source, the action and the
+// acquired item, and the graphic limits when the user chose the sheet (changed: the id of the
+// control the user changed, 0 when the block is only shown).
+void ApplyBlockPageRules(cEdBlock& shown, cBlockActionMemory& action, int dedicatedCount, uint16_t changed);
 // The whole refresh: inheritance, navigation, source combos, graphic and mark, action and acquired
 // item. dedicatedCount: entries of the character dedicated bitmap table.
 void BlockPageStates(const cEdBlock& shown, const cSheetPageView& view, int dedicatedCount, cCtrlStates& states);

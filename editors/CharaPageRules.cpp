@@ -1,6 +1,7 @@
 #include "editors/CharaPageRules.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "app/DataPaths.h"
 #include "database/cDatabaseSet.h"
@@ -154,7 +155,8 @@ cGraphicRanges GraphicRanges(int sheet, int dedicatedCount) {
     case 1: return {1, 119, 1, -19, 19, 1};
     // A table of one entry or none still leaves cell 1, so the range never turns upside down.
     case 4: return {1, std::max(1, dedicatedCount - 1), 1, -239, 239, 0};
-    default: return {1, 119, 0, 0, 0, 1};
+    // Without an offset the disabled edit shows any stored one whole.
+    default: return {1, 119, 0, INT16_MIN, INT16_MAX, 1};
   }
 }
 
@@ -170,7 +172,7 @@ void GraphicPageStates(const cEdChara& chara, const cCharaPageView& view, int de
   CommonPageStates(kGraphicPageForm, chara, view, states);
   cGraphicRanges ranges = GraphicRanges(chara.m_cGraphicSheet, dedicatedCount);
   states.SetRange(kIdcGraphicCell, ranges.m_nCellMin, ranges.m_nCellMax);
-  if (ranges.m_bOffset) states.SetRange(kIdcGraphicOffset, ranges.m_nOffsetMin, ranges.m_nOffsetMax);
+  states.SetRange(kIdcGraphicOffset, ranges.m_nOffsetMin, ranges.m_nOffsetMax);
   if (!Inherited(chara, 9)) {
     states.Enable(kIdcGraphicOffset, ranges.m_bOffset != 0);
     states.Enable(kIdcGraphicCellPick, ranges.m_bPicker != 0);

@@ -98,7 +98,8 @@ struct cGraphicRanges {
   int32_t m_bPicker;
 };
 cGraphicRanges GraphicRanges(int sheet, int dedicatedCount);
-// Holds the cell number, and for the sheets with an offset the offset, to the sheet's limits.
+// Holds the cell number, and for the sheets with an offset the offset, to the sheet's limits: the
+// rule of a sheet the user chose.
 void ClampGraphicToSheet(cEdChara& chara, int dedicatedCount);
 
 // Combo rows from the database: anime sets ("01 name" for entry 0), character effects ("なし",

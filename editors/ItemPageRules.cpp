@@ -52,9 +52,9 @@ constexpr int kGroupGraphic = 4;
 constexpr int kGroupMark = 7;
 }  // namespace
 
-void ApplyItemPage1Rules(cEdItem& shown, int dedicatedCount) {
+void ApplyItemPage1Rules(cEdItem& shown, int dedicatedCount, uint16_t changed) {
   ApplySourceKind(shown);
-  if (!Inherited(shown, kGroupGraphic)) ClampObjectGraphic(shown, dedicatedCount);
+  if (changed == kIdcItemSheet && !Inherited(shown, kGroupGraphic)) ClampObjectGraphic(shown, dedicatedCount);
 }
 
 void ItemPage1States(const cEdItem& shown, const cSheetPageView& view, int dedicatedCount, cCtrlStates& states) {

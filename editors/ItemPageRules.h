@@ -59,8 +59,9 @@ extern const uint16_t kItemPage2InheritButtons[5];
 extern const cPageDesc<cEdItem> kItemPage2;
 
 // The value rules of a refresh of the first page: the inheritance source ("継承しない" clears the
-// flags of both pages) and the graphic limits.
-void ApplyItemPage1Rules(cEdItem& shown, int dedicatedCount);
+// flags of both pages), and the graphic limits when the user chose the sheet (changed: the id of
+// the control the user changed, 0 when the item is only shown).
+void ApplyItemPage1Rules(cEdItem& shown, int dedicatedCount, uint16_t changed);
 void ItemPage1States(const cEdItem& shown, const cSheetPageView& view, int dedicatedCount, cCtrlStates& states);
 // The second page's five boxes are enabled while the item has a source, as on the first page.
 void ItemPage2States(const cEdItem& shown, const cSheetPageView& view, cCtrlStates& states);

@@ -1,5 +1,7 @@
 #include "editors/SheetPageRules.h"
 
+#include <cstdint>
+
 #include "editors/CondDialogRules.h"
 #include "editors/DatabaseRows.h"
 #include "model/cEdBlock.h"
@@ -66,7 +68,8 @@ cObjectGraphicRanges ObjectGraphicRanges(int sheet, int dedicatedCount) {
     case 1: return {1, 119, 1, 0, 39, 1};
     // A table of one entry or none still leaves cell 1, so the range never turns upside down.
     case 4: return {1, std::max(1, dedicatedCount - 1), 1, 0, 239, 0};
-    default: return {1, 119, 0, 0, 0, 1};
+    // Without a frame the disabled edit shows any stored one whole.
+    default: return {1, 119, 0, INT16_MIN, INT16_MAX, 1};
   }
 }
 
@@ -75,7 +78,7 @@ void ObjectGraphicStates(int sheet, int markShow, bool graphicInherited, bool ma
   const cObjectGraphicIds& ids = kObjectGraphicIds;
   cObjectGraphicRanges ranges = ObjectGraphicRanges(sheet, dedicatedCount);
   states.SetRange(ids.m_nCell, ranges.m_nCellMin, ranges.m_nCellMax);
-  if (ranges.m_bFrame) states.SetRange(ids.m_nFrame, ranges.m_nFrameMin, ranges.m_nFrameMax);
+  states.SetRange(ids.m_nFrame, ranges.m_nFrameMin, ranges.m_nFrameMax);
   if (!graphicInherited) {
     states.Enable(ids.m_nFrame, ranges.m_bFrame != 0);
     states.Enable(ids.m_nCellPick, ranges.m_bPicker != 0);

@@ -117,7 +117,7 @@ protected:
   virtual void AfterHandled() {}
   // A right click: the popup menu of the list under the cursor, the record list first. The row it
   // selects in the record list is shown as a click's selection is.
-  virtual int PopupAt(POINT screen) { return List().PopupAt(screen, 1); }
+  virtual int PopupAt(POINT screen) { return List().PopupAt(screen); }
   // The sheet's notifications beyond the page's activation.
   virtual void OnSheetNotice(HWND, const NMHDR&) {}
 

@@ -1,5 +1,6 @@
 #include "database/win/cDbPageAnime.h"
 
+#include <cstdint>
 #include <new>
 
 #include "app/MessageBox.h"
@@ -32,7 +33,7 @@ void DrawCharaSample(cCtrlBitmap& control, int kind, int32_t number, int32_t cel
 template <class Core>
 cDbAnimePage<Core>::cDbAnimePage(uint16_t templateId, cDatabaseWnd& window, int tab, Core& core,
                                  const cListInstance& list, cAnimeData& graphic)
-    : Base(templateId, window, tab, core, list) {
+    : Base(templateId, window, tab, core, list), m_Graphic(graphic) {
   AddCtrlGroup(m_vKinds, kIdcAnimeKind, &graphic.m_cGraphicSheet, GraphicSheetNames, 0);
   AddCtrlGroup(m_vShorts, kIdcAnimeNumber, &graphic.m_nGraphic, int16_t{1}, int16_t{119}, kIdcAnimeNumberSpin,
                int16_t{1});
@@ -59,29 +60,30 @@ void cDbAnimePage<Core>::UpdateDependentControls() {
   cCtrlEditVal<int16_t>* number = NumberEdit();
   cCtrlEditVal<int16_t>* start = StartEdit();
   if (!kind || !number || !start) return;
-  cGraphicRule rule = GraphicRuleOf(kind->GetCurData(), this->m_Window.Core().m_CharaExc.Table().Count());
+  // The ranges bound what the user types and steps; the values shown stay those of the record.
+  cGraphicRule rule = GraphicRuleOf(kind->GetCurData(), CharaExcCount());
   number->SetRange(1, static_cast<int16_t>(rule.m_nNumberMax));
-  start->SetRange(0, static_cast<int16_t>(rule.m_nStartCellMax ? rule.m_nStartCellMax : start->m_Max));
-  // A new range clamps the value shown, as typing would.
-  number->OnChange();
-  start->OnChange();
+  // A kind without a start cell keeps any: its disabled edit shows it whole.
+  if (rule.m_bStartCellEnabled) start->SetRange(0, static_cast<int16_t>(rule.m_nStartCellMax));
+  else start->SetRange(INT16_MIN, INT16_MAX);
   start->Enable(rule.m_bStartCellEnabled);
   EnableWindow(GetDlgItem(this->m_hWnd, kIdcAnimePick), rule.m_bPickerEnabled);
-  // Showing a record clamps its values to the ranges of the record shown before.
-  const cAnimeData* stored = this->m_Core.StoredGraphic();
-  if (stored && (number->Value() != stored->m_nGraphic || start->Value() != stored->m_nStartCell))
-    m_bReshowAsked = 1;
 }
 
 template <class Core>
-void cDbAnimePage<Core>::OnIdle() {
-  const cAnimeData* stored = this->m_Core.StoredGraphic();
-  cCtrlEditVal<int16_t>* number = NumberEdit();
-  cCtrlEditVal<int16_t>* start = StartEdit();
-  if (!this->m_bInitialized || !stored || !m_bReshowAsked || !number || !start) return;
-  m_bReshowAsked = 0;
-  if (number->Value() != stored->m_nGraphic) number->SetValue(stored->m_nGraphic);
-  if (start->Value() != stored->m_nStartCell) start->SetValue(stored->m_nStartCell);
+int cDbAnimePage<Core>::ChooseGraphicKind(WPARAM wParam) {
+  if (LOWORD(wParam) != kIdcAnimeKind || HIWORD(wParam) != CBN_SELCHANGE) return 0;
+  // The kind the user chose brings the graphic number and start cell into its ranges, in the
+  // record; the edits then show the record.
+  this->StoreControls();
+  ApplyGraphicKind(m_Graphic, CharaExcCount());
+  for (cCtrlGroup<cCtrlEditVal<int16_t>>& edit : m_vShorts) edit.m_Ctrl.DataToCtrl();
+  return 1;
+}
+
+template <class Core>
+int cDbAnimePage<Core>::CharaExcCount() {
+  return this->m_Window.Core().m_CharaExc.Table().Count();
 }
 
 template <class Core>
@@ -148,7 +150,7 @@ int32_t cDbPageAnimeSet::FlyingShift() {
 }
 
 int cDbPageAnimeSet::OwnCommand(WPARAM wParam) {
-  if (PickGraphic(wParam)) return 1;
+  if (PickGraphic(wParam) || ChooseGraphicKind(wParam)) return 1;
   if (LOWORD(wParam) == kIdcAnimeMotions && HIWORD(wParam) == LBN_SELCHANGE) Motions().OnSelChange();
   else if (ListActionOf(kListAnimeMotions, static_cast<uint32_t>(wParam)) == kListActEdit) EditMotionPattern();
   return 1;
@@ -191,7 +193,7 @@ cDbPageAnime::cDbPageAnime(uint16_t templateId, cDatabaseWnd& window, cDbPageAni
 }
 
 int cDbPageAnime::OwnCommand(WPARAM wParam) {
-  if (PickGraphic(wParam)) return 1;
+  if (PickGraphic(wParam) || ChooseGraphicKind(wParam)) return 1;
   if (LOWORD(wParam) == kIdcAnimeEditPattern && HIWORD(wParam) == BN_CLICKED) EditPattern();
   return 1;
 }
@@ -254,7 +256,7 @@ void cDlgAnimePattern::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 
 LRESULT cDlgAnimePattern::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = WindowProc(window, message, wParam, lParam);
-  if (IsRightClicked()) m_cgList.m_Ctrl.PopupAt(m_ptCursorScreen, 1);
+  if (IsRightClicked()) m_cgList.m_Ctrl.PopupAt(m_ptCursorScreen);
   OnPaint();
   if (message == WM_CLOSE) {
     Close(0);

@@ -31,13 +31,8 @@ class cDbAnimePage : public cDbTablePage<Core> {
 public:
   cDbAnimePage(uint16_t templateId, cDatabaseWnd& window, int tab, Core& core, const cListInstance& list,
                cAnimeData& graphic);
-  // The idle step: a re-show asked for, then the sample advanced by one tick.
-  void OnIdleTick(int advance) override {
-    OnIdle();
-    DrawSample(advance);
-  }
-  // The graphic number and start cell as stored, where a range clamped what the edits show.
-  void OnIdle() override;
+  // The idle step: the sample advanced by one tick.
+  void OnIdleTick(int advance) override { DrawSample(advance); }
   // The sample: the graphic shown in the controls at the cell the preview player has reached.
   void DrawSample(int advance);
   const cCanvas& SampleCanvas() { return this->m_vBitmaps[0].m_Ctrl.m_Back; }
@@ -54,6 +49,8 @@ protected:
   // "一覧": the graphic cell picker on the chosen sheet kind; a picked cell becomes the graphic
   // number. 1 when the command was that button's.
   int PickGraphic(WPARAM wParam);
+  // A graphic kind chosen in the combo box; 1 when the command was that choice.
+  int ChooseGraphicKind(WPARAM wParam);
 
   cCtrlGroups<cCtrlCombo<uint8_t>> m_vKinds;
   cCtrlGroups<cCtrlEditVal<int16_t>> m_vShorts;
@@ -63,9 +60,9 @@ private:
   void RestartSample() { this->m_Core.RestartSample(); }
   cCtrlEditVal<int16_t>* NumberEdit() { return FindCtrlById(m_vShorts, kIdcAnimeNumber); }
   cCtrlEditVal<int16_t>* StartEdit() { return FindCtrlById(m_vShorts, kIdcAnimeStart); }
+  int CharaExcCount();
 
-  // The edits show a value other than the selected record's: the next idle tick shows it again.
-  int32_t m_bReshowAsked = 0;
+  cAnimeData& m_Graphic;  // the anime whose graphic the controls edit
 };
 
 class cDbPageAnimeSet : public cDbAnimePage<cDbPageAnimeSetCore> {

@@ -28,7 +28,8 @@ cDbEffectKindPage<Core>::cDbEffectKindPage(uint16_t templateId, cDatabaseWnd& wi
 
 template <class Core>
 int cDbEffectKindPage<Core>::OwnCommand(WPARAM wParam) {
-  if (LOWORD(wParam) != kIdcEffectKind || !this->m_bInitialized) return 1;
+  // The kind changes by the user's choice alone: a focus or a drop-down of the box clamps nothing.
+  if (LOWORD(wParam) != kIdcEffectKind || HIWORD(wParam) != CBN_SELCHANGE || !this->m_bInitialized) return 1;
   cCtrlCombo<int32_t>* kind = FindCtrlById(this->m_vCombos, kIdcEffectKind);
   this->m_Core.OnKindChosen(static_cast<int>(SendMessageA(kind->m_hWnd, CB_GETCURSEL, 0, 0)));
   ShowPanel();
@@ -42,10 +43,15 @@ void cDbEffectKindPage<Core>::AfterListCommand(uint16_t id) {
 
 template <class Core>
 void cDbEffectKindPage<Core>::StoreControls() {
-  this->StoreControlsExceptLists();
+  // A parameter the user typed or stepped is taken within its range; the others keep their values.
   cEffectKindPanel& panel = this->m_Core.Panel();
-  for (int i = 0; i < kEffectParams; ++i)
-    if (cCtrlEditVal<int32_t>* edit = ParamEdit(i)) panel.TypeValue(i, edit->Value());
+  for (int i = 0; i < kEffectParams; ++i) {
+    cCtrlEditVal<int32_t>* edit = ParamEdit(i);
+    if (!edit || !edit->ChangedByUser()) continue;
+    panel.TypeValue(i, edit->Value());
+    edit->Stored(panel.Param(i).m_nValue);
+  }
+  this->StoreControlsExceptLists();
   panel.StoreRecord(this->m_Core.m_Edit);
 }
 

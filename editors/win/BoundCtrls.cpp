@@ -51,7 +51,7 @@ void cCtrlIntEdit::DataToCtrl() {
 }
 
 void cCtrlIntEdit::CtrlToData() {
-  m_nShadow = Value();
+  cCtrlEditVal<int32_t>::CtrlToData();
   m_Ref.Write(m_nShadow);
 }
 
@@ -60,6 +60,17 @@ void cCtrlIntCheck::Attach(cDialog* owner, const cCtrlParam& param) {
   cCtrlCheck<int32_t>::cCtrlParam base;
   base.Set(param.m_wId, nullptr);
   cCtrlCheck<int32_t>::Attach(owner, base);
+}
+
+void cCtrlIntCheck::DataToCtrl() {
+  m_nStored = m_Ref.Read();
+  SetCheck(m_nStored != 0 ? 1 : 0);
+}
+
+void cCtrlIntCheck::CtrlToData() {
+  if (ChangedByUser()) m_nStored = GetCheck() == BST_CHECKED ? 1 : 0;
+  m_Ref.Write(m_nStored);
+  SetCheck(m_nStored != 0 ? 1 : 0);
 }
 
 void cCtrlChoice::Attach(cDialog* owner, const cCtrlParam& param) {
@@ -80,8 +91,21 @@ void cCtrlChoice::SetRows(const cVector<cString>& rows, int32_t offset, cRowNumb
 }
 
 int32_t cCtrlChoice::Value() const {
+  if (!ChangedByUser()) return m_nStored;
   int row = static_cast<int>(SendMessageA(m_hWnd, CB_GETCURSEL, 0, 0));
   return ComboChoiceValue(m_Choice, row, m_nOffset, m_nStored);
+}
+
+int cCtrlChoice::ChangedByUser() const {
+  return !Showing() &&
+         (cCtrl::ChangedByUser() || static_cast<int32_t>(SendMessageA(m_hWnd, CB_GETCURSEL, 0, 0)) != m_nShownSel);
+}
+
+void cCtrlChoice::CtrlToData() {
+  m_nStored = Value();
+  m_Ref.Write(m_nStored);
+  m_nShownSel = static_cast<int32_t>(SendMessageA(m_hWnd, CB_GETCURSEL, 0, 0));
+  NoteGiven();
 }
 
 void cCtrlChoice::Show(int32_t value) {
@@ -100,6 +124,8 @@ void cCtrlChoice::Show(int32_t value) {
   m_Choice = choice;
   m_nStored = value;
   SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(choice.m_nSel), 0);
+  m_nShownSel = static_cast<int32_t>(SendMessageA(m_hWnd, CB_GETCURSEL, 0, 0));
+  NoteGiven();
 }
 
 void cCtrlIntSlider::Attach(cDialog* owner, const cCtrlParam& param) {

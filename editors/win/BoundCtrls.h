@@ -3,7 +3,7 @@
 // field tables (editors/FieldTable.h). A member may be stored in any integer width, so the edits,
 // combos and checks reach it through a cIntRef; a combo shows its stored value through
 // ComboChoice, so a value outside its rows shows as "？" and stays stored until a real row is
-// chosen.
+// chosen. Each stores the value it was given to show until the user changes it (cCtrl).
 
 #include <cstdint>
 #include <variant>
@@ -74,11 +74,13 @@ public:
   };
 
   void Attach(cDialog* owner, const cCtrlParam& param);
-  void DataToCtrl() override { SetCheck(m_Ref.Read() != 0 ? 1 : 0); }
-  void CtrlToData() override { m_Ref.Write(GetCheck() == BST_CHECKED ? 1 : 0); }
+  // The box shows any non-zero value checked; the value itself is what storing keeps.
+  void DataToCtrl() override;
+  void CtrlToData() override;
 
 private:
   cIntRef m_Ref;
+  int32_t m_nStored = 0;
 };
 
 // A combo box over a cIntRef whose rows stand for the values offset, offset + 1, ...
@@ -102,13 +104,16 @@ public:
   void SetRows(const cVector<cString>& rows, int32_t offset, cRowNumbering numbering);
   void SetRows(const cVector<cString>& rows, int32_t offset) { SetRows(rows, offset, m_Numbering); }
   void SetRows(const cVector<cString>& rows) { SetRows(rows, m_nOffset, m_Numbering); }
-  // The value the selected row stands for (the stored value while "？" is selected).
+  // The value that storing takes: the value shown until the user chooses a row, then the value
+  // the row stands for (the stored value while "？" is selected).
   int32_t Value() const;
+  int ChangedByUser() const override;
+  void OnChange() override { NoteUserChange(); }
   int32_t Offset() const { return m_nOffset; }
   // The rows as shown, "？" included.
   const cVector<cString>& ShownRows() const { return m_Choice.m_vRows; }
   void DataToCtrl() override { Show(m_Ref.Read()); }
-  void CtrlToData() override { m_Ref.Write(Value()); }
+  void CtrlToData() override;
 
 private:
   // Shows value among the rows, refilling the box only when the rows it shows change.
@@ -120,6 +125,7 @@ private:
   cRowNumbering m_Numbering;
   cComboChoice m_Choice;
   int32_t m_nStored = 0;  // the value last shown, which the "？" row keeps
+  int32_t m_nShownSel = -1;  // the row the wrapper last selected
   int32_t m_bFilled = 0;
 };
 

@@ -61,7 +61,7 @@ void cBlockDataPage::FillItemRows() {
 }
 
 void cBlockDataPage::ValueRules(uint16_t id) {
-  ApplyBlockPageRules(Record(), m_Action, DedicatedBitmapCount());
+  ApplyBlockPageRules(Record(), m_Action, DedicatedBitmapCount(), id);
   // The entry combos follow their palette combos (and a new entry's palettes).
   if (id == 0 || id == kIdcBlockSource) FillSourceRows(0);
   if (id == 0 || id == kIdcBlockItemPalette) FillItemRows();

@@ -121,9 +121,10 @@ void cCharaGraphicPage::InitPage() {
     if (cCtrlChoice* combo = m_Ctrls.Combo(id)) combo->SetRows(effects, 0);
 }
 
-void cCharaGraphicPage::ValueRules(uint16_t) {
+void cCharaGraphicPage::ValueRules(uint16_t id) {
   Chara().ApplyInheritance();
-  ClampGraphicToSheet(Chara(), DedicatedBitmapCount());
+  // Only a sheet the user chose holds the graphic to its limits; showing a record changes nothing.
+  if (id == kIdcGraphicSheet) ClampGraphicToSheet(Chara(), DedicatedBitmapCount());
 }
 
 void cCharaGraphicPage::PageStates(cCtrlStates& states) {

@@ -66,7 +66,7 @@ void cItemPage1::InitPage() {
 }
 
 void cItemPage1::ValueRules(uint16_t id) {
-  ApplyItemPage1Rules(Record(), DedicatedBitmapCount());
+  ApplyItemPage1Rules(Record(), DedicatedBitmapCount(), id);
   if (id == 0 || id == kIdcItemSource) FillSourceRows(0);
 }
 

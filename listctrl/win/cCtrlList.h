@@ -100,14 +100,12 @@ public:
 
   // A right click that ended at a screen point: the row under it is selected, the list focused and
   // its popup menu shown at the cursor. 1 when a row was hit (the page then tries no other list).
-  // A page whose controls show the list's edited record asks for the list box's own notice of the
-  // selection (LBN_SELCHANGE), so that they show the row's record before the menu opens: a menu
-  // dismissed without a choice then leaves no values of the record shown before to be stored
-  // into this one.
-  int PopupAt(POINT screen, int notify = 0) {
+  // The page hears of the selection as of a click (LBN_SELCHANGE) before the menu opens, so that
+  // its controls show the row's record: a menu dismissed without a choice then leaves no values of
+  // the record shown before to be stored into this one.
+  int PopupAt(POINT screen) {
     if (!Core::SelectAtPoint(screen.x, screen.y)) return 0;
-    if (notify)
-      SendMessageA(m_hWndOwner, WM_COMMAND, MAKEWPARAM(m_wId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(m_hWnd));
+    SendMessageA(m_hWndOwner, WM_COMMAND, MAKEWPARAM(m_wId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(m_hWnd));
     if (m_hPopupMenu) m_lpOwner->TrackPopupMenu(m_hPopupMenu);
     return 1;
   }

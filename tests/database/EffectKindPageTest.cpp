@@ -105,7 +105,7 @@ TEST(EffectKindPage, TheColourChangeKindShowsItsSwatchOnTheCharaPageOnly) {
   EXPECT_EQ(screenPage.Panel().Param(1).m_nValue, -640);
 }
 
-TEST(EffectKindPage, AnotherRecordKeepsItsValuesUnlessOutsideItsKind) {
+TEST(EffectKindPage, AnotherRecordKeepsItsValuesWhateverTheRanges) {
   cVector<cCharaEffectData> table = CharaTable();
   table[2].m_anParam[1] = 150;  // lens distances end at 100
   cDbPageCharaEffectCore page(table);
@@ -113,13 +113,13 @@ TEST(EffectKindPage, AnotherRecordKeepsItsValuesUnlessOutsideItsKind) {
   page.OnShown();
   SelectRecord(page, lists, 1);
   EXPECT_EQ(page.Panel().Kind(), 12);
-  EXPECT_EQ(Values(page.Panel()), (std::vector<int>{10, 100, 5, -16, 16}))
-      << "shown clamped to the kind's ranges, not to those of the record before";
-  EXPECT_EQ(table[2].m_anParam[1], 150);
-  EXPECT_EQ(page.m_vWork[2].m_anParam[1], 150) << "stored clamped only at the next store";
+  EXPECT_EQ(page.Panel().Param(1).m_nMax, 100) << "the kind's own ranges";
+  EXPECT_EQ(Values(page.Panel()), (std::vector<int>{10, 150, 5, -16, 16})) << "showing changes no value";
   page.StoreControls();
-  EXPECT_EQ(page.m_vWork[2].m_anParam[1], 100);
-  EXPECT_EQ(page.m_vWork[2].m_anParam[3], -16);
+  EXPECT_EQ(Stored(page.m_vWork[2]), (std::vector<int>{10, 150, 5, -16, 16})) << "a store writes what was shown";
+  page.Panel().TypeValue(1, 150);
+  page.StoreControls();
+  EXPECT_EQ(page.m_vWork[2].m_anParam[1], 100) << "what the user types is taken within the range";
 }
 
 TEST(EffectKindPage, NewKeepsTheLabelsOfTheKindShownBefore) {
@@ -165,12 +165,12 @@ TEST(EffectKindPage, AKindOutsideTheFamilyShowsNoParameters) {
 }
 
 // The record list's keys and popup menu leave another record edited; the kind shown and stored
-// with it is its own, its values shown within the ranges of the kind updated last (kind 13 here),
-// as after "新規".
+// with it is its own, and so are its values, whatever the ranges of the kind updated last (kind 13
+// here, whose ranges would clamp 分割's defaults to {5, 1, 4, 16, 0}).
 TEST(EffectKindPage, AListCommandShowsTheKindOfTheRecordItLeavesEdited) {
   const int kinds[] = {1, kColourChangeKind, kColourChangeKind, 2, kColourChangeKind, 3, kColourChangeKind};
   const int32_t colour[] = {10, 1, 1, 100, 0};
-  const int32_t split[] = {5, 1, 4, 16, 0};  // 分割 (2 and 3)
+  const int32_t split[] = {5, 0, 32, 4, 0};  // 分割's own defaults (kinds 2 and 3)
   cVector<cCharaEffectData> table(7);
   for (int entry = 1; entry < 7; ++entry) {
     table[entry].m_nKind = kinds[entry];
@@ -189,10 +189,10 @@ TEST(EffectKindPage, AListCommandShowsTheKindOfTheRecordItLeavesEdited) {
     int m_nKind;
     std::vector<int> m_vStored;
   };
-  const std::vector<int> cleared = {1, 1, 1, 16, 0};
+  const std::vector<int> cleared = Stored(cCharaEffectData());
   const cRow rows[] = {
       {"Delete (クリア)", 0, 40008, 1, 1, cleared},
-      {"Ctrl+X", 1, 40009, 2, 2, {5, 1, 4, 16, 0}},
+      {"Ctrl+X", 1, 40009, 2, 2, {5, 0, 32, 4, 0}},
       {"データのクリア", 2, 40041, 3, 1, cleared},
       {"Ctrl+I (新規)", 4, 40002, 6, 1, cleared},
   };

@@ -237,6 +237,31 @@ TEST(PageRules, GiantSizeAndGraphicRules) {
   }
 }
 
+// The kind the user chose brings an anime's graphic number and start cell into that kind's
+// ranges; kinds without a start cell keep it.
+TEST(PageRules, AChosenGraphicKindClampsTheAnimesGraphic) {
+  struct cRow {
+    uint8_t m_cKind;
+    int16_t m_nGraphic, m_nStart;
+    int m_nCharaExc;
+    int16_t m_nWantGraphic, m_nWantStart;
+  };
+  const cRow rows[] = {
+      {1, 200, 100, 3, 119, 19}, {1, 0, -5, 3, 1, 0},     {1, 50, 7, 3, 50, 7},    {4, 200, 300, 5, 4, 239},
+      {4, 3, 100, 5, 3, 100},    {0, 200, 100, 3, 119, 100}, {2, -1, 100, 3, 1, 100}, {3, 119, -7, 3, 119, -7},
+  };
+  for (const cRow& row : rows) {
+    cAnimeData anime;
+    anime.m_cGraphicSheet = row.m_cKind;
+    anime.m_nGraphic = row.m_nGraphic;
+    anime.m_nStartCell = row.m_nStart;
+    ApplyGraphicKind(anime, row.m_nCharaExc);
+    EXPECT_EQ(anime.m_nGraphic, row.m_nWantGraphic) << int(row.m_cKind) << " " << row.m_nGraphic;
+    EXPECT_EQ(anime.m_nStartCell, row.m_nWantStart) << int(row.m_cKind) << " " << row.m_nStart;
+    EXPECT_EQ(anime.m_cGraphicSheet, row.m_cKind);
+  }
+}
+
 TEST(PageRules, RowLabels) {
   cSwordTypeData sword;
   ASSERT_EQ(sword.m_vPos.size(), 1u);

@@ -290,11 +290,22 @@ TEST(BlockPageRules, TheGraphicSheetDecidesNumberFrameAndPicker) {
     ASSERT_EQ(states.Range(kIdcBlockCell, min, max), 1);
     EXPECT_EQ(max, c.m_nCellMax) << c.m_nSheet;
     EXPECT_EQ(states.Enabled(kIdcBlockFrame), c.m_bFrame) << c.m_nSheet;
-    EXPECT_EQ(states.Range(kIdcBlockFrame, min, max), c.m_bFrame);
+    ASSERT_EQ(states.Range(kIdcBlockFrame, min, max), 1);
+    EXPECT_EQ(max, c.m_bFrame ? c.m_nFrameMax : INT16_MAX) << "a disabled frame shows any stored one";
     EXPECT_EQ(states.Enabled(kIdcBlockCellPick), c.m_bPicker) << c.m_nSheet;
-    ClampObjectGraphic(block, c.m_nDedicated);
-    EXPECT_EQ(block.m_nGraphic, c.m_nCellMax);
+    cBlockActionMemory memory;
+    ApplyBlockPageRules(block, memory, c.m_nDedicated, 0);
+    EXPECT_EQ(block.m_nGraphic, 300) << "showing the block changes no value";
+    ApplyBlockPageRules(block, memory, c.m_nDedicated, kIdcBlockSheet);
+    EXPECT_EQ(block.m_nGraphic, c.m_nCellMax) << "the sheet the user chose holds the graphic to it";
     EXPECT_EQ(block.m_nGraphicFrame, c.m_bFrame ? c.m_nFrameMax : 300);
+    cEdItem item;
+    item.m_cGraphicSheet = block.m_cGraphicSheet;
+    item.m_nGraphic = 300;
+    ApplyItemPage1Rules(item, c.m_nDedicated, 0);
+    EXPECT_EQ(item.m_nGraphic, 300);
+    ApplyItemPage1Rules(item, c.m_nDedicated, kIdcItemSheet);
+    EXPECT_EQ(item.m_nGraphic, c.m_nCellMax);
   }
   cEdBlock block;
   cCtrlStates states;
@@ -361,7 +372,7 @@ TEST_F(BlockItemSheetTest, AcquiredItemAndFaction) {
   block.m_cItemPalette = kPaletteCommon;
   block.m_nItemIndex = 40;
   cBlockActionMemory memory;
-  ApplyBlockPageRules(block, memory, 5);
+  ApplyBlockPageRules(block, memory, 5, 0);
   EXPECT_EQ(block.m_nItemIndex, 2);
   BlockPageStates(block, PageView(kEditPlaced), 5, states);
   EXPECT_EQ(states.Enabled(kIdcBlockItemIndex), 1);
@@ -389,7 +400,7 @@ TEST_F(BlockItemSheetTest, AConditionListRefusesAPasteWithADistanceCondition) {
 
 TEST_F(BlockItemSheetTest, ItemPages) {
   cEdItem item = Follower<cEdItem>("follower", kPaletteCommon, 1, {0, 8, 12});
-  ApplyItemPage1Rules(item, 5);
+  ApplyItemPage1Rules(item, 5, 0);
   EXPECT_EQ(item.m_strName, "common1");
   cCtrlStates page1;
   ItemPage1States(item, PageView(kEditPlaced), 5, page1);
@@ -404,7 +415,7 @@ TEST_F(BlockItemSheetTest, ItemPages) {
             "01110000");
   // "継承しない" on the first page clears the second page's flags too; its boxes are then disabled.
   item.m_cInheritPalette = kPaletteNone;
-  ApplyItemPage1Rules(item, 5);
+  ApplyItemPage1Rules(item, 5, 0);
   cCtrlStates cleared;
   ItemPage2States(item, PageView(kEditPlaced), cleared);
   EXPECT_EQ(EnabledOf(cleared, {1024, 1028, kIdcItemGiant, kIdcItemCommandList}), "0011");

@@ -176,11 +176,12 @@ TEST_F(CharaPageRulesTest, TheGraphicSheetSetsTheRangesAndThePicker) {
     int m_nDedicated;
     int m_nCellMax;
     const char* m_pEnabled;  // offset, "一覧"
-    int m_nOffsetMax;        // 0: the offset keeps its range
+    int m_nOffsetMin, m_nOffsetMax;  // a disabled offset shows any 16-bit value
   };
   const cCase cases[] = {
-      {1, 3, 119, "11", 19}, {4, 3, 2, "10", 239},  {0, 3, 119, "01", 0}, {2, 3, 119, "01", 0},
-      {3, 3, 119, "01", 0},  {4, 0, 1, "10", 239},  {4, 1, 1, "10", 239}, {9, 3, 119, "01", 0},
+      {1, 3, 119, "11", -19, 19},   {4, 3, 2, "10", -239, 239},   {0, 3, 119, "01", -32768, 32767},
+      {2, 3, 119, "01", -32768, 32767}, {3, 3, 119, "01", -32768, 32767}, {4, 0, 1, "10", -239, 239},
+      {4, 1, 1, "10", -239, 239},   {9, 3, 119, "01", -32768, 32767},
   };
   for (const cCase& c : cases) {
     SCOPED_TRACE(testing::Message() << "sheet " << c.m_nSheet << " with " << c.m_nDedicated);
@@ -193,11 +194,9 @@ TEST_F(CharaPageRulesTest, TheGraphicSheetSetsTheRangesAndThePicker) {
     EXPECT_EQ(min, 1);
     EXPECT_EQ(max, c.m_nCellMax);
     EXPECT_EQ(EnabledOf(states, {kIdcGraphicOffset, kIdcGraphicCellPick}), c.m_pEnabled);
-    EXPECT_EQ(states.Range(kIdcGraphicOffset, min, max), c.m_nOffsetMax != 0);
-    if (c.m_nOffsetMax) {
-      EXPECT_EQ(min, -c.m_nOffsetMax);
-      EXPECT_EQ(max, c.m_nOffsetMax);
-    }
+    ASSERT_TRUE(states.Range(kIdcGraphicOffset, min, max));
+    EXPECT_EQ(min, c.m_nOffsetMin);
+    EXPECT_EQ(max, c.m_nOffsetMax);
   }
 }
 

@@ -8,6 +8,13 @@
 //   AddCtrlGroup(m_vEdits, kIdcSpeed, &m_Rec.m_nSpeed, 0, 100, kIdcSpeedSpin, 1);
 // and attaches them when its window exists (cDialog::AttachCtrlGroups); from then on
 // DataToControls shows the record and ControlsToData stores it.
+//
+// Showing never changes a stored value. DataToCtrl, and a wrapper's own show (SetValue,
+// SetCurData, SetCheck, SetPos, SetText), give the wrapper a value; CtrlToData writes that value
+// back unchanged unless the user changed the control since (ChangedByUser), and what it wrote is
+// the value given from then on. A range or item change, a disabled control and whatever the
+// control can display (a clamped number, no row, a cut text) store nothing new. A clamp that a
+// rule orders is made on the record, which the controls then show.
 
 #include <windows.h>
 
@@ -50,6 +57,20 @@ public:
   int HasStyle(uint32_t style) const;
   int IsEnabled() const;
 
+  // The rule of every bound wrapper: its store writes back the value it was given to show unless
+  // the user changed the control since (typing, the input method, the up-down, a list choice, the
+  // trackbar, a click). Showing a value gives a new one; a range or item change, a clamp of what
+  // the control displays and the wrapper's own writes into the item are no change of the user's.
+  // A wrapper also counts a state of its item other than the one it last wrote (a page or a
+  // control whose notices reach no wrapper).
+  virtual int ChangedByUser() const { return m_bUserChanged; }
+  // 1 while the wrapper writes into its item: nothing the item shows then is the user's.
+  int Showing() const { return m_nShowing; }
+  // A change of the item while no showing runs is the user's.
+  void NoteUserChange() {
+    if (!m_nShowing) m_bUserChanged = 1;
+  }
+
   // The item's own window text.
   void SetText(const char* text);
   void GetText(cString& text) const;
@@ -69,7 +90,26 @@ public:
   int32_t m_bBusy = 0;
   cString m_strTip;
 
+private:
+  int32_t m_bUserChanged = 0;
+  int32_t m_nShowing = 0;
+
 protected:
+  // A value given to show (or just stored): the user has changed nothing since.
+  void NoteGiven() { m_bUserChanged = 0; }
+  // Holds for one write of the wrapper into its item: the notices that write causes are not the
+  // user's change.
+  class cShowing {
+  public:
+    explicit cShowing(cCtrl& ctrl) : m_Ctrl(ctrl) { ++m_Ctrl.m_nShowing; }
+    ~cShowing() { --m_Ctrl.m_nShowing; }
+    cShowing(const cShowing&) = delete;
+    cShowing& operator=(const cShowing&) = delete;
+
+  private:
+    cCtrl& m_Ctrl;
+  };
+
   // A wrapper that needs its item's messages puts itself in a window property of the item and
   // takes the item's procedure; a copy attached again takes the property over.
   void SubclassItem(const char* property, WNDPROC procedure);

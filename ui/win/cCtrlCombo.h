@@ -2,6 +2,8 @@
 // A combo box bound to an integer member: the member holds the data of the selected item, which is
 // its position plus the offset of the first item. The items come from an array of names that ends
 // with an empty one, or from a vector (for numbered database and palette labels, MakeComboLabels).
+// A value given to show is kept: storing writes it unchanged until the user chooses an item, also
+// when no item stands for it or a refill of the items moved the selection.
 
 #include <vector>
 
@@ -45,6 +47,8 @@ public:
     else if (m_lpItemVec) SetItemVector(m_lpItemVec);
     m_nOffset = param.m_nOffset;
     m_lpTable = param.m_lpTable;
+    m_nShownPos = CurSel();
+    m_Given = SelectedData();
   }
 
   int DataToPos(T data) const { return ComboDataToPos<T>(data, m_nOffset, m_lpTable); }
@@ -54,8 +58,17 @@ public:
     if (overrun) ReportComboTableRefusal("コンボボックスのPosToDataに失敗！");
     return data;
   }
-  T GetCurData() const { return PosToData(static_cast<int>(SendMessageA(m_hWnd, CB_GETCURSEL, 0, 0))); }
-  void SetCurData(T data) { SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(DataToPos(data)), 0); }
+  // The value that storing takes: the data given, or that of the item the user chose.
+  T GetCurData() const { return ChangedByUser() ? SelectedData() : m_Given; }
+  int ChangedByUser() const override { return !Showing() && (cCtrl::ChangedByUser() || CurSel() != m_nShownPos); }
+  // The data of the selected item.
+  T SelectedData() const { return PosToData(CurSel()); }
+  // Shows given data: storing writes it as it is until the user chooses an item.
+  void SetCurData(T data) {
+    m_Given = data;
+    NoteGiven();
+    Select(data);
+  }
 
   // A new item source: the box is filled again and keeps the selected data where it can.
   void SetItemArray(const cString* items) {
@@ -83,9 +96,9 @@ public:
     }
     int32_t low = m_nOffset;
     int32_t high = m_nOffset + ItemCount() - 1;
-    int32_t current = static_cast<int32_t>(GetCurData());
-    if (current < low) SetCurData(static_cast<T>(low));
-    else if (current > high) SetCurData(static_cast<T>(high));
+    int32_t current = static_cast<int32_t>(SelectedData());
+    if (current < low) Select(static_cast<T>(low));
+    else if (current > high) Select(static_cast<T>(high));
   }
   // The first item stands for a new data value; the selected position stays.
   void SetMin(int32_t offset) {
@@ -97,16 +110,23 @@ public:
     if (m_lpData && *m_lpData < offset) *m_lpData = static_cast<T>(offset);
     int position = static_cast<int>(SendMessageA(m_hWnd, CB_GETCURSEL, 0, 0));
     Refill();
-    SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    Select(PosToData(position));
     Adjust();
+    m_Given = SelectedData();
   }
 
   void DataToCtrl() override {
     if (m_lpData) SetCurData(*m_lpData);
   }
   void CtrlToData() override {
-    if (m_lpData) *m_lpData = GetCurData();
+    if (!m_lpData) return;
+    *m_lpData = GetCurData();
+    m_Given = *m_lpData;
+    m_nShownPos = CurSel();
+    NoteGiven();
   }
+  // CBN_SELCHANGE: the user chose an item.
+  void OnChange() override { NoteUserChange(); }
 
   T* m_lpData = nullptr;
   const cString* m_lpItems = nullptr;
@@ -115,6 +135,16 @@ public:
   const cVector<T>* m_lpTable = nullptr;
 
 private:
+  // Selects the item of data, none when no item stands for it; what the combo keeps stays.
+  void Select(T data) {
+    SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(DataToPos(data)), 0);
+    m_nShownPos = CurSel();
+  }
+  int CurSel() const { return static_cast<int>(SendMessageA(m_hWnd, CB_GETCURSEL, 0, 0)); }
+
+  T m_Given = T(0);
+  int m_nShownPos = -1;  // the item the wrapper last selected
+
   void Fill() {
     T current = GetCurData();
     SendMessageA(m_hWnd, CB_RESETCONTENT, 0, 0);
@@ -123,7 +153,7 @@ private:
       const cString& item = m_lpItems ? m_lpItems[i] : (*m_lpItemVec)[i];
       SendMessageA(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.GetStr()));
     }
-    SetCurData(current);
+    Select(current);
     Adjust();
   }
 };

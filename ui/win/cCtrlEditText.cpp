@@ -19,6 +19,7 @@ void cCtrlEditText::Attach(cDialog* owner, const cCtrlParam& param) {
 }
 
 void cCtrlEditText::SetText(const cString& text) {
+  cShowing showing(*this);
   // The change notice of the new text must not put the previous text back: the limits of a text
   // the program sets are applied below, by cutting it.
   m_bBusy = 1;
@@ -28,6 +29,15 @@ void cCtrlEditText::SetText(const cString& text) {
   m_bAttaching = 1;
   OnChange();
   m_bAttaching = 0;
+  m_strGiven = text;
+  GetText(m_strShown);
+  NoteGiven();
+}
+
+int cCtrlEditText::ChangedByUser() const {
+  cString text;
+  GetText(text);
+  return !Showing() && (cCtrl::ChangedByUser() || text != m_strShown);
 }
 
 void cCtrlEditText::GetText(cString& text) const { GetDlgItemString(m_hWndOwner, m_wId, text, ReadLimit()); }
@@ -37,11 +47,17 @@ void cCtrlEditText::DataToCtrl() {
 }
 
 void cCtrlEditText::CtrlToData() {
-  if (m_lpData) GetText(*m_lpData);
+  if (!m_lpData) return;
+  if (ChangedByUser()) GetText(*m_lpData);
+  else *m_lpData = m_strGiven;
+  m_strGiven = *m_lpData;
+  GetText(m_strShown);
+  NoteGiven();
 }
 
 void cCtrlEditText::OnChange() {
   if (m_bBusy) return;
+  if (!m_bAttaching) NoteUserChange();
   m_bBusy = 1;
   cString text;
   GetText(text);

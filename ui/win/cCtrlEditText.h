@@ -1,7 +1,8 @@
 #pragma once
 // A text edit bound to a cString: the text is kept within a limit of bytes, or of characters (a
 // double-byte character counts one), and of lines, while the user types; a change that breaks the
-// limits is undone. Texts the program sets are cut to the limits instead.
+// limits is undone. Texts the program sets are cut to the limits instead, for the eye only:
+// storing writes a text given to show as it is until the user changes the edit.
 
 #include "ui/TextLimits.h"
 #include "ui/win/cCtrlEdit.h"
@@ -35,6 +36,7 @@ public:
   void DataToCtrl() override;
   void CtrlToData() override;
   void OnChange() override;
+  int ChangedByUser() const override;
 
   // The bytes a read takes, terminating zero included: in character mode two a character.
   int ReadLimit() const { return m_bCharMode ? 2 * m_nBufSize - 1 : m_nBufSize; }
@@ -46,6 +48,8 @@ public:
   int32_t m_nMaxLines = 0;
   int32_t m_bAttaching = 0;
   cString m_strPrev;
+  cString m_strGiven;  // the text given to show, which storing keeps until the user's change
+  cString m_strShown;  // the edit's text as the wrapper left it
   int32_t m_nSelStart = 0;
   int32_t m_nSelEnd = 0;
 };

@@ -3,7 +3,8 @@
 // up-down beside it. The text stays a number within the member's limits while the user types:
 // characters that cannot belong to a number are refused, full-width digits from the input method
 // become half-width, and every change is shown limited. Reading the text saturates to the type and
-// storing keeps the limits.
+// storing keeps the limits. A value given to show is displayed within the limits but kept as it
+// is: storing writes it unchanged until the user types or steps (cCtrl::ChangedByUser).
 
 #include <windows.h>
 #include <commctrl.h>
@@ -94,9 +95,14 @@ public:
     SetValue(m_lpData ? *m_lpData : T(0));
   }
 
+  // Shows a given value: storing writes it as it is until the user changes the edit.
   void SetValue(T value) {
-    m_bEmpty = 0;
-    ShowValue(value, 1);
+    m_Given = value;
+    NoteGiven();
+    m_bTyping = 0;
+    m_strTyped.clear();
+    cShowing showing(*this);
+    Display(value);
   }
 
   void ShowValue(T value, int32_t force) {
@@ -121,13 +127,26 @@ public:
     return reading.m_Value;
   }
 
-  // The value that storing takes: the text's value within the limits.
-  T Value() { return ClampValue(ParseText(), m_Min, m_Max); }
+  // The value that storing takes: the value given, or after the user's change the text's value
+  // within the limits.
+  T Value() { return ChangedByUser() ? ClampValue(ParseText(), m_Min, m_Max) : m_Given; }
+  // 1 when the user changed the text since it was given or stored: a change notice outside the
+  // wrapper's own writes, or a text other than the one it wrote (an edit whose notices reach no
+  // wrapper, as a slider's value edit).
+  int ChangedByUser() const override {
+    return !Showing() && (cCtrl::ChangedByUser() || ItemText() != m_strShown);
+  }
 
+  // New limits for what the user types and steps; the value given stays as it is and is shown
+  // again within them, unless the user is changing the text.
   void SetRange(T min, T max) {
+    bool changed = min != m_Min || max != m_Max;
     m_Min = min;
     m_Max = max;
     if (m_Spin.m_hWnd) m_Spin.SetRange(min, max);
+    if (!changed || !m_hWnd || m_bTyping || ChangedByUser()) return;
+    cShowing showing(*this);
+    Display(m_Given);
   }
 
   void Enable(int flag) override {
@@ -138,10 +157,20 @@ public:
     if (m_lpData) SetValue(*m_lpData);
   }
   void CtrlToData() override {
-    if (m_lpData) *m_lpData = Value();
+    if (!m_lpData) return;
+    *m_lpData = Value();
+    Stored(*m_lpData);
+  }
+  // What was stored is the value given from now on: a later range change stores nothing new.
+  void Stored(T value) {
+    m_Given = value;
+    NoteGiven();
+    m_strShown = ItemText();
   }
 
   void OnChange() override {
+    NoteUserChange();
+    if (cCtrl::ChangedByUser()) m_bTyping = 1;
     ParseText();
     if (m_bBusy) return;
     m_bBusy = 1;
@@ -157,25 +186,33 @@ public:
     const NMUPDOWN* notice = reinterpret_cast<const NMUPDOWN*>(lParam);
     if (!m_Spin.m_hWnd || wParam != m_Spin.m_wId || notice->hdr.code != static_cast<UINT>(UDN_DELTAPOS)) return 0;
     T value = StepValue(ParseText(), notice->iDelta, m_Spin.m_Step, m_Min, m_Max);
+    NoteUserChange();
     m_bEmpty = 0;
     m_strTyped.clear();
-    SetValue(value);
+    Display(value);
     return 1;
   }
 
-  // Finishing the typing: the edit shows the value that storing takes.
+  // Finishing the typing: the edit shows the value that storing takes. An edit the user never
+  // typed into keeps what it shows; the value edit of a slider leaves it to the slider.
   void OnKillFocus() override {
     if (m_bBusy) return;
+    if (m_lpLeaveTarget) {
+      m_lpLeaveTarget->OnKillFocus();
+      return;
+    }
+    if (!m_bTyping) return;
     m_bBusy = 1;
     T value = ParseText();
     m_bEmpty = 0;
     m_strTyped.clear();
-    SetValue(value);
+    m_bTyping = 0;
+    Display(value);
     m_bBusy = 0;
-    if (m_lpLeaveTarget) m_lpLeaveTarget->OnKillFocus();
   }
 
   T* m_lpData = nullptr;
+  T m_Given = T(0);  // the value given to show, which storing keeps until the user's change
   cCtrlSpin<T> m_Spin;
   T m_Min = T(0);
   T m_Max = T(0);
@@ -185,15 +222,27 @@ public:
   int32_t m_nDecimals = 0;
   int32_t m_bEmpty = 0;
   cString m_strTyped;
+  int32_t m_bTyping = 0;  // the user typed since the edit last showed a finished value
+  cString m_strShown;  // the text the wrapper itself last wrote
   // For an edit inside another wrapper (the slider's value edit): told when the typing ends.
   cCtrl* m_lpLeaveTarget = nullptr;
 
 private:
+  // The value written into the edit within the limits; what the wrapper keeps stays. A value
+  // given to show is written under cShowing, one the user stepped or finished typing is not.
+  void Display(T value) {
+    m_bEmpty = 0;
+    ShowValue(value, 1);
+    m_strShown = ItemText();
+  }
+  cString ItemText() const {
+    cString text;
+    GetDlgItemString(m_hWndOwner, m_wId, text, 1024);
+    return text;
+  }
   // Rewrites the edit only when its text changes, so that the selection survives.
   void ShowText(const cString& text) {
-    cString shown;
-    GetDlgItemString(m_hWndOwner, m_wId, shown, 1024);
-    if (shown != text) SetText(text.GetStr());
+    if (ItemText() != text) SetText(text.GetStr());
   }
 
   LRESULT OnItemMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

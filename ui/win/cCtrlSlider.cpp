@@ -20,9 +20,21 @@ void cCtrlSlider::Attach(cDialog* owner, const cCtrlParam& param) {
 }
 
 void cCtrlSlider::SetPos(int value) {
+  m_nGiven = value;
+  NoteGiven();
+  cShowing showing(*this);
+  ShowPos(value);
+}
+
+void cCtrlSlider::ShowPos(int value) {
   SendMessageA(m_hWnd, TBM_SETPOS, TRUE, value);
+  m_nShownPos = GetPos();
   if (m_Edit.m_hWnd) m_Edit.SetValue(value);
 }
+
+int cCtrlSlider::Value() const { return ChangedByUser() ? GetPos() : m_nGiven; }
+
+int cCtrlSlider::ChangedByUser() const { return !Showing() && (cCtrl::ChangedByUser() || GetPos() != m_nShownPos); }
 
 void cCtrlSlider::Enable(int flag) {
   EnableWindow(m_hWnd, flag);
@@ -36,14 +48,22 @@ void cCtrlSlider::DataToCtrl() {
 void cCtrlSlider::CtrlToData() {
   // Enter chooses OK while the caret is still in the value edit: its typing counts too.
   if (m_Edit.m_hWnd && GetFocus() == m_Edit.m_hWnd) OnKillFocus();
-  if (m_lpData) *m_lpData = GetPos();
+  if (!m_lpData) return;
+  *m_lpData = Value();
+  m_nGiven = *m_lpData;
+  m_nShownPos = GetPos();
+  NoteGiven();
 }
 
 int cCtrlSlider::OnScroll(WPARAM, LPARAM lParam) {
-  if (reinterpret_cast<HWND>(lParam) == m_hWnd && m_Edit.m_hWnd) m_Edit.SetValue(GetPos());
+  if (reinterpret_cast<HWND>(lParam) != m_hWnd) return 0;
+  NoteUserChange();
+  if (m_Edit.m_hWnd) m_Edit.SetValue(GetPos());
   return 0;
 }
 
 void cCtrlSlider::OnKillFocus() {
-  if (m_Edit.m_hWnd) SetPos(m_Edit.Value());
+  if (!m_Edit.m_hWnd || !m_Edit.ChangedByUser()) return;
+  NoteUserChange();
+  ShowPos(m_Edit.Value());
 }

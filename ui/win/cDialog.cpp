@@ -261,7 +261,7 @@ void cDialog::OnCommand(WPARAM wParam, LPARAM) {
     if (ctrl->m_wId != id) continue;
     bool edit = ctrl->m_nKind == kCtrlEditVal || ctrl->m_nKind == kCtrlEditText;
     if ((edit && code == EN_UPDATE) || (ctrl->m_nKind == kCtrlCombo && code == CBN_SELCHANGE) ||
-        (ctrl->m_nKind == kCtrlList && code == LBN_SELCHANGE)) {
+        (ctrl->m_nKind == kCtrlList && code == LBN_SELCHANGE) || (ctrl->m_nKind == kCtrlCheck && code == BN_CLICKED)) {
       ctrl->OnChange();
       break;
     }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 
 #include "app/ProgramPalette.h"
 #include "app/SheetCanvases.h"
@@ -244,9 +245,9 @@ TEST_F(DatabaseWndTest, TheGraphicRuleOfTheAnimePages) {
   EXPECT_EQ(Core().m_Anime.m_vWork[1].m_nStartCell, 19) << "the store takes what the new range left";
 }
 
-// A start cell beyond a character's 0..19 (a dedicated bitmap's 0..239) is shown and kept as
-// stored, whether its record is shown first or selected after a character's; so is a graphic
-// number that a dedicated bitmap's range would cut.
+// A start cell beyond a character's 0..19 (a dedicated bitmap's 0..239, or any for the kinds
+// without a start cell) is shown and kept as stored, whether its record is shown first or selected
+// after a character's; so is a graphic number that a dedicated bitmap's range would cut.
 TEST_F(DatabaseWndTest, TheAnimePagesShowAndKeepTheStoredGraphic) {
   g_DatabaseSet.m_vCharaExc.resize(3);
   struct cGraphic {
@@ -254,15 +255,18 @@ TEST_F(DatabaseWndTest, TheAnimePagesShowAndKeepTheStoredGraphic) {
     int16_t m_nNumber;
     int16_t m_nStart;
   };
-  const cGraphic graphics[] = {{4, 2, 100}, {1, 30, 5}, {4, 1, 200}};
+  // ブロック, アイテム and ショット (0, 2, 3) have no start cell: each follows a character.
+  const cGraphic graphics[] = {{4, 2, 100}, {1, 30, 5}, {4, 1, 200}, {1, 3, 3}, {0, 7, 100},
+                               {1, 4, 4},   {2, 8, 300}, {1, 5, 5},  {3, 9, -40}};
+  const int count = static_cast<int>(std::size(graphics));
   auto give = [](cAnimeData& anime, const cGraphic& graphic) {
     anime.m_cGraphicSheet = graphic.m_cKind;
     anime.m_nGraphic = graphic.m_nNumber;
     anime.m_nStartCell = graphic.m_nStart;
   };
-  g_DatabaseSet.m_vAnimeSet.resize(3);
-  g_DatabaseSet.m_vAnime.resize(4);
-  for (int i = 0; i < 3; ++i) {
+  g_DatabaseSet.m_vAnimeSet.resize(count);
+  g_DatabaseSet.m_vAnime.resize(count + 1);
+  for (int i = 0; i < count; ++i) {
     give(g_DatabaseSet.m_vAnimeSet[i].m_vMotion[0], graphics[i]);
     give(g_DatabaseSet.m_vAnime[i + 1], graphics[i]);
   }
@@ -278,7 +282,7 @@ TEST_F(DatabaseWndTest, TheAnimePagesShowAndKeepTheStoredGraphic) {
   };
   for (const cPage& tab : pages) {
     HWND page = Page(tab.m_nTab);
-    for (int row : {0, 1, 2}) {
+    for (int row = 0; row < count; ++row) {
       ClickRow(page, tab.m_nList, row);
       m_pDatabase->TickPreview(1);
       const cGraphic& graphic = graphics[row];
@@ -292,8 +296,8 @@ TEST_F(DatabaseWndTest, TheAnimePagesShowAndKeepTheStoredGraphic) {
   }
 }
 
-// "データ数" only counts: a count that leaves the selection on another record shows it, first
-// within the ranges of the graphic shown before, and stores nothing; the idle tick shows it as stored.
+// "データ数" only counts: a count that leaves the selection on another record shows it as stored,
+// within the ranges of its own graphic, and stores nothing.
 TEST_F(DatabaseWndTest, TheDataCountOfTheAnimePagesKeepsTheGraphicOfTheRecordItSelects) {
   g_DatabaseSet.m_vCharaExc.resize(3);
   auto give = [](cAnimeData& anime, int8_t kind, int16_t number, int16_t start) {
@@ -460,12 +464,13 @@ TEST_F(DatabaseWndTest, CharaEffectParametersFollowTheKind) {
 
 // The record list's keys and popup menu leave another record edited: the page shows that record's
 // own kind (its values within the ranges of the kind shown before, as after "新規"), and the next
-// store keeps it.
+// store keeps it, values and all: 分割's defaults stay {5, 0, 32, 4, 0}, not what 色変化's ranges
+// show of them.
 TEST_F(DatabaseWndTest, ListKeysAndThePopupMenuShowTheKindOfTheRecordTheyLeaveEdited) {
   cVector<cCharaEffectData>& table = g_DatabaseSet.m_vCharaEffect;
   const int kinds[] = {1, 13, 13, 2, 13, 3, 13};  // 13: 色変化, 2 and 3: 分割
   const int32_t colour[] = {10, 1, 1, 100, 0};
-  const int32_t split[] = {5, 1, 4, 16, 0};
+  const int32_t split[] = {5, 0, 32, 4, 0};
   table.resize(7);
   for (int entry = 1; entry < 7; ++entry) {
     table[entry].m_nKind = kinds[entry];
@@ -487,13 +492,16 @@ TEST_F(DatabaseWndTest, ListKeysAndThePopupMenuShowTheKindOfTheRecordTheyLeaveEd
     int m_nEntry;  // edited after the command
     int m_nKind;
     std::vector<int32_t> m_vShown;
+    std::vector<int32_t> m_vStored;
   };
-  const std::vector<int32_t> cleared = {1, 1, 1, 16, 0};
+  const cCharaEffectData fresh;
+  const std::vector<int32_t> cleared(fresh.m_anParam, fresh.m_anParam + 5);
+  const std::vector<int32_t> clearedShown = {1, 1, 1, 16, 0};
   const cRow rows[] = {
-      {"Delete (クリア)", 0, [&] { KeyOnList(page, 1157, VK_DELETE, false); }, 1, 1, cleared},
-      {"Ctrl+X", 1, [&] { KeyOnList(page, 1157, 'X', true); }, 2, 2, {5, 1, 4, 16, 0}},
-      {"データのクリア", 2, [&] { ClickRow(page, 1157, 2, VK_RBUTTON); }, 3, 1, cleared},
-      {"Ctrl+I (新規)", 4, [&] { KeyOnList(page, 1157, 'I', true); }, 6, 1, cleared},
+      {"Delete (クリア)", 0, [&] { KeyOnList(page, 1157, VK_DELETE, false); }, 1, 1, clearedShown, cleared},
+      {"Ctrl+X", 1, [&] { KeyOnList(page, 1157, 'X', true); }, 2, 2, {5, 1, 4, 16, 0}, {5, 0, 32, 4, 0}},
+      {"データのクリア", 2, [&] { ClickRow(page, 1157, 2, VK_RBUTTON); }, 3, 1, clearedShown, cleared},
+      {"Ctrl+I (新規)", 4, [&] { KeyOnList(page, 1157, 'I', true); }, 6, 1, clearedShown, cleared},
   };
   for (const cRow& row : rows) {
     ClickRow(page, 1157, row.m_nRow);
@@ -508,7 +516,7 @@ TEST_F(DatabaseWndTest, ListKeysAndThePopupMenuShowTheKindOfTheRecordTheyLeaveEd
     const cCharaEffectData& stored = Core().m_CharaEffect.m_vWork[row.m_nEntry];
     EXPECT_EQ(stored.m_strName, "n") << row.m_pCommand;
     EXPECT_EQ(stored.m_nKind, row.m_nKind) << row.m_pCommand;
-    EXPECT_EQ(std::vector<int32_t>(stored.m_anParam, stored.m_anParam + 5), row.m_vShown) << row.m_pCommand;
+    EXPECT_EQ(std::vector<int32_t>(stored.m_anParam, stored.m_anParam + 5), row.m_vStored) << row.m_pCommand;
   }
   EXPECT_EQ(menus, 1);
 }

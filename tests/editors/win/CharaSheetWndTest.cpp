@@ -255,6 +255,26 @@ TEST_F(CharaSheetWndTest, ThePagesRulesFollowTheControls) {
   EXPECT_EQ(placed.m_cGraphicSheet, 0);
 }
 
+// An offset that the sheet's own range would cut (キャラ: -19..19), or that a sheet without an
+// offset keeps (ブロック, アイテム, ショット), is shown and stays through a tab change and OK.
+TEST_F(CharaSheetWndTest, AStoredOffsetIsShownAndKeptWhateverTheSheet) {
+  for (int sheet : {1, 0, 2, 3}) {
+    SCOPED_TRACE(sheet);
+    cEdChara chara = NamedChara("影");
+    chara.m_cGraphicSheet = static_cast<int8_t>(sheet);
+    chara.m_nGraphicFrame = 100;
+    Place(1, 1, chara);
+    ASSERT_NE(OpenPlaced(1, 1), nullptr);
+    HWND graphic = Page(1);
+    if (sheet != 1) {
+      EXPECT_EQ(Text(graphic, 1038), "100");
+    }
+    Page(2);
+    Press(PSBTN_OK);
+    EXPECT_EQ(g_StageDoc.m_vCharaLayer.Get(g_StageDoc.CellIndex(1, 1)).m_nGraphicFrame, 100);
+  }
+}
+
 TEST_F(CharaSheetWndTest, AStoredValueOutsideItsRowsShowsAsUnknownAndStays) {
   cEdChara odd = NamedChara("壊");
   odd.m_cFlying = 9;

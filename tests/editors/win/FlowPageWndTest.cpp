@@ -9,6 +9,7 @@
 #include "model/cKeyCondData.h"
 #include "tests/editors/win/EditorWndTest.h"
 #include "tests/support/win/DialogItems.h"
+#include "tests/support/win/UserInput.h"
 
 namespace {
 // "ウエイト" and "ジャンプ" on test templates; every other kind on the editor's own.
@@ -94,6 +95,32 @@ TEST_F(FlowPageWndTest, TheFourListsShowTheRowsOfTheShownFlow) {
   Press(PSBTN_OK);
   EXPECT_EQ(Placed().m_vFlow[1].m_strMemo, "二番目");
   EXPECT_EQ(Placed().m_vFlow[0].m_vCommand.Count(), 1);
+}
+
+// A right click on another flow whose popup menu is dismissed shows that flow: OK keeps both
+// flows as they were, none written with the controls of the other.
+TEST_F(FlowPageWndTest, ADismissedPopupMenuLeavesTheRightClickedFlowShownAndKept) {
+  HWND page = OpenFlowPage();
+  Type(page, kIdcFlowMemo, "一番目");
+  int menus = 0;
+  {
+    cPopupMenuWatch watch([&](HWND) {
+      ++menus;
+      TypeKey(VK_ESCAPE);
+    });
+    ClickListBoxRow(GetDlgItem(page, kIdcFlowList), 1, VK_RBUTTON);
+    PumpFor(50);
+  }
+  EXPECT_EQ(menus, 1);
+  EXPECT_EQ(Row(page, kIdcFlowId), 0) << "the second flow is shown";
+  EXPECT_EQ(Text(page, kIdcFlowMemo), "");
+  Press(PSBTN_OK);
+  ASSERT_EQ(Placed().m_vFlow.Count(), 2);
+  EXPECT_EQ(Placed().m_vFlow[0].m_cId, 1);
+  EXPECT_EQ(Placed().m_vFlow[0].m_strMemo, "一番目");
+  EXPECT_EQ(Placed().m_vFlow[0].m_vCommand.Count(), 1);
+  EXPECT_EQ(Placed().m_vFlow[1].m_cId, 0);
+  EXPECT_EQ(Placed().m_vFlow[1].m_strMemo, "");
 }
 
 TEST_F(FlowPageWndTest, TheTriggerDecidesTheNoteTheGroupAndTheTarget) {

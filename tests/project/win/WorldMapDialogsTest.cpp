@@ -210,6 +210,52 @@ TEST_F(WorldMapDialogsTest, ARoadOrWallPageShownLosesItsStoredWorldNumber) {
   EXPECT_EQ(edited.m_vPage[2].m_nWorldNo, 4);
 }
 
+// A page whose graphic row lies beyond the rows of the event sheet (a shorter picture put in its
+// place) shows no row and keeps its row through a store and OK.
+TEST_F(WorldMapDialogsTest, AGraphicRowBeyondTheSheetIsKept) {
+  g_WorldMap.m_vTemplate[0].m_vPage[0].m_nGraphic = 6;  // the sheet has rows 0..3
+  OpenWorldMap();
+  EditTemplate([&](HWND dialog) {
+    EXPECT_EQ(SendMessageA(GetDlgItem(dialog, 1032), CB_GETCOUNT, 0, 0), 4);
+    EnterText(dialog, 1002, "城");
+    ClickButton(dialog, 1000);
+  });
+  EXPECT_EQ(g_WorldMap.m_vTemplate[0].m_strName, "城");
+  EXPECT_EQ(g_WorldMap.m_vTemplate[0].m_vPage[0].m_nGraphic, 6);
+}
+
+// A right click on another page row whose popup menu is dismissed shows that page: OK then keeps
+// both pages as they were, none written with the controls of the other.
+TEST_F(WorldMapDialogsTest, ADismissedPopupMenuLeavesTheRightClickedPageShownAndKept) {
+  TwoPageTemplate();
+  OpenWorldMap();
+  int menus = 0;
+  int typeShown = -1;
+  std::string numberShown;
+  EditTemplate([&](HWND dialog) {
+    cPopupMenuWatch watch([&](HWND) {
+      ++menus;
+      TypeKey(VK_ESCAPE);
+    });
+    ClickListBoxRow(GetDlgItem(dialog, 1254), 1, VK_RBUTTON);
+    PumpFor(50);
+    typeShown = Chosen(dialog, 1033);
+    numberShown = ItemText(dialog, 1245);
+    ClickButton(dialog, 1000);
+  });
+  EXPECT_EQ(menus, 1);
+  EXPECT_EQ(typeShown, 1) << "the road page is shown";
+  EXPECT_EQ(numberShown, "0");
+  const cWorldEvent& edited = g_WorldMap.m_vTemplate[0];
+  ASSERT_EQ(edited.m_vPage.Count(), 2);
+  EXPECT_EQ(edited.m_vPage[0].m_nType, cWorldEventPage::kTypeWorld);
+  EXPECT_EQ(edited.m_vPage[0].m_nWorldNo, 3);
+  EXPECT_EQ(edited.m_vPage[0].m_strWorldName, "はじまりの村");
+  EXPECT_EQ(edited.m_vPage[1].m_nType, cWorldEventPage::kTypeRoad);
+  EXPECT_EQ(edited.m_vPage[1].m_nGraphic, 2);
+  EXPECT_EQ(edited.m_vPage[1].m_strWorldName, "");
+}
+
 TEST_F(WorldMapDialogsTest, CancelLeavesTheEventAsItWasAndTakesNoCheckpoint) {
   g_WorldMap.PlaceEvent(g_WorldMap.m_vTemplate[0], 2, 2);
   EditConfig.m_bEditIfPlaced = 1;

@@ -170,8 +170,8 @@ TEST_F(BoundCtrlTest, NumericEditsShowTheirValuesWithinLimitsAndTypes) {
   m_pPage->m_vShorts.At(0).m_Ctrl.Enable(0);
   EXPECT_FALSE(IsWindowEnabled(Item(kIdcHeight))) << "an edit without up-down";
   Ok();
-  EXPECT_EQ(m_Record.m_nCount, 100);
-  EXPECT_EQ(m_Record.m_sHeight, 100);
+  EXPECT_EQ(m_Record.m_nCount, 500) << "showing changes no value: the one given is stored";
+  EXPECT_EQ(m_Record.m_sHeight, 100) << "a text put into the edit is a change";
   EXPECT_EQ(m_Record.m_ucBright, 200);
 }
 
@@ -223,7 +223,7 @@ TEST_F(BoundCtrlTest, ProgramTextsAreCutAndNeverBringBackThePreviousRecord) {
   name.DataToCtrl();
   EXPECT_EQ(Text(kIdcName), "ABCDEFGHIJKL");
   name.CtrlToData();
-  EXPECT_EQ(other, "ABCDEFGHIJKL");
+  EXPECT_EQ(other, "ABCDEFGHIJKLMNOPQRST") << "the cut is the eye's only: the text given is stored";
   name.m_lpData = &m_Record.m_strName;
 
   // A line break that fits is shown whole; a change that keeps it is undone.
@@ -272,11 +272,13 @@ TEST_F(BoundCtrlTest, ComboBoxesMapRowsToValuesAndShowNumberedNames) {
   combo.SetCurData(0);
   EXPECT_EQ(SendMessageA(direction, CB_GETCURSEL, 0, 0), -1) << "data before the first row selects nothing";
   combo.Adjust();
-  EXPECT_EQ(combo.GetCurData(), 1);
+  EXPECT_EQ(combo.SelectedData(), 1);
+  EXPECT_EQ(combo.GetCurData(), 0) << "moving the selection into the rows keeps the value given";
   combo.SetCurData(4);
   static const cString kTwo[] = {"前", "後", ""};
   combo.SetItemArray(kTwo);
-  EXPECT_EQ(combo.GetCurData(), 1) << "a refill without the old row selects the first";
+  EXPECT_EQ(combo.SelectedData(), 1) << "a refill without the old row selects the first";
+  EXPECT_EQ(combo.GetCurData(), 4);
 
   cCtrlCombo<int>& sounds = m_pPage->m_vIntCombos.At(0).m_Ctrl;
   SendMessageA(sound, CB_SETCURSEL, 2, 0);

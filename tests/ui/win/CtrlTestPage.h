@@ -119,6 +119,8 @@ public:
     if (!AcceptCommand(wParam)) return;
     cDialog::OnCommand(wParam, lParam);
     m_vChanged.push_back(FindCommandCtrl(wParam));
+    // As the editor's pages do: a change of one bound control stores every control.
+    if (m_bStoreEachChange && m_bInitialized && FindCommandCtrl(wParam)) ControlsToData();
     if (LOWORD(wParam) == kIdcOk) {
       ControlsToData();
       Close(1);
@@ -156,6 +158,7 @@ public:
   cCtrlGroups<cCtrlSlider> m_vSliders;
   cCtrlGroups<cCtrlScroll> m_vScrolls;
   std::vector<uint16_t> m_vChanged;
+  int32_t m_bStoreEachChange = 0;
   std::vector<int32_t> m_vRefreshHints;
   static cCtrlTestPage* s_lpInstance;
 };
