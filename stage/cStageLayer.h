@@ -71,6 +71,25 @@ public:
   // Chunks this layer holds, and those of them that it shares with a copy.
   int StoredChunks() const { return Chunks(false); }
   int SharedChunks() const { return Chunks(true); }
+  // Chunks that the copies hold and this layer does not, each counted once however many copies
+  // share it: what the copies alone keep allocated. A chunk never moves to another index.
+  int ChunksOnlyIn(const std::vector<const cStageLayer*>& copies) const {
+    size_t chunks = 0;
+    for (const cStageLayer* copy : copies) chunks = std::max(chunks, copy->m_vChunk.size());
+    int n = 0;
+    std::vector<const cChunk*> seen;
+    for (size_t c = 0; c < chunks; ++c) {
+      const cChunk* own = ChunkAt(c);
+      seen.clear();
+      for (const cStageLayer* copy : copies) {
+        const cChunk* chunk = copy->ChunkAt(c);
+        if (!chunk || chunk == own || std::find(seen.begin(), seen.end(), chunk) != seen.end()) continue;
+        seen.push_back(chunk);
+        ++n;
+      }
+    }
+    return n;
+  }
 
   static const T& NewRecord() {
     static const T record;
@@ -103,6 +122,7 @@ private:
     else if (chunk.use_count() > 1) chunk = std::make_shared<cChunk>(*chunk);
     return *chunk;
   }
+  const cChunk* ChunkAt(size_t c) const { return c < m_vChunk.size() ? m_vChunk[c].get() : nullptr; }
   int Chunks(bool sharedOnly) const {
     int n = 0;
     for (const std::shared_ptr<cChunk>& chunk : m_vChunk)
