@@ -107,9 +107,7 @@ LRESULT cMainFrame::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
       return 0;
     case WM_SYSCOMMAND:
       // No system command reaches the default handling: the frame cannot be closed from its menu.
-      // The taskbar button minimises and restores the program through it.
-      if ((wParam & 0xFFF0) == SC_MINIMIZE) ShowWindow(window, SW_MINIMIZE);
-      else if (EditorHasWindow() && wParam == SC_RESTORE) RestoreEditor();
+      if (EditorHasWindow() && wParam == SC_RESTORE) RestoreEditor();
       return 0;
     case WM_USER:
       RecreateStageEditor(wParam);

@@ -273,7 +273,7 @@ TEST_F(MainFrameTest, MinimiseAndRestoreFollowTheApplicationsActivation) {
   EXPECT_TRUE(IsWindowVisible(editor->m_hWnd)) << "not minimised: nothing to hide";
   EXPECT_FALSE(IsIconic(Frame()));
 
-  SendMessageA(Frame(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  ShowWindow(Frame(), SW_MINIMIZE);
   EXPECT_TRUE(IsIconic(Frame()));
   EXPECT_EQ(editor->m_bMinimised, 1);
   EXPECT_FALSE(IsWindowVisible(editor->m_hWnd));
@@ -301,6 +301,8 @@ TEST_F(MainFrameTest, MinimiseAndRestoreFollowTheApplicationsActivation) {
   cBoxAnswerer answerer;
   EXPECT_EQ(SendMessageA(Frame(), WM_SYSCOMMAND, SC_CLOSE, 0), 0);
   EXPECT_TRUE(IsWindow(Frame())) << "other system commands do nothing";
+  EXPECT_EQ(SendMessageA(Frame(), WM_SYSCOMMAND, SC_MINIMIZE, 0), 0);
+  EXPECT_FALSE(IsIconic(Frame()));
   EXPECT_TRUE(answerer.Seen().empty());
 }
 
@@ -316,44 +318,36 @@ TEST_F(MainFrameTest, MinimisingTheFrameHidesTheWorkingWindowsUntilItIsRestored)
       {"another editor over the hidden stage editor", 0, false, true, false, kOther},
       {"the world map and its palette", 1, false, false, true, kWorldMap},
   };
-  const struct {
-    const char* m_pName;
-    void (*m_pfnMinimise)(HWND frame);
-  } ways[] = {
-      {"the taskbar button", [](HWND frame) { SendMessageA(frame, WM_SYSCOMMAND, SC_MINIMIZE, 0); }},
-      {"the shell's minimise all", [](HWND frame) { ShowWindow(frame, SW_MINIMIZE); }},
-  };
   for (const auto& row : rows) {
-    for (const auto& way : ways) {
-      SCOPED_TRACE(std::string(row.m_pName) + ", " + way.m_pName);
-      cTestEditor* editor = MakeEditor();
-      cTestOtherEditor other(104, editor, &g_ModelessList);
-      cTestWorldMap worldMap(104, editor, &g_ModelessList);
-      other.Create(0, row.m_bOtherShown);
-      worldMap.Create(0, row.m_bWorldMapShown);
-      cTestPalette palette(104, &worldMap, &g_ModelessList);
-      palette.Create(0, row.m_bWorldMapShown);
-      editor->m_pWorldMapWnd = &worldMap;
-      g_MainFrame.m_nEditorKind = row.m_nEditorKind;
-      editor->Show(row.m_bEditorShown);
-      HWND windows[] = {editor->m_hWnd, other.m_hWnd, worldMap.m_hWnd};
-      HWND active = windows[row.m_nActive];
-      SetForegroundWindow(active);
-      ASSERT_EQ(GetActiveWindow(), active);
-      std::vector<HWND> before = ShownWindowsButFrame(Frame());
+    SCOPED_TRACE(row.m_pName);
+    cTestEditor* editor = MakeEditor();
+    cTestOtherEditor other(104, editor, &g_ModelessList);
+    cTestWorldMap worldMap(104, editor, &g_ModelessList);
+    other.Create(0, row.m_bOtherShown);
+    worldMap.Create(0, row.m_bWorldMapShown);
+    cTestPalette palette(104, &worldMap, &g_ModelessList);
+    palette.Create(0, row.m_bWorldMapShown);
+    editor->m_pWorldMapWnd = &worldMap;
+    g_MainFrame.m_nEditorKind = row.m_nEditorKind;
+    editor->Show(row.m_bEditorShown);
+    HWND windows[] = {editor->m_hWnd, other.m_hWnd, worldMap.m_hWnd};
+    HWND active = windows[row.m_nActive];
+    SetForegroundWindow(active);
+    ASSERT_EQ(GetActiveWindow(), active);
+    std::vector<HWND> before = ShownWindowsButFrame(Frame());
 
-      way.m_pfnMinimise(Frame());
-      EXPECT_TRUE(IsIconic(Frame()));
-      EXPECT_EQ(editor->m_bMinimised, 1);
-      EXPECT_TRUE(ShownWindowsButFrame(Frame()).empty());
-      // Back through the taskbar button.
-      SendMessageA(Frame(), WM_SYSCOMMAND, SC_RESTORE, 0);
-      EXPECT_FALSE(IsIconic(Frame()));
-      EXPECT_EQ(editor->m_bMinimised, 0);
-      EXPECT_EQ(ShownWindowsButFrame(Frame()), before) << "the same windows, in the same order";
-      EXPECT_EQ(GetActiveWindow(), active) << "the window that was active is active again";
-      editor->m_pWorldMapWnd = nullptr;
-    }
+    // To the taskbar from outside, as the shell sends it.
+    ShowWindow(Frame(), SW_MINIMIZE);
+    EXPECT_TRUE(IsIconic(Frame()));
+    EXPECT_EQ(editor->m_bMinimised, 1);
+    EXPECT_TRUE(ShownWindowsButFrame(Frame()).empty());
+    // Back through the taskbar button.
+    SendMessageA(Frame(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(IsIconic(Frame()));
+    EXPECT_EQ(editor->m_bMinimised, 0);
+    EXPECT_EQ(ShownWindowsButFrame(Frame()), before) << "the same windows, in the same order";
+    EXPECT_EQ(GetActiveWindow(), active) << "the window that was active is active again";
+    editor->m_pWorldMapWnd = nullptr;
   }
 }
 

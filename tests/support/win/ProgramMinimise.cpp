@@ -17,7 +17,7 @@ void ExpectTaskbarRoundTripKeepsTheWindows(HWND frame, const std::function<void(
   std::vector<HWND> before = ShownWindowsButFrame(frame);
   HWND active = GetActiveWindow();
   ASSERT_NE(std::find(before.begin(), before.end(), active), before.end()) << "the user works in a window shown";
-  SendMessageA(frame, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  ShowWindow(frame, SW_MINIMIZE);
   serve();
   EXPECT_TRUE(IsIconic(frame));
   EXPECT_TRUE(ShownWindowsButFrame(frame).empty());
