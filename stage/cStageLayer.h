@@ -81,12 +81,11 @@ public:
     for (size_t c = 0; c < chunks; ++c) {
       const cChunk* own = ChunkAt(c);
       seen.clear();
-      for (const cStageLayer* copy : copies) {
-        const cChunk* chunk = copy->ChunkAt(c);
-        if (!chunk || chunk == own || std::find(seen.begin(), seen.end(), chunk) != seen.end()) continue;
-        seen.push_back(chunk);
-        ++n;
-      }
+      for (const cStageLayer* copy : copies)
+        if (const cChunk* chunk = copy->ChunkAt(c); chunk && chunk != own) seen.push_back(chunk);
+      // Sorted, the copies' shared chunks lie side by side and count once.
+      std::sort(seen.begin(), seen.end(), std::less<const cChunk*>());
+      n += static_cast<int>(std::unique(seen.begin(), seen.end()) - seen.begin());
     }
     return n;
   }
