@@ -213,12 +213,16 @@ cString HiddenWidthText(int32_t width) {
   return text;
 }
 
+uint64_t SizeChangeMemory(const cStageDoc& stage, const cStageEditState& state) {
+  return FreePhysicalMemory() + state.HistoryBytes(stage);
+}
+
 cMemoryEstimate EstimateSizeMemory(int32_t newWidth, int32_t newHeight, int32_t width, int32_t height,
-                                   uint64_t freeMemory) {
+                                   uint64_t memory) {
   cMemoryEstimate estimate;
   estimate.m_nStep = cStageEditState::EstimateSnapshotBytes(newWidth, newHeight);
   estimate.m_nNeed = 2 * estimate.m_nStep;
-  estimate.m_nLimit = cStageEditState::EstimateSnapshotBytes(width, height) + freeMemory;
+  estimate.m_nLimit = cStageEditState::EstimateSnapshotBytes(width, height) + memory;
   // A size without cells leaves no step to count; a need beyond the limit leaves no step either.
   if (estimate.m_nStep && estimate.m_nLimit >= estimate.m_nNeed)
     estimate.m_nDepth =
@@ -243,12 +247,13 @@ int ApplyStageSize(cStageDoc& stage, cStageEditState& state, cStageNewSize& size
   size.m_nNewWidth = std::max(size.m_nNewWidth, kStageMinWidth);
   size.m_nNewHeight = std::max(size.m_nNewHeight, kStageMinHeight);
   if (size.m_nNewWidth == stage.m_nWidth && size.m_nNewHeight == stage.m_nHeight) return kSizeKept;
+  uint64_t memory = SizeChangeMemory(stage, state);
   // Snapshots of the old size cannot be given back to a stage of another size; the memory they
-  // held is free for the new one before it is measured.
+  // held, measured with them above, is the new size's.
   state.ReleaseUndo();
   uint64_t need = 2 * cStageEditState::EstimateSnapshotBytes(size.m_nNewWidth, size.m_nNewHeight);
   bool grows = size.m_nNewWidth > stage.m_nWidth || size.m_nNewHeight > stage.m_nHeight;
-  if (grows && FreePhysicalMemory() < need) {
+  if (grows && memory < need) {
     ErrorBoxF("メモリ不足により、サイズの変更に失敗しました！");
     return kSizeRefused;
   }

@@ -187,8 +187,13 @@ cHiddenWidths HiddenWidths(int32_t width, int32_t height, int32_t left, int32_t 
 // "隠れる幅 %d(bl)"
 cString HiddenWidthText(int32_t width);
 
+// The memory a size change may count on: the free memory and what the undo history holds, which
+// the change releases. The estimate the sheet shows and the change itself measure with this.
+uint64_t SizeChangeMemory(const cStageDoc& stage, const cStageEditState& state);
+
 // The memory a size change needs: two snapshots of the new size, against one of the current size
-// and the free memory; the undo steps that would still fit (0 when even the two do not).
+// and the memory SizeChangeMemory gives; the undo steps that would still fit (0 when even the two
+// do not).
 struct cMemoryEstimate {
   uint64_t m_nStep = 0;
   uint64_t m_nNeed = 0;
@@ -196,7 +201,7 @@ struct cMemoryEstimate {
   int32_t m_nDepth = 0;
 };
 cMemoryEstimate EstimateSizeMemory(int32_t newWidth, int32_t newHeight, int32_t width, int32_t height,
-                                   uint64_t freeMemory);
+                                   uint64_t memory);
 // "%9u KB\r\n%9u KB\r\n" with the need and the limit.
 cString MemoryEstimateText(const cMemoryEstimate& estimate);
 // "※元に戻せる回数 %d → %d" while fewer steps fit than the stage asks for; empty otherwise.
@@ -213,7 +218,7 @@ public:
 enum : int {
   kSizeKept,     // the new size is the stage's own: nothing done
   kSizeChanged,  // resized; the undo history was released
-  kSizeRefused,  // growing needs more than is free with the history released: refused after a box
+  kSizeRefused,  // growing needs more than SizeChangeMemory: refused after a box
   kSizeFailed,   // the stage could not be resized: the main window is destroyed after a box
 };
 // Raises the new size to the smallest stage, then resizes the stage toward the anchors (rows of

@@ -1,5 +1,7 @@
 #include "stage/cStageEditState.h"
 
+#include <vector>
+
 #include "app/MessageBox.h"
 #include "app/cApplication.h"
 #include "app/cShellSeam.h"
@@ -166,6 +168,22 @@ uint64_t cStageEditState::EstimateSnapshotBytes(int pitch, int height) {
   uint64_t p = 1;
   while (p < static_cast<uint64_t>(pitch > 0 ? pitch : 1)) p <<= 1;
   return static_cast<uint64_t>(height > 0 ? height : 0) * p * kSnapshotBytesPerCell;
+}
+
+uint64_t cStageEditState::HistoryBytes(const cStageDoc& stage) const {
+  std::vector<const cStageLayer<cEdBlock>*> blocks;
+  std::vector<const cStageLayer<cEdChara>*> charas;
+  std::vector<const cStageLayer<cEdItem>*> items;
+  for (const cVector<cLayerSnapshot>* stack : {&m_vUndo, &m_vRedo})
+    for (const cLayerSnapshot& step : *stack) {
+      blocks.push_back(&step.m_Block);
+      charas.push_back(&step.m_Chara);
+      items.push_back(&step.m_Item);
+    }
+  constexpr uint64_t kCells = cStageLayer<cEdBlock>::kChunkCells;
+  return kCells * (kBlockCellBytes * stage.m_vBlockLayer.ChunksOnlyIn(blocks) +
+                   kCharaCellBytes * stage.m_vCharaLayer.ChunksOnlyIn(charas) +
+                   kItemCellBytes * stage.m_vItemLayer.ChunksOnlyIn(items));
 }
 
 void cStageEditState::AllocateUndo(int depth, int pitch, int height) {

@@ -26,8 +26,11 @@ class cItemDataSheet;
 
 // Layers named by the flags of a snapshot.
 enum { kLayerFlagBlock = 1, kLayerFlagChara = 2, kLayerFlagItem = 4, kLayerFlagAll = 7 };
-// The estimated bytes of one cell of the three layers with what its records own.
-constexpr uint64_t kSnapshotBytesPerCell = 2325;
+// The estimated bytes of one cell of each layer with what its record owns, and of all three.
+constexpr uint64_t kBlockCellBytes = 459;
+constexpr uint64_t kCharaCellBytes = 1413;
+constexpr uint64_t kItemCellBytes = 453;
+constexpr uint64_t kSnapshotBytesPerCell = kBlockCellBytes + kCharaCellBytes + kItemCellBytes;
 
 // What the edit state and the other editors ask of the stage editor: what a layer switch shows on
 // it and its palette windows, and the undo step before another window edits the stage's layers.
@@ -92,6 +95,9 @@ public:
   // Opens depth steps for a stage of this pitch and height, fewer when free memory is short.
   void AllocateUndo(int depth, int pitch, int height);
   static uint64_t EstimateSnapshotBytes(int pitch, int height);
+  // The bytes that the undo and redo steps keep apart from the stage's own layers, by the cell
+  // sizes EstimateSnapshotBytes counts: what ReleaseUndo gives back.
+  uint64_t HistoryBytes(const cStageDoc& stage) const;
   int UndoCount() const { return m_vUndo.Count(); }
   int RedoCount() const { return m_vRedo.Count(); }
   // The steps this session keeps: 0 after ReleaseUndo or when memory allows none.

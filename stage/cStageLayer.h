@@ -71,6 +71,24 @@ public:
   // Chunks this layer holds, and those of them that it shares with a copy.
   int StoredChunks() const { return Chunks(false); }
   int SharedChunks() const { return Chunks(true); }
+  // Chunks that the copies hold and this layer does not, each counted once however many copies
+  // share it: what the copies alone keep allocated. A chunk never moves to another index.
+  int ChunksOnlyIn(const std::vector<const cStageLayer*>& copies) const {
+    size_t chunks = 0;
+    for (const cStageLayer* copy : copies) chunks = std::max(chunks, copy->m_vChunk.size());
+    int n = 0;
+    std::vector<const cChunk*> seen;
+    for (size_t c = 0; c < chunks; ++c) {
+      const cChunk* own = ChunkAt(c);
+      seen.clear();
+      for (const cStageLayer* copy : copies)
+        if (const cChunk* chunk = copy->ChunkAt(c); chunk && chunk != own) seen.push_back(chunk);
+      // Sorted, the copies' shared chunks lie side by side and count once.
+      std::sort(seen.begin(), seen.end(), std::less<const cChunk*>());
+      n += static_cast<int>(std::unique(seen.begin(), seen.end()) - seen.begin());
+    }
+    return n;
+  }
 
   static const T& NewRecord() {
     static const T record;
@@ -103,6 +121,7 @@ private:
     else if (chunk.use_count() > 1) chunk = std::make_shared<cChunk>(*chunk);
     return *chunk;
   }
+  const cChunk* ChunkAt(size_t c) const { return c < m_vChunk.size() ? m_vChunk[c].get() : nullptr; }
   int Chunks(bool sharedOnly) const {
     int n = 0;
     for (const std::shared_ptr<cChunk>& chunk : m_vChunk)

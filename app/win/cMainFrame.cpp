@@ -1,5 +1,7 @@
 #include "app/win/cMainFrame.h"
 
+#include <algorithm>
+
 #include "app/Utility.h"
 #include "app/cApplication.h"
 #include "app/cStateStack.h"
@@ -14,6 +16,25 @@ namespace {
 constexpr int32_t kHiddenPosition = 9999;
 constexpr WORD kFrameIcon = 103;
 const char* const kFrameTitle = "ヴォンタリス";
+
+struct cShownWindows {
+  HWND m_hWndFrame;
+  std::vector<HWND> m_vWindows;
+};
+
+BOOL CALLBACK CollectShownWindow(HWND window, LPARAM lParam) {
+  cShownWindows& shown = *reinterpret_cast<cShownWindows*>(lParam);
+  if (window != shown.m_hWndFrame && IsWindowVisible(window) && GetAncestor(window, GA_ROOTOWNER) == shown.m_hWndFrame)
+    shown.m_vWindows.push_back(window);
+  return TRUE;
+}
+
+// The visible top-level windows that the frame owns, directly or through others, front first.
+std::vector<HWND> ShownWindowsOf(HWND frame) {
+  cShownWindows shown{frame, {}};
+  EnumThreadWindows(GetWindowThreadProcessId(frame, nullptr), CollectShownWindow, reinterpret_cast<LPARAM>(&shown));
+  return shown.m_vWindows;
+}
 }  // namespace
 
 LRESULT CALLBACK MainFrameWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -120,9 +141,14 @@ void cMainFrame::OnActivateApp(WPARAM wParam, LPARAM lParam) {
 }
 
 void cMainFrame::OnMinimized() {
-  // The stage editor's own minimise has hidden its windows already.
   if (!EditorHasWindow() || !m_lpStageEditor->m_bInitialized || m_lpStageEditor->m_bMinimised) return;
   m_lpStageEditor->m_bMinimised = 1;
+  // Another editor keeps the stage editor hidden: what the restore shows is what the user saw.
+  m_vMinimisedWindows = ShownWindowsOf(m_hWnd);
+  const std::vector<HWND>& shown = m_vMinimisedWindows;
+  HWND active = GetActiveWindow();
+  if (std::find(shown.begin(), shown.end(), active) == shown.end()) active = shown.empty() ? nullptr : shown.front();
+  m_hWndMinimisedActive = active;
   ShowWorkingWindows(0);
 }
 
@@ -131,17 +157,22 @@ void cMainFrame::RestoreEditor() {
   g_bRefocusEditor = 1;
   if (!EditorMinimized()) return;
   ShowWorkingWindows(1);
+  m_vMinimisedWindows.clear();
+  m_hWndMinimisedActive = nullptr;
   m_lpStageEditor->m_bMinimised = 0;
 }
 
 void cMainFrame::ShowWorkingWindows(int show) {
-  if (m_nEditorKind == 1) {
-    if (cWorldMapWindow* worldMap = m_lpStageEditor->m_pWorldMapWnd) worldMap->ShowWindows(show);
-  } else if (show) {
-    m_lpStageEditor->ShowAll();
-  } else {
-    m_lpStageEditor->HideAll();
+  if (!show) {
+    for (HWND window : m_vMinimisedWindows)
+      if (IsWindow(window)) ShowWindow(window, SW_HIDE);
+    return;
   }
+  // From the back: each shown window comes in front of those before it.
+  constexpr UINT kShowInFront = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW;
+  for (auto it = m_vMinimisedWindows.rbegin(); it != m_vMinimisedWindows.rend(); ++it)
+    if (IsWindow(*it)) SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, kShowInFront);
+  if (IsWindow(m_hWndMinimisedActive)) SetForegroundWindow(m_hWndMinimisedActive);
 }
 
 void cMainFrame::OnCopyData(WPARAM, const COPYDATASTRUCT* data) {

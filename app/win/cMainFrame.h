@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "ui/win/cDialog.h"
 
@@ -23,31 +24,19 @@ public:
   virtual void TickPreview(int32_t step) = 0;
 };
 
-// What the frame uses of the world map window, whose class comes with the project's editors; that
-// window derives from this.
-class cWorldMapWindow : public cDialog {
-public:
-  using cDialog::cDialog;
-  // Shows (1) or hides (0) the window and the palette window of its mode.
-  virtual void ShowWindows(int show) = 0;
-};
-
 // What the frame and the idle tick use of the stage editor window; that window derives from this.
 class cEditorWindow : public cDialog {
 public:
   using cDialog::cDialog;
   virtual void CreatePaletteWindows() = 0;
-  // The editor and, by the stage-open flag and the layer, its palette and group windows.
-  virtual void ShowAll() = 0;
-  virtual void HideAll() = 0;
   // Idle tick: the current pages of the palette windows' open data sheets.
   virtual void PaintDataSheetPreviews() = 0;
   // Idle tick, after the database previews: the palette windows themselves.
   virtual void PaintPalettePreviews() = 0;
 
   cPreviewSheetLink* m_lpDatabaseWnd = nullptr;  // the database window while it is open
-  cWorldMapWindow* m_pWorldMapWnd = nullptr;     // the world map window while it is open
-  int32_t m_bMinimised = 0;
+  cWindow* m_pWorldMapWnd = nullptr;             // the world map window while it is open
+  int32_t m_bMinimised = 0;                      // set while the frame's minimise keeps the windows hidden
 };
 
 // What the frame asks of the stage editor's documents; the stage editor fills it in at start-up.
@@ -80,16 +69,22 @@ public:
 
 private:
   void OnActivateApp(WPARAM wParam, LPARAM lParam);
-  // The frame went to the taskbar, whoever sent it there: the windows the user works in go too.
+  // The frame went to the taskbar, whoever sent it there: the windows the user sees go too, and
+  // only they come back with the restore.
   void OnMinimized();
-  // Shows (1) or hides (0) the windows the user works in: the stage editor's, or the world map's
-  // while it is open.
+  // Shows (1) or hides (0) the windows that were visible at the minimise; shown, they keep their
+  // order and the one that was active is active again.
   void ShowWorkingWindows(int show);
   // The stage editor window is there and has hidden its working windows for a minimised program.
   bool EditorMinimized() const {
     return EditorHasWindow() && m_lpStageEditor->m_bInitialized && m_lpStageEditor->m_bMinimised;
   }
   bool EditorHasWindow() const { return m_lpStageEditor && m_lpStageEditor->m_hWnd; }
+
+  // The program's windows visible when the frame was minimised, the front one first, and the one
+  // of them that was active (else the front one).
+  std::vector<HWND> m_vMinimisedWindows;
+  HWND m_hWndMinimisedActive = nullptr;
 };
 
 extern cMainFrame g_MainFrame;

@@ -58,7 +58,7 @@ void SetMenuItem(HMENU menu, int id, int enabled) {
 }  // namespace
 
 cWorldMapWnd::cWorldMapWnd(cWindow* owner, cModelessList* list)
-    : cWorldMapWindow(kTemplateId, owner, kKindDialog, list, PlacementStart(EditConfig.m_wpWorldMap, owner, 0).x,
+    : cDialog(kTemplateId, owner, kKindDialog, list, PlacementStart(EditConfig.m_wpWorldMap, owner, 0).x,
               PlacementStart(EditConfig.m_wpWorldMap, owner, 0).y),
       m_Editor(g_WorldMap, g_WorldMapEditState, EditConfig, g_StageEditState.m_bWorldMapModified, *this) {
   s_lpInstance = this;

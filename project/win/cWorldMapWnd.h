@@ -4,7 +4,6 @@
 // mouse and the commands, carries out the refreshes each call answers with, paints the map and
 // runs the world event dialog and the settings dialog. It owns the palette of the current mode.
 
-#include "app/win/cMainFrame.h"
 #include "project/cWorldMapEditor.h"
 #include "ui/win/cDialog.h"
 #include "ui/win/cKeyPress.h"
@@ -15,7 +14,7 @@ class cEventPaletteWnd;
 class cDlgWorldMapSettings;
 class cDlgWorldEvent;
 
-class cWorldMapWnd : public cWorldMapWindow, public cWorldMapView {
+class cWorldMapWnd : public cDialog, public cWorldMapView {
 public:
   enum : uint16_t {
     kTemplateId = 152,
@@ -41,8 +40,6 @@ public:
   LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnPaint() override;
   void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-  // This window and its palette, hidden while the program is minimised or a dialog of theirs runs.
-  void ShowWindows(int show) override;
 
   // cWorldMapView: the world event dialog on the event, this window and its palette held as the
   // run flags ask (hidden or disabled) while it runs; 1 for OK.
@@ -81,6 +78,8 @@ private:
   void RunSettings();
   // This window and its palette, hidden or disabled around a dialog of their own.
   void HoldOwnWindows(int runFlags, int restore);
+  // Shows (1) or hides (0) this window and its palette.
+  void ShowWindows(int show);
   // The palette window of the current mode; null while none is open.
   cDialog* OpenPalette();
   void UpdateUndoStates();

@@ -353,8 +353,7 @@ void cStageEditorWnd::OnDestroy(HWND window) {
 }
 
 void cStageEditorWnd::Minimise() {
-  m_bMinimised = 1;
-  HideEditorWindows();
+  // The frame carries the taskbar entry; its minimise hides whatever the user sees.
   ShowWindow(m_Frame.m_hWnd, SW_MINIMIZE);
 }
 
@@ -452,12 +451,6 @@ void cStageEditorWnd::ShowLayerWindows() {
 void cStageEditorWnd::ShowEditorWindows() {
   Show(1);
   ShowLayerWindows();
-}
-
-void cStageEditorWnd::HideEditorWindows() {
-  Show(0);
-  for (int index = 0; index < kLayerWindowCount; ++index)
-    if (cDialog* window = LayerWindow(index)) window->Show(0);
 }
 
 void cStageEditorWnd::RepaintPaletteWindows() {

@@ -58,8 +58,6 @@ public:
   void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
 
   void CreatePaletteWindows() override;
-  void ShowAll() override { ShowEditorWindows(); }
-  void HideAll() override { HideEditorWindows(); }
   void PaintDataSheetPreviews() override {}
   void PaintPalettePreviews() override;
 
@@ -67,7 +65,6 @@ public:
   void PushUndo(int flags) override { m_Core.Map().PushUndo(flags); }
   void ClearUndo() { m_Core.Map().ClearUndo(); }
   void ShowEditorWindows();
-  void HideEditorWindows();
   // The menu items' and toolbar buttons' enabled and checked states, all at once.
   void UpdateCommandStates();
 

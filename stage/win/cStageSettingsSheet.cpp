@@ -6,7 +6,6 @@
 #include "app/DataPaths.h"
 #include "app/MessageBox.h"
 #include "app/cBgmManager.h"
-#include "app/cShellSeam.h"
 #include "stage/StageBgmPreview.h"
 #include "stage/StageRowLabels.h"
 #include "stage/cStageEditState.h"
@@ -228,8 +227,8 @@ void cStagePageBasic::UpdateHiddenWidths() {
 
 void cStagePageBasic::UpdateMemoryEstimate() {
   const cStageDoc& stage = g_StageDoc;
-  cMemoryEstimate estimate = EstimateSizeMemory(TypedValue(kIdcBasicWidth), TypedValue(kIdcBasicHeight),
-                                                stage.m_nWidth, stage.m_nHeight, FreePhysicalMemory());
+  cMemoryEstimate estimate = EstimateSizeMemory(TypedValue(kIdcBasicWidth), TypedValue(kIdcBasicHeight), stage.m_nWidth,
+                                                stage.m_nHeight, SizeChangeMemory(stage, g_StageEditState));
   if (cCtrlStatic* memory = FindCtrlById(m_vStatics, kIdcBasicMemory))
     memory->SetText(MemoryEstimateText(estimate).GetStr());
   if (cCtrlStatic* warning = FindCtrlById(m_vStatics, kIdcBasicUndoWarning))

@@ -175,6 +175,36 @@ TEST_F(EditState, SnapshotsShareWhatDidNotChange) {
   EXPECT_EQ(stage.m_vBlockLayer.Get(1001).m_nGraphic, 2);
 }
 
+TEST_F(EditState, TheHistoryHoldsTheChunksTheStageNoLongerShares) {
+  constexpr uint64_t kCells = cStageLayer<cEdBlock>::kChunkCells;
+  const struct {
+    const char* m_pName;
+    const char* m_pActions;  // RunActions; cells 0 to 7 are one chunk, 8 and 9 the next
+    int m_nBlock, m_nChara, m_nItem;  // chunks the history alone holds
+  } rows[] = {
+      {"no step", "B11", 0, 0, 0},
+      {"a step without an edit shares everything", "B11p7", 0, 0, 0},
+      {"an edit of a painted chunk", "B11e122", 1, 0, 0},
+      {"an edit of a chunk never painted", "e101", 0, 0, 0},
+      {"two edits of one chunk", "B11e122e133", 2, 0, 0},
+      {"a chunk two steps share counts once", "B11B81e102e182", 2, 0, 0},
+      {"an undone edit: redo holds the chunk", "B11e122u", 1, 0, 0},
+      {"undo and redo back", "B11e122ur", 1, 0, 0},
+      {"the characters", "e201e212", 0, 1, 0},
+      {"all three layers", "e701e712", 1, 1, 1},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.m_pName);
+    g_StageDoc.SetDefaults();
+    g_StageEditState.AllocateUndo(3, g_StageDoc.m_nPitch, g_StageDoc.m_nHeight);
+    RunActions(row.m_pActions);
+    uint64_t cellBytes = row.m_nBlock * kBlockCellBytes + row.m_nChara * kCharaCellBytes + row.m_nItem * kItemCellBytes;
+    EXPECT_EQ(g_StageEditState.HistoryBytes(g_StageDoc), kCells * cellBytes);
+  }
+  g_StageEditState.ReleaseUndo();
+  EXPECT_EQ(g_StageEditState.HistoryBytes(g_StageDoc), 0u);
+}
+
 TEST_F(EditState, RestoredCellsFollowThePalettesAsTheyAreNow) {
   cStageDoc& stage = g_StageDoc;
   stage.m_vStageItem.resize(2);

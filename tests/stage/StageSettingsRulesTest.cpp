@@ -275,36 +275,43 @@ TEST_F(StageSettingsRules, GrowingWithoutMemoryIsRefusedAndShrinkingIsNot) {
 }
 
 TEST_F(StageSettingsRules, MemoryTheHistoryHoldsCountsAsFreeForGrowing) {
+  // 40 and 41 columns share the pitch of 64: the history holds half of what 41 x 30 needs.
+  const uint64_t held = cStageEditState::EstimateSnapshotBytes(40, 30);
   const uint64_t need = 2 * cStageEditState::EstimateSnapshotBytes(41, 30);
+  ASSERT_EQ(need, 2 * held);
   const struct {
     const char* m_pName;
-    uint64_t m_nFree, m_nHeld;
+    uint64_t m_nFree;
     int m_nResult;
     int m_nWidth;
+    int32_t m_nDepth;  // the steps the estimate finds room for
   } rows[] = {
-      {"fits once the history is released", need / 2, need / 2, kSizeChanged, 41},
-      {"fits without releasing anything", need, 0, kSizeChanged, 41},
-      {"short even without the history", need / 2, need / 2 - 1, kSizeRefused, 40},
+      {"fits with what the history holds", need - held, kSizeChanged, 41, 1},
+      {"fits without the history", need, kSizeChanged, 41, 2},
+      {"a byte short with the history", need - held - 1, kSizeRefused, 40, 0},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.m_pName);
-    SetShell(&m_Shell);
     cStageDoc& stage = g_StageDoc;
-    stage.SetSize(40, 30, 0, 0);
-    g_StageEditState.AllocateUndo(3, stage.m_nPitch, stage.m_nHeight);
-    g_StageEditState.PushUndo(kLayerFlagBlock, stage);
-    ASSERT_EQ(g_StageEditState.UndoLevels(), 3);
-    cHistoryMemoryShell shell;
-    shell.m_nFreeMemory = row.m_nFree;
-    shell.m_nHeld = row.m_nHeld;
+    m_Shell.m_nFreeMemory = 1ull << 30;
+    m_Shell.m_vBoxes.clear();
+    MakeHistoryHoldAPicture(stage, g_StageEditState, 40, 30);
+    ASSERT_EQ(g_StageEditState.UndoLevels(), 1);
+    // The machine reports the memory the history holds as used until the history is released.
+    m_Shell.m_nFreeMemory = row.m_nFree;
+    EXPECT_EQ(SizeChangeMemory(stage, g_StageEditState), row.m_nFree + held);
+    // The sheet's estimate of the same moment: beside one snapshot of the current size it counts
+    // the memory the change measures, so a step fits exactly when the change is accepted.
+    cMemoryEstimate estimate = EstimateSizeMemory(41, 30, 40, 30, SizeChangeMemory(stage, g_StageEditState));
+    EXPECT_EQ(estimate.m_nLimit, held + row.m_nFree + held);
+    EXPECT_EQ(estimate.m_nDepth, row.m_nDepth);
     cBusyRecorder view;
     cStageNewSize grow{41, 30};
     EXPECT_EQ(ApplyStageSize(stage, g_StageEditState, grow, 0, 0, view), row.m_nResult);
     EXPECT_EQ(stage.m_nWidth, row.m_nWidth);
-    EXPECT_EQ(shell.m_vBoxes.size(), row.m_nResult == kSizeRefused ? 1u : 0u);
+    EXPECT_EQ(m_Shell.m_vBoxes.size(), row.m_nResult == kSizeRefused ? 1u : 0u);
     EXPECT_EQ(g_StageEditState.UndoLevels(), 0);
   }
-  SetShell(&m_Shell);
 }
 
 TEST_F(StageSettingsRules, BgmLabelsNumberTheTable) {

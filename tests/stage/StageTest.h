@@ -45,6 +45,26 @@ public:
   uint64_t m_nHeld = 0;
 };
 
+// Gives every cell of the three layers the graphic, so that the stage owns a copy of every chunk
+// that an earlier snapshot shared with it.
+inline void PaintEveryCell(cStageDoc& stage, int16_t graphic) {
+  for (int cell = 0; cell < stage.m_vBlockLayer.Count(); ++cell) {
+    stage.m_vBlockLayer.At(cell).m_nGraphic = graphic;
+    stage.m_vCharaLayer.At(cell).m_nGraphic = graphic;
+    stage.m_vItemLayer.At(cell).m_nGraphic = graphic;
+  }
+}
+
+// A stage of the size whose undo history holds one whole picture of it: every cell painted, a
+// step of all three layers taken, and every cell painted again.
+inline void MakeHistoryHoldAPicture(cStageDoc& stage, cStageEditState& state, int32_t width, int32_t height) {
+  stage.SetSize(width, height, 0, 0);
+  PaintEveryCell(stage, 1);
+  state.AllocateUndo(1, stage.m_nPitch, stage.m_nHeight);
+  state.PushUndo(kLayerFlagAll, stage);
+  PaintEveryCell(stage, 2);
+}
+
 // Each test starts from a new stage, a new common palette, an edit state without undo, the default
 // project options, and the default database tables with a BGM table of three entries; all is put
 // back afterwards.

@@ -14,6 +14,7 @@
 #include "tests/support/TestSupport.h"
 #include "tests/support/win/BoxAnswerer.h"
 #include "tests/support/win/ProbeDialog.h"
+#include "tests/support/win/ProgramMinimise.h"
 #include "ui/win/cModelessList.h"
 
 namespace {
@@ -53,8 +54,6 @@ public:
     if (LOWORD(wParam) == 2001) ++m_nAccelerated;
   }
   void CreatePaletteWindows() override { ++m_nPalettesMade; }
-  void ShowAll() override { ++m_nShown; }
-  void HideAll() override { ++m_nHidden; }
   void PaintDataSheetPreviews() override {
     s_strLog += "S";
     // What the queue held when the tick ran, and the end of the loop after a given tick.
@@ -66,8 +65,6 @@ public:
   bool m_bFailIdle = false;
   int m_nAccelerated = 0;
   int m_nPalettesMade = 0;
-  int m_nShown = 0;
-  int m_nHidden = 0;
   static cTestEditor* s_lpInstance;
   static int s_nMade;
   static int s_nDeleted;
@@ -82,34 +79,11 @@ int cTestEditor::s_nMade = 0;
 int cTestEditor::s_nDeleted = 0;
 std::string cTestEditor::s_strLog;
 
-// Stands in for the world map window: a window of its own that notes what the frame shows ("S")
-// and hides ("H") of it.
-class cTestWorldMap : public cWorldMapWindow {
-public:
-  cTestWorldMap() : cWorldMapWindow(104, nullptr, kKindDialog, &g_ModelessList) {
-    s_lpInstance = this;
-    m_lpfnProc = Proc;
-  }
-  ~cTestWorldMap() override {
-    Destroy();
-    if (s_lpInstance == this) s_lpInstance = nullptr;
-  }
-  static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedMessage(s_lpInstance, window, message, wParam, lParam);
-  }
-  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
-    return WindowProc(window, message, wParam, lParam);
-  }
-  void OnInitDialog(WPARAM wParam, LPARAM lParam) override {
-    cDialog::OnInitDialog(wParam, lParam);
-    m_bInitialized = 1;
-  }
-  void ShowWindows(int show) override { m_strShown += show ? "S" : "H"; }
-
-  std::string m_strShown;
-  static cTestWorldMap* s_lpInstance;
-};
-cTestWorldMap* cTestWorldMap::s_lpInstance = nullptr;
+// Stand in for the windows that the other editors open, owned by the stage editor as theirs are:
+// the world map window with its palette, and any other editor window.
+using cTestWorldMap = cProbeDialog<321>;
+using cTestPalette = cProbeDialog<322>;
+using cTestOtherEditor = cProbeDialog<323>;
 
 class cTestDatabase : public cPreviewSheetLink {
 public:
@@ -295,22 +269,30 @@ TEST_F(MainFrameTest, MinimiseAndRestoreFollowTheApplicationsActivation) {
   g_bAppActive = 1;
   SendMessageA(Frame(), WM_ACTIVATEAPP, 0, 0);
   EXPECT_EQ(g_bAppActive, 0);
-  EXPECT_EQ(editor->m_nHidden, 0) << "not minimised: nothing to hide";
-  editor->m_bMinimised = 1;
   SendMessageA(Frame(), WM_ACTIVATEAPP, 0, 1);
-  EXPECT_EQ(editor->m_nHidden, 1);
+  EXPECT_TRUE(IsWindowVisible(editor->m_hWnd)) << "not minimised: nothing to hide";
+  EXPECT_FALSE(IsIconic(Frame()));
+
+  ShowWindow(Frame(), SW_MINIMIZE);
+  EXPECT_TRUE(IsIconic(Frame()));
+  EXPECT_EQ(editor->m_bMinimised, 1);
+  EXPECT_FALSE(IsWindowVisible(editor->m_hWnd));
+  // Shown again by something else while the program is minimised, it goes again when the
+  // application loses the activation, and the frame stays on the taskbar.
+  ShowWindow(editor->m_hWnd, SW_SHOWNA);
+  SendMessageA(Frame(), WM_ACTIVATEAPP, 0, 1);
+  EXPECT_FALSE(IsWindowVisible(editor->m_hWnd));
   EXPECT_TRUE(IsIconic(Frame()));
   EXPECT_EQ(editor->m_bMinimised, 1);
 
   SendMessageA(Frame(), WM_SYSCOMMAND, SC_RESTORE, 0);
-  EXPECT_EQ(editor->m_nShown, 1);
+  EXPECT_TRUE(IsWindowVisible(editor->m_hWnd));
   EXPECT_EQ(editor->m_bMinimised, 0);
   EXPECT_EQ(g_bRefocusEditor, 1);
   EXPECT_FALSE(IsIconic(Frame()));
 
   SendMessageA(Frame(), WM_ACTIVATEAPP, 1, 0);  // from this thread: the flag only
   EXPECT_EQ(g_bAppActive, 1);
-  EXPECT_EQ(editor->m_nShown, 1);
   g_bAppActive = 0;
   WINDOWPOS position = {};
   SendMessageA(Frame(), WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&position));
@@ -319,46 +301,54 @@ TEST_F(MainFrameTest, MinimiseAndRestoreFollowTheApplicationsActivation) {
   cBoxAnswerer answerer;
   EXPECT_EQ(SendMessageA(Frame(), WM_SYSCOMMAND, SC_CLOSE, 0), 0);
   EXPECT_TRUE(IsWindow(Frame())) << "other system commands do nothing";
+  EXPECT_EQ(SendMessageA(Frame(), WM_SYSCOMMAND, SC_MINIMIZE, 0), 0);
+  EXPECT_FALSE(IsIconic(Frame()));
   EXPECT_TRUE(answerer.Seen().empty());
 }
 
 TEST_F(MainFrameTest, MinimisingTheFrameHidesTheWorkingWindowsUntilItIsRestored) {
-  cTestEditor* editor = MakeEditor();
-  cTestWorldMap worldMap;
-  worldMap.Create(0, 1);
-  editor->m_pWorldMapWnd = &worldMap;
+  enum { kEditor, kOther, kWorldMap };
   const struct {
+    const char* m_pName;
     int m_nEditorKind;
-    const char* m_pWorldMap;  // what the world map window was asked: "H" hidden, "S" shown
-    int m_nEditorHidden, m_nEditorShown;
+    bool m_bEditorShown, m_bOtherShown, m_bWorldMapShown;
+    int m_nActive;  // the world map's palette lies in front of its active window
   } rows[] = {
-      {0, "", 1, 1},
-      {1, "HS", 0, 0},
+      {"the stage editor", 0, true, false, false, kEditor},
+      {"another editor over the hidden stage editor", 0, false, true, false, kOther},
+      {"the world map and its palette", 1, false, false, true, kWorldMap},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.m_nEditorKind);
+    SCOPED_TRACE(row.m_pName);
+    cTestEditor* editor = MakeEditor();
+    cTestOtherEditor other(104, editor, &g_ModelessList);
+    cTestWorldMap worldMap(104, editor, &g_ModelessList);
+    other.Create(0, row.m_bOtherShown);
+    worldMap.Create(0, row.m_bWorldMapShown);
+    cTestPalette palette(104, &worldMap, &g_ModelessList);
+    palette.Create(0, row.m_bWorldMapShown);
+    editor->m_pWorldMapWnd = &worldMap;
     g_MainFrame.m_nEditorKind = row.m_nEditorKind;
-    worldMap.m_strShown.clear();
-    editor->m_nHidden = editor->m_nShown = 0;
-    // To the taskbar from outside, as the shell's "minimise all" sends it.
+    editor->Show(row.m_bEditorShown);
+    HWND windows[] = {editor->m_hWnd, other.m_hWnd, worldMap.m_hWnd};
+    HWND active = windows[row.m_nActive];
+    SetForegroundWindow(active);
+    ASSERT_EQ(GetActiveWindow(), active);
+    std::vector<HWND> before = ShownWindowsButFrame(Frame());
+
+    // To the taskbar from outside, as the shell sends it.
     ShowWindow(Frame(), SW_MINIMIZE);
     EXPECT_TRUE(IsIconic(Frame()));
     EXPECT_EQ(editor->m_bMinimised, 1);
+    EXPECT_TRUE(ShownWindowsButFrame(Frame()).empty());
+    // Back through the taskbar button.
     SendMessageA(Frame(), WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_FALSE(IsIconic(Frame()));
     EXPECT_EQ(editor->m_bMinimised, 0);
-    EXPECT_EQ(worldMap.m_strShown, row.m_pWorldMap);
-    EXPECT_EQ(editor->m_nHidden, row.m_nEditorHidden);
-    EXPECT_EQ(editor->m_nShown, row.m_nEditorShown);
+    EXPECT_EQ(ShownWindowsButFrame(Frame()), before) << "the same windows, in the same order";
+    EXPECT_EQ(GetActiveWindow(), active) << "the window that was active is active again";
+    editor->m_pWorldMapWnd = nullptr;
   }
-
-  // The application deactivated while the world map window's program is minimised hides it again.
-  editor->m_bMinimised = 1;
-  worldMap.m_strShown.clear();
-  SendMessageA(Frame(), WM_ACTIVATEAPP, 0, 1);
-  EXPECT_EQ(worldMap.m_strShown, "H");
-  EXPECT_TRUE(IsIconic(Frame()));
-  editor->m_pWorldMapWnd = nullptr;
 }
 
 TEST_F(MainFrameTest, NewStageRebuildsTheEditorWindow) {
@@ -411,7 +401,7 @@ TEST_F(MainFrameTest, IdleTickRefocusesAndRunsItsStepsInOrder) {
   EXPECT_EQ(cTestEditor::s_strLog, "ISTP");
   EXPECT_EQ(database.m_nStep, 1);
 
-  cTestWorldMap worldMap;
+  cTestWorldMap worldMap(104, editor, &g_ModelessList);
   worldMap.Create(0, 1);
   editor->m_pWorldMapWnd = &worldMap;
   g_MainFrame.m_nEditorKind = 1;

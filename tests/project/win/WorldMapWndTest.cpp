@@ -15,6 +15,7 @@
 #include "tests/support/RefusedAllocation.h"
 #include "tests/project/win/WorldMapFixture.h"
 #include "tests/support/win/GuiObjects.h"
+#include "tests/support/win/ProgramMinimise.h"
 #include "ui/win/cModelessList.h"
 
 namespace {
@@ -505,21 +506,26 @@ TEST_F(WorldMapWndTest, MinimisingTheProgramHidesTheMapAndItsPaletteUntilItIsRes
     Command(mode ? 40072 : 40071);
     HWND palette = mode ? EventPalette()->m_hWnd : ChipPalette()->m_hWnd;
     ASSERT_TRUE(IsWindowVisible(palette));
-    // To the taskbar from outside (the window itself cannot be minimised), as the shell's
-    // "minimise all" sends the program there; back through the taskbar button's restore.
-    ShowWindow(g_hMainWnd, SW_MINIMIZE);
-    Pump();
-    EXPECT_TRUE(IsIconic(g_hMainWnd));
-    EXPECT_FALSE(IsWindowVisible(Window()));
-    EXPECT_FALSE(IsWindowVisible(palette));
-    SendMessageA(g_hMainWnd, WM_SYSCOMMAND, SC_RESTORE, 0);
-    Pump();
-    EXPECT_FALSE(IsIconic(g_hMainWnd));
+    SetForegroundWindow(Window());
+    // The window itself cannot be minimised: the program goes by the taskbar button.
+    ExpectTaskbarRoundTripKeepsTheWindows(g_hMainWnd, [this] { Pump(); });
     EXPECT_TRUE(IsWindowVisible(Window()));
     EXPECT_TRUE(IsWindowVisible(palette));
     EXPECT_FALSE(IsWindowVisible(stage)) << "the stage editor waits for the world map to close";
     EXPECT_EQ(g_pStageEditorWnd->m_bMinimised, 0);
   }
+  // The settings dialog in front of the map and its palette, which it hides while it runs.
+  cModalDriver settings([&](HWND dialog) {
+    ExpectTaskbarRoundTripKeepsTheWindows(g_hMainWnd, [this] { Pump(); });
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_FALSE(IsWindowVisible(Window())) << "the map waits for its dialog to close";
+    EXPECT_FALSE(IsWindowVisible(stage));
+    PostMessageA(dialog, WM_COMMAND, kIdcCancel, 0);
+  });
+  Command(40056);
+  EXPECT_TRUE(settings.Ran());
+  EXPECT_TRUE(IsWindowVisible(Window()));
+  EXPECT_FALSE(IsWindowVisible(stage));
 }
 
 TEST_F(WorldMapWndTest, ARightDragBeyondThePictureScrollsAndTakesTheBrushWhenLetGo) {

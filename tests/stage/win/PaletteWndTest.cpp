@@ -173,9 +173,10 @@ TEST_F(PaletteWndTest, LayersAndViewTogglesShowTheWindows) {
   SendMessageA(Common(2).m_hWnd, WM_KEYDOWN, VK_SPACE, 0);
   EXPECT_EQ(g_StageEditState.m_nLayer, 0);
   EXPECT_EQ(shown(), "100000");
-  Editor().HideEditorWindows();
+  // The editor's minimise takes every window along; the restore brings back those it took.
+  SendMessageA(Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   EXPECT_EQ(shown(), "000000");
-  Editor().ShowEditorWindows();
+  SendMessageA(g_hMainWnd, WM_SYSCOMMAND, SC_RESTORE, 0);
   EXPECT_EQ(shown(), "100000");
   // Without a stage none shows.
   Command(40130);

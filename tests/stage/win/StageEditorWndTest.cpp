@@ -9,6 +9,7 @@
 #include "app/win/MainLoop.h"
 #include "database/win/cDbPage.h"
 #include "tests/stage/win/StageWndTest.h"
+#include "tests/support/win/ProgramMinimise.h"
 #include "tests/support/win/UserInput.h"
 #include "ui/win/cModelessList.h"
 
@@ -430,6 +431,29 @@ TEST_F(StageWndTest, MinimisingHidesTheEditorAndTheFrameRestoresIt) {
   SendMessageA(g_hMainWnd, WM_SYSCOMMAND, SC_RESTORE, 0);
   EXPECT_EQ(Editor().m_bMinimised, 0);
   EXPECT_TRUE(IsWindowVisible(Window()));
+}
+
+TEST_F(StageWndTest, MinimisingTheProgramBringsBackOnlyTheWindowsTheUserSaw) {
+  const struct {
+    const char* m_pName;
+    int m_nCommand;  // what the stage editor's menu opens over it; 0 nothing
+  } rows[] = {
+      {"the stage editor and its palettes", 0},
+      {"the stage settings", kIdmStageSettings},
+      {"the database", kIdmDatabase},
+      {"the system settings", kIdmSystemSettings},
+      {"the project options", kIdmProjectOptions},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.m_pName);
+    OpenStage(20, 15);
+    SetForegroundWindow(Window());
+    if (row.m_nCommand) Command(row.m_nCommand);
+    Pump();
+    ExpectTaskbarRoundTripKeepsTheWindows(g_hMainWnd, [this] { Pump(); });
+    EXPECT_EQ(IsWindowVisible(Window()) != 0, row.m_nCommand == 0) << "the stage editor waits for the other to close";
+    EXPECT_EQ(Editor().m_bMinimised, 0);
+  }
 }
 
 TEST_F(StageWndTest, TheFrameRebuildsTheEditorKeepingTheStageAndItsFlags) {

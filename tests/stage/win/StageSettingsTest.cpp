@@ -486,21 +486,50 @@ TEST_F(StageSettingsTest, GrowingBeyondFreeMemoryIsRefusedAndTheOtherSettingsSta
   EXPECT_EQ(m_Shell.m_vBoxes[0].m_strText, "メモリ不足により、サイズの変更に失敗しました！");
 }
 
-TEST_F(StageSettingsTest, GrowingIntoTheMemoryTheUndoHistoryHeldIsNotRefused) {
-  cStageDoc& stage = g_StageDoc;
-  g_StageEditState.AllocateUndo(5, stage.m_nPitch, stage.m_nHeight);
-  g_StageEditState.PushUndo(kLayerFlagBlock, stage);
-  // Half of what the new size needs is free; the steps hold the other half.
-  const uint64_t need = 2 * cStageEditState::EstimateSnapshotBytes(40, stage.m_nHeight);
-  cHistoryMemoryShell shell;
-  shell.m_nFreeMemory = need / 2;
-  shell.m_nHeld = need - need / 2;
-  Open();
-  Type(Page(0), 11210, "40");
-  Apply();
-  EXPECT_EQ(stage.m_nWidth, 40);
-  EXPECT_TRUE(shell.m_vBoxes.empty()) << (shell.m_vBoxes.empty() ? "" : shell.m_vBoxes[0].m_strText);
-  EXPECT_EQ(g_StageEditState.UndoLevels(), 0) << "released for the new size";
+TEST_F(StageSettingsTest, TheEstimateCountsTheMemoryTheUndoHistoryHoldsAsApplyDoes) {
+  // 40 and 41 columns share the pitch of 64: the history holds half of what 41 x 30 needs.
+  const uint64_t held = cStageEditState::EstimateSnapshotBytes(40, 30);
+  const uint64_t need = 2 * cStageEditState::EstimateSnapshotBytes(41, 30);
+  const struct {
+    const char* m_pName;
+    uint64_t m_nFree;
+    const char* m_pWarning;
+    int m_nWidth;
+  } rows[] = {
+      {"the rest is free: room for the one step, and applied", need - held, "", 41},
+      {"a byte less: no step, and refused", need - held - 1, "※元に戻せる回数 1 → 0", 40},
+  };
+  {
+    cHistoryMemoryShell shell;
+    for (const auto& row : rows) {
+      SCOPED_TRACE(row.m_pName);
+      cStageDoc& stage = g_StageDoc;
+      shell.m_nFreeMemory = 1ull << 30;
+      shell.m_nHeld = 0;
+      shell.m_vBoxes.clear();
+      MakeHistoryHoldAPicture(stage, g_StageEditState, 40, 30);
+      ASSERT_EQ(stage.m_nUndoDepth, 1);
+      ASSERT_EQ(g_StageEditState.UndoLevels(), 1);
+      shell.m_nFreeMemory = row.m_nFree;
+      shell.m_nHeld = held;
+      Open();
+      HWND basic = Page(0);
+      Type(basic, 11210, "41");
+      char memory[64];
+      std::snprintf(memory, sizeof memory, "%9u KB\r\n%9u KB\r\n", static_cast<unsigned>(need >> 10),
+                    static_cast<unsigned>((held + row.m_nFree + held) >> 10));
+      EXPECT_EQ(ItemText(basic, 1427), memory) << "beside one snapshot of the stage: the free memory and the history";
+      EXPECT_EQ(ItemText(basic, 1428), row.m_pWarning);
+      Apply();
+      EXPECT_EQ(stage.m_nWidth, row.m_nWidth);
+      // Refused, each pass of the apply says so.
+      EXPECT_EQ(shell.m_vBoxes.empty(), row.m_nWidth == 41);
+      for (const cFakeShell::cBox& box : shell.m_vBoxes)
+        EXPECT_EQ(box.m_strText, "メモリ不足により、サイズの変更に失敗しました！");
+      EXPECT_EQ(g_StageEditState.UndoLevels(), 0) << "released for the new size";
+      Finish(PSBTN_CANCEL);
+    }
+  }
   SetShell(&m_Shell);
 }
 
