@@ -13,9 +13,15 @@ class cStageEditState;
 // Puts source in the place of target, copying when the two lie on different volumes; 1 when done.
 int MoveFileOver(const char* target, const char* source);
 
+// The safety copy of a stage file in data\work\, a name that no other stage file's copy has: a
+// stage directly in data\stg4\ keeps its own file name, as the copies of earlier saves have it; any
+// other stage's whole path is escaped into one name that begins with '~'.
+cString SafetyCopyPath(const char* path);
+
 // 1 when the file can be loaded: it is whole, older than the end marker, missing (the load reports
-// that), or was broken and has been replaced by its safety copy. 0 when it is broken and no copy
-// could take its place: the file is kept as it is and the user is told.
+// that), or was broken and has been replaced by its own safety copy, the broken file kept beside it
+// as path.broken (or path.broken2 on) and both named to the user. 0 when it is broken and no copy
+// of its own could take its place: the file is kept as it is and the user is told.
 int CheckStageFile(const char* path);
 
 // Loading a stage on the worker thread: BeginStageLoad names the file and checks it (0: do not

@@ -43,13 +43,6 @@ cString RelativeStagePath(const cString& path) {
   return relative;
 }
 
-// A relative path with or without its leading ".\".
-cString WithoutDotFolder(const cString& path) {
-  cString plain = path;
-  if (plain.compare(0, 2, ".\\") == 0) plain.erase(0, 2);
-  return plain;
-}
-
 // The same stage file whatever its version: the path without its extension.
 cString StageStem(const cString& path) {
   cString stem = WithoutDotFolder(path);

@@ -146,9 +146,13 @@ TEST_F(StageFilesWndTest, ABrokenFileIsRepairedFromItsSafetyCopyWhenOpened) {
   Command(40074);
   ASSERT_GE(answerer.Seen().size(), 1u);
   EXPECT_EQ(answerer.Seen()[0].m_strCaption, "ファイルの復旧");
-  EXPECT_EQ(answerer.Seen()[0].m_strText.rfind("破損ファイル ", 0), 0u);
+  const std::string& text = answerer.Seen()[0].m_strText;
+  EXPECT_EQ(text.rfind("破損ファイル ", 0), 0u);
+  EXPECT_NE(text.find("data\\stg4\\c.stg4_771 を復旧しました！"), std::string::npos) << text;
+  EXPECT_NE(text.find("data\\stg4\\c.stg4_771.broken として残してあります。"), std::string::npos) << text;
   EXPECT_EQ(BlockAt(1, 1), 7);
   EXPECT_FALSE(FileThere("data\\work\\c.stg4_771"));
+  EXPECT_EQ(ReadFileBytes("data\\stg4\\c.stg4_771.broken"), broken);
 }
 
 TEST_F(StageFilesWndTest, ReplacingAChangedStageAsksFirst) {
