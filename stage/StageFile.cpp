@@ -65,6 +65,11 @@ int BrokenFileName(const char* path, cString& name) {
   return 0;
 }
 
+int ReportStageSaveFailure(const char* path) {
+  ErrorBoxF("ステージファイル %s の保存に失敗しました！\n保存前のファイルはそのまま残っています。", path);
+  return 0;
+}
+
 // Copies a file through a temporary beside the target; 1 when the whole copy is in place.
 int CopyFileBytes(const char* target, const char* source) {
   cReadStream in;
@@ -109,6 +114,7 @@ cString SafetyCopyPath(const char* path) {
 }
 
 int MoveFileOver(const char* target, const char* source) {
+  if (!CanReplaceFile(HostPath(target).c_str())) return 0;
   if (ReplaceFileWith(HostPath(target).c_str(), HostPath(source).c_str())) return 1;
   return CopyFileBytes(target, source) && DeletePath(source);
 }
@@ -155,7 +161,8 @@ int StageLoadThreadProc(int (*shouldStop)()) {
 
 int FinishStageLoad() {
   if (g_StageDoc.m_bLoadDone) return 1;
-  ErrorBoxF("ステージファイル %s の読み込みに失敗しました！", g_StageDoc.m_strLoadPath.GetStr());
+  const char* path = g_StageDoc.m_strLoadPath.GetStr();
+  if (!ReportNewerDataFile(path)) ErrorBoxF("ステージファイル %s の読み込みに失敗しました！", path);
   return 0;
 }
 
@@ -166,14 +173,14 @@ int LoadStage(const char* path) {
 }
 
 int SaveStageFile(cStageDoc& stage, const char* path) {
-  if (stage.SaveFile(path)) return 1;
-  ErrorBoxF("ステージファイル %s の保存に失敗しました！\n保存前のファイルはそのまま残っています。", path);
-  return 0;
+  return stage.SaveFile(path) ? 1 : ReportStageSaveFailure(path);
 }
 
 int SaveStageOver(cStageDoc& stage, cStageEditState& state) {
   if (!state.m_bStageModified) return 1;
   cString path = state.m_strStagePath;
+  // A file the save may not replace is refused before its safety copy is made.
+  if (!CanSaveDataFile(path.GetStr())) return ReportStageSaveFailure(path.GetStr());
   cString copy = SafetyCopyPath(path.GetStr());
   bool hadFile = FileExists(path.GetStr());
   if (hadFile) {

@@ -11,6 +11,7 @@
 class cStageEditState;
 
 // Puts source in the place of target, copying when the two lie on different volumes; 1 when done.
+// A read-only target or a folder is never replaced.
 int MoveFileOver(const char* target, const char* source);
 
 // The safety copy of a stage file in data\work\, a name that no other stage file's copy has: a
@@ -38,5 +39,6 @@ int LoadStage(const char* path);
 int SaveStageFile(cStageDoc& stage, const char* path);
 // The overwrite save of the open stage: nothing to do when it is unchanged; otherwise a safety copy
 // of the file goes to data\work\ first, and is deleted once the new file is complete. A failed
-// save keeps the file, the copy and the modified flag. 1 when the stage is saved.
+// save keeps the file, the copy and the modified flag; a file that may not be written (read-only,
+// a folder, a newer version's) is refused before the copy. 1 when the stage is saved.
 int SaveStageOver(cStageDoc& stage, cStageEditState& state);
