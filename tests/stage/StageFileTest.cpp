@@ -476,10 +476,14 @@ TEST_F(StageFile, ABrokenStageIsRecoveredOnlyFromItsOwnCopyAndIsKeptBesideIt) {
     } else {
       EXPECT_EQ(ReadFileBytes(row.m_pStage), broken) << "left as it is";
       EXPECT_FALSE(FileThere(std::string(row.m_pStage) + ".broken"));
-      if (row.m_pCopy) EXPECT_EQ(ReadFileBytes(row.m_pCopy), *row.m_pCopyBytes) << "another stage's copy stays";
+      if (row.m_pCopy) {
+        EXPECT_EQ(ReadFileBytes(row.m_pCopy), *row.m_pCopyBytes) << "another stage's copy stays";
+      }
       EXPECT_EQ(g_StageDoc.m_strName, "前");
     }
-    if (row.m_pEarlier) EXPECT_EQ(ReadFileBytes(row.m_pEarlier), earlierBytes);
+    if (row.m_pEarlier) {
+      EXPECT_EQ(ReadFileBytes(row.m_pEarlier), earlierBytes);
+    }
     for (const char* file : {row.m_pStage, row.m_pCopy, row.m_pKeptAs, row.m_pEarlier})
       if (file) DeletePath(file);
   }
