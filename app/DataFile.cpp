@@ -11,7 +11,19 @@
 #include "app/cApplication.h"
 
 namespace {
+// The data version of the file that the last OpenDataFileRead refused as a newer version's; 0 when
+// it refused none. Set by the worker's stage load too, which the user-interface thread waits for.
+uint32_t g_nNewerVersionRefused = 0;
+
 bool UsablePath(const char* path) { return path && std::strlen(path) < static_cast<size_t>(kMaxPath); }
+
+// The data version a file begins with; 0 when there is no file or it is shorter than a version.
+uint32_t StoredVersion(const char* path) {
+  cReadStream stream;
+  uint32_t version = 0;
+  if (!stream.OpenFile(path) || !stream.ReadU32(version)) return 0;
+  return version;
+}
 
 // A save of an earlier version moved the previous file aside before it put the new one in; one
 // that stopped between the two left only the aside copy, which takes its place again.
@@ -25,6 +37,7 @@ void PutAsideCopyBack(const char* path) {
 }  // namespace
 
 cReadStream* OpenDataFileRead(const char* path) {
+  g_nNewerVersionRefused = 0;
   if (!path || !*path) path = "err";
   if (!UsablePath(path)) return nullptr;
   PutAsideCopyBack(path);
@@ -34,12 +47,29 @@ cReadStream* OpenDataFileRead(const char* path) {
     delete stream;
     return nullptr;
   }
+  if (version > VersionWritten()) {
+    g_nNewerVersionRefused = version;
+    delete stream;
+    return nullptr;
+  }
   cApplication::m_nVersionRead = version;
   return stream;
 }
 
+int ReportNewerDataFile(const char* path) {
+  if (!g_nNewerVersionRefused) return 0;
+  ErrorBoxF("%s は新しいバージョンのヴォンタリスで保存されたファイルです！\n"
+            "このバージョンでは読み込むことも上書きすることもできません。",
+            path);
+  return 1;
+}
+
+int CanSaveDataFile(const char* path) {
+  return UsablePath(path) && CanReplaceFile(HostPath(path).c_str()) && StoredVersion(path) <= VersionWritten() ? 1 : 0;
+}
+
 cWriteStream* OpenDataFileWrite(const char* path) {
-  if (!UsablePath(path)) return nullptr;
+  if (!CanSaveDataFile(path)) return nullptr;
   cWriteStream* stream = new cWriteStream;
   if (!stream->OpenFile(path)) {
     delete stream;
@@ -58,10 +88,13 @@ int CloseDataFile(cWriteStream* stream) {
   return ok;
 }
 
-int SaveFileReported(cDataRecord& document, const char* path) {
-  if (document.SaveFile(path)) return 1;
+int ReportSaveFailure(const char* path) {
   ErrorBoxF("%s の保存に失敗しました！\n保存前のファイルはそのまま残っています。", path);
   return 0;
+}
+
+int SaveFileReported(cDataRecord& document, const char* path) {
+  return document.SaveFile(path) ? 1 : ReportSaveFailure(path);
 }
 
 int FindNewestNumberedFile(char* result, const char* path, const char* extension) {

@@ -26,6 +26,12 @@ int ReplaceFileWith(const char* target, const char* source) {
 std::string AsideName(const char* path) { return std::string(path) + ".~old"; }
 
 #ifndef _WIN32
+int CanReplaceFile(const char* target) {
+  struct stat info;
+  if (stat(target, &info) != 0) return 1;
+  return S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) ? 1 : 0;
+}
+
 int FlushFileToDisk(FILE* file) {
   if (std::fflush(file) != 0) return EOF;
   return fsync(fileno(file)) == 0 ? 0 : EOF;

@@ -23,6 +23,9 @@ void SetFileCalls(const cFileCalls* calls);
 // The real flush and rename; each system has its own.
 int FlushFileToDisk(FILE* file);
 int RenameOver(const char* source, const char* target);
+// 1 when a save may put its file at target (a host path): nothing is there, or a file that the
+// author has not made read-only. A folder or a read-only file is never replaced.
+int CanReplaceFile(const char* target);
 
 // Replaces a file by another on the same volume in one step; 1 on success, the target untouched
 // otherwise. Host paths.

@@ -199,6 +199,12 @@ int FindNewestNumberedFile(cString& result, const cString& path, const char* ext
   return 1;
 }
 
+cString WithoutDotFolder(const cString& path) {
+  cString plain = path;
+  if (plain.compare(0, 2, ".\\") == 0) plain.erase(0, 2);
+  return plain;
+}
+
 int MakeRelativePath(cString& path) {
   char buffer[kMaxPath];
   CopyBounded(buffer, path.GetStr());

@@ -36,6 +36,8 @@ int CopyNewFile(const char* source, const char* target);
 int FindFiles(cVector<cString>& files, const char* folder, const char* extension);
 int FindNewestNumberedFile(cString& result, const cString& path, const char* extension);
 
+// A relative path without its leading ".\", which the shell's relative paths have: the same file.
+cString WithoutDotFolder(const cString& path);
 // Relative to and absolute against the working folder (the Windows shell has its own versions).
 int MakeRelativePath(char* path);
 int MakeRelativePath(cString& path);

@@ -73,8 +73,8 @@ void ForgetOpenStage() {
 }
 
 int OpenLastStage(const cString& path) {
-  // A broken file that no safety copy could replace is not read.
-  int loaded = !path.IsEmpty() && CheckStageFile(path.GetStr()) && g_StageDoc.LoadStageFile(path.GetStr());
+  // A stage that is gone stays quiet; one that is there but does not load is named, as at an open.
+  int loaded = !path.IsEmpty() && PathExists(path.GetStr()) && LoadStage(path.GetStr());
   if (loaded) {
     g_StageEditState.m_bStageOpen = 1;
     g_StageEditState.m_strStagePath = path;

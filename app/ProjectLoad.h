@@ -27,5 +27,6 @@ void ProvideDefaultStageTemplate();
 void ForgetOpenStage();
 // Reopens the stage that was open at the last exit (a broken file is first restored from its
 // safety copy); 1 when it loaded. Otherwise, and for an empty path, the stage is an empty 32 x 32
-// stage without a path. Either way the undo buffers fit the stage.
+// stage without a path; a stage that is there but does not load is named in the stage load's box,
+// a missing one is not. Either way the undo buffers fit the stage.
 int OpenLastStage(const cString& path);

@@ -34,7 +34,15 @@ int SaveAtExit(int stageHeld) {
     LogReport("WorkerThread : %s を保存しません", g_DataPaths[kPathEditConfig].GetStr());
   } else {
     EditConfig.m_strLastStagePath = g_StageEditState.m_strStagePath;
-    saved = EditConfig.SaveFile(g_DataPaths[kPathEditConfig].GetStr());
+    saved = SaveFileReported(EditConfig, g_DataPaths[kPathEditConfig].GetStr());
   }
-  return SaveTableFile(g_vValInfo, g_DataPaths[kPathValInfo].GetStr()) && saved;
+  return SaveTableFileReported(g_vValInfo, g_DataPaths[kPathValInfo].GetStr()) && saved;
+}
+
+int LoadEditConfigAtStart() {
+  const char* path = g_DataPaths[kPathEditConfig].GetStr();
+  if (EditConfig.LoadFile(path)) return 1;
+  if (ReportNewerDataFile(path)) return 0;
+  LogErrorF("EditConfig.Load 失敗");
+  return 1;
 }

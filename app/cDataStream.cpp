@@ -149,7 +149,7 @@ int cWriteStream::OpenFile(const char* path) {
   Abandon();
   m_strTarget = HostPath(path);
   m_strTemp = m_strTarget + ".~tmp";
-  m_pFile = std::fopen(m_strTemp.c_str(), "wb");
+  m_pFile = CanReplaceFile(m_strTarget.c_str()) ? std::fopen(m_strTemp.c_str(), "wb") : nullptr;
   m_bFailed = m_pFile == nullptr;
   if (!m_pFile) {
     m_strTemp.clear();

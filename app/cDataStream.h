@@ -73,7 +73,8 @@ public:
   cWriteStream(const cWriteStream&) = delete;
   cWriteStream& operator=(const cWriteStream&) = delete;
 
-  // Starts writing a file through its temporary; 0 when the temporary cannot be created.
+  // Starts writing a file through its temporary; 0 when the temporary cannot be created, or when
+  // the target is a folder or a read-only file (nothing is written then).
   // Without a file the stream collects its bytes in memory.
   int OpenFile(const char* path);
   // Finishes the file: flush, close and replace the target; 0 and the target untouched on any error.

@@ -2,7 +2,6 @@
 
 #include "app/DataFile.h"
 #include "app/DataPaths.h"
-#include "app/MessageBox.h"
 #include "app/cValInfoData.h"
 #include "model/VariableNames.h"
 #include "stage/cStageDoc.h"
@@ -27,8 +26,5 @@ int RenameSavesAtOnce(int site, int scope) {
 
 int FinishVariableRename(int site, int scope) {
   if (!RenameSavesAtOnce(site, scope)) return 1;
-  const char* path = g_DataPaths[kPathValInfo].GetStr();
-  if (SaveTableFile(g_vValInfo, path)) return 1;
-  ErrorBoxF("%s の保存に失敗しました！\n保存前のファイルはそのまま残っています。", path);
-  return 0;
+  return SaveTableFileReported(g_vValInfo, g_DataPaths[kPathValInfo].GetStr());
 }

@@ -19,12 +19,55 @@ namespace {
 template <class T>
 constexpr size_t kStoredCell = 4 + cStoredSize<T>::kMin;
 
-cString SafetyCopyPath(const char* path) {
-  cString name(path);
-  FileNameOfPath(name);
-  cString copy(g_DataPaths[kPathWork]);
-  copy.append(name);
-  return copy;
+// The folder of the stages whose safety copies keep their plain file names.
+const char kStageFolder[] = "data\\stg4\\";
+constexpr int kMostBrokenFiles = 999;
+
+// A file name that earlier saves gave a stage of kStageFolder: no folder in it, and no '~' first,
+// which begins every other copy's name.
+bool IsPlainName(const char* name) {
+  if (!*name || *name == '~') return false;
+  for (const char* at = name; *at; ++at) {
+    if (IsDoubleByteChar(at)) ++at;
+    else if (*at == '\\' || *at == '/' || *at == ':') return false;
+  }
+  return true;
+}
+
+// The whole path in one file name: each '~', separator and colon becomes '~' and a letter, so that
+// two paths never give the same name.
+cString EscapedPath(const char* path) {
+  cString name;
+  for (const char* at = path; *at; ++at) {
+    if (IsDoubleByteChar(at)) {
+      name.append(at, 2);
+      ++at;
+      continue;
+    }
+    switch (*at) {
+      case '~': name.append("~t"); break;
+      case '\\': name.append("~b"); break;
+      case '/': name.append("~f"); break;
+      case ':': name.append("~c"); break;
+      default: name.push_back(*at);
+    }
+  }
+  return name;
+}
+
+// A free name beside a broken file that says what it holds: path.broken, then path.broken2 on.
+int BrokenFileName(const char* path, cString& name) {
+  for (int number = 1; number <= kMostBrokenFiles; ++number) {
+    if (number == 1) name.Format("%s.broken", path);
+    else name.Format("%s.broken%d", path, number);
+    if (!PathExists(name.GetStr())) return 1;
+  }
+  return 0;
+}
+
+int ReportStageSaveFailure(const char* path) {
+  ErrorBoxF("ステージファイル %s の保存に失敗しました！\n保存前のファイルはそのまま残っています。", path);
+  return 0;
 }
 
 // Copies a file through a temporary beside the target; 1 when the whole copy is in place.
@@ -57,7 +100,21 @@ int PassesEndMarkerCheck(const char* path) {
 
 }  // namespace
 
+cString SafetyCopyPath(const char* path) {
+  cString stage = WithoutDotFolder(path);
+  cString copy(g_DataPaths[kPathWork]);
+  const size_t folder = sizeof kStageFolder - 1;
+  if (stage.compare(0, folder, kStageFolder) == 0 && IsPlainName(stage.GetStr() + folder)) {
+    copy.append(stage, folder, cString::npos);
+    return copy;
+  }
+  copy.push_back('~');
+  copy.append(EscapedPath(stage.GetStr()));
+  return copy;
+}
+
 int MoveFileOver(const char* target, const char* source) {
+  if (!CanReplaceFile(HostPath(target).c_str())) return 0;
   if (ReplaceFileWith(HostPath(target).c_str(), HostPath(source).c_str())) return 1;
   return CopyFileBytes(target, source) && DeletePath(source);
 }
@@ -65,18 +122,27 @@ int MoveFileOver(const char* target, const char* source) {
 int CheckStageFile(const char* path) {
   if (PassesEndMarkerCheck(path)) return 1;
   cString copy = SafetyCopyPath(path);
-  // A broken file is replaced only by a copy that exists; without one it stays for the user.
+  // Only the copy made from this very file may take its place; without one the file stays for the user.
   if (!FileExists(copy.GetStr())) {
     ErrorBoxF("破損ファイル %s を復旧できませんでした！\n「%s」にバックアップファイルがありません。", path,
               g_DataPaths[kPathWork].GetStr());
     return 0;
   }
+  // The broken file may hold later work than the copy, all but its last bytes: it stays beside it.
+  cString aside;
+  if (!BrokenFileName(path, aside) || !CopyFileBytes(aside.GetStr(), path)) {
+    ErrorBoxF("破損ファイル %s を復旧できませんでした！\n破損ファイルの控え %s を作成できません。", path, aside.GetStr());
+    return 0;
+  }
   if (!MoveFileOver(path, copy.GetStr())) {
+    DeletePath(aside.GetStr());  // the broken file is still in its place
     ErrorBoxF("破損ファイル %s を復旧できませんでした！\nバックアップファイル %s で置き換えられません。", path, copy.GetStr());
     return 0;
   }
   cString text;
-  text.Format("破損ファイル %s を復旧しました！\n※ただし、前回の更新内容が保存されていない可能性があります…", path);
+  text.Format("破損ファイル %s を復旧しました！\n※ただし、前回の更新内容が保存されていない可能性があります…\n"
+              "破損したファイルは %s として残してあります。",
+              path, aside.GetStr());
   MessageBoxActive(text.GetStr(), "ファイルの復旧", kMbOk);
   return 1;
 }
@@ -95,24 +161,26 @@ int StageLoadThreadProc(int (*shouldStop)()) {
 
 int FinishStageLoad() {
   if (g_StageDoc.m_bLoadDone) return 1;
-  ErrorBoxF("ステージファイル %s の読み込みに失敗しました！", g_StageDoc.m_strLoadPath.GetStr());
+  const char* path = g_StageDoc.m_strLoadPath.GetStr();
+  if (!ReportNewerDataFile(path)) ErrorBoxF("ステージファイル %s の読み込みに失敗しました！", path);
   return 0;
 }
 
 int LoadStage(const char* path) {
-  if (BeginStageLoad(path)) StageLoadThreadProc();
+  if (!BeginStageLoad(path)) return 0;
+  StageLoadThreadProc();
   return FinishStageLoad();
 }
 
 int SaveStageFile(cStageDoc& stage, const char* path) {
-  if (stage.SaveFile(path)) return 1;
-  ErrorBoxF("ステージファイル %s の保存に失敗しました！\n保存前のファイルはそのまま残っています。", path);
-  return 0;
+  return stage.SaveFile(path) ? 1 : ReportStageSaveFailure(path);
 }
 
 int SaveStageOver(cStageDoc& stage, cStageEditState& state) {
   if (!state.m_bStageModified) return 1;
   cString path = state.m_strStagePath;
+  // A file the save may not replace is refused before its safety copy is made.
+  if (!CanSaveDataFile(path.GetStr())) return ReportStageSaveFailure(path.GetStr());
   cString copy = SafetyCopyPath(path.GetStr());
   bool hadFile = FileExists(path.GetStr());
   if (hadFile) {

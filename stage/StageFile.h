@@ -11,11 +11,18 @@
 class cStageEditState;
 
 // Puts source in the place of target, copying when the two lie on different volumes; 1 when done.
+// A read-only target or a folder is never replaced.
 int MoveFileOver(const char* target, const char* source);
 
+// The safety copy of a stage file in data\work\, a name that no other stage file's copy has: a
+// stage directly in data\stg4\ keeps its own file name, as the copies of earlier saves have it; any
+// other stage's whole path is escaped into one name that begins with '~'.
+cString SafetyCopyPath(const char* path);
+
 // 1 when the file can be loaded: it is whole, older than the end marker, missing (the load reports
-// that), or was broken and has been replaced by its safety copy. 0 when it is broken and no copy
-// could take its place: the file is kept as it is and the user is told.
+// that), or was broken and has been replaced by its own safety copy, the broken file kept beside it
+// as path.broken (or path.broken2 on) and both named to the user. 0 when it is broken and no copy
+// of its own could take its place: the file is kept as it is and the user is told.
 int CheckStageFile(const char* path);
 
 // Loading a stage on the worker thread: BeginStageLoad names the file and checks it (0: do not
@@ -32,5 +39,6 @@ int LoadStage(const char* path);
 int SaveStageFile(cStageDoc& stage, const char* path);
 // The overwrite save of the open stage: nothing to do when it is unchanged; otherwise a safety copy
 // of the file goes to data\work\ first, and is deleted once the new file is complete. A failed
-// save keeps the file, the copy and the modified flag. 1 when the stage is saved.
+// save keeps the file, the copy and the modified flag; a file that may not be written (read-only,
+// a folder, a newer version's) is refused before the copy. 1 when the stage is saved.
 int SaveStageOver(cStageDoc& stage, cStageEditState& state);

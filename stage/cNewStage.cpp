@@ -1,5 +1,6 @@
 #include "stage/cNewStage.h"
 
+#include "app/DataFile.h"
 #include "app/DataPaths.h"
 #include "app/MessageBox.h"
 #include "app/PathUtil.h"
@@ -48,9 +49,9 @@ int cNewStage::Browse(cFileChoice choice, cString& path, void* owner) {
   return AssignRelativePath(path, chosen.GetStr());
 }
 
-int cNewStage::Refuse(int result, const char* format, const char* path) {
+int cNewStage::Refuse(int result, const char* format, const char* path, const char* loaded) {
   m_Host.CloseStatusPopup();
-  ErrorBoxF(format, path);
+  if (!loaded || !ReportNewerDataFile(loaded)) ErrorBoxF(format, path);
   return result;
 }
 
@@ -69,15 +70,17 @@ int cNewStage::Create(const cNewStageChoice& choice, void* owner) {
     if (!FileExists(palettePath))
       return Refuse(kNewStageNotMade, "ステージパレットファイル %s が見つかりません！", palettePath);
     if (!paletteFile.Read(palettePath))
-      return Refuse(kNewStageKeepOpen, "ステージパレットファイル %s の読み込みに失敗しました！", palettePath);
+      return Refuse(kNewStageKeepOpen, "ステージパレットファイル %s の読み込みに失敗しました！", palettePath, palettePath);
   }
   // The template loads into a document of its own: one that is missing or damaged leaves the open
   // stage, and its undo steps, as they were.
   if (!choice.m_strTemplate.IsEmpty()) {
     cString newest;
-    if (!FindNewestNumberedFile(newest, choice.m_strTemplate, g_FileExtensions[kExtStage].GetStr()) ||
-        !m_Stage.LoadStageFile(newest.GetStr()))
-      return Refuse(kNewStageNotMade, "ステージファイル %s が見つかりません！", choice.m_strTemplate.GetStr());
+    const char* missing = "ステージファイル %s が見つかりません！";
+    if (!FindNewestNumberedFile(newest, choice.m_strTemplate, g_FileExtensions[kExtStage].GetStr()))
+      return Refuse(kNewStageNotMade, missing, choice.m_strTemplate.GetStr());
+    if (!m_Stage.LoadStageFile(newest.GetStr()))
+      return Refuse(kNewStageNotMade, missing, choice.m_strTemplate.GetStr(), newest.GetStr());
   } else {
     m_Stage.SetDefaults();
     m_Stage.Normalise();

@@ -58,7 +58,8 @@ public:
 private:
   int Browse(cFileChoice choice, cString& path, void* owner);
   // Reports a failure that leaves the open stage as it was.
-  int Refuse(int result, const char* format, const char* path);
+  // loaded: the file whose load failed, when a load did; one of a newer version gets that box.
+  int Refuse(int result, const char* format, const char* path, const char* loaded = nullptr);
   void SetPaletteFromCommon();
 
   cStageDoc& m_Stage;

@@ -1,5 +1,6 @@
 #include "stage/cStageFileCommands.h"
 
+#include "app/DataFile.h"
 #include "app/DataPaths.h"
 #include "app/MessageBox.h"
 #include "app/PathUtil.h"
@@ -41,13 +42,6 @@ cString RelativeStagePath(const cString& path) {
     relative = path;
   }
   return relative;
-}
-
-// A relative path with or without its leading ".\".
-cString WithoutDotFolder(const cString& path) {
-  cString plain = path;
-  if (plain.compare(0, 2, ".\\") == 0) plain.erase(0, 2);
-  return plain;
 }
 
 // The same stage file whatever its version: the path without its extension.
@@ -185,7 +179,7 @@ int cStageFileCommands::LoadStagePaletteFile() {
   if (!m_Host.ChooseFile(OpenStagePaletteChoice(), path)) return 0;
   // The palette loads into lists of its own: a file that fails leaves the stage palette as it was.
   if (!m_Stage.LoadStagePalette(path.GetStr())) {
-    ErrorBoxF("ステージパレットファイル %s の読み込みに失敗しました！", path.GetStr());
+    if (!ReportNewerDataFile(path.GetStr())) ErrorBoxF("ステージパレットファイル %s の読み込みに失敗しました！", path.GetStr());
     return 0;
   }
   m_State.m_bStageModified = 0;

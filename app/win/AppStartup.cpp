@@ -11,7 +11,6 @@
 #include "app/DataPaths.h"
 #include "app/MessageBox.h"
 #include "app/PathUtil.h"
-#include "app/ReportLog.h"
 #include "app/ProjectLoad.h"
 #include "app/Startup.h"
 #include "app/cApplication.h"
@@ -52,10 +51,11 @@ int ShellFileOperation(HWND owner, UINT operation, const char* from, const char*
   return SHFileOperationA(&request);
 }
 
-void LoadEditConfig() {
-  if (!EditConfig.LoadFile(g_DataPaths[kPathEditConfig].GetStr())) LogErrorF("EditConfig.Load 失敗");
+int LoadEditConfig() {
+  if (!LoadEditConfigAtStart()) return 0;
   g_nToolbarRowHeight = EditConfig.m_nToolbarRowHeight;
   g_nStatusBarHeight = EditConfig.m_nStatusBarHeight;
+  return 1;
 }
 
 // The project cannot be used: the next start must not try the last stage again.
@@ -100,7 +100,7 @@ int AppStartup() {
   CreateFolderTree();
   InitDefaultBgm(g_BgmManager);
   if (!OpenDefaultWave(g_MciSound)) return 0;
-  LoadEditConfig();
+  if (!LoadEditConfig()) return 0;
   if (!LoadProject()) {
     ReportProjectLoadFailure();
     return 0;

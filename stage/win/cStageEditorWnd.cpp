@@ -4,9 +4,9 @@
 #include <memory>
 #include <new>
 
+#include "app/DataFile.h"
 #include "app/DataPaths.h"
 #include "app/MessageBox.h"
-#include "app/ReportLog.h"
 #include "app/Utility.h"
 #include "app/cApplication.h"
 #include "app/cEditConfig.h"
@@ -345,8 +345,7 @@ void cStageEditorWnd::OnDestroy(HWND window) {
   GetWindowRect(window, &rect);
   // Position and view size, the very values the next window is made with.
   if (m_bInitialized) EditConfig.m_wpStageEditor.Set(rect.left, rect.top, m_nViewWidth, m_nViewHeight);
-  if (!g_ProjectSettings.SaveFile(g_DataPaths[kPathProjectOptions].GetStr()))
-    LogErrorF("PrjOption.Save 失敗");
+  SaveFileReported(g_ProjectSettings, g_DataPaths[kPathProjectOptions].GetStr());
   if (g_pStageEditorWnd == this) g_pStageEditorWnd = nullptr;
   // The database window went with its owner; the object goes before this one.
   CloseDatabase();

@@ -22,8 +22,8 @@ namespace {
 const char* const kLoadFailure =
     "%s の読み込みに失敗しました！\nこのファイルが存在しない場合は「default」フォルダから「data」フォルダへ同名のファイルをコピーして下さい。";
 
-std::string LoadFailureText(const std::string& path) {
-  std::string text = kLoadFailure;
+std::string LoadFailureText(const std::string& path, const char* format = kLoadFailure) {
+  std::string text = format;
   return text.replace(text.find("%s"), 2, path);
 }
 
@@ -130,23 +130,50 @@ TEST_F(ProjectLoadTest, DefaultStageTemplateComesFromTheFactoryCopyWhenDataHasNo
   EXPECT_FALSE(FileThere("data\\stg4\\Default.stg4_771"));
 }
 
-TEST_F(ProjectLoadTest, LastStageReopensOrLeavesAnEmptyStageWithoutAPath) {
+TEST_F(ProjectLoadTest, LastStageReopensOrLeavesAnEmptyStageWithoutAPathAndNamesAStageThatDidNotLoad) {
+  const Bytes stage = ReadFileBytes("data\\stg4\\Default.stg4_771");
+  Bytes newer = stage;
+  newer[1] = 0x04;  // data version 1027
+  WriteFileBytes("data\\stg4\\Empty.stg4_771", {});
+  WriteFileBytes("data\\stg4\\Damaged.stg4_771", Cat({Bytes(stage.begin(), stage.begin() + 40), U32(kStageEndMarker)}));
+  WriteFileBytes("data\\stg4\\Newer.stg4_771", newer);
+  fs::create_directory(Host("data\\stg4\\Folder.stg4_771"));
+  const std::string failed = "ステージファイル %s の読み込みに失敗しました！";
   struct cCase {
     const char* m_pPath;
     int m_nLoaded;
+    std::string m_strBox;  // empty: none
   };
-  const cCase cases[] = {{"", 0}, {"data\\stg4\\Gone.stg4_771", 0}, {"data\\stg4\\Default.stg4_771", 1}};
+  const cCase cases[] = {
+      {"", 0, ""},
+      {"data\\stg4\\Gone.stg4_771", 0, ""},  // a stage that is gone stays quiet
+      {"data\\stg4\\Default.stg4_771", 1, ""},
+      {"data\\stg4\\Empty.stg4_771", 0, failed},
+      {"data\\stg4\\Damaged.stg4_771", 0, failed},
+      {"data\\stg4\\Folder.stg4_771", 0, failed},
+      {"data\\stg4\\Newer.stg4_771", 0,
+       "%s は新しいバージョンのヴォンタリスで保存されたファイルです！\nこのバージョンでは読み込むことも上書きすることもできません。"},
+  };
   for (const cCase& c : cases) {
+    SCOPED_TRACE(c.m_pPath);
     g_StageDoc.SetSize(40, 40, 0, 0);
     g_StageEditState.ReleaseUndo();
-    EXPECT_EQ(OpenLastStage(cString(c.m_pPath)), c.m_nLoaded) << c.m_pPath;
+    m_Shell.m_vBoxes.clear();
+    std::string before = FileState(c.m_pPath);
+    EXPECT_EQ(OpenLastStage(cString(c.m_pPath)), c.m_nLoaded);
     EXPECT_EQ(g_StageEditState.m_bStageOpen, c.m_nLoaded);
     EXPECT_STREQ(g_StageEditState.m_strStagePath.GetStr(), c.m_nLoaded ? c.m_pPath : "");
     EXPECT_EQ(g_StageDoc.m_nWidth, c.m_nLoaded ? 20 : 32) << "the factory template is 20 x 15";
     EXPECT_EQ(g_StageDoc.m_nHeight, c.m_nLoaded ? 15 : 32);
     EXPECT_EQ(g_StageEditState.UndoLevels(), g_StageDoc.m_nUndoDepth) << "undo fits the stage";
+    EXPECT_EQ(FileState(c.m_pPath), before);
+    if (c.m_strBox.empty()) {
+      EXPECT_TRUE(m_Shell.m_vBoxes.empty());
+    } else {
+      ASSERT_EQ(m_Shell.m_vBoxes.size(), 1u);
+      EXPECT_EQ(m_Shell.m_vBoxes[0].m_strText, LoadFailureText(c.m_pPath, c.m_strBox.c_str()));
+    }
   }
-  EXPECT_TRUE(m_Shell.m_vBoxes.empty());
 }
 
 TEST_F(ProjectLoadTest, ExitSavesTheConfigurationWithTheOpenStageAndTheThousandNames) {

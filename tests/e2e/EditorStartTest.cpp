@@ -30,6 +30,9 @@ const char* const kExitQuestion = "終了しますか？\n";
 const char* const kErrorCaption = "エラー";
 const char* const kProjectFailure =
     "プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！";
+const char* const kNewerFile =
+    " は新しいバージョンのヴォンタリスで保存されたファイルです！\nこのバージョンでは読み込むことも上書きすることもできません。";
+const char* const kNotSaved = " の保存に失敗しました！\n保存前のファイルはそのまま残っています。";
 
 std::string FactoryPath(const char* part) { return BuildTreePath((std::string("project\\") + part).c_str()); }
 
@@ -244,6 +247,83 @@ TEST_F(EditorStartTest, LastStageIsReopenedAndRememberedAtExit) {
     cEditConfig saved;
     ASSERT_EQ(saved.LoadFile("e_data\\EditConfig.dat"), 1);
     EXPECT_STREQ(saved.m_strLastStagePath.GetStr(), c.m_pRemembered) << c.m_pLastStage;
+  }
+}
+
+TEST_F(EditorStartTest, AFileOfANewerVersionStopsTheStartAndIsLeftAsItWas) {
+  LayOutProject();
+  fs::create_directory("e_data");
+  cEditConfig config;
+  config.m_strLastStagePath.Set("data\\stg4\\Default.stg4_771");
+  ASSERT_EQ(config.SaveFile("e_data\\EditConfig.dat"), 1);
+  const struct {
+    const char* m_pPath;
+    bool m_bProject;  // a project file: the project's failure follows, and the last stage is forgotten
+  } rows[] = {{"data\\GValInfo.dat", true}, {"data\\PrjOption.dat", true}, {"e_data\\EditConfig.dat", false}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.m_pPath);
+    const Bytes whole = ReadFileBytes(row.m_pPath);
+    Bytes newer = whole;
+    newer[0] = 0x04;  // data version 772
+    WriteFileBytes(row.m_pPath, newer);
+    const std::string before = FileState(row.m_pPath);
+    auto run = Start();
+    ExpectBox(*run, kErrorCaption, row.m_pPath + std::string(kNewerFile), IDOK);
+    if (row.m_bProject) ExpectBox(*run, kErrorCaption, kProjectFailure, IDOK);
+    ExpectEndsQuietly(*run);
+    EXPECT_EQ(FileState(row.m_pPath), before) << "never written over";
+    WriteFileBytes(row.m_pPath, whole);
+  }
+}
+
+TEST_F(EditorStartTest, ALastStageThatIsThereButDoesNotReopenIsNamed) {
+  LayOutProject();
+  fs::create_directory("e_data");
+  const struct {
+    const char* m_pName;
+    bool m_bFolder;
+  } rows[] = {{"an empty file", false}, {"a folder in its place", true}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.m_pName);
+    const char* path = "data\\stg4\\Last.stg4_771";
+    if (row.m_bFolder) fs::create_directory(path);
+    else WriteFileBytes(path, {});
+    cEditConfig config;
+    config.m_strLastStagePath.Set(path);
+    ASSERT_EQ(config.SaveFile("e_data\\EditConfig.dat"), 1);
+    auto run = Start();
+    ExpectBox(*run, kErrorCaption, "ステージファイル data\\stg4\\Last.stg4_771 の読み込みに失敗しました！", IDOK);
+    HWND working = WaitWorkingWindow(*run);
+    ASSERT_NE(working, nullptr) << run->Describe();
+    CloseEditor(*run, working);
+    fs::remove(path);
+  }
+}
+
+TEST_F(EditorStartTest, EveryFileThatCannotBeSavedAsTheEditorClosesIsNamed) {
+  LayOutProject();
+  fs::create_directory("e_data");
+  cEditConfig config;
+  ASSERT_EQ(config.SaveFile("e_data\\EditConfig.dat"), 1);
+  // In the order of shut-down: the stage editor's window goes first, then the program's exit saves.
+  const char* const files[] = {"data\\PrjOption.dat", "e_data\\EditConfig.dat", "data\\GValInfo.dat"};
+  std::vector<std::string> before;
+  for (const char* file : files) {
+    ASSERT_TRUE(SetFileAttributesA(file, FILE_ATTRIBUTE_READONLY));
+    before.push_back(FileState(file));
+  }
+  auto run = Start();
+  HWND working = WaitWorkingWindow(*run);
+  ASSERT_NE(working, nullptr) << run->Describe();
+  PostMessageA(working, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(run->WaitExit(kWaitMs));
+  EXPECT_EQ(run->ExitCode(), 0u);
+  ASSERT_EQ(run->m_vBoxes.size(), 3u);
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(run->m_vBoxes[i].m_strCaption, kErrorCaption);
+    EXPECT_EQ(run->m_vBoxes[i].m_strText, files[i] + std::string(kNotSaved));
+    EXPECT_EQ(FileState(files[i]), before[i]) << files[i];
+    SetFileAttributesA(files[i], FILE_ATTRIBUTE_NORMAL);
   }
 }
 

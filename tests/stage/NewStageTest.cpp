@@ -161,7 +161,15 @@ TEST_F(NewStage, FailuresLeaveTheOpenStage) {
        "ステージファイル data\\stg4\\無い.stg4_771 が見つかりません！"},
       {"a damaged template", Choice("data\\stg4\\cut.stg4_771", 2), kNewStageNotMade,
        "ステージファイル data\\stg4\\cut.stg4_771 が見つかりません！"},
+      {"a stage palette file of a newer version", Choice("", 3, "data\\plt4\\new.plt4"), kNewStageKeepOpen,
+       "data\\plt4\\new.plt4 は新しいバージョンのヴォンタリスで保存されたファイルです！\n"
+       "このバージョンでは読み込むことも上書きすることもできません。"},
+      {"a template of a newer version", Choice("data\\stg4\\New.stg4_771", 0), kNewStageNotMade,
+       "data\\stg4\\New.stg4_771 は新しいバージョンのヴォンタリスで保存されたファイルです！\n"
+       "このバージョンでは読み込むことも上書きすることもできません。"},
   };
+  WriteFileBytes("data\\plt4\\new.plt4", Cat({U32(kDataVersion + 1), U32(0), U32(0), U32(0)}));
+  WriteFileBytes("data\\stg4\\New.stg4_771", Cat({U32(kDataVersion + 1), Bytes(40, 0), U32(kStageEndMarker)}));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.m_pName);
     Restart();

@@ -175,7 +175,8 @@ TEST_F(StageFileCommands, OpenAStage) {
   other.SetSize(30, 10, 0, 0);
   other.m_vBlockLayer.At(3) = Record<cEdBlock>(4);
   ASSERT_TRUE(other.SaveFile("data\\stg4\\h.stg4_771"));
-  WriteFileBytes("data\\stg4\\broken.stg4_771", Hex("03 03 00 00 07"));
+  // Damaged, though it ends with the end marker.
+  WriteFileBytes("data\\stg4\\broken.stg4_771", Cat({Hex("03 03 00 00 07"), U32(kStageEndMarker)}));
   g_StageDoc.m_vBlockLayer.At(1) = Record<cEdBlock>(2);
   g_StageEditState.m_strStagePath = "data\\stg4\\mine.stg4_771";
   g_StageEditState.PushUndo(kLayerFlagBlock, g_StageDoc);

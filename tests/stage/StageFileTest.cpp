@@ -2,6 +2,7 @@
 // recovery, and the overwrite save with its safety copy.
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "app/PathUtil.h"
 #include "stage/StageFile.h"
@@ -366,20 +367,14 @@ TEST_F(StageFile, DamagedFilesLeaveTheStageAsItWas) {
   EXPECT_EQ(g_StageDoc.m_vBlockLayer.Get(3).m_nGraphic, 3);
 }
 
-TEST_F(StageFile, EndMarkerCheckAndRecovery) {
+TEST_F(StageFile, WholeOlderAndMissingFilesPassTheEndMarkerCheckUntouched) {
   MakeDirectory("data");
   MakeDirectory("data\\stg4");
-  MakeDirectory("data\\work");
   const char* path = "data\\stg4\\a.stg4_771";
-  const char* copy = "data\\work\\a.stg4_771";
   cStageDoc source;
-  source.m_strName = "控";
   Bytes whole = StageFileAt(kDataVersion, source);
-  Bytes broken(whole.begin(), whole.end() - 4);
   Bytes old173 = StageFileAt(173, source);
   old173.back() = 0;
-
-  // Whole files, files before the check and missing files pass untouched.
   for (const Bytes& bytes : {whole, old173}) {
     WriteFileBytes(path, bytes);
     EXPECT_TRUE(CheckStageFile(path));
@@ -387,29 +382,136 @@ TEST_F(StageFile, EndMarkerCheckAndRecovery) {
   }
   EXPECT_TRUE(CheckStageFile("data\\stg4\\none.stg4_771"));
   EXPECT_TRUE(m_Shell.m_vBoxes.empty());
+}
 
-  // Broken without a safety copy: kept as it is, the user told, the load fails.
+TEST_F(StageFile, EachStageFileHasASafetyCopyNameOfItsOwn) {
+  const struct {
+    const char* m_pStage;
+    const char* m_pCopy;
+  } rows[] = {
+      // Directly in data\stg4\: the names that earlier saves gave, so their copies still recover.
+      {"data\\stg4\\a.stg4_771", "data\\work\\a.stg4_771"},
+      {".\\data\\stg4\\a.stg4_771", "data\\work\\a.stg4_771"},
+      {"data\\stg4\\a~b.stg4_771", "data\\work\\a~b.stg4_771"},
+      {"data\\stg4\\ソ表.stg4_771", "data\\work\\ソ表.stg4_771"},  // trail bytes 5C are no separators
+      // Any other stage: its whole path in one name, which begins with '~'.
+      {"data\\stg4\\sub\\other.stg4_771", "data\\work\\~data~bstg4~bsub~bother.stg4_771"},
+      {"data\\stg4\\~x.stg4_771", "data\\work\\~data~bstg4~b~tx.stg4_771"},
+      {"data\\stg4\\表\\a.stg4_771", "data\\work\\~data~bstg4~b表~ba.stg4_771"},
+      {"stages\\a.stg4_771", "data\\work\\~stages~ba.stg4_771"},
+      {"D:\\games/a.stg4_771", "data\\work\\~D~c~bgames~fa.stg4_771"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(SafetyCopyPath(row.m_pStage), row.m_pCopy) << row.m_pStage;
+
+  // Stages that differ only where a plain name and an escaped one could meet still differ.
+  const char* const stages[] = {
+      "data\\stg4\\other.stg4_771",   "data\\stg4\\sub\\other.stg4_771", "other.stg4_771",
+      "sub\\other.stg4_771",          "data\\stg4\\~data~bstg4~bsub~bother.stg4_771",
+      "data\\stg4\\sub~bother.stg4_771", "data\\stg4\\sub/other.stg4_771", "data\\stg4\\~tother.stg4_771",
+  };
+  std::vector<cString> copies;
+  for (const char* stage : stages) copies.push_back(SafetyCopyPath(stage));
+  std::sort(copies.begin(), copies.end());
+  EXPECT_EQ(std::adjacent_find(copies.begin(), copies.end()), copies.end());
+}
+
+TEST_F(StageFile, ABrokenStageIsRecoveredOnlyFromItsOwnCopyAndIsKeptBesideIt) {
+  MakeDirectory("data");
+  MakeDirectory("data\\stg4");
+  MakeDirectory("data\\stg4\\sub");
+  MakeDirectory("data\\work");
+  cStageDoc older, newer, another;
+  older.m_strName = "控";
+  newer.m_strName = "新";
+  another.m_strName = "別";
+  const Bytes copyBytes = StageFileAt(kDataVersion, older);
+  const Bytes otherBytes = StageFileAt(kDataVersion, another);
+  Bytes newerWhole = StageFileAt(kDataVersion, newer);
+  // The newer stage whole but for its last bytes, as an interrupted write leaves it.
+  const Bytes broken(newerWhole.begin(), newerWhole.end() - 2);
+  const std::string recovered = "\n※ただし、前回の更新内容が保存されていない可能性があります…\n破損したファイルは ";
+  const struct {
+    const char* m_pName;
+    const char* m_pStage;
+    const char* m_pCopy;       // the copy lying in data\work\, if any
+    const Bytes* m_pCopyBytes;
+    const char* m_pEarlier;    // a broken file kept at an earlier recovery, if any
+    const char* m_pKeptAs;     // where the broken file is kept; null: not recovered
+    std::string m_strBox;
+  } rows[] = {
+      {"its own copy, in data\\stg4", "data\\stg4\\a.stg4_771", "data\\work\\a.stg4_771", &copyBytes, nullptr,
+       "data\\stg4\\a.stg4_771.broken",
+       "破損ファイル data\\stg4\\a.stg4_771 を復旧しました！" + recovered + "data\\stg4\\a.stg4_771.broken として残してあります。"},
+      {"its own copy, in a subfolder", "data\\stg4\\sub\\other.stg4_771", "data\\work\\~data~bstg4~bsub~bother.stg4_771",
+       &copyBytes, nullptr, "data\\stg4\\sub\\other.stg4_771.broken",
+       "破損ファイル data\\stg4\\sub\\other.stg4_771 を復旧しました！" + recovered +
+           "data\\stg4\\sub\\other.stg4_771.broken として残してあります。"},
+      {"an earlier broken file stays too", "data\\stg4\\a.stg4_771", "data\\work\\a.stg4_771", &copyBytes,
+       "data\\stg4\\a.stg4_771.broken", "data\\stg4\\a.stg4_771.broken2",
+       "破損ファイル data\\stg4\\a.stg4_771 を復旧しました！" + recovered + "data\\stg4\\a.stg4_771.broken2 として残してあります。"},
+      {"the copy of another stage of the same name", "data\\stg4\\sub\\other.stg4_771", "data\\work\\other.stg4_771",
+       &otherBytes, nullptr, nullptr,
+       "破損ファイル data\\stg4\\sub\\other.stg4_771 を復旧できませんでした！\n「data\\work\\」にバックアップファイルがありません。"},
+      {"no copy", "data\\stg4\\a.stg4_771", nullptr, nullptr, nullptr, nullptr,
+       "破損ファイル data\\stg4\\a.stg4_771 を復旧できませんでした！\n「data\\work\\」にバックアップファイルがありません。"},
+  };
+  const Bytes earlierBytes = Hex("03 03 00 00 0E");
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.m_pName);
+    WriteFileBytes(row.m_pStage, broken);
+    if (row.m_pCopy) WriteFileBytes(row.m_pCopy, *row.m_pCopyBytes);
+    if (row.m_pEarlier) WriteFileBytes(row.m_pEarlier, earlierBytes);
+    m_Shell.m_vBoxes.clear();
+    g_StageDoc.m_strName = "前";
+
+    EXPECT_EQ(LoadStage(row.m_pStage), row.m_pKeptAs ? 1 : 0);
+    ASSERT_EQ(m_Shell.m_vBoxes.size(), 1u);
+    EXPECT_EQ(m_Shell.m_vBoxes[0].m_strText, row.m_strBox);
+    EXPECT_EQ(m_Shell.m_vBoxes[0].m_strCaption, row.m_pKeptAs ? "ファイルの復旧" : "エラー");
+    if (row.m_pKeptAs) {
+      EXPECT_EQ(ReadFileBytes(row.m_pStage), copyBytes);
+      EXPECT_EQ(ReadFileBytes(row.m_pKeptAs), broken) << "the broken file is never thrown away";
+      EXPECT_FALSE(FileThere(row.m_pCopy));
+      EXPECT_EQ(g_StageDoc.m_strName, "控");
+    } else {
+      EXPECT_EQ(ReadFileBytes(row.m_pStage), broken) << "left as it is";
+      EXPECT_FALSE(FileThere(std::string(row.m_pStage) + ".broken"));
+      if (row.m_pCopy) {
+        EXPECT_EQ(ReadFileBytes(row.m_pCopy), *row.m_pCopyBytes) << "another stage's copy stays";
+      }
+      EXPECT_EQ(g_StageDoc.m_strName, "前");
+    }
+    if (row.m_pEarlier) {
+      EXPECT_EQ(ReadFileBytes(row.m_pEarlier), earlierBytes);
+    }
+    for (const char* file : {row.m_pStage, row.m_pCopy, row.m_pKeptAs, row.m_pEarlier})
+      if (file) DeletePath(file);
+  }
+}
+
+TEST_F(StageFile, TheCopyOfAnUnfinishedSaveInASubfolderRecoversThatStageAlone) {
+  MakeDirectory("data");
+  MakeDirectory("data\\stg4");
+  MakeDirectory("data\\stg4\\sub");
+  const char* path = "data\\stg4\\sub\\x.stg4_771";
+  g_StageDoc.m_strName = "一";
+  ASSERT_TRUE(g_StageDoc.SaveFile(path));
+  const Bytes first = ReadFileBytes(path);
+  g_StageEditState.m_strStagePath = path;
+  g_StageEditState.m_bStageModified = 1;
+  g_StageDoc.m_strName = "二";
+  // The write stops: the copy stays under the stage's own name, never under its bare file name.
+  MakeDirectory((std::string(path) + ".~tmp").c_str());
+  EXPECT_FALSE(SaveStageOver(g_StageDoc, g_StageEditState));
+  EXPECT_EQ(ReadFileBytes("data\\work\\~data~bstg4~bsub~bx.stg4_771"), first);
+  EXPECT_FALSE(FileThere("data\\work\\x.stg4_771"));
+
+  Bytes broken(first.begin(), first.end() - 1);
   WriteFileBytes(path, broken);
-  g_StageDoc.m_strName = "前";
-  EXPECT_FALSE(LoadStage(path));
-  EXPECT_EQ(ReadFileBytes(path), broken);
-  ASSERT_EQ(m_Shell.m_vBoxes.size(), 2u);
-  EXPECT_NE(m_Shell.m_vBoxes[0].m_strText.find("を復旧できませんでした"), std::string::npos);
-  EXPECT_EQ(m_Shell.m_vBoxes[1].m_strText, "ステージファイル data\\stg4\\a.stg4_771 の読み込みに失敗しました！");
-  EXPECT_EQ(g_StageDoc.m_strName, "前");
-
-  // Broken with a safety copy: the copy takes its place, the user is told, the stage loads.
   m_Shell.m_vBoxes.clear();
-  WriteFileBytes(copy, whole);
   EXPECT_TRUE(LoadStage(path));
-  EXPECT_EQ(ReadFileBytes(path), whole);
-  EXPECT_FALSE(FileThere(copy));
-  ASSERT_EQ(m_Shell.m_vBoxes.size(), 1u);
-  EXPECT_EQ(m_Shell.m_vBoxes[0].m_strCaption, "ファイルの復旧");
-  EXPECT_EQ(m_Shell.m_vBoxes[0].m_strText,
-            "破損ファイル data\\stg4\\a.stg4_771 を復旧しました！\n※ただし、前回の更新内容が保存されていない可能性があります…");
-  EXPECT_EQ(g_StageDoc.m_strName, "控");
-  EXPECT_EQ(g_StageDoc.m_bLoadDone, 1);
+  EXPECT_EQ(g_StageDoc.m_strName, "一");
+  EXPECT_EQ(ReadFileBytes(std::string(path) + ".broken"), broken);
 }
 
 TEST_F(StageFile, EndMarkerIsCheckedFrom174On) {

@@ -102,6 +102,35 @@ bool FileThere(const std::string& path) {
   return fs::exists(HostPath(path.c_str()), error);
 }
 
+namespace {
+uint32_t Crc32(const Bytes& bytes) {
+  uint32_t crc = 0xFFFFFFFFu;
+  for (unsigned char byte : bytes) {
+    crc ^= byte;
+    for (int bit = 0; bit < 8; ++bit) crc = crc >> 1 ^ (0xEDB88320u & (0u - (crc & 1)));
+  }
+  return ~crc;
+}
+}  // namespace
+
+std::string FileState(const std::string& path) {
+  std::error_code error;
+  fs::file_status status = fs::status(HostPath(path.c_str()), error);
+  if (!fs::exists(status)) return "missing";
+  if (fs::is_directory(status)) return "folder";
+  Bytes bytes = ReadFileBytes(path);
+  bool writable = (status.permissions() & fs::perms::owner_write) != fs::perms::none;
+  char text[80];
+  std::snprintf(text, sizeof text, "%zu bytes, CRC-32 %08X, %s", bytes.size(), static_cast<unsigned>(Crc32(bytes)),
+                writable ? "writable" : "read-only");
+  return text;
+}
+
+void SetReadOnly(const std::string& path, bool readOnly) {
+  const fs::perms write = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  fs::permissions(HostPath(path.c_str()), write, readOnly ? fs::perm_options::remove : fs::perm_options::add);
+}
+
 cScratchFolder::cScratchFolder() {
   static std::atomic<int> counter{0};
   m_strPrevious = fs::current_path().string();

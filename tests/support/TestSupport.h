@@ -32,6 +32,11 @@ std::string BuildTreePath(const char* relative);
 Bytes ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const Bytes& bytes);
 bool FileThere(const std::string& path);
+// What lies at path, for checking that it is left as it was: "missing", "folder", or a file's size,
+// CRC-32 and read-only attribute.
+std::string FileState(const std::string& path);
+// Sets or clears a file's read-only attribute (its write permissions off Windows).
+void SetReadOnly(const std::string& path, bool readOnly);
 
 // What a record, list or document writes with its Save.
 template <class T>

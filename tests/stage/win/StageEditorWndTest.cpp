@@ -199,6 +199,35 @@ TEST_F(StageWndTest, GeometryComesFromTheSavedPlacementWithinItsLimits) {
   }
 }
 
+TEST_F(StageWndTest, AProjectOptionsFileThatCannotBeSavedAsTheWindowGoesIsNamed) {
+  const char* path = "data\\PrjOption.dat";
+  struct cRow {
+    const char* m_pName;
+    bool m_bFolder;
+  } rows[] = {{"read-only", false}, {"a folder in its place", true}};
+  for (const cRow& row : rows) {
+    SCOPED_TRACE(row.m_pName);
+    if (row.m_bFolder) {
+      CreateDirectoryA(path, nullptr);
+    } else {
+      WriteFileBytes(path, Hex("03 03 00 00 01 02"));
+      SetFileAttributesA(path, FILE_ATTRIBUTE_READONLY);
+    }
+    const std::string before = FileState(path);
+    OpenStage(20, 15);
+    cBoxAnswerer answerer;
+    SafeDelete(g_MainFrame.m_lpStageEditor);
+    ASSERT_EQ(answerer.Seen().size(), 1u);
+    EXPECT_EQ(answerer.Seen()[0].m_strCaption, "エラー");
+    EXPECT_EQ(answerer.Seen()[0].m_strText, "data\\PrjOption.dat の保存に失敗しました！\n保存前のファイルはそのまま残っています。");
+    EXPECT_EQ(FileState(path), before);
+    EXPECT_EQ(g_pStageEditorWnd, nullptr) << "the window went all the same";
+    SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
+    if (row.m_bFolder) RemoveDirectoryA(path);
+    else DeleteFileA(path);
+  }
+}
+
 TEST_F(StageWndTest, TheViewStartsWithThePlayerInTheMiddle) {
   const cStartRow rows[] = {
       {100, 60, 50, 40, 40, 33},  // the middle of a 20 x 15 view

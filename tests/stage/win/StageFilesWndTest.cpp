@@ -135,6 +135,28 @@ TEST_F(StageFilesWndTest, AFileThatFailsToLoadKeepsTheOpenStage) {
   EXPECT_EQ(CurrentStatusPopup(), nullptr);
 }
 
+TEST_F(StageFilesWndTest, AStageOfANewerVersionIsRefusedAndLeftAsItWas) {
+  WriteStage("data\\stg4\\n.stg4_771", 6);
+  Bytes newer = ReadFileBytes("data\\stg4\\n.stg4_771");
+  newer[0] = 0x04;  // data version 772
+  WriteFileBytes("data\\stg4\\n.stg4_771", newer);
+  OpenStage(20, 15, "data\\stg4\\a.stg4_771");
+  g_StageDoc.m_vBlockLayer.At(0) = Record<cEdBlock>(2);
+  m_Dialogs.m_Paths = {"data\\stg4\\n.stg4_771"};
+  cBoxAnswerer answerer;
+  Command(40074);
+  ASSERT_EQ(answerer.Seen().size(), 1u);
+  // The path as the open dialog gives it, made relative.
+  EXPECT_TRUE(EndsWith(answerer.Seen()[0].m_strText,
+                       "data\\stg4\\n.stg4_771 は新しいバージョンのヴォンタリスで保存されたファイルです！\n"
+                       "このバージョンでは読み込むことも上書きすることもできません。"))
+      << answerer.Seen()[0].m_strText;
+  EXPECT_EQ(ReadFileBytes("data\\stg4\\n.stg4_771"), newer);
+  EXPECT_EQ(BlockAt(0, 0), 2);
+  EXPECT_EQ(g_StageEditState.m_strStagePath, "data\\stg4\\a.stg4_771");
+  EXPECT_FALSE(RebuildPosted());
+}
+
 TEST_F(StageFilesWndTest, ABrokenFileIsRepairedFromItsSafetyCopyWhenOpened) {
   WriteStage("data\\work\\c.stg4_771", 7);
   Bytes broken = ReadFileBytes("data\\work\\c.stg4_771");
@@ -146,9 +168,13 @@ TEST_F(StageFilesWndTest, ABrokenFileIsRepairedFromItsSafetyCopyWhenOpened) {
   Command(40074);
   ASSERT_GE(answerer.Seen().size(), 1u);
   EXPECT_EQ(answerer.Seen()[0].m_strCaption, "ファイルの復旧");
-  EXPECT_EQ(answerer.Seen()[0].m_strText.rfind("破損ファイル ", 0), 0u);
+  const std::string& text = answerer.Seen()[0].m_strText;
+  EXPECT_EQ(text.rfind("破損ファイル ", 0), 0u);
+  EXPECT_NE(text.find("data\\stg4\\c.stg4_771 を復旧しました！"), std::string::npos) << text;
+  EXPECT_NE(text.find("data\\stg4\\c.stg4_771.broken として残してあります。"), std::string::npos) << text;
   EXPECT_EQ(BlockAt(1, 1), 7);
   EXPECT_FALSE(FileThere("data\\work\\c.stg4_771"));
+  EXPECT_EQ(ReadFileBytes("data\\stg4\\c.stg4_771.broken"), broken);
 }
 
 TEST_F(StageFilesWndTest, ReplacingAChangedStageAsksFirst) {
