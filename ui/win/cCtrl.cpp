@@ -100,9 +100,15 @@ void AppendTextF(cCtrl& ctrl, const char* format, ...) {
 
 void cCtrl::SubclassItem(const char* property, WNDPROC procedure) {
   if (!m_hWnd) return;
-  if (!GetPropA(m_hWnd, property)) {
+  cCtrl* holder = FromItem(m_hWnd, property);
+  if (!holder) {
     m_lpfnOldProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
     SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+  } else if (holder != this) {
+    // Another wrapper of the item hands the subclass over, so that the one holding the property
+    // is the one that gives the procedure back, and none is left pointing at a wrapper gone.
+    m_lpfnOldProc = holder->m_lpfnOldProc;
+    holder->m_lpfnOldProc = nullptr;
   }
   SetPropA(m_hWnd, property, this);
 }

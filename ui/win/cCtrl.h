@@ -111,7 +111,8 @@ protected:
   };
 
   // A wrapper that needs its item's messages puts itself in a window property of the item and
-  // takes the item's procedure; a copy attached again takes the property over.
+  // takes the item's procedure; another wrapper attached to the same item takes the property and
+  // the item's procedure over.
   void SubclassItem(const char* property, WNDPROC procedure);
   // Gives the item its own procedure back (its WM_DESTROY, or a wrapper going before its item).
   void ReleaseSubclass(const char* property);
