@@ -155,7 +155,7 @@ TEST_F(ShownWorldMapRecordsTest, ShowingTheWorldMapDialogsKeepsTheRecord) {
 }
 
 // The pages of the system settings sheet, each over every field of the record at the end of its
-// range, the BGM slots beyond the rows of a shorter BGM table.
+// range. A BGM slot beyond the BGM table is no stored value: the record's save clears it.
 class ShownSystemRecordsTest : public SystemSheetTest {
 protected:
   ShownSystemRecordsTest() {
@@ -166,7 +166,9 @@ protected:
       BuildSysPageRows(page, S, rows);
       for (const cSysCtrlRow& row : rows.Rows()) Seed(row);
     }
-    S.m_vnBgm[0] = 7;
+    // Lives not shared across the story, with the two story boxes that only shared lives enable
+    // still on: a user's unchecking of the shared lives clears them, their showing does not.
+    S.m_bStoryShareLives = 0;
   }
   ~ShownSystemRecordsTest() override { g_DatabaseSet.SetDefaults(); }
 
@@ -181,7 +183,7 @@ protected:
       default: break;
     }
   }
-  // The last row of a fixed row list; a list the page builds has three rows here.
+  // The last row of a fixed row list; the BGM rows the page builds are three here.
   static int32_t LastRow(const cString* rows) {
     if (!rows) return 2;
     int32_t count = 0;

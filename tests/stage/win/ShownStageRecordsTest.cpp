@@ -1,5 +1,5 @@
 // The stage settings sheet's pages and the background dialog as one table: the stage seeded with
-// every field at an end of its own range (the BGM beyond the rows of a shorter BGM table), each way
+// every field at an end of its own range, each way
 // it comes to be shown, each store the user then triggers; the stage must come out byte for byte
 // as it was stored.
 #include <string>
@@ -60,7 +60,7 @@ protected:
     }
     stage.m_strName = FullText("面", kStageNameBytes / 2, 1);
     stage.m_dGravity = 1.0;
-    stage.m_nBgm = 9;  // the BGM table has three rows
+    stage.m_nBgm = 2;  // the last of the BGM table's three rows; one beyond is cleared when loaded
     stage.m_vBackground.clear();
     stage.m_vBackground.push_back(ColourBackground());
     stage.m_vBackground.push_back(PictureBackground());
