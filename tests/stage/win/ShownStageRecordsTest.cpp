@@ -4,8 +4,11 @@
 // as it was stored.
 #include <string>
 
+#include "stage/cNewStage.h"
 #include "stage/win/FieldBinding.h"
 #include "stage/win/cDlgBackground.h"
+#include "tests/stage/PaletteTest.h"
+#include "tests/stage/win/PaletteWndTest.h"
 #include "tests/stage/win/StageSettingsTest.h"
 #include "tests/support/win/DialogItems.h"
 #include "tests/support/win/ShownRecordInput.h"
@@ -216,5 +219,55 @@ TEST_F(ShownStageRecordsTest, ShowingTheStageSettingsKeepsTheStage) {
 }
 
 TEST_F(ShownStageRecordsTest, ShowingABackgroundKeepsTheStage) { ExpectShowingKeepsTheRecord(BackgroundRow()); }
+
+// The new-stage dialog over the choices the editor configuration remembers: a template's older
+// version and a stage palette file, the last of the palette sources.
+class ShownNewStageChoicesTest : public PaletteWndTest {
+protected:
+  void SetUp() override {
+    PaletteWndTest::SetUp();
+    cStageDoc stage;
+    stage.SetSize(kStageMinWidth, kStageMinHeight, 0, 0);
+    ASSERT_TRUE(stage.SaveFile("data\\stg4\\T.stg4_123"));
+    stage.m_vStageBlock = {Named<cEdBlock>("f0"), Named<cEdBlock>("f1")};
+    ASSERT_TRUE(stage.SaveStagePalette("data\\plt4\\P.plt4"));
+    OpenPalettes();
+    EditConfig.m_strNewStageTemplate = "data\\stg4\\T.stg4_123";
+    EditConfig.m_nNewStagePaletteSource = kNewPaletteOfFile;
+    EditConfig.m_strNewStagePaletteFile = "data\\plt4\\P.plt4";
+  }
+
+  cShownRecordRow NewStageRow() {
+    cModalScript& s = m_Script;
+    auto run = [this] { Command(40079); };
+    return {"cDlgNewStage",
+            [&s] { s.Reset(); },
+            {s.Step("the first showing", [](HWND) {})},
+            {s.Store("typing in the template's path, then OK",
+                     [](HWND d) {
+                       RetypeLastChar(d, kIdcNewStageTemplatePath);
+                       ClickItem(d, kIdcOk);
+                     },
+                     run),
+             s.Store("typing in the palette file's path, then OK",
+                     [](HWND d) {
+                       RetypeLastChar(d, kIdcNewStagePalettePath);
+                       ClickItem(d, kIdcOk);
+                     },
+                     run),
+             s.Store("OK", [](HWND d) { ClickItem(d, kIdcOk); }, run)},
+            [] { return RecordBytes(EditConfig); },
+            // The main loop's turn: the editor rebuilt over the new stage before the next command.
+            [this] { Pump(); }};
+  }
+
+  cModalScript m_Script;
+  cBoxAnswerer m_Boxes;  // yes, the open stage may go
+};
+
+TEST_F(ShownNewStageChoicesTest, ShowingTheNewStageChoicesKeepsThem) {
+  ExpectShowingKeepsTheRecord(NewStageRow());
+  EXPECT_EQ(m_Boxes.Seen().size(), 3u) << "each OK asked before the open stage went, and nothing failed";
+}
 
 }  // namespace
