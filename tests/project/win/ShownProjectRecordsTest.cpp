@@ -92,6 +92,11 @@ protected:
     event.m_vPage.push_back(wall);
   }
 
+  // The type of the page the dialog shows: that the showing showed the page it names.
+  static void ExpectTypeShown(HWND dialog, int32_t type) {
+    EXPECT_EQ(SendDlgItemMessageA(dialog, kIdcEventType, CB_GETCURSEL, 0, 0), type);
+  }
+
   cShownRecordRow EventRow() {
     auto run = [this] { SendMessageA(EventPalette()->m_hWnd, WM_COMMAND, MAKEWPARAM(1226, BN_CLICKED), 0); };
     cModalScript& s = m_Script;
@@ -99,24 +104,42 @@ protected:
     return {"cDlgWorldEvent",
             [&s] { s.Reset(); },
             {s.Step("the first showing", [](HWND) {}),
-             s.Step("a click on the road's row", [list](HWND d) { ClickListBoxRow(list(d), 1); }),
+             s.Step("a click on the road's row",
+                    [list](HWND d) {
+                      ClickListBoxRow(list(d), 1);
+                      ExpectTypeShown(d, cWorldEventPage::kTypeRoad);
+                    }),
              s.Step("clicks on the wall's row and the world's",
                     [list](HWND d) {
                       ClickListBoxRow(list(d), 2);
+                      ExpectTypeShown(d, cWorldEventPage::kTypeWall);
                       ClickListBoxRow(list(d), 0);
+                      ExpectTypeShown(d, cWorldEventPage::kTypeWorld);
                     }),
              s.Step("keys Down, Down, Up in the list",
                     [](HWND d) {
                       FocusItem(d, kIdcPageList);
                       for (WORD key : {VK_DOWN, VK_DOWN, VK_UP}) PressKey(key);
+                      ExpectTypeShown(d, cWorldEventPage::kTypeRoad);
                     }),
              s.Step("a page inserted before the world's and deleted",
-                    [](HWND d) {
+                    [list](HWND d) {
                       ClickItem(d, kIdcPageInsert);
+                      EXPECT_EQ(SendMessageA(list(d), LB_GETCOUNT, 0, 0), 5) << "four pages and the extra row";
                       ClickItem(d, kIdcPageDelete);
                     }),
+             s.Step("the road's page copied, pasted before it and deleted with keys",
+                    [list](HWND d) {
+                      ClickListBoxRow(list(d), 1);
+                      for (WORD key : {'C', 'V'}) PressKeyWith(VK_CONTROL, key);
+                      EXPECT_EQ(SendMessageA(list(d), LB_GETCOUNT, 0, 0), 5) << "four pages and the extra row";
+                      PressKey(VK_DELETE);
+                    }),
              s.Step("a dismissed popup menu on the road's row",
-                    [](HWND d) { DismissPopupOnRow(d, kIdcPageList, 1); })},
+                    [](HWND d) {
+                      DismissPopupOnRow(d, kIdcPageList, 1);
+                      ExpectTypeShown(d, cWorldEventPage::kTypeRoad);
+                    })},
             {s.Store("typing in the event's name, then OK",
                      [](HWND d) {
                        RetypeLastChar(d, kIdcEventName);

@@ -158,6 +158,7 @@ protected:
                             ClickListBoxRow(Backgrounds(), 0, VK_LBUTTON, &m_List);
                             PressKeyWith(VK_CONTROL, 'C', &m_List);
                             PressKeyWith(VK_CONTROL, 'V', &m_List);
+                            EXPECT_EQ(SendMessageA(Backgrounds(), LB_GETCOUNT, 0, 0), 4) << "three and the extra row";
                             PressKey(VK_DELETE, false, &m_List);
                           }});
       showings.push_back({"a dismissed popup menu on the picture background's row",
@@ -181,6 +182,7 @@ protected:
                               }};
     };
     auto typing = [this](HWND d) {
+      EXPECT_EQ(IsDlgButtonChecked(d, kIdcBgUseColor), m_nBackground ? BST_UNCHECKED : BST_CHECKED) << "the row's background";
       RetypeLastChar(d, m_nBackground ? kIdcBgPicture : kIdcBgColor);
       ClickItem(d, kIdcOk);
     };
