@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "app/cDataStream.h"
+#include "app/win/FileDialogs.h"
 #include "project/win/cPrjPages.h"
 #include "project/win/cProjectOptionSheet.h"
 #include "stage/cStageEditState.h"
 #include "tests/project/win/PageInput.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/win/WindowTest.h"
-#include "app/win/FileDialogs.h"
 
 // The options the sheet edits, by a short name.
 inline cProjectSettings& P = g_ProjectSettings;

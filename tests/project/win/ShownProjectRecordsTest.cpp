@@ -135,6 +135,13 @@ protected:
                       EXPECT_EQ(SendMessageA(list(d), LB_GETCOUNT, 0, 0), 5) << "four pages and the extra row";
                       PressKey(VK_DELETE);
                     }),
+             s.Step("the road's page cut and pasted back with keys",
+                    [list](HWND d) {
+                      ClickListBoxRow(list(d), 1);
+                      PressKeyWith(VK_CONTROL, 'X');
+                      ExpectTypeShown(d, cWorldEventPage::kTypeWall);
+                      PressKeyWith(VK_CONTROL, 'V');
+                    }),
              s.Step("a dismissed popup menu on the road's row",
                     [](HWND d) {
                       DismissPopupOnRow(d, kIdcPageList, 1);
@@ -192,6 +199,7 @@ protected:
     // Lives not shared across the story, with the two story boxes that only shared lives enable
     // still on: a user's unchecking of the shared lives clears them, their showing does not.
     S.m_bStoryShareLives = 0;
+    S.m_nBitmapFormat = 0;  // 256 colours: the transparent colour's edits disabled over their values
   }
   ~ShownSystemRecordsTest() override { g_DatabaseSet.SetDefaults(); }
 

@@ -54,6 +54,7 @@ protected:
       if (row.m_nPosId) stage.*row.m_pPos = LastRowOf(HitBoxPosNames);
     }
     for (const cCheckField<cStageDoc, int32_t>& field : kStageBasicCheckFields) stage.*field.m_pMember = 1;
+    stage.m_bLimitLeft = 0;  // its edit disabled over the limit it keeps
     for (const cCheckField<cStageDoc, int32_t>& field : kStageAdvCheckFields) stage.*field.m_pMember = 1;
     for (int32_t& item : stage.m_vRankingItem) item = 1;  // kept while "no clear wait" disables them
     for (int rule = 0; rule < kVanishRuleCount; ++rule) {
