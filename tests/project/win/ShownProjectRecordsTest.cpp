@@ -53,8 +53,9 @@ protected:
     Command(40072);  // the event palette
   }
 
-  // Three pages of three types, each field at an end of its range: a world, a road after it whose
-  // fields a world's ranges would not hold, a wall; the graphic rows beyond the event sheet's four.
+  // Three pages of three types, each field at an end of its range: a world, then a road and a wall
+  // whose conditions, variation and world fields (disabled for their type, or without a variable)
+  // hold other ends; the world's and the wall's graphic rows lie beyond the event sheet's four.
   static void SeedTemplate(cWorldEvent& event) {
     event.m_strName = FullText("城", cWorldEventRules::kNameLimit, 1);
     cWorldEventPage& world = event.m_vPage[0];
@@ -63,11 +64,11 @@ protected:
     world.m_nWorldNo = cWorldMapDoc::kMaxWorldNo;
     world.m_bPassWithoutClear = 1;
     world.m_bPlayAfterClear = 1;
-    world.m_nGameClear = 2;
+    world.m_nGameClear = 2;  // the last action
     world.m_nNeedClearWorld = cWorldMapDoc::kMaxWorldNo;
     world.m_nCondVar = 999;
     world.m_nCondValue = -999999;
-    world.m_nCondCompare = 7;
+    world.m_nCondCompare = 7;  // the last comparison
     world.m_nTotalScore = -999999;
     world.m_bVariation = 1;
     world.m_nVariationVar = 999;

@@ -1,7 +1,7 @@
-// The stage settings sheet's pages and the background dialog as one table: the stage seeded with
-// every field at an end of its own range, each way
-// it comes to be shown, each store the user then triggers; the stage must come out byte for byte
-// as it was stored.
+// The stage settings sheet's pages, the background dialog and the new-stage dialog as a table: the
+// stage (or the remembered choices) seeded with every field at an end of its own range, each way it
+// comes to be shown, each store the user then triggers; the record must come out byte for byte as
+// it was stored.
 #include <string>
 
 #include "stage/cNewStage.h"
@@ -26,7 +26,8 @@ int32_t LastRowOf(const cString* rows) {
 // Each number at the end of its range away from zero.
 template <class R, size_t N>
 void SeedNumbers(const cNumField<R> (&fields)[N], R& record) {
-  for (const cNumField<R>& field : fields) *IntMemberOf(record, field.m_Member) = field.m_nMin < 0 ? field.m_nMin : field.m_nMax;
+  for (const cNumField<R>& field : fields)
+    *IntMemberOf(record, field.m_Member) = field.m_nMin < 0 ? field.m_nMin : field.m_nMax;
 }
 // Each combo on its last row.
 template <class R, size_t N>
@@ -116,18 +117,19 @@ protected:
     m_pSettings = nullptr;
   }
 
+  void PressApply() {
+    Apply();
+    PumpFor(20, &m_List);
+  }
+
   // The stores of the sheet: Apply, a change of tab and Apply, typing in the stage's name and OK, OK.
   std::vector<cShownRecordStep> SheetStores(int page) {
     int next = (page + 1) % 3;
-    auto apply = [this] {
-      Apply();
-      PumpFor(20, &m_List);
-    };
-    return {{"Apply", apply},
+    return {{"Apply", [this] { PressApply(); }},
             {"a change of tab, then Apply",
-             [this, next, apply] {
+             [this, next] {
                ShowPage(next);
-               apply();
+               PressApply();
              }},
             {"typing in the stage's name, then OK",
              [this] {
@@ -148,7 +150,8 @@ protected:
            ShowPage(page);
          }}};
     if (page == 0) {
-      showings.push_back({"a click on the picture background's row", [this] { ClickListBoxRow(Backgrounds(), 1, VK_LBUTTON, &m_List); }});
+      showings.push_back({"a click on the picture background's row",
+                          [this] { ClickListBoxRow(Backgrounds(), 1, VK_LBUTTON, &m_List); }});
       showings.push_back({"keys Down and Up in the background list",
                           [this] {
                             FocusItem(ShowPage(0), kIdcBasicBackgrounds);
@@ -176,35 +179,34 @@ protected:
       ClickListBoxRow(Backgrounds(), m_nBackground, VK_LBUTTON, &m_List);
       SendItemCommand(ShowPage(0), kIdcBasicBgEdit);
     };
-    auto thenSheet = [this](cShownRecordStep dialog, const char* sheet, std::function<void()> store) {
+    auto thenSheet = [](cShownRecordStep dialog, const char* sheet, std::function<void()> store) {
       return cShownRecordStep{dialog.m_strName + ", then " + sheet, [dialog, store] {
                                 dialog.m_fnRun();
                                 store();
                               }};
     };
     auto typing = [this](HWND d) {
-      EXPECT_EQ(IsDlgButtonChecked(d, kIdcBgUseColor), m_nBackground ? BST_UNCHECKED : BST_CHECKED) << "the row's background";
+      EXPECT_EQ(IsDlgButtonChecked(d, kIdcBgUseColor), m_nBackground ? BST_UNCHECKED : BST_CHECKED)
+          << "the row's background";
       RetypeLastChar(d, m_nBackground ? kIdcBgPicture : kIdcBgColor);
       ClickItem(d, kIdcOk);
     };
     auto ok = [](HWND d) { ClickItem(d, kIdcOk); };
     auto sheetOk = [this] { Finish(PSBTN_OK); };
-    auto apply = [this] {
-      Apply();
-      PumpFor(20, &m_List);
-    };
+    auto apply = [this] { PressApply(); };
     return {"cDlgBackground",
             [this, &s] {
               s.Reset();
               OpenSheet();
             },
-            {{"the colour background's", [this] { m_nBackground = 0; }},
-             {"the picture background's after the colour background's",
+            {{"the colour background's row edited", [this] { m_nBackground = 0; }},
+             {"the picture background's row edited after a click on the colour background's",
               [this] {
                 ClickListBoxRow(Backgrounds(), 0, VK_LBUTTON, &m_List);
                 m_nBackground = 1;
               }}},
-            {thenSheet(s.Store("typing in the colour or the picture, then OK", typing, run), "the sheet's OK", sheetOk),
+            {thenSheet(s.Store("typing in the colour or the picture, then OK", typing, run), "the sheet's OK",
+                       sheetOk),
              thenSheet(s.Store("OK", ok, run), "the sheet's OK", sheetOk),
              thenSheet(s.Store("OK", ok, run), "Apply", apply)},
             Stored,
