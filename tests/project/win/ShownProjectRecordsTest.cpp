@@ -192,24 +192,29 @@ protected:
   ShownSystemRecordsTest() {
     g_DatabaseSet.SetDefaults();
     g_DatabaseSet.m_vBgm.resize(3);
+  }
+  ~ShownSystemRecordsTest() override { g_DatabaseSet.SetDefaults(); }
+
+  // Every field at the upper end of its range, or at the lower one.
+  static void SeedRecord(bool upper) {
     for (int page = 0; page < kSysPageCount; ++page) {
       cSysRows rows;
       BuildSysPageRows(page, S, rows);
-      for (const cSysCtrlRow& row : rows.Rows()) Seed(row);
+      for (const cSysCtrlRow& row : rows.Rows()) Seed(row, upper);
     }
     // Lives not shared across the story, with the two story boxes that only shared lives enable
     // still on: a user's unchecking of the shared lives clears them, their showing does not.
     S.m_bStoryShareLives = 0;
     S.m_nBitmapFormat = 0;  // 256 colours: the transparent colour's edits disabled over their values
   }
-  ~ShownSystemRecordsTest() override { g_DatabaseSet.SetDefaults(); }
 
-  static void Seed(const cSysCtrlRow& row) {
+  static void Seed(const cSysCtrlRow& row, bool upper) {
+    int32_t end = upper ? row.m_nMax : row.m_nMin;
     switch (row.m_nKind) {
       case kSysCheck: *std::get<int32_t*>(row.m_Member) = 1; break;
       case kSysByteCheck: *std::get<char*>(row.m_Member) = 1; break;
-      case kSysNumber: *std::get<int32_t*>(row.m_Member) = row.m_nMax; break;
-      case kSysByteNumber: *std::get<uint8_t*>(row.m_Member) = static_cast<uint8_t>(row.m_nMax); break;
+      case kSysNumber: *std::get<int32_t*>(row.m_Member) = end; break;
+      case kSysByteNumber: *std::get<uint8_t*>(row.m_Member) = static_cast<uint8_t>(end); break;
       case kSysText: *std::get<cString*>(row.m_Member) = FullText("剣", row.m_nMax, row.m_bCharMode); break;
       case kSysCombo: *std::get<int32_t*>(row.m_Member) = LastRow(row.m_pRows); break;
       default: break;
@@ -252,7 +257,11 @@ protected:
 };
 
 TEST_F(ShownSystemRecordsTest, ShowingTheSystemSettingsPagesKeepsTheRecord) {
-  for (int page = 0; page < kSysPageCount; ++page) ExpectShowingKeepsTheRecord(PageRow(page));
+  for (bool upper : {true, false}) {
+    SCOPED_TRACE(upper ? "the upper ends" : "the lower ends");
+    SeedRecord(upper);
+    for (int page = 0; page < kSysPageCount; ++page) ExpectShowingKeepsTheRecord(PageRow(page));
+  }
 }
 
 // The pages of the project options sheet over options at the ends of their ranges.

@@ -23,11 +23,10 @@ int32_t LastRowOf(const cString* rows) {
   return count - 1;
 }
 
-// Each number at the end of its range away from zero.
+// Each number at the upper end of its range, or at the lower one.
 template <class R, size_t N>
-void SeedNumbers(const cNumField<R> (&fields)[N], R& record) {
-  for (const cNumField<R>& field : fields)
-    *IntMemberOf(record, field.m_Member) = field.m_nMin < 0 ? field.m_nMin : field.m_nMax;
+void SeedNumbers(const cNumField<R> (&fields)[N], R& record, bool upper) {
+  for (const cNumField<R>& field : fields) *IntMemberOf(record, field.m_Member) = upper ? field.m_nMax : field.m_nMin;
 }
 // Each combo on its last row.
 template <class R, size_t N>
@@ -38,11 +37,12 @@ void SeedCombos(const cComboField<R> (&fields)[N], R& record) {
 
 class ShownStageRecordsTest : public StageSettingsTest {
 protected:
-  ShownStageRecordsTest() {
+  // The stage with every field at the upper end of its range, or at the lower one.
+  static void SeedStage(bool upper) {
     cStageDoc& stage = g_StageDoc;
     stage.SetSize(kNewSizeMax, kNewSizeMax, 0, 0);
-    SeedNumbers(kStageBasicNumFields, stage);
-    SeedNumbers(kStageAdvNumFields, stage);
+    SeedNumbers(kStageBasicNumFields, stage, upper);
+    SeedNumbers(kStageAdvNumFields, stage, upper);
     SeedCombos(kStageBasicComboFields, stage);
     SeedCombos(kStageBasicAnchorFields, EditConfig);
     SeedCombos(kStageAdvComboFields, stage);
@@ -50,8 +50,8 @@ protected:
     SeedCombos(kHitBoxColorFields, stage);
     stage.m_nHitPlBlockShow = 0;  // its colour combo disabled over the colour it keeps
     for (const cHitBoxRow& row : kHitBoxRows) {
-      *IntMemberOf(stage, row.m_Width.m_Member) = row.m_Width.m_nMax;
-      *IntMemberOf(stage, row.m_Height.m_Member) = row.m_Height.m_nMin;
+      *IntMemberOf(stage, row.m_Width.m_Member) = upper ? row.m_Width.m_nMax : row.m_Width.m_nMin;
+      *IntMemberOf(stage, row.m_Height.m_Member) = upper ? row.m_Height.m_nMin : row.m_Height.m_nMax;
       if (row.m_nPosId) stage.*row.m_pPos = LastRowOf(HitBoxPosNames);
     }
     for (const cCheckField<cStageDoc, int32_t>& field : kStageBasicCheckFields) stage.*field.m_pMember = 1;
@@ -61,10 +61,10 @@ protected:
     for (int rule = 0; rule < kVanishRuleCount; ++rule) {
       cAutoVanishData& vanish = stage.m_aAutoVanish[rule];
       for (const cCheckField<cAutoVanishData, int32_t>& field : kVanishCheckFields) vanish.*field.m_pMember = rule % 2;
-      SeedNumbers(kVanishMarginFields, vanish);
+      SeedNumbers(kVanishMarginFields, vanish, upper);
     }
     stage.m_strName = FullText("面", kStageNameBytes / 2, 1);
-    stage.m_dGravity = 1.0;
+    stage.m_dGravity = upper ? 1.0 : 0.1;
     stage.m_nBgm = 2;  // the last of the BGM table's three rows; one beyond is cleared when loaded
     stage.m_vBackground.clear();
     stage.m_vBackground.push_back(ColourBackground());
@@ -218,12 +218,19 @@ protected:
 };
 
 TEST_F(ShownStageRecordsTest, ShowingTheStageSettingsKeepsTheStage) {
-  for (const cShownRecordRow& row :
-       {PageRow(0, "cStagePageBasic"), PageRow(1, "cStagePageAdvanced"), PageRow(2, "cStagePageAdvanced2")})
-    ExpectShowingKeepsTheRecord(row);
+  for (bool upper : {true, false}) {
+    SCOPED_TRACE(upper ? "the upper ends" : "the lower ends");
+    SeedStage(upper);
+    for (const cShownRecordRow& row :
+         {PageRow(0, "cStagePageBasic"), PageRow(1, "cStagePageAdvanced"), PageRow(2, "cStagePageAdvanced2")})
+      ExpectShowingKeepsTheRecord(row);
+  }
 }
 
-TEST_F(ShownStageRecordsTest, ShowingABackgroundKeepsTheStage) { ExpectShowingKeepsTheRecord(BackgroundRow()); }
+TEST_F(ShownStageRecordsTest, ShowingABackgroundKeepsTheStage) {
+  SeedStage(true);
+  ExpectShowingKeepsTheRecord(BackgroundRow());
+}
 
 // The new-stage dialog over the choices the editor configuration remembers: a template's older
 // version and a stage palette file, the last of the palette sources.
