@@ -285,12 +285,12 @@ void GeneralStates(const cShownCtrls& shown, cCtrlStates& states) {
   states.Enable(kIdcEffectSpeed, shown.Checked(kIdcInvincibleEffect));
 }
 
-void ModeStates(const cShownCtrls& shown, cCtrlStates& states) {
+void ModeStates(const cShownCtrls& shown, cCtrlStates& states, uint16_t changedId) {
   for (const cSysModeIds& ids : kSysModeIds) states.Enable(ids.m_nLives, !shown.Checked(ids.m_nInfinite));
   bool shared = shown.Checked(kIdcShareLives);
   for (uint16_t id : {kIdcDeathToMap, kIdcLivesOnMap}) {
     states.Enable(id, shared);
-    if (!shared) states.Check(id, false);
+    if (!shared && changedId == kIdcShareLives) states.Check(id, false);
   }
   for (const cSysModeIds& ids : kSysModeIds)
     states.EnableAll(ids.m_anItems, kRankingItems, shown.Checked(ids.m_nRanking));
@@ -336,10 +336,10 @@ void BuildSysPageRows(int page, cSystemSettings& settings, cSysRows& rows) {
   }
 }
 
-void SysPageStates(int page, const cShownCtrls& shown, cCtrlStates& states) {
+void SysPageStates(int page, const cShownCtrls& shown, cCtrlStates& states, uint16_t changedId) {
   switch (page) {
     case kSysPageGeneral: return GeneralStates(shown, states);
-    case kSysPageMode: return ModeStates(shown, states);
+    case kSysPageMode: return ModeStates(shown, states, changedId);
     case kSysPageSound: return SoundStates(shown, states);
     case kSysPageStatus: return StatusStates(shown, states);
     default: return;  // the other pages have no enable rules

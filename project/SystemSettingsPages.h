@@ -226,9 +226,11 @@ M* Field(R* record, M R::*member) {
 // Every control a page binds, in the page's order.
 void BuildSysPageRows(int page, cSystemSettings& settings, cSysRows& rows);
 
-// The enable rules of a page over what it shows. Page 2 also unchecks the two story boxes that
-// only lives shared across the story allow.
-void SysPageStates(int page, const cShownCtrls& shown, cCtrlStates& states);
+// The enable rules of a page over what it shows; changedId is the control the user has just
+// changed, 0 while the page is only being shown. Page 2 also unchecks the two story boxes that
+// only lives shared across the story allow, when the user unchecks the shared lives: a record
+// shown with them on keeps them.
+void SysPageStates(int page, const cShownCtrls& shown, cCtrlStates& states, uint16_t changedId);
 
 // The BGM combo rows: "なし", then the numbered BGM records; the row is the table index.
 void MakeBgmLabels(std::vector<cString>& labels, const cVector<cBgmData>& table);

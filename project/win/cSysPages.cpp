@@ -94,7 +94,7 @@ void cSysPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
   AttachCtrlGroups(m_vCombos);
   AttachOwnCtrls();
   DataToControls();
-  UpdateEnables();
+  UpdateEnables(0);
   m_bInitialized = 1;
 }
 
@@ -102,7 +102,7 @@ void cSysPage::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (!AcceptCommand(wParam)) return;
   cDialog::OnCommand(wParam, lParam);
   OnPageCommand(LOWORD(wParam), HIWORD(wParam));
-  if (m_bInitialized && FindCommandCtrl(wParam)) UpdateEnables();
+  if (uint16_t changed = m_bInitialized ? FindCommandCtrl(wParam) : 0) UpdateEnables(changed);
   SendMessageA(GetParent(m_hWnd), PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
 }
 
@@ -146,9 +146,9 @@ bool cSysPage::RunsSheetApply() const {
                              m_nPage == kSysPageCompat2);
 }
 
-void cSysPage::UpdateEnables() {
+void cSysPage::UpdateEnables(uint16_t changedId) {
   cCtrlStates states;
-  SysPageStates(m_nPage, *this, states);
+  SysPageStates(m_nPage, *this, states, changedId);
   ApplyStates(states);
 }
 

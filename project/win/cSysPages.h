@@ -25,8 +25,9 @@ public:
   void OnCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
   // Run when the page becomes the current tab: only the enable rules, the controls stay as shown.
-  void Reload() { UpdateEnables(); }
-  void UpdateEnables();
+  void Reload() { UpdateEnables(0); }
+  // The enable rules after the user changed the control changedId (0: the page is being shown).
+  void UpdateEnables(uint16_t changedId);
   // Stores every bound control; a page whose window was never made has none and stores nothing.
   void Apply() { ControlsToData(); }
 

@@ -162,6 +162,7 @@ TEST(SystemSettingsPagesTest, EnableRulesFollowWhatThePageShows) {
     std::map<uint16_t, int> m_Rows;
     std::map<uint16_t, int> m_Enabled;  // id -> expected enable state
     std::map<uint16_t, int> m_Checks;   // id -> expected check decision (-1 none)
+    uint16_t m_nChanged = 0;            // the control the user changed; 0: the page shown
   } cases[] = {
       {"general, both boxes on", kSysPageGeneral, {kIdcClear1Up, kIdcInvincibleEffect}, {},
        {{kIdcScorePer1Up, 1}, {kIdcEffectSpeed, 1}}, {}},
@@ -169,8 +170,13 @@ TEST(SystemSettingsPagesTest, EnableRulesFollowWhatThePageShows) {
       {"mode, infinite lives of story and free", kSysPageMode, {1327, 1344, kIdcShareLives}, {},
        {{1321, 0}, {1330, 1}, {1337, 0}, {kIdcDeathToMap, 1}, {kIdcLivesOnMap, 1}},
        {{kIdcDeathToMap, -1}, {kIdcLivesOnMap, -1}}},
-      {"mode, lives not shared", kSysPageMode, {kIdcDeathToMap, kIdcLivesOnMap}, {},
-       {{kIdcDeathToMap, 0}, {kIdcLivesOnMap, 0}, {1321, 1}}, {{kIdcDeathToMap, 0}, {kIdcLivesOnMap, 0}}},
+      {"mode, lives no longer shared", kSysPageMode, {kIdcDeathToMap, kIdcLivesOnMap}, {},
+       {{kIdcDeathToMap, 0}, {kIdcLivesOnMap, 0}, {1321, 1}}, {{kIdcDeathToMap, 0}, {kIdcLivesOnMap, 0}},
+       kIdcShareLives},
+      {"mode, lives not shared as shown", kSysPageMode, {kIdcDeathToMap, kIdcLivesOnMap}, {},
+       {{kIdcDeathToMap, 0}, {kIdcLivesOnMap, 0}}, {{kIdcDeathToMap, -1}, {kIdcLivesOnMap, -1}}},
+      {"mode, lives not shared, another box clicked", kSysPageMode, {kIdcDeathToMap}, {}, {},
+       {{kIdcDeathToMap, -1}, {kIdcLivesOnMap, -1}}, kIdcStoryHighScore},
       {"mode, ranking of challenge only", kSysPageMode, {1335}, {},
        {{1326, 0}, {1351, 0}, {1332, 1}, {1353, 1}, {1339, 0}, {1355, 0}}, {}},
       {"sound, 256 colours", kSysPageSound, {kIdcStockTarget[0], kIdcStockTarget[24]}, {{kIdcBitmapFormat, 0}},
@@ -191,7 +197,7 @@ TEST(SystemSettingsPagesTest, EnableRulesFollowWhatThePageShows) {
   };
   for (const cCase& c : cases) {
     cCtrlStates states;
-    SysPageStates(c.m_nPage, cFakeShown(c.m_Checked, c.m_Rows), states);
+    SysPageStates(c.m_nPage, cFakeShown(c.m_Checked, c.m_Rows), states, c.m_nChanged);
     for (const auto& [id, enabled] : c.m_Enabled) EXPECT_EQ(states.Enabled(id), enabled) << c.m_pWhy << " id " << id;
     for (const auto& [id, checked] : c.m_Checks) EXPECT_EQ(states.Checked(id), checked) << c.m_pWhy << " id " << id;
   }

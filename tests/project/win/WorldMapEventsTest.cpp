@@ -9,6 +9,7 @@
 
 #include "app/cEditConfig.h"
 #include "stage/cStageEditState.h"
+#include "tests/project/win/PageInput.h"
 #include "tests/project/win/WorldMapFixture.h"
 #include "ui/win/cModelessList.h"
 
@@ -19,10 +20,6 @@ void ClickCheck(HWND window, int id, bool on) {
   HWND box = GetDlgItem(window, id);
   SendMessageA(box, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
   SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(box));
-}
-
-void ClickButton(HWND window, int id) {
-  SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
 
 void SetText(HWND dialog, int id, const char* text) { SetDlgItemTextA(dialog, id, text); }
