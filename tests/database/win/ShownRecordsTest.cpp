@@ -240,6 +240,14 @@ protected:
     EXPECT_EQ(ItemText(PageWindow(), kIdcName), kName);
   }
 
+  // A watch that chooses the item of every popup menu that opens.
+  static std::function<void(HWND)> ChooseMenuItem(UINT id) {
+    return [id](HWND menuWindow) {
+      HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+      if (!ClickMenuItem(menu, id)) TypeKey(VK_ESCAPE);
+    };
+  }
+
   void AskCount(int count) {
     cModalDriver driver([count](HWND dialog) {
       SetDlgItemTextA(dialog, 1003, std::to_string(count).c_str());
@@ -265,6 +273,12 @@ protected:
            key('C', true);
            click(1);
            key('V', true);
+           Shows(1);
+         }},
+        {"the popup menu's 切り取り of the other record above it",
+         [this, click] {
+           cPopupMenuWatch watch(ChooseMenuItem(40038));
+           click(1, VK_RBUTTON);
            Shows(1);
          }},
         {"a count that cuts the other record", [this, click] { click(1); AskCount(1); Shows(0); }},
@@ -336,10 +350,13 @@ protected:
               m_fnInDialog = inside;
             }};
   }
-  std::vector<cShownRecordStep> DialogStores(int retyped, const std::string& last) {
-    auto run = [this](std::function<void(HWND)> store) {
-      cModalDriver driver([this, store](HWND dialog) {
+  // retyped names the edit whose last characters last the user retypes; it shows shown for the
+  // stored sub-record.
+  std::vector<cShownRecordStep> DialogStores(int retyped, const std::string& last, const std::string& shown) {
+    auto run = [this, retyped, shown](std::function<void(HWND)> store) {
+      cModalDriver driver([this, store, retyped, shown](HWND dialog) {
         m_fnInDialog(dialog);
+        EXPECT_EQ(ItemText(dialog, retyped), shown);
         store(dialog);
       });
       m_fnOpenDialog();
@@ -383,7 +400,7 @@ protected:
   // another sub-record or record was shown.
   template <class T, class PageCore>
   cCase ItemDialogRow(const char* window, int tab, cVector<T> cDatabaseSet::*table, PageCore cDatabaseCore::*page,
-                      const T& stored, const T& other, int inner, int edit, int retyped, const std::string& last) {
+                      const T& stored, const T& other, int inner, int edit, int retyped, const std::string& shown) {
     auto seed = [this, table, tab, stored, other] { Seed(table, tab, stored, other); };
     auto click = [this](int id, int row) { ClickRow(PageWindow(), id, row); };
     auto press = [this, edit] { Press(PageWindow(), edit); };
@@ -412,7 +429,7 @@ protected:
                                  press();
                                }),
              },
-             DialogStores(retyped, last),
+             DialogStores(retyped, shown.substr(shown.size() - 1), shown),
              [this, table, page, tab]() -> Bytes {
                cVector<T>& work = m_pDatabase ? (Core().*page).m_vWork : g_DatabaseSet.*table;
                return RecordBytes(work[LeadOf(tab)]);
@@ -425,10 +442,7 @@ protected:
   cCase PatternRow(const char* window, int tab, std::function<void()> seed, std::function<void()> open,
                    std::function<cVector<cAnimeFrameData>&()> frames) {
     const int kList = 1206;
-    auto shows = [this](HWND dialog, int row) {
-      m_nAt = row;
-      EXPECT_EQ(ItemText(dialog, 1204), "9999");
-    };
+    auto at = [this](int row) { m_nAt = row; };
     auto click = [this](HWND dialog, int row, int button = VK_LBUTTON) { ClickRow(dialog, kList, row, button); };
     auto key = [this](HWND dialog, WORD key, bool ctrl) { KeyOnList(dialog, kList, key, ctrl); };
     auto showing = [this, open](const char* name, std::function<void(HWND)> inside) {
@@ -437,60 +451,66 @@ protected:
     return {seed,
             {window, OpenOn(tab, seed),
              {
-                 showing("the first showing", [shows](HWND dialog) { shows(dialog, 0); }),
+                 showing("the first showing", [at](HWND) { at(0); }),
                  showing("a click after the other frame",
-                         [shows, click](HWND dialog) {
+                         [at, click](HWND dialog) {
                            click(dialog, 1);
                            click(dialog, 0);
-                           shows(dialog, 0);
+                           at(0);
                          }),
                  showing("Up from the other frame",
-                         [shows, click, key](HWND dialog) {
+                         [at, click, key](HWND dialog) {
                            click(dialog, 1);
                            key(dialog, VK_UP, false);
-                           shows(dialog, 0);
+                           at(0);
                          }),
                  showing("Down from the other frame",
-                         [shows, click, key](HWND dialog) {
+                         [at, click, key](HWND dialog) {
                            click(dialog, 1);
                            key(dialog, VK_DOWN, false);
-                           shows(dialog, 2);
+                           at(2);
                          }),
                  showing("Ctrl+X of the other frame above it",
-                         [shows, click, key](HWND dialog) {
+                         [at, click, key](HWND dialog) {
                            click(dialog, 1);
                            key(dialog, 'X', true);
-                           shows(dialog, 1);
+                           at(1);
                          }),
                  showing("Delete of the other frame above it",
-                         [shows, click, key](HWND dialog) {
+                         [at, click, key](HWND dialog) {
                            click(dialog, 1);
                            key(dialog, VK_DELETE, false);
-                           shows(dialog, 1);
+                           at(1);
                          }),
                  showing("削除 of the other frame above it",
-                         [this, shows, click](HWND dialog) {
+                         [this, at, click](HWND dialog) {
                            click(dialog, 1);
                            Press(dialog, 1067);
-                           shows(dialog, 1);
+                           at(1);
                          }),
                  showing("Ctrl+V of a copy over the other frame",
-                         [shows, click, key](HWND dialog) {
+                         [at, click, key](HWND dialog) {
                            click(dialog, 0);
                            key(dialog, 'C', true);
                            click(dialog, 1);
                            key(dialog, 'V', true);
-                           shows(dialog, 1);
+                           at(1);
+                         }),
+                 showing("the popup menu's 削除 of the other frame above it",
+                         [at, click](HWND dialog) {
+                           cPopupMenuWatch watch(ChooseMenuItem(40043));
+                           click(dialog, 1, VK_RBUTTON);
+                           at(1);
                          }),
                  showing("a dismissed popup menu",
-                         [shows, click](HWND dialog) {
+                         [at, click](HWND dialog) {
                            cPopupMenuWatch watch([](HWND) { TypeKey(VK_ESCAPE); });
                            click(dialog, 1);
                            click(dialog, 0, VK_RBUTTON);
-                           shows(dialog, 0);
+                           at(0);
                          }),
              },
-             DialogStores(1204, "9"),
+             DialogStores(1204, "9", "9999"),
              [this, frames]() -> Bytes {
                cVector<cAnimeFrameData>& list = frames();
                return m_nAt < list.Count() ? RecordBytes(list[m_nAt]) : Bytes{};
@@ -550,9 +570,9 @@ TEST_F(ShownRecordsTest, EverySubDialogKeepsTheRecordItShows) {
   };
   Run({
       ItemDialogRow("ソードの位置", kTabSwordType, &cDatabaseSet::m_vSwordType, &cDatabaseCore::m_SwordType,
-                    StoredSword(), OtherSword(), 1215, 1212, 1113, "9"),
+                    StoredSword(), OtherSword(), 1215, 1212, 1113, "999"),
       ItemDialogRow("エフェクトのアニメ", kTabEffect, &cDatabaseSet::m_vEffect, &cDatabaseCore::m_Effect,
-                    StoredEffect(), OtherEffect(), 1206, 1228, 1204, "9"),
+                    StoredEffect(), OtherEffect(), 1206, 1228, 1204, "999"),
       PatternRow("アニメパターン of an anime", kTabAnime, animes, [this] { Press(PageWindow(), 1226); },
                  frames(kTabAnime, &cDatabaseCore::m_Anime, &cDatabaseSet::m_vAnime, [](cAnimeData& anime) -> cAnimeData& {
                    return anime;
