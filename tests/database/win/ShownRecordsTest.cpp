@@ -2,6 +2,7 @@
 // showing, a click, keys, the list commands that leave it edited, a count change, a dismissed popup
 // menu, the idle tick) after a record of another kind or state, then stored by the user's edit of
 // the name, a tab change with Apply, or OK: it comes out byte for byte as it was stored.
+#include <array>
 #include <functional>
 #include <string>
 
@@ -156,8 +157,10 @@ cSwordTypeData StoredSword() {
   sword.m_strPathLeft = LongPath("bmp\\sword\\", "bmp");
   sword.m_strPathRight = LongPath("bmp\\sword\\", "bmp");
   sword.m_vPos.clear();
+  // The stored position at every extreme, another, the stored one again.
   sword.m_vPos.push_back(Position(-320, 240, 0, 1, 3, 639, 479, 640, 480, 999));
   sword.m_vPos.push_back(Position(320, -240, 1, 0, 0, 0, 0, 0, 0, 0));
+  sword.m_vPos.push_back(sword.m_vPos[0]);
   return sword;
 }
 cSwordTypeData OtherSword() {
@@ -175,6 +178,7 @@ cEffectData StoredEffect() {
   effect.m_bAllowGiant = 1;
   effect.m_vFrame.push_back(EffectFrame(640, 999));
   effect.m_vFrame.push_back(EffectFrame(0, 0));
+  effect.m_vFrame.push_back(EffectFrame(640, 999));
   return effect;
 }
 cEffectData OtherEffect() {
@@ -341,11 +345,13 @@ protected:
             CloseAndSeed(seed)}};
   }
 
-  // The sub-dialogs run modally: a showing names how the dialog opens and what the user does in it
-  // first; a store runs the dialog with both, then its own steps in it.
-  cShownRecordStep DialogShowing(const char* name, std::function<void()> open,
+  // The sub-dialogs run modally: a showing runs the user's steps on the page, then names how the
+  // dialog opens and what the user does in it first; a store runs the dialog with both, then its
+  // own steps in it.
+  cShownRecordStep DialogShowing(const char* name, std::function<void()> steps, std::function<void()> open,
                                  std::function<void(HWND)> inside = [](HWND) {}) {
-    return {name, [this, open, inside] {
+    return {name, [this, steps, open, inside] {
+              steps();
               m_fnOpenDialog = open;
               m_fnInDialog = inside;
             }};
@@ -395,44 +401,71 @@ protected:
     };
   }
 
-  // The row of a dialog over the sub-record at the first row of a page's inner list (the sword
-  // positions, the effect frames): opened by the button, a double click, or the button after
-  // another sub-record or record was shown.
-  template <class T, class PageCore>
+  // The row of a dialog over a sub-record of a page's inner list (the sword positions, the effect
+  // frames: the stored one in rows 0 and 2, another in row 1), opened by 編集 or a double click
+  // after the inner list's selection moved to it each way, or after another record was shown.
+  // buttons: 挿入 (insert, then edit), 編集, 削除 of the inner list.
+  template <class T, class Item, class PageCore>
   cCase ItemDialogRow(const char* window, int tab, cVector<T> cDatabaseSet::*table, PageCore cDatabaseCore::*page,
-                      const T& stored, const T& other, int inner, int edit, int retyped, const std::string& shown) {
+                      cVector<Item> T::*items, const T& stored, const T& other, int inner,
+                      std::array<int, 3> buttons, int retyped, const std::string& shown) {
     auto seed = [this, table, tab, stored, other] { Seed(table, tab, stored, other); };
-    auto click = [this](int id, int row) { ClickRow(PageWindow(), id, row); };
-    auto press = [this, edit] { Press(PageWindow(), edit); };
+    auto click = [this, inner](int row, int button = VK_LBUTTON) { ClickRow(PageWindow(), inner, row, button); };
+    auto key = [this, inner](WORD key, bool ctrl) { KeyOnList(PageWindow(), inner, key, ctrl); };
+    auto press = [this](int id) { Press(PageWindow(), id); };
+    int edit = buttons[1];
+    // The page's steps at once, then 編集 when the store runs.
+    auto showing = [this, press, edit](const char* name, int row, std::function<void()> steps) {
+      return DialogShowing(name, [this, row, steps] {
+        steps();
+        m_nAt = row;
+      }, [press, edit] { press(edit); });
+    };
     int records = kDbTabs[tab].m_nListId;
     return {seed,
             {window, OpenOn(tab, seed),
              {
-                 DialogShowing("its row's 編集", press),
-                 DialogShowing("a double click on its row", [click, inner] { click(inner, 0); click(inner, 0); }),
-                 DialogShowing("編集 after a click on the other row",
-                               [click, press, inner] {
-                                 click(inner, 1);
-                                 click(inner, 0);
-                                 press();
+                 showing("its row's 編集", 0, [] {}),
+                 DialogShowing("a double click on its row", [this] { m_nAt = 0; },
+                               [click] {
+                                 click(0);
+                                 click(0);
                                }),
-                 DialogShowing("編集 after Up from the other row",
-                               [this, click, press, inner] {
-                                 click(inner, 1);
-                                 KeyOnList(PageWindow(), inner, VK_UP, false);
-                                 press();
-                               }),
-                 DialogShowing("編集 after the other record",
-                               [click, press, records] {
-                                 click(records, 1);
-                                 click(records, 0);
-                                 press();
-                               }),
+                 showing("a click after the other row", 0, [click] { click(1); click(0); }),
+                 showing("Up from the other row", 0, [click, key] { click(1); key(VK_UP, false); }),
+                 showing("Down from the other row", 2, [click, key] { click(1); key(VK_DOWN, false); }),
+                 showing("削除 of the other row above it", 1, [click, press, buttons] { click(1); press(buttons[2]); }),
+                 showing("Ctrl+X of the other row above it", 1, [click, key] { click(1); key('X', true); }),
+                 showing("Ctrl+V of a copy over the other row", 1,
+                         [click, key] {
+                           click(0);
+                           key('C', true);
+                           click(1);
+                           key('V', true);
+                         }),
+                 showing("挿入 of a new row above it, confirmed", 1,
+                         [press, buttons] {
+                           cModalDriver insert([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, kIdcOk, 0); });
+                           press(buttons[0]);
+                           EXPECT_TRUE(insert.Ran());
+                         }),
+                 showing("a dismissed popup menu", 0,
+                         [click] {
+                           cPopupMenuWatch watch([](HWND) { TypeKey(VK_ESCAPE); });
+                           click(1);
+                           click(0, VK_RBUTTON);
+                         }),
+                 showing("the other record, then its own again", 0,
+                         [this, records] {
+                           ClickRow(PageWindow(), records, 1);
+                           ClickRow(PageWindow(), records, 0);
+                         }),
              },
              DialogStores(retyped, shown.substr(shown.size() - 1), shown),
-             [this, table, page, tab]() -> Bytes {
+             [this, table, page, tab, items]() -> Bytes {
                cVector<T>& work = m_pDatabase ? (Core().*page).m_vWork : g_DatabaseSet.*table;
-               return RecordBytes(work[LeadOf(tab)]);
+               cVector<Item>& list = work[LeadOf(tab)].*items;
+               return m_nAt < list.Count() ? RecordBytes(list[m_nAt]) : Bytes{};
              },
              CloseAndSeed(seed)}};
   }
@@ -446,7 +479,7 @@ protected:
     auto click = [this](HWND dialog, int row, int button = VK_LBUTTON) { ClickRow(dialog, kList, row, button); };
     auto key = [this](HWND dialog, WORD key, bool ctrl) { KeyOnList(dialog, kList, key, ctrl); };
     auto showing = [this, open](const char* name, std::function<void(HWND)> inside) {
-      return DialogShowing(name, open, inside);
+      return DialogShowing(name, [] {}, open, inside);
     };
     return {seed,
             {window, OpenOn(tab, seed),
@@ -570,9 +603,9 @@ TEST_F(ShownRecordsTest, EverySubDialogKeepsTheRecordItShows) {
   };
   Run({
       ItemDialogRow("ソードの位置", kTabSwordType, &cDatabaseSet::m_vSwordType, &cDatabaseCore::m_SwordType,
-                    StoredSword(), OtherSword(), 1215, 1212, 1113, "999"),
+                    &cSwordTypeData::m_vPos, StoredSword(), OtherSword(), 1215, {1214, 1212, 1213}, 1113, "999"),
       ItemDialogRow("エフェクトのアニメ", kTabEffect, &cDatabaseSet::m_vEffect, &cDatabaseCore::m_Effect,
-                    StoredEffect(), OtherEffect(), 1206, 1228, 1204, "999"),
+                    &cEffectData::m_vFrame, StoredEffect(), OtherEffect(), 1206, {1227, 1228, 1229}, 1204, "999"),
       PatternRow("アニメパターン of an anime", kTabAnime, animes, [this] { Press(PageWindow(), 1226); },
                  frames(kTabAnime, &cDatabaseCore::m_Anime, &cDatabaseSet::m_vAnime, [](cAnimeData& anime) -> cAnimeData& {
                    return anime;
