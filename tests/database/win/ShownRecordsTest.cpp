@@ -559,7 +559,15 @@ protected:
 };
 
 
-TEST_F(ShownRecordsTest, EveryDatabasePageKeepsTheRecordItShows) {
+TEST_F(ShownRecordsTest, TheAnimePagesKeepTheRecordTheyShow) {
+  Run({
+      PageRow("基本アニメセット", kTabAnimeSet, &cDatabaseSet::m_vAnimeSet, &cDatabaseCore::m_AnimeSet,
+              StoredAnimeSet(), OtherAnimeSet()),
+      PageRow("アニメ", kTabAnime, &cDatabaseSet::m_vAnime, &cDatabaseCore::m_Anime, StoredAnime(), OtherAnime()),
+  });
+}
+
+TEST_F(ShownRecordsTest, TheEffectKindPagesKeepTheRecordTheyShow) {
   // レンズ at its extremes, negative included; 色変化 would cut every one of them.
   auto lens = EffectKind<cCharaEffectData>(12, {9999, 100, 0, -16, 16});
   auto colour = EffectKind<cCharaEffectData>(13, {10, 1, 4, 207, 0});
@@ -569,18 +577,20 @@ TEST_F(ShownRecordsTest, EveryDatabasePageKeepsTheRecordItShows) {
   auto mosaic = EffectKind<cScrEffectData>(13, {10, 240, 1, 0, 0});
   mosaic.m_strName = "Other";
   Run({
-      PageRow("基本アニメセット", kTabAnimeSet, &cDatabaseSet::m_vAnimeSet, &cDatabaseCore::m_AnimeSet,
-              StoredAnimeSet(), OtherAnimeSet()),
-      PageRow("アニメ", kTabAnime, &cDatabaseSet::m_vAnime, &cDatabaseCore::m_Anime, StoredAnime(), OtherAnime()),
+      PageRow("キャラエフェクト", kTabCharaEffect, &cDatabaseSet::m_vCharaEffect, &cDatabaseCore::m_CharaEffect, lens,
+              colour),
+      PageRow("画面エフェクト", kTabScrEffect, &cDatabaseSet::m_vScrEffect, &cDatabaseCore::m_ScrEffect, move, mosaic),
+  });
+}
+
+TEST_F(ShownRecordsTest, TheFilePagesKeepTheRecordTheyShow) {
+  Run({
       PageRow("キャラの専用bmp", kTabCharaExc, &cDatabaseSet::m_vCharaExc, &cDatabaseCore::m_CharaExc, StoredBitmap(),
               OtherBitmap()),
       PageRow("ソードタイプ", kTabSwordType, &cDatabaseSet::m_vSwordType, &cDatabaseCore::m_SwordType, StoredSword(),
               OtherSword()),
       PageRow("エフェクト", kTabEffect, &cDatabaseSet::m_vEffect, &cDatabaseCore::m_Effect, StoredEffect(),
               OtherEffect()),
-      PageRow("キャラエフェクト", kTabCharaEffect, &cDatabaseSet::m_vCharaEffect, &cDatabaseCore::m_CharaEffect, lens,
-              colour),
-      PageRow("画面エフェクト", kTabScrEffect, &cDatabaseSet::m_vScrEffect, &cDatabaseCore::m_ScrEffect, move, mosaic),
       PageRow("ピクチャー", kTabPicture, &cDatabaseSet::m_vPicture, &cDatabaseCore::m_Picture,
               StoredFile<cPictureData>("bmp\\picture\\", "bmp"), OtherFile<cPictureData>("bmp\\picture\\", "bmp")),
       PageRow("効果音", kTabSound, &cDatabaseSet::m_vSound, &cDatabaseCore::m_Sound,
