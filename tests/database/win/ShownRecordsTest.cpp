@@ -7,6 +7,7 @@
 #include <string>
 
 #include "database/win/cDbPageAnime.h"
+#include "database/win/cDbPageSwordType.h"
 #include "tests/database/win/DatabaseWndTest.h"
 #include "tests/support/win/ShownRecordTable.h"
 
@@ -303,9 +304,11 @@ protected:
     };
   }
 
-  std::vector<cShownRecordStep> PageStores() {
+  // field names another edit of the page whose last characters last the user retypes.
+  std::vector<cShownRecordStep> PageStores(int field, const std::string& last) {
     return {
         {"the name retyped", [this] { RetypeLast(PageWindow(), kIdcName, "z"); }},
+        {"another field retyped", [this, field, last] { RetypeLast(PageWindow(), field, last); }},
         {"another tab and back, then Apply",
          [this] {
            ClickTab((m_nTab + 1) % kTabCount);
@@ -331,12 +334,12 @@ protected:
   // The row of a table page over the stored record and the other one.
   template <class T, class PageCore>
   cCase PageRow(const char* window, int tab, cVector<T> cDatabaseSet::*table, PageCore cDatabaseCore::*page,
-                const T& stored, const T& other) {
+                const T& stored, const T& other, int field, const std::string& last) {
     auto seed = [this, table, tab, stored, other] { Seed(table, tab, stored, other); };
     return {seed,
             {window, OpenOn(tab, seed),
             ListShowings(),
-            PageStores(),
+            PageStores(field, last),
             [this, table, page, tab]() -> Bytes {
               cVector<T>& records = m_pDatabase ? (Core().*page).m_vWork : g_DatabaseSet.*table;
               int index = LeadOf(tab) + m_nAt;
@@ -562,11 +565,13 @@ protected:
 TEST_F(ShownRecordsTest, TheAnimePagesKeepTheRecordTheyShow) {
   Run({
       PageRow("基本アニメセット", kTabAnimeSet, &cDatabaseSet::m_vAnimeSet, &cDatabaseCore::m_AnimeSet,
-              StoredAnimeSet(), OtherAnimeSet()),
-      PageRow("アニメ", kTabAnime, &cDatabaseSet::m_vAnime, &cDatabaseCore::m_Anime, StoredAnime(), OtherAnime()),
+              StoredAnimeSet(), OtherAnimeSet(), kIdcAnimeFlyShift, "9"),
+      PageRow("アニメ", kTabAnime, &cDatabaseSet::m_vAnime, &cDatabaseCore::m_Anime, StoredAnime(), OtherAnime(), kIdcAnimeNumber, "9"),
   });
 }
 
+// The field retyped is the run time, whose range is the same for every kind: after a cut the
+// edits keep the ranges of the kind shown before, as after 新規, and a value typed there takes them.
 TEST_F(ShownRecordsTest, TheEffectKindPagesKeepTheRecordTheyShow) {
   // レンズ at its extremes, negative included; 色変化 would cut every one of them.
   auto lens = EffectKind<cCharaEffectData>(12, {9999, 100, 0, -16, 16});
@@ -578,25 +583,26 @@ TEST_F(ShownRecordsTest, TheEffectKindPagesKeepTheRecordTheyShow) {
   mosaic.m_strName = "Other";
   Run({
       PageRow("キャラエフェクト", kTabCharaEffect, &cDatabaseSet::m_vCharaEffect, &cDatabaseCore::m_CharaEffect, lens,
-              colour),
-      PageRow("画面エフェクト", kTabScrEffect, &cDatabaseSet::m_vScrEffect, &cDatabaseCore::m_ScrEffect, move, mosaic),
+              colour, kParamEditIds[0], "9"),
+      PageRow("画面エフェクト", kTabScrEffect, &cDatabaseSet::m_vScrEffect, &cDatabaseCore::m_ScrEffect, move, mosaic,
+              kParamEditIds[0], "9"),
   });
 }
 
 TEST_F(ShownRecordsTest, TheFilePagesKeepTheRecordTheyShow) {
   Run({
       PageRow("キャラの専用bmp", kTabCharaExc, &cDatabaseSet::m_vCharaExc, &cDatabaseCore::m_CharaExc, StoredBitmap(),
-              OtherBitmap()),
+              OtherBitmap(), kIdcPath, "p"),
       PageRow("ソードタイプ", kTabSwordType, &cDatabaseSet::m_vSwordType, &cDatabaseCore::m_SwordType, StoredSword(),
-              OtherSword()),
+              OtherSword(), kIdcSwordPathRight, "p"),
       PageRow("エフェクト", kTabEffect, &cDatabaseSet::m_vEffect, &cDatabaseCore::m_Effect, StoredEffect(),
-              OtherEffect()),
+              OtherEffect(), 11210, "0"),
       PageRow("ピクチャー", kTabPicture, &cDatabaseSet::m_vPicture, &cDatabaseCore::m_Picture,
-              StoredFile<cPictureData>("bmp\\picture\\", "bmp"), OtherFile<cPictureData>("bmp\\picture\\", "bmp")),
+              StoredFile<cPictureData>("bmp\\picture\\", "bmp"), OtherFile<cPictureData>("bmp\\picture\\", "bmp"), kIdcPath, "p"),
       PageRow("効果音", kTabSound, &cDatabaseSet::m_vSound, &cDatabaseCore::m_Sound,
-              StoredFile<cSoundData>("wave\\", "wav"), OtherFile<cSoundData>("wave\\", "wav")),
+              StoredFile<cSoundData>("wave\\", "wav"), OtherFile<cSoundData>("wave\\", "wav"), kIdcPath, "v"),
       PageRow("BGM", kTabBgm, &cDatabaseSet::m_vBgm, &cDatabaseCore::m_Bgm, StoredFile<cBgmData>("bgm\\", "ogg"),
-              OtherFile<cBgmData>("bgm\\", "ogg")),
+              OtherFile<cBgmData>("bgm\\", "ogg"), kIdcPath, "g"),
   });
 }
 
