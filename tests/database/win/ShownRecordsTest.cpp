@@ -1,7 +1,9 @@
 // A record of every database page and sub-dialog, shown every way the window shows it (the first
 // showing, a click, keys, the list commands that leave it edited, a count change, a dismissed popup
 // menu, the idle tick) after a record of another kind or state, then stored by the user's edit of
-// the name, a tab change with Apply, or OK: it comes out byte for byte as it was stored.
+// the name or another field, a tab change with Apply, or OK: it comes out byte for byte as it was
+// stored. A sub-dialog's sub-record is shown the same ways in its list before the dialog opens on
+// it, or inside the dialog, and stored by OK, with or without a field retyped.
 #include <array>
 #include <functional>
 #include <string>
@@ -189,6 +191,13 @@ cEffectData OtherEffect() {
   return small;
 }
 
+// The centre of a rectangle of a window's client area, on the screen.
+POINT CentreOnScreen(HWND window, const RECT& rect) {
+  POINT point = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  ClientToScreen(window, &point);
+  return point;
+}
+
 // Entry 0 of a table whose first row shows entry 1.
 int LeadOf(int tab) { return tab == kTabAnimeSet || tab == kTabSwordType ? 0 : 1; }
 
@@ -218,9 +227,7 @@ protected:
     HWND tabs = reinterpret_cast<HWND>(SendMessageA(m_pDatabase->m_hWndSheet, PSM_GETTABCONTROL, 0, 0));
     RECT item = {};
     SendMessageA(tabs, TCM_GETITEMRECT, tab, reinterpret_cast<LPARAM>(&item));
-    POINT point = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-    ClientToScreen(tabs, &point);
-    MoveCursorTo(point);
+    MoveCursorTo(CentreOnScreen(tabs, item));
     PressButton(VK_LBUTTON);
     PumpFor(20, &m_List);
     ReleaseButton(VK_LBUTTON);
@@ -234,9 +241,7 @@ protected:
     HWND list = GetDlgItem(window, id);
     RECT item = {};
     SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
-    POINT point = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-    ClientToScreen(list, &point);
-    MoveCursorTo(point);
+    MoveCursorTo(CentreOnScreen(list, item));
     for (int click = 0; click < 2; ++click) {
       PressButton(VK_LBUTTON);
       ReleaseButton(VK_LBUTTON);
@@ -284,10 +289,30 @@ protected:
     auto key = [this](WORD key, bool ctrl) { KeyOnList(PageWindow(), ListId(), key, ctrl); };
     return {
         {"the first showing", [this] { Shows(0); }},
-        {"a click after the other record", [this, click] { click(1); click(0); Shows(0); }},
-        {"Up from the other record", [this, click, key] { click(1); key(VK_UP, false); Shows(0); }},
-        {"Down from the other record", [this, click, key] { click(1); key(VK_DOWN, false); Shows(2); }},
-        {"Ctrl+X of the other record above it", [this, click, key] { click(1); key('X', true); Shows(1); }},
+        {"a click after the other record",
+         [this, click] {
+           click(1);
+           click(0);
+           Shows(0);
+         }},
+        {"Up from the other record",
+         [this, click, key] {
+           click(1);
+           key(VK_UP, false);
+           Shows(0);
+         }},
+        {"Down from the other record",
+         [this, click, key] {
+           click(1);
+           key(VK_DOWN, false);
+           Shows(2);
+         }},
+        {"Ctrl+X of the other record above it",
+         [this, click, key] {
+           click(1);
+           key('X', true);
+           Shows(1);
+         }},
         {"Ctrl+V of a copy over the other record",
          [this, click, key] {
            click(0);
@@ -302,7 +327,12 @@ protected:
            click(1, VK_RBUTTON);
            Shows(1);
          }},
-        {"a count that cuts the other record", [this, click] { click(1); AskCount(1); Shows(0); }},
+        {"a count that cuts the other record",
+         [this, click] {
+           click(1);
+           AskCount(1);
+           Shows(0);
+         }},
         {"a dismissed popup menu",
          [this, click] {
            cPopupMenuWatch watch([](HWND) { TypeKey(VK_ESCAPE); });
@@ -353,22 +383,21 @@ protected:
                 const T& stored, const T& other, int field, const std::string& last) {
     auto seed = [this, table, tab, stored, other] { Seed(table, tab, stored, other); };
     return {seed,
-            {window, OpenOn(tab, seed),
-            ListShowings(),
-            PageStores(field, last),
-            [this, table, page, tab]() -> Bytes {
-              cVector<T>& records = m_pDatabase ? (Core().*page).m_vWork : g_DatabaseSet.*table;
-              int index = LeadOf(tab) + m_nAt;
-              return index < records.Count() ? RecordBytes(records[index]) : Bytes{};
-            },
-            CloseAndSeed(seed)}};
+            {window, OpenOn(tab, seed), ListShowings(), PageStores(field, last),
+             [this, table, page, tab]() -> Bytes {
+               cVector<T>& records = m_pDatabase ? (Core().*page).m_vWork : g_DatabaseSet.*table;
+               int index = LeadOf(tab) + m_nAt;
+               return index < records.Count() ? RecordBytes(records[index]) : Bytes{};
+             },
+             CloseAndSeed(seed)}};
   }
 
   // The sub-dialogs run modally: a showing runs the user's steps on the page, then names how the
   // dialog opens and what the user does in it first; a store runs the dialog with both, then its
   // own steps in it.
-  cShownRecordStep DialogShowing(const char* name, std::function<void()> steps, std::function<void()> open,
-                                 std::function<void(HWND)> inside = [](HWND) {}) {
+  cShownRecordStep DialogShowing(
+      const char* name, std::function<void()> steps, std::function<void()> open,
+      std::function<void(HWND)> inside = [](HWND) {}) {
     return {name, [this, steps, open, inside] {
               steps();
               m_fnOpenDialog = open;
@@ -388,7 +417,8 @@ protected:
       EXPECT_TRUE(driver.Ran());
     };
     auto ok = [](HWND dialog) {
-      SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kIdcOk, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, kIdcOk)));
+      SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kIdcOk, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, kIdcOk)));
     };
     return {
         {"OK", [run, ok] { run(ok); }},
@@ -426,8 +456,8 @@ protected:
   // buttons: 挿入 (insert, then edit), 編集, 削除 of the inner list.
   template <class T, class Item, class PageCore>
   cCase ItemDialogRow(const char* window, int tab, cVector<T> cDatabaseSet::*table, PageCore cDatabaseCore::*page,
-                      cVector<Item> T::*items, const T& stored, const T& other, int inner,
-                      std::array<int, 3> buttons, int retyped, const std::string& shown) {
+                      cVector<Item> T::*items, const T& stored, const T& other, int inner, std::array<int, 3> buttons,
+                      int retyped, const std::string& shown) {
     auto seed = [this, table, tab, stored, other] { Seed(table, tab, stored, other); };
     auto click = [this, inner](int row, int button = VK_LBUTTON) { ClickRow(PageWindow(), inner, row, button); };
     auto key = [this, inner](WORD key, bool ctrl) { KeyOnList(PageWindow(), inner, key, ctrl); };
@@ -435,23 +465,48 @@ protected:
     int edit = buttons[1];
     // The page's steps at once, then 編集 when the store runs.
     auto showing = [this, press, edit](const char* name, int row, std::function<void()> steps) {
-      return DialogShowing(name, [this, row, steps] {
-        steps();
-        m_nAt = row;
-      }, [press, edit] { press(edit); });
+      return DialogShowing(
+          name,
+          [this, row, steps] {
+            steps();
+            m_nAt = row;
+          },
+          [press, edit] { press(edit); });
     };
     int records = kDbTabs[tab].m_nListId;
     return {seed,
-            {window, OpenOn(tab, seed),
+            {window,
+             OpenOn(tab, seed),
              {
                  showing("its row's 編集", 0, [] {}),
-                 DialogShowing("a double click on its row", [this] { m_nAt = 0; },
-                               [this, inner] { DoubleClickRow(PageWindow(), inner, 0); }),
-                 showing("a click after the other row", 0, [click] { click(1); click(0); }),
-                 showing("Up from the other row", 0, [click, key] { click(1); key(VK_UP, false); }),
-                 showing("Down from the other row", 2, [click, key] { click(1); key(VK_DOWN, false); }),
-                 showing("削除 of the other row above it", 1, [click, press, buttons] { click(1); press(buttons[2]); }),
-                 showing("Ctrl+X of the other row above it", 1, [click, key] { click(1); key('X', true); }),
+                 DialogShowing(
+                     "a double click on its row", [this] { m_nAt = 0; },
+                     [this, inner] { DoubleClickRow(PageWindow(), inner, 0); }),
+                 showing("a click after the other row", 0,
+                         [click] {
+                           click(1);
+                           click(0);
+                         }),
+                 showing("Up from the other row", 0,
+                         [click, key] {
+                           click(1);
+                           key(VK_UP, false);
+                         }),
+                 showing("Down from the other row", 2,
+                         [click, key] {
+                           click(1);
+                           key(VK_DOWN, false);
+                         }),
+                 showing("削除 of the other row above it", 1,
+                         [click, press, buttons] {
+                           click(1);
+                           press(buttons[2]);
+                         }),
+                 showing("Ctrl+X of the other row above it", 1,
+                         [click, key] {
+                           click(1);
+                           key('X', true);
+                         }),
                  showing("Ctrl+V of a copy over the other row", 1,
                          [click, key] {
                            click(0);
@@ -495,10 +550,12 @@ protected:
     auto click = [this](HWND dialog, int row, int button = VK_LBUTTON) { ClickRow(dialog, kList, row, button); };
     auto key = [this](HWND dialog, WORD key, bool ctrl) { KeyOnList(dialog, kList, key, ctrl); };
     auto showing = [this, open](const char* name, std::function<void(HWND)> inside) {
-      return DialogShowing(name, [] {}, open, inside);
+      return DialogShowing(
+          name, [] {}, open, inside);
     };
     return {seed,
-            {window, OpenOn(tab, seed),
+            {window,
+             OpenOn(tab, seed),
              {
                  showing("the first showing", [at](HWND) { at(0); }),
                  showing("a click after the other frame",
@@ -574,12 +631,12 @@ protected:
   int m_nAt = 0;  // the row that shows the stored record now
 };
 
-
 TEST_F(ShownRecordsTest, TheAnimePagesKeepTheRecordTheyShow) {
   Run({
       PageRow("基本アニメセット", kTabAnimeSet, &cDatabaseSet::m_vAnimeSet, &cDatabaseCore::m_AnimeSet,
               StoredAnimeSet(), OtherAnimeSet(), kIdcAnimeFlyShift, "9"),
-      PageRow("アニメ", kTabAnime, &cDatabaseSet::m_vAnime, &cDatabaseCore::m_Anime, StoredAnime(), OtherAnime(), kIdcAnimeNumber, "9"),
+      PageRow("アニメ", kTabAnime, &cDatabaseSet::m_vAnime, &cDatabaseCore::m_Anime, StoredAnime(), OtherAnime(),
+              kIdcAnimeNumber, "9"),
   });
 }
 
@@ -611,7 +668,8 @@ TEST_F(ShownRecordsTest, TheFilePagesKeepTheRecordTheyShow) {
       PageRow("エフェクト", kTabEffect, &cDatabaseSet::m_vEffect, &cDatabaseCore::m_Effect, StoredEffect(),
               OtherEffect(), 11210, "0"),
       PageRow("ピクチャー", kTabPicture, &cDatabaseSet::m_vPicture, &cDatabaseCore::m_Picture,
-              StoredFile<cPictureData>("bmp\\picture\\", "bmp"), OtherFile<cPictureData>("bmp\\picture\\", "bmp"), kIdcPath, "p"),
+              StoredFile<cPictureData>("bmp\\picture\\", "bmp"), OtherFile<cPictureData>("bmp\\picture\\", "bmp"),
+              kIdcPath, "p"),
       PageRow("効果音", kTabSound, &cDatabaseSet::m_vSound, &cDatabaseCore::m_Sound,
               StoredFile<cSoundData>("wave\\", "wav"), OtherFile<cSoundData>("wave\\", "wav"), kIdcPath, "v"),
       PageRow("BGM", kTabBgm, &cDatabaseSet::m_vBgm, &cDatabaseCore::m_Bgm, StoredFile<cBgmData>("bgm\\", "ogg"),
@@ -635,17 +693,18 @@ TEST_F(ShownRecordsTest, EverySubDialogKeepsTheRecordItShows) {
                     &cSwordTypeData::m_vPos, StoredSword(), OtherSword(), 1215, {1214, 1212, 1213}, 1113, "999"),
       ItemDialogRow("エフェクトのアニメ", kTabEffect, &cDatabaseSet::m_vEffect, &cDatabaseCore::m_Effect,
                     &cEffectData::m_vFrame, StoredEffect(), OtherEffect(), 1206, {1227, 1228, 1229}, 1204, "999"),
-      PatternRow("アニメパターン of an anime", kTabAnime, animes, [this] { Press(PageWindow(), 1226); },
-                 frames(kTabAnime, &cDatabaseCore::m_Anime, &cDatabaseSet::m_vAnime, [](cAnimeData& anime) -> cAnimeData& {
-                   return anime;
-                 })),
+      PatternRow(
+          "アニメパターン of an anime", kTabAnime, animes, [this] { Press(PageWindow(), 1226); },
+          frames(kTabAnime, &cDatabaseCore::m_Anime, &cDatabaseSet::m_vAnime,
+                 [](cAnimeData& anime) -> cAnimeData& { return anime; })),
       // A motion's frames run no command: the check box is disabled and keeps the stored flag.
-      PatternRow("アニメパターン of a motion", kTabAnimeSet, sets,
-                 [this] {
-                   ClickRow(PageWindow(), kIdcAnimeMotions, 1);
-                   Press(PageWindow(), kIdcAnimeEditMotion);
-                 },
-                 frames(kTabAnimeSet, &cDatabaseCore::m_AnimeSet, &cDatabaseSet::m_vAnimeSet,
-                        [](cAnimeSetData& set) -> cAnimeData& { return set.m_vMotion[1]; })),
+      PatternRow(
+          "アニメパターン of a motion", kTabAnimeSet, sets,
+          [this] {
+            ClickRow(PageWindow(), kIdcAnimeMotions, 1);
+            Press(PageWindow(), kIdcAnimeEditMotion);
+          },
+          frames(kTabAnimeSet, &cDatabaseCore::m_AnimeSet, &cDatabaseSet::m_vAnimeSet,
+                 [](cAnimeSetData& set) -> cAnimeData& { return set.m_vMotion[1]; })),
   });
 }
