@@ -264,6 +264,8 @@ cKeyCondData ExtremeKeyCond() {
 using namespace shown_cmd;
 
 namespace {
+constexpr int kDedicatedBitmaps = 300;
+
 class ShownCommandRecordsTest : public EditorWndTest {
 protected:
   void SetUp() override {
@@ -271,6 +273,8 @@ protected:
     BuildCmdParamTable();
     m_vSavedNames.swap(g_vValInfo);
     SetUpCmdDialogWorld();
+    // More dedicated bitmaps than the graphic number's edit starts with (1 .. 119).
+    g_DatabaseSet.m_vCharaExc.Reset(kDedicatedBitmaps);
   }
   void TearDown() override {
     RegisterVariableNames<cValInfoData>(kVarScopeCommon, nullptr);
