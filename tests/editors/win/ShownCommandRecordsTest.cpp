@@ -18,7 +18,9 @@
 #include "editors/FlowOpCommandRules.h"
 #include "editors/FlowPageRules.h"
 #include "editors/KeyCondRules.h"
+#include "editors/CodeArrangeLoopRules.h"
 #include "editors/LookCommandRules.h"
+#include "editors/ShotCommandRules.h"
 #include "editors/StatusCondRules.h"
 #include "editors/win/cDlgCommand.h"
 #include "model/CmdParamTable.h"
@@ -298,9 +300,7 @@ protected:
 
   // The dialog is modal: the showing is noted, and the store runs the dialog with both; opening
   // and closing put the stored command in place.
-  cShownRecordRow CommandRow(const cCmdDialogDesc& desc) {
-    cCommandData stored = ExtremeCommand(desc);
-    if (desc.m_nCondList) SeedFlowOpConditions(stored);
+  cShownRecordRow CommandRow(const cCmdDialogDesc& desc, const cCommandData& stored) {
     m_Stored = stored;
     cShownRecordRow row;
     row.m_strWindow = desc.m_pClass;
@@ -407,7 +407,29 @@ const int kChooserKinds[] = {kCmdGraphic, kCmdShot, kCmdMessage, kCmdFlowOp};
 }  // namespace
 
 TEST_F(ShownCommandRecordsTest, EveryCommandDialogStoresTheCommandItShowsAsItWasStored) {
-  for (const cCmdDialogDesc* desc : CmdDialogDescs()) ExpectShowingKeepsTheRecord(CommandRow(*desc));
+  for (const cCmdDialogDesc* desc : CmdDialogDescs()) {
+    cCommandData stored = ExtremeCommand(*desc);
+    if (desc->m_nCondList) SeedFlowOpConditions(stored);
+    ExpectShowingKeepsTheRecord(CommandRow(*desc, stored));
+  }
+}
+
+// A stored value beyond what its own state's rules allow (a shift beyond the character sheet's,
+// parameters beyond their formation's, a code longer than its edit) is the user's to change: the
+// dialog shows it and stores it as it is.
+TEST_F(ShownCommandRecordsTest, AValueBeyondItsOwnStatesLimitsIsStoredAsItIs) {
+  cCommandData graphic;
+  graphic.m_cKind = kCmdGraphic;
+  graphic.m_vParam = {1, 119, -999};
+  ExpectShowingKeepsTheRecord(CommandRow(kGraphicDialog, graphic));
+  cCommandData shot = ExtremeCommand(kShotDialog);
+  shot.m_pShot->m_cFormation = 3;
+  for (int16_t& param : shot.m_pShot->m_nFormParam) param = 99;
+  ExpectShowingKeepsTheRecord(CommandRow(kShotDialog, shot));
+  cCommandData code;
+  code.m_cKind = kCmdCode;
+  code.m_strText = ("C1 = 1" + std::string(150, ' ')).c_str();
+  ExpectShowingKeepsTheRecord(CommandRow(kCodeDialog, code));
 }
 
 // Each row puts its character in place as it is made, so each runs before the next is made.
