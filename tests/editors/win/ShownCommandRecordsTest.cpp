@@ -320,13 +320,17 @@ protected:
     return row;
   }
 
-  // Opens the dialog of the row of a flow page's list as the user does: a click on the row, then a
-  // double click, the dialog taking the action.
-  void OpenRow(HWND page, uint16_t list, int row, const std::function<void(HWND)>& action) {
-    cDialogScript script({action});
-    ClickListBoxRow(GetDlgItem(page, list), row, VK_LBUTTON, &g_ModelessList);
-    DoubleClick(page, list);
-    EXPECT_EQ(script.Ran(), 1) << "the dialog of row " << row << " opened";
+  // Opens the dialog of the row of a list as the user does: a click on the row, then a double
+  // click; the dialog takes the first action, the dialogs it opens in turn the others.
+  void OpenRow(HWND window, uint16_t list, int row, std::vector<std::function<void(HWND)>> actions) {
+    size_t count = actions.size();
+    cDialogScript script(std::move(actions));
+    ClickAndOpen(window, list, row);
+    EXPECT_EQ(script.Ran(), static_cast<int>(count)) << "the dialogs of row " << row << " opened";
+  }
+  static void ClickAndOpen(HWND window, uint16_t list, int row) {
+    ClickListBoxRow(GetDlgItem(window, list), row, VK_LBUTTON, &g_ModelessList);
+    DoubleClick(window, list);
   }
 
   // A row of the flow page: the character's first flow holds, in the list, a neighbour of another
@@ -337,13 +341,13 @@ protected:
     cShownRecordRow row;
     row.m_strWindow = window;
     row.m_fnOpen = [this] { m_hPage = OpenPlaced(1, 1) ? Page(3) : nullptr; };
-    auto open = [this, list](const std::function<void(HWND)>& store) { OpenRow(m_hPage, list, 1, store); };
+    auto open = [this, list](const std::function<void(HWND)>& store) { OpenRow(m_hPage, list, 1, {store}); };
     row.m_vShowings = {
         {"its row opened", [this, open] { m_fnFlowShowing = open; }},
         {"its neighbour of another kind opened and cancelled, then its row",
          [this, open, list] {
            m_fnFlowShowing = [this, open, list](const std::function<void(HWND)>& store) {
-             OpenRow(m_hPage, list, 0, [](HWND dialog) { PostClick(dialog, kIdcCancel); });
+             OpenRow(m_hPage, list, 0, {[](HWND dialog) { PostClick(dialog, kIdcCancel); }});
              open(store);
            };
          }},
@@ -443,6 +447,27 @@ TEST_F(ShownCommandRecordsTest, TheFlowPagesDialogsStoreTheRecordTheyShowAsItWas
   neighbour.m_bOpenEnd = 1;
   ExpectShowingKeepsTheRecord(FlowRow("key condition dialog", CharaWith({}, {neighbour, ExtremeKeyCond()}, {}),
                                       kIdcFlowKeyList, [](cFlowData& flow) { return RecordBytes(flow.m_vKeyCond[1]); }));
+  // The flow operation's own condition, opened from its list and confirmed, before the store.
+  const cCmdDialogDesc& flowOp = *FindCmdDialogDesc(0, kCmdFlowOp);
+  cCommandData stored = ExtremeCommand(flowOp);
+  SeedFlowOpConditions(stored);
+  cShownRecordRow conditions = FlowRow("condition dialog of a flow operation", CharaWith({}, {}, {Neighbour(kCmdFlowOp), stored}),
+                                       kIdcFlowCommandList, [](cFlowData& flow) { return RecordBytes(flow.m_vCommand[1]); });
+  conditions.m_vShowings = {{"its condition opened and confirmed", [this, &flowOp] {
+                               m_fnFlowShowing = [this, &flowOp](const std::function<void(HWND)>& store) {
+                                 auto confirm = [](HWND cond) {
+                                   if (HWND edit = FirstEdit(cond)) Retype(cond, static_cast<uint16_t>(GetDlgCtrlID(edit)));
+                                   SendDlgItemMessageA(cond, kIdcOk, BM_CLICK, 0, 0);
+                                 };
+                                 OpenRow(m_hPage, kIdcFlowCommandList, 1,
+                                         {[&flowOp, store](HWND dialog) {
+                                            ClickAndOpen(dialog, flowOp.m_nCondList, kExtremeCondRow);
+                                            store(dialog);
+                                          },
+                                          confirm});
+                               };
+                             }}};
+  ExpectShowingKeepsTheRecord(conditions);
   for (int kind : kChooserKinds) {
     const cCmdDialogDesc& desc = *FindCmdDialogDesc(0, kind);
     cCommandData stored = ExtremeCommand(desc);
