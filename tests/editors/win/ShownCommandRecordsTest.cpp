@@ -333,14 +333,19 @@ protected:
     DoubleClick(window, list);
   }
 
-  // A row of the flow page: the character's first flow holds, in the list, a neighbour of another
-  // kind at row 0 and the stored record at row 1. The sheet's OK stores the page into the stage.
-  cShownRecordRow FlowRow(const std::string& window, const cEdChara& chara, uint16_t list,
-                          std::function<Bytes(cFlowData&)> record) {
-    Place(1, 1, chara);
+  // A row of a data sheet's list: the record at row 1, a neighbour of another kind at row 0. The
+  // sheet's OK stores the page into the stage.
+  struct cSheetList {
+    std::function<void()> m_fnPlace;       // puts the object with its records in its cell
+    std::function<HWND()> m_fnOpen;        // opens its sheet on the page of the list
+    std::function<cPropSheet*()> m_fnSheet;
+    std::function<Bytes()> m_fnRecord;     // the stored record's bytes in the stage
+  };
+  cShownRecordRow SheetListRow(const std::string& window, const cSheetList& sheet, uint16_t list) {
+    sheet.m_fnPlace();
     cShownRecordRow row;
     row.m_strWindow = window;
-    row.m_fnOpen = [this] { m_hPage = OpenPlaced(1, 1) ? Page(3) : nullptr; };
+    row.m_fnOpen = [this, sheet] { m_hPage = sheet.m_fnOpen(); };
     auto open = [this, list](const std::function<void(HWND)>& store) { OpenRow(m_hPage, list, 1, {store}); };
     row.m_vShowings = {
         {"its row opened", [this, open] { m_fnFlowShowing = open; }},
@@ -360,22 +365,45 @@ protected:
            };
          }},
     };
-    auto store = [this](bool retype) {
+    auto store = [this, sheet](bool retype) {
       m_fnFlowShowing([retype](HWND dialog) {
         if (HWND edit = retype ? FirstEdit(dialog) : nullptr) Retype(dialog, static_cast<uint16_t>(GetDlgCtrlID(edit)));
         SendDlgItemMessageA(dialog, kIdcOk, BM_CLICK, 0, 0);
       });
-      Press(PSBTN_OK);
+      PressOn(sheet.m_fnSheet(), PSBTN_OK);
     };
     row.m_vStores = {{"a field retyped, then OK", [store] { store(true); }}, {"OK", [store] { store(false); }}};
-    row.m_fnStored = [this, record] {
-      return record(g_StageDoc.m_vCharaLayer.At(g_StageDoc.CellIndex(1, 1)).m_vFlow[0]);
-    };
-    row.m_fnClose = [this, chara] {
-      if (Sheet()) Press(PSBTN_CANCEL);
-      Place(1, 1, chara);
+    row.m_fnStored = sheet.m_fnRecord;
+    row.m_fnClose = [this, sheet] {
+      if (sheet.m_fnSheet()) PressOn(sheet.m_fnSheet(), PSBTN_CANCEL);
+      sheet.m_fnPlace();
     };
     return row;
+  }
+
+  // The flow page of a placed character whose first flow holds the records.
+  cShownRecordRow FlowRow(const std::string& window, const cEdChara& chara, uint16_t list,
+                          std::function<Bytes(cFlowData&)> record) {
+    cSheetList sheet;
+    sheet.m_fnPlace = [this, chara] { Place(1, 1, chara); };
+    sheet.m_fnOpen = [this] { return OpenPlaced(1, 1) ? Page(3) : nullptr; };
+    sheet.m_fnSheet = [this] { return static_cast<cPropSheet*>(Sheet()); };
+    sheet.m_fnRecord = [record] { return record(g_StageDoc.m_vCharaLayer.At(g_StageDoc.CellIndex(1, 1)).m_vFlow[0]); };
+    return SheetListRow(window, sheet, list);
+  }
+
+  // The effect page of a placed item whose effects are the commands.
+  cShownRecordRow EffectRow(const std::string& window, const cEdItem& item) {
+    cSheetList sheet;
+    sheet.m_fnPlace = [this, item] { Place(1, 1, item); };
+    sheet.m_fnOpen = [this] {
+      g_StageEditState.SetLayer(2);
+      ClickCell(1, 1);
+      return ItemSheet() ? PageOf(ItemSheet(), 1) : nullptr;
+    };
+    sheet.m_fnSheet = [this] { return static_cast<cPropSheet*>(ItemSheet()); };
+    sheet.m_fnRecord = [] { return RecordBytes(g_StageDoc.m_vItemLayer.At(g_StageDoc.CellIndex(1, 1)).m_vEffect[1]); };
+    return SheetListRow(window, sheet, kIdcFlowCommandList);
   }
 
   cCommandData m_Stored;
@@ -434,6 +462,23 @@ TEST_F(ShownCommandRecordsTest, AValueBeyondItsOwnStatesLimitsIsStoredAsItIs) {
   code.m_cKind = kCmdCode;
   code.m_strText = ("C1 = 1" + std::string(150, ' ')).c_str();
   ExpectShowingKeepsTheRecord(CommandRow(kCodeDialog, code));
+}
+
+// The item effect chooser binds a stored effect of the item set as the character chooser does.
+TEST_F(ShownCommandRecordsTest, TheItemEffectChooserStoresTheEffectItShowsAsItWasStored) {
+  for (int kind : {kCmdGraphic, kCmdStatus}) {
+    cCommandData stored = ExtremeCommand(*FindCmdDialogDesc(0, kind));
+    stored.m_cSet = 1;
+    stored.m_cKind = static_cast<int8_t>(kind - kItemCmdOffset);
+    cCommandData neighbour = Neighbour(kCmdMessage);
+    neighbour.m_cSet = 1;
+    neighbour.m_cKind = static_cast<int8_t>(kCmdMessage - kItemCmdOffset);
+    neighbour.SizeParams();
+    cEdItem item = Named<cEdItem>("箱");
+    item.m_vEffect = {neighbour, stored};
+    ExpectShowingKeepsTheRecord(EffectRow(std::string("item effect chooser over ") + FindCmdDialogDesc(0, kind)->m_pClass, item));
+  }
+  g_StageEditState.SetLayer(1);
 }
 
 // Each row puts its character in place as it is made, so each runs before the next is made.
