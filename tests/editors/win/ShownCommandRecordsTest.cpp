@@ -15,7 +15,6 @@
 #include "app/cValInfoData.h"
 #include "editors/CmdDialogDesc.h"
 #include "editors/CondDialogRules.h"
-#include "editors/FlowOpCommandRules.h"
 #include "editors/FlowPageRules.h"
 #include "editors/KeyCondRules.h"
 #include "editors/CodeArrangeLoopRules.h"
@@ -348,17 +347,17 @@ protected:
     row.m_fnOpen = [this, sheet] { m_hPage = sheet.m_fnOpen(); };
     auto open = [this, list](const std::function<void(HWND)>& store) { OpenRow(m_hPage, list, 1, {store}); };
     row.m_vShowings = {
-        {"its row opened", [this, open] { m_fnFlowShowing = open; }},
+        {"its row opened", [this, open] { m_fnListShowing = open; }},
         {"its neighbour of another kind opened and cancelled, then its row",
          [this, open, list] {
-           m_fnFlowShowing = [this, open, list](const std::function<void(HWND)>& store) {
+           m_fnListShowing = [this, open, list](const std::function<void(HWND)>& store) {
              OpenRow(m_hPage, list, 0, {[](HWND dialog) { PostClick(dialog, kIdcCancel); }});
              open(store);
            };
          }},
         {"a popup menu on its row dismissed, then its row opened",
          [this, open, list] {
-           m_fnFlowShowing = [this, open, list](const std::function<void(HWND)>& store) {
+           m_fnListShowing = [this, open, list](const std::function<void(HWND)>& store) {
              cPopupMenuWatch escape([](HWND) { TypeKey(VK_ESCAPE); });
              ClickListBoxRow(GetDlgItem(m_hPage, list), 1, VK_RBUTTON, &g_ModelessList);
              open(store);
@@ -366,7 +365,7 @@ protected:
          }},
     };
     auto store = [this, sheet](bool retype) {
-      m_fnFlowShowing([retype](HWND dialog) {
+      m_fnListShowing([retype](HWND dialog) {
         if (HWND edit = retype ? FirstEdit(dialog) : nullptr) Retype(dialog, static_cast<uint16_t>(GetDlgCtrlID(edit)));
         SendDlgItemMessageA(dialog, kIdcOk, BM_CLICK, 0, 0);
       });
@@ -409,7 +408,7 @@ protected:
   cCommandData m_Stored;
   cShowing m_Showing;
   HWND m_hPage = nullptr;
-  std::function<void(const std::function<void(HWND)>&)> m_fnFlowShowing;
+  std::function<void(const std::function<void(HWND)>&)> m_fnListShowing;
   cVector<cValInfoData> m_vSavedNames;
 };
 
@@ -499,7 +498,7 @@ TEST_F(ShownCommandRecordsTest, TheFlowPagesDialogsStoreTheRecordTheyShowAsItWas
   cShownRecordRow conditions = FlowRow("condition dialog of a flow operation", CharaWith({}, {}, {Neighbour(kCmdFlowOp), stored}),
                                        kIdcFlowCommandList, [](cFlowData& flow) { return RecordBytes(flow.m_vCommand[1]); });
   conditions.m_vShowings = {{"its condition opened and confirmed", [this, &flowOp] {
-                               m_fnFlowShowing = [this, &flowOp](const std::function<void(HWND)>& store) {
+                               m_fnListShowing = [this, &flowOp](const std::function<void(HWND)>& store) {
                                  auto confirm = [](HWND cond) {
                                    if (HWND edit = FirstEdit(cond)) Retype(cond, static_cast<uint16_t>(GetDlgCtrlID(edit)));
                                    SendDlgItemMessageA(cond, kIdcOk, BM_CLICK, 0, 0);
