@@ -267,7 +267,28 @@ int CmdCtrlPresent(const cCmdDialogDesc& desc, uint16_t id) {
   return std::find(desc.m_pPresent, desc.m_pPresent + desc.m_nPresent, id) != desc.m_pPresent + desc.m_nPresent;
 }
 
-void OpenCmdDialogValues(const cCmdDialogDesc& desc, cCommandData& shown) {
+namespace {
+// Whether opening wrote the control's value: every value of a new command, and of an existing one
+// the parameters that sizing appended.
+bool OpeningWrote(const tCmdSlot& slot, const cOpenedValues& opened) {
+  if (opened.m_bNew) return true;
+  const auto* param = std::get_if<cParamSlot>(&slot);
+  return param && param->m_nIndex >= opened.m_nStoredParams;
+}
+
+void HoldToOwnLimits(const cCmdCtrl& ctrl, cCommandData& shown) {
+  if (IsTextSlot(ctrl.m_Slot)) {
+    WriteCmdSlotText(shown, ctrl.m_Slot, LimitedText(ctrl, ReadCmdSlotText(shown, ctrl.m_Slot)));
+  } else if (ctrl.m_nKind == kCtrlEditVal && IsDoubleSlot(ctrl.m_Slot)) {
+    double value = ReadCmdSlotDouble(shown, ctrl.m_Slot);
+    WriteCmdSlotDouble(shown, ctrl.m_Slot, std::clamp(value, ctrl.m_dMin, ctrl.m_dMax));
+  } else if (ctrl.m_nKind == kCtrlEditVal || ctrl.m_nKind == kCtrlSlider) {
+    WriteCmdSlot(shown, ctrl.m_Slot, std::clamp(ReadCmdSlot(shown, ctrl.m_Slot), ctrl.m_nMin, ctrl.m_nMax));
+  }
+}
+}  // namespace
+
+void OpenCmdDialogValues(const cCmdDialogDesc& desc, cCommandData& shown, const cOpenedValues& opened) {
   ForEachCmdCtrl(desc, [&](const cCmdCtrl& ctrl) {
     if (std::holds_alternative<cDialogSlot>(ctrl.m_Slot)) return;
     if (!CmdCtrlPresent(desc, ctrl.m_nId)) {
@@ -276,15 +297,7 @@ void OpenCmdDialogValues(const cCmdDialogDesc& desc, cCommandData& shown) {
       WriteCmdSlotText(shown, ctrl.m_Slot, cString());
       return;
     }
-    if (IsTextSlot(ctrl.m_Slot)) {
-      WriteCmdSlotText(shown, ctrl.m_Slot, LimitedText(ctrl, ReadCmdSlotText(shown, ctrl.m_Slot)));
-    } else if (ctrl.m_nKind == kCtrlEditVal && IsDoubleSlot(ctrl.m_Slot)) {
-      // A numeric edit holds its value to its limits; OK stores what it holds.
-      double value = ReadCmdSlotDouble(shown, ctrl.m_Slot);
-      WriteCmdSlotDouble(shown, ctrl.m_Slot, std::clamp(value, ctrl.m_dMin, ctrl.m_dMax));
-    } else if (ctrl.m_nKind == kCtrlEditVal || ctrl.m_nKind == kCtrlSlider) {
-      WriteCmdSlot(shown, ctrl.m_Slot, std::clamp(ReadCmdSlot(shown, ctrl.m_Slot), ctrl.m_nMin, ctrl.m_nMax));
-    }
+    if (OpeningWrote(ctrl.m_Slot, opened)) HoldToOwnLimits(ctrl, shown);
     bool moveType = std::holds_alternative<int8_t cEdMove::*>(ctrl.m_Slot) && ctrl.m_nKind == kCtrlCombo &&
                     ctrl.m_nRows == kRowsTable;
     if ((desc.m_bFitMoveTypes && moveType) || ctrl.m_bFit) {
@@ -295,8 +308,12 @@ void OpenCmdDialogValues(const cCmdDialogDesc& desc, cCommandData& shown) {
 }
 
 cCmdDialogModel::cCmdDialogModel(const cCmdDialogDesc& desc, const cCmdEditContext& context)
+    : cCmdDialogModel(desc, context, {context.m_bNew, context.m_pCommand->m_vParam.Count()}) {}
+
+cCmdDialogModel::cCmdDialogModel(const cCmdDialogDesc& desc, const cCmdEditContext& context,
+                                 const cOpenedValues& opened)
     : cCommandEdit(context, desc.m_pfnDefaults, desc.m_pfnOpening), m_Desc(desc) {
-  OpenCmdDialogValues(desc, Work());
+  OpenCmdDialogValues(desc, Work(), opened);
   Refresh();
 }
 
@@ -304,12 +321,15 @@ void cCmdDialogModel::Refresh() {
   if (m_Desc.m_pfnApply) m_Desc.m_pfnApply(Work());
   m_States = cCtrlStates();
   if (m_Desc.m_pfnStates) m_Desc.m_pfnStates(Work(), m_States);
-  // An edit whose limits a rule narrowed shows, and stores, its value within them.
+}
+
+void cCmdDialogModel::HoldToNewRanges(const cCtrlStates& before) {
   ForEachCmdCtrl(m_Desc, [&](const cCmdCtrl& ctrl) {
-    int32_t min = 0, max = 0;
-    if (ctrl.m_nKind != kCtrlEditVal || IsDoubleSlot(ctrl.m_Slot) || !m_States.Range(ctrl.m_nId, min, max)) return;
-    if (!CmdCtrlPresent(m_Desc, ctrl.m_nId)) return;
-    WriteCtrl(ctrl, std::clamp(ReadCtrl(ctrl), min, max));
+    if (ctrl.m_nKind != kCtrlEditVal || IsDoubleSlot(ctrl.m_Slot) || !CmdCtrlPresent(m_Desc, ctrl.m_nId)) return;
+    int32_t wasMin = ctrl.m_nMin, wasMax = ctrl.m_nMax, min = ctrl.m_nMin, max = ctrl.m_nMax;
+    before.Range(ctrl.m_nId, wasMin, wasMax);
+    m_States.Range(ctrl.m_nId, min, max);
+    if (min != wasMin || max != wasMax) WriteCtrl(ctrl, std::clamp(ReadCtrl(ctrl), min, max));
   });
 }
 
@@ -391,7 +411,9 @@ int cCmdDialogModel::SetText(uint16_t id, const cString& text) {
 
 void cCmdDialogModel::Changed(const cCommandData& before) {
   if (m_Desc.m_pfnChange) m_Desc.m_pfnChange(Work(), before);
+  const cCtrlStates was = m_States;
   Refresh();
+  HoldToNewRanges(was);
 }
 
 int32_t cCmdDialogModel::Value(uint16_t id) const {

@@ -361,11 +361,19 @@ void ForEachCmdCtrl(const cCmdDialogDesc& desc, Visit visit) {
   for (int i = 0; i < desc.m_nCtrls; ++i) visit(desc.m_pCtrls[i]);
   for (int i = 0; i < desc.m_nShared; ++i) visit(desc.m_pShared[i]);
 }
+// What opening wrote into a command before its values show: all of a new command's, and the
+// parameters that sizing appended to an existing one (those at m_nStoredParams and after).
+struct cOpenedValues {
+  int32_t m_bNew = 0;
+  int32_t m_nStoredParams = 0;
+};
 // What the controls show of a command when the dialog opens, in the copy they are bound to: a
-// control the template lacks reads 0 (so OK stores 0 through it), a text is cut to its edit's
-// limits, a numeric edit or slider holds its value to its limits, and the movement types and the
-// fitted combos are fitted to their rows.
-void OpenCmdDialogValues(const cCmdDialogDesc& desc, cCommandData& shown);
+// control the template lacks reads 0 (so OK stores 0 through it); a value opening wrote is held
+// to its control's own limits (a new command's 0 below a minimum of 1 shows, and is stored as, 1;
+// a text is cut to its edit); the movement types and the fitted combos are fitted to their rows.
+// A stored value shows as stored: the limits of another state, or those the rules narrow, hold it
+// only when the user changes what sets them (cCmdDialogModel::Changed).
+void OpenCmdDialogValues(const cCmdDialogDesc& desc, cCommandData& shown, const cOpenedValues& opened);
 
 // A command dialog without a window: opening sizes the parameters and writes a new command's
 // defaults (kept on cancel), the controls show a copy, a refresh applies the value rules and
@@ -392,7 +400,7 @@ public:
   // Where a window binds a control of a dialog slot (the variable pickers); null outside them.
   int32_t* DialogSlot(int index) { return index >= 0 && index < kDialogSlotCount ? &m_aDialog[index] : nullptr; }
 
-  // Applies the value rules and decides the states again.
+  // Applies the value rules and decides the states again; the values stay as the rules left them.
   void Refresh();
   // The preview of the shown values: black, then what the description draws; 0 (and an empty
   // list) for a dialog without one.
@@ -407,10 +415,13 @@ public:
   // The whole rename as the string input dialog's OK makes it; 0 when nothing was renamed.
   int Rename(uint16_t button, const cString& name);
 
-  // After the user changed a control (from the values before): the change rules, then a refresh.
+  // After the user changed a control (from the values before): the change rules, a refresh, and
+  // every edit whose limits the change moved holds its value to the new ones.
   void Changed(const cCommandData& before);
 
 private:
+  cCmdDialogModel(const cCmdDialogDesc& desc, const cCmdEditContext& context, const cOpenedValues& opened);
+  void HoldToNewRanges(const cCtrlStates& before);
   int Writable(const cCmdCtrl& ctrl) const;
   int32_t ReadCtrl(const cCmdCtrl& ctrl) const;
   void WriteCtrl(const cCmdCtrl& ctrl, int32_t value);

@@ -263,6 +263,24 @@ TEST_F(CmdDialogModelTest, AGraphicNumberIsHeldAtOnceToTheDedicatedBitmaps) {
   EXPECT_EQ(m_pDialog->Value(kIdcColourInstantCount), 1) << "count 0 shows, and is stored as, its minimum";
 }
 
+// A stored value outside the limits its state's rules give shows, and is stored, as it is; only a
+// change that moves those limits holds it to them.
+TEST_F(CmdDialogModelTest, AStoredValueKeepsItsValueUntilAChangeMovesItsLimits) {
+  m_Command.m_vParam = {4, 100, 0};  // the dedicated bitmaps (3 of them), number 100
+  cCmdDialogModel& dialog = Open(kCmdGraphic, 0);
+  EXPECT_EQ(dialog.Value(kIdcGraphicNumber), 100);
+  ASSERT_EQ(dialog.SetValue(kIdcGraphicShift, -200), 1);
+  EXPECT_EQ(dialog.Value(kIdcGraphicNumber), 100) << "the shift leaves the number's limits as they were";
+  ASSERT_EQ(dialog.PressOk(), 1);
+  EXPECT_EQ(m_Command.m_vParam, (cVector<int32_t>{4, 100, -200}));
+  cCmdDialogModel& again = Open(kCmdGraphic, 0);
+  ASSERT_EQ(again.SetValue(kIdcGraphicKind, 1), 1);
+  EXPECT_EQ(again.Value(kIdcGraphicNumber), 100) << "within the character sheet's 1 .. 119";
+  EXPECT_EQ(again.Value(kIdcGraphicShift), -19);
+  ASSERT_EQ(again.SetValue(kIdcGraphicKind, 4), 1);
+  EXPECT_EQ(again.Value(kIdcGraphicNumber), 3);
+}
+
 // The previews draw what the controls show over black: the colour of the red, green and blue
 // trackbars without the strength; the chosen cell of the chosen sheet; the shot's graphic, 16 x 16;
 // a cell past the sheets and a dialog without a preview draw nothing.
