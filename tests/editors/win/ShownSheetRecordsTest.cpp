@@ -21,6 +21,9 @@ constexpr const char* kLongName = "ABCDEFGHIJKLMNOPQRST";  // the 20 bytes a nam
 constexpr const char* kFlowS = "S-flow of every extreme";
 constexpr const char* kFlowT = "T-flow with a target";
 constexpr int kRowS = 0, kRowN0 = 1, kRowT = 2;
+// The cells of the placed block, character and item.
+constexpr int kPlacedX[3] = {1, 2, 3};
+constexpr int kPlacedY = 1;
 
 cCondData NumberCond() {
   cCondData cond;
@@ -79,8 +82,7 @@ cFlowData FlowT() {
 
 cEdChara SeededChara() {
   cEdChara chara = NamedChara(kLongName);
-  chara.m_cInheritPalette = 1;  // a source whose entry is beyond the common palette's
-  chara.m_nInheritIndex = 9;
+  chara.m_nInheritIndex = 9;  // no source: an index none of the palettes has
   chara.m_vAppearCond = {NumberCond(), NumberCond()};
   chara.m_cAppearJudge = 1;
   chara.m_bAppearOnce = 1;
@@ -129,6 +131,21 @@ cEdChara SeededChara() {
   return chara;
 }
 
+// The bytes of the kept flows S and T of a character, each with the number of flows of its memo.
+Bytes FlowBytes(cEdChara& chara) {
+  Bytes bytes;
+  for (const char* memo : {kFlowS, kFlowT}) {
+    int found = 0;
+    for (cFlowData& flow : chara.m_vFlow)
+      if (flow.m_strMemo == memo && ++found == 1) {
+        Bytes flowBytes = RecordBytes(flow);
+        bytes.insert(bytes.end(), flowBytes.begin(), flowBytes.end());
+      }
+    bytes.push_back(static_cast<uint8_t>(found));
+  }
+  return bytes;
+}
+
 // A player on the character sheet, whose ranges are the first the pages give.
 cEdChara OtherChara(const char* name) {
   cEdChara chara = NamedChara(name);
@@ -140,7 +157,6 @@ cEdChara OtherChara(const char* name) {
 
 cEdBlock SeededBlock() {
   cEdBlock block = Named<cEdBlock>(kLongName);
-  block.m_cInheritPalette = 1;  // a source whose entry is beyond the common palette's
   block.m_nInheritIndex = 9;
   block.m_vAppearCond = {NumberCond(), NumberCond()};
   block.m_cAppearJudge = 1;
@@ -172,7 +188,6 @@ cEdBlock OtherBlock(const char* name) {
 
 cEdItem SeededItem() {
   cEdItem item = Named<cEdItem>(kLongName);
-  item.m_cInheritPalette = 1;  // a source whose entry is beyond the common palette's
   item.m_nInheritIndex = 9;
   item.m_vAppearCond = {NumberCond(), NumberCond()};
   item.m_cAppearJudge = 1;
@@ -300,11 +315,15 @@ protected:
   void SetUp() override {
     EditorWndTest::SetUp();
     g_DatabaseSet.m_vCharaExc.resize(kDedicatedBitmaps);
-    SeedPalettes();
+    SeedRecords();
   }
-  // The stage palette's entries as stored: the seeded one between two of another kind. The list
-  // commands of a showing are committed with it, so every opening starts from these again.
-  static void SeedPalettes() {
+  // The stage palette's entries as stored, the seeded one between two of another kind, and the
+  // seeded records placed in the stage. The list commands of a showing are committed with them,
+  // so every opening starts from these again.
+  void SeedRecords() {
+    Place(kPlacedX[0], kPlacedY, SeededBlock());
+    Place(kPlacedX[1], kPlacedY, SeededChara());
+    Place(kPlacedX[2], kPlacedY, SeededItem());
     g_StageDoc.m_vStageChara[1] = OtherChara("before");
     g_StageDoc.m_vStageChara[kSeededEntry] = SeededChara();
     g_StageDoc.m_vStageChara[3] = OtherChara("after");
@@ -316,12 +335,6 @@ protected:
     g_StageDoc.m_vStageItem[1] = OtherItem("before");
     g_StageDoc.m_vStageItem[kSeededEntry] = SeededItem();
     g_StageDoc.m_vStageItem[3] = OtherItem("after");
-    g_CommonPalette.m_vBlock.Reset(3);
-    g_CommonPalette.m_vItem.Reset(3);
-    for (int i = 1; i < 3; ++i) {
-      g_CommonPalette.m_vBlock[i] = Named<cEdBlock>("common");
-      g_CommonPalette.m_vItem[i] = Named<cEdItem>("common");
-    }
   }
 
   // The sheet of a kind (0 blocks, 1 characters, 2 items) on the seeded stage palette entry, opened
@@ -335,6 +348,21 @@ protected:
     g_StageEditState.m_bStageModified = g_StageEditState.m_bCommonModified = 0;
     m_nUndoCount = g_StageEditState.UndoCount();
   }
+  // The same for the seeded object of a kind placed in the stage, by the edit tool's click on its
+  // cell on the kind's layer.
+  void OpenPlacedObject(int kind, int page) {
+    EditConfig.m_nBlockSheetPage = 0;
+    EditConfig.m_nCharaSheetPage = EditConfig.m_nItemSheetPage = page;
+    g_StageEditState.SetLayer(kind);
+    ClickCell(kPlacedX[kind], kPlacedY);
+    ASSERT_NE(OpenSheet(), nullptr);
+    ASSERT_EQ(OpenSheet()->CurrentPageIndex(), page);
+    g_StageEditState.m_bStageModified = g_StageEditState.m_bCommonModified = 0;
+    m_nUndoCount = g_StageEditState.UndoCount();
+  }
+  static cEdBlock& PlacedBlock() { return g_StageDoc.m_vBlockLayer.At(g_StageDoc.CellIndex(kPlacedX[0], kPlacedY)); }
+  static cEdChara& PlacedChara() { return g_StageDoc.m_vCharaLayer.At(g_StageDoc.CellIndex(kPlacedX[1], kPlacedY)); }
+  static cEdItem& PlacedItem() { return g_StageDoc.m_vItemLayer.At(g_StageDoc.CellIndex(kPlacedX[2], kPlacedY)); }
   cPropSheet* OpenSheet() {
     if (BlockSheet()) return BlockSheet();
     if (Sheet()) return Sheet();
@@ -431,8 +459,21 @@ protected:
     row.m_fnStored = [&palette] { return RecordBytes(palette[kSeededEntry]); };
     row.m_fnClose = [this] {
       CloseSheet();
-      SeedPalettes();
+      SeedRecords();
     };
+    return row;
+  }
+
+  // A page's row over the seeded object placed in the stage: the showings of the palette entry's row
+  // but previous and next, which a placed object has not.
+  cShownRecordRow Placed(cShownRecordRow row, int kind, int page, std::function<Bytes()> stored) {
+    row.m_strWindow += " (配置)";
+    row.m_fnOpen = [this, kind, page] { OpenPlacedObject(kind, page); };
+    std::vector<cShownRecordStep> showings;
+    for (const cShownRecordStep& showing : row.m_vShowings)
+      if (showing.m_strName.find("next") == std::string::npos) showings.push_back(showing);
+    row.m_vShowings = showings;
+    row.m_fnStored = std::move(stored);
     return row;
   }
 
@@ -497,38 +538,37 @@ cShownRecordRow ShownSheetRecordsTest::FlowRow() {
       {"a dismissed popup menu", [this, flowList] { DismissPopupOn(Sheet(), flowList(), kRowT); }},
   };
   row.m_vShowings.insert(row.m_vShowings.end(), own.begin(), own.end());
-  row.m_fnStored = [] {
-    Bytes bytes;
-    for (const char* memo : {kFlowS, kFlowT}) {
-      int found = 0;
-      for (cFlowData& flow : g_StageDoc.m_vStageChara[kSeededEntry].m_vFlow)
-        if (flow.m_strMemo == memo && ++found == 1) {
-          Bytes flowBytes = RecordBytes(flow);
-          bytes.insert(bytes.end(), flowBytes.begin(), flowBytes.end());
-        }
-      bytes.push_back(static_cast<uint8_t>(found));
-    }
-    return bytes;
-  };
+  row.m_fnStored = [] { return FlowBytes(g_StageDoc.m_vStageChara[kSeededEntry]); };
   return row;
 }
 }  // namespace
 
 TEST_F(ShownSheetRecordsTest, ShowingAnEntryOnAnyPageOfTheDataSheetsKeepsItsRecord) {
+  cShownRecordRow block = PageRow("ブロックデータ", 0, 0, -1, g_StageDoc.m_vStageBlock,
+                                  {PopupShowing(kIdcBlockCondList)}, Typing(kIdcBlockName));
+  cShownRecordRow basic = PageRow("キャラデータ: 基本", 1, kCharaPageBasic, kCharaPageStatus, g_StageDoc.m_vStageChara,
+                                  {PopupShowing(kIdcBasicAppearList)}, Typing(1002));
+  cShownRecordRow graphic = PageRow("キャラデータ: グラフィック", 1, kCharaPageGraphic, kCharaPageBasic,
+                                    g_StageDoc.m_vStageChara, {}, Typing(1256));
+  cShownRecordRow status = PageRow("キャラデータ: ステータス", 1, kCharaPageStatus, kCharaPageGraphic,
+                                   g_StageDoc.m_vStageChara, {}, Typing(1061));
+  cShownRecordRow flow = FlowRow();
+  cShownRecordRow item1 = PageRow("アイテムデータ: 1", 2, 0, 1, g_StageDoc.m_vStageItem,
+                                  {PopupShowing(kIdcItemCondList)}, Typing(kIdcItemName));
+  cShownRecordRow item2 = PageRow("アイテムデータ: 2", 2, 1, 0, g_StageDoc.m_vStageItem,
+                                  {PopupShowing(kIdcItemCommandList)},
+                                  [this] { ClickTwice(OpenSheet(), CurrentPage(), kIdcItemShowOnTake); });
+  auto chara = [] { return RecordBytes(PlacedChara()); };
+  auto item = [] { return RecordBytes(PlacedItem()); };
   std::vector<cShownRecordRow> rows = {
-      PageRow("ブロックデータ", 0, 0, -1, g_StageDoc.m_vStageBlock, {PopupShowing(kIdcBlockCondList)},
-              Typing(kIdcBlockName)),
-      PageRow("キャラデータ: 基本", 1, kCharaPageBasic, kCharaPageStatus, g_StageDoc.m_vStageChara,
-              {PopupShowing(kIdcBasicAppearList)}, Typing(1002)),
-      PageRow("キャラデータ: グラフィック", 1, kCharaPageGraphic, kCharaPageBasic, g_StageDoc.m_vStageChara, {},
-              Typing(1256)),
-      PageRow("キャラデータ: ステータス", 1, kCharaPageStatus, kCharaPageGraphic, g_StageDoc.m_vStageChara, {},
-              Typing(1061)),
-      FlowRow(),
-      PageRow("アイテムデータ: 1", 2, 0, 1, g_StageDoc.m_vStageItem, {PopupShowing(kIdcItemCondList)},
-              Typing(kIdcItemName)),
-      PageRow("アイテムデータ: 2", 2, 1, 0, g_StageDoc.m_vStageItem, {PopupShowing(kIdcItemCommandList)},
-              [this] { ClickTwice(OpenSheet(), CurrentPage(), kIdcItemShowOnTake); }),
+      block, basic, graphic, status, flow, item1, item2,
+      Placed(block, 0, 0, [] { return RecordBytes(PlacedBlock()); }),
+      Placed(basic, 1, kCharaPageBasic, chara),
+      Placed(graphic, 1, kCharaPageGraphic, chara),
+      Placed(status, 1, kCharaPageStatus, chara),
+      Placed(flow, 1, kCharaPageFlow, [] { return FlowBytes(PlacedChara()); }),
+      Placed(item1, 2, 0, item),
+      Placed(item2, 2, 1, item),
   };
   for (const cShownRecordRow& row : rows) ExpectShowingKeepsTheRecord(row);
 }
