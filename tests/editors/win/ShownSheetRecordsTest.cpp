@@ -32,7 +32,7 @@ cCondData NumberCond() {
   return cond;
 }
 
-cCommandData Command(int set, int kind) {
+cCommandData SheetCommand(int set, int kind) {
   cCommandData command;
   command.m_cSet = static_cast<int8_t>(set);
   command.m_cKind = static_cast<int8_t>(kind);
@@ -63,7 +63,7 @@ cFlowData FlowS() {
   cKeyCondData key;
   key.m_vKeyState[11] = 1;
   flow.m_vKeyCond.push_back(key);
-  cCommandData wait = Command(0, kCmdWait);
+  cCommandData wait = SheetCommand(0, kCmdWait);
   wait.m_nTime = 999;
   flow.m_vCommand.push_back(wait);
   return flow;
@@ -110,6 +110,7 @@ cEdChara SeededChara() {
   chara.m_cFlying = 3;
   chara.m_bFixedFacing = 0;
   chara.m_cInvincible = 2;
+  chara.m_cInvincibleEffect = 9;
   chara.m_bBlock = 1;
   chara.m_cGiant = 10;
   chara.m_bScrollSync = 1;
@@ -205,9 +206,9 @@ cEdItem SeededItem() {
   item.m_bShowOnTake = 0;
   item.m_cGiant = 10;
   item.m_nSound = 9;  // beyond the rows of an empty sound table
-  cCommandData wait = Command(1, 3);
+  cCommandData wait = SheetCommand(1, 3);  // "ゲームウエイト" of the item effect set
   wait.m_vParam[0] = 99;
-  item.m_vEffect = {wait, Command(1, 3)};
+  item.m_vEffect = {wait, SheetCommand(1, 3)};
   return item;
 }
 
@@ -338,23 +339,28 @@ protected:
   }
 
   // The sheet of a kind (0 blocks, 1 characters, 2 items) on the seeded stage palette entry, opened
-  // on a page by the palette window's right click; the marks the opening makes are cleared.
+  // on a page by the palette window's right click.
   void OpenEntry(int kind, int page) {
-    EditConfig.m_nBlockSheetPage = 0;
-    EditConfig.m_nCharaSheetPage = EditConfig.m_nItemSheetPage = page;
+    RememberPage(page);
     OpenPaletteEntry(1, kind, kSeededEntry);
-    ASSERT_NE(OpenSheet(), nullptr);
-    ASSERT_EQ(OpenSheet()->CurrentPageIndex(), page);
-    g_StageEditState.m_bStageModified = g_StageEditState.m_bCommonModified = 0;
-    m_nUndoCount = g_StageEditState.UndoCount();
+    ExpectOpenOn(page);
   }
   // The same for the seeded object of a kind placed in the stage, by the edit tool's click on its
   // cell on the kind's layer.
   void OpenPlacedObject(int kind, int page) {
-    EditConfig.m_nBlockSheetPage = 0;
-    EditConfig.m_nCharaSheetPage = EditConfig.m_nItemSheetPage = page;
+    RememberPage(page);
     g_StageEditState.SetLayer(kind);
     ClickCell(kPlacedX[kind], kPlacedY);
+    ExpectOpenOn(page);
+  }
+  // The sheets open on the page they were last closed on.
+  static void RememberPage(int page) {
+    EditConfig.m_nBlockSheetPage = 0;
+    EditConfig.m_nCharaSheetPage = EditConfig.m_nItemSheetPage = page;
+  }
+  // The sheet is open on the page; the marks the opening makes are cleared, so that those of the
+  // showing are seen.
+  void ExpectOpenOn(int page) {
     ASSERT_NE(OpenSheet(), nullptr);
     ASSERT_EQ(OpenSheet()->CurrentPageIndex(), page);
     g_StageEditState.m_bStageModified = g_StageEditState.m_bCommonModified = 0;
@@ -479,7 +485,7 @@ protected:
 
   cShownRecordRow FlowRow();
 
-  static constexpr int kIdApplyNow = 0x3021;
+  static constexpr int kIdApplyNow = 0x3021;  // the property sheet's "適用" button
   int m_nUndoCount = 0;
 };
 
