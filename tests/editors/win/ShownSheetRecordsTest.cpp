@@ -578,3 +578,18 @@ TEST_F(ShownSheetRecordsTest, ShowingAnEntryOnAnyPageOfTheDataSheetsKeepsItsReco
   };
   for (const cShownRecordRow& row : rows) ExpectShowingKeepsTheRecord(row);
 }
+
+// An X beyond its action's limits (a file may hold one) survives the opening and OK; only the
+// user's choice of an action sets that action's default.
+TEST_F(ShownSheetRecordsTest, AStoredActionXBeyondItsLimitsStaysUntilTheUserChoosesAnAction) {
+  PlacedBlock().m_cAction = 4;  // "左移動": X at most 200
+  PlacedBlock().m_nActionX = 500;
+  OpenPlacedObject(0, 0);
+  ClickOk();
+  EXPECT_EQ(PlacedBlock().m_nActionX, 500);
+  OpenPlacedObject(0, 0);
+  Choose(CurrentPage(), kIdcBlockAction, 5);
+  PressOn(BlockSheet(), PSBTN_OK);
+  EXPECT_EQ(PlacedBlock().m_cAction, 5);
+  EXPECT_EQ(PlacedBlock().m_nActionX, 30);
+}
