@@ -63,12 +63,9 @@ const cBlockAction* BlockActionOf(int action) {
   return action >= 0 && action < kBlockActionCount ? &kBlockActions[action] : nullptr;
 }
 
-void cBlockActionMemory::Apply(cEdBlock& shown) {
+void cBlockActionMemory::Apply(cEdBlock& shown, bool chosen) {
   const cBlockAction* action = BlockActionOf(shown.m_cAction);
-  if (action) {
-    if (m_nLast != -1 && m_nLast != shown.m_cAction) shown.m_nActionX = action->m_nDefault;
-    shown.m_nActionX = std::clamp(shown.m_nActionX, action->m_nMin, action->m_nMax);
-  }
+  if (action && chosen && m_nLast != shown.m_cAction) shown.m_nActionX = action->m_nDefault;
   m_nLast = shown.m_cAction;
 }
 
@@ -87,8 +84,8 @@ void ApplyBlockPageRules(cEdBlock& shown, cBlockActionMemory& action, int dedica
   ApplySourceKind(shown);
   // A control of an inherited group is disabled, and its handler then does nothing.
   if (changed == kIdcBlockSheet && !Inherited(shown, kGroupGraphic)) ClampObjectGraphic(shown, dedicatedCount);
-  if (!Inherited(shown, kGroupAction)) action.Apply(shown);
-  if (!Inherited(shown, kGroupItem) && shown.m_cItemPalette != 0) FitBlockItemIndex(shown);
+  if (!Inherited(shown, kGroupAction)) action.Apply(shown, changed == kIdcBlockAction);
+  if (changed == kIdcBlockItemPalette && !Inherited(shown, kGroupItem)) FitBlockItemIndex(shown);
 }
 
 void BlockPageStates(const cEdBlock& shown, const cSheetPageView& view, int dedicatedCount, cCtrlStates& states) {

@@ -70,9 +70,10 @@ const cBlockAction* BlockActionOf(int action);
 // so that only the user's change of the action resets X.
 class cBlockActionMemory {
 public:
-  // The action rule on the shown block (every refresh): a changed action sets X to its default;
-  // then X is held to the action's limits, as its edit stores it. The action is remembered.
-  void Apply(cEdBlock& shown);
+  // The action rule on the shown block (every refresh): an action the user chose (chosen) other
+  // than the one last seen sets X to its default; a shown X stays as stored, whatever the limits
+  // (its edit holds what the user types to them). The action is remembered.
+  void Apply(cEdBlock& shown, bool chosen);
   void Forget() { m_nLast = -1; }
   int Last() const { return m_nLast; }
 
@@ -86,13 +87,13 @@ const cString* BlockItemPaletteRows(int context);
 // Rows of the acquired item's "の": entries 1 .. count - 1 of the items of palette kind 1 or 2;
 // row r stands for index r + 1.
 cVector<cString> BlockItemIndexRows(int palette);
-// The acquired item's index follows a palette change as its combo keeps it: on one of the
+// The acquired item's index follows the user's palette change as its combo keeps it: on one of the
 // palette's entries 1 .. count - 1 when the palette has any.
 void FitBlockItemIndex(cEdBlock& shown);
 
-// Every value rule of a refresh on the shown block: the inheritance source, the action and the
-// acquired item, and the graphic limits when the user chose the sheet (changed: the id of the
-// control the user changed, 0 when the block is only shown).
+// Every value rule of a refresh on the shown block: the inheritance source; and the rules of what
+// the user chose, the action's X, the acquired item's index and the graphic limits (changed: the id
+// of the control the user changed, 0 when the block is only shown).
 void ApplyBlockPageRules(cEdBlock& shown, cBlockActionMemory& action, int dedicatedCount, uint16_t changed);
 // The whole refresh: inheritance, navigation, source combos, graphic and mark, action and acquired
 // item. dedicatedCount: entries of the character dedicated bitmap table.

@@ -321,7 +321,7 @@ TEST(BlockPageRules, TheActionResetsXOnlyWhenTheUserChangesIt) {
   block.m_cAction = 1;
   block.m_nActionX = 15;
   cBlockActionMemory memory;
-  memory.Apply(block);  // the sheet opens: the stored X stays
+  memory.Apply(block, false);  // the sheet opens: the stored X stays
   EXPECT_EQ(block.m_nActionX, 15);
   EXPECT_EQ(memory.Last(), 1);
   struct cStep {
@@ -334,7 +334,7 @@ TEST(BlockPageRules, TheActionResetsXOnlyWhenTheUserChangesIt) {
                          {2, 0, "0", 0, 0},     {4, 30, "1", 1, 200},  {1, 7, "1", 1, 20}};
   for (const cStep& step : steps) {
     block.m_cAction = static_cast<int8_t>(step.m_nAction);
-    memory.Apply(block);
+    memory.Apply(block, true);
     EXPECT_EQ(block.m_nActionX, step.m_nX) << step.m_nAction;
     cCtrlStates states;
     BlockPageStates(block, PageView(kEditPlaced), 5, states);
@@ -344,17 +344,22 @@ TEST(BlockPageRules, TheActionResetsXOnlyWhenTheUserChangesIt) {
     EXPECT_EQ(min, step.m_nMin);
     EXPECT_EQ(max, step.m_nMax);
   }
-  // Previous and next forget the action, so the next entry keeps its X; X outside the action's
-  // limits is held to them.
+  // Previous and next forget the action, so the next entry keeps its X, even outside the action's
+  // limits; only the user's choice of another action sets it.
   memory.Forget();
   block.m_cAction = 5;
   block.m_nActionX = 500;
-  memory.Apply(block);
-  EXPECT_EQ(block.m_nActionX, 200);
+  memory.Apply(block, false);
+  EXPECT_EQ(block.m_nActionX, 500);
+  memory.Apply(block, true);
+  EXPECT_EQ(block.m_nActionX, 500) << "the action the user chose again is the one shown";
+  block.m_cAction = 1;
+  memory.Apply(block, false);
+  EXPECT_EQ(block.m_nActionX, 500) << "an action only shown sets nothing";
   // An action no row shows leaves X alone.
   block.m_cAction = 9;
   block.m_nActionX = -50;
-  memory.Apply(block);
+  memory.Apply(block, true);
   EXPECT_EQ(block.m_nActionX, -50);
   EXPECT_EQ(BlockActionOf(9), nullptr);
 }
@@ -373,7 +378,9 @@ TEST_F(BlockItemSheetTest, AcquiredItemAndFaction) {
   block.m_nItemIndex = 40;
   cBlockActionMemory memory;
   ApplyBlockPageRules(block, memory, 5, 0);
-  EXPECT_EQ(block.m_nItemIndex, 2);
+  EXPECT_EQ(block.m_nItemIndex, 40) << "showing keeps an index beyond the palette";
+  ApplyBlockPageRules(block, memory, 5, kIdcBlockItemPalette);
+  EXPECT_EQ(block.m_nItemIndex, 2) << "the palette the user chose holds the index to its entries";
   BlockPageStates(block, PageView(kEditPlaced), 5, states);
   EXPECT_EQ(states.Enabled(kIdcBlockItemIndex), 1);
   // "なし" of the disabled faction stores 255.
