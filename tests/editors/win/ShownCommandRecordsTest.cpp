@@ -265,7 +265,7 @@ cKeyCondData ExtremeKeyCond() {
 using namespace shown_cmd;
 
 namespace {
-constexpr int kDedicatedBitmaps = 300;
+constexpr int kCmdDedicatedBitmaps = 300;
 
 class ShownCommandRecordsTest : public EditorWndTest {
 protected:
@@ -275,7 +275,7 @@ protected:
     m_vSavedNames.swap(g_vValInfo);
     SetUpCmdDialogWorld();
     // More dedicated bitmaps than the graphic number's edit starts with (1 .. 119).
-    g_DatabaseSet.m_vCharaExc.Reset(kDedicatedBitmaps);
+    g_DatabaseSet.m_vCharaExc.Reset(kCmdDedicatedBitmaps);
   }
   void TearDown() override {
     RegisterVariableNames<cValInfoData>(kVarScopeCommon, nullptr);

@@ -15,7 +15,7 @@
 
 namespace {
 constexpr int kSeededEntry = 2;  // of the stage palette's three; 1 and 3 are of another kind
-constexpr int kDedicatedBitmaps = 200;
+constexpr int kSheetDedicatedBitmaps = 200;
 constexpr const char* kLongName = "ABCDEFGHIJKLMNOPQRST";  // the 20 bytes a name may have
 // The flows of the seeded character: S and T (kept), with plain flows beside them.
 constexpr const char* kFlowS = "S-flow of every extreme";
@@ -97,7 +97,7 @@ cEdChara SeededChara() {
   chara.m_nCloneOffsetY = -640;
   chara.m_bMirrorOffsetX = chara.m_bMirrorOffsetY = 1;
   chara.m_cGraphicSheet = 4;  // "専用bmp": cells beyond 119, offsets beyond 19
-  chara.m_nGraphic = kDedicatedBitmaps - 1;
+  chara.m_nGraphic = kSheetDedicatedBitmaps - 1;
   chara.m_nGraphicFrame = -239;
   chara.m_nAnimeSet = 9;  // beyond the rows of an empty database
   chara.m_cZ = 7;
@@ -163,7 +163,7 @@ cEdBlock SeededBlock() {
   block.m_cAppearJudge = 1;
   block.m_bAppearOnce = 1;
   block.m_cGraphicSheet = 4;
-  block.m_nGraphic = kDedicatedBitmaps - 1;
+  block.m_nGraphic = kSheetDedicatedBitmaps - 1;
   block.m_nGraphicFrame = 239;
   block.m_bFront = 1;
   block.m_bTransparent = 1;
@@ -196,7 +196,7 @@ cEdItem SeededItem() {
   item.m_nOffsetX = -640;
   item.m_nOffsetY = 640;
   item.m_cGraphicSheet = 4;
-  item.m_nGraphic = kDedicatedBitmaps - 1;
+  item.m_nGraphic = kSheetDedicatedBitmaps - 1;
   item.m_nGraphicFrame = 239;
   item.m_cZ = 7;
   item.m_bTransparent = 1;
@@ -315,7 +315,7 @@ class ShownSheetRecordsTest : public EditorWndTest {
 protected:
   void SetUp() override {
     EditorWndTest::SetUp();
-    g_DatabaseSet.m_vCharaExc.resize(kDedicatedBitmaps);
+    g_DatabaseSet.m_vCharaExc.resize(kSheetDedicatedBitmaps);
     SeedRecords();
   }
   // The stage palette's entries as stored, the seeded one between two of another kind, and the
