@@ -11,6 +11,7 @@
 #include "database/win/cDbPageAnime.h"
 #include "database/win/cDbPageSwordType.h"
 #include "tests/database/win/DatabaseWndTest.h"
+#include "tests/support/win/ShownRecordInput.h"
 #include "tests/support/win/ShownRecordTable.h"
 
 namespace {
@@ -224,14 +225,8 @@ protected:
 
   // A click on a tab of the sheet, through the input queue.
   void ClickTab(int tab) {
-    HWND tabs = reinterpret_cast<HWND>(SendMessageA(m_pDatabase->m_hWndSheet, PSM_GETTABCONTROL, 0, 0));
-    RECT item = {};
-    SendMessageA(tabs, TCM_GETITEMRECT, tab, reinterpret_cast<LPARAM>(&item));
-    MoveCursorTo(CentreOnScreen(tabs, item));
-    PressButton(VK_LBUTTON);
-    PumpFor(20, &m_List);
-    ReleaseButton(VK_LBUTTON);
-    PumpFor(100, &m_List);
+    ClickSheetTab(m_pDatabase->m_hWndSheet, tab, &m_List);
+    PumpFor(50, &m_List);
     EXPECT_EQ(m_pDatabase->CurrentPageIndex(), tab);
   }
 

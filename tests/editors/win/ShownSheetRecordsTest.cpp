@@ -9,6 +9,7 @@
 #include "model/cKeyCondData.h"
 #include "tests/editors/win/EditorWndTest.h"
 #include "tests/support/win/DialogItems.h"
+#include "tests/support/win/ShownRecordInput.h"
 #include "tests/support/win/ShownRecordTable.h"
 #include "tests/support/win/UserInput.h"
 #include "ui/win/cModelessList.h"
@@ -230,21 +231,6 @@ bool PumpUntilShown(Done done) {
   return done();
 }
 
-void ClickScreen(POINT at, int button = VK_LBUTTON) {
-  MoveCursorTo(at);
-  PressButton(button);
-  ReleaseButton(button);
-  PumpFor(30, &g_ModelessList);
-}
-
-POINT CentreOf(HWND window) {
-  RECT rect = {};
-  GetWindowRect(window, &rect);
-  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-void ClickItem(HWND dialog, int id) { ClickScreen(CentreOf(GetDlgItem(dialog, id))); }
-
 // The sheet in front, so that its keys and accelerators reach it.
 void BringSheetForward(cPropSheet* sheet) {
   SetForegroundWindow(sheet->m_hWndSheet);
@@ -254,12 +240,7 @@ void BringSheetForward(cPropSheet* sheet) {
 
 void ClickTab(cPropSheet* sheet, int index) {
   BringSheetForward(sheet);
-  HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet->m_hWndSheet, PSM_GETTABCONTROL, 0, 0));
-  RECT rect = {};
-  SendMessageA(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
-  POINT at = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-  ClientToScreen(tabs, &at);
-  ClickScreen(at);
+  ClickSheetTab(sheet->m_hWndSheet, index, &g_ModelessList);
   EXPECT_TRUE(PumpUntilShown([&] { return sheet->CurrentPageIndex() == index; })) << "tab " << index;
 }
 
@@ -284,16 +265,16 @@ void EditAndPutBack(cPropSheet* sheet, HWND page, int id) {
 void ClickTwice(cPropSheet* sheet, HWND page, int id) {
   BringSheetForward(sheet);
   LRESULT before = SendDlgItemMessageA(page, id, BM_GETCHECK, 0, 0);
-  ClickItem(page, id);
+  ClickItem(page, id, &g_ModelessList);
   EXPECT_TRUE(PumpUntilShown([&] { return SendDlgItemMessageA(page, id, BM_GETCHECK, 0, 0) != before; })) << id;
-  ClickItem(page, id);
+  ClickItem(page, id, &g_ModelessList);
   EXPECT_TRUE(PumpUntilShown([&] { return SendDlgItemMessageA(page, id, BM_GETCHECK, 0, 0) == before; })) << id;
 }
 
 // "←" or "→" clicked on the page, until the entry it names is shown.
 void ClickStep(cPropSheet* sheet, HWND page, int button, int entry) {
   BringSheetForward(sheet);
-  ClickItem(page, button);
+  ClickItem(page, button, &g_ModelessList);
   std::string shown = "No." + std::to_string(entry);
   EXPECT_TRUE(PumpUntilShown([&] { return ItemText(page, 1023) == shown; })) << shown;
 }
@@ -386,14 +367,14 @@ protected:
     ExpectNothingMarked();
     cPropSheet* sheet = OpenSheet();
     BringSheetForward(sheet);
-    ClickItem(sheet->m_hWndSheet, IDOK);
+    ClickItem(sheet->m_hWndSheet, IDOK, &g_ModelessList);
     EXPECT_TRUE(PumpUntilShown([&] { return OpenSheet() == nullptr; })) << "OK closes the sheet";
   }
   void ClickApply() {
     ExpectNothingMarked();
     cPropSheet* sheet = OpenSheet();
     BringSheetForward(sheet);
-    ClickItem(sheet->m_hWndSheet, kIdApplyNow);
+    ClickItem(sheet->m_hWndSheet, kIdApplyNow, &g_ModelessList);
     EXPECT_TRUE(PumpUntilShown([&] { return g_StageEditState.m_bStageModified == 1; })) << "Apply commits";
   }
   void CloseSheet() {

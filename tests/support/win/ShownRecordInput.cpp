@@ -1,5 +1,6 @@
 #include "tests/support/win/ShownRecordInput.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -22,15 +23,30 @@ void RetypeLastChar(HWND dialog, int id, cModelessList* list) {
   TypeText(std::string(1, text[length - 1]), list);
 }
 
-void ClickItem(HWND dialog, int id, cModelessList* list) {
-  RECT rect = {};
-  GetWindowRect(GetDlgItem(dialog, id), &rect);
-  SetForegroundWindow(dialog);
-  MoveCursorTo(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+namespace {
+void ClickScreen(POINT at, cModelessList* list) {
+  MoveCursorTo(at);
   PressButton(VK_LBUTTON);
   PumpFor(20, list);
   ReleaseButton(VK_LBUTTON);
   PumpFor(50, list);
+}
+}  // namespace
+
+void ClickItem(HWND dialog, int id, cModelessList* list) {
+  RECT rect = {};
+  GetWindowRect(GetDlgItem(dialog, id), &rect);
+  SetForegroundWindow(GetAncestor(dialog, GA_ROOT));  // a page's sheet, or the dialog itself
+  ClickScreen(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, list);
+}
+
+void ClickSheetTab(HWND sheet, int tab, cModelessList* list) {
+  HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
+  RECT rect = {};
+  SendMessageA(tabs, TCM_GETITEMRECT, tab, reinterpret_cast<LPARAM>(&rect));
+  POINT at = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  ClientToScreen(tabs, &at);
+  ClickScreen(at, list);
 }
 
 void DismissPopupOnRow(HWND dialog, int listId, int row, cModelessList* list) {

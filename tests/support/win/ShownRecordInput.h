@@ -23,6 +23,8 @@ cString FullText(const char* wide, int length, int charMode);
 void RetypeLastChar(HWND dialog, int id, cModelessList* list = nullptr);
 // A real click on the middle of a dialog's item.
 void ClickItem(HWND dialog, int id, cModelessList* list = nullptr);
+// A real click on the middle of a property sheet's tab.
+void ClickSheetTab(HWND sheet, int tab, cModelessList* list = nullptr);
 // A right click on a list box's row whose popup menu the user leaves with Escape.
 void DismissPopupOnRow(HWND dialog, int listId, int row, cModelessList* list = nullptr);
 
